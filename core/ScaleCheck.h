@@ -1,0 +1,57 @@
+#pragma once
+// The scale and linearity check: converter readings taken at up to five
+// known pressures plus zero give each row's full scale, their average, and
+// each row's linearity (percent) and deviation (bar) against the average.
+//
+// The computation works on the grid's texts as the panel shows them and
+// follows the bench program's error policy: a division by zero stops it; any
+// other failure (text that is not a number, a value beyond its width, zero
+// divided by zero) is reported, the failing statement is skipped and the
+// computation goes on.
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace dravino {
+
+inline constexpr int kScaleRows = 6;
+
+enum class Verdict { Unchanged, Green, Red };
+
+struct ScaleGrid {
+    std::array<std::string, kScaleRows> bar;         // typed pressures
+    std::array<std::string, kScaleRows> adc;         // typed readings
+    std::array<std::string, kScaleRows> mvolt;       // results from here on
+    std::array<std::string, kScaleRows> scala;
+    std::array<std::string, kScaleRows> linearita;
+    std::array<std::string, kScaleRows> scostamento;
+    std::array<Verdict, kScaleRows> linearitaColor{};
+    std::array<Verdict, kScaleRows> scostamentoColor{};
+    std::string media;                                // the average field
+};
+
+struct ScaleSettings {
+    bool bits12 = false;          // "ADC a 12 bit"
+    bool denso = false;           // "Sensore Denso": span 3200 instead of 4000
+    bool automaticAverage = true; // "media automatica"
+    char decimalSeparator = '.';
+};
+
+struct ScaleFailure {
+    bool divisionByZero = false; // ends the computation
+    int number = 0;              // otherwise: 13 type mismatch, 6 overflow
+    std::string description;
+};
+
+inline constexpr int kErrTypeMismatch = 13;
+inline constexpr int kErrOverflow = 6;
+
+// Runs the computation on the grid in place; returns the failures in the
+// order they happened (the last one ends it when it is a division by zero).
+std::vector<ScaleFailure> calcolaScala(ScaleGrid &grid, const ScaleSettings &settings);
+
+// "#0.#0" with two decimals and the given separator (0.9824 -> "0.98").
+std::string formatLinearity(float percent, char decimalSeparator);
+
+} // namespace dravino

@@ -1,0 +1,47 @@
+#include "print/PrintSurface.h"
+
+namespace dravino {
+
+QFont defaultPrintFont()
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPointSizeF(12);
+    f.setStyleHint(QFont::SansSerif);
+    return f;
+}
+
+PrintSurface::PrintSurface() : m_font(defaultPrintFont()) {}
+
+void PrintSurface::FontName(const QString &face) { m_font.setFamily(face); }
+void PrintSurface::FontSize(double points) { m_font.setPointSizeF(points); }
+void PrintSurface::FontBold(bool on) { m_font.setBold(on); }
+void PrintSurface::FontItalic(bool on) { m_font.setItalic(on); }
+void PrintSurface::ForeColor(const QColor &color) { m_color = color; }
+
+void PrintSurface::Print(const QString &text, bool endLine)
+{
+    if (!text.isEmpty())
+        drawText(m_x, m_y, m_font, m_color, text);
+    if (endLine) {
+        m_x = 0;
+        m_y += lineHeight(m_font);
+    } else {
+        m_x += measure(m_font, text);
+    }
+}
+
+void PrintSurface::Line(double x1, double y1, double x2, double y2, const QColor &color)
+{
+    drawLine(x1, y1, x2, y2, color);
+    m_x = x2;
+    m_y = y2;
+}
+
+void PrintSurface::EndDoc()
+{
+    endDocument();
+    m_x = 0;
+    m_y = 0;
+}
+
+} // namespace dravino

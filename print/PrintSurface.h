@@ -1,0 +1,63 @@
+#pragma once
+// A printed page driven like a pen plotter: the documents set a position in
+// twips (1/1440 inch, origin at the printable area's top-left), a font and a
+// colour, then print texts and draw lines. Printing a text either continues
+// the line (x moves to the text's right end) or ends it (x back to 0, y one
+// line of the current font lower). Subclasses only measure and draw.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+namespace dravino {
+
+class PrintSurface
+{
+public:
+    PrintSurface();
+    virtual ~PrintSurface() = default;
+    PrintSurface(const PrintSurface &) = delete;
+    PrintSurface &operator=(const PrintSurface &) = delete;
+
+    void FontName(const QString &face);
+    void FontSize(double points);
+    void FontBold(bool on);
+    void FontItalic(bool on);
+    void ForeColor(const QColor &color);
+    void CurrentX(double twips) { m_x = twips; }
+    void CurrentY(double twips) { m_y = twips; }
+    double CurrentX() const { return m_x; }
+    double CurrentY() const { return m_y; }
+    double TextWidth(const QString &text) const { return measure(m_font, text); }
+    void Print(const QString &text, bool endLine);
+    void Line(double x1, double y1, double x2, double y2, const QColor &color);
+    void EndDoc();
+
+    virtual QString DeviceName() const = 0;
+    virtual QString Port() const = 0;
+    // Why the last document did not reach the printer; empty when it did.
+    virtual QString errorText() const { return {}; }
+
+    const QFont &font() const { return m_font; }
+    const QColor &foreColor() const { return m_color; }
+
+protected:
+    virtual double measure(const QFont &font, const QString &text) const = 0;
+    virtual double lineHeight(const QFont &font) const = 0;
+    virtual void drawText(double x, double y, const QFont &font, const QColor &color,
+                          const QString &text) = 0;
+    virtual void drawLine(double x1, double y1, double x2, double y2, const QColor &color) = 0;
+    virtual void endDocument() = 0;
+
+private:
+    QFont m_font;
+    QColor m_color = Qt::black;
+    double m_x = 0;
+    double m_y = 0;
+};
+
+// The face a document gets when it sets none: Arial (Liberation Sans on
+// Linux), whose 12 pt line is 268 twips high, so a 45-row column fits.
+QFont defaultPrintFont();
+
+} // namespace dravino

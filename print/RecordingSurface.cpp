@@ -1,0 +1,66 @@
+#include "print/RecordingSurface.h"
+
+#include <QFontMetricsF>
+#include <QImage>
+
+namespace dravino {
+
+namespace {
+// A paint device at 1440 dpi, so that font metrics come out in twips.
+const QImage &twipDevice()
+{
+    static const QImage image = [] {
+        QImage img(1, 1, QImage::Format_RGB32);
+        const int dotsPerMeter = qRound(1440 / 0.0254);
+        img.setDotsPerMeterX(dotsPerMeter);
+        img.setDotsPerMeterY(dotsPerMeter);
+        return img;
+    }();
+    return image;
+}
+} // namespace
+
+RecordingSurface::RecordingSurface(QString deviceName, QString port)
+    : m_device(std::move(deviceName)), m_port(std::move(port))
+{
+}
+
+QStringList RecordingSurface::texts() const
+{
+    QStringList out;
+    for (const auto &item : m_items)
+        if (item.kind == RecordedItem::Text)
+            out << item.text;
+    return out;
+}
+
+const RecordedItem *RecordingSurface::find(const QString &text) const
+{
+    for (const auto &item : m_items)
+        if (item.kind == RecordedItem::Text && item.text == text)
+            return &item;
+    return nullptr;
+}
+
+double RecordingSurface::measure(const QFont &font, const QString &text) const
+{
+    return QFontMetricsF(font, &twipDevice()).horizontalAdvance(text);
+}
+
+double RecordingSurface::lineHeight(const QFont &font) const
+{
+    return QFontMetricsF(font, &twipDevice()).height();
+}
+
+void RecordingSurface::drawText(double x, double y, const QFont &font, const QColor &color,
+                                const QString &text)
+{
+    m_items.append({RecordedItem::Text, x, y, 0, 0, text, font, color, m_ended});
+}
+
+void RecordingSurface::drawLine(double x1, double y1, double x2, double y2, const QColor &color)
+{
+    m_items.append({RecordedItem::Line, x1, y1, x2, y2, {}, {}, color, m_ended});
+}
+
+} // namespace dravino

@@ -1,0 +1,63 @@
+#pragma once
+// A print surface that keeps what was drawn instead of printing it, measured
+// as the printer measures (1440 dots per inch), for tests and previews.
+
+#include "print/PrintSurface.h"
+
+#include <QList>
+#include <functional>
+
+namespace dravino {
+
+struct RecordedItem {
+    enum Kind { Text, Line } kind = Text;
+    double x = 0, y = 0, x2 = 0, y2 = 0;
+    QString text;
+    QFont font;
+    QColor color;
+    int document = 0; // 0 for the first document printed on this surface
+};
+
+class RecordingSurface final : public PrintSurface
+{
+public:
+    explicit RecordingSurface(QString deviceName = QStringLiteral("Registrazione"),
+                              QString port = QStringLiteral("memoria"));
+
+    QString DeviceName() const override { return m_device; }
+    QString Port() const override { return m_port; }
+
+    // Called when a document ends, with everything recorded so far.
+    std::function<void(const RecordingSurface &)> onEndDoc;
+
+    const QList<RecordedItem> &items() const { return m_items; }
+    int documentsEnded() const { return m_ended; }
+    // The texts drawn, in order.
+    QStringList texts() const;
+    // The first text item equal to text, or nullptr.
+    const RecordedItem *find(const QString &text) const;
+    // Height of one line of the given font, as Print(..., true) advances.
+    double lineHeightOf(const QFont &font) const { return lineHeight(font); }
+    double widthOf(const QFont &font, const QString &text) const { return measure(font, text); }
+
+protected:
+    double measure(const QFont &font, const QString &text) const override;
+    double lineHeight(const QFont &font) const override;
+    void drawText(double x, double y, const QFont &font, const QColor &color,
+                  const QString &text) override;
+    void drawLine(double x1, double y1, double x2, double y2, const QColor &color) override;
+    void endDocument() override
+    {
+        ++m_ended;
+        if (onEndDoc)
+            onEndDoc(*this);
+    }
+
+private:
+    QString m_device;
+    QString m_port;
+    QList<RecordedItem> m_items;
+    int m_ended = 0;
+};
+
+} // namespace dravino

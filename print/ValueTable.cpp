@@ -1,0 +1,104 @@
+#include "print/ValueTable.h"
+
+#include "print/Footer.h"
+#include "print/PrintSurface.h"
+
+namespace dravino {
+
+using namespace valuetable;
+
+namespace {
+
+const QString kTitleStart =
+    QStringLiteral("Rapporto tra la pressione e la tensione di un sensore pressione con fondo scala a ");
+const QColor kTitleGreen(20, 100, 10);
+const QColor kMvoltRed(255, 0, 0);
+const QColor kBarBlue(0, 0, 255);
+
+struct Group {
+    double r1 = 1350; // right edge of the stepped column
+    double r2 = 2850; // right edge of the computed column and of the rule
+    double l = 850;   // left end of the rule
+    double d = 40;    // shift of the rule's left end
+};
+
+void printTitle(PrintSurface &s, const QString &fullScale)
+{
+    const QString whole = kTitleStart + fullScale + QStringLiteral(" bar");
+    s.FontSize(13);
+    s.CurrentY(kTitleY);
+    s.CurrentX((kPageWidth - s.TextWidth(whole)) / 2);
+    s.FontItalic(true);
+    s.Print(kTitleStart, false);
+    s.FontBold(true);
+    s.ForeColor(kTitleGreen);
+    s.Print(fullScale, false);
+    s.ForeColor(Qt::black);
+    s.FontBold(false);
+    s.Print(QStringLiteral(" bar"), true);
+    s.FontItalic(false);
+}
+
+void printHeadings(PrintSurface &s, const Group &g, bool millivoltStepped)
+{
+    const QString mvolt = QStringLiteral("MVolt");
+    const QString bar = QStringLiteral("Bar");
+    const QString &first = millivoltStepped ? mvolt : bar;
+    const QString &second = millivoltStepped ? bar : mvolt;
+    s.CurrentY(kHeadingY);
+    s.FontBold(true);
+    s.ForeColor(millivoltStepped ? kMvoltRed : kBarBlue);
+    s.CurrentX(g.r1 - s.TextWidth(first));
+    s.Print(first, false);
+    s.CurrentX(g.r2 - s.TextWidth(second));
+    s.ForeColor(millivoltStepped ? kBarBlue : kMvoltRed);
+    s.Print(second, true);
+    s.ForeColor(Qt::black);
+    s.FontBold(false);
+    s.CurrentY(s.CurrentY() + kHeadingGap);
+}
+
+void printRightAligned(PrintSurface &s, double right, const QString &text, bool endLine)
+{
+    s.CurrentX(right - s.TextWidth(text));
+    s.Print(text, endLine);
+}
+
+} // namespace
+
+void printValueTable(PrintSurface &s, const ValueTableInput &in, ValueTableRows &rows)
+{
+    s.ForeColor(Qt::black);
+    printTitle(s, in.fullScaleText);
+    s.FontSize(12);
+    Group g;
+    int groups = 1;
+    printHeadings(s, g, in.millivoltStepped);
+    rows.start();
+
+    for (long v = in.from; v <= in.to; v += in.step) {
+        printRightAligned(s, g.r1, rows.steppedText(), false);
+        printRightAligned(s, g.r2, rows.computedText(), true);
+        const double y = s.CurrentY();
+        s.Line(g.l, y + kRuleBelow, g.r2, y + kRuleBelow, Qt::black);
+        s.CurrentY(s.CurrentY() + kGapAfterRule);
+        // A fourth group would lie outside the page: the third one goes on.
+        if (s.CurrentY() > kColumnBreakY && v + in.step <= in.to && groups < kMaxGroups) {
+            g.l += kGroupShift - g.d;
+            g.d = 10;
+            g.r1 += kGroupShift;
+            g.r2 += kGroupShift;
+            ++groups;
+            printHeadings(s, g, in.millivoltStepped);
+        }
+        rows.advance(in.step);
+    }
+
+    s.FontSize(9);
+    s.CurrentY(kFooterY);
+    s.CurrentX((kPageWidth - s.TextWidth(footerText(in.now))) / 2);
+    printFooter(s, in.now);
+    s.EndDoc();
+}
+
+} // namespace dravino

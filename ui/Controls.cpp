@@ -1,0 +1,196 @@
+#include "ui/Controls.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QValidator>
+
+namespace dravino {
+
+namespace {
+
+// The field that last gained the focus for real. A message box or a popup
+// takes the focus away and gives it back; that is no new GotFocus.
+QPointer<TextBox> g_focusOwner;
+
+bool isWindowSwitch(Qt::FocusReason reason)
+{
+    return reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+}
+
+class MaxLengthValidator final : public QValidator
+{
+public:
+    MaxLengthValidator(int max, QObject *parent) : QValidator(parent), m_max(max) {}
+    State validate(QString &input, int &) const override
+    {
+        return input.size() <= m_max ? Acceptable : Invalid;
+    }
+
+private:
+    int m_max;
+};
+
+int vbKeyCode(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_PageUp: return vbkey::PageUp;
+    case Qt::Key_PageDown: return vbkey::PageDown;
+    case Qt::Key_End: return vbkey::End;
+    case Qt::Key_Home: return vbkey::Home;
+    case Qt::Key_Left: return vbkey::Left;
+    case Qt::Key_Up: return vbkey::Up;
+    case Qt::Key_Right: return vbkey::Right;
+    case Qt::Key_Down: return vbkey::Down;
+    default: return qtKey;
+    }
+}
+
+// The character code a key press types, 0 for keys that type none.
+int vbCharCode(const QKeyEvent *e)
+{
+    const int key = e->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        return vbkey::Return;
+    if (key == Qt::Key_Backspace)
+        return vbkey::Back;
+    if (key == Qt::Key_Escape)
+        return 27;
+    const auto mods = e->modifiers();
+    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)) {
+        if (key >= Qt::Key_A && key <= Qt::Key_Z)
+            return key - Qt::Key_A + 1;
+        return 0;
+    }
+    const QString text = e->text();
+    if (text.isEmpty() || !text.at(0).isPrint())
+        return 0;
+    return text.at(0).unicode();
+}
+
+} // namespace
+
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
+{
+    setFrame(true);
+}
+
+void TextBox::setMaxChars(int n)
+{
+    m_maxChars = n;
+    setValidator(n > 0 ? new MaxLengthValidator(n, this) : nullptr);
+}
+
+void TextBox::selectWholeText() { setSelection(0, text().size()); }
+
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    if (onKeyDown)
+        onKeyDown(vbKeyCode(event->key()));
+    int ch = vbCharCode(event);
+    if (ch != 0 && onKeyPress) {
+        onKeyPress(ch);
+        if (ch == 0) {
+            event->accept();
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void TextBox::focusInEvent(QFocusEvent *event)
+{
+    QLineEdit::focusInEvent(event);
+    if (isWindowSwitch(event->reason()) && g_focusOwner == this)
+        return;
+    g_focusOwner = this;
+    if (onGotFocus)
+        onGotFocus();
+}
+
+void TextBox::focusOutEvent(QFocusEvent *event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (isWindowSwitch(event->reason()))
+        return;
+    if (g_focusOwner == this)
+        g_focusOwner = nullptr;
+    if (onLostFocus)
+        onLostFocus();
+}
+
+Label::Label(QWidget *parent) : QLabel(parent) {}
+
+void Label::setBorder(bool single)
+{
+    setFrameStyle(single ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
+    setLineWidth(1);
+    repaint();
+}
+
+void Label::mousePressEvent(QMouseEvent *event)
+{
+    QLabel::mousePressEvent(event);
+    if (onMouseDown)
+        onMouseDown();
+}
+
+void Label::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (onMouseUp)
+        onMouseUp();
+}
+
+PictureBox::PictureBox(QWidget *parent) : QLabel(parent)
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void PictureBox::setRaised3D(bool on)
+{
+    setFrameStyle(on ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
+    setLineWidth(on ? 2 : 0);
+    repaint();
+}
+
+void PictureBox::mousePressEvent(QMouseEvent *event)
+{
+    QLabel::mousePressEvent(event);
+    if (onMouseDown)
+        onMouseDown();
+}
+
+void PictureBox::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (onMouseUp)
+        onMouseUp();
+}
+
+RectShape::RectShape(QWidget *parent, int borderWidth) : QWidget(parent), m_width(borderWidth)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void RectShape::setBorderColor(const QColor &color)
+{
+    m_color = color;
+    update();
+}
+
+void RectShape::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setPen(Qt::NoPen);
+    p.setBrush(m_color);
+    const QRect r = rect();
+    const int w = m_width;
+    p.drawRect(0, 0, r.width(), w);
+    p.drawRect(0, r.height() - w, r.width(), w);
+    p.drawRect(0, 0, w, r.height());
+    p.drawRect(r.width() - w, 0, w, r.height());
+}
+
+} // namespace dravino

@@ -1,0 +1,112 @@
+#pragma once
+// The old toolkit's controls on top of Qt widgets: events arrive as the
+// handlers expect them (GotFocus only when the focus really moves to the
+// field, KeyDown before KeyPress with the old key and character codes, mouse
+// down/up for any button), and a maximum length that limits typing and
+// pasting but not what the program itself writes.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QWidget>
+#include <functional>
+
+namespace dravino {
+
+// Old key codes used by the handlers.
+namespace vbkey {
+constexpr int Back = 8;
+constexpr int Return = 13;
+constexpr int PageUp = 33;
+constexpr int PageDown = 34;
+constexpr int End = 35;
+constexpr int Home = 36;
+constexpr int Left = 37;
+constexpr int Up = 38;
+constexpr int Right = 39;
+constexpr int Down = 40;
+constexpr int CtrlC = 3;
+constexpr int CtrlV = 22;
+} // namespace vbkey
+
+inline bool isDigitKey(int ch) { return ch >= '0' && ch <= '9'; }
+
+class TextBox final : public QLineEdit
+{
+    Q_OBJECT
+public:
+    explicit TextBox(QWidget *parent);
+
+    std::function<void()> onGotFocus;
+    std::function<void()> onLostFocus;
+    // The typed character's code; set it to 0 to drop the key.
+    std::function<void(int &ch)> onKeyPress;
+    std::function<void(int keyCode)> onKeyDown;
+
+    // At most n characters can be typed or pasted; 0 means no limit.
+    void setMaxChars(int n);
+    int maxChars() const { return m_maxChars; }
+    // SelStart 0, SelLength = length of the text.
+    void selectWholeText();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
+private:
+    int m_maxChars = 0;
+};
+
+class Label final : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit Label(QWidget *parent);
+
+    std::function<void()> onMouseDown;
+    std::function<void()> onMouseUp;
+
+    void setBorder(bool single);
+    bool hasBorder() const { return frameShape() == QFrame::Box; }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// A picture box: a picture with a flat or three-dimensional border.
+class PictureBox final : public QLabel
+{
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget *parent);
+
+    std::function<void()> onMouseDown;
+    std::function<void()> onMouseUp;
+
+    void setRaised3D(bool on);
+    bool isRaised3D() const { return frameShape() != QFrame::NoFrame; }
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+};
+
+// A rectangle outline, drawn behind the controls it frames.
+class RectShape final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit RectShape(QWidget *parent, int borderWidth);
+    void setBorderColor(const QColor &color);
+    QColor borderColor() const { return m_color; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_color;
+    int m_width;
+};
+
+} // namespace dravino

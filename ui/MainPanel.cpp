@@ -1,0 +1,453 @@
+#include "ui/MainPanel.h"
+
+#include "ui/Build.h"
+#include "ui/Numbers.h"
+#include "ui/Platform.h"
+#include "ui/PrintBox.h"
+
+#include <QComboBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace dravino {
+
+namespace {
+const QString kMvoltTooHigh = QStringLiteral("Valore di milliVolt troppo alto.   ");
+const QString kPressureTooHigh = QStringLiteral("Valore di pressione introdotto troppo alto.  ");
+const QColor kSecondOutputGreen(27, 114, 37);
+constexpr int kMvoltUpperStep = 4900;
+constexpr int kPressureUpperStep = 3100;
+
+const char *const kPictureTooltips[] = {
+    "Sensore 04L906054 VW",
+    "Sensore Denso 45PP3-1 a 1 via",
+    "Sensore Denso 89458-60010 a due vie",
+    "Sensore Bosch 0281006158",
+};
+} // namespace
+
+MainPanel::MainPanel(Platform &platform, QWidget *parent)
+    : QGroupBox(parent), m_platform(platform)
+{
+    setObjectName(QStringLiteral("fraMain"));
+    place(this, 240, 120, 7455, 5655);
+    setFont(calibri(9.75));
+    setAutoFillBackground(true);
+    buildControls();
+    connectHandlers();
+}
+
+void MainPanel::buildControls()
+{
+    // Focus frames first, so that they lie behind the fields they frame.
+    shaMillivolt = new RectShape(this, 3);
+    shaMillivolt->setObjectName(QStringLiteral("shaMillivolt"));
+    shaMillivolt->setBorderColor(designColor(kMagenta));
+    shaPressione = new RectShape(this, 3);
+    shaPressione->setObjectName(QStringLiteral("shaPressione"));
+    shaPressione->setBorderColor(designColor(kButtonFace));
+
+    const QFont entryFont = calibri(14.25, true);
+    const QFont headingFont = arialBlack(11.25);
+    lblLabel[0] = makeLabel(this, elementName("lblLabel", 0), {360, 225, 1335, 315}, QStringLiteral("mVolt 1"), headingFont);
+    txtMvolt1 = makeTextBox(this, QStringLiteral("txtMvolt1"), {360, 600, 1335, 495}, QStringLiteral("500"), entryFont, 4);
+    setTextColor(txtMvolt1, kDarkGreen);
+    setBackColor(txtMvolt1, kWhite);
+    lblLabel[1] = makeLabel(this, elementName("lblLabel", 1), {360, 1320, 1335, 315}, QStringLiteral("mVolt 2"), headingFont);
+    txtMvolt2 = makeTextBox(this, QStringLiteral("txtMvolt2"), {360, 1695, 1335, 495}, QString(), entryFont, 0);
+    txtMvolt2->setReadOnly(true);
+    setTextColor(txtMvolt2, kDarkGreen);
+    setBackColor(txtMvolt2, kButtonFace);
+    lblLabel[2] = makeLabel(this, elementName("lblLabel", 2), {360, 2625, 1335, 315}, QStringLiteral("Pressione"), headingFont);
+    lblLabel[2]->setToolTip(QStringLiteral("Sensata explain"));
+    txtPressione = makeTextBox(this, QStringLiteral("txtPressione"), {360, 3000, 1335, 495}, QStringLiteral("0"), entryFont, 4);
+    setTextColor(txtPressione, kRed);
+    cmdZeroBar = makeButton(this, QStringLiteral("cmdZeroBar"), {360, 3600, 1335, 345}, QStringLiteral("SET 0 bar"), calibri(9.75));
+    cmdZeroBar->setToolTip(QStringLiteral("Gestione deriva di start"));
+    lblMail = makeLabel(this, QStringLiteral("lblMail"), {300, 4320, 1515, 240}, kAuthorMail, calibri(9.75, true));
+    lblMail->setToolTip(QStringLiteral("fammi sapere se ti piace..."));
+    setTextColor(lblMail, kBlue);
+
+    fraOpt = makeFrame(this, QStringLiteral("fraOpt"), {360, 4620, 1335, 855}, QString(), calibri(8.25));
+    optADCBit[0] = makeOption(fraOpt, elementName("optADCBit", 0), {0, 120, 1215, 315}, QStringLiteral("ADC 10 bit"), calibri(9.75));
+    optADCBit[1] = makeOption(fraOpt, elementName("optADCBit", 1), {0, 435, 1215, 315}, QStringLiteral("ADC 12 bit"), calibri(9.75));
+    optADCBit[0]->setChecked(true);
+
+    lblLabel[4] = makeLabel(this, elementName("lblLabel", 4), {2160, 225, 1815, 375}, QStringLiteral("SCALA (bar)"), headingFont);
+    lblLabel[4]->setToolTip(QStringLiteral("Scala e linearità"));
+    cboScala = makeList(this, QStringLiteral("cboScala"), {2280, 600, 1575, 465}, calibri(14.25));
+
+    const Twips picturePlaces[] = {{2280, 1680, 1350, 2130}, {2280, 1680, 1350, 2130},
+                                   {2280, 1680, 1440, 2130}, {2280, 1560, 1275, 2130}};
+    for (int i = 0; i < 4; ++i) {
+        auto *img = named(new QLabel(this), elementName("imgSensore", i), picturePlaces[i]);
+        img->setPixmap(QPixmap(QStringLiteral(":/pictures/sensore%1.png").arg(i)));
+        img->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        img->setToolTip(QString::fromUtf8(kPictureTooltips[i]));
+        imgSensore[i] = img;
+    }
+
+    lblLabel[3] = makeLabel(this, elementName("lblLabel", 3), {2400, 4425, 1095, 315}, QStringLiteral("ADC"), headingFont);
+    txtADC = makeTextBox(this, QStringLiteral("txtADC"), {2280, 4800, 1335, 495}, QStringLiteral("0"), entryFont, 4);
+    txtADC->setToolTip(QStringLiteral("Valore di una conversione digital"));
+
+    picLogo = named(new PictureBox(this), QStringLiteral("picLogo"), {4560, 540, 510, 510});
+    picLogo->setPixmap(QPixmap(QStringLiteral(":/pictures/dravino.png")));
+    picLogo->setToolTip(kMakerWebAddress);
+    picLogo->setFocusPolicy(Qt::TabFocus);
+    picLogo->setRaised3D(false);
+
+    cmdCalcola = makeButton(this, QStringLiteral("cmdCalcola"), {5760, 520, 1455, 550}, QStringLiteral("Calcola"), arial(11.25, true));
+
+    fraSensore = makeFrame(this, QStringLiteral("fraSensore"), {4200, 1200, 3015, 1695}, QStringLiteral("Tipo di sensore"), calibri(12, true));
+    const Twips familyPlaces[] = {{240, 420, 2655, 375}, {240, 780, 1695, 375}, {240, 1140, 1695, 375}};
+    const char *const familyCaptions[] = {"Bosch / Delphi / Vdo", "Denso 1 via", "Denso 2 vie"};
+    for (int i = 0; i < 3; ++i)
+        optSensore[i] = makeOption(fraSensore, elementName("optSensore", i), familyPlaces[i], QString::fromUtf8(familyCaptions[i]), arial(11.25));
+    optSensore[0]->setChecked(true);
+
+    printBox = new PrintBox(*this, m_platform, this);
+}
+
+void MainPanel::connectHandlers()
+{
+    connect(cmdCalcola, &QPushButton::clicked, this, [this] { cmdCalcola_Click(); });
+    connect(cmdZeroBar, &QPushButton::clicked, this, [this] { cmdZeroBar_Click(); });
+    for (int i = 0; i < 3; ++i)
+        connect(optSensore[i], &QRadioButton::clicked, this, [this, i] { optSensore_Click(i); });
+    for (int i = 0; i < 2; ++i)
+        connect(optADCBit[i], &QRadioButton::clicked, this, [this, i] { optADCBit_Click(i); });
+    // activated comes for every choice from the list, also of the current entry.
+    connect(cboScala, &QComboBox::activated, this, [this] { cboScala_Click(); });
+
+    txtMvolt1->onGotFocus = [this] { entryGotFocus(ConversionDirection::MillivoltToPressure); };
+    txtMvolt1->onKeyPress = [this](int &ch) { entryKeyPress(ch); };
+    txtMvolt1->onKeyDown = [this](int key) { entryKeyDown(txtMvolt1, key, kMvoltUpperStep); };
+    txtPressione->onGotFocus = [this] { entryGotFocus(ConversionDirection::PressureToMillivolt); };
+    txtPressione->onKeyPress = [this](int &ch) { entryKeyPress(ch); };
+    txtPressione->onKeyDown = [this](int key) { entryKeyDown(txtPressione, key, kPressureUpperStep); };
+
+    // The count field takes any key; Enter converts the count and stays.
+    txtADC->onGotFocus = [this] { txtADC->selectWholeText(); };
+    txtADC->onKeyPress = [this](int &ch) {
+        if (ch != vbkey::Return)
+            return;
+        AdcToMvolt();
+        ch = 0;
+        focusTo(txtADC);
+    };
+}
+
+std::vector<std::pair<int, QWidget *>> MainPanel::tabOrder() const
+{
+    auto order = std::vector<std::pair<int, QWidget *>>{
+        {0, txtMvolt1},      {1, txtPressione},   {2, cmdZeroBar},     {3, optADCBit[0]},
+        {4, optADCBit[1]},   {5, cboScala},       {6, txtADC},         {7, picLogo},
+        {8, cmdCalcola},     {9, optSensore[0]},  {10, optSensore[1]}, {11, optSensore[2]},
+        {25, txtMvolt2}};
+    const auto box = printBox->tabOrder();
+    order.insert(order.end(), box.begin(), box.end());
+    return order;
+}
+
+SensorType MainPanel::sensorType() const
+{
+    if (optSensore[0]->isChecked())
+        return SensorType::BoschDelphiVdo;
+    if (optSensore[1]->isChecked())
+        return SensorType::DensoOneWay;
+    return SensorType::DensoTwoWay;
+}
+
+AdcResolution MainPanel::adcResolution() const
+{
+    return optADCBit[0]->isChecked() ? AdcResolution::Bits10 : AdcResolution::Bits12;
+}
+
+int MainPanel::value(const TextBox *field) const { return readInt16(field->text()).valueOr(0); }
+
+void MainPanel::normalize(TextBox *field)
+{
+    if (!readInt16(field->text()).ok())
+        field->setText(QStringLiteral("0"));
+}
+
+void MainPanel::focusTo(QWidget *w) { w->setFocus(Qt::OtherFocusReason); }
+
+void MainPanel::message(const QString &text, const QString &title, MessageIcon icon)
+{
+    m_platform.message(window(), text, title, icon);
+}
+
+// ---- start-up -------------------------------------------------------------
+
+void MainPanel::startSetZero() { m_zeroMvolt = 500; }
+
+void MainPanel::startSelectFamily() { selectSensore(0); }
+
+void MainPanel::startShowStartPicture()
+{
+    for (int i = 0; i < 3; ++i)
+        imgSensore[i]->setVisible(false);
+    imgSensore[3]->setVisible(true);
+}
+
+void MainPanel::startSelectResolution() { selectADCBit(0); }
+
+void MainPanel::startMarkDefaults()
+{
+    setBold(optSensore[0], true);
+    setTextColor(optSensore[0], kRed);
+    printBox->markStartDirection();
+    optSensore[1]->setToolTip(QStringLiteral("Sensori con scala compresa tra 2000 e 2500 bar"));
+    optSensore[2]->setToolTip(QStringLiteral("Sensore con scala 2200 bar"));
+}
+
+void MainPanel::startFitFocusFrames()
+{
+    for (auto [shape, field] : {std::pair{shaMillivolt, txtMvolt1}, std::pair{shaPressione, txtPressione}}) {
+        shape->setGeometry(field->geometry().adjusted(-2, -2, 2, 2));
+        shape->setBorderColor(designColor(kButtonFace));
+    }
+}
+
+void MainPanel::startFillFullScales()
+{
+    for (int scale : kFullScales)
+        cboScala->addItem(QString::number(scale));
+    selectScala(kDefaultFullScaleEntry);
+}
+
+void MainPanel::setPrinterTooltip(const QString &device, const QString &port)
+{
+    printBox->setPrinterTooltip(device, port);
+}
+
+// ---- selections from code --------------------------------------------------
+
+void MainPanel::selectSensore(int index)
+{
+    optSensore[index]->setChecked(true);
+    optSensore_Click(index);
+}
+
+void MainPanel::selectScala(int index)
+{
+    cboScala->setCurrentIndex(index);
+    cboScala_Click();
+}
+
+void MainPanel::selectADCBit(int index)
+{
+    optADCBit[index]->setChecked(true);
+    optADCBit_Click(index);
+}
+
+// ---- Calculate -------------------------------------------------------------
+
+void MainPanel::cmdCalcola_Click()
+{
+    // A focus move inside this run (a refused field takes the focus) sets the
+    // direction for the next run, not for this one.
+    const int direction = m_calcDirection;
+    normalize(txtMvolt1);
+    normalize(txtPressione);
+    const SensorType type = sensorType();
+    const int mv = value(txtMvolt1);
+
+    if (type == SensorType::BoschDelphiVdo && mv > family(type).voltageLimitMv) {
+        message(kMvoltTooHigh, QStringLiteral("milliVolt"), MessageIcon::Information);
+        focusTo(txtMvolt1);
+        txtMvolt1->setText(QStringLiteral("0"));
+        return;
+    }
+    if (type == SensorType::DensoOneWay && mv > family(type).voltageLimitMv) {
+        message(kMvoltTooHigh, QStringLiteral("milliVolt"), MessageIcon::Information);
+        focusTo(txtMvolt1);
+    }
+    if (type == SensorType::DensoTwoWay)
+        setTextColor(txtMvolt2, mv > family(type).voltageLimitMv ? designColor(kRed) : kSecondOutputGreen);
+
+    if (value(txtPressione) > m_fondoScala + 400) {
+        message(kPressureTooHigh, QStringLiteral("Calcola pressione"), MessageIcon::Critical);
+        focusTo(txtPressione);
+        txtPressione->setText(QStringLiteral("0"));
+    }
+
+    if (direction == int(ConversionDirection::MillivoltToPressure)) {
+        const int volts = value(txtMvolt1);
+        if (volts <= 0)
+            return;
+        txtPressione->clear();
+        MvoltToBar(volts, 0, m_fondoScala);
+    } else if (direction == int(ConversionDirection::PressureToMillivolt)) {
+        const int bar = value(txtPressione);
+        if (bar < 0)
+            return;
+        txtMvolt1->clear();
+        BarToMvolt(0, bar, m_fondoScala);
+    }
+}
+
+void MainPanel::MvoltToBar(int mv, int /*bar*/, int fullScale)
+{
+    const SensorType type = sensorType();
+    cboScala->setToolTip(QStringLiteral("coefficiente: ") + singleText(coefficient(type, fullScale)));
+    const int bar = pressureFromVoltage(type, fullScale, m_zeroMvolt, mv);
+    if (type == SensorType::DensoTwoWay)
+        txtMvolt2->setText(QString::number(value(txtMvolt1) + kSecondOutputOffsetMv));
+    txtPressione->setText(QString::number(bar));
+    showAdcCount(mv);
+}
+
+void MainPanel::BarToMvolt(int /*mv*/, int bar, int fullScale)
+{
+    const SensorType type = sensorType();
+    const int mv = voltageFromPressure(type, fullScale, m_zeroMvolt, bar);
+    txtMvolt1->setText(QString::number(mv));
+    if (type == SensorType::DensoTwoWay)
+        txtMvolt2->setText(QString::number(mv + kSecondOutputOffsetMv));
+    showAdcCount(mv);
+}
+
+void MainPanel::showAdcCount(int mv)
+{
+    const float n = adcCountExact(adcResolution(), mv);
+    txtADC->setToolTip(singleText(n));
+    txtADC->setText(QString::fromStdString(roundedText(n)));
+}
+
+// ---- family, full scale, resolution ---------------------------------------------
+
+void MainPanel::optSensore_Click(int index)
+{
+    for (auto *opt : optSensore) {
+        setTextColor(opt, kBlack);
+        setBold(opt, false);
+    }
+    printBox->setPrintingEnabled(true);
+
+    const auto type = static_cast<SensorType>(index);
+    m_zeroMvolt = family(type).nominalZeroMv;
+    txtMvolt1->setText(QString::number(m_zeroMvolt));
+    if (type == SensorType::DensoTwoWay) {
+        selectScala(family(type).fullScaleEntry);
+        setBackColor(txtMvolt2, kWindowBackground);
+        txtMvolt2->setText(QString::number(value(txtMvolt1) + kSecondOutputOffsetMv));
+        printBox->setPrintingEnabled(false);
+    } else {
+        setBackColor(txtMvolt2, kButtonFace);
+        if (type == SensorType::DensoOneWay)
+            selectScala(family(type).fullScaleEntry);
+        txtMvolt2->clear();
+    }
+    for (int i = 0; i < 4; ++i)
+        imgSensore[i]->setVisible(i == index);
+    imgSensore[index]->raise();
+
+    setBold(optSensore[index], true);
+    setTextColor(optSensore[index], kRed);
+    cmdCalcola_Click();
+}
+
+void MainPanel::cboScala_Click()
+{
+    const int entry = cboScala->currentIndex();
+    if (entry < 0)
+        return;
+    const QString scaleText = cboScala->itemText(entry);
+    m_fondoScala = readInt16(scaleText).valueOr(0);
+    printBox->setLastValue(QString::number(m_fondoScala));
+    if (value(txtPressione) > m_fondoScala)
+        txtPressione->setText(scaleText);
+    printBox->CountPrintValues();
+    cmdCalcola_Click();
+}
+
+void MainPanel::optADCBit_Click(int index)
+{
+    for (auto *opt : optADCBit)
+        setTextColor(opt, kButtonText);
+    setTextColor(optADCBit[index], kBlue);
+    cmdCalcola_Click();
+    txtADC->setToolTip(index != 0 ? QStringLiteral("Valore compreso tra 0 e 4095")
+                                  : QStringLiteral("Valore compreso tra 0 e 1023"));
+}
+
+// ---- converter count and zero point ----------------------------------------------
+
+void MainPanel::AdcToMvolt()
+{
+    const AdcResolution res = adcResolution();
+    const auto typed = parseDecimal(toAscii(txtADC->text()), localeDecimalSeparator());
+    // Text that is no count, or one beyond what the field can mean, gets the
+    // range message like a count above the converter's highest.
+    if (!typed || *typed > adcMaxCount(res) || roundHalfEven(*typed) < -32768) {
+        message(QStringLiteral("Valore di ADC troppo alto"),
+                res == AdcResolution::Bits10 ? QStringLiteral("Calcolo ADC a 10 bit")
+                                             : QStringLiteral("Calcolo ADC a 12 bit"),
+                MessageIcon::Information);
+        focusTo(txtADC);
+        return;
+    }
+    const int count = int(roundHalfEven(*typed));
+    txtMvolt1->setText(QString::number(voltageFromAdcCount(res, count)));
+    focusTo(txtMvolt1);
+    m_calcDirection = int(ConversionDirection::MillivoltToPressure);
+    cmdCalcola_Click();
+}
+
+void MainPanel::cmdZeroBar_Click()
+{
+    const auto v = readInt16(txtMvolt1->text());
+    if (v.ok() && v.value > 400 && v.value < 1200) {
+        m_zeroMvolt = v.value;
+        txtPressione->setText(QStringLiteral("0"));
+        return;
+    }
+    message(QStringLiteral(" Il valore di tensione deve essere\r\n compreso tra 400 e 1200 mVolt"),
+            QStringLiteral("Zero Bar"), MessageIcon::Information);
+}
+
+// ---- the two entry fields -------------------------------------------------------
+
+void MainPanel::entryGotFocus(ConversionDirection d)
+{
+    const bool voltage = d == ConversionDirection::MillivoltToPressure;
+    m_calcDirection = int(d);
+    (voltage ? shaPressione : shaMillivolt)->setBorderColor(designColor(kButtonFace));
+    (voltage ? shaMillivolt : shaPressione)->setBorderColor(designColor(kMagenta));
+    setBold(lblLabel[voltage ? 2 : 0], false);
+    setBold(lblLabel[voltage ? 0 : 2], true);
+    (voltage ? txtMvolt1 : txtPressione)->selectWholeText();
+}
+
+void MainPanel::entryKeyPress(int &ch)
+{
+    if (ch == vbkey::Return) {
+        ch = 0;
+        cmdCalcola_Click();
+        return;
+    }
+    if (!isDigitKey(ch) && ch != vbkey::Back)
+        ch = 0;
+}
+
+void MainPanel::entryKeyDown(TextBox *field, int keyCode, int upperBound)
+{
+    const int v = value(field);
+    if (keyCode == vbkey::PageUp || keyCode == vbkey::Up) {
+        if (v < upperBound) {
+            field->setText(QString::number(v + 1));
+            cmdCalcola_Click();
+        }
+    } else if (keyCode == vbkey::PageDown || keyCode == vbkey::Down) {
+        if (v > 0) {
+            field->setText(QString::number(v - 1));
+            cmdCalcola_Click();
+        }
+    }
+}
+
+} // namespace dravino

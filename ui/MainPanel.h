@@ -1,0 +1,117 @@
+#pragma once
+// The main panel: the pressure/voltage calculator around one operation,
+// Calculate (cmdCalcola_Click). The voltage or pressure field that last gained
+// the focus sets calcDirection; Calculate checks both fields against the
+// family's limits, converts in that direction and writes the other field, the
+// second output, the converter count and the coefficient tooltip. Selecting a
+// family, a full scale or a resolution from code runs its click handler, as a
+// user's click does. The print box (fraStampa) is a panel of its own.
+
+#include "core/Sensor.h"
+#include "ui/Controls.h"
+
+#include <QGroupBox>
+#include <array>
+
+class QComboBox;
+class QPushButton;
+class QRadioButton;
+
+namespace dravino {
+
+class Platform;
+class PrintBox;
+enum class MessageIcon;
+
+class MainPanel final : public QGroupBox
+{
+    Q_OBJECT
+public:
+    MainPanel(Platform &platform, QWidget *parent);
+    Q_DISABLE_COPY_MOVE(MainPanel)
+
+    // Start-up steps that belong to this panel, in the window's order.
+    void startSetZero();           // 2
+    void startSelectFamily();      // 3
+    void startShowStartPicture();  // 4
+    void startSelectResolution();  // 5
+    void startMarkDefaults();      // 6, 7, 8
+    void startFitFocusFrames();    // 9
+    void startFillFullScales();    // 10
+    void setPrinterTooltip(const QString &device, const QString &port);
+
+    // The window-level values.
+    int zeroMvolt() const { return m_zeroMvolt; }
+    int calcDirection() const { return m_calcDirection; }
+    void setCalcDirection(ConversionDirection d) { m_calcDirection = int(d); }
+    int fondoScala() const { return m_fondoScala; }
+    SensorType sensorType() const;
+    AdcResolution adcResolution() const;
+
+    // Selections from code: they run the click handler every time.
+    void selectSensore(int index);
+    void selectScala(int index);
+    void selectADCBit(int index);
+
+    void cmdCalcola_Click();
+    void cmdZeroBar_Click();
+    void optSensore_Click(int index);
+    void cboScala_Click();
+    void optADCBit_Click(int index);
+
+    TextBox *txtMvolt1 = nullptr;
+    TextBox *txtMvolt2 = nullptr;
+    TextBox *txtPressione = nullptr;
+    TextBox *txtADC = nullptr;
+    QComboBox *cboScala = nullptr;
+    std::array<Label *, 8> lblLabel{};
+    Label *lblMail = nullptr;
+    PictureBox *picLogo = nullptr;
+    PrintBox *printBox = nullptr;
+
+    // Tab positions of this panel's controls.
+    std::vector<std::pair<int, QWidget *>> tabOrder() const;
+
+private:
+    void buildControls();
+    void connectHandlers();
+
+    void MvoltToBar(int mv, int bar, int fullScale);
+    void BarToMvolt(int mv, int bar, int fullScale);
+    void showAdcCount(int mv);
+    void AdcToMvolt();
+
+    // The entry fields' shared behaviour, by direction.
+    void entryGotFocus(ConversionDirection d);
+    void entryKeyPress(int &ch);
+    void entryKeyDown(TextBox *field, int keyCode, int upperBound);
+
+    // The field as a whole number; text that does not convert reads as 0.
+    int value(const TextBox *field) const;
+    // Calculate's empty-field rule, also for text that does not convert.
+    void normalize(TextBox *field);
+    void focusTo(QWidget *w);
+    void message(const QString &text, const QString &title, MessageIcon icon);
+
+    Platform &m_platform;
+    int m_zeroMvolt = 0;
+    int m_calcDirection = 0;
+    int m_fondoScala = 0;
+
+    QPushButton *cmdCalcola = nullptr;
+    QPushButton *cmdZeroBar = nullptr;
+    RectShape *shaMillivolt = nullptr;
+    RectShape *shaPressione = nullptr;
+    QGroupBox *fraOpt = nullptr;
+    QGroupBox *fraSensore = nullptr;
+    std::array<QRadioButton *, 2> optADCBit{};
+    std::array<QRadioButton *, 3> optSensore{};
+    std::array<QLabel *, 4> imgSensore{};
+};
+
+// Addresses of the two links.
+inline const QString kMakerWebAddress = QStringLiteral("https://dravino.example.com/");
+inline const QString kAuthorMail = QStringLiteral("info@example.com");
+inline const QString kAuthorName = QStringLiteral("Laboratorio Dravino");
+
+} // namespace dravino

@@ -1,0 +1,57 @@
+#pragma once
+// The services the window takes from the desktop, behind one seam so tests
+// can answer message boxes, the code prompt, the shell and the printer.
+
+#include <QDate>
+#include <QString>
+#include <memory>
+
+class QWidget;
+
+namespace dravino {
+
+class PrintSurface;
+
+enum class MessageIcon { Information, Exclamation, Critical };
+
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // A modal message box with one OK button.
+    virtual void message(QWidget *parent, const QString &text, const QString &title,
+                         MessageIcon icon) = 0;
+    // A modal text prompt; an empty text when cancelled.
+    virtual QString inputText(QWidget *parent, const QString &prompt, const QString &title) = 0;
+    // The shell's "open" verb: a number above 32 on success, as the old
+    // desktop shells answered.
+    virtual int shellOpen(const QString &target) = 0;
+    // Name and port of the printer a document would go to now.
+    virtual QString printerName() = 0;
+    virtual QString printerPort() = 0;
+    // A surface for one document on the default printer.
+    virtual std::unique_ptr<PrintSurface> openPrinter() = 0;
+    // Today's date, which places two-digit years.
+    virtual QDate today() = 0;
+};
+
+// QMessageBox, QInputDialog, QDesktopServices and QPrinter.
+class DesktopPlatform final : public Platform
+{
+public:
+    void message(QWidget *parent, const QString &text, const QString &title,
+                 MessageIcon icon) override;
+    QString inputText(QWidget *parent, const QString &prompt, const QString &title) override;
+    int shellOpen(const QString &target) override;
+    QString printerName() override;
+    QString printerPort() override;
+    std::unique_ptr<PrintSurface> openPrinter() override;
+    QDate today() override { return QDate::currentDate(); }
+};
+
+// Returned by shellOpen when no application takes the address.
+inline constexpr int kShellNoAssociation = 31;
+inline constexpr int kShellOk = 33;
+
+} // namespace dravino

@@ -1,0 +1,277 @@
+#include "ui/PrintBox.h"
+
+#include "print/PrintSurface.h"
+#include "print/ValueTable.h"
+#include "ui/Build.h"
+#include "ui/MainPanel.h"
+#include "ui/Numbers.h"
+#include "ui/Platform.h"
+
+#include <QComboBox>
+#include <cmath>
+
+namespace dravino {
+
+namespace {
+
+const QString kValuesSuffix = QStringLiteral(" valori di stampa");
+const QString kRangeTitle = QStringLiteral("Intervallo di valori");
+const QString kPrintRangeTitle = QStringLiteral("Stampa intervallo di valori");
+constexpr int kMillivoltToLimit = 4900;
+
+// The calculator as the table's working cells: the stepped field walks from
+// From on, Calculate fills the other, in the direction the print button set.
+class CalculatorRows final : public ValueTableRows
+{
+public:
+    CalculatorRows(MainPanel &calc, bool millivoltStepped, QString fromText)
+        : m_calc(calc), m_millivolt(millivoltStepped), m_from(std::move(fromText)),
+          m_direction(millivoltStepped ? ConversionDirection::MillivoltToPressure
+                                       : ConversionDirection::PressureToMillivolt)
+    {
+    }
+
+    void start() override
+    {
+        stepped()->setText(m_from);
+        calculate();
+    }
+    QString steppedText() const override { return stepped()->text(); }
+    QString computedText() const override
+    {
+        // Calculate converts no voltage of 0 or less and no negative
+        // pressure: such a row has no value, not the previous row's.
+        const int v = readInt16(stepped()->text()).valueOr(0);
+        const bool converted = m_millivolt ? v > 0 : v >= 0;
+        return converted ? computed()->text() : QStringLiteral("--");
+    }
+    void advance(int step) override
+    {
+        const int v = readInt16(stepped()->text()).valueOr(0);
+        stepped()->setText(QString::number(v + step));
+        calculate();
+    }
+    // A message box raised by Calculate moves the focus, and a focus gain of
+    // a calculator field sets the direction: it is put back around every run.
+    void calculate()
+    {
+        m_calc.setCalcDirection(m_direction);
+        m_calc.cmdCalcola_Click();
+        m_calc.setCalcDirection(m_direction);
+    }
+
+private:
+    TextBox *stepped() const { return m_millivolt ? m_calc.txtMvolt1 : m_calc.txtPressione; }
+    TextBox *computed() const { return m_millivolt ? m_calc.txtPressione : m_calc.txtMvolt1; }
+
+    MainPanel &m_calc;
+    bool m_millivolt;
+    QString m_from;
+    ConversionDirection m_direction;
+};
+
+} // namespace
+
+PrintBox::PrintBox(MainPanel &calculator, Platform &platform, QWidget *parent)
+    : QGroupBox(parent), m_calc(calculator), m_platform(platform)
+{
+    setObjectName(QStringLiteral("fraStampa"));
+    setTitle(QStringLiteral("Stampa"));
+    place(this, 4200, 3120, 3015, 2295);
+    setFont(calibri(12, true));
+    setToolTip(QStringLiteral("Stampa al massimo 135 valori"));
+
+    labels[0] = makeLabel(this, elementName("lblLabel", 5), {300, 360, 555, 315}, QStringLiteral("da..."), arial(11.25));
+    labels[0]->setToolTip(QStringLiteral("stampa dal valore..."));
+    labels[1] = makeLabel(this, elementName("lblLabel", 6), {1200, 360, 435, 315}, QStringLiteral("a"), arial(11.25));
+    labels[1]->setToolTip(QStringLiteral("... al valore"));
+    labels[2] = makeLabel(this, elementName("lblLabel", 7), {2160, 360, 645, 315}, QStringLiteral("step"), arial(11.25));
+    labels[2]->setToolTip(QStringLiteral("intervallo tra i valori stampati"));
+    txtStampaDa = makeTextBox(this, QStringLiteral("txtStampaDa"), {240, 660, 735, 405}, QStringLiteral("500"), calibri(12), 4);
+    txtStampaDa->setToolTip(QStringLiteral("millivolt o pressione"));
+    txtStampaA = makeTextBox(this, QStringLiteral("txtStampaA"), {1080, 660, 735, 405}, QStringLiteral("2500"), calibri(12), 4);
+    txtStampaA->setToolTip(QStringLiteral("millivolt o pressione"));
+    txtStep = makeTextBox(this, QStringLiteral("txtStep"), {2160, 660, 615, 405}, QStringLiteral("20"), calibri(12), 3);
+    txtStep->setToolTip(QStringLiteral("a passi da..."));
+    optStampa[0] = makeOption(this, elementName("optStampa", 0), {1530, 1290, 1215, 270}, QStringLiteral("millivolt"), arial(11.25));
+    optStampa[0]->setToolTip(QStringLiteral("Da valore in mVolt a pressione"));
+    optStampa[1] = makeOption(this, elementName("optStampa", 1), {1530, 1590, 1430, 270}, QStringLiteral("pressione"), arial(11.25));
+    optStampa[1]->setToolTip(QStringLiteral("Da valore di pressione a mVolt"));
+    optStampa[0]->setChecked(true);
+    cmdStampa = makeButton(this, QStringLiteral("cmdStampa"), {240, 1320, 1035, 420}, QStringLiteral("Stampa"), arial(11.25, true));
+    cmdStampa->setToolTip(QStringLiteral("Stampa 135 valori max"));
+    lblValStampa = makeLabel(this, QStringLiteral("lblValStampa"), {240, 1980, 1935, 255}, QStringLiteral("0") + kValuesSuffix, arial(9), Qt::AlignLeft);
+
+    for (int i = 0; i < 2; ++i)
+        connect(optStampa[i], &QRadioButton::clicked, this, [this, i] { optStampa_Click(i); });
+    connect(cmdStampa, &QPushButton::clicked, this, [this] { cmdStampa_Click(); });
+    for (auto *field : {txtStampaDa, txtStampaA, txtStep})
+        rangeField(field);
+}
+
+void PrintBox::rangeField(TextBox *field)
+{
+    field->onGotFocus = [field] { field->selectWholeText(); };
+    // Leaving a field recounts, an emptied one changes nothing.
+    auto leave = [this, field] {
+        if (!field->text().isEmpty())
+            CountPrintValues();
+    };
+    field->onLostFocus = leave;
+    field->onKeyPress = [leave](int &ch) {
+        if (ch == vbkey::Return) {
+            ch = 0;
+            leave();
+        } else if (!isDigitKey(ch) && ch != vbkey::Back) {
+            ch = 0;
+        }
+    };
+}
+
+std::vector<std::pair<int, QWidget *>> PrintBox::tabOrder() const
+{
+    return {{12, txtStampaDa}, {13, txtStampaA}, {14, txtStep},
+            {15, optStampa[0]}, {16, optStampa[1]}, {17, cmdStampa}};
+}
+
+void PrintBox::markStartDirection() { setBold(optStampa[0], true); }
+
+void PrintBox::setPrinterTooltip(const QString &device, const QString &port)
+{
+    cmdStampa->setToolTip(QStringLiteral("Stampa su ") + device + QStringLiteral("; porta ") + port);
+}
+
+void PrintBox::setLastValue(const QString &text) { txtStampaA->setText(text); }
+
+void PrintBox::setPrintingEnabled(bool on)
+{
+    setEnabled(on);
+    cmdStampa->setEnabled(on);
+}
+
+std::optional<int> PrintBox::CountPrintValues()
+{
+    const auto from = readInt16(txtStampaDa->text());
+    const auto to = readInt16(txtStampaA->text());
+    const auto step = readInt16(txtStep->text());
+    if (!from.ok() || !to.ok() || !step.ok() || step.value < 1)
+        return std::nullopt;
+    const int d = to.value - from.value;
+    if (d < -32768 || d > 32767)
+        return std::nullopt;
+    // The rows printed are From, From + Step, ... up to To. A range running
+    // backwards keeps the rounded count, which tells "nothing" (0) from
+    // "high to low" (below 0).
+    const int n = d >= 0 ? d / step.value + 1
+                         : int(roundHalfEven(double(d) / step.value + 1));
+    if (n >= 0) {
+        lblValStampa->setText(QString::number(n) + kValuesSuffix);
+        if (n <= valuetable::kMaxValues) {
+            lblValStampa->setToolTip(QString());
+            setTextColor(lblValStampa, kButtonText);
+        } else {
+            setTextColor(lblValStampa, QColor(255, 0, 0));
+            lblValStampa->setToolTip(QStringLiteral("Troppi valori da stampare. Max 135"));
+        }
+    }
+    return n;
+}
+
+void PrintBox::optStampa_Click(int index)
+{
+    for (auto *opt : optStampa)
+        setBold(opt, false);
+    setBold(optStampa[index], true);
+    if (index == 0) {
+        txtStampaDa->setText(m_calc.txtMvolt1->text());
+        txtStampaA->setText(QStringLiteral("4500"));
+    } else {
+        txtStampaDa->setText(m_calc.txtPressione->text());
+        txtStampaA->setText(m_calc.cboScala->currentText());
+    }
+    CountPrintValues();
+}
+
+void PrintBox::refuse(const QString &text, const QString &title, MessageIcon icon, QWidget *focus)
+{
+    m_platform.message(window(), text, title, icon);
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
+}
+
+void PrintBox::cmdStampa_Click()
+{
+    setPrinterTooltip(m_platform.printerName(), m_platform.printerPort());
+    const bool millivolt = optStampa[0]->isChecked();
+    m_calc.setCalcDirection(millivolt ? ConversionDirection::MillivoltToPressure
+                                      : ConversionDirection::PressureToMillivolt);
+    // Each field must hold a whole number of 16 bits; Step at least 1.
+    for (TextBox *field : {txtStampaDa, txtStampaA, txtStep}) {
+        const auto v = readInt16(field->text());
+        if (!v.ok() || (field == txtStep && v.value < 1)) {
+            refuse(QStringLiteral("Valore non plausibile  "), kRangeTitle,
+                   MessageIcon::Information, field);
+            return;
+        }
+    }
+    PrintValueTable(readInt16(txtStampaDa->text()).value, readInt16(txtStampaA->text()).value,
+                    readInt16(txtStep->text()).value);
+}
+
+void PrintBox::PrintValueTable(int from, int to, int step)
+{
+    const bool millivolt = optStampa[0]->isChecked();
+    const int savedMvolt = readInt16(m_calc.txtMvolt1->text()).valueOr(0);
+    const int savedBar = readInt16(m_calc.txtPressione->text()).valueOr(0);
+    const QString fromText = txtStampaDa->text();
+    const int savedFrom = readInt16(fromText).valueOr(from);
+    const auto counted = CountPrintValues();
+    if (!counted) {
+        refuse(QStringLiteral("Valore non plausibile  "), kRangeTitle, MessageIcon::Information, txtStep);
+        return;
+    }
+    const int n = *counted;
+    const QString fullScale = m_calc.cboScala->currentText();
+    const auto info = MessageIcon::Information;
+    const auto warn = MessageIcon::Exclamation;
+    if ((millivolt && to > kMillivoltToLimit)
+        || (!millivolt && to > readInt16(fullScale).valueOr(m_calc.fondoScala()))) {
+        refuse(QStringLiteral("Valore di fine stampa fuori scala "), QStringLiteral("Parametro di stampa"), info, txtStampaA);
+        return;
+    }
+    if (n < 0) {
+        refuse(QStringLiteral("Intervallo di valori stampabili:\r\nsolo dal valore più basso verso quello più alto."),
+               kPrintRangeTitle, warn, txtStampaDa);
+        return;
+    }
+    if (n == 0) {
+        refuse(QStringLiteral("Nessun valore da stampare."), kPrintRangeTitle, warn, nullptr);
+        return;
+    }
+    if (n > valuetable::kMaxValues) {
+        refuse(QStringLiteral("Troppi valori da stampare  (%1) .  Il massimo consentito è 135.\r\n"
+                              "Diminuire l'intervallo di pressione/mVolt o lo Step di risoluzione.")
+                   .arg(n),
+               kPrintRangeTitle, warn, nullptr);
+        return;
+    }
+
+    CalculatorRows rows(m_calc, millivolt, fromText);
+    const auto surface = m_platform.openPrinter();
+    printValueTable(*surface, {fullScale, millivolt, from, to, step, QDateTime::currentDateTime()}, rows);
+
+    m_calc.txtMvolt1->setText(QString::number(savedMvolt));
+    m_calc.txtPressione->setText(QString::number(savedBar));
+    rows.calculate();
+    txtStampaDa->setText(QString::number(savedFrom));
+    lblValStampa->setText(QString::number(n) + kValuesSuffix);
+    if (!surface->errorText().isEmpty()) {
+        m_platform.message(window(), surface->errorText(), QStringLiteral("Stampa valori di pressione/tensione"),
+                           MessageIcon::Critical);
+        return;
+    }
+    m_platform.message(window(), QStringLiteral("Stampa effettuata su ") + surface->DeviceName(),
+                       QStringLiteral("Stampa valori di pressione/tensione"), MessageIcon::Information);
+}
+
+} // namespace dravino

@@ -1,0 +1,59 @@
+#pragma once
+// The print box of the main panel (fraStampa): direction, From, To and Step of
+// the value table, the count of values it will hold, and the print button.
+// Every row of the table goes through the calculator's own Calculate, with
+// the direction the print button set held for the whole print.
+
+#include "ui/Controls.h"
+
+#include <QGroupBox>
+#include <array>
+#include <optional>
+
+class QPushButton;
+class QRadioButton;
+
+namespace dravino {
+
+class MainPanel;
+class Platform;
+enum class MessageIcon;
+
+class PrintBox final : public QGroupBox
+{
+    Q_OBJECT
+public:
+    PrintBox(MainPanel &calculator, Platform &platform, QWidget *parent);
+    Q_DISABLE_COPY_MOVE(PrintBox)
+
+    // The number of rows the table will hold; nothing when From, To or Step
+    // does not convert, the step is below 1 or the range is beyond 16 bits
+    // (the label then keeps its text).
+    std::optional<int> CountPrintValues();
+    void optStampa_Click(int index);
+    void cmdStampa_Click();
+    void PrintValueTable(int from, int to, int step);
+
+    void markStartDirection();
+    void setPrinterTooltip(const QString &device, const QString &port);
+    void setLastValue(const QString &text);
+    void setPrintingEnabled(bool on);
+    std::vector<std::pair<int, QWidget *>> tabOrder() const;
+
+    std::array<Label *, 3> labels{}; // lblLabel(5), (6), (7)
+    TextBox *txtStampaDa = nullptr;
+    TextBox *txtStampaA = nullptr;
+    TextBox *txtStep = nullptr;
+
+private:
+    void rangeField(TextBox *field);
+    void refuse(const QString &text, const QString &title, MessageIcon icon, QWidget *focus);
+
+    MainPanel &m_calc;
+    Platform &m_platform;
+    std::array<QRadioButton *, 2> optStampa{};
+    QPushButton *cmdStampa = nullptr;
+    Label *lblValStampa = nullptr;
+};
+
+} // namespace dravino

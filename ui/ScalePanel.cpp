@@ -1,0 +1,252 @@
+#include "ui/ScalePanel.h"
+
+#include "core/ScaleCheck.h"
+#include "print/PrintSurface.h"
+#include "print/ScaleSheet.h"
+#include "ui/Build.h"
+#include "ui/Numbers.h"
+#include "ui/Platform.h"
+
+#include <QDateTime>
+#include <QFrame>
+
+namespace dravino {
+
+namespace {
+const QString kTitle = QStringLiteral("Calcolo scala");
+const QColor kInside(0, 120, 0);
+const QColor kOutside(220, 0, 0);
+
+int rowTop(int i) { return 840 + 480 * i; }
+} // namespace
+
+ScalePanel::ScalePanel(Platform &platform, QWidget *parent) : QGroupBox(parent), m_platform(platform)
+{
+    setObjectName(QStringLiteral("fraSecondary"));
+    setTitle(QStringLiteral("Scala e linearità"));
+    place(this, 240, 120, 7455, 5655);
+    setFont(arial(11.25, true));
+    setAutoFillBackground(true);
+    buildControls();
+    connectHandlers();
+}
+
+void ScalePanel::buildControls()
+{
+    struct Heading {
+        int left, width;
+        const char *text;
+        const char *tooltip;
+    };
+    const Heading headings[] = {{240, 735, "BAR", nullptr},
+                                {1200, 735, "ADC", nullptr},
+                                {2160, 855, "mVolt", nullptr},
+                                {3240, 1095, "SCALA", "Scala in BAR calcolata"},
+                                {5040, 975, "linearità", "Linearità rispetto alla media"},
+                                {6120, 1215, "scostamento", "Scostamento in BAR rispetto alla media"}};
+    for (int c = 0; c < 6; ++c) {
+        const auto &h = headings[c];
+        lblSecondary[c] = makeLabel(this, elementName("lblSecondary", c), {h.left, 480, h.width, 315},
+                                    QString::fromUtf8(h.text), c == 5 ? arial(9.75, true) : arial(12, true));
+        if (h.tooltip)
+            lblSecondary[c]->setToolTip(QString::fromUtf8(h.tooltip));
+    }
+
+    const char *const pressures[] = {"0", "400", "800", "1200", "1600", "2000"};
+    const char *const readings[] = {"98", "232", "370", "506", "0", "0"};
+    const QFont cell = arial(12);
+    auto resultLabel = [&](const char *name, int i, int left, int width, const QString &text) {
+        auto *l = makeLabel(this, elementName(name, i), {left, rowTop(i), width, 420}, text, cell, Qt::AlignCenter);
+        l->setBorder(true);
+        return l;
+    };
+    for (int i = 0; i < 6; ++i) {
+        txtBarScala[i] = makeTextBox(this, elementName("txtBarScala", i), {240, rowTop(i), 765, 420}, QString::fromUtf8(pressures[i]), cell, 4);
+        setTextColor(txtBarScala[i], kRed);
+        txtADCValue[i] = makeTextBox(this, elementName("txtADCValue", i), {1200, rowTop(i), 765, 420}, QString::fromUtf8(readings[i]), cell, 4);
+        lblMvoltScala[i] = resultLabel("lblMvoltScala", i, 2160, 855, QStringLiteral("0"));
+        setTextColor(lblMvoltScala[i], kBlue);
+        lblScalaOttenuta[i] = resultLabel("lblScalaOttenuta", i, 3240, 1095, i == 0 ? QStringLiteral("--") : QStringLiteral("0"));
+        lblLinearita[i] = resultLabel("lblLinearità", i, 5040, 975, QStringLiteral("0"));
+        lblScostamento[i] = resultLabel("lblScostamento", i, 6240, 975, QStringLiteral("0"));
+        if (i > 0) {
+            setBackColor(lblLinearita[i], kHighlightText);
+            setBackColor(lblScostamento[i], kHighlightText);
+        }
+        for (auto *l : {lblMvoltScala[i], lblScalaOttenuta[i], lblLinearita[i], lblScostamento[i]})
+            l->setAlignment(Qt::AlignCenter);
+    }
+
+    Picture1 = named(new QFrame(this), QStringLiteral("Picture1"), {240, 3840, 1695, 795});
+    Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    optADCScala[0] = makeOption(Picture1, elementName("optADCScala", 0), {120, 120, 1455, 255}, QStringLiteral("ADC a 10 bit"), font());
+    optADCScala[1] = makeOption(Picture1, elementName("optADCScala", 1), {120, 420, 1455, 255}, QStringLiteral("ADC a 12 bit"), font());
+    optADCScala[0]->setChecked(true);
+
+    lblSecondary[6] = makeLabel(this, elementName("lblSecondary", 6), {2280, 3900, 855, 315}, QStringLiteral("media:"), arial(12));
+    txtScalaMedia = makeTextBox(this, QStringLiteral("txtScalaMedia"), {3240, 3840, 1095, 420}, QString(), arial(12, true), 0);
+    setTextColor(txtScalaMedia, kBlue);
+
+    Picture2 = named(new QFrame(this), QStringLiteral("Picture2"), {5040, 3840, 2175, 795});
+    Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    optMedia[0] = makeOption(Picture2, elementName("optMedia", 0), {120, 120, 1965, 255}, QStringLiteral("media automatica"), font());
+    optMedia[0]->setToolTip(QStringLiteral("Media della scala ottenuta dai valori ADC introdotti"));
+    optMedia[1] = makeOption(Picture2, elementName("optMedia", 1), {120, 420, 1965, 255}, QStringLiteral("media manuale"), font());
+    optMedia[1]->setToolTip(QStringLiteral("Deriva della scala ottenuta dal valore di SCALA introdotto"));
+    optMedia[0]->setChecked(true);
+
+    optSensoreTipo[0] = makeOption(this, elementName("optSensoreTipo", 0), {2040, 4560, 2895, 255}, QStringLiteral("Sensore Bosch/VDO/Delphi"), arial(9.75, true));
+    optSensoreTipo[1] = makeOption(this, elementName("optSensoreTipo", 1), {2040, 4920, 1815, 255}, QStringLiteral("Sensore Denso"), arial(9.75));
+    optSensoreTipo[0]->setChecked(true);
+
+    cmdBack = makeButton(this, QStringLiteral("cmdBack"), {240, 4980, 1215, 420}, QStringLiteral("back"), arial(11.25, true));
+    cmdStampaScala = makeButton(this, QStringLiteral("cmdStampaScala"), {4440, 4980, 1215, 420}, QStringLiteral("stampa"), arial(11.25, true));
+    cmdScala = makeButton(this, QStringLiteral("cmdScala"), {6000, 4980, 1215, 420}, QStringLiteral("calcola"), arial(11.25, true));
+}
+
+void ScalePanel::connectHandlers()
+{
+    connect(cmdScala, &QPushButton::clicked, this, [this] { CalcolaScala(); });
+    connect(cmdStampaScala, &QPushButton::clicked, this, [this] { StampaFoglioScala(); });
+    for (int i = 0; i < 2; ++i) {
+        connect(optADCScala[i], &QRadioButton::clicked, this, [this, i] { optADCScala_Click(i); });
+        connect(optMedia[i], &QRadioButton::clicked, this, [this, i] { optMedia_Click(i); });
+        connect(optSensoreTipo[i], &QRadioButton::clicked, this, [this, i] { optSensoreTipo_Click(i); });
+    }
+    for (int i = 0; i < 6; ++i) {
+        gridField(txtBarScala[i]);
+        gridField(txtADCValue[i]);
+    }
+    // A digit typed over the automatic average switches to the manual one,
+    // whose click selects the text, so the digit replaces the old average.
+    txtScalaMedia->onKeyPress = [this](int &ch) {
+        if (isDigitKey(ch) || ch == vbkey::Back) {
+            if (!optMedia[1]->isChecked()) {
+                optMedia[1]->setChecked(true);
+                optMedia_Click(1);
+            }
+            return;
+        }
+        ch = 0;
+    };
+    txtScalaMedia->onLostFocus = [this] {
+        if (txtScalaMedia->text().isEmpty())
+            txtScalaMedia->setText(QStringLiteral("0"));
+    };
+}
+
+void ScalePanel::gridField(TextBox *field)
+{
+    field->onGotFocus = [field] { field->selectWholeText(); };
+    field->onLostFocus = [field] {
+        if (field->text().isEmpty())
+            field->setText(QStringLiteral("0"));
+    };
+    field->onKeyPress = [this](int &ch) {
+        if (ch == vbkey::Return) {
+            ch = 0;
+            CalcolaScala();
+        } else if (!isDigitKey(ch) && ch != vbkey::Back) {
+            ch = 0;
+        }
+    };
+}
+
+std::vector<std::pair<int, QWidget *>> ScalePanel::tabOrder() const
+{
+    std::vector<std::pair<int, QWidget *>> order;
+    for (int i = 0; i < 6; ++i) {
+        order.emplace_back(34 + i, txtBarScala[i]);
+        order.emplace_back(40 + i, txtADCValue[i]);
+    }
+    order.insert(order.end(), {{46, optADCScala[0]}, {47, optADCScala[1]}, {48, txtScalaMedia},
+                               {49, optSensoreTipo[0]}, {50, optSensoreTipo[1]}, {51, optMedia[0]},
+                               {52, optMedia[1]}, {53, cmdScala}, {54, cmdStampaScala}, {55, cmdBack}});
+    return order;
+}
+
+void ScalePanel::setPrinterTooltip(const QString &device, const QString &port)
+{
+    cmdStampaScala->setToolTip(QStringLiteral("Stampa su ") + device + QStringLiteral("; porta ") + port);
+}
+
+void ScalePanel::optADCScala_Click(int) { CalcolaScala(); }
+
+void ScalePanel::optMedia_Click(int index)
+{
+    if (index != 1)
+        return;
+    txtScalaMedia->setFocus(Qt::OtherFocusReason);
+    txtScalaMedia->selectWholeText();
+}
+
+void ScalePanel::optSensoreTipo_Click(int index)
+{
+    for (auto *opt : optSensoreTipo)
+        setBold(opt, false);
+    setBold(optSensoreTipo[index], true);
+}
+
+void ScalePanel::CalcolaScala()
+{
+    ScaleGrid grid;
+    for (int i = 0; i < kScaleRows; ++i) {
+        grid.bar[i] = toAscii(txtBarScala[i]->text());
+        grid.adc[i] = toAscii(txtADCValue[i]->text());
+    }
+    grid.media = toAscii(txtScalaMedia->text());
+    const ScaleSettings settings{optADCScala[1]->isChecked(), optSensoreTipo[1]->isChecked(),
+                                 optMedia[0]->isChecked(), localeDecimalSeparator()};
+    const auto failures = calcolaScala(grid, settings);
+
+    auto show = [](QWidget *w, Verdict v) {
+        if (v != Verdict::Unchanged)
+            setTextColor(w, v == Verdict::Green ? kInside : kOutside);
+    };
+    for (int i = 0; i < kScaleRows; ++i) {
+        txtBarScala[i]->setText(QString::fromStdString(grid.bar[i]));
+        txtADCValue[i]->setText(QString::fromStdString(grid.adc[i]));
+        lblMvoltScala[i]->setText(QString::fromStdString(grid.mvolt[i]));
+        lblScalaOttenuta[i]->setText(QString::fromStdString(grid.scala[i]));
+        lblLinearita[i]->setText(QString::fromStdString(grid.linearita[i]));
+        lblScostamento[i]->setText(QString::fromStdString(grid.scostamento[i]));
+        show(lblLinearita[i], grid.linearitaColor[i]);
+        show(lblScostamento[i], grid.scostamentoColor[i]);
+    }
+    txtScalaMedia->setText(QString::fromStdString(grid.media));
+
+    for (const auto &f : failures) {
+        const QString text = f.divisionByZero
+            ? QStringLiteral("Errore di calcolo ")
+            : QStringLiteral("Errore %1  %2").arg(f.number).arg(QString::fromStdString(f.description));
+        m_platform.message(window(), text, kTitle, MessageIcon::Critical);
+    }
+}
+
+void ScalePanel::StampaFoglioScala()
+{
+    const QString code = m_platform
+                             .inputText(window(), QStringLiteral("Inserisci il codice o la sigla del sensore"),
+                                        QStringLiteral("Sigla del sensore"))
+                             .toUpper();
+    ScaleSheet sheet;
+    for (int i = 0; i < kScaleRows; ++i) {
+        const QWidget *cells[] = {txtBarScala[i], txtADCValue[i], lblMvoltScala[i],
+                                  lblScalaOttenuta[i], lblLinearita[i], lblScostamento[i]};
+        for (int c = 0; c < 6; ++c) {
+            const auto *edit = qobject_cast<const QLineEdit *>(cells[c]);
+            const auto *label = qobject_cast<const QLabel *>(cells[c]);
+            sheet.cells[i][c] = {edit ? edit->text() : label->text(), textColor(cells[c])};
+        }
+    }
+    sheet.code = code;
+    sheet.average = txtScalaMedia->text();
+    sheet.now = QDateTime::currentDateTime();
+    const auto surface = m_platform.openPrinter();
+    printScaleSheet(*surface, sheet);
+    if (!surface->errorText().isEmpty())
+        m_platform.message(window(), surface->errorText(), QStringLiteral("Sigla del sensore"),
+                           MessageIcon::Critical);
+}
+
+} // namespace dravino

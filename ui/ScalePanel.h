@@ -1,0 +1,62 @@
+#pragma once
+// The scale panel (fraSecondary): a grid of six rows (zero plus five known
+// pressures) where the converter readings give each row's full scale, its
+// linearity and its deviation from the average. The arithmetic is
+// calcolaScala in core/; this panel reads and writes the grid, shows the
+// failures and prints the sheet.
+
+#include "ui/Controls.h"
+
+#include <QGroupBox>
+#include <array>
+
+class QPushButton;
+class QRadioButton;
+class QFrame;
+
+namespace dravino {
+
+class Platform;
+
+class ScalePanel final : public QGroupBox
+{
+    Q_OBJECT
+public:
+    ScalePanel(Platform &platform, QWidget *parent);
+    Q_DISABLE_COPY_MOVE(ScalePanel)
+
+    void CalcolaScala();
+    void StampaFoglioScala();
+    void optADCScala_Click(int index);
+    void optMedia_Click(int index);
+    void optSensoreTipo_Click(int index);
+
+    void setPrinterTooltip(const QString &device, const QString &port);
+    std::vector<std::pair<int, QWidget *>> tabOrder() const;
+
+    QPushButton *cmdBack = nullptr;
+
+private:
+    void buildControls();
+    void connectHandlers();
+    void gridField(TextBox *field);
+
+    Platform &m_platform;
+    std::array<TextBox *, 6> txtBarScala{};
+    std::array<TextBox *, 6> txtADCValue{};
+    std::array<Label *, 6> lblMvoltScala{};
+    std::array<Label *, 6> lblScalaOttenuta{};
+    std::array<Label *, 6> lblLinearita{};
+    std::array<Label *, 6> lblScostamento{};
+    std::array<Label *, 7> lblSecondary{};
+    TextBox *txtScalaMedia = nullptr;
+    QFrame *Picture1 = nullptr;
+    QFrame *Picture2 = nullptr;
+    std::array<QRadioButton *, 2> optADCScala{};
+    std::array<QRadioButton *, 2> optMedia{};
+    std::array<QRadioButton *, 2> optSensoreTipo{};
+    QPushButton *cmdStampaScala = nullptr;
+    QPushButton *cmdScala = nullptr;
+};
+
+} // namespace dravino

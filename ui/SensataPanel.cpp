@@ -1,0 +1,140 @@
+#include "ui/SensataPanel.h"
+
+#include "core/Sensata.h"
+#include "ui/Build.h"
+#include "ui/Numbers.h"
+#include "ui/Platform.h"
+
+#include <QComboBox>
+#include <QDate>
+#include <QLocale>
+#include <QPixmap>
+
+namespace dravino {
+
+namespace {
+QString lengthCaption(qsizetype n)
+{
+    return QStringLiteral("Numero sul sensore (%1)").arg(n);
+}
+} // namespace
+
+SensataPanel::SensataPanel(Platform &platform, QWidget *parent) : QGroupBox(parent), m_platform(platform)
+{
+    setObjectName(QStringLiteral("fraSensata"));
+    setTitle(QStringLiteral("Sensata explain"));
+    place(this, 240, 120, 7455, 5655);
+    setFont(arial(11.25, true));
+    setAutoFillBackground(true);
+
+    struct Caption {
+        Twips at;
+        const char *text;
+        QFont font;
+        Qt::Alignment align;
+    };
+    const Caption captions[] = {
+        {{360, 600, 2505, 285}, "Numero sul sensore", arial(11.25), Qt::AlignLeft},
+        {{3240, 600, 825, 285}, "sigla", arial(11.25), Qt::AlignLeft},
+        {{4680, 600, 825, 285}, "sigla", arial(11.25), Qt::AlignLeft},
+        {{360, 1680, 2145, 285}, "", arial(12, true), Qt::AlignCenter},
+        {{360, 2160, 2145, 285}, "", arial(12), Qt::AlignCenter},
+        {{2640, 1680, 2625, 285}, "data di fabbricazione", arial(12), Qt::AlignLeft},
+        {{2640, 2160, 2625, 285}, "seriale:", arial(12), Qt::AlignLeft},
+        {{2640, 2640, 3105, 285}, "", arial(12), Qt::AlignLeft},
+        {{2640, 3000, 2145, 285}, "", arial(12), Qt::AlignLeft},
+    };
+    for (int i = 0; i < 9; ++i)
+        lblSensata[i] = makeLabel(this, elementName("lblSensata", i), captions[i].at,
+                                  QString::fromUtf8(captions[i].text), captions[i].font, captions[i].align);
+    setTextColor(lblSensata[3], kRed);
+    setTextColor(lblSensata[7], kBlue);
+    setTextColor(lblSensata[8], kDarkRed);
+
+    txtSensataCode = makeTextBox(this, QStringLiteral("txtSensataCode"), {360, 960, 2415, 450}, QStringLiteral("13136421110"), arial(14.25), 0, Qt::AlignLeft);
+    cboSensata[0] = makeList(this, elementName("cboSensata", 0), {3120, 960, 1095, 405}, arial(12, true));
+    setTextColor(cboSensata[0], kBlue);
+    cboSensata[1] = makeList(this, elementName("cboSensata", 1), {4560, 960, 1095, 405}, arial(12, true));
+    setTextColor(cboSensata[1], kDarkRed);
+
+    cmdSensataBack = makeButton(this, QStringLiteral("cmdSensataBack"), {360, 3600, 1335, 420}, QStringLiteral("Back"), arial(11.25, true));
+    Picture3 = named(new QLabel(this), QStringLiteral("Picture3"), {2040, 3480, 2985, 2010});
+    Picture3->setPixmap(QPixmap(QStringLiteral(":/pictures/sensata.png")));
+    Picture3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    cmdSensata = makeButton(this, QStringLiteral("cmdSensata"), {5280, 3600, 1335, 420}, QStringLiteral("Calcola"), arial(11.25, true));
+
+    connect(cmdSensata, &QPushButton::clicked, this, [this] { cmdSensata_Click(); });
+    for (int i = 0; i < 2; ++i)
+        connect(cboSensata[i], &QComboBox::activated, this, [this, i] { cboSensata_Click(i); });
+    connect(txtSensataCode, &QLineEdit::textChanged, this,
+            [this](const QString &text) { lblSensata[0]->setText(lengthCaption(text.size())); });
+    txtSensataCode->onGotFocus = [this] { txtSensataCode->selectWholeText(); };
+    txtSensataCode->onKeyPress = [this](int &ch) {
+        if (isDigitKey(ch) || ch == vbkey::Back || ch == vbkey::CtrlC || ch == vbkey::CtrlV)
+            return;
+        const bool enter = ch == vbkey::Return;
+        ch = 0;
+        if (enter)
+            cmdSensata_Click();
+    };
+}
+
+std::vector<std::pair<int, QWidget *>> SensataPanel::tabOrder() const
+{
+    return {{90, txtSensataCode}, {91, cboSensata[0]}, {92, cboSensata[1]},
+            {93, cmdSensata},     {94, cmdSensataBack}};
+}
+
+void SensataPanel::startFillCountryMarks()
+{
+    for (const char *mark : kCountryMarks)
+        cboSensata[0]->addItem(QString::fromUtf8(mark));
+    selectMark(0, 2);
+}
+
+void SensataPanel::startFillGasMarks()
+{
+    for (const char *mark : kGasMarks)
+        cboSensata[1]->addItem(QString::fromUtf8(mark));
+    cboSensata[1]->setCurrentIndex(-1);
+}
+
+void SensataPanel::selectMark(int list, int entry)
+{
+    cboSensata[list]->setCurrentIndex(entry);
+    cboSensata_Click(list);
+}
+
+void SensataPanel::cboSensata_Click(int)
+{
+    lblSensata[7]->setText(QString::fromUtf8(countryText(cboSensata[0]->currentIndex())));
+    const int gas = cboSensata[1]->currentIndex();
+    if (gas >= 0 && gas < int(kGasTexts.size()))
+        lblSensata[8]->setText(QString::fromUtf8(kGasTexts[std::size_t(gas)]));
+}
+
+void SensataPanel::cmdSensata_Click()
+{
+    const QString text = txtSensataCode->text();
+    lblSensata[0]->setText(lengthCaption(text.size()));
+    const auto d = decodeSensata(toAscii(text), m_platform.today().year());
+    switch (d.outcome) {
+    case SensataDecoding::Outcome::Date: {
+        const QDate date(d.year, d.month, d.day);
+        lblSensata[3]->setText(QLocale().toString(date, QStringLiteral("ddd. dd/MM/yyyy")));
+        lblSensata[4]->setText(QString::fromStdString(d.serial));
+        break;
+    }
+    case SensataDecoding::Outcome::UnknownDate:
+        m_platform.message(window(), QStringLiteral("Valore data non conosciuto"),
+                           QStringLiteral("Verifica data"), MessageIcon::Information);
+        break;
+    case SensataDecoding::Outcome::Error:
+        m_platform.message(window(),
+                           QStringLiteral("Errore %1  %2").arg(d.errorNumber).arg(QString::fromStdString(d.errorDescription)),
+                           QStringLiteral("Calcolo data"), MessageIcon::Critical);
+        break;
+    }
+}
+
+} // namespace dravino

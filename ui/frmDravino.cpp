@@ -1,0 +1,146 @@
+#include "ui/frmDravino.h"
+
+#include "ui/Build.h"
+#include "ui/MainPanel.h"
+#include "ui/Platform.h"
+#include "ui/PrintBox.h"
+#include "ui/ScalePanel.h"
+#include "ui/SensataPanel.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QScreen>
+
+using namespace dravino;
+
+static void initPictures()
+{
+    Q_INIT_RESOURCE(pictures);
+}
+
+frmDravino::frmDravino() : m_ownPlatform(std::make_unique<DesktopPlatform>()), m_platform(*m_ownPlatform)
+{
+    Form_Load();
+}
+
+frmDravino::frmDravino(Platform &platform) : m_platform(platform) { Form_Load(); }
+
+frmDravino::~frmDravino() = default;
+
+void frmDravino::Form_Load()
+{
+    initPictures();
+    setObjectName(QStringLiteral("frmDravino"));
+    setWindowTitle(QStringLiteral("Dravino 10/2024"));
+    setWindowIcon(QIcon(QStringLiteral(":/pictures/dravino.png")));
+    setFixedSize(px(7920), px(5970));
+    setFont(arial(9.75));
+
+    fraMain = new MainPanel(m_platform, this);
+    fraSecondary = new ScalePanel(m_platform, this);
+    fraSensata = new SensataPanel(m_platform, this);
+    fraMain->lblLabel[5] = fraMain->printBox->labels[0];
+    fraMain->lblLabel[6] = fraMain->printBox->labels[1];
+    fraMain->lblLabel[7] = fraMain->printBox->labels[2];
+    connectHandlers();
+
+    placeWindow();                              // 1
+    fraMain->startSetZero();                    // 2
+    fraMain->startSelectFamily();               // 3
+    fraMain->startShowStartPicture();           // 4
+    fraMain->startSelectResolution();           // 5
+    fraMain->startMarkDefaults();               // 6, 7, 8
+    fraMain->startFitFocusFrames();             // 9
+    fraMain->startFillFullScales();             // 10
+    fraSensata->startFillCountryMarks();        // 11
+    fraSensata->startFillGasMarks();            // 12
+    const QString device = m_platform.printerName();
+    const QString port = m_platform.printerPort();
+    fraMain->setPrinterTooltip(device, port);   // 13
+    fraSecondary->setPrinterTooltip(device, port);
+    fraSecondary->setEnabled(false);            // 14
+    fraSensata->setEnabled(false);
+    fraMain->raise();
+
+    auto order = fraMain->tabOrder();
+    for (const auto &part : {fraSecondary->tabOrder(), fraSensata->tabOrder()})
+        order.insert(order.end(), part.begin(), part.end());
+    dravino::setTabOrder(order);
+    // The first control in tab order takes the focus when the window shows.
+    fraMain->txtMvolt1->setFocus();
+}
+
+void frmDravino::placeWindow()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect avail = screen->geometry();
+    const float left = float(avail.width() - width()) / 2.0f;
+    const float top = float(avail.height() - height()) / 3.0f;
+    move(avail.left() + int(left), avail.top() + int(top));
+}
+
+void frmDravino::connectHandlers()
+{
+    for (int i = 0; i < 8; ++i) {
+        fraMain->lblLabel[i]->onMouseDown = [this, i] { lblLabel_MouseDown(i); };
+        fraMain->lblLabel[i]->onMouseUp = [this, i] { lblLabel_MouseUp(i); };
+    }
+    connect(fraSecondary->cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
+    connect(fraSensata->cmdSensataBack, &QPushButton::clicked, this, [this] { cmdSensataBack_Click(); });
+    fraMain->picLogo->onMouseDown = [this] { picLogo_MouseDown(); };
+    fraMain->picLogo->onMouseUp = [this] { picLogo_MouseUp(); };
+    fraMain->lblMail->onMouseUp = [this] { lblMail_MouseUp(); };
+}
+
+void frmDravino::showPanel(QWidget *front)
+{
+    for (QWidget *panel : {static_cast<QWidget *>(fraMain), static_cast<QWidget *>(fraSecondary),
+                           static_cast<QWidget *>(fraSensata)})
+        panel->setEnabled(panel == front);
+    front->raise();
+    front->update();
+}
+
+void frmDravino::lblLabel_MouseDown(int index)
+{
+    if (index == 2 || index == 4)
+        fraMain->lblLabel[index]->setBorder(true);
+}
+
+void frmDravino::lblLabel_MouseUp(int index)
+{
+    if (index == 4) {
+        fraMain->lblLabel[4]->setBorder(false);
+        ++m_clickScala;
+    } else if (index == 2) {
+        fraMain->lblLabel[2]->setBorder(false);
+        ++m_clickSensata;
+    }
+    if (m_clickScala == 2) {
+        m_clickScala = 0;
+        showPanel(fraSecondary);
+    }
+    if (m_clickSensata == 2) {
+        m_clickSensata = 0;
+        showPanel(fraSensata);
+    }
+}
+
+void frmDravino::cmdBack_Click() { showPanel(fraMain); }
+
+void frmDravino::cmdSensataBack_Click() { showPanel(fraMain); }
+
+void frmDravino::picLogo_MouseDown() { fraMain->picLogo->setRaised3D(true); }
+
+void frmDravino::picLogo_MouseUp()
+{
+    fraMain->picLogo->setRaised3D(false);
+    const int result = m_platform.shellOpen(fraMain->picLogo->toolTip());
+    if (result <= 32)
+        m_platform.message(this, QStringLiteral("Errore %1").arg(result), QStringLiteral("Errore"),
+                           MessageIcon::Critical);
+}
+
+void frmDravino::lblMail_MouseUp() { m_platform.shellOpen(QStringLiteral("mailto:") + kAuthorMail); }

@@ -1,0 +1,59 @@
+#pragma once
+// Dravino's one window. Three panels of the same size lie at the same place
+// and exactly one is in front and enabled:
+//   MainPanel    (fraMain)      the calculator and its print box
+//   ScalePanel   (fraSecondary) the scale and linearity check
+//   SensataPanel (fraSensata)   the Sensata label decoder
+// The window runs the start-up, switches panels (two releases on a heading
+// open a panel, the back buttons return) and hands the two links to the
+// desktop shell. Everything else is the panels' own.
+
+#include <QWidget>
+#include <memory>
+
+namespace dravino {
+class Platform;
+class MainPanel;
+class ScalePanel;
+class SensataPanel;
+} // namespace dravino
+
+class frmDravino final : public QWidget
+{
+    Q_OBJECT
+public:
+    // With the real desktop services.
+    frmDravino();
+    // With the given services (tests); the window does not own them.
+    explicit frmDravino(dravino::Platform &platform);
+    ~frmDravino() override;
+    Q_DISABLE_COPY_MOVE(frmDravino)
+
+    dravino::MainPanel &mainPanel() const { return *fraMain; }
+    dravino::ScalePanel &scalePanel() const { return *fraSecondary; }
+    dravino::SensataPanel &sensataPanel() const { return *fraSensata; }
+    int clickScala() const { return m_clickScala; }
+    int clickSensata() const { return m_clickSensata; }
+
+    void lblLabel_MouseDown(int index);
+    void lblLabel_MouseUp(int index);
+    void cmdBack_Click();
+    void cmdSensataBack_Click();
+    void picLogo_MouseDown();
+    void picLogo_MouseUp();
+    void lblMail_MouseUp();
+
+private:
+    void Form_Load();
+    void placeWindow();
+    void showPanel(QWidget *front);
+    void connectHandlers();
+
+    std::unique_ptr<dravino::Platform> m_ownPlatform;
+    dravino::Platform &m_platform;
+    dravino::MainPanel *fraMain = nullptr;
+    dravino::ScalePanel *fraSecondary = nullptr;
+    dravino::SensataPanel *fraSensata = nullptr;
+    int m_clickScala = 0;
+    int m_clickSensata = 0;
+};
