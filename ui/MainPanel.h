@@ -111,7 +111,7 @@ private:
 
 // Addresses of the two links.
 inline const QString kMakerWebAddress = QStringLiteral("https://dravino.example.com/");
-inline const QString kAuthorMail = QStringLiteral("info@example.com");
+inline const QString kAuthorMail = QStringLiteral("lab@example.com");
 inline const QString kAuthorName = QStringLiteral("Laboratorio Dravino");
 
 } // namespace dravino

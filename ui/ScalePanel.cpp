@@ -79,8 +79,10 @@ void ScalePanel::buildControls()
 
     Picture1 = named(new QFrame(this), QStringLiteral("Picture1"), {240, 3840, 1695, 795});
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    optADCScala[0] = makeOption(Picture1, elementName("optADCScala", 0), {120, 120, 1455, 255}, QStringLiteral("ADC a 10 bit"), font());
-    optADCScala[1] = makeOption(Picture1, elementName("optADCScala", 1), {120, 420, 1455, 255}, QStringLiteral("ADC a 12 bit"), font());
+    // A picture box takes the window's font, and its options take the box's.
+    Picture1->setFont(arial(9.75));
+    optADCScala[0] = makeOption(Picture1, elementName("optADCScala", 0), {120, 120, 1455, 255}, QStringLiteral("ADC a 10 bit"), Picture1->font());
+    optADCScala[1] = makeOption(Picture1, elementName("optADCScala", 1), {120, 420, 1455, 255}, QStringLiteral("ADC a 12 bit"), Picture1->font());
     optADCScala[0]->setChecked(true);
 
     lblSecondary[6] = makeLabel(this, elementName("lblSecondary", 6), {2280, 3900, 855, 315}, QStringLiteral("media:"), arial(12));
@@ -89,9 +91,10 @@ void ScalePanel::buildControls()
 
     Picture2 = named(new QFrame(this), QStringLiteral("Picture2"), {5040, 3840, 2175, 795});
     Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    optMedia[0] = makeOption(Picture2, elementName("optMedia", 0), {120, 120, 1965, 255}, QStringLiteral("media automatica"), font());
+    Picture2->setFont(arial(9.75));
+    optMedia[0] = makeOption(Picture2, elementName("optMedia", 0), {120, 120, 1965, 255}, QStringLiteral("media automatica"), Picture2->font());
     optMedia[0]->setToolTip(QStringLiteral("Media della scala ottenuta dai valori ADC introdotti"));
-    optMedia[1] = makeOption(Picture2, elementName("optMedia", 1), {120, 420, 1965, 255}, QStringLiteral("media manuale"), font());
+    optMedia[1] = makeOption(Picture2, elementName("optMedia", 1), {120, 420, 1965, 255}, QStringLiteral("media manuale"), Picture2->font());
     optMedia[1]->setToolTip(QStringLiteral("Deriva della scala ottenuta dal valore di SCALA introdotto"));
     optMedia[0]->setChecked(true);
 

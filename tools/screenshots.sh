@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Screenshots of the three panels and pictures of the two printed documents,
+# into docs/. Needs xvfb, imagemagick and poppler-utils.
+set -euo pipefail
+build=${1:-build}
+cd "$(dirname "$0")/.."
+cmake --build "$build" --target dravino_shots
+export LC_ALL=it_IT.UTF-8 LANG=it_IT.UTF-8 2>/dev/null || true
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" "$build/dravino_shots" docs
+for doc in table sheet; do
+    pdftoppm -png -r 60 -singlefile "docs/$doc.pdf" "docs/$doc"
+    rm -f "docs/$doc.pdf"
+done
+ls -l docs/*.png

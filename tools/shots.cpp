@@ -1,0 +1,103 @@
+// Takes the screenshots and printed samples in docs/: run under xvfb-run
+// from the source folder (tools/screenshots.sh). Each panel is shown in a
+// typical state and captured from the X screen with ImageMagick's import;
+// the two documents are printed to PDF through the Qt print surface.
+
+#include "print/QtPrintSurface.h"
+#include "ui/MainPanel.h"
+#include "ui/Platform.h"
+#include "ui/PrintBox.h"
+#include "ui/ScalePanel.h"
+#include "ui/SensataPanel.h"
+#include "ui/frmDravino.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTest>
+#include <cstdio>
+
+using namespace dravino;
+
+namespace {
+
+class ShotPlatform final : public Platform
+{
+public:
+    void message(QWidget *, const QString &text, const QString &, MessageIcon) override
+    {
+        std::printf("message: %s\n", qPrintable(text));
+    }
+    QString inputText(QWidget *, const QString &, const QString &) override { return QStringLiteral("0281002930"); }
+    int shellOpen(const QString &) override { return kShellOk; }
+    QString printerName() override { return QStringLiteral("PDF"); }
+    QString printerPort() override { return QStringLiteral("cups-pdf:/"); }
+    std::unique_ptr<PrintSurface> openPrinter() override
+    {
+        return std::make_unique<QtPrintSurface>(nextPdf);
+    }
+    QDate today() override { return QDate::currentDate(); }
+    QString nextPdf;
+};
+
+void settle()
+{
+    for (int i = 0; i < 10; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(30);
+    }
+}
+
+void shot(const QWidget &w, const QString &file)
+{
+    settle();
+    const QRect g = w.frameGeometry();
+    QProcess::execute(QStringLiteral("import"),
+                      {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
+                       QStringLiteral("%1x%2+%3+%4").arg(g.width()).arg(g.height()).arg(g.x()).arg(g.y()),
+                       QStringLiteral("+repage"), file});
+}
+
+void typeInto(QWidget *field, const QString &text)
+{
+    field->setFocus(Qt::TabFocusReason);
+    static_cast<QLineEdit *>(field)->selectAll();
+    QTest::keyClicks(field, text);
+    QTest::keyClick(field, Qt::Key_Return);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    ShotPlatform platform;
+    frmDravino w(platform);
+    w.show();
+    w.activateWindow();
+    QApplication::setActiveWindow(&w);
+    settle();
+
+    MainPanel &main = w.mainPanel();
+    typeInto(main.txtMvolt1, QStringLiteral("4500"));
+    shot(w, out + QStringLiteral("/main.png"));
+
+    platform.nextPdf = out + QStringLiteral("/table.pdf");
+    main.printBox->cmdStampa_Click();
+
+    w.lblLabel_MouseUp(4);
+    w.lblLabel_MouseUp(4);
+    w.scalePanel().CalcolaScala();
+    shot(w, out + QStringLiteral("/scale.png"));
+    platform.nextPdf = out + QStringLiteral("/sheet.pdf");
+    w.scalePanel().StampaFoglioScala();
+    w.cmdBack_Click();
+
+    w.lblLabel_MouseUp(2);
+    w.lblLabel_MouseUp(2);
+    w.sensataPanel().cmdSensata_Click();
+    w.sensataPanel().selectMark(1, 0);
+    shot(w, out + QStringLiteral("/sensata.png"));
+    return 0;
+}
