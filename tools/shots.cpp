@@ -83,8 +83,13 @@ int main(int argc, char *argv[])
     typeInto(main.txtMvolt1, QStringLiteral("4500"));
     shot(w, out + QStringLiteral("/main.png"));
 
+    // A full page: 135 values in three column groups.
     platform.nextPdf = out + QStringLiteral("/table.pdf");
+    main.printBox->txtStampaDa->setText(QStringLiteral("0"));
+    main.printBox->txtStampaA->setText(QStringLiteral("2680"));
     main.printBox->cmdStampa_Click();
+    main.printBox->txtStampaA->setText(QStringLiteral("2000"));
+    main.printBox->CountPrintValues();
 
     w.lblLabel_MouseUp(4);
     w.lblLabel_MouseUp(4);
