@@ -41,12 +41,23 @@ QString QtPrintSurface::unusedPdfPath(const QString &folder)
     return path;
 }
 
-QtPrintSurface::QtPrintSurface(QString pdfFile) : m_fixedFile(std::move(pdfFile))
+QtPrintSurface::QtPrintSurface(QString pdfFile) : m_fixedFile(std::move(pdfFile)), m_folder(documentsFolder())
 {
     if (m_fixedFile.isEmpty())
         m_dest = defaultDestination();
     else
         m_dest = {QStringLiteral("file PDF"), QDir::toNativeSeparators(m_fixedFile), false};
+    setUpPrinter();
+}
+
+QtPrintSurface::QtPrintSurface(PrintDestination destination, QString folder)
+    : m_dest(std::move(destination)), m_folder(std::move(folder))
+{
+    setUpPrinter();
+}
+
+void QtPrintSurface::setUpPrinter()
+{
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     if (m_dest.isPrinter)
         m_printer->setPrinterName(m_dest.deviceName);
@@ -77,8 +88,8 @@ bool QtPrintSurface::ensureBegun()
     if (!m_dest.isPrinter) {
         m_outputFile = m_fixedFile;
         if (m_outputFile.isEmpty()) {
-            QDir().mkpath(documentsFolder());
-            m_outputFile = unusedPdfPath(documentsFolder());
+            QDir().mkpath(m_folder);
+            m_outputFile = unusedPdfPath(m_folder);
             m_dest.port = QDir::toNativeSeparators(m_outputFile);
         }
         m_printer->setOutputFileName(m_outputFile);

@@ -22,6 +22,8 @@ public:
     // pdfFile empty: the default printer (or the PDF fallback); otherwise the
     // document is written to that file.
     explicit QtPrintSurface(QString pdfFile = {});
+    // A given destination; without a printer the PDF goes into folder.
+    QtPrintSurface(PrintDestination destination, QString folder);
     ~QtPrintSurface() override;
 
     // Names the destination a document would go to now, without opening it.
@@ -47,8 +49,11 @@ private:
     bool ensureBegun();
     double toDevice(double twips) const;
 
+    void setUpPrinter();
+
     PrintDestination m_dest;
     QString m_fixedFile;
+    QString m_folder;
     QString m_outputFile;
     QString m_error;
     std::unique_ptr<QPrinter> m_printer;

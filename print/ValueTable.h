@@ -43,7 +43,6 @@ constexpr double kColumnBreakY = 15400;
 constexpr double kFooterY = 15800;
 constexpr double kGroupShift = 4000;
 constexpr int kMaxGroups = 3;
-constexpr int kMaxValues = 135;
 } // namespace valuetable
 
 // Prints the document and ends it; the checks are the caller's.

@@ -8,6 +8,22 @@
 
 #include <QList>
 
+// A printer that fails during the page.
+class FailingSurface final : public dravino::PrintSurface
+{
+public:
+    QString DeviceName() const override { return QStringLiteral("Guasta"); }
+    QString Port() const override { return QStringLiteral("usb:/"); }
+    QString errorText() const override { return QStringLiteral("La stampa su Guasta non è riuscita."); }
+
+protected:
+    double measure(const QFont &, const QString &text) const override { return 100.0 * text.size(); }
+    double lineHeight(const QFont &) const override { return 268; }
+    void drawText(double, double, const QFont &, const QColor &, const QString &) override {}
+    void drawLine(double, double, double, double, const QColor &) override {}
+    void endDocument() override {}
+};
+
 struct ShownMessage {
     QString text;
     QString title;
@@ -37,6 +53,8 @@ public:
     QString printerPort() override { return port; }
     std::unique_ptr<dravino::PrintSurface> openPrinter() override
     {
+        if (printerFails)
+            return std::make_unique<FailingSurface>();
         auto surface = std::make_unique<dravino::RecordingSurface>(deviceName, port);
         surface->onEndDoc = [this](const dravino::RecordingSurface &s) { documents.append(s.items()); };
         return surface;
@@ -52,5 +70,6 @@ public:
     QString deviceName = QStringLiteral("PDF");
     QString port = QStringLiteral("cups-pdf:/");
     QList<QList<dravino::RecordedItem>> documents;
+    bool printerFails = false;
     QDate todayDate = QDate(2026, 12, 6);
 };

@@ -348,6 +348,19 @@ void TestDocuments::noPrinterWritesANewPdf()
     QVERIFY(second.open(QIODevice::WriteOnly));
     second.close();
     QCOMPARE(QtPrintSurface::unusedPdfPath(dir.path()), dir.filePath(QStringLiteral("Dravino (3).pdf")));
+    // Without a printer the document goes to the next free name.
+    {
+        QtPrintSurface s(PrintDestination{QStringLiteral("nessuna stampante (file PDF)"), dir.path(), false},
+                         dir.path());
+        s.Print(QStringLiteral("Dravino"), true);
+        s.EndDoc();
+        QVERIFY(s.errorText().isEmpty());
+        QCOMPARE(s.outputFile(), dir.filePath(QStringLiteral("Dravino (3).pdf")));
+        QVERIFY(s.Port().endsWith(QStringLiteral("Dravino (3).pdf")));
+    }
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("Dravino (3).pdf"))).size() > 0);
+    QVERIFY(existing.open(QIODevice::ReadOnly));
+    QCOMPARE(existing.readAll(), QByteArray("keep"));
     // A file that cannot be written gives an Italian message, not a crash.
     QtPrintSurface broken(dir.filePath(QStringLiteral("missing/folder/x.pdf")));
     broken.Print(QStringLiteral("x"), true);

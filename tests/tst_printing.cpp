@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 #include "ui/MainPanel.h"
 #include "ui/PrintBox.h"
+#include "ui/ScalePanel.h"
 
 using dravino::MessageIcon;
 using dravino::RecordedItem;
@@ -41,6 +42,7 @@ private slots:
     void leadingZeroFromIsPrintedAsTyped();
     void directionIsHeldThroughMessages();
     void zeroMillivoltRowHasNoStaleValue();
+    void failingPrinterGivesAMessage();
 };
 
 void TestPrinting::countsTheRows_data()
@@ -244,6 +246,21 @@ void TestPrinting::zeroMillivoltRowHasNoStaleValue()
     t.edit(QStringLiteral("txtStep"))->setText(QStringLiteral("500"));
     t.click(QStringLiteral("cmdStampa"));
     QCOMPARE(rowTexts(t.platform.documents.value(0)), (QStringList{"0", "--", "500", "0", "1000", "250"}));
+}
+
+void TestPrinting::failingPrinterGivesAMessage()
+{
+    Window t;
+    t.platform.printerFails = true;
+    t.click(QStringLiteral("cmdStampa"));
+    QCOMPARE(t.messageTexts(), QStringList{QStringLiteral("La stampa su Guasta non è riuscita.")});
+    QCOMPARE(t.platform.messages[0].icon, MessageIcon::Critical);
+    QCOMPARE(t.text(QStringLiteral("txtMvolt1")), QStringLiteral("500"));
+    QCOMPARE(t.text(QStringLiteral("txtStampaDa")), QStringLiteral("500"));
+    // The scale sheet says so too.
+    t.platform.messages.clear();
+    t.w->scalePanel().StampaFoglioScala();
+    QCOMPARE(t.messageTexts(), QStringList{QStringLiteral("La stampa su Guasta non è riuscita.")});
 }
 
 QTEST_MAIN(TestPrinting)

@@ -15,7 +15,10 @@ void DesktopPlatform::message(QWidget *parent, const QString &text, const QStrin
     const auto qtIcon = icon == MessageIcon::Information ? QMessageBox::Information
         : icon == MessageIcon::Exclamation               ? QMessageBox::Warning
                                                          : QMessageBox::Critical;
-    QMessageBox box(qtIcon, title, text, QMessageBox::Ok, parent);
+    // The texts break their lines with CR LF; Qt lays out LF.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(qtIcon, title, shown, QMessageBox::Ok, parent);
     box.exec();
 }
 

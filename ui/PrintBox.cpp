@@ -1,5 +1,6 @@
 #include "ui/PrintBox.h"
 
+#include "core/PrintRange.h"
 #include "print/PrintSurface.h"
 #include "print/ValueTable.h"
 #include "ui/Build.h"
@@ -8,7 +9,6 @@
 #include "ui/Platform.h"
 
 #include <QComboBox>
-#include <cmath>
 
 namespace dravino {
 
@@ -151,22 +151,14 @@ void PrintBox::setPrintingEnabled(bool on)
 
 std::optional<int> PrintBox::CountPrintValues()
 {
-    const auto from = readInt16(txtStampaDa->text());
-    const auto to = readInt16(txtStampaA->text());
-    const auto step = readInt16(txtStep->text());
-    if (!from.ok() || !to.ok() || !step.ok() || step.value < 1)
+    const auto counted = countPrintValues(toAscii(txtStampaDa->text()), toAscii(txtStampaA->text()),
+                                          toAscii(txtStep->text()), localeDecimalSeparator());
+    if (!counted)
         return std::nullopt;
-    const int d = to.value - from.value;
-    if (d < -32768 || d > 32767)
-        return std::nullopt;
-    // The rows printed are From, From + Step, ... up to To. A range running
-    // backwards keeps the rounded count, which tells "nothing" (0) from
-    // "high to low" (below 0).
-    const int n = d >= 0 ? d / step.value + 1
-                         : int(roundHalfEven(double(d) / step.value + 1));
+    const int n = *counted;
     if (n >= 0) {
         lblValStampa->setText(QString::number(n) + kValuesSuffix);
-        if (n <= valuetable::kMaxValues) {
+        if (n <= kMaxPrintValues) {
             lblValStampa->setToolTip(QString());
             setTextColor(lblValStampa, kButtonText);
         } else {
@@ -248,7 +240,7 @@ void PrintBox::PrintValueTable(int from, int to, int step)
         refuse(QStringLiteral("Nessun valore da stampare."), kPrintRangeTitle, warn, nullptr);
         return;
     }
-    if (n > valuetable::kMaxValues) {
+    if (n > kMaxPrintValues) {
         refuse(QStringLiteral("Troppi valori da stampare  (%1) .  Il massimo consentito è 135.\r\n"
                               "Diminuire l'intervallo di pressione/mVolt o lo Step di risoluzione.")
                    .arg(n),

@@ -248,7 +248,7 @@ void ScalePanel::StampaFoglioScala()
     const auto surface = m_platform.openPrinter();
     printScaleSheet(*surface, sheet);
     if (!surface->errorText().isEmpty())
-        m_platform.message(window(), surface->errorText(), QStringLiteral("Sigla del sensore"),
+        m_platform.message(window(), surface->errorText(), QStringLiteral("Stampa foglio scala"),
                            MessageIcon::Critical);
 }
 
