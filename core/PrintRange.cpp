@@ -2,6 +2,7 @@
 
 #include "core/WholeNumber.h"
 
+
 namespace dravino {
 
 std::optional<int> countPrintValues(std::string_view fromText, std::string_view toText,
@@ -15,9 +16,9 @@ std::optional<int> countPrintValues(std::string_view fromText, std::string_view 
     const int d = to.value - from.value;
     if (d < -32768 || d > 32767)
         return std::nullopt;
-    if (d >= 0)
-        return d / step.value + 1;
-    return int(roundHalfEven(double(d) / step.value + 1));
+    // Floor division: a backwards range never counts a row it cannot print.
+    const int q = d >= 0 ? d / step.value : -((-d + step.value - 1) / step.value);
+    return q + 1;
 }
 
 } // namespace dravino

@@ -1,7 +1,8 @@
 #pragma once
 // The value table's range: how many rows From, From + Step, ... up to To
-// make. A range running backwards gives 0 (To one step below From) or a
-// negative count (further below), as the print refusals tell them apart.
+// make. A range running backwards gives 0 (To less than two steps below
+// From) or a negative count (further below), as the print refusals tell
+// them apart.
 
 #include <optional>
 #include <string_view>

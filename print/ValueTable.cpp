@@ -3,6 +3,8 @@
 #include "print/Footer.h"
 #include "print/PrintSurface.h"
 
+#include <algorithm>
+
 namespace dravino {
 
 using namespace valuetable;
@@ -60,7 +62,7 @@ void printHeadings(PrintSurface &s, const Group &g, bool millivoltStepped)
 
 void printRightAligned(PrintSurface &s, double right, const QString &text, bool endLine)
 {
-    s.CurrentX(right - s.TextWidth(text));
+    s.CurrentX(std::max(0.0, right - s.TextWidth(text)));
     s.Print(text, endLine);
 }
 

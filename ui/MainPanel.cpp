@@ -160,6 +160,8 @@ SensorType MainPanel::sensorType() const
     return SensorType::DensoTwoWay;
 }
 
+QString MainPanel::fullScaleText() const { return cboScala->itemText(cboScala->currentIndex()); }
+
 AdcResolution MainPanel::adcResolution() const
 {
     return optADCBit[0]->isChecked() ? AdcResolution::Bits10 : AdcResolution::Bits12;

@@ -46,6 +46,9 @@ public:
     void setCalcDirection(ConversionDirection d) { m_calcDirection = int(d); }
     int fondoScala() const { return m_fondoScala; }
     SensorType sensorType() const;
+    // The chosen full-scale entry as text; what is typed in the list's edit
+    // field counts only once an entry is chosen.
+    QString fullScaleText() const;
     AdcResolution adcResolution() const;
 
     // Selections from code: they run the click handler every time.

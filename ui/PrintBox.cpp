@@ -8,7 +8,6 @@
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 
-#include <QComboBox>
 
 namespace dravino {
 
@@ -179,7 +178,7 @@ void PrintBox::optStampa_Click(int index)
         txtStampaA->setText(QStringLiteral("4500"));
     } else {
         txtStampaDa->setText(m_calc.txtPressione->text());
-        txtStampaA->setText(m_calc.cboScala->currentText());
+        txtStampaA->setText(m_calc.fullScaleText());
     }
     CountPrintValues();
 }
@@ -223,7 +222,7 @@ void PrintBox::PrintValueTable(int from, int to, int step)
         return;
     }
     const int n = *counted;
-    const QString fullScale = m_calc.cboScala->currentText();
+    const QString fullScale = m_calc.fullScaleText();
     const auto info = MessageIcon::Information;
     const auto warn = MessageIcon::Exclamation;
     if ((millivolt && to > kMillivoltToLimit)
