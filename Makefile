@@ -14,7 +14,7 @@ PACKAGES := cmake make g++ qt6-base-dev libgl-dev \
 # Screenshots of the panels and pictures of printed pages.
 SCREENSHOT_PACKAGES := xvfb xauth imagemagick
 
-.PHONY: deps build run test screenshots clean
+.PHONY: deps build run test package bench sanitize fuzz fuzz-smoke screenshots clean
 
 define install_missing
 	@missing=$$(for p in $(1); do \
@@ -41,6 +41,48 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# A .deb of an optimised build, in build-release/.
+package: deps
+	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build build-release -j$(JOBS) --target dravino
+	cd build-release && cpack -G DEB
+
+# Speed and memory, on an optimised build, headless.
+bench: deps
+	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
+	cmake --build build-release -j$(JOBS) --target dravino_bench
+	QT_QPA_PLATFORM=offscreen build-release/bench/dravino_bench
+
+# The whole suite and the monkey under AddressSanitizer and UBSan.
+SAN_FLAGS := -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+sanitize: deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug \
+	    -DCMAKE_CXX_FLAGS="$(SAN_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SAN_FLAGS)"
+	cmake --build build-sanitize -j$(JOBS)
+	cd build-sanitize && QT_QPA_PLATFORM=offscreen \
+	    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/tools/lsan.supp:print_suppressions=0 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    ctest --output-on-failure
+
+# libFuzzer targets (clang): FUZZ_SECONDS each, corpora kept in fuzz/corpus.
+FUZZ_SECONDS ?= 120
+FUZZ_TARGETS := wholenumber converter printcount scale sensata
+fuzz-build:
+	$(call install_missing,clang libclang-rt-dev)
+	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DDRAVINO_FUZZ=ON
+	cmake --build build-fuzz -j$(JOBS)
+fuzz: fuzz-build
+	@for t in $(FUZZ_TARGETS); do \
+	    mkdir -p build-fuzz/corpus/$$t; \
+	    build-fuzz/fuzz/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        -artifact_prefix=build-fuzz/ build-fuzz/corpus/$$t fuzz/corpus/$$t 2>build-fuzz/$$t.log \
+	        || { tail -40 build-fuzz/$$t.log; exit 1; }; \
+	    printf '%-12s %s executions\n' $$t "$$(sed -n 's/^stat::number_of_executed_units: *//p' build-fuzz/$$t.log)"; \
+	done
+fuzz-smoke:
+	$(MAKE) fuzz FUZZ_SECONDS=10
 
 screenshots: build
 	$(call install_missing,$(SCREENSHOT_PACKAGES))

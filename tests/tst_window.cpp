@@ -6,6 +6,7 @@
 #include "WindowFixture.h"
 #include "ui/MainPanel.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGroupBox>
 #include <QPushButton>
@@ -30,6 +31,7 @@ private slots:
     void layoutFollowsTheDesign_data();
     void layoutFollowsTheDesign();
     void tabOrder();
+    void inputsHaveAccessibleNames();
     void voltageToPressure_data();
     void voltageToPressure();
     void pressureToVoltage_data();
@@ -156,6 +158,37 @@ void TestWindow::tabOrder()
         t.key(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), name);
     }
+}
+
+void TestWindow::inputsHaveAccessibleNames()
+{
+    Window t;
+    QList<QWidget *> inputs;
+    for (auto *e : t.w->findChildren<QLineEdit *>())
+        if (!qobject_cast<QComboBox *>(e->parentWidget()))
+            inputs << e;
+    for (auto *c : t.w->findChildren<QComboBox *>())
+        inputs << c;
+    for (auto *o : t.w->findChildren<QRadioButton *>())
+        inputs << o;
+    QCOMPARE(inputs.size(), 21 + 3 + 13); // fields, lists, options
+    for (auto *w : inputs) {
+        auto *a = QAccessible::queryAccessibleInterface(w);
+        QVERIFY2(a && !a->text(QAccessible::Name).isEmpty(), qPrintable(w->objectName()));
+    }
+    // A list announces its value as its name on Linux, and its heading
+    // through the label relation.
+    auto *list = QAccessible::queryAccessibleInterface(t.get(QStringLiteral("cboScala")));
+    const auto labels = list->relations(QAccessible::Label);
+    QVERIFY(!labels.isEmpty());
+    QCOMPARE(labels.first().first->text(QAccessible::Name), QStringLiteral("SCALA (bar)"));
+    const auto name = [&](const char *control) { return t.get(QString::fromUtf8(control))->accessibleName(); };
+    QCOMPARE(name("txtMvolt1"), QStringLiteral("mVolt 1"));
+    QCOMPARE(name("cboScala"), QStringLiteral("SCALA (bar)"));
+    QCOMPARE(name("txtStep"), QStringLiteral("step"));
+    QCOMPARE(name("txtADCValue(3)"), QStringLiteral("ADC"));
+    QCOMPARE(name("txtSensataCode"), QStringLiteral("Numero sul sensore"));
+    QCOMPARE(name("optMedia(1)"), QStringLiteral("media manuale"));
 }
 
 void TestWindow::voltageToPressure_data()

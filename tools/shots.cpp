@@ -51,7 +51,9 @@ void settle()
 void shot(const QWidget &w, const QString &file)
 {
     settle();
-    const QRect g = w.frameGeometry();
+    const qreal dpr = w.devicePixelRatioF();
+    const QRect f = w.frameGeometry();
+    const QRect g(qRound(f.x() * dpr), qRound(f.y() * dpr), qRound(f.width() * dpr), qRound(f.height() * dpr));
     QProcess::execute(QStringLiteral("import"),
                       {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
                        QStringLiteral("%1x%2+%3+%4").arg(g.width()).arg(g.height()).arg(g.x()).arg(g.y()),
@@ -81,6 +83,11 @@ int main(int argc, char *argv[])
 
     MainPanel &main = w.mainPanel();
     typeInto(main.txtMvolt1, QStringLiteral("4500"));
+    // At 200 % scaling only the main panel is taken.
+    if (argc > 2) {
+        shot(w, out + QLatin1Char('/') + QString::fromLocal8Bit(argv[2]));
+        return 0;
+    }
     shot(w, out + QStringLiteral("/main.png"));
 
     // A full page: 135 values in three column groups.

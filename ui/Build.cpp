@@ -45,6 +45,7 @@ QRadioButton *makeOption(QWidget *parent, const QString &name, const Twips &at, 
 {
     auto *w = named(new QRadioButton(text, parent), name, at);
     w->setFont(font);
+    w->setAccessibleName(text);
     return w;
 }
 
@@ -63,6 +64,15 @@ QComboBox *makeList(QWidget *parent, const QString &name, const Twips &at, const
     w->setEditable(true);
     w->setInsertPolicy(QComboBox::NoInsert);
     return w;
+}
+
+void nameAfter(QWidget *input, QLabel *heading, const QString &description)
+{
+    input->setAccessibleName(heading->text());
+    // On Linux a list is announced by its label relation.
+    heading->setBuddy(input);
+    if (!description.isEmpty())
+        input->setAccessibleDescription(description);
 }
 
 void setTabOrder(std::vector<std::pair<int, QWidget *>> order)

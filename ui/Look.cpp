@@ -74,6 +74,27 @@ QFont designFont(const QString &face, double points, bool bold)
     return font;
 }
 
+QPixmap picture(const QString &name)
+{
+    const QString base = QStringLiteral(":/pictures/") + name;
+    if (qApp->devicePixelRatio() > 1.0) {
+        QPixmap sharp(base + QStringLiteral("@2x.png"));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2.0);
+            return sharp;
+        }
+    }
+    return QPixmap(base + QStringLiteral(".png"));
+}
+
+QIcon programIcon()
+{
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/pictures/dravino.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/pictures/dravino@2x.png"), QSize(64, 64));
+    return icon;
+}
+
 bool isHeavyFace(const QFont &font)
 {
     return font.family() == QLatin1String("Arial Black")

@@ -4,6 +4,8 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
+#include <QPixmap>
 #include <QRect>
 #include <cstdint>
 
@@ -46,6 +48,11 @@ QColor backColor(const QWidget *w);
 // A design font; Arial, Calibri and Times map to their metric-compatible
 // faces, Arial Black to a heavy sans where it is missing.
 QFont designFont(const QString &face, double points, bool bold = false);
+// A picture of the program by name ("sensore0"); on a high-density screen
+// its drawing at twice the size, so it stays sharp.
+QPixmap picture(const QString &name);
+QIcon programIcon();
+
 void setBold(QWidget *w, bool bold);
 bool isBold(const QWidget *w);
 

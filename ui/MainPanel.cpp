@@ -82,7 +82,7 @@ void MainPanel::buildControls()
                                    {2280, 1680, 1440, 2130}, {2280, 1560, 1275, 2130}};
     for (int i = 0; i < 4; ++i) {
         auto *img = named(new QLabel(this), elementName("imgSensore", i), picturePlaces[i]);
-        img->setPixmap(QPixmap(QStringLiteral(":/pictures/sensore%1.png").arg(i)));
+        img->setPixmap(picture(QStringLiteral("sensore%1").arg(i)));
         img->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         img->setToolTip(QString::fromUtf8(kPictureTooltips[i]));
         imgSensore[i] = img;
@@ -93,7 +93,7 @@ void MainPanel::buildControls()
     txtADC->setToolTip(QStringLiteral("Valore di una conversione digital"));
 
     picLogo = named(new PictureBox(this), QStringLiteral("picLogo"), {4560, 540, 510, 510});
-    picLogo->setPixmap(QPixmap(QStringLiteral(":/pictures/dravino.png")));
+    picLogo->setPixmap(picture(QStringLiteral("dravino")));
     picLogo->setToolTip(kMakerWebAddress);
     picLogo->setFocusPolicy(Qt::TabFocus);
     picLogo->setRaised3D(false);
@@ -108,6 +108,12 @@ void MainPanel::buildControls()
     optSensore[0]->setChecked(true);
 
     printBox = new PrintBox(*this, m_platform, this);
+
+    nameAfter(txtMvolt1, lblLabel[0]);
+    nameAfter(txtMvolt2, lblLabel[1]);
+    nameAfter(txtPressione, lblLabel[2]);
+    nameAfter(txtADC, lblLabel[3]);
+    nameAfter(cboScala, lblLabel[4]);
 }
 
 void MainPanel::connectHandlers()

@@ -64,6 +64,8 @@ void ScalePanel::buildControls()
         txtBarScala[i] = makeTextBox(this, elementName("txtBarScala", i), {240, rowTop(i), 765, 420}, QString::fromUtf8(pressures[i]), cell, 4);
         setTextColor(txtBarScala[i], kRed);
         txtADCValue[i] = makeTextBox(this, elementName("txtADCValue", i), {1200, rowTop(i), 765, 420}, QString::fromUtf8(readings[i]), cell, 4);
+        nameAfter(txtBarScala[i], lblSecondary[0], QStringLiteral("riga %1").arg(i));
+        nameAfter(txtADCValue[i], lblSecondary[1], QStringLiteral("riga %1").arg(i));
         lblMvoltScala[i] = resultLabel("lblMvoltScala", i, 2160, 855, QStringLiteral("0"));
         setTextColor(lblMvoltScala[i], kBlue);
         lblScalaOttenuta[i] = resultLabel("lblScalaOttenuta", i, 3240, 1095, i == 0 ? QStringLiteral("--") : QStringLiteral("0"));
@@ -88,6 +90,7 @@ void ScalePanel::buildControls()
     lblSecondary[6] = makeLabel(this, elementName("lblSecondary", 6), {2280, 3900, 855, 315}, QStringLiteral("media:"), arial(12));
     txtScalaMedia = makeTextBox(this, QStringLiteral("txtScalaMedia"), {3240, 3840, 1095, 420}, QString(), arial(12, true), 0);
     setTextColor(txtScalaMedia, kBlue);
+    nameAfter(txtScalaMedia, lblSecondary[6]);
 
     Picture2 = named(new QFrame(this), QStringLiteral("Picture2"), {5040, 3840, 2175, 795});
     Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);

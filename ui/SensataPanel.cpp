@@ -57,9 +57,13 @@ SensataPanel::SensataPanel(Platform &platform, QWidget *parent) : QGroupBox(pare
     cboSensata[1] = makeList(this, elementName("cboSensata", 1), {4560, 960, 1095, 405}, arial(12, true));
     setTextColor(cboSensata[1], kDarkRed);
 
+    nameAfter(txtSensataCode, lblSensata[0]);
+    nameAfter(cboSensata[0], lblSensata[1], QStringLiteral("paese di fabbricazione"));
+    nameAfter(cboSensata[1], lblSensata[2], QStringLiteral("gas"));
+
     cmdSensataBack = makeButton(this, QStringLiteral("cmdSensataBack"), {360, 3600, 1335, 420}, QStringLiteral("Back"), arial(11.25, true));
     Picture3 = named(new QLabel(this), QStringLiteral("Picture3"), {2040, 3480, 2985, 2010});
-    Picture3->setPixmap(QPixmap(QStringLiteral(":/pictures/sensata.png")));
+    Picture3->setPixmap(picture(QStringLiteral("sensata")));
     Picture3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     cmdSensata = makeButton(this, QStringLiteral("cmdSensata"), {5280, 3600, 1335, 420}, QStringLiteral("Calcola"), arial(11.25, true));
 

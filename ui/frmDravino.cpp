@@ -32,7 +32,7 @@ void frmDravino::Form_Load()
     initPictures();
     setObjectName(QStringLiteral("frmDravino"));
     setWindowTitle(QStringLiteral("Dravino 10/2024"));
-    setWindowIcon(QIcon(QStringLiteral(":/pictures/dravino.png")));
+    setWindowIcon(programIcon());
     setFixedSize(px(7920), px(5970));
     setFont(arial(9.75));
 

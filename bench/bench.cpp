@@ -1,0 +1,165 @@
+// Prints one table of Dravino's speed and memory figures; make bench.
+
+#include "core/Sensor.h"
+#include "print/QtPrintSurface.h"
+#include "ui/MainPanel.h"
+#include "ui/Platform.h"
+#include "ui/PrintBox.h"
+#include "ui/frmDravino.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+using namespace dravino;
+
+namespace {
+
+class BenchPlatform final : public Platform
+{
+public:
+    void message(QWidget *, const QString &, const QString &, MessageIcon) override {}
+    QString inputText(QWidget *, const QString &, const QString &) override { return {}; }
+    int shellOpen(const QString &) override { return kShellOk; }
+    QString printerName() override { return QStringLiteral("PDF"); }
+    QString printerPort() override { return QStringLiteral("file"); }
+    std::unique_ptr<PrintSurface> openPrinter() override { return std::make_unique<QtPrintSurface>(pdf); }
+    QDate today() override { return QDate::currentDate(); }
+    QString pdf;
+};
+
+double median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+double coreNsPerConversion()
+{
+    volatile int sink = 0;
+    constexpr int rounds = 2'000'000;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < rounds; ++i) {
+        const auto type = static_cast<SensorType>(i % 3);
+        const int fs = kFullScales[std::size_t(i % 17)];
+        sink = sink + pressureFromVoltage(type, fs, 500, 500 + i % 4000);
+        sink = sink + voltageFromPressure(type, fs, 500, i % 2000);
+    }
+    const auto ns = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count();
+    return ns / (2.0 * rounds);
+}
+
+double calculateMicroseconds(frmDravino &w)
+{
+    auto *field = w.mainPanel().txtMvolt1;
+    field->setFocus();
+    std::vector<double> samples;
+    for (int i = 0; i < 2000; ++i) {
+        field->setText(QString::number(500 + i % 4000));
+        QElapsedTimer t;
+        t.start();
+        QTest::keyClick(field, Qt::Key_Return);
+        samples.push_back(t.nsecsElapsed() / 1e3);
+    }
+    return median(samples);
+}
+
+double tableMilliseconds(frmDravino &w, BenchPlatform &platform, const QString &folder)
+{
+    auto &box = *w.mainPanel().printBox;
+    std::vector<double> samples;
+    for (int i = 0; i < 9; ++i) {
+        platform.pdf = QStringLiteral("%1/table%2.pdf").arg(folder).arg(i);
+        box.txtStampaDa->setText(QStringLiteral("0"));
+        box.txtStampaA->setText(QStringLiteral("2680"));
+        QElapsedTimer t;
+        t.start();
+        box.cmdStampa_Click();
+        samples.push_back(t.nsecsElapsed() / 1e6);
+    }
+    return median(samples);
+}
+
+struct Run {
+    double ms;
+    double peakMiB;
+};
+
+// Runs a start-up program as a child process: wall time and peak memory.
+Run runChild(const QString &program)
+{
+    const auto start = std::chrono::steady_clock::now();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const QByteArray path = program.toLocal8Bit();
+        execl(path.constData(), path.constData(), static_cast<char *>(nullptr));
+        _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(pid, &status, 0, &usage);
+    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    return {ms, usage.ru_maxrss / 1024.0};
+}
+
+Run medianRun(const QString &program, int times)
+{
+    std::vector<double> ms, mem;
+    runChild(program); // warm the file cache
+    for (int i = 0; i < times; ++i) {
+        const Run r = runChild(program);
+        ms.push_back(r.ms);
+        mem.push_back(r.peakMiB);
+    }
+    return {median(ms), median(mem)};
+}
+
+void row(const char *what, double value, const char *unit, const char *target, bool met)
+{
+    std::printf("| %-44s | %10.2f %-4s | %-16s | %-4s |\n", what, value, unit, target, met ? "yes" : "NO");
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const QString dir = QCoreApplication::applicationDirPath();
+    BenchPlatform platform;
+    QTemporaryDir folder;
+    frmDravino w(platform);
+    w.show();
+    QTest::qWaitForWindowExposed(&w);
+    w.activateWindow();
+    QTest::qWaitForWindowActive(&w);
+
+    const double core = coreNsPerConversion();
+    const double calc = calculateMicroseconds(w);
+    const double table = tableMilliseconds(w, platform, folder.path());
+    const Run dravino = medianRun(dir + QStringLiteral("/bench_startup"), 15);
+    const Run baseline = medianRun(dir + QStringLiteral("/bench_startup_baseline"), 15);
+
+    std::printf("| %-44s | %15s | %-16s | %-4s |\n", "measure", "value", "target", "met");
+    std::printf("|%s|%s|%s|%s|\n", std::string(46, '-').c_str(), std::string(17, '-').c_str(),
+                std::string(18, '-').c_str(), std::string(6, '-').c_str());
+    row("core conversion (both directions, all families)", core, "ns", "-", true);
+    row("Calculate: Enter in the voltage field", calc, "us", "< 50 us", calc < 50);
+    row("135-row value table to PDF", table, "ms", "< 150 ms", table < 150);
+    row("start-up to first paint, Dravino", dravino.ms, "ms", "-", true);
+    row("start-up to first paint, empty window", baseline.ms, "ms", "-", true);
+    row("start-up ratio", dravino.ms / baseline.ms, "x", "<= 1.3", dravino.ms / baseline.ms <= 1.3);
+    row("peak memory, Dravino", dravino.peakMiB, "MiB", "-", true);
+    row("peak memory, empty window", baseline.peakMiB, "MiB", "-", true);
+    row("peak memory ratio", dravino.peakMiB / baseline.peakMiB, "x", "<= 1.3",
+        dravino.peakMiB / baseline.peakMiB <= 1.3);
+    return 0;
+}
