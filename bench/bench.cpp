@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
+#include <cstdlib>
+#include <ctime>
 #include <chrono>
 #include <cstdio>
 #include <sys/resource.h>
@@ -30,8 +32,7 @@ public:
     void message(QWidget *, const QString &, const QString &, MessageIcon) override {}
     QString inputText(QWidget *, const QString &, const QString &) override { return {}; }
     int shellOpen(const QString &) override { return kShellOk; }
-    QString printerName() override { return QStringLiteral("PDF"); }
-    QString printerPort() override { return QStringLiteral("file"); }
+    PrinterName printer() override { return {QStringLiteral("PDF"), QStringLiteral("file")}; }
     std::unique_ptr<PrintSurface> openPrinter() override { return std::make_unique<QtPrintSurface>(pdf); }
     QDate today() override { return QDate::currentDate(); }
     QString pdf;
@@ -90,37 +91,57 @@ double tableMilliseconds(frmDravino &w, BenchPlatform &platform, const QString &
 }
 
 struct Run {
-    double ms;
+    double firstPaintMs; // from fork to the first paint
+    double exitMs;       // from fork to the exit after the queued events
     double peakMiB;
 };
 
-// Runs a start-up program as a child process: wall time and peak memory.
+double monotonicMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
+// Runs a start-up program as a child process: the time to its first paint
+// (it prints it), the time to its exit and its peak memory.
 Run runChild(const QString &program)
 {
-    const auto start = std::chrono::steady_clock::now();
+    int out[2];
+    if (pipe(out) != 0)
+        return {};
+    const double start = monotonicMs();
     const pid_t pid = fork();
     if (pid == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        close(out[0]);
         const QByteArray path = program.toLocal8Bit();
-        execl(path.constData(), path.constData(), static_cast<char *>(nullptr));
+        const QByteArray startArg = QByteArray::number(start, 'f', 3);
+        execl(path.constData(), path.constData(), startArg.constData(), static_cast<char *>(nullptr));
         _exit(127);
     }
+    close(out[1]);
+    char buf[64] = {};
+    const ssize_t n = read(out[0], buf, sizeof buf - 1);
+    close(out[0]);
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    return {ms, usage.ru_maxrss / 1024.0};
+    const double exitMs = monotonicMs() - start;
+    return {n > 0 ? std::atof(buf) : 0.0, exitMs, usage.ru_maxrss / 1024.0};
 }
 
 Run medianRun(const QString &program, int times)
 {
-    std::vector<double> ms, mem;
+    std::vector<double> paint, exit, mem;
     runChild(program); // warm the file cache
     for (int i = 0; i < times; ++i) {
         const Run r = runChild(program);
-        ms.push_back(r.ms);
+        paint.push_back(r.firstPaintMs);
+        exit.push_back(r.exitMs);
         mem.push_back(r.peakMiB);
     }
-    return {median(ms), median(mem)};
+    return {median(paint), median(exit), median(mem)};
 }
 
 void row(const char *what, double value, const char *unit, const char *target, bool met)
@@ -154,9 +175,12 @@ int main(int argc, char *argv[])
     row("core conversion (both directions, all families)", core, "ns", "-", true);
     row("Calculate: Enter in the voltage field", calc, "us", "< 50 us", calc < 50);
     row("135-row value table to PDF", table, "ms", "< 150 ms", table < 150);
-    row("start-up to first paint, Dravino", dravino.ms, "ms", "-", true);
-    row("start-up to first paint, empty window", baseline.ms, "ms", "-", true);
-    row("start-up ratio", dravino.ms / baseline.ms, "x", "<= 1.3", dravino.ms / baseline.ms <= 1.3);
+    const double ratio = dravino.firstPaintMs / baseline.firstPaintMs;
+    row("start-up to first paint, Dravino", dravino.firstPaintMs, "ms", "-", true);
+    row("start-up to first paint, empty window", baseline.firstPaintMs, "ms", "-", true);
+    row("start-up ratio", ratio, "x", "<= 1.3", ratio <= 1.3);
+    row("start-up to exit after first paint, Dravino", dravino.exitMs, "ms", "-", true);
+    row("start-up to exit after first paint, empty", baseline.exitMs, "ms", "-", true);
     row("peak memory, Dravino", dravino.peakMiB, "MiB", "-", true);
     row("peak memory, empty window", baseline.peakMiB, "MiB", "-", true);
     row("peak memory ratio", dravino.peakMiB / baseline.peakMiB, "x", "<= 1.3",

@@ -49,8 +49,11 @@ public:
         opened.append(target);
         return shellResult;
     }
-    QString printerName() override { return deviceName; }
-    QString printerPort() override { return port; }
+    dravino::PrinterName printer() override
+    {
+        ++printerQueries;
+        return {deviceName, port};
+    }
     std::unique_ptr<dravino::PrintSurface> openPrinter() override
     {
         if (printerFails)
@@ -71,5 +74,6 @@ public:
     QString port = QStringLiteral("cups-pdf:/");
     QList<QList<dravino::RecordedItem>> documents;
     bool printerFails = false;
+    int printerQueries = 0;
     QDate todayDate = QDate(2026, 12, 6);
 };

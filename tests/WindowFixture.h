@@ -23,6 +23,8 @@ struct Window {
         w->activateWindow();
         if (!QTest::qWaitForWindowActive(w.get()))
             qWarning("window did not become active");
+        if (!QTest::qWaitFor([this] { return w->printerNamed(); }))
+            qWarning("the print buttons did not name the printer");
     }
 
     template <typename T = QWidget>

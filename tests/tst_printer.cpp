@@ -28,8 +28,7 @@ public:
     void message(QWidget *, const QString &text, const QString &, MessageIcon) override { messages << text; }
     QString inputText(QWidget *, const QString &, const QString &) override { return {}; }
     int shellOpen(const QString &) override { return kShellOk; }
-    QString printerName() override { return m_desktop.printerName(); }
-    QString printerPort() override { return m_desktop.printerPort(); }
+    PrinterName printer() override { return m_desktop.printer(); }
     std::unique_ptr<PrintSurface> openPrinter() override { return m_desktop.openPrinter(); }
     QDate today() override { return QDate::currentDate(); }
     QStringList messages;

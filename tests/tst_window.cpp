@@ -101,6 +101,7 @@ void TestWindow::startUpState()
     QCOMPARE(t.text(QStringLiteral("lblSensata(0)")), QStringLiteral("Numero sul sensore"));
     QCOMPARE(t.get(QStringLiteral("cmdStampa"))->toolTip(), QStringLiteral("Stampa su PDF; porta cups-pdf:/"));
     QCOMPARE(t.get(QStringLiteral("cmdStampaScala"))->toolTip(), QStringLiteral("Stampa su PDF; porta cups-pdf:/"));
+    QCOMPARE(t.platform.printerQueries, 1);
     QVERIFY(t.get(QStringLiteral("fraMain"))->isEnabled());
     QVERIFY(!t.get(QStringLiteral("fraSecondary"))->isEnabled());
     QVERIFY(!t.get(QStringLiteral("fraSensata"))->isEnabled());

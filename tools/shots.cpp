@@ -30,8 +30,7 @@ public:
     }
     QString inputText(QWidget *, const QString &, const QString &) override { return QStringLiteral("0281002930"); }
     int shellOpen(const QString &) override { return kShellOk; }
-    QString printerName() override { return QStringLiteral("PDF"); }
-    QString printerPort() override { return QStringLiteral("cups-pdf:/"); }
+    PrinterName printer() override { return {QStringLiteral("PDF"), QStringLiteral("cups-pdf:/")}; }
     std::unique_ptr<PrintSurface> openPrinter() override
     {
         return std::make_unique<QtPrintSurface>(nextPdf);

@@ -34,8 +34,11 @@ int DesktopPlatform::shellOpen(const QString &target)
     return QDesktopServices::openUrl(QUrl(target)) ? kShellOk : kShellNoAssociation;
 }
 
-QString DesktopPlatform::printerName() { return QtPrintSurface::defaultDestination().deviceName; }
-QString DesktopPlatform::printerPort() { return QtPrintSurface::defaultDestination().port; }
+PrinterName DesktopPlatform::printer()
+{
+    const auto dest = QtPrintSurface::defaultDestination();
+    return {dest.deviceName, dest.port};
+}
 
 std::unique_ptr<PrintSurface> DesktopPlatform::openPrinter()
 {

@@ -14,6 +14,11 @@ class PrintSurface;
 
 enum class MessageIcon { Information, Exclamation, Critical };
 
+struct PrinterName {
+    QString device;
+    QString port;
+};
+
 class Platform
 {
 public:
@@ -27,9 +32,8 @@ public:
     // The shell's "open" verb: a number above 32 on success, as the old
     // desktop shells answered.
     virtual int shellOpen(const QString &target) = 0;
-    // Name and port of the printer a document would go to now.
-    virtual QString printerName() = 0;
-    virtual QString printerPort() = 0;
+    // Name and port of the printer a document would go to now (one query).
+    virtual PrinterName printer() = 0;
     // A surface for one document on the default printer.
     virtual std::unique_ptr<PrintSurface> openPrinter() = 0;
     // Today's date, which places two-digit years.
@@ -44,8 +48,7 @@ public:
                  MessageIcon icon) override;
     QString inputText(QWidget *parent, const QString &prompt, const QString &title) override;
     int shellOpen(const QString &target) override;
-    QString printerName() override;
-    QString printerPort() override;
+    PrinterName printer() override;
     std::unique_ptr<PrintSurface> openPrinter() override;
     QDate today() override { return QDate::currentDate(); }
 };

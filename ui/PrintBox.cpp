@@ -196,7 +196,8 @@ void PrintBox::refuse(const QString &text, const QString &title, MessageIcon ico
 
 void PrintBox::cmdStampa_Click()
 {
-    setPrinterTooltip(m_platform.printerName(), m_platform.printerPort());
+    const auto printer = m_platform.printer();
+    setPrinterTooltip(printer.device, printer.port);
     const bool millivolt = optStampa[0]->isChecked();
     m_calc.setCalcDirection(millivolt ? ConversionDirection::MillivoltToPressure
                                       : ConversionDirection::PressureToMillivolt);

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QTimer>
 
 using namespace dravino;
 
@@ -54,10 +55,7 @@ void frmDravino::Form_Load()
     fraMain->startFillFullScales();             // 10
     fraSensata->startFillCountryMarks();        // 11
     fraSensata->startFillGasMarks();            // 12
-    const QString device = m_platform.printerName();
-    const QString port = m_platform.printerPort();
-    fraMain->setPrinterTooltip(device, port);   // 13
-    fraSecondary->setPrinterTooltip(device, port);
+    // 13, naming the printer, waits for the first paint: see event().
     fraSecondary->setEnabled(false);            // 14
     fraSensata->setEnabled(false);
     fraMain->raise();
@@ -68,6 +66,25 @@ void frmDravino::Form_Load()
     dravino::setTabOrder(order);
     // The first control in tab order takes the focus when the window shows.
     fraMain->txtMvolt1->setFocus();
+}
+
+bool frmDravino::event(QEvent *e)
+{
+    // Asking CUPS for the default printer takes longer than drawing the
+    // window: the print buttons learn its name right after the first paint.
+    if (e->type() == QEvent::Paint && !m_printerAsked) {
+        m_printerAsked = true;
+        QTimer::singleShot(0, this, [this] { namePrinter(); });
+    }
+    return QWidget::event(e);
+}
+
+void frmDravino::namePrinter()
+{
+    const PrinterName printer = m_platform.printer();
+    fraMain->setPrinterTooltip(printer.device, printer.port);
+    fraSecondary->setPrinterTooltip(printer.device, printer.port);
+    m_printerNamed = true;
 }
 
 void frmDravino::placeWindow()

@@ -34,6 +34,8 @@ public:
     dravino::SensataPanel &sensataPanel() const { return *fraSensata; }
     int clickScala() const { return m_clickScala; }
     int clickSensata() const { return m_clickSensata; }
+    // The print buttons name the default printer (shortly after the first paint).
+    bool printerNamed() const { return m_printerNamed; }
 
     void lblLabel_MouseDown(int index);
     void lblLabel_MouseUp(int index);
@@ -43,8 +45,12 @@ public:
     void picLogo_MouseUp();
     void lblMail_MouseUp();
 
+protected:
+    bool event(QEvent *e) override;
+
 private:
     void Form_Load();
+    void namePrinter();
     void placeWindow();
     void showPanel(QWidget *front);
     void connectHandlers();
@@ -56,4 +62,6 @@ private:
     dravino::SensataPanel *fraSensata = nullptr;
     int m_clickScala = 0;
     int m_clickSensata = 0;
+    bool m_printerAsked = false;
+    bool m_printerNamed = false;
 };
