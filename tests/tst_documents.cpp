@@ -2,14 +2,13 @@
 // colours, groups, footer), and one real PDF from the Qt print surface read
 // back with pdftotext -bbox.
 
+#include "PdfWords.h"
 #include "print/QtPrintSurface.h"
 #include "print/RecordingSurface.h"
 #include "print/ScaleSheet.h"
 #include "print/ValueTable.h"
 
 #include <QPageLayout>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -47,29 +46,6 @@ QList<RecordedItem> texts(const RecordingSurface &s, const QString &text)
 }
 
 double rightEdge(const RecordingSurface &s, const RecordedItem &i) { return i.x + s.widthOf(i.font, i.text); }
-
-struct PdfWord {
-    double xMin, yMin, xMax, yMax;
-    QString text;
-};
-
-QList<PdfWord> pdfWords(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    const QString html = QString::fromUtf8(p.readAllStandardOutput());
-    static const char *const pattern =
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re";
-    static const QRegularExpression re(QString::fromLatin1(pattern));
-    QList<PdfWord> words;
-    for (auto it = re.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        words.append({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
-                      m.captured(4).toDouble(), m.captured(5)});
-    }
-    return words;
-}
 
 } // namespace
 

@@ -3,18 +3,17 @@
 // that the spooler writes. tools/cups-pdf-setup.sh sets such a queue up;
 // without it the test is skipped, except under CI, where it must run.
 
-#include "FakePlatform.h"
+#include "PdfWords.h"
 #include "print/QtPrintSurface.h"
 #include "ui/MainPanel.h"
+#include "ui/Platform.h"
 #include "ui/frmDravino.h"
 
 #include <QDir>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QtTest>
 
 using namespace dravino;
@@ -36,26 +35,6 @@ public:
 private:
     DesktopPlatform m_desktop;
 };
-
-struct Word {
-    double xMin, yMin, xMax;
-    QString text;
-};
-
-QList<Word> words(const QString &pdf)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    static const char *const pattern = R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="[\d.]+">([^<]*)</word>)re";
-    static const QRegularExpression re(QString::fromLatin1(pattern));
-    QList<Word> out;
-    for (auto it = re.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); it.hasNext();) {
-        const auto m = it.next();
-        out.append({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(), m.captured(4)});
-    }
-    return out;
-}
 
 QStringList pdfFiles(const QDir &dir)
 {
@@ -107,8 +86,8 @@ void TestPrinter::tablePrintsOnTheDefaultPrinter()
         }(),
         60000);
     QTest::qWait(1000); // let cups-pdf finish writing
-    const auto all = words(pdf);
-    QList<Word> mvolt, bar;
+    const auto all = pdfWords(pdf);
+    QList<PdfWord> mvolt, bar;
     for (const auto &word : all) {
         if (word.text == QLatin1String("MVolt"))
             mvolt << word;
