@@ -26,6 +26,9 @@ public:
 
     QString DeviceName() const override { return m_device; }
     QString Port() const override { return m_port; }
+    // A printer failing during the page, for tests: the error it reports.
+    QString failure;
+    QString errorText() const override { return failure; }
 
     // Called when a document ends, with everything recorded so far.
     std::function<void(const RecordingSurface &)> onEndDoc;

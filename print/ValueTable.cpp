@@ -24,12 +24,18 @@ struct Group {
     double d = 40;    // shift of the rule's left end
 };
 
+// Centred on the page's width; a text wider than the page starts at its margin.
+double centred(const PrintSurface &s, const QString &text)
+{
+    return std::max(0.0, (kPageWidth - s.TextWidth(text)) / 2);
+}
+
 void printTitle(PrintSurface &s, const QString &fullScale)
 {
     const QString whole = kTitleStart + fullScale + QStringLiteral(" bar");
     s.FontSize(13);
     s.CurrentY(kTitleY);
-    s.CurrentX((kPageWidth - s.TextWidth(whole)) / 2);
+    s.CurrentX(centred(s, whole));
     s.FontItalic(true);
     s.Print(kTitleStart, false);
     s.FontBold(true);
@@ -98,7 +104,7 @@ void printValueTable(PrintSurface &s, const ValueTableInput &in, ValueTableRows 
 
     s.FontSize(9);
     s.CurrentY(kFooterY);
-    s.CurrentX((kPageWidth - s.TextWidth(footerText(in.now))) / 2);
+    s.CurrentX(centred(s, footerText(in.now)));
     printFooter(s, in.now);
     s.EndDoc();
 }

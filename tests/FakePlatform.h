@@ -1,28 +1,13 @@
 #pragma once
 // Desktop services for tests: message boxes are recorded and answered at
-// once, the code prompt answers a preset text, the shell answers a preset
-// result and every printed document is kept as a recording.
+// once, the code prompt answers a preset text, the shell a preset result;
+// printed documents are kept as recordings, or go to the machine's default
+// printer (realPrinter), or fail during the page (printerFails).
 
 #include "print/RecordingSurface.h"
 #include "ui/Platform.h"
 
 #include <QList>
-
-// A printer that fails during the page.
-class FailingSurface final : public dravino::PrintSurface
-{
-public:
-    QString DeviceName() const override { return QStringLiteral("Guasta"); }
-    QString Port() const override { return QStringLiteral("usb:/"); }
-    QString errorText() const override { return QStringLiteral("La stampa su Guasta non è riuscita."); }
-
-protected:
-    double measure(const QFont &, const QString &text) const override { return 100.0 * text.size(); }
-    double lineHeight(const QFont &) const override { return 268; }
-    void drawText(double, double, const QFont &, const QColor &, const QString &) override {}
-    void drawLine(double, double, double, double, const QColor &) override {}
-    void endDocument() override {}
-};
 
 struct ShownMessage {
     QString text;
@@ -36,8 +21,6 @@ public:
     void message(QWidget *, const QString &text, const QString &title, dravino::MessageIcon icon) override
     {
         messages.append({text, title, icon});
-        if (onMessage)
-            onMessage(messages.last());
     }
     QString inputText(QWidget *, const QString &prompt, const QString &title) override
     {
@@ -52,20 +35,23 @@ public:
     dravino::PrinterName printer() override
     {
         ++printerQueries;
-        return {deviceName, port};
+        return realPrinter ? m_desktop.printer() : dravino::PrinterName{deviceName, port};
     }
     std::unique_ptr<dravino::PrintSurface> openPrinter() override
     {
-        if (printerFails)
-            return std::make_unique<FailingSurface>();
-        auto surface = std::make_unique<dravino::RecordingSurface>(deviceName, port);
-        surface->onEndDoc = [this](const dravino::RecordingSurface &s) { documents.append(s.items()); };
+        if (realPrinter)
+            return m_desktop.openPrinter();
+        auto surface = std::make_unique<dravino::RecordingSurface>(printerFails ? QStringLiteral("Guasta") : deviceName, port);
+        surface->onEndDoc = [this](const dravino::RecordingSurface &s) {
+            if (!printerFails)
+                documents.append(s.items());
+        };
+        surface->failure = printerFails ? QStringLiteral("La stampa su Guasta non è riuscita.") : QString();
         return surface;
     }
-    QDate today() override { return todayDate; }
+    QDate today() override { return QDate(2026, 12, 6); }
 
     QList<ShownMessage> messages;
-    std::function<void(const ShownMessage &)> onMessage;
     QStringList prompts;
     QString inputAnswer;
     QStringList opened;
@@ -74,6 +60,9 @@ public:
     QString port = QStringLiteral("cups-pdf:/");
     QList<QList<dravino::RecordedItem>> documents;
     bool printerFails = false;
+    bool realPrinter = false;
     int printerQueries = 0;
-    QDate todayDate = QDate(2026, 12, 6);
+
+private:
+    dravino::DesktopPlatform m_desktop;
 };

@@ -1,14 +1,35 @@
 #pragma once
-// Shared helpers for the tests that drive the real window.
+// The real window with test services, and a small script language for
+// driving it and checking it, so that each case is one data row.
+//
+// Actions, separated by ';':
+//   NAME          click the control (a heading: press and release)
+//   right:NAME    the same with the right button
+//   NAME<TEXT     enter the field as Tab does (text selected) and type TEXT
+//   NAME=TEXT     write the field's text, as a paste does
+//   NAME#N        choose list entry N, as a user does (also the current one)
+//   !KEY          a key on the focused control: Return Up Down PageUp
+//                 PageDown Tab Backspace; !paste:TEXT pastes with
+//                 Shift+Insert, !ctrlv:TEXT with Ctrl+V
+//   @shellfails  @printerfails  @answer:TEXT   how the services answer
+// Checks, separated by ';':
+//   NAME=TEXT     the control's text     NAME?=TEXT  its tooltip
+//   NAME*=#rrggbb its text colour (a focus frame: its border)
+//   NAME^=1|0     bold or not            NAME%=1|0   enabled or not
+//   NAME[=TEXT    its selected text
+//   NAME(*)...    the same for elements 0..5, joined by commas
+//   focus=NAME  dir=N  zero=N  front=PANEL  opened=TARGET,...
+//   msgs=TITLE|I/E/C|TEXT&&...  (every message box, in order)
+//   rows=TEXT,TEXT,...  (the rows of the one value table printed)
 
 #include "FakePlatform.h"
 #include "ui/Look.h"
+#include "ui/MainPanel.h"
 #include "ui/frmDravino.h"
 
+#include <QClipboard>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QtTest>
 #include <memory>
 
@@ -16,9 +37,8 @@ struct Window {
     FakePlatform platform;
     std::unique_ptr<frmDravino> w;
 
-    Window()
+    Window() : w(std::make_unique<frmDravino>(platform))
     {
-        w = std::make_unique<frmDravino>(platform);
         w->show();
         w->activateWindow();
         if (!QTest::qWaitForWindowActive(w.get()))
@@ -35,52 +55,153 @@ struct Window {
             qFatal("no control %s", qPrintable(name));
         return c;
     }
-    QLineEdit *edit(const QString &name) const { return get<QLineEdit>(name); }
+    // A field, or the edit field of a list.
+    QLineEdit *edit(const QString &name) const
+    {
+        if (auto *combo = qobject_cast<QComboBox *>(get(name)))
+            return combo->lineEdit();
+        return get<QLineEdit>(name);
+    }
     QString text(const QString &name) const
     {
-        if (auto *e = w->findChild<QLineEdit *>(name); e && !qobject_cast<QComboBox *>(e->parent()))
-            return e->text();
-        if (auto *l = w->findChild<QLabel *>(name))
-            return l->text();
-        return get<QComboBox>(name)->currentText();
-    }
-    // Gives the field the focus as Tab does: its text is selected, so
-    // typing replaces it.
-    void enter(const QString &name) const
-    {
-        auto *e = edit(name);
-        e->setFocus(Qt::TabFocusReason);
-        e->selectAll(); // also when the field had the focus already
-        QCOMPARE_EQ(QApplication::focusWidget(), e);
-    }
-    void typeInto(const QString &name, const QString &keys) const
-    {
-        enter(name);
-        QTest::keyClicks(QApplication::focusWidget(), keys);
+        QWidget *c = get(name);
+        auto *combo = qobject_cast<QComboBox *>(c);
+        return combo ? combo->currentText() : c->property("text").toString();
     }
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) const
     {
         QTest::keyClick(QApplication::focusWidget(), k, mods);
     }
-    void click(const QString &name) const
+
+    void run(const QString &actions)
     {
-        auto *c = get(name);
-        QTest::mouseClick(c, Qt::LeftButton, {}, c->rect().center());
+        for (const QString &a : actions.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+            act(a);
     }
-    // Chooses a list entry as a user does, also the current one.
-    void chooseEntry(const QString &name, int index) const
+
+    // The checks that fail, described; empty when all hold.
+    QStringList check(const QString &checks) const
     {
-        auto *combo = get<QComboBox>(name);
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
+        QStringList wrong;
+        for (const QString &c : checks.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+            const int eq = c.indexOf(QLatin1Char('='));
+            const QString lhs = c.left(eq), want = c.mid(eq + 1);
+            const QString got = actual(lhs);
+            if (got != want)
+                wrong << QStringLiteral("%1: '%2', expected '%3'").arg(lhs, got, want);
+        }
+        return wrong;
     }
-    QStringList messageTexts() const
+
+private:
+    void act(const QString &a)
+    {
+        if (a == QLatin1String("@shellfails")) {
+            platform.shellResult = dravino::kShellNoAssociation;
+        } else if (a == QLatin1String("@printerfails")) {
+            platform.printerFails = true;
+        } else if (a.startsWith(QLatin1String("@answer:"))) {
+            platform.inputAnswer = a.mid(8);
+        } else if (a.startsWith(QLatin1Char('!'))) {
+            if (a.startsWith(QLatin1String("!paste:")) || a.startsWith(QLatin1String("!ctrlv:"))) {
+                QApplication::clipboard()->setText(a.mid(7));
+                if (a.startsWith(QLatin1String("!paste:")))
+                    key(Qt::Key_Insert, Qt::ShiftModifier);
+                else
+                    key(Qt::Key_V, Qt::ControlModifier);
+                return;
+            }
+            static const QMap<QString, Qt::Key> keys{
+                {"Return", Qt::Key_Return}, {"Up", Qt::Key_Up},         {"Down", Qt::Key_Down},
+                {"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown}, {"Tab", Qt::Key_Tab},
+                {"Backspace", Qt::Key_Backspace}};
+            key(keys.value(a.mid(1), Qt::Key_unknown));
+        } else if (const int lt = a.indexOf(QLatin1Char('<')); lt > 0) {
+            auto *e = edit(a.left(lt));
+            e->setFocus(Qt::TabFocusReason);
+            e->selectAll(); // also when the field had the focus already
+            QTest::keyClicks(e, a.mid(lt + 1));
+        } else if (const int eq = a.indexOf(QLatin1Char('=')); eq > 0) {
+            edit(a.left(eq))->setText(a.mid(eq + 1));
+        } else if (const int hash = a.indexOf(QLatin1Char('#')); hash > 0) {
+            auto *combo = get<QComboBox>(a.left(hash));
+            const int entry = a.mid(hash + 1).toInt();
+            combo->setCurrentIndex(entry);
+            emit combo->activated(entry);
+        } else {
+            const bool right = a.startsWith(QLatin1String("right:"));
+            QWidget *c = get(right ? a.mid(6) : a);
+            QTest::mouseClick(c, right ? Qt::RightButton : Qt::LeftButton, {}, c->rect().center());
+        }
+    }
+
+    QString actual(const QString &lhs) const
+    {
+        if (const int star = lhs.indexOf(QLatin1String("(*)")); star > 0) {
+            QStringList all;
+            for (int i = 0; i < 6; ++i)
+                all << actual(lhs.left(star) + QStringLiteral("(%1)").arg(i) + lhs.mid(star + 3));
+            return all.join(QLatin1Char(','));
+        }
+        if (lhs == QLatin1String("focus"))
+            return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
+        if (lhs == QLatin1String("dir"))
+            return QString::number(w->mainPanel().calcDirection());
+        if (lhs == QLatin1String("zero"))
+            return QString::number(w->mainPanel().zeroMvolt());
+        if (lhs == QLatin1String("front")) {
+            QStringList on;
+            for (const char *p : {"fraMain", "fraSecondary", "fraSensata"})
+                if (get(QString::fromLatin1(p))->isEnabled())
+                    on << QString::fromLatin1(p);
+            return on.join(QLatin1Char(','));
+        }
+        if (lhs == QLatin1String("opened"))
+            return platform.opened.join(QLatin1Char(','));
+        if (lhs == QLatin1String("msgs")) {
+            QStringList out;
+            for (const auto &m : platform.messages)
+                out << m.title + QLatin1Char('|') + QLatin1Char("IEC"[int(m.icon)]) + QLatin1Char('|') + m.text;
+            return out.join(QLatin1String("&&"));
+        }
+        if (lhs == QLatin1String("rows"))
+            return rows().join(QLatin1Char(','));
+        if (lhs.endsWith(QLatin1Char('?')))
+            return get(lhs.chopped(1))->toolTip();
+        if (lhs.endsWith(QLatin1Char('*'))) {
+            QWidget *c = get(lhs.chopped(1));
+            if (auto *frame = qobject_cast<dravino::RectShape *>(c))
+                return frame->borderColor().name();
+            return dravino::textColor(c).name();
+        }
+        if (lhs.endsWith(QLatin1Char('%')))
+            return get(lhs.chopped(1))->isEnabled() ? QStringLiteral("1") : QStringLiteral("0");
+        if (lhs.endsWith(QLatin1Char('[')))
+            return edit(lhs.chopped(1))->selectedText();
+        if (lhs.endsWith(QLatin1Char('^')))
+            return dravino::isBold(get(lhs.chopped(1))) ? QStringLiteral("1") : QStringLiteral("0");
+        return text(lhs);
+    }
+
+    // Texts of the rows of the value tables printed (12 pt, not bold).
+    QStringList rows() const
     {
         QStringList out;
-        for (const auto &m : platform.messages)
-            out << m.text;
+        for (const auto &doc : platform.documents)
+            for (const auto &item : doc)
+                if (item.kind == dravino::RecordedItem::Text && item.font.pointSizeF() == 12 && !item.font.bold())
+                    out << item.text;
         return out;
     }
 };
 
-inline QColor colorOf(const QWidget *w) { return dravino::textColor(w); }
+// Runs a scenario row: actions, then checks.
+#define RUN_SCENARIO()                                                                                       \
+    do {                                                                                                     \
+        QFETCH(QString, actions);                                                                            \
+        QFETCH(QString, checks);                                                                             \
+        Window t;                                                                                            \
+        t.run(actions);                                                                                      \
+        const QStringList wrong = t.check(checks);                                                           \
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String("\n   "))));                           \
+    } while (false)

@@ -15,7 +15,6 @@ class TestSensata : public QObject
 private slots:
     void decodes_data();
     void decodes();
-    void countryMarks();
 };
 
 void TestSensata::decodes_data()
@@ -67,14 +66,6 @@ void TestSensata::decodes()
         QCOMPARE(d.errorNumber, 13);
         QCOMPARE(QString::fromStdString(d.errorDescription), QStringLiteral("Tipo non corrispondente"));
     }
-}
-
-void TestSensata::countryMarks()
-{
-    QCOMPARE(QString::fromUtf8(countryText(2)), QStringLiteral("Made in MALAYSIA"));
-    QCOMPARE(QString::fromUtf8(countryText(6)), QStringLiteral("Made in REP. DOMINICANA"));
-    QCOMPARE(QString::fromUtf8(countryText(-1)), QStringLiteral("Made in SCONOSCIUTO"));
-    QCOMPARE(QString::fromUtf8(countryText(7)), QStringLiteral("Made in SCONOSCIUTO"));
 }
 
 QTEST_APPLESS_MAIN(TestSensata)
