@@ -7,6 +7,9 @@
 #include "ui/ScalePanel.h"
 
 #include <QAccessible>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -49,6 +52,8 @@ private slots:
     void switchingAndLinks_data();
     void switchingAndLinks() { RUN_SCENARIO(); }
     void pressedLooks();
+    void windowSwitchIsNoNewFocus();
+    void realMessageBox();
     void scaleSheetPrintsTheScreen();
 };
 
@@ -380,6 +385,44 @@ void TestWindow::scaleSheetPrintsTheScreen()
     QVERIFY(t.platform.messages.isEmpty());
     t.run(QStringLiteral("@printerfails;cmdStampaScala"));
     QCOMPARE(t.check(QStringLiteral("msgs=Stampa foglio scala|C|La stampa su Guasta non è riuscita.")), QStringList());
+}
+
+void TestWindow::windowSwitchIsNoNewFocus()
+{
+    // A message box takes the focus and gives it back: the field's focus
+    // steps (direction, marks, whole text selected) do not run again.
+    Window t;
+    t.run(QStringLiteral("txtMvolt1<45"));
+    t.edit(QStringLiteral("txtMvolt1"))->deselect();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&other));
+    t.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
+    QCOMPARE(t.check(QStringLiteral("focus=txtMvolt1;txtMvolt1[=;dir=0")), QStringList());
+    t.run(QStringLiteral("txtPressione;txtMvolt1"));
+    QCOMPARE(t.check(QStringLiteral("txtMvolt1[=45")), QStringList());
+}
+
+void TestWindow::realMessageBox()
+{
+    // The desktop's message box: text with its line break, title, icon, OK.
+    QString text, title;
+    int icon = -1;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        text = box->text();
+        title = box->windowTitle();
+        icon = box->icon();
+        box->button(QMessageBox::Ok)->click();
+    });
+    dravino::DesktopPlatform().message(nullptr, QStringLiteral("uno\r\ndue"), QStringLiteral("Zero Bar"),
+                                       dravino::MessageIcon::Exclamation);
+    QCOMPARE(text, QStringLiteral("uno\ndue"));
+    QCOMPARE(title, QStringLiteral("Zero Bar"));
+    QCOMPARE(icon, int(QMessageBox::Warning));
 }
 
 QTEST_MAIN(TestWindow)

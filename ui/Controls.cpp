@@ -105,8 +105,22 @@ void TextBox::focusInEvent(QFocusEvent *event)
     if (isWindowSwitch(event->reason()) && g_focusOwner == this)
         return;
     g_focusOwner = this;
+    m_focusFromMouse = event->reason() == Qt::MouseFocusReason;
     if (onGotFocus)
         onGotFocus();
+}
+
+void TextBox::mousePressEvent(QMouseEvent *event)
+{
+    // The click that brings the focus keeps the text the focus selected, so
+    // that typing replaces it; later clicks place the caret.
+    if (m_focusFromMouse && hasSelectedText()) {
+        m_focusFromMouse = false;
+        event->accept();
+        return;
+    }
+    m_focusFromMouse = false;
+    QLineEdit::mousePressEvent(event);
 }
 
 void TextBox::focusOutEvent(QFocusEvent *event)

@@ -52,9 +52,11 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
 
 private:
     int m_maxChars = 0;
+    bool m_focusFromMouse = false;
 };
 
 class Label final : public QLabel
