@@ -108,6 +108,8 @@ void MainPanel::buildControls()
     optSensore[0]->setChecked(true);
 
     printBox = new PrintBox(*this, m_platform, this);
+    for (int i = 0; i < 3; ++i)
+        lblLabel[5 + i] = printBox->labels[i]; // the print box's headings
 
     nameAfter(txtMvolt1, lblLabel[0]);
     nameAfter(txtMvolt2, lblLabel[1]);

@@ -40,9 +40,6 @@ void frmDravino::Form_Load()
     fraMain = new MainPanel(m_platform, this);
     fraSecondary = new ScalePanel(m_platform, this);
     fraSensata = new SensataPanel(m_platform, this);
-    fraMain->lblLabel[5] = fraMain->printBox->labels[0];
-    fraMain->lblLabel[6] = fraMain->printBox->labels[1];
-    fraMain->lblLabel[7] = fraMain->printBox->labels[2];
     connectHandlers();
 
     placeWindow();                              // 1
