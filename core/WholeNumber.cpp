@@ -98,8 +98,6 @@ NumberResult<float> toSingle(std::string_view text, char sep)
     return {static_cast<float>(*parsed), NumberError::None};
 }
 
-bool isNumeric(std::string_view text, char sep) { return parseDecimal(text, sep).has_value(); }
-
 std::string singleToText(float value, char sep)
 {
     char buf[64];

@@ -35,9 +35,6 @@ NumberResult<std::int16_t> toInt16(std::string_view text, char decimalSeparator 
 NumberResult<std::int32_t> toInt32(std::string_view text, char decimalSeparator = '.');
 NumberResult<float> toSingle(std::string_view text, char decimalSeparator = '.');
 
-// True when the text reads as a number (an empty text does not).
-bool isNumeric(std::string_view text, char decimalSeparator = '.');
-
 // A single-precision value as text: up to seven significant digits, no
 // trailing zeros, the given decimal separator (0.5 -> "0,5", 102.3 -> "102,3").
 std::string singleToText(float value, char decimalSeparator = '.');

@@ -25,23 +25,6 @@ RecordingSurface::RecordingSurface(QString deviceName, QString port)
 {
 }
 
-QStringList RecordingSurface::texts() const
-{
-    QStringList out;
-    for (const auto &item : m_items)
-        if (item.kind == RecordedItem::Text)
-            out << item.text;
-    return out;
-}
-
-const RecordedItem *RecordingSurface::find(const QString &text) const
-{
-    for (const auto &item : m_items)
-        if (item.kind == RecordedItem::Text && item.text == text)
-            return &item;
-    return nullptr;
-}
-
 double RecordingSurface::measure(const QFont &font, const QString &text) const
 {
     return QFontMetricsF(font, &twipDevice()).horizontalAdvance(text);

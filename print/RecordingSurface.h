@@ -35,10 +35,6 @@ public:
 
     const QList<RecordedItem> &items() const { return m_items; }
     int documentsEnded() const { return m_ended; }
-    // The texts drawn, in order.
-    QStringList texts() const;
-    // The first text item equal to text, or nullptr.
-    const RecordedItem *find(const QString &text) const;
     // Height of one line of the given font, as Print(..., true) advances.
     double lineHeightOf(const QFont &font) const { return lineHeight(font); }
     double widthOf(const QFont &font, const QString &text) const { return measure(font, text); }

@@ -51,12 +51,6 @@ QColor textColor(const QWidget *w)
     return w->palette().color(isEdit ? QPalette::Text : QPalette::WindowText);
 }
 
-QColor backColor(const QWidget *w)
-{
-    const bool isEdit = qobject_cast<const QLineEdit *>(w) != nullptr;
-    return w->palette().color(isEdit ? QPalette::Base : QPalette::Window);
-}
-
 QFont designFont(const QString &face, double points, bool bold)
 {
     QFont font;

@@ -43,7 +43,6 @@ inline void setTextColor(QWidget *w, std::uint32_t value) { setTextColor(w, desi
 void setBackColor(QWidget *w, const QColor &color);
 inline void setBackColor(QWidget *w, std::uint32_t value) { setBackColor(w, designColor(value)); }
 QColor textColor(const QWidget *w);
-QColor backColor(const QWidget *w);
 
 // A design font; Arial, Calibri and Times map to their metric-compatible
 // faces, Arial Black to a heavy sans where it is missing.

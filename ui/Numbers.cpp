@@ -30,13 +30,6 @@ NumberResult<std::int32_t> readInt32(const QString &text)
     return toInt32(toAscii(text), localeDecimalSeparator());
 }
 
-NumberResult<float> readSingle(const QString &text)
-{
-    return toSingle(toAscii(text), localeDecimalSeparator());
-}
-
-bool readsAsNumber(const QString &text) { return isNumeric(toAscii(text), localeDecimalSeparator()); }
-
 QString singleText(float value)
 {
     return QString::fromStdString(singleToText(value, localeDecimalSeparator()));

@@ -13,8 +13,6 @@ char localeDecimalSeparator();
 std::string toAscii(const QString &text);
 NumberResult<std::int16_t> readInt16(const QString &text);
 NumberResult<std::int32_t> readInt32(const QString &text);
-NumberResult<float> readSingle(const QString &text);
-bool readsAsNumber(const QString &text);
 // A single-precision value with up to seven significant digits.
 QString singleText(float value);
 

@@ -32,8 +32,6 @@ public:
     dravino::MainPanel &mainPanel() const { return *fraMain; }
     dravino::ScalePanel &scalePanel() const { return *fraSecondary; }
     dravino::SensataPanel &sensataPanel() const { return *fraSensata; }
-    int clickScala() const { return m_clickScala; }
-    int clickSensata() const { return m_clickSensata; }
     // The print buttons name the default printer (shortly after the first paint).
     bool printerNamed() const { return m_printerNamed; }
 
