@@ -1,12 +1,35 @@
-// The converter's arithmetic: whole numbers as text, both transfer
-// functions for every family, the coefficient and the converter count.
+// The core's arithmetic: whole numbers as text, both transfer functions for
+// every family, the converter count, the scale and linearity computation
+// with its error policy, and the Sensata decoding.
 
+#include "core/ScaleCheck.h"
+#include "core/Sensata.h"
 #include "core/Sensor.h"
 #include "core/WholeNumber.h"
 
 #include <QtTest>
 
 using namespace dravino;
+
+namespace {
+
+QString joined(const std::array<std::string, kScaleRows> &c)
+{
+    QStringList out;
+    for (const auto &s : c)
+        out << QString::fromStdString(s);
+    return out.join(QLatin1Char('/'));
+}
+
+QString verdicts(const std::array<Verdict, kScaleRows> &c)
+{
+    QString out;
+    for (auto v : c)
+        out += v == Verdict::Green ? QLatin1Char('G') : v == Verdict::Red ? QLatin1Char('R') : QLatin1Char('-');
+    return out;
+}
+
+} // namespace
 
 class TestCore : public QObject
 {
@@ -20,6 +43,11 @@ private slots:
     void transferFunctions();
     void converterCount_data();
     void converterCount();
+    void scaleCheck_data();
+    void scaleCheck();
+    void linearityText();
+    void sensata_data();
+    void sensata();
 };
 
 void TestCore::roundsHalvesToEven()
@@ -159,6 +187,134 @@ void TestCore::converterCount()
         QCOMPARE(adcCount(res, mv), count);
         QCOMPARE(QString::fromStdString(singleToText(adcCountExact(res, mv), '.')), exact);
     }
+}
+
+// Each row: the readings and pressures of rows 0..5 (comma-separated), the
+// settings, and the results expected (only those named are checked).
+void TestCore::scaleCheck_data()
+{
+    QTest::addColumn<QString>("adc");
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<QString>("settings"); // "12": 12 bit, "D": Denso, "M:n": manual average n
+    QTest::addColumn<QString>("expected");
+    const QString adc = QStringLiteral("98,232,370,506,0,0"), bar = QStringLiteral("0,400,800,1200,1600,2000");
+    QTest::newRow("opening values, Bosch, 10 bit") << adc << bar << ""
+        << "mv=479/1134/1808/2473/0/0;scala=/2443/2408/2407//;media=2419;lin=/0.98%/-0.46%/-0.50%//;"
+           "dev=/24/-11/-12//;linColour=-GGG--;devColour=-GGG--;fail=";
+    QTest::newRow("Denso, 10 bit") << adc << bar << "D" << "scala=/1954/1926/1926//;media=1935;fail=";
+    QTest::newRow("Bosch, 12 bit: row 1 not above 400 mV") << adc << bar << "12"
+        << "mv=120/283/452/618/0/0;scala=//9639/9639//;media=9639;linColour=--GG--";
+    QTest::newRow("Denso, 12 bit") << adc << bar << "12D" << "scala=//7711/7711//;media=7711";
+    // At 12 bit 328 counts are 400.49 mV (skipped), 329 counts 401.71 mV.
+    QTest::newRow("400 mV skipped, 402 computed") << "0,328,329,0,0,0" << "0,100,100,0,0,0" << "12" << "mv=0/400/402/0/0/0;scala=//995///";
+    // 3276 counts at 12 bit are 4000 mV: a row's scale is its pressure.
+    QTest::newRow("deviation +24 equals the tolerance") << "0,3276" << "0,2424" << "12M:2400" << "lin=/0.99%////;linColour=-G----;devColour=-G----";
+    QTest::newRow("deviation +25 beyond") << "0,3276" << "0,2425" << "12M:2400" << "lin=/1.03%////;devColour=-R----";
+    QTest::newRow("deviation -24 equals the tolerance") << "0,3276" << "0,2376" << "12M:2400" << "lin=/-1.01%////;linColour=-R----;devColour=-G----";
+    QTest::newRow("deviation -25 beyond") << "0,3276" << "0,2375" << "12M:2400" << "devColour=-R----";
+    QTest::newRow("linearity exactly +1.00%") << "0,3276" << "0,100" << "12M:99" << "lin=/1.00%////;linColour=-G----";
+    QTest::newRow("linearity exactly -1.00%") << "0,3276" << "0,100" << "12M:101" << "lin=/-1.00%////;linColour=-G----";
+    QTest::newRow("manual average 0") << "0,3276" << "0,2424" << "12M:0" << "lin=/100.00%////;linColour=-R----;devColour=-R----";
+    QTest::newRow("average 2418.5 to 2418") << "0,3276,3276" << "0,2418,2419" << "12" << "media=2418";
+    QTest::newRow("average 2419.5 to 2420") << "0,3276,3276" << "0,2419,2420" << "12" << "media=2420";
+    QTest::newRow("leading zeros go") << "0098,232" << "0,0400" << "" << "adc=98/232/0/0/0/0;bar=0/400/0/0/0/0";
+    QTest::newRow("row 0's pressure takes no part") << adc << "999,400,800,1200,1600,2000" << "" << "media=2419";
+    // The error policy.
+    QTest::newRow("same reading as row 0: stops") << "98,98" << "0,400" << "" << "scala=/////;media=;fail=div0";
+    QTest::newRow("pressure 0 under an average: stops") << "98,232,370" << "0,400,0" << "" << "scala=/2443/0///;media=1222;dev=/////;fail=div0";
+    QTest::newRow("0/0 in a row: counted as 0") << "98,98" << "0,0" << "" << "scala=/0////;media=0;dev=/0////;fail=6,6";
+    QTest::newRow("no row above 400 mV") << "0,0,0,0,0,0" << bar << "" << "scala=/////;media=0;lin=/////;fail=6";
+    QTest::newRow("an empty reading: twice 13") << "98,,370,506,0,0" << bar << "" << "adc=98//370/506/0/0;scala=//2408/2407//;media=2408;fail=13,13";
+    QTest::newRow("manual average above 32767") << adc << bar << "M:40000" << "dev=/-37557/-37592/-37593//;devColour=-RRR--;fail=6";
+    QTest::newRow("a scale above 32767") << "98,100" << "0,200" << "" << "scala=/80000////;dev=/0////;fail=6,6";
+    QTest::newRow("letters in a pressure") << "98,232" << "0,4x0" << "" << "bar=0/4x0/0/0/0/0;scala=/0////;lin=/100.00%////;fail=13,13,6";
+}
+
+void TestCore::scaleCheck()
+{
+    QFETCH(QString, adc);
+    QFETCH(QString, bar);
+    QFETCH(QString, settings);
+    QFETCH(QString, expected);
+    ScaleGrid g;
+    g.adc.fill("0");
+    g.bar.fill("0");
+    const QStringList a = adc.split(QLatin1Char(',')), b = bar.split(QLatin1Char(','));
+    for (int i = 0; i < a.size(); ++i)
+        g.adc[i] = a[i].toStdString();
+    for (int i = 0; i < b.size(); ++i)
+        g.bar[i] = b[i].toStdString();
+    const bool manual = settings.contains(QLatin1String("M:"));
+    if (manual)
+        g.media = settings.section(QLatin1String("M:"), 1).toStdString();
+    const auto failures = calcolaScala(g, {settings.startsWith(QLatin1String("12")),
+                                           settings.contains(QLatin1Char('D')), !manual, '.'});
+    QStringList fail;
+    for (const auto &f : failures)
+        fail << (f.divisionByZero ? QStringLiteral("div0") : QString::number(f.number));
+    const QMap<QString, QString> got{{"mv", joined(g.mvolt)},          {"scala", joined(g.scala)},
+                                     {"media", QString::fromStdString(g.media)},
+                                     {"lin", joined(g.linearita)},     {"dev", joined(g.scostamento)},
+                                     {"adc", joined(g.adc)},           {"bar", joined(g.bar)},
+                                     {"linColour", verdicts(g.linearitaColor)},
+                                     {"devColour", verdicts(g.scostamentoColor)},
+                                     {"fail", fail.join(QLatin1Char(','))}};
+    for (const QString &e : expected.split(QLatin1Char(';'))) {
+        const QString key = e.section(QLatin1Char('='), 0, 0);
+        QVERIFY2(got.contains(key), qPrintable(key));
+        QCOMPARE(got.value(key), e.section(QLatin1Char('='), 1));
+    }
+}
+
+void TestCore::linearityText()
+{
+    QCOMPARE(formatLinearity(0.9824f, '.'), "0.98");
+    QCOMPARE(formatLinearity(-0.4985f, '.'), "-0.50");
+    QCOMPARE(formatLinearity(12.3456f, ','), "12,35");
+    QCOMPARE(formatLinearity(-0.001f, '.'), "0.00");
+}
+
+void TestCore::sensata_data()
+{
+    // The date and serial decoded, "unknown" (the date message) or "error 13".
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<int>("currentYear");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<int>("length");
+    QTest::newRow("default number") << "13136421110" << 2026 << "2013-05-16 421110" << 11;
+    QTest::newRow("74 prefix keeps the typed length") << "7413136421110" << 2026 << "2013-05-16 421110" << 13;
+    QTest::newRow("short form, no serial") << "13613" << 2026 << "2013-05-16 " << 5;
+    QTest::newRow("short form with serial") << "1361342" << 2026 << "2013-05-16 42" << 7;
+    QTest::newRow("day 001") << "13001000" << 2026 << "2013-01-01 000" << 8;
+    QTest::newRow("day 365 of 2013") << "13365000" << 2026 << "2013-12-31 000" << 8;
+    QTest::newRow("day 060 of 2020") << "20060000" << 2026 << "2020-02-29 000" << 8;
+    QTest::newRow("day 366 of leap 2020") << "20366000" << 2026 << "2020-12-31 000" << 8;
+    QTest::newRow("day 366 of common 2013") << "13366000" << 2026 << "unknown" << 8;
+    QTest::newRow("day 000") << "13000000" << 2026 << "unknown" << 8;
+    QTest::newRow("year 26 this year") << "26100000" << 2026 << "2026-04-10 000" << 8;
+    QTest::newRow("year 27 last century") << "27100000" << 2026 << "1927-04-10 000" << 8;
+    QTest::newRow("year 24 in 2026") << "24100000" << 2026 << "2024-04-09 000" << 8;
+    QTest::newRow("year 24 seen in 2023") << "24100000" << 2023 << "1924-04-09 000" << 8;
+    QTest::newRow("four characters") << "1313" << 2026 << "unknown" << 4;
+    QTest::newRow("empty") << "" << 2026 << "unknown" << 0;
+    QTest::newRow("74 leaves no year") << "74136" << 2026 << "error 13" << 5;
+    QTest::newRow("74 leaves a one-digit year") << "741361" << 2026 << "unknown" << 6;
+    QTest::newRow("letters in the year") << "ab136421110" << 2026 << "error 13" << 11;
+    QTest::newRow("sign in the day") << "13-36421110" << 2026 << "error 13" << 11;
+    QTest::newRow("very long") << QString(5000, QLatin1Char('1')) << 2026 << "2011-04-21 " + QString(4995, QLatin1Char('1')) << 5000;
+}
+
+void TestCore::sensata()
+{
+    QFETCH(QString, number);
+    QFETCH(int, currentYear);
+    const auto d = decodeSensata(number.toStdString(), currentYear);
+    using O = SensataDecoding::Outcome;
+    const QString got = d.outcome == O::Date ? QDate(d.year, d.month, d.day).toString(Qt::ISODate) + QLatin1Char(' ') + QString::fromStdString(d.serial)
+        : d.outcome == O::Error                ? QStringLiteral("error %1").arg(d.errorNumber)
+                                               : QStringLiteral("unknown");
+    QTEST(got, "expected");
+    QTEST(int(d.length), "length");
 }
 
 QTEST_APPLESS_MAIN(TestCore)

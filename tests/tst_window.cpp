@@ -135,8 +135,6 @@ void TestWindow::calculator_data()
     const QString high = QStringLiteral("msgs=") + kMvoltHigh;
     // Voltage to pressure, every family.
     QTest::newRow("Bosch 2000 bar 4500 mV") << "txtMvolt1<4500;!Return" << "txtPressione=2000;txtADC=921;txtMvolt2=;focus=txtMvolt1;dir=0;msgs=";
-    QTest::newRow("501 mV: 0.5 to 0") << "txtMvolt1<501;!Return" << "txtPressione=0;txtADC=103";
-    QTest::newRow("503 mV: 1.5 to 2") << "txtMvolt1<503;!Return" << "txtPressione=2";
     QTest::newRow("400 mV: below zero") << "txtMvolt1<400;!Return" << "txtPressione=-50;txtADC=82";
     QTest::newRow("Bosch 1800 bar 4500 mV") << "cboScala#6;txtMvolt1<4500;!Return" << "txtPressione=1800;cboScala?=coefficiente: 0,45";
     QTest::newRow("Denso 1 via 4200 mV") << "optSensore(1);txtMvolt1<4200;!Return" << "txtPressione=2000;txtADC=859;cboScala=2000";
@@ -145,9 +143,6 @@ void TestWindow::calculator_data()
     // Pressure to voltage.
     QTest::newRow("Bosch 1000 bar") << "txtPressione<1000;!Return" << "txtMvolt1=2500;dir=1";
     QTest::newRow("Bosch 2400 bar: the limit") << "txtPressione<2400;!Return" << "txtMvolt1=5300;msgs=";
-    QTest::newRow("Bosch 1800 bar, 900 bar") << "cboScala#6;txtPressione<900;!Return" << "txtMvolt1=2500";
-    QTest::newRow("Bosch 1800 bar, 1 bar") << "cboScala#6;txtPressione<1;!Return" << "txtMvolt1=502";
-    QTest::newRow("Denso 1 via 2000 bar") << "optSensore(1);txtPressione<2000;!Return" << "txtMvolt1=4200";
     QTest::newRow("Denso 2 vie 2200 bar") << "optSensore(2);txtPressione<2200;!Return" << "txtMvolt1=4000;txtMvolt2=4500";
     QTest::newRow("150 bar scale: 13833 mV shown whole") << "cboScala#0;txtPressione<500;!Return" << "txtMvolt1=13833";
     // Limits and their messages.
@@ -166,7 +161,6 @@ void TestWindow::calculator_data()
     QTest::newRow("Backspace") << "txtMvolt1<45;!Backspace" << "txtMvolt1=4";
     QTest::newRow("four characters, Enter stays") << "txtMvolt1<123456;!Return" << "txtMvolt1=1234;focus=txtMvolt1";
     QTest::newRow("4899 up") << "txtMvolt1<4899;!Up" << "txtMvolt1=4900;txtPressione=2200";
-    QTest::newRow("4900 up stops") << "txtMvolt1<4899;!PageUp;!PageUp" << "txtMvolt1=4900";
     QTest::newRow("0 down stops") << "txtMvolt1<0;!Down" << "txtMvolt1=0";
     QTest::newRow("1 down converts nothing") << "txtPressione<7;txtMvolt1<1;!PageDown" << "txtMvolt1=0;txtPressione=7";
     QTest::newRow("Denso 4700 up warns each step") << "optSensore(1);txtMvolt1<4700;!Up;!Up" << "txtMvolt1=4702;txtPressione=2314;" + high + "&&" + kMvoltHigh;
@@ -195,9 +189,7 @@ void TestWindow::countAndZeroPoint_data()
     const char *const count = "txtPressione=777;txtPressione;txtADC<";
     const char *const after = ";dir=0;focus=txtADC;lblLabel(0)^=1;msgs=";
     QTest::newRow("10 bit 1023") << QString(count) + "1023;!Return" << QString("txtMvolt1=5000;txtPressione=2250;txtADC=1023;txtADC[=1023") + after;
-    QTest::newRow("10 bit 512") << QString(count) + "512;!Return" << QString("txtMvolt1=2502;txtPressione=1001;txtADC=512") + after;
     QTest::newRow("10 bit 102: -0.5 bar to 0") << QString(count) + "102;!Return" << QString("txtMvolt1=499;txtPressione=0;txtADC=102") + after;
-    QTest::newRow("12 bit 4095") << "optADCBit(1);" + QString(count) + "4095;!Return" << QString("txtMvolt1=5000;txtADC=4095") + after;
     QTest::newRow("12 bit 1") << "optADCBit(1);" + QString(count) + "1;!Return" << QString("txtMvolt1=1;txtPressione=-250") + after;
     QTest::newRow("12 bit 0: no pressure") << "optADCBit(1);" + QString(count) + "0;!Return" << QString("txtMvolt1=0;txtPressione=777") + after;
     QTest::newRow("negative: no pressure") << QString(count) + "-5;!Return" << QString("txtMvolt1=-24;txtPressione=777;txtADC=-5") + after;
@@ -208,7 +200,6 @@ void TestWindow::countAndZeroPoint_data()
     QTest::newRow("12 bit 4096") << "optADCBit(1);" + QString(refused) + "4096;txtADC<;!Return" << kept + "12 bit|I|Valore di ADC troppo alto";
     QTest::newRow("empty") << QString(refused) + ";txtADC<;!Return" << kept + "10 bit|I|Valore di ADC troppo alto";
     QTest::newRow("letters") << QString(refused) + "abc;txtADC<;!Return" << kept + "10 bit|I|Valore di ADC troppo alto";
-    QTest::newRow("beyond 16 bits") << QString(refused) + "-99999;txtADC<;!Return" << kept + "10 bit|I|Valore di ADC troppo alto";
     QTest::newRow("fraction above the top") << QString(refused) + "1023,6;txtADC<;!Return" << kept + "10 bit|I|Valore di ADC troppo alto";
     // Switching the resolution recounts the present voltage.
     QTest::newRow("10 to 12 bit at 500 mV") << "optADCBit(1)" << "txtADC=409;txtADC?=Valore compreso tra 0 e 4095;optADCBit(1)*=#0000ff;optADCBit(0)*=#000000";
@@ -217,17 +208,12 @@ void TestWindow::countAndZeroPoint_data()
     const char *const set = "txtPressione<100;!Return;txtMvolt1<;txtMvolt1=";
     QTest::newRow("400 refused") << QString(set) + "400;cmdZeroBar" << QStringLiteral("zero=500;txtPressione=100;txtADC=143;dir=0;msgs=") + kZeroRange;
     QTest::newRow("401 accepted") << QString(set) + "401;cmdZeroBar" << "zero=401;txtPressione=0;txtMvolt1=401;txtADC=143;dir=0;msgs=";
-    QTest::newRow("1199 accepted") << QString(set) + "1199;cmdZeroBar" << "zero=1199;txtPressione=0";
     QTest::newRow("1200 refused") << QString(set) + "1200;cmdZeroBar" << QStringLiteral("zero=500;msgs=") + kZeroRange;
     QTest::newRow("empty refused") << QString(set) + ";cmdZeroBar" << QStringLiteral("zero=500;msgs=") + kZeroRange;
-    QTest::newRow("letters refused") << QString(set) + "x;cmdZeroBar" << QStringLiteral("zero=500;msgs=") + kZeroRange;
     // Converting from a new zero point.
     QTest::newRow("Bosch 540: 4500 mV") << "txtMvolt1<540;cmdZeroBar;txtMvolt1<4500;!Return" << "txtPressione=1980;txtADC=921";
-    QTest::newRow("Bosch 540: 541 mV") << "txtMvolt1<540;cmdZeroBar;txtMvolt1<541;!Return" << "txtPressione=0";
     QTest::newRow("Bosch 540: 1000 bar") << "txtMvolt1<540;cmdZeroBar;txtPressione<1000;!Return" << "txtMvolt1=2540";
     QTest::newRow("Denso 950: 4200 mV") << "optSensore(1);txtMvolt1<950;cmdZeroBar;txtMvolt1<4200;!Return" << "txtPressione=2031";
-    QTest::newRow("Denso 950: 2000 bar") << "optSensore(1);txtMvolt1<950;cmdZeroBar;txtPressione<2000;!Return" << "txtMvolt1=4150";
-    QTest::newRow("Denso 540 accepted") << "optSensore(1);txtMvolt1<540;cmdZeroBar" << "zero=540;msgs=";
     QTest::newRow("a full scale keeps it") << "txtMvolt1<540;cmdZeroBar;cboScala#6" << "zero=540";
     QTest::newRow("a family discards it") << "txtMvolt1<540;cmdZeroBar;optSensore(1)" << "zero=1000;txtMvolt1=1000";
 }
@@ -335,7 +321,6 @@ void TestWindow::switchingAndLinks_data()
     QTest::newRow("right button counts too") << "right:lblLabel(4);right:lblLabel(4)" << "front=fraSecondary";
     QTest::newRow("switching resets nothing") << "txtMvolt1<4500;!Return;lblLabel(4);lblLabel(4);cmdBack" << "txtPressione=2000;txtADC=921;msgs=";
     QTest::newRow("logo") << "picLogo" << "opened=https://dravino.example.com/;msgs=";
-    QTest::newRow("logo, right button") << "right:picLogo" << "opened=https://dravino.example.com/";
     QTest::newRow("logo, no browser") << "@shellfails;picLogo" << "opened=https://dravino.example.com/;msgs=Errore|C|Errore 31";
     QTest::newRow("mail, right button") << "right:lblMail" << "opened=mailto:lab@example.com";
     QTest::newRow("mail, no mail program: silent") << "@shellfails;lblMail" << "opened=mailto:lab@example.com;msgs=";
