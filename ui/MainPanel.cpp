@@ -217,7 +217,8 @@ void MainPanel::startMarkDefaults()
 void MainPanel::startFitFocusFrames()
 {
     for (auto [shape, field] : {std::pair{shaMillivolt, txtMvolt1}, std::pair{shaPressione, txtPressione}}) {
-        shape->setGeometry(field->geometry().adjusted(-2, -2, 2, 2));
+        const int m = px(30); // 30 twips on every side
+        shape->setGeometry(field->geometry().adjusted(-m, -m, m, m));
         shape->setBorderColor(designColor(kButtonFace));
     }
 }
