@@ -56,6 +56,13 @@ private:
     double m_y = 0;
 };
 
+// The x at which text ends at right; text wider than that starts at the margin.
+inline double rightAlignedX(const PrintSurface &s, double right, const QString &text)
+{
+    const double x = right - s.TextWidth(text);
+    return x > 0 ? x : 0;
+}
+
 // The face a document gets when it sets none: Arial (Liberation Sans on
 // Linux), whose 12 pt line is 268 twips high, so a 45-row column fits.
 QFont defaultPrintFont();

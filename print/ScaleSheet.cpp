@@ -3,8 +3,6 @@
 #include "print/Footer.h"
 #include "print/PrintSurface.h"
 
-#include <algorithm>
-
 namespace dravino {
 
 using namespace scalesheet;
@@ -26,8 +24,7 @@ void printScaleSheet(PrintSurface &s, const ScaleSheet &sheet)
     for (const auto &row : sheet.cells) {
         for (int c = 0; c < 6; ++c) {
             s.ForeColor(row[c].color);
-            // Pasted text can be wider than its column: it starts at the margin.
-            s.CurrentX(std::max(0.0, kCellRight[c] - s.TextWidth(row[c].text)));
+            s.CurrentX(rightAlignedX(s, kCellRight[c], row[c].text));
             s.Print(row[c].text, c == 5);
         }
         const double y = s.CurrentY();

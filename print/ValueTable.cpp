@@ -56,9 +56,9 @@ void printHeadings(PrintSurface &s, const Group &g, bool millivoltStepped)
     s.CurrentY(kHeadingY);
     s.FontBold(true);
     s.ForeColor(millivoltStepped ? kMvoltRed : kBarBlue);
-    s.CurrentX(g.r1 - s.TextWidth(first));
+    s.CurrentX(rightAlignedX(s, g.r1, first));
     s.Print(first, false);
-    s.CurrentX(g.r2 - s.TextWidth(second));
+    s.CurrentX(rightAlignedX(s, g.r2, second));
     s.ForeColor(millivoltStepped ? kBarBlue : kMvoltRed);
     s.Print(second, true);
     s.ForeColor(Qt::black);
@@ -68,7 +68,7 @@ void printHeadings(PrintSurface &s, const Group &g, bool millivoltStepped)
 
 void printRightAligned(PrintSurface &s, double right, const QString &text, bool endLine)
 {
-    s.CurrentX(std::max(0.0, right - s.TextWidth(text)));
+    s.CurrentX(rightAlignedX(s, right, text));
     s.Print(text, endLine);
 }
 

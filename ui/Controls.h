@@ -30,6 +30,17 @@ constexpr int CtrlV = 22;
 
 inline bool isDigitKey(int ch) { return ch >= '0' && ch <= '9'; }
 
+// The numeric fields' key filter: digits and Backspace pass, every other key
+// is dropped. True when the dropped key was Enter, which the field acts on.
+inline bool filterDigits(int &ch)
+{
+    if (isDigitKey(ch) || ch == vbkey::Back)
+        return false;
+    const bool enter = ch == vbkey::Return;
+    ch = 0;
+    return enter;
+}
+
 class TextBox final : public QLineEdit
 {
     Q_OBJECT

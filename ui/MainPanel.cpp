@@ -230,10 +230,7 @@ void MainPanel::startFillFullScales()
     selectScala(kDefaultFullScaleEntry);
 }
 
-void MainPanel::setPrinterTooltip(const QString &device, const QString &port)
-{
-    printBox->setPrinterTooltip(device, port);
-}
+void MainPanel::setPrinterTooltip(const PrinterName &printer) { printBox->setPrinterTooltip(printer); }
 
 // ---- selections from code --------------------------------------------------
 
@@ -288,13 +285,13 @@ void MainPanel::cmdCalcola_Click()
 
     if (direction == int(ConversionDirection::MillivoltToPressure)) {
         const int volts = value(txtMvolt1);
-        if (volts <= 0)
+        if (!converts(ConversionDirection::MillivoltToPressure, volts))
             return;
         txtPressione->clear();
         MvoltToBar(volts, 0, m_fondoScala);
     } else if (direction == int(ConversionDirection::PressureToMillivolt)) {
         const int bar = value(txtPressione);
-        if (bar < 0)
+        if (!converts(ConversionDirection::PressureToMillivolt, bar))
             return;
         txtMvolt1->clear();
         BarToMvolt(0, bar, m_fondoScala);
@@ -436,13 +433,8 @@ void MainPanel::entryGotFocus(ConversionDirection d)
 
 void MainPanel::entryKeyPress(int &ch)
 {
-    if (ch == vbkey::Return) {
-        ch = 0;
+    if (filterDigits(ch))
         cmdCalcola_Click();
-        return;
-    }
-    if (!isDigitKey(ch) && ch != vbkey::Back)
-        ch = 0;
 }
 
 void MainPanel::entryKeyDown(TextBox *field, int keyCode, int upperBound)

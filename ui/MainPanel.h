@@ -22,6 +22,7 @@ namespace dravino {
 class Platform;
 class PrintBox;
 enum class MessageIcon;
+struct PrinterName;
 
 class MainPanel final : public QGroupBox
 {
@@ -38,7 +39,7 @@ public:
     void startMarkDefaults();      // 6, 7, 8
     void startFitFocusFrames();    // 9
     void startFillFullScales();    // 10
-    void setPrinterTooltip(const QString &device, const QString &port);
+    void setPrinterTooltip(const PrinterName &printer);
 
     // The window-level values.
     int zeroMvolt() const { return m_zeroMvolt; }
@@ -50,6 +51,12 @@ public:
     // field counts only once an entry is chosen.
     QString fullScaleText() const;
     AdcResolution adcResolution() const;
+
+    // Calculate converts a voltage above 0 and a pressure of 0 or more.
+    static bool converts(ConversionDirection d, int value)
+    {
+        return d == ConversionDirection::MillivoltToPressure ? value > 0 : value >= 0;
+    }
 
     // Selections from code: they run the click handler every time.
     void selectSensore(int index);

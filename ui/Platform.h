@@ -19,6 +19,12 @@ struct PrinterName {
     QString port;
 };
 
+// The print buttons' tooltip naming the printer.
+inline QString printerTooltip(const PrinterName &p)
+{
+    return QStringLiteral("Stampa su ") + p.device + QStringLiteral("; porta ") + p.port;
+}
+
 class Platform
 {
 public:

@@ -8,13 +8,13 @@
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 
-
 namespace dravino {
 
 namespace {
 
 const QString kValuesSuffix = QStringLiteral(" valori di stampa");
 const QString kRangeTitle = QStringLiteral("Intervallo di valori");
+const QString kNotPlausible = QStringLiteral("Valore non plausibile  ");
 const QString kPrintRangeTitle = QStringLiteral("Stampa intervallo di valori");
 constexpr int kMillivoltToLimit = 4900;
 
@@ -24,9 +24,7 @@ class CalculatorRows final : public ValueTableRows
 {
 public:
     CalculatorRows(MainPanel &calc, bool millivoltStepped, QString fromText)
-        : m_calc(calc), m_millivolt(millivoltStepped), m_from(std::move(fromText)),
-          m_direction(millivoltStepped ? ConversionDirection::MillivoltToPressure
-                                       : ConversionDirection::PressureToMillivolt)
+        : m_calc(calc), m_millivolt(millivoltStepped), m_from(std::move(fromText))
     {
     }
 
@@ -41,8 +39,7 @@ public:
         // Calculate converts no voltage of 0 or less and no negative
         // pressure: such a row has no value, not the previous row's.
         const int v = readInt16(stepped()->text()).valueOr(0);
-        const bool converted = m_millivolt ? v > 0 : v >= 0;
-        return converted ? computed()->text() : QStringLiteral("--");
+        return MainPanel::converts(direction(), v) ? computed()->text() : QStringLiteral("--");
     }
     void advance(int step) override
     {
@@ -54,19 +51,22 @@ public:
     // a calculator field sets the direction: it is put back around every run.
     void calculate()
     {
-        m_calc.setCalcDirection(m_direction);
+        m_calc.setCalcDirection(direction());
         m_calc.cmdCalcola_Click();
-        m_calc.setCalcDirection(m_direction);
+        m_calc.setCalcDirection(direction());
     }
 
 private:
+    ConversionDirection direction() const
+    {
+        return m_millivolt ? ConversionDirection::MillivoltToPressure : ConversionDirection::PressureToMillivolt;
+    }
     TextBox *stepped() const { return m_millivolt ? m_calc.txtMvolt1 : m_calc.txtPressione; }
     TextBox *computed() const { return m_millivolt ? m_calc.txtPressione : m_calc.txtMvolt1; }
 
     MainPanel &m_calc;
     bool m_millivolt;
     QString m_from;
-    ConversionDirection m_direction;
 };
 
 } // namespace
@@ -122,12 +122,8 @@ void PrintBox::rangeField(TextBox *field)
     };
     field->onLostFocus = leave;
     field->onKeyPress = [leave](int &ch) {
-        if (ch == vbkey::Return) {
-            ch = 0;
+        if (filterDigits(ch))
             leave();
-        } else if (!isDigitKey(ch) && ch != vbkey::Back) {
-            ch = 0;
-        }
     };
 }
 
@@ -139,10 +135,7 @@ std::vector<std::pair<int, QWidget *>> PrintBox::tabOrder() const
 
 void PrintBox::markStartDirection() { setBold(optStampa[0], true); }
 
-void PrintBox::setPrinterTooltip(const QString &device, const QString &port)
-{
-    cmdStampa->setToolTip(QStringLiteral("Stampa su ") + device + QStringLiteral("; porta ") + port);
-}
+void PrintBox::setPrinterTooltip(const PrinterName &printer) { cmdStampa->setToolTip(printerTooltip(printer)); }
 
 void PrintBox::setLastValue(const QString &text) { txtStampaA->setText(text); }
 
@@ -196,8 +189,7 @@ void PrintBox::refuse(const QString &text, const QString &title, MessageIcon ico
 
 void PrintBox::cmdStampa_Click()
 {
-    const auto printer = m_platform.printer();
-    setPrinterTooltip(printer.device, printer.port);
+    setPrinterTooltip(m_platform.printer());
     const bool millivolt = optStampa[0]->isChecked();
     m_calc.setCalcDirection(millivolt ? ConversionDirection::MillivoltToPressure
                                       : ConversionDirection::PressureToMillivolt);
@@ -205,8 +197,7 @@ void PrintBox::cmdStampa_Click()
     for (TextBox *field : {txtStampaDa, txtStampaA, txtStep}) {
         const auto v = readInt16(field->text());
         if (!v.ok() || (field == txtStep && v.value < 1)) {
-            refuse(QStringLiteral("Valore non plausibile  "), kRangeTitle,
-                   MessageIcon::Information, field);
+            refuse(kNotPlausible, kRangeTitle, MessageIcon::Information, field);
             return;
         }
     }
@@ -223,7 +214,7 @@ void PrintBox::PrintValueTable(int from, int to, int step)
     const int savedFrom = readInt16(fromText).valueOr(from);
     const auto counted = CountPrintValues();
     if (!counted) {
-        refuse(QStringLiteral("Valore non plausibile  "), kRangeTitle, MessageIcon::Information, txtStep);
+        refuse(kNotPlausible, kRangeTitle, MessageIcon::Information, txtStep);
         return;
     }
     const int n = *counted;

@@ -18,6 +18,7 @@ namespace dravino {
 class MainPanel;
 class Platform;
 enum class MessageIcon;
+struct PrinterName;
 
 class PrintBox final : public QGroupBox
 {
@@ -35,7 +36,7 @@ public:
     void PrintValueTable(int from, int to, int step);
 
     void markStartDirection();
-    void setPrinterTooltip(const QString &device, const QString &port);
+    void setPrinterTooltip(const PrinterName &printer);
     void setLastValue(const QString &text);
     void setPrintingEnabled(bool on);
     std::vector<std::pair<int, QWidget *>> tabOrder() const;

@@ -149,12 +149,8 @@ void ScalePanel::gridField(TextBox *field)
             field->setText(QStringLiteral("0"));
     };
     field->onKeyPress = [this](int &ch) {
-        if (ch == vbkey::Return) {
-            ch = 0;
+        if (filterDigits(ch))
             CalcolaScala();
-        } else if (!isDigitKey(ch) && ch != vbkey::Back) {
-            ch = 0;
-        }
     };
 }
 
@@ -171,9 +167,9 @@ std::vector<std::pair<int, QWidget *>> ScalePanel::tabOrder() const
     return order;
 }
 
-void ScalePanel::setPrinterTooltip(const QString &device, const QString &port)
+void ScalePanel::setPrinterTooltip(const PrinterName &printer)
 {
-    cmdStampaScala->setToolTip(QStringLiteral("Stampa su ") + device + QStringLiteral("; porta ") + port);
+    cmdStampaScala->setToolTip(printerTooltip(printer));
 }
 
 void ScalePanel::optADCScala_Click(int) { CalcolaScala(); }

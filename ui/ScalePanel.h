@@ -17,6 +17,7 @@ class QFrame;
 namespace dravino {
 
 class Platform;
+struct PrinterName;
 
 class ScalePanel final : public QGroupBox
 {
@@ -31,7 +32,7 @@ public:
     void optMedia_Click(int index);
     void optSensoreTipo_Click(int index);
 
-    void setPrinterTooltip(const QString &device, const QString &port);
+    void setPrinterTooltip(const PrinterName &printer);
     std::vector<std::pair<int, QWidget *>> tabOrder() const;
 
     QPushButton *cmdBack = nullptr;

@@ -53,9 +53,7 @@ void frmDravino::Form_Load()
     fraSensata->startFillCountryMarks();        // 11
     fraSensata->startFillGasMarks();            // 12
     // 13, naming the printer, waits for the first paint: see event().
-    fraSecondary->setEnabled(false);            // 14
-    fraSensata->setEnabled(false);
-    fraMain->raise();
+    showPanel(fraMain);                         // 14
 
     auto order = fraMain->tabOrder();
     for (const auto &part : {fraSecondary->tabOrder(), fraSensata->tabOrder()})
@@ -79,8 +77,8 @@ bool frmDravino::event(QEvent *e)
 void frmDravino::namePrinter()
 {
     const PrinterName printer = m_platform.printer();
-    fraMain->setPrinterTooltip(printer.device, printer.port);
-    fraSecondary->setPrinterTooltip(printer.device, printer.port);
+    fraMain->setPrinterTooltip(printer);
+    fraSecondary->setPrinterTooltip(printer);
     m_printerNamed = true;
 }
 
