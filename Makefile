@@ -7,14 +7,17 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-# Build and test: compiler, Qt 6 and the fonts the layout is measured in,
-# poppler-utils to read printed PDFs back.
-PACKAGES := cmake make g++ qt6-base-dev libgl-dev \
-            fonts-liberation2 fonts-crosextra-carlito fonts-dejavu-core poppler-utils
+# Build and test: compiler, Qt 6 with its own Italian texts, libcups to hear
+# what became of a print job, the fonts the layout is measured in,
+# poppler-utils to read printed PDFs back, and a technician's desktop for the
+# window suites: an X server with a window manager and the Italian locale.
+PACKAGES := cmake make g++ qt6-base-dev libgl-dev qt6-translations-l10n libcups2-dev \
+            fonts-liberation2 fonts-crosextra-carlito fonts-dejavu-core poppler-utils \
+            xvfb xauth openbox locales
 # Screenshots of the panels and pictures of printed pages.
 SCREENSHOT_PACKAGES := xvfb xauth imagemagick
 
-.PHONY: deps build run test package bench sanitize fuzz fuzz-smoke screenshots clean
+.PHONY: deps build run test monkey package bench sanitize fuzz fuzz-smoke screenshots clean
 
 define install_missing
 	@missing=$$(for p in $(1); do \
@@ -29,6 +32,15 @@ endef
 
 deps:
 	$(call install_missing,$(PACKAGES))
+	@locale -a 2>/dev/null | grep -qix 'it_IT\.utf-\?8' || { \
+	    echo "Generating the it_IT.UTF-8 locale"; \
+	    if [ -f /etc/locale.gen ]; then \
+	        $(SUDO) sed -i 's/^# *\(it_IT\.UTF-8 UTF-8\)/\1/' /etc/locale.gen; \
+	        grep -q '^it_IT.UTF-8 UTF-8' /etc/locale.gen || echo 'it_IT.UTF-8 UTF-8' | $(SUDO) tee -a /etc/locale.gen >/dev/null; \
+	        $(SUDO) locale-gen >/dev/null; \
+	    fi; \
+	    locale -a | grep -qix 'it_IT\.utf-\?8' || $(SUDO) locale-gen it_IT.UTF-8 >/dev/null; \
+	}
 
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
@@ -41,6 +53,12 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# A longer monkey: make monkey SEEDS=1,2,777 EVENTS=100000
+SEEDS ?= 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20
+EVENTS ?= 100000
+monkey: build
+	QT_QPA_PLATFORM=offscreen DRAVINO_MONKEY_SEEDS=$(SEEDS) DRAVINO_MONKEY_EVENTS=$(EVENTS) ./$(BUILD)/tests/tst_monkey
 
 # A .deb of an optimised build, in build-release/.
 package: deps

@@ -5,7 +5,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 #include <optional>
 
@@ -97,13 +96,7 @@ std::string formatLinearity(float percent, char sep)
     double rounded = std::round(double(percent) * 100.0) / 100.0;
     if (rounded == 0.0)
         rounded = 0.0; // no "-0.00"
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.2f", rounded);
-    std::string s = buf;
-    for (char &c : s)
-        if (c == '.')
-            c = sep;
-    return s;
+    return formatNumber(rounded, std::chars_format::fixed, 2, sep);
 }
 
 std::vector<ScaleFailure> calcolaScala(ScaleGrid &g, const ScaleSettings &settings)

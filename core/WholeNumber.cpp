@@ -1,8 +1,9 @@
 #include "core/WholeNumber.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
+#include <system_error>
 
 namespace dravino {
 
@@ -73,8 +74,16 @@ std::optional<double> parseDecimal(std::string_view text, char sep)
         return std::nullopt;
     if (intDigits > 300)
         return negative ? -HUGE_VAL : HUGE_VAL;
+    // from_chars reads the digits the same on every desktop: the C
+    // library's strtod would follow LC_NUMERIC, which an Italian desktop
+    // sets to a comma.
     const std::string plain = digits.front() == '.' ? "0" + digits : digits;
-    double value = std::strtod(plain.c_str(), nullptr);
+    double value = 0;
+    const auto [end, ec] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (ec == std::errc::result_out_of_range)
+        value = HUGE_VAL; // only huge values get here: intDigits caps the rest
+    else if (ec != std::errc() || end != plain.data() + plain.size())
+        return std::nullopt;
     return negative ? -value : value;
 }
 
@@ -100,18 +109,9 @@ NumberResult<float> toSingle(std::string_view text, char sep)
 
 std::string singleToText(float value, char sep)
 {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.7g", double(value));
-    std::string s = buf;
-    if (s.find('e') == std::string::npos && s.find('.') != std::string::npos) {
-        while (!s.empty() && s.back() == '0')
-            s.pop_back();
-        if (!s.empty() && s.back() == '.')
-            s.pop_back();
-    }
-    for (char &c : s)
-        if (c == '.')
-            c = sep;
+    // Like printf's %.7g, which drops trailing zeros, but never through the
+    // C library's locale.
+    std::string s = formatNumber(value, std::chars_format::general, 7, sep);
     if (s == "-0")
         s = "0";
     return s;
@@ -122,9 +122,18 @@ std::string roundedText(double x)
     const double r = roundHalfEven(x);
     if (r == 0.0)
         return "0";
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "%.0f", r);
-    return buf;
+    return formatNumber(r, std::chars_format::fixed, 0);
+}
+
+std::string formatNumber(double value, std::chars_format format, int precision, char decimalSeparator)
+{
+    char buf[400]; // a fixed double needs up to 309 digits before the point
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, format, precision);
+    std::string s = ec == std::errc() ? std::string(buf, end) : std::string("0");
+    for (char &c : s)
+        if (c == '.')
+            c = decimalSeparator;
+    return s;
 }
 
 } // namespace dravino

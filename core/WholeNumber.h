@@ -4,6 +4,7 @@
 // fraction after the decimal separator); fractions round to the nearest whole
 // number, halves to the even neighbour; the result must fit its width.
 
+#include <charconv>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -41,5 +42,10 @@ std::string singleToText(float value, char decimalSeparator = '.');
 
 // A whole number rounded from x, halves to even, as decimal digits.
 std::string roundedText(double x);
+
+// printf-style formatting (%.*g for general, %.*f for fixed) that never
+// reads the C library's locale; the point becomes decimalSeparator.
+std::string formatNumber(double value, std::chars_format format, int precision,
+                         char decimalSeparator = '.');
 
 } // namespace dravino

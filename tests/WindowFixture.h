@@ -8,9 +8,10 @@
 //   NAME<TEXT     enter the field as Tab does (text selected) and type TEXT
 //   NAME=TEXT     write the field's text, as a paste does
 //   NAME#N        choose list entry N, as a user does (also the current one)
-//   !KEY          a key on the focused control: Return Up Down PageUp
-//                 PageDown Tab Backspace; !paste:TEXT pastes with
-//                 Shift+Insert, !ctrlv:TEXT with Ctrl+V
+//   !KEY          a key on the focused control: Return Enter (keypad) Up
+//                 Down PageUp PageDown Tab Backtab Backspace Space Escape
+//                 F2 F3; !paste:TEXT pastes with Shift+Insert, !ctrlv:TEXT
+//                 with Ctrl+V, !menupaste:TEXT with the context menu's Paste
 //   @shellfails  @printerfails  @answer:TEXT   how the services answer
 // Checks, separated by ';':
 //   NAME=TEXT     the control's text     NAME?=TEXT  its tooltip
@@ -18,18 +19,22 @@
 //   NAME^=1|0     bold or not            NAME%=1|0   enabled or not
 //   NAME[=TEXT    its selected text
 //   NAME(*)...    the same for elements 0..5, joined by commas
-//   focus=NAME  dir=N  zero=N  front=PANEL  opened=TARGET,...
+//   focus=NAME  dir=N  zero=N  opened=TARGET,...
+//   front=PANEL   the panel a user sees: on top in the middle of the window,
+//                 the only one enabled and the only one shown
 //   msgs=TITLE|I/E/C|TEXT&&...  (every message box, in order)
 //   rows=TEXT,TEXT,...  (the rows of the one value table printed)
 
 #include "FakePlatform.h"
 #include "ui/Look.h"
+#include "ui/Language.h"
 #include "ui/MainPanel.h"
 #include "ui/frmDravino.h"
 
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QtTest>
 #include <memory>
 
@@ -37,7 +42,7 @@ struct Window {
     FakePlatform platform;
     std::unique_ptr<frmDravino> w;
 
-    Window() : w(std::make_unique<frmDravino>(platform))
+    Window() : w(makeWindow(platform))
     {
         w->show();
         w->activateWindow();
@@ -45,6 +50,15 @@ struct Window {
             qWarning("window did not become active");
         if (!QTest::qWaitFor([this] { return w->printerNamed(); }))
             qWarning("the print buttons did not name the printer");
+    }
+
+    // Qt's own texts in Italian, as the program installs them at start.
+    static std::unique_ptr<frmDravino> makeWindow(FakePlatform &platform)
+    {
+        static const bool italian = dravino::installQtTranslations(QLocale(QLocale::Italian, QLocale::Italy));
+        if (!italian)
+            qWarning("Qt's Italian translations are missing (make deps installs qt6-translations-l10n)");
+        return std::make_unique<frmDravino>(platform);
     }
 
     template <typename T = QWidget>
@@ -93,6 +107,26 @@ struct Window {
         return wrong;
     }
 
+    QString front() const
+    {
+        // What is on top in the middle of the window, walked up to its panel.
+        const QStringList panels{"fraMain", "fraSecondary", "fraSensata"};
+        QWidget *hit = w->childAt(w->rect().center());
+        while (hit && !panels.contains(hit->objectName()))
+            hit = hit->parentWidget();
+        QStringList enabled, shown;
+        for (const QString &p : panels) {
+            if (get(p)->isEnabled())
+                enabled << p;
+            if (get(p)->isVisible())
+                shown << p;
+        }
+        const QString top = hit ? hit->objectName() : QStringLiteral("nothing");
+        if (enabled == QStringList{top} && shown == QStringList{top})
+            return top;
+        return QStringLiteral("%1 on top; enabled %2; shown %3").arg(top, enabled.join(QLatin1Char(',')), shown.join(QLatin1Char(',')));
+    }
+
 private:
     void act(const QString &a)
     {
@@ -103,6 +137,15 @@ private:
         } else if (a.startsWith(QLatin1String("@answer:"))) {
             platform.inputAnswer = a.mid(8);
         } else if (a.startsWith(QLatin1Char('!'))) {
+            if (a.startsWith(QLatin1String("!menupaste:"))) {
+                QApplication::clipboard()->setText(a.mid(11));
+                auto *e = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+                std::unique_ptr<QMenu> menu(e->createStandardContextMenu());
+                for (QAction *action : menu->actions())
+                    if (action->text().startsWith(QLatin1String("&Incolla")))
+                        action->trigger();
+                return;
+            }
             if (a.startsWith(QLatin1String("!paste:")) || a.startsWith(QLatin1String("!ctrlv:"))) {
                 QApplication::clipboard()->setText(a.mid(7));
                 if (a.startsWith(QLatin1String("!paste:")))
@@ -114,7 +157,12 @@ private:
             static const QMap<QString, Qt::Key> keys{
                 {"Return", Qt::Key_Return}, {"Up", Qt::Key_Up},         {"Down", Qt::Key_Down},
                 {"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown}, {"Tab", Qt::Key_Tab},
-                {"Backspace", Qt::Key_Backspace}};
+                {"Backspace", Qt::Key_Backspace}, {"Enter", Qt::Key_Enter}, {"Backtab", Qt::Key_Backtab},
+                {"Space", Qt::Key_Space}, {"Escape", Qt::Key_Escape}, {"F2", Qt::Key_F2}, {"F3", Qt::Key_F3}};
+            if (a == QLatin1String("!Enter")) {
+                key(Qt::Key_Enter, Qt::KeypadModifier);
+                return;
+            }
             key(keys.value(a.mid(1), Qt::Key_unknown));
         } else if (const int lt = a.indexOf(QLatin1Char('<')); lt > 0) {
             auto *e = edit(a.left(lt));
@@ -149,13 +197,8 @@ private:
             return QString::number(w->mainPanel().calcDirection());
         if (lhs == QLatin1String("zero"))
             return QString::number(w->mainPanel().zeroMvolt());
-        if (lhs == QLatin1String("front")) {
-            QStringList on;
-            for (const char *p : {"fraMain", "fraSecondary", "fraSensata"})
-                if (get(QString::fromLatin1(p))->isEnabled())
-                    on << QString::fromLatin1(p);
-            return on.join(QLatin1Char(','));
-        }
+        if (lhs == QLatin1String("front"))
+            return front();
         if (lhs == QLatin1String("opened"))
             return platform.opened.join(QLatin1Char(','));
         if (lhs == QLatin1String("msgs")) {

@@ -8,6 +8,8 @@
 #include "core/WholeNumber.h"
 
 #include <QtTest>
+#include <clocale>
+#include <cstdio>
 
 using namespace dravino;
 
@@ -317,5 +319,17 @@ void TestCore::sensata()
     QTEST(int(d.length), "length");
 }
 
-QTEST_APPLESS_MAIN(TestCore)
+// The C library takes its locale from the environment, as QApplication makes
+// it do on a desktop; tst_core_it runs the suite with LC_ALL=it_IT.UTF-8,
+// where strtod and printf want a comma.
+int main(int argc, char *argv[])
+{
+    if (!std::setlocale(LC_ALL, "")) {
+        std::printf("FAIL!  : the locale '%s' is missing (make deps generates it_IT.UTF-8)\n",
+                    qgetenv("LC_ALL").constData());
+        return 1;
+    }
+    TestCore test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_core.moc"

@@ -4,7 +4,8 @@
 // chosen, releases on the headings, prints to the recording surface; every
 // message box and the code prompt answered. After every event the window's
 // invariants are checked; a failure names the seed and the event, to replay
-// with DRAVINO_MONKEY_SEED=<seed> DRAVINO_MONKEY_EVENTS=<n> tst_monkey.
+// with DRAVINO_MONKEY_SEEDS=<seed> DRAVINO_MONKEY_EVENTS=<n> tst_monkey
+// (make monkey SEEDS=... EVENTS=...). By default 20 seeds of 10,000 events.
 
 #include "WindowFixture.h"
 #include "ui/Numbers.h"
@@ -122,16 +123,9 @@ private:
 
 QString brokenInvariant(const Window &t, const Monkey &monkey)
 {
-    // Exactly one panel enabled, and it is the last of the window's children: on top.
-    QWidget *top = nullptr;
-    int enabled = 0;
-    for (auto *child : t.w->children())
-        if (auto *w = qobject_cast<QWidget *>(child); w && kPanels.contains(w->objectName())) {
-            top = w;
-            enabled += w->isEnabled();
-        }
-    if (enabled != 1 || top != monkey.frontPanel())
-        return QStringLiteral("%1 panels enabled, the front one not among them").arg(enabled);
+    // Exactly one panel enabled and shown, and it is the one on top.
+    if (const QString front = t.front(); front != monkey.frontPanel()->objectName())
+        return front;
     const int direction = t.w->mainPanel().calcDirection();
     if (direction != 0 && direction != 1)
         return QStringLiteral("calcDirection %1").arg(direction);
@@ -156,15 +150,26 @@ class TestMonkey : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
+    void randomEventsKeepTheInvariants_data();
     void randomEventsKeepTheInvariants();
 };
 
+void TestMonkey::randomEventsKeepTheInvariants_data()
+{
+    QTest::addColumn<uint>("seed");
+    QStringList seeds = qEnvironmentVariable("DRAVINO_MONKEY_SEEDS").split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (seeds.isEmpty())
+        for (int i = 1; i <= 20; ++i)
+            seeds << QString::number(i);
+    for (const QString &seed : seeds)
+        QTest::newRow(qPrintable(QStringLiteral("seed ") + seed)) << seed.trimmed().toUInt();
+}
+
 void TestMonkey::randomEventsKeepTheInvariants()
 {
-    const std::uint32_t seed = qEnvironmentVariableIsSet("DRAVINO_MONKEY_SEED")
-        ? qEnvironmentVariableIntValue("DRAVINO_MONKEY_SEED") : 20261206u;
+    QFETCH(uint, seed);
     const int events = qEnvironmentVariableIsSet("DRAVINO_MONKEY_EVENTS")
-        ? qEnvironmentVariableIntValue("DRAVINO_MONKEY_EVENTS") : 100000;
+        ? qEnvironmentVariableIntValue("DRAVINO_MONKEY_EVENTS") : 10000;
     Window t;
     Monkey monkey(t, seed);
     int documents = 0, messages = 0;
@@ -172,7 +177,8 @@ void TestMonkey::randomEventsKeepTheInvariants()
         monkey.step();
         const QString broken = brokenInvariant(t, monkey);
         if (!broken.isEmpty())
-            QFAIL(qPrintable(QStringLiteral("seed %1, event %2 (%3): %4").arg(seed).arg(i).arg(monkey.lastEvent, broken)));
+            QFAIL(qPrintable(QStringLiteral("seed %1, event %2 (%3): %4; replay with DRAVINO_MONKEY_SEEDS=%1 "
+                                            "DRAVINO_MONKEY_EVENTS=%5").arg(seed).arg(i).arg(monkey.lastEvent, broken).arg(i + 1)));
         documents += int(t.platform.documents.size());
         messages += int(t.platform.messages.size());
         t.platform.documents.clear();

@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QLabel>
 #include <QRadioButton>
+#include <QMenu>
+#include <memory>
 
 namespace {
 const char *const kMvoltHigh = "milliVolt|I|Valore di milliVolt troppo alto.   ";
@@ -38,7 +40,13 @@ private slots:
     void startUpState();
     void layoutFollowsTheDesign_data();
     void layoutFollowsTheDesign();
+    void tabChains_data();
+    void tabChains();
+    void optionGroups_data();
+    void optionGroups();
     void tabOrderAndAccessibleNames();
+    void qtTextsAreItalian();
+    void roughEdges();
     void calculator_data();
     void calculator() { RUN_SCENARIO(); }
     void countAndZeroPoint_data();
@@ -103,13 +111,95 @@ void TestWindow::layoutFollowsTheDesign()
     QTEST(t.get(name)->geometry(), "pixels");
 }
 
+void TestWindow::tabChains_data()
+{
+    // The design's tab positions, panel by panel; of an option group Tab
+    // stops at the checked option only, the arrows move within it.
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("chain");
+    QTest::newRow("main") << "" << "txtMvolt1 txtPressione cmdZeroBar optADCBit(0) cboScala txtADC picLogo cmdCalcola "
+                                   "optSensore(0) txtStampaDa txtStampaA txtStep optStampa(0) cmdStampa txtMvolt2 lblMail";
+    QTest::newRow("main, other options") << "optADCBit(1);optSensore(1);optStampa(1);txtMvolt1"
+        << "txtMvolt1 txtPressione cmdZeroBar optADCBit(1) cboScala txtADC picLogo cmdCalcola "
+           "optSensore(1) txtStampaDa txtStampaA txtStep optStampa(1) cmdStampa txtMvolt2 lblMail";
+    QTest::newRow("scale") << kOpenScale
+        << "txtBarScala(0) txtBarScala(1) txtBarScala(2) txtBarScala(3) txtBarScala(4) txtBarScala(5) "
+           "txtADCValue(0) txtADCValue(1) txtADCValue(2) txtADCValue(3) txtADCValue(4) txtADCValue(5) "
+           "optADCScala(0) txtScalaMedia optSensoreTipo(0) optMedia(0) cmdScala cmdStampaScala cmdBack";
+    QTest::newRow("scale, other options") << QString(kOpenScale) + "optADCScala(1);optSensoreTipo(1);optMedia(1);txtBarScala(0)"
+        << "txtBarScala(0) txtBarScala(1) txtBarScala(2) txtBarScala(3) txtBarScala(4) txtBarScala(5) "
+           "txtADCValue(0) txtADCValue(1) txtADCValue(2) txtADCValue(3) txtADCValue(4) txtADCValue(5) "
+           "optADCScala(1) txtScalaMedia optSensoreTipo(1) optMedia(1) cmdScala cmdStampaScala cmdBack";
+    QTest::newRow("Sensata") << kOpenSensata << "txtSensataCode cboSensata(0) cboSensata(1) cmdSensata cmdSensataBack";
+}
+
+void TestWindow::tabChains()
+{
+    QFETCH(QString, open);
+    QFETCH(QString, chain);
+    Window t;
+    t.run(open);
+    const QStringList expected = chain.split(QLatin1Char(' '));
+    QCOMPARE(QApplication::focusWidget()->objectName(), expected.first());
+    // Twice round, forwards; then once backwards.
+    QStringList seen;
+    for (int i = 0; i < 2 * expected.size(); ++i) {
+        t.key(Qt::Key_Tab);
+        seen << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(seen, (expected.mid(1) + expected + expected.first(1)));
+    QStringList back;
+    for (int i = 0; i < expected.size(); ++i) {
+        t.key(Qt::Key_Backtab);
+        back.prepend(QApplication::focusWidget()->objectName());
+    }
+    QCOMPARE(back, expected);
+}
+
+void TestWindow::optionGroups_data()
+{
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("options"); // the group's buttons, the checked one first
+    QTest::newRow("ADC bits") << "" << "optADCBit(0) optADCBit(1)";
+    QTest::newRow("sensor family") << "" << "optSensore(0) optSensore(1) optSensore(2)";
+    QTest::newRow("print direction") << "" << "optStampa(0) optStampa(1)";
+    QTest::newRow("scale ADC bits") << kOpenScale << "optADCScala(0) optADCScala(1)";
+    QTest::newRow("average") << kOpenScale << "optMedia(0) optMedia(1)";
+    QTest::newRow("sensor kind") << kOpenScale << "optSensoreTipo(0) optSensoreTipo(1)";
+}
+
+void TestWindow::optionGroups()
+{
+    QFETCH(QString, open);
+    QFETCH(QString, options);
+    Window t;
+    t.run(open);
+    const QStringList names = options.split(QLatin1Char(' '));
+    const auto checked = [&] {
+        QString out;
+        for (const QString &n : names)
+            out += t.get<QRadioButton>(n)->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
+        return out;
+    };
+    const auto only = [&](int i) { return QString(names.size(), QLatin1Char('0')).replace(i, 1, QLatin1Char('1')); };
+    QCOMPARE(checked(), only(0));
+    // Every button by the mouse, then back to the first; each leaves one checked.
+    for (int i : {1, 0, int(names.size()) - 1, 0}) {
+        auto *b = t.get<QRadioButton>(names[i]);
+        QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+        QVERIFY2(checked() == only(i), qPrintable(names[i] + QLatin1String(": ") + checked()));
+    }
+    // The arrows move the check through the group.
+    t.get(names[0])->setFocus(Qt::TabFocusReason);
+    t.key(Qt::Key_Down);
+    QCOMPARE(checked(), only(1));
+    t.key(Qt::Key_Up);
+    QCOMPARE(checked(), only(0));
+}
+
 void TestWindow::tabOrderAndAccessibleNames()
 {
     Window t;
-    for (const char *next : {"txtPressione", "cmdZeroBar", "optADCBit(0)"}) {
-        t.key(Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
-    }
     // Every field, list and option is named for a screen reader.
     int inputs = 0;
     for (auto *w : t.w->findChildren<QWidget *>()) {
@@ -144,7 +234,12 @@ void TestWindow::calculator_data()
     QTest::newRow("Bosch 1000 bar") << "txtPressione<1000;!Return" << "txtMvolt1=2500;dir=1";
     QTest::newRow("Bosch 2400 bar: the limit") << "txtPressione<2400;!Return" << "txtMvolt1=5300;msgs=";
     QTest::newRow("Denso 2 vie 2200 bar") << "optSensore(2);txtPressione<2200;!Return" << "txtMvolt1=4000;txtMvolt2=4500";
-    QTest::newRow("150 bar scale: 13833 mV shown whole") << "cboScala#0;txtPressione<500;!Return" << "txtMvolt1=13833";
+    const QString longResult = QStringLiteral("cboScala#0;txtPressione<500;!Return;txtMvolt1;");
+    QTest::newRow("150 bar scale: 13833 mV shown whole") << longResult << "txtMvolt1=13833;txtMvolt1[=13833";
+    QTest::newRow("no paste over it lengthens it") << longResult + "!paste:" + QString(150, QLatin1Char('7')) << "txtMvolt1=13833";
+    QTest::newRow("nor one of five characters") << longResult + "!ctrlv:12345" << "txtMvolt1=13833";
+    QTest::newRow("nor the context menu's") << longResult + "!menupaste:12345" << "txtMvolt1=13833";
+    QTest::newRow("a paste of four replaces it") << longResult + "!menupaste:1234" << "txtMvolt1=1234";
     // Limits and their messages.
     QTest::newRow("Bosch 5001 mV") << "txtMvolt1<5001;!Return" << "txtMvolt1=0;txtPressione=0;focus=txtMvolt1;" + high;
     QTest::newRow("Bosch 5000 mV") << "txtMvolt1<5000;!Return" << "txtPressione=2250;msgs=";
@@ -161,6 +256,9 @@ void TestWindow::calculator_data()
     QTest::newRow("Backspace") << "txtMvolt1<45;!Backspace" << "txtMvolt1=4";
     QTest::newRow("four characters, Enter stays") << "txtMvolt1<123456;!Return" << "txtMvolt1=1234;focus=txtMvolt1";
     QTest::newRow("4899 up") << "txtMvolt1<4899;!Up" << "txtMvolt1=4900;txtPressione=2200";
+    QTest::newRow("4900 page up stops") << "txtMvolt1<4900;!PageUp" << "txtMvolt1=4900;txtPressione=0";
+    QTest::newRow("4901 up stops") << "txtMvolt1<4901;!Up" << "txtMvolt1=4901;txtPressione=0";
+    QTest::newRow("keypad Enter converts") << "txtMvolt1<4500;!Enter" << "txtPressione=2000;focus=txtMvolt1";
     QTest::newRow("0 down stops") << "txtMvolt1<0;!Down" << "txtMvolt1=0";
     QTest::newRow("1 down converts nothing") << "txtPressione<7;txtMvolt1<1;!PageDown" << "txtMvolt1=0;txtPressione=7";
     QTest::newRow("Denso 4700 up warns each step") << "optSensore(1);txtMvolt1<4700;!Up;!Up" << "txtMvolt1=4702;txtPressione=2314;" + high + "&&" + kMvoltHigh;
@@ -174,7 +272,9 @@ void TestWindow::calculator_data()
     QTest::newRow("back to Bosch keeps the scale") << "optSensore(2);optSensore(0)" << "txtMvolt2=;fraStampa%=1;cboScala=2200;zero=500";
     QTest::newRow("smaller scale clamps the pressure") << "txtPressione<1950;!Return;cboScala#6" << "txtPressione=1800;txtMvolt1=4500;txtStampaA=1800";
     QTest::newRow("the current entry chosen again") << "txtMvolt1<4500;txtPressione=7;cboScala#7" << "txtPressione=2000";
-    QTest::newRow("typing in the list changes nothing") << "cboScala<1234;!Return;cmdCalcola" << "txtStampaA=2000;txtPressione=0;cboScala?=coefficiente: 0,5";
+    QTest::newRow("typing in the list changes nothing") << "cboScala<1234;!Return;cmdCalcola" << "cboScala=2000;txtStampaA=2000;txtPressione=0;cboScala?=coefficiente: 0,5";
+    QTest::newRow("leaving the list shows the entry in use") << "cboScala#6;cboScala<abc;!Tab" << "cboScala=1800;focus=txtADC;cboScala?=coefficiente: 0,45";
+    QTest::newRow("an entry's exact text chooses it") << "cboScala<1800;!Return" << "cboScala=1800;txtStampaA=1800";
     // Pasted text never ends the program; what does not convert is "0".
     QTest::newRow("letters pasted") << "txtMvolt1<;!paste:abc;!Return" << "txtMvolt1=0;txtPressione=0;msgs=";
     QTest::newRow("sign pasted") << "txtPressione<;!paste:-5;!Return;!Up" << "txtPressione=-4";
@@ -192,6 +292,10 @@ void TestWindow::countAndZeroPoint_data()
     QTest::newRow("10 bit 102: -0.5 bar to 0") << QString(count) + "102;!Return" << QString("txtMvolt1=499;txtPressione=0;txtADC=102") + after;
     QTest::newRow("12 bit 1") << "optADCBit(1);" + QString(count) + "1;!Return" << QString("txtMvolt1=1;txtPressione=-250") + after;
     QTest::newRow("12 bit 0: no pressure") << "optADCBit(1);" + QString(count) + "0;!Return" << QString("txtMvolt1=0;txtPressione=777") + after;
+    QTest::newRow("1,5 rounds to 2") << QString(count) + "1,5;!Return" << QString("txtMvolt1=10;txtPressione=-245;txtADC=2") + after;
+    QTest::newRow("2,5 rounds to 2") << QString(count) + "2,5;!Return" << QString("txtMvolt1=10;txtADC=2") + after;
+    QTest::newRow("3,5 rounds to 4") << QString(count) + "3,5;!Return" << QString("txtMvolt1=20;txtADC=4") + after;
+    QTest::newRow("0,6 rounds to 1") << QString(count) + "0,6;!Return" << QString("txtMvolt1=5;txtADC=1") + after;
     QTest::newRow("negative: no pressure") << QString(count) + "-5;!Return" << QString("txtMvolt1=-24;txtPressione=777;txtADC=-5") + after;
     // Refused counts change nothing.
     const char *const refused = "txtPressione<100;!Return;txtADC=";
@@ -305,6 +409,7 @@ void TestWindow::sensata_data()
     QTest::newRow("typing: digits only, Enter decodes") << open + "txtSensataCode<13a136-421110;!Return"
         << "txtSensataCode=13136421110;lblSensata(0)=Numero sul sensore (11);lblSensata(3)=gio. 16/05/2013";
     QTest::newRow("Ctrl+V pastes anything") << open + "txtSensataCode<;!ctrlv:74 136421110;!Return" << "txtSensataCode=74 136421110;msgs=Calcolo data|C|Errore 13  Tipo non corrispondente";
+    QTest::newRow("an emoji counts one") << open + "txtSensataCode=1\U0001F600" << "lblSensata(0)=Numero sul sensore (2)";
     QTest::newRow("gas mark refreshes the country") << open + "cboSensata(1)#0" << "lblSensata(8)=per GPL;lblSensata(7)=Made in MALAYSIA";
     QTest::newRow("both marks") << open + "cboSensata(0)#6;cboSensata(1)#1" << "lblSensata(7)=Made in REP. DOMINICANA;lblSensata(8)=per CNG (Metano)";
     QTest::newRow("no marks selected") << open + "cboSensata(1)#1;cboSensata(0)#-1;cboSensata(1)#-1" << "lblSensata(7)=Made in SCONOSCIUTO;lblSensata(8)=per CNG (Metano)";
@@ -320,7 +425,17 @@ void TestWindow::switchingAndLinks_data()
     QTest::newRow("other headings count nothing") << "lblLabel(0);lblLabel(1);lblLabel(3);lblLabel(5);lblLabel(6);lblLabel(7);lblLabel(4)" << "front=fraMain";
     QTest::newRow("right button counts too") << "right:lblLabel(4);right:lblLabel(4)" << "front=fraSecondary";
     QTest::newRow("switching resets nothing") << "txtMvolt1<4500;!Return;lblLabel(4);lblLabel(4);cmdBack" << "txtPressione=2000;txtADC=921;msgs=";
+    QTest::newRow("F2 opens the scale panel") << "!F2" << "front=fraSecondary;focus=txtBarScala(0)";
+    QTest::newRow("F3 the Sensata panel") << "txtPressione;!F3" << "front=fraSensata;focus=txtSensataCode;dir=1";
+    QTest::newRow("Esc returns to the field left") << "txtPressione;!F3;!Escape" << "front=fraMain;focus=txtPressione;dir=1;lblLabel(2)^=1";
+    QTest::newRow("back returns to the field left") << "txtStep<3;lblLabel(4);lblLabel(4);cmdBack" << "front=fraMain;focus=txtStep";
+    QTest::newRow("back after F2 returns to the field left") << "txtPressione;!F2;cmdBack" << "focus=txtPressione;dir=1";
+    QTest::newRow("F3 over the scale panel does nothing") << "!F2;!F3" << "front=fraSecondary";
+    QTest::newRow("opens a second time") << "lblLabel(4);lblLabel(4);cmdBack;lblLabel(4);lblLabel(4)" << "front=fraSecondary";
+    QTest::newRow("Sensata a second time") << "!F3;cmdSensataBack;lblLabel(2);lblLabel(2);!Escape;!F3" << "front=fraSensata";
     QTest::newRow("logo") << "picLogo" << "opened=https://dravino.example.com/;msgs=";
+    QTest::newRow("logo from the keyboard") << "txtADC<;!Tab;!Return;!Space" << "focus=picLogo;opened=https://dravino.example.com/,https://dravino.example.com/";
+    QTest::newRow("mail from the keyboard") << "txtStep<;!Tab;!Tab;!Tab;!Tab;!Enter" << "focus=lblMail;opened=mailto:lab@example.com";
     QTest::newRow("logo, no browser") << "@shellfails;picLogo" << "opened=https://dravino.example.com/;msgs=Errore|C|Errore 31";
     QTest::newRow("mail, right button") << "right:lblMail" << "opened=mailto:lab@example.com";
     QTest::newRow("mail, no mail program: silent") << "@shellfails;lblMail" << "opened=mailto:lab@example.com;msgs=";
@@ -390,6 +505,59 @@ void TestWindow::windowSwitchIsNoNewFocus()
     QCOMPARE(t.check(QStringLiteral("txtMvolt1[=45")), QStringList());
 }
 
+void TestWindow::qtTextsAreItalian()
+{
+    Window t;
+    std::unique_ptr<QMenu> menu(t.edit(QStringLiteral("txtMvolt1"))->createStandardContextMenu());
+    QStringList texts;
+    for (QAction *a : menu->actions())
+        if (!a->isSeparator())
+            texts << a->text().section(QLatin1Char('\t'), 0, 0);
+    QCOMPARE(texts, QStringList({"Ann&ulla", "&Rifai", "&Taglia", "&Copia", "&Incolla", "Elimina", "Seleziona tutto"}));
+    // The code prompt of the scale sheet: its buttons too.
+    QString buttons;
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(QApplication::activeModalWidget());
+        for (auto *b : QApplication::activeModalWidget()->findChildren<QPushButton *>())
+            buttons += b->text() + QLatin1Char(' ');
+        QMetaObject::invokeMethod(QApplication::activeModalWidget(), "reject");
+    });
+    dravino::DesktopPlatform().inputText(t.w.get(), QStringLiteral("Inserisci il codice o la sigla del sensore"),
+                                         QStringLiteral("Sigla del sensore"));
+    QCOMPARE(buttons.remove(QLatin1Char('&')), QStringLiteral("OK Annulla "));
+}
+
+void TestWindow::roughEdges()
+{
+    Window t;
+    // A skipped row's empty boxes are framed in black, not in the colour
+    // their last result left.
+    t.run(QStringLiteral("%1txtADCValue(4)=640;cmdScala;txtADCValue(4)=0;cmdScala").arg(kOpenScale));
+    QCOMPARE(t.check(QStringLiteral("lblLinearità(4)=;lblScostamento(4)=;lblLinearità(4)*=#007800")), QStringList());
+    for (const char *name : {"lblLinearità(4)", "lblScostamento(4)", "lblMvoltScala(0)"}) {
+        const QImage shot = t.get(QString::fromUtf8(name))->grab().toImage();
+        QCOMPARE(shot.pixelColor(0, shot.height() / 2), QColor(Qt::black));
+    }
+    // With printing off, the count of values greys like the rest of the box.
+    t.run(QStringLiteral("cmdBack;optSensore(2)"));
+    auto *count = t.get(QStringLiteral("lblValStampa"));
+    auto *heading = t.get(QStringLiteral("lblLabel(5)"));
+    QVERIFY(!count->isEnabled());
+    QCOMPARE(count->palette().color(QPalette::Disabled, QPalette::WindowText),
+             heading->palette().color(QPalette::Disabled, QPalette::WindowText));
+    // A long paste's count still shows whole in its heading.
+    t.run(QStringLiteral("optSensore(0);lblLabel(2);lblLabel(2);txtSensataCode=%1").arg(QString(12000, QLatin1Char('1'))));
+    auto *length = t.get<QLabel>(QStringLiteral("lblSensata(0)"));
+    QCOMPARE(length->text(), QStringLiteral("Numero sul sensore (12000)"));
+    QVERIFY(QFontMetrics(length->font()).horizontalAdvance(length->text()) <= length->contentsRect().width());
+    // The logo shows when it has the focus.
+    t.run(QStringLiteral("cmdSensataBack"));
+    auto *logo = t.get(QStringLiteral("picLogo"));
+    const QImage plain = logo->grab().toImage();
+    logo->setFocus(Qt::TabFocusReason);
+    QVERIFY(logo->grab().toImage() != plain);
+}
+
 void TestWindow::realMessageBox()
 {
     // The desktop's message box: text with its line break, title, icon, OK.
@@ -408,6 +576,20 @@ void TestWindow::realMessageBox()
     QCOMPARE(text, QStringLiteral("uno\ndue"));
     QCOMPARE(title, QStringLiteral("Zero Bar"));
     QCOMPARE(icon, int(QMessageBox::Warning));
+    // A long title over a short text: the box is wide enough for the title
+    // in a bold face beside a title bar's icon and buttons.
+    int width = 0;
+    const QString longTitle = QStringLiteral("Stampa valori di pressione/tensione");
+    QTimer::singleShot(0, [&] {
+        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        width = box->width();
+        box->button(QMessageBox::Ok)->click();
+    });
+    dravino::DesktopPlatform().message(nullptr, QStringLiteral("OK"), longTitle, dravino::MessageIcon::Information);
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    QVERIFY2(width >= QFontMetrics(bold).horizontalAdvance(longTitle) + 100, qPrintable(QString::number(width)));
 }
 
 QTEST_MAIN(TestWindow)

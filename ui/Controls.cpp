@@ -1,5 +1,6 @@
 #include "ui/Controls.h"
 
+#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -69,11 +70,55 @@ int vbCharCode(const QKeyEvent *e)
     return text.at(0).unicode();
 }
 
+// Enter, the keypad's Enter and Space act like a click on a focused label.
+bool isActivationKey(const QKeyEvent *e)
+{
+    const int key = e->key();
+    return !e->isAutoRepeat() && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space);
+}
+
+// A dotted ring in the highlight colour: a label or a picture has no focus
+// look of its own, and the style draws its own only after a Tab.
+void drawFocusRing(QPainter &p, const QRect &r)
+{
+    p.setPen(QPen(QApplication::palette().color(QPalette::Highlight), 1, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+}
+
+void clickFromKeyboard(const std::function<void()> &down, const std::function<void()> &up)
+{
+    if (down)
+        down();
+    if (up)
+        up();
+}
+
 } // namespace
 
 TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
 {
     setFrame(true);
+    // textEdited comes before textChanged, so m_shown still holds the text
+    // the edit started from.
+    connect(this, &QLineEdit::textEdited, this, &TextBox::refuseOverlongEdit);
+    connect(this, &QLineEdit::textChanged, this, [this] { m_shown = text(); });
+}
+
+// The validator stops an edit that makes the text too long only while the
+// text before it was short enough; once the program has written a longer
+// result, Qt lets every edit through. A user's edit may then shorten the
+// text, never lengthen it past the maximum.
+void TextBox::refuseOverlongEdit(const QString &edited)
+{
+    if (m_maxChars <= 0 || edited.size() <= m_maxChars || edited.size() < m_shown.size())
+        return;
+    const QString before = m_shown;
+    const int cursor = std::min<int>(cursorPosition(), int(before.size()));
+    QSignalBlocker quiet(this);
+    setText(before);
+    setCursorPosition(cursor);
+    m_shown = before;
 }
 
 void TextBox::setMaxChars(int n)
@@ -138,9 +183,34 @@ Label::Label(QWidget *parent) : QLabel(parent) {}
 
 void Label::setBorder(bool single)
 {
-    setFrameStyle(single ? (QFrame::Box | QFrame::Plain) : QFrame::NoFrame);
-    setLineWidth(1);
+    m_border = single;
+    // The border takes a pixel on every side, as a frame would.
+    setContentsMargins(single ? QMargins(1, 1, 1, 1) : QMargins());
     repaint();
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!m_border && !hasFocus())
+        return;
+    QPainter p(this);
+    if (m_border) {
+        p.setPen(QPen(QApplication::palette().color(QPalette::WindowText), 1));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (hasFocus())
+        drawFocusRing(p, rect().adjusted(1, 1, -1, -1));
+}
+
+void Label::keyPressEvent(QKeyEvent *event)
+{
+    if (isActivationKey(event) && (onMouseDown || onMouseUp)) {
+        clickFromKeyboard(onMouseDown, onMouseUp);
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void Label::mousePressEvent(QMouseEvent *event)
@@ -167,6 +237,25 @@ void PictureBox::setRaised3D(bool on)
     setFrameStyle(on ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
     setLineWidth(on ? 2 : 0);
     repaint();
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter p(this);
+    drawFocusRing(p, rect());
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event)
+{
+    if (isActivationKey(event)) {
+        clickFromKeyboard(onMouseDown, onMouseUp);
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)

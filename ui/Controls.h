@@ -3,7 +3,9 @@
 // handlers expect them (GotFocus only when the focus really moves to the
 // field, KeyDown before KeyPress with the old key and character codes, mouse
 // down/up for any button), and a maximum length that limits typing and
-// pasting but not what the program itself writes.
+// pasting but not what the program itself writes. Labels and picture boxes
+// that act on a mouse release act on Enter and Space too when they have the
+// keyboard focus.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -66,8 +68,12 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    void refuseOverlongEdit(const QString &edited);
+
     int m_maxChars = 0;
     bool m_focusFromMouse = false;
+    // The text before the user's latest edit.
+    QString m_shown;
 };
 
 class Label final : public QLabel
@@ -79,12 +85,18 @@ public:
     std::function<void()> onMouseDown;
     std::function<void()> onMouseUp;
 
+    // A single-line border in the window-frame colour, whatever the text's.
     void setBorder(bool single);
-    bool hasBorder() const { return frameShape() == QFrame::Box; }
+    bool hasBorder() const { return m_border; }
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    bool m_border = false;
 };
 
 // A picture box: a picture with a flat or three-dimensional border.
@@ -101,8 +113,10 @@ public:
     bool isRaised3D() const { return frameShape() != QFrame::NoFrame; }
 
 protected:
+    void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // A rectangle outline, drawn behind the controls it frames.

@@ -30,9 +30,11 @@ QColor designColor(std::uint32_t value)
 
 void setTextColor(QWidget *w, const QColor &color)
 {
+    // Enabled looks only: a disabled control greys its text like the rest.
     QPalette pal = w->palette();
-    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        pal.setColor(role, color);
+    for (auto group : {QPalette::Active, QPalette::Inactive})
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            pal.setColor(group, role, color);
     w->setPalette(pal);
 }
 
@@ -48,7 +50,7 @@ void setBackColor(QWidget *w, const QColor &color)
 QColor textColor(const QWidget *w)
 {
     const bool isEdit = qobject_cast<const QLineEdit *>(w) != nullptr;
-    return w->palette().color(isEdit ? QPalette::Text : QPalette::WindowText);
+    return w->palette().color(QPalette::Active, isEdit ? QPalette::Text : QPalette::WindowText);
 }
 
 QFont designFont(const QString &face, double points, bool bold)

@@ -68,6 +68,8 @@ void MainPanel::buildControls()
     lblMail = makeLabel(this, QStringLiteral("lblMail"), {300, 4320, 1515, 240}, kAuthorMail, calibri(9.75, true));
     lblMail->setToolTip(QStringLiteral("fammi sapere se ti piace..."));
     setTextColor(lblMail, kBlue);
+    // Reachable from the keyboard too: Enter or Space opens the mail.
+    lblMail->setFocusPolicy(Qt::TabFocus);
 
     fraOpt = makeFrame(this, QStringLiteral("fraOpt"), {360, 4620, 1335, 855}, QString(), calibri(8.25));
     optADCBit[0] = makeOption(fraOpt, elementName("optADCBit", 0), {0, 120, 1215, 315}, QStringLiteral("ADC 10 bit"), calibri(9.75));
@@ -128,6 +130,12 @@ void MainPanel::connectHandlers()
         connect(optADCBit[i], &QRadioButton::clicked, this, [this, i] { optADCBit_Click(i); });
     // activated comes for every choice from the list, also of the current entry.
     connect(cboScala, &QComboBox::activated, this, [this] { cboScala_Click(); });
+    // Text typed into the list that is no entry chooses nothing: on Enter and
+    // on leaving, the list shows again the entry the numbers use.
+    connect(cboScala->lineEdit(), &QLineEdit::editingFinished, this, [this] {
+        if (cboScala->findText(cboScala->currentText(), Qt::MatchExactly) < 0)
+            cboScala->setEditText(fullScaleText());
+    });
 
     txtMvolt1->onGotFocus = [this] { entryGotFocus(ConversionDirection::MillivoltToPressure); };
     txtMvolt1->onKeyPress = [this](int &ch) { entryKeyPress(ch); };
@@ -153,7 +161,7 @@ std::vector<std::pair<int, QWidget *>> MainPanel::tabOrder() const
         {0, txtMvolt1},      {1, txtPressione},   {2, cmdZeroBar},     {3, optADCBit[0]},
         {4, optADCBit[1]},   {5, cboScala},       {6, txtADC},         {7, picLogo},
         {8, cmdCalcola},     {9, optSensore[0]},  {10, optSensore[1]}, {11, optSensore[2]},
-        {25, txtMvolt2}};
+        {25, txtMvolt2},     {26, lblMail}};
     const auto box = printBox->tabOrder();
     order.insert(order.end(), box.begin(), box.end());
     return order;

@@ -3,11 +3,29 @@
 #include "print/QtPrintSurface.h"
 
 #include <QDesktopServices>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QUrl>
 
 namespace dravino {
+
+namespace {
+// Qt sizes a message box to its text; a window manager draws the title in a
+// bold face beside an icon and three buttons, and cuts a title longer than
+// a short text. A spacer below the text keeps the whole title in view.
+void widenForTitle(QMessageBox &box)
+{
+    QFont bold = box.font();
+    bold.setBold(true);
+    constexpr int kTitleBarButtons = 140; // icon and three buttons of a title bar
+    const int wanted = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) + kTitleBarButtons;
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0,
+                      1, grid->columnCount());
+}
+} // namespace
 
 void DesktopPlatform::message(QWidget *parent, const QString &text, const QString &title,
                               MessageIcon icon)
@@ -19,6 +37,7 @@ void DesktopPlatform::message(QWidget *parent, const QString &text, const QStrin
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(qtIcon, title, shown, QMessageBox::Ok, parent);
+    widenForTitle(box);
     box.exec();
 }
 

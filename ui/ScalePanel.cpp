@@ -7,6 +7,7 @@
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 
+#include <QButtonGroup>
 #include <QDateTime>
 #include <QFrame>
 
@@ -104,6 +105,14 @@ void ScalePanel::buildControls()
     optSensoreTipo[0] = makeOption(this, elementName("optSensoreTipo", 0), {2040, 4560, 2895, 255}, QStringLiteral("Sensore Bosch/VDO/Delphi"), arial(9.75, true));
     optSensoreTipo[1] = makeOption(this, elementName("optSensoreTipo", 1), {2040, 4920, 1815, 255}, QStringLiteral("Sensore Denso"), arial(9.75));
     optSensoreTipo[0]->setChecked(true);
+
+    // Each pair is one exclusive group, wherever its buttons sit: the sensor
+    // kinds lie on the panel itself, beside the two picture boxes.
+    for (auto *pair : {&optADCScala, &optMedia, &optSensoreTipo}) {
+        auto *group = new QButtonGroup(this);
+        group->addButton((*pair)[0], 0);
+        group->addButton((*pair)[1], 1);
+    }
 
     cmdBack = makeButton(this, QStringLiteral("cmdBack"), {240, 4980, 1215, 420}, QStringLiteral("back"), arial(11.25, true));
     cmdStampaScala = makeButton(this, QStringLiteral("cmdStampaScala"), {4440, 4980, 1215, 420}, QStringLiteral("stampa"), arial(11.25, true));

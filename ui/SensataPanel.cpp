@@ -7,15 +7,24 @@
 
 #include <QComboBox>
 #include <QDate>
+#include <QFontMetrics>
 #include <QLocale>
 #include <QPixmap>
 
 namespace dravino {
 
 namespace {
-QString lengthCaption(qsizetype n)
+// The heading counts characters as the user sees them: an emoji is one.
+void showLength(QLabel *heading, const QString &text)
 {
-    return QStringLiteral("Numero sul sensore (%1)").arg(n);
+    const QString caption = QStringLiteral("Numero sul sensore (%1)").arg(text.toUcs4().size());
+    heading->setText(caption);
+    // A long paste gives a long count: the heading steps its size down
+    // rather than lose the count at its right edge.
+    QFont font = arial(11.25);
+    while (font.pointSizeF() > 7 && QFontMetrics(font).horizontalAdvance(caption) > heading->contentsRect().width())
+        font.setPointSizeF(font.pointSizeF() - 0.75);
+    heading->setFont(font);
 }
 } // namespace
 
@@ -71,7 +80,7 @@ SensataPanel::SensataPanel(Platform &platform, QWidget *parent) : QGroupBox(pare
     for (int i = 0; i < 2; ++i)
         connect(cboSensata[i], &QComboBox::activated, this, [this, i] { cboSensata_Click(i); });
     connect(txtSensataCode, &QLineEdit::textChanged, this,
-            [this](const QString &text) { lblSensata[0]->setText(lengthCaption(text.size())); });
+            [this](const QString &text) { showLength(lblSensata[0], text); });
     txtSensataCode->onGotFocus = [this] { txtSensataCode->selectWholeText(); };
     txtSensataCode->onKeyPress = [this](int &ch) {
         if (isDigitKey(ch) || ch == vbkey::Back || ch == vbkey::CtrlC || ch == vbkey::CtrlV)
@@ -120,7 +129,7 @@ void SensataPanel::cboSensata_Click(int)
 void SensataPanel::cmdSensata_Click()
 {
     const QString text = txtSensataCode->text();
-    lblSensata[0]->setText(lengthCaption(text.size()));
+    showLength(lblSensata[0], text);
     const auto d = decodeSensata(toAscii(text), m_platform.today().year());
     switch (d.outcome) {
     case SensataDecoding::Outcome::Date: {

@@ -7,10 +7,13 @@
 #include "ui/ScalePanel.h"
 #include "ui/SensataPanel.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QIcon>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace dravino;
 
@@ -84,7 +87,7 @@ void frmDravino::namePrinter()
 
 void frmDravino::placeWindow()
 {
-    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QScreen *screen = QApplication::primaryScreen();
     if (!screen)
         return;
     const QRect avail = screen->geometry();
@@ -104,15 +107,74 @@ void frmDravino::connectHandlers()
     fraMain->picLogo->onMouseDown = [this] { picLogo_MouseDown(); };
     fraMain->picLogo->onMouseUp = [this] { picLogo_MouseUp(); };
     fraMain->lblMail->onMouseUp = [this] { lblMail_MouseUp(); };
+
+    const std::pair<QKeySequence, void (frmDravino::*)()> keys[] = {
+        {QKeySequence(Qt::Key_F2), &frmDravino::openScaleFromKeyboard},
+        {QKeySequence(Qt::Key_F3), &frmDravino::openSensataFromKeyboard},
+        {QKeySequence(Qt::Key_Escape), &frmDravino::backFromKeyboard}};
+    for (const auto &[sequence, handler] : keys)
+        connect(new QShortcut(sequence, this), &QShortcut::activated, this, handler);
 }
 
-void frmDravino::showPanel(QWidget *front)
+QWidget *frmDravino::front() const
 {
     for (QWidget *panel : {static_cast<QWidget *>(fraMain), static_cast<QWidget *>(fraSecondary),
                            static_cast<QWidget *>(fraSensata)})
-        panel->setEnabled(panel == front);
-    front->raise();
-    front->update();
+        if (panel->isEnabled())
+            return panel;
+    return nullptr;
+}
+
+void frmDravino::showPanel(QWidget *newFront)
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (front() == fraMain && newFront != fraMain && focus && fraMain->isAncestorOf(focus))
+        m_mainFocus = focus;
+    newFront->setEnabled(true);
+    newFront->setVisible(true);
+    newFront->raise();
+    for (QWidget *panel : {static_cast<QWidget *>(fraMain), static_cast<QWidget *>(fraSecondary),
+                           static_cast<QWidget *>(fraSensata)}) {
+        if (panel != newFront) {
+            panel->setEnabled(false);
+            panel->setVisible(false);
+        }
+    }
+    newFront->update();
+    // The focus follows the panel: its first control, or back where it was
+    // on the main panel (the voltage field when it was nowhere there).
+    if (newFront == fraMain) {
+        if (m_mainFocus && m_mainFocus->isEnabled())
+            m_mainFocus->setFocus(Qt::OtherFocusReason);
+        else
+            fraMain->txtMvolt1->setFocus(Qt::OtherFocusReason);
+    } else {
+        auto order = newFront == fraSecondary ? fraSecondary->tabOrder() : fraSensata->tabOrder();
+        std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        order.front().second->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void frmDravino::openScaleFromKeyboard()
+{
+    if (front() != fraMain)
+        return;
+    m_clickScala = 0;
+    showPanel(fraSecondary);
+}
+
+void frmDravino::openSensataFromKeyboard()
+{
+    if (front() != fraMain)
+        return;
+    m_clickSensata = 0;
+    showPanel(fraSensata);
+}
+
+void frmDravino::backFromKeyboard()
+{
+    if (front() != fraMain)
+        showPanel(fraMain);
 }
 
 void frmDravino::lblLabel_MouseDown(int index)

@@ -5,9 +5,12 @@
 //   ScalePanel   (fraSecondary) the scale and linearity check
 //   SensataPanel (fraSensata)   the Sensata label decoder
 // The window runs the start-up, switches panels (two releases on a heading
-// open a panel, the back buttons return) and hands the two links to the
-// desktop shell. Everything else is the panels' own.
+// open a panel, the back buttons return; from the keyboard F2 opens the
+// scale panel, F3 the Sensata panel and Esc returns) and hands the two links
+// to the desktop shell. Everything else is the panels' own. The panels not
+// in front are hidden, so that neither Tab nor a screen reader finds them.
 
+#include <QPointer>
 #include <QWidget>
 #include <memory>
 
@@ -42,6 +45,10 @@ public:
     void picLogo_MouseDown();
     void picLogo_MouseUp();
     void lblMail_MouseUp();
+    // The keyboard's way to the panels, beside the two releases.
+    void openScaleFromKeyboard();
+    void openSensataFromKeyboard();
+    void backFromKeyboard();
 
 protected:
     bool event(QEvent *e) override;
@@ -58,6 +65,9 @@ private:
     dravino::MainPanel *fraMain = nullptr;
     dravino::ScalePanel *fraSecondary = nullptr;
     dravino::SensataPanel *fraSensata = nullptr;
+    QWidget *front() const;
+    // The main panel's control that had the focus when another panel opened.
+    QPointer<QWidget> m_mainFocus;
     int m_clickScala = 0;
     int m_clickSensata = 0;
     bool m_printerAsked = false;
