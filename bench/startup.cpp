@@ -3,7 +3,6 @@
 // the same size linking the same Qt modules.
 
 #include <QApplication>
-#include <QPrinterInfo>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
@@ -47,8 +46,6 @@ int main(int argc, char *argv[])
     const double startMs = argc > 1 ? std::atof(argv[1]) : 0;
     QApplication app(argc, argv);
 #ifdef DRAVINO_BASELINE
-    // Keep PrintSupport loaded, as the program has it.
-    [[maybe_unused]] volatile auto keep = &QPrinterInfo::availablePrinterNames;
     QWidget w;
     w.setFixedSize(528, 398);
 #else

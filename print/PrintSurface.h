@@ -37,6 +37,9 @@ public:
     virtual QString Port() const = 0;
     // Why the last document did not reach the printer; empty when it did.
     virtual QString errorText() const { return {}; }
+    // What the user should know of a document that did reach the printer
+    // but waits there (a stopped queue); empty otherwise.
+    virtual QString noticeText() const { return {}; }
 
     const QFont &font() const { return m_font; }
     const QColor &foreColor() const { return m_color; }

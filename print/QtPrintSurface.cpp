@@ -1,71 +1,48 @@
 #include "print/QtPrintSurface.h"
 
+#include "print/Cups.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
-#include <QPrinterInfo>
-#include <QStandardPaths>
 
 namespace dravino {
 
 namespace {
-QString documentsFolder()
-{
-    QString dir = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (dir.isEmpty())
-        dir = QDir::homePath();
-    return dir;
-}
+constexpr int kResolution = 1200;
+const QString kNoPrinter = QStringLiteral("nessuna stampante (file PDF)");
 } // namespace
 
 PrintDestination QtPrintSurface::defaultDestination()
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return {QStringLiteral("nessuna stampante (file PDF)"),
-                QDir::toNativeSeparators(documentsFolder()), false};
-    QString port = info.location();
-    if (port.isEmpty())
-        port = QStringLiteral("CUPS");
-    return {info.printerName(), port, true};
+    if (const auto q = defaultCupsQueue())
+        return {q->name, q->port, true, q->accepting, q->stopped, q->reason};
+    const QString folder = pdfFolder();
+    return {kNoPrinter, folder.isEmpty() ? QStringLiteral("nessuna cartella") : QDir::toNativeSeparators(folder),
+            false};
 }
 
-QString QtPrintSurface::unusedPdfPath(const QString &folder)
+QtPrintSurface::QtPrintSurface(QString pdfFile) : m_fixedFile(std::move(pdfFile))
 {
-    const QDir dir(folder);
-    QString path = dir.filePath(QStringLiteral("Dravino.pdf"));
-    for (int i = 2; QFileInfo::exists(path); ++i)
-        path = dir.filePath(QStringLiteral("Dravino (%1).pdf").arg(i));
-    return path;
-}
-
-QtPrintSurface::QtPrintSurface(QString pdfFile) : m_fixedFile(std::move(pdfFile)), m_folder(documentsFolder())
-{
-    if (m_fixedFile.isEmpty())
+    if (m_fixedFile.isEmpty()) {
         m_dest = defaultDestination();
-    else
+        if (!m_dest.isPrinter)
+            m_folder = pdfFolder();
+    } else {
         m_dest = {QStringLiteral("file PDF"), QDir::toNativeSeparators(m_fixedFile), false};
-    setUpPrinter();
+        m_folder = QFileInfo(m_fixedFile).absolutePath();
+    }
+    m_metrics = std::make_unique<QPdfWriter>(&m_nowhere);
+    setUpPage(*m_metrics);
 }
 
 QtPrintSurface::QtPrintSurface(PrintDestination destination, QString folder)
     : m_dest(std::move(destination)), m_folder(std::move(folder))
 {
-    setUpPrinter();
-}
-
-void QtPrintSurface::setUpPrinter()
-{
-    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    if (m_dest.isPrinter)
-        m_printer->setPrinterName(m_dest.deviceName);
-    else
-        m_printer->setOutputFormat(QPrinter::PdfFormat);
-    m_printer->setPageSize(QPageSize(QPageSize::A4));
-    m_printer->setPageOrientation(QPageLayout::Portrait);
-    m_printer->setDocName(QStringLiteral("Dravino"));
+    m_metrics = std::make_unique<QPdfWriter>(&m_nowhere);
+    setUpPage(*m_metrics);
 }
 
 QtPrintSurface::~QtPrintSurface()
@@ -74,9 +51,28 @@ QtPrintSurface::~QtPrintSurface()
         m_painter.end();
 }
 
-double QtPrintSurface::toDevice(double twips) const
+void QtPrintSurface::setUpPage(QPdfWriter &writer)
 {
-    return twips * m_printer->resolution() / 1440.0;
+    writer.setResolution(kResolution);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
+                                     QPageLayout::Point));
+    writer.setTitle(QStringLiteral("Dravino"));
+    writer.setCreator(QStringLiteral("Dravino"));
+}
+
+double QtPrintSurface::toDevice(double twips) const { return twips * kResolution / 1440.0; }
+
+bool QtPrintSurface::failDocument(const QString &error)
+{
+    m_failed = true;
+    if (m_error.isEmpty())
+        m_error = error;
+    if (m_painter.isActive())
+        m_painter.end();
+    m_writer.reset();
+    m_pdf.reset(); // removes the hidden file
+    return false;
 }
 
 bool QtPrintSurface::ensureBegun()
@@ -85,46 +81,49 @@ bool QtPrintSurface::ensureBegun()
         return true;
     if (m_failed)
         return false;
-    if (!m_dest.isPrinter) {
-        m_outputFile = m_fixedFile;
-        if (m_outputFile.isEmpty()) {
-            QDir().mkpath(m_folder);
-            m_outputFile = unusedPdfPath(m_folder);
-            m_dest.port = QDir::toNativeSeparators(m_outputFile);
-        }
-        m_printer->setOutputFileName(m_outputFile);
+    m_error.clear();
+    m_notice.clear();
+    if (m_dest.isPrinter && !m_dest.accepting) {
+        const QString why = m_dest.reason.isEmpty() ? QStringLiteral("rifiuta i lavori") : m_dest.reason;
+        return failDocument(QStringLiteral("La stampante %1 non accetta stampe (%2): la pagina non è stata stampata.")
+                                .arg(m_dest.deviceName, why));
     }
-    if (!m_painter.begin(m_printer.get())) {
-        m_failed = true;
-        m_error = m_dest.isPrinter
-            ? QStringLiteral("Impossibile avviare la stampa su %1.").arg(m_dest.deviceName)
-            : QStringLiteral("Impossibile scrivere il file %1.")
-                  .arg(QDir::toNativeSeparators(m_outputFile));
-        return false;
-    }
+    // A printer's document waits in the temporary folder until CUPS has
+    // read it; a PDF is written beside the name it will take.
+    QString folder = m_dest.isPrinter ? QDir::tempPath() : m_folder;
+    if (folder.isEmpty())
+        return failDocument(QStringLiteral("Nessuna stampante e nessuna cartella in cui salvare il file PDF: "
+                                           "la pagina non è stata salvata."));
+    m_pdf = std::make_unique<PdfFile>();
+    if (!m_pdf->create(folder))
+        return failDocument(m_pdf->error());
+    m_writer = std::make_unique<QPdfWriter>(m_pdf->device());
+    setUpPage(*m_writer);
+    if (!m_painter.begin(m_writer.get()))
+        return failDocument(QStringLiteral("Impossibile scrivere il file PDF %1.")
+                                .arg(QDir::toNativeSeparators(m_pdf->hiddenPath())));
     return true;
 }
 
 double QtPrintSurface::measure(const QFont &font, const QString &text) const
 {
-    const QFontMetricsF fm(font, m_printer.get());
-    return fm.horizontalAdvance(text) * 1440.0 / m_printer->resolution();
+    const QFontMetricsF fm(font, m_metrics.get());
+    return fm.horizontalAdvance(text) * 1440.0 / kResolution;
 }
 
 double QtPrintSurface::lineHeight(const QFont &font) const
 {
-    const QFontMetricsF fm(font, m_printer.get());
-    return fm.height() * 1440.0 / m_printer->resolution();
+    const QFontMetricsF fm(font, m_metrics.get());
+    return fm.height() * 1440.0 / kResolution;
 }
 
-void QtPrintSurface::drawText(double x, double y, const QFont &font, const QColor &color,
-                              const QString &text)
+void QtPrintSurface::drawText(double x, double y, const QFont &font, const QColor &color, const QString &text)
 {
     if (!ensureBegun())
         return;
     m_painter.setFont(font);
     m_painter.setPen(color);
-    const QFontMetricsF fm(font, m_printer.get());
+    const QFontMetricsF fm(font, m_writer.get());
     m_painter.drawText(QPointF(toDevice(x), toDevice(y) + fm.ascent()), text);
 }
 
@@ -138,11 +137,45 @@ void QtPrintSurface::drawLine(double x1, double y1, double x2, double y2, const 
 
 void QtPrintSurface::endDocument()
 {
-    if (m_painter.isActive()) {
-        if (!m_painter.end() || m_printer->printerState() == QPrinter::Error)
-            m_error = QStringLiteral("La stampa su %1 non è riuscita.").arg(m_dest.deviceName);
-    }
+    if (m_painter.isActive())
+        deliver();
     m_failed = false;
+}
+
+void QtPrintSurface::deliver()
+{
+    m_painter.end();
+    m_writer.reset();
+    if (!m_pdf->finish()) {
+        failDocument(m_pdf->error());
+        return;
+    }
+    if (!m_dest.isPrinter) {
+        const QString name = m_fixedFile.isEmpty() ? QString() : QFileInfo(m_fixedFile).fileName();
+        if (!m_pdf->place(name)) {
+            failDocument(m_pdf->error());
+            return;
+        }
+        m_outputFile = m_pdf->placedPath();
+        if (m_fixedFile.isEmpty()) {
+            m_dest.deviceName = QStringLiteral("file PDF ") + QDir::toNativeSeparators(m_outputFile);
+            m_dest.port = QDir::toNativeSeparators(m_outputFile);
+        }
+        m_pdf.reset();
+        return;
+    }
+    const CupsJob job = submitPdf(m_dest.deviceName, m_pdf->hiddenPath(), QStringLiteral("Dravino"));
+    m_pdf.reset(); // CUPS has its own copy
+    if (job.id == 0) {
+        m_error = QStringLiteral("La stampa su %1 non è riuscita: %2.").arg(m_dest.deviceName, job.error);
+        return;
+    }
+    if (m_dest.stopped) {
+        const QString why = m_dest.reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(m_dest.reason);
+        m_notice = QStringLiteral("La stampa su %1 è in attesa: la stampante è ferma%2 e la stamperà quando "
+                                  "verrà riattivata.")
+                       .arg(m_dest.deviceName, why);
+    }
 }
 
 } // namespace dravino

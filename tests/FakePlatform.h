@@ -8,6 +8,9 @@
 #include "ui/Platform.h"
 
 #include <QList>
+#include <QSemaphore>
+#include <QThread>
+#include <atomic>
 
 struct ShownMessage {
     QString text;
@@ -32,8 +35,13 @@ public:
         opened.append(target);
         return shellResult;
     }
+    // Asked on the thread that asks; a gate holds the answer back, as a
+    // slow print system would.
     dravino::PrinterName printer() override
     {
+        printerThread = QThread::currentThread();
+        if (printerGate)
+            printerGate->acquire();
         ++printerQueries;
         return realPrinter ? m_desktop.printer() : dravino::PrinterName{deviceName, port};
     }
@@ -61,7 +69,9 @@ public:
     QList<QList<dravino::RecordedItem>> documents;
     bool printerFails = false;
     bool realPrinter = false;
-    int printerQueries = 0;
+    std::atomic<int> printerQueries = 0;
+    std::atomic<QThread *> printerThread = nullptr;
+    QSemaphore *printerGate = nullptr;
 
 private:
     dravino::DesktopPlatform m_desktop;

@@ -1,6 +1,8 @@
 // The two printed documents on a recording surface (positions, fonts,
 // colours, groups, footer), and real PDFs from the Qt print surface read
-// back with pdftotext -bbox, including the fallback without a printer.
+// back with pdftotext -bbox, and the PDF file written without a printer
+// through the faults a workshop meets (full disk, read-only or missing
+// folder, names in the way, no home).
 
 #include "PdfWords.h"
 #include "print/QtPrintSurface.h"
@@ -8,10 +10,16 @@
 #include "print/ScaleSheet.h"
 #include "print/ValueTable.h"
 
-#include <QPageLayout>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using namespace dravino;
 
@@ -62,7 +70,9 @@ private slots:
     void tallFaceNeverLeavesThePage();
     void scaleSheetLayout();
     void realPdfFromTheQtSurface();
-    void noPrinterWritesANewPdf();
+    void pdfWithoutPrinter_data();
+    void pdfWithoutPrinter();
+    void pdfFolderFromHome();
 };
 
 void TestDocuments::valueTableLayout_data()
@@ -202,33 +212,151 @@ void TestDocuments::realPdfFromTheQtSurface()
         printTable(s, 0, 2680);
         QVERIFY(s.errorText().isEmpty());
     }
-    QPrinter reference(QPrinter::HighResolution);
-    reference.setOutputFormat(QPrinter::PdfFormat);
-    const QStringList wrong = valueTableProblems(pdf, reference.pageLayout().margins(QPageLayout::Point).left(), 10);
+    const QStringList wrong = valueTableProblems(pdf, QtPrintSurface::kMarginPoints, 10);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
 }
 
-void TestDocuments::noPrinterWritesANewPdf()
+namespace {
+// The folder's entries, hidden ones included, with what a link points to.
+QStringList entries(const QString &folder)
 {
-    QTemporaryDir dir;
-    QFile existing(dir.filePath(QStringLiteral("Dravino.pdf")));
+    QStringList out;
+    const QDir dir(folder);
+    for (const QFileInfo &f : dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name))
+        out << f.fileName() + (f.isSymLink() ? QStringLiteral("->") + f.symLinkTarget().section(QLatin1Char('/'), -1)
+                               : f.isDir()   ? QStringLiteral("/")
+                                             : QString());
+    return out;
+}
+
+bool mountTmpfs(const QString &dir, const QString &options)
+{
+    return geteuid() == 0 && QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", options, "tmpfs", dir}) == 0;
+}
+} // namespace
+
+void TestDocuments::pdfWithoutPrinter_data()
+{
+    // How the folder is prepared; the files it holds after one document; the
+    // start of the message (empty: placed, and named in the device name).
+    QTest::addColumn<QString>("setup");
+    QTest::addColumn<QString>("after");
+    QTest::addColumn<QString>("error");
+    QTest::newRow("empty folder") << "" << "Dravino.pdf" << "";
+    QTest::newRow("names in the way") << "file;dir;dangling" << "Dravino (2).pdf/,Dravino (3).pdf->outside.pdf,Dravino (4).pdf,Dravino.pdf" << "";
+    QTest::newRow("full disk") << "fsize" << "" << "Impossibile scrivere il file PDF";
+    QTest::newRow("full tmpfs") << "tmpfs" << "filler" << "Impossibile scrivere il file PDF";
+    QTest::newRow("read-only folder") << "readonly" << "" << "Impossibile scrivere il file PDF nella cartella";
+    QTest::newRow("missing folder") << "missing" << "" << "Impossibile scrivere il file PDF nella cartella";
+    QTest::newRow("no folder at all") << "none" << "" << "Nessuna stampante e nessuna cartella";
+}
+
+void TestDocuments::pdfWithoutPrinter()
+{
+    QFETCH(QString, setup);
+    QFETCH(QString, after);
+    QFETCH(QString, error);
+    QTemporaryDir root;
+    QString folder = root.filePath(QStringLiteral("Documents"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString outside = root.filePath(QStringLiteral("outside.pdf"));
+    bool mounted = false;
+    rlimit oldLimit{};
+    for (const QString &step : setup.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        if (step == QLatin1String("file")) {
+            QFile keep(QDir(folder).filePath(QStringLiteral("Dravino.pdf")));
+            QVERIFY(keep.open(QIODevice::WriteOnly) && keep.write("keep") == 4);
+        } else if (step == QLatin1String("dir")) {
+            QVERIFY(QDir(folder).mkdir(QStringLiteral("Dravino (2).pdf")));
+        } else if (step == QLatin1String("dangling")) {
+            QVERIFY(QFile::link(outside, QDir(folder).filePath(QStringLiteral("Dravino (3).pdf"))));
+        } else if (step == QLatin1String("fsize")) {
+            // Files may not grow past 2 KB: writes fail as on a full disk.
+            std::signal(SIGXFSZ, SIG_IGN);
+            getrlimit(RLIMIT_FSIZE, &oldLimit);
+            rlimit small = oldLimit;
+            small.rlim_cur = 2048;
+            setrlimit(RLIMIT_FSIZE, &small);
+        } else if (step == QLatin1String("tmpfs")) {
+            if (!mountTmpfs(folder, QStringLiteral("size=16k")))
+                QSKIP("mounting a small tmpfs needs root (CI runs as root)");
+            mounted = true;
+            QFile filler(QDir(folder).filePath(QStringLiteral("filler")));
+            QVERIFY(filler.open(QIODevice::WriteOnly));
+            filler.write(QByteArray(12 * 1024, 'x'));
+        } else if (step == QLatin1String("readonly")) {
+            if (geteuid() == 0) {
+                if (!mountTmpfs(folder, QStringLiteral("ro,size=16k")))
+                    QSKIP("no read-only tmpfs could be mounted");
+                mounted = true;
+            } else {
+                QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+            }
+        } else if (step == QLatin1String("missing")) {
+            folder = root.filePath(QStringLiteral("gone"));
+        } else if (step == QLatin1String("none")) {
+            folder.clear();
+        }
+    }
+    const QStringList before = entries(root.path());
+    QString placed, message;
+    {
+        QtPrintSurface s(PrintDestination{QStringLiteral("nessuna stampante (file PDF)"), folder, false}, folder);
+        printTable(s, 0, 2680);
+        s.EndDoc();
+        placed = s.outputFile();
+        message = s.errorText();
+        if (error.isEmpty()) {
+            QCOMPARE(s.DeviceName(), QStringLiteral("file PDF ") + placed);
+        }
+    }
+    if (setup == QLatin1String("fsize"))
+        setrlimit(RLIMIT_FSIZE, &oldLimit);
+    const QStringList afterFiles = folder.isEmpty() ? QStringList() : entries(folder);
+    if (mounted)
+        QProcess::execute(QStringLiteral("umount"), {folder});
+    if (!folder.isEmpty())
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QCOMPARE(afterFiles.join(QLatin1Char(',')), after);
+    if (error.isEmpty()) {
+        QVERIFY2(message.isEmpty(), qPrintable(message));
+        QVERIFY(isCompletePdf(placed));
+    } else {
+        QVERIFY2(message.startsWith(error), qPrintable(message));
+        // The message names the folder or the file and the system's reason.
+        if (!folder.isEmpty())
+            QVERIFY2(message.contains(folder) && message.contains(QLatin1String(": ")), qPrintable(message));
+        QVERIFY(placed.isEmpty());
+    }
+    QVERIFY(!QFileInfo::exists(outside));
+    // Nothing written outside the folder either.
+    QCOMPARE(entries(root.path()).filter(QRegularExpression(QStringLiteral("^(?!Documents)"))),
+             before.filter(QRegularExpression(QStringLiteral("^(?!Documents)"))));
+    const QFile keep(QDir(folder).filePath(QStringLiteral("Dravino.pdf")));
+    if (setup.contains(QLatin1String("file")))
+        QCOMPARE(keep.size(), 4);
+}
+
+void TestDocuments::pdfFolderFromHome()
+{
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    const auto restore = qScopeGuard([&] { qputenv("HOME", oldHome); });
+    qunsetenv("HOME");
+    QCOMPARE(pdfFolder(), QString());
+    qputenv("HOME", home.path().toLocal8Bit());
+    QCOMPARE(pdfFolder(), home.path()); // no documents folder: the home
+    QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+    QCOMPARE(pdfFolder(), home.filePath(QStringLiteral("Documents")));
+    // An exact name that stands already is never replaced.
+    QFile existing(home.filePath(QStringLiteral("table.pdf")));
     QVERIFY(existing.open(QIODevice::WriteOnly) && existing.write("keep") == 4);
     existing.close();
-    QCOMPARE(QtPrintSurface::unusedPdfPath(dir.path()), dir.filePath(QStringLiteral("Dravino (2).pdf")));
-    {
-        QtPrintSurface s(PrintDestination{QStringLiteral("nessuna stampante (file PDF)"), dir.path(), false}, dir.path());
-        s.Print(QStringLiteral("Dravino"), true);
-        s.EndDoc();
-        QVERIFY(s.errorText().isEmpty());
-        QCOMPARE(s.outputFile(), dir.filePath(QStringLiteral("Dravino (2).pdf")));
-    }
-    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("Dravino (2).pdf"))).size() > 0);
-    QVERIFY(existing.open(QIODevice::ReadOnly));
-    QCOMPARE(existing.readAll(), QByteArray("keep"));
-    // A file that cannot be written gives an Italian message, not a crash.
-    QtPrintSurface broken(dir.filePath(QStringLiteral("missing/folder/x.pdf")));
-    printTable(broken, 0, 100);
-    QVERIFY(broken.errorText().startsWith(QStringLiteral("Impossibile scrivere")));
+    QtPrintSurface s(existing.fileName());
+    printTable(s, 0, 100);
+    QVERIFY2(s.errorText().startsWith(QStringLiteral("Impossibile salvare il file PDF ") + existing.fileName()), qPrintable(s.errorText()));
+    QCOMPARE(entries(home.path()), QStringList({"Documents/", "table.pdf"}));
 }
 
 QTEST_MAIN(TestDocuments)

@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QMenu>
 #include <memory>
+#include <thread>
 
 namespace {
 const char *const kMvoltHigh = "milliVolt|I|Valore di milliVolt troppo alto.   ";
@@ -38,6 +39,7 @@ class TestWindow : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void startUpState();
+    void startUpDoesNotWaitForThePrinter();
     void layoutFollowsTheDesign_data();
     void layoutFollowsTheDesign();
     void tabChains_data();
@@ -84,6 +86,37 @@ void TestWindow::startUpState()
     QCOMPARE(t.platform.printerQueries, 1);
     QCOMPARE(t.get<dravino::RectShape>(QStringLiteral("shaPressione"))->borderColor(),
              dravino::designColor(dravino::kButtonFace));
+}
+
+void TestWindow::startUpDoesNotWaitForThePrinter()
+{
+    FakePlatform platform;
+    QSemaphore gate;
+    platform.printerGate = &gate;
+    frmDravino w(platform);
+    w.show();
+    w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    // The print system has not answered: the window is shown and converts.
+    QTest::keyClicks(w.findChild<QLineEdit *>(QStringLiteral("txtMvolt1")), QStringLiteral("4500"));
+    QTest::keyClick(w.findChild<QLineEdit *>(QStringLiteral("txtMvolt1")), Qt::Key_Return);
+    QCOMPARE(w.findChild<QLineEdit *>(QStringLiteral("txtPressione"))->text(), QStringLiteral("2000"));
+    QVERIFY(!w.printerNamed());
+    QVERIFY(platform.printerThread.load() != QThread::currentThread());
+    // A tooltip asked for now waits for the answer and names the printer.
+    std::thread answer([&] {
+        QThread::msleep(100);
+        gate.release();
+    });
+    auto *print = w.findChild<QWidget *>(QStringLiteral("cmdStampa"));
+    QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), print->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(print, &tip);
+    answer.join();
+    QVERIFY(w.printerNamed());
+    QCOMPARE(print->toolTip(), QStringLiteral("Stampa su PDF; porta cups-pdf:/"));
+    QCOMPARE(platform.printerQueries.load(), 1);
+    QTest::qWait(50);
+    QCOMPARE(platform.printerQueries.load(), 1);
 }
 
 void TestWindow::layoutFollowsTheDesign_data()

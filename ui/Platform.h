@@ -38,7 +38,8 @@ public:
     // The shell's "open" verb: a number above 32 on success, as the old
     // desktop shells answered.
     virtual int shellOpen(const QString &target) = 0;
-    // Name and port of the printer a document would go to now (one query).
+    // Name and port of the printer a document would go to now (one query;
+    // the window asks off its own thread).
     virtual PrinterName printer() = 0;
     // A surface for one document on the default printer.
     virtual std::unique_ptr<PrintSurface> openPrinter() = 0;
@@ -46,7 +47,8 @@ public:
     virtual QDate today() = 0;
 };
 
-// QMessageBox, QInputDialog, QDesktopServices and QPrinter.
+// QMessageBox, QInputDialog, QDesktopServices and the default CUPS queue
+// (or a PDF in the documents folder).
 class DesktopPlatform final : public Platform
 {
 public:

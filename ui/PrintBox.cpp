@@ -189,7 +189,10 @@ void PrintBox::refuse(const QString &text, const QString &title, MessageIcon ico
 
 void PrintBox::cmdStampa_Click()
 {
-    setPrinterTooltip(m_platform.printer());
+    // Opening the surface names the printer: one question to the print
+    // system per print, and nothing is drawn until the checks are passed.
+    const auto surface = m_platform.openPrinter();
+    setPrinterTooltip({surface->DeviceName(), surface->Port()});
     const bool millivolt = optStampa[0]->isChecked();
     m_calc.setCalcDirection(millivolt ? ConversionDirection::MillivoltToPressure
                                       : ConversionDirection::PressureToMillivolt);
@@ -202,10 +205,10 @@ void PrintBox::cmdStampa_Click()
         }
     }
     PrintValueTable(readInt16(txtStampaDa->text()).value, readInt16(txtStampaA->text()).value,
-                    readInt16(txtStep->text()).value);
+                    readInt16(txtStep->text()).value, *surface);
 }
 
-void PrintBox::PrintValueTable(int from, int to, int step)
+void PrintBox::PrintValueTable(int from, int to, int step, PrintSurface &surface)
 {
     const bool millivolt = optStampa[0]->isChecked();
     const int savedMvolt = readInt16(m_calc.txtMvolt1->text()).valueOr(0);
@@ -244,21 +247,21 @@ void PrintBox::PrintValueTable(int from, int to, int step)
     }
 
     CalculatorRows rows(m_calc, millivolt, fromText);
-    const auto surface = m_platform.openPrinter();
-    printValueTable(*surface, {fullScale, millivolt, from, to, step, QDateTime::currentDateTime()}, rows);
+    printValueTable(surface, {fullScale, millivolt, from, to, step, QDateTime::currentDateTime()}, rows);
 
     m_calc.txtMvolt1->setText(QString::number(savedMvolt));
     m_calc.txtPressione->setText(QString::number(savedBar));
     rows.calculate();
     txtStampaDa->setText(QString::number(savedFrom));
     lblValStampa->setText(QString::number(n) + kValuesSuffix);
-    if (!surface->errorText().isEmpty()) {
-        m_platform.message(window(), surface->errorText(), QStringLiteral("Stampa valori di pressione/tensione"),
-                           MessageIcon::Critical);
-        return;
-    }
-    m_platform.message(window(), QStringLiteral("Stampa effettuata su ") + surface->DeviceName(),
-                       QStringLiteral("Stampa valori di pressione/tensione"), MessageIcon::Information);
+    const QString title = QStringLiteral("Stampa valori di pressione/tensione");
+    if (!surface.errorText().isEmpty())
+        m_platform.message(window(), surface.errorText(), title, MessageIcon::Critical);
+    else if (!surface.noticeText().isEmpty())
+        m_platform.message(window(), surface.noticeText(), title, MessageIcon::Exclamation);
+    else
+        m_platform.message(window(), QStringLiteral("Stampa effettuata su ") + surface.DeviceName(), title,
+                           MessageIcon::Information);
 }
 
 } // namespace dravino

@@ -17,6 +17,7 @@ namespace dravino {
 
 class MainPanel;
 class Platform;
+class PrintSurface;
 enum class MessageIcon;
 struct PrinterName;
 
@@ -33,7 +34,8 @@ public:
     std::optional<int> CountPrintValues();
     void optStampa_Click(int index);
     void cmdStampa_Click();
-    void PrintValueTable(int from, int to, int step);
+    // The table onto surface, which the print button opened.
+    void PrintValueTable(int from, int to, int step, PrintSurface &surface);
 
     void markStartDirection();
     void setPrinterTooltip(const PrinterName &printer);

@@ -255,9 +255,12 @@ void ScalePanel::StampaFoglioScala()
     sheet.now = QDateTime::currentDateTime();
     const auto surface = m_platform.openPrinter();
     printScaleSheet(*surface, sheet);
+    // Printed: nothing to say. Lost or waiting: the user hears it.
+    const QString title = QStringLiteral("Stampa foglio scala");
     if (!surface->errorText().isEmpty())
-        m_platform.message(window(), surface->errorText(), QStringLiteral("Stampa foglio scala"),
-                           MessageIcon::Critical);
+        m_platform.message(window(), surface->errorText(), title, MessageIcon::Critical);
+    else if (!surface->noticeText().isEmpty())
+        m_platform.message(window(), surface->noticeText(), title, MessageIcon::Exclamation);
 }
 
 } // namespace dravino

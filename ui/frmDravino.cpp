@@ -11,6 +11,7 @@
 #include <QIcon>
 #include <QScreen>
 #include <QShortcut>
+#include <QThread>
 #include <QTimer>
 
 #include <algorithm>
@@ -29,10 +30,17 @@ frmDravino::frmDravino() : m_ownPlatform(std::make_unique<DesktopPlatform>()), m
 
 frmDravino::frmDravino(Platform &platform) : m_platform(platform) { Form_Load(); }
 
-frmDravino::~frmDravino() = default;
+frmDravino::~frmDravino()
+{
+    if (m_printerLookup)
+        m_printerLookup->wait();
+}
 
 void frmDravino::Form_Load()
 {
+    // 13, naming the printer, asks CUPS, which may take longer than the
+    // whole start-up: a thread asks while the window is built and shown.
+    askForPrinter();
     initPictures();
     setObjectName(QStringLiteral("frmDravino"));
     setWindowTitle(QStringLiteral("Dravino 10/2024"));
@@ -55,7 +63,7 @@ void frmDravino::Form_Load()
     fraMain->startFillFullScales();             // 10
     fraSensata->startFillCountryMarks();        // 11
     fraSensata->startFillGasMarks();            // 12
-    // 13, naming the printer, waits for the first paint: see event().
+    // 13 comes with the printer's answer: see askForPrinter().
     showPanel(fraMain);                         // 14
 
     auto order = fraMain->tabOrder();
@@ -66,23 +74,30 @@ void frmDravino::Form_Load()
     fraMain->txtMvolt1->setFocus();
 }
 
-bool frmDravino::event(QEvent *e)
+void frmDravino::askForPrinter()
 {
-    // Asking CUPS for the default printer takes longer than drawing the
-    // window: the print buttons learn its name right after the first paint.
-    if (e->type() == QEvent::Paint && !m_printerAsked) {
-        m_printerAsked = true;
-        QTimer::singleShot(0, this, [this] { namePrinter(); });
-    }
-    return QWidget::event(e);
+    m_printerLookup = QThread::create([this] { m_printer = m_platform.printer(); });
+    m_printerLookup->setParent(this);
+    connect(m_printerLookup, &QThread::finished, this, &frmDravino::namePrinter);
+    m_printerLookup->start();
 }
 
 void frmDravino::namePrinter()
 {
-    const PrinterName printer = m_platform.printer();
-    fraMain->setPrinterTooltip(printer);
-    fraSecondary->setPrinterTooltip(printer);
+    if (m_printerNamed)
+        return;
+    m_printerLookup->wait(); // at once, unless a tooltip asks before the answer
+    fraMain->setPrinterTooltip(m_printer);
+    fraSecondary->setPrinterTooltip(m_printer);
     m_printerNamed = true;
+}
+
+bool frmDravino::eventFilter(QObject *watched, QEvent *e)
+{
+    // A tooltip asked for before the answer came waits for it.
+    if (e->type() == QEvent::ToolTip && !m_printerNamed)
+        namePrinter();
+    return QWidget::eventFilter(watched, e);
 }
 
 void frmDravino::placeWindow()
@@ -107,6 +122,9 @@ void frmDravino::connectHandlers()
     fraMain->picLogo->onMouseDown = [this] { picLogo_MouseDown(); };
     fraMain->picLogo->onMouseUp = [this] { picLogo_MouseUp(); };
     fraMain->lblMail->onMouseUp = [this] { lblMail_MouseUp(); };
+    for (QWidget *printButton : {fraMain->findChild<QWidget *>(QStringLiteral("cmdStampa")),
+                                 fraSecondary->findChild<QWidget *>(QStringLiteral("cmdStampaScala"))})
+        printButton->installEventFilter(this);
 
     const std::pair<QKeySequence, void (frmDravino::*)()> keys[] = {
         {QKeySequence(Qt::Key_F2), &frmDravino::openScaleFromKeyboard},

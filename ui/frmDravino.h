@@ -14,6 +14,10 @@
 #include <QWidget>
 #include <memory>
 
+#include "ui/Platform.h"
+
+class QThread;
+
 namespace dravino {
 class Platform;
 class MainPanel;
@@ -35,7 +39,8 @@ public:
     dravino::MainPanel &mainPanel() const { return *fraMain; }
     dravino::ScalePanel &scalePanel() const { return *fraSecondary; }
     dravino::SensataPanel &sensataPanel() const { return *fraSensata; }
-    // The print buttons name the default printer (shortly after the first paint).
+    // The print buttons name the default printer: asked off the window's
+    // thread at start-up, told when the answer comes.
     bool printerNamed() const { return m_printerNamed; }
 
     void lblLabel_MouseDown(int index);
@@ -51,10 +56,11 @@ public:
     void backFromKeyboard();
 
 protected:
-    bool event(QEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
     void Form_Load();
+    void askForPrinter();
     void namePrinter();
     void placeWindow();
     void showPanel(QWidget *front);
@@ -70,6 +76,7 @@ private:
     QPointer<QWidget> m_mainFocus;
     int m_clickScala = 0;
     int m_clickSensata = 0;
-    bool m_printerAsked = false;
+    QThread *m_printerLookup = nullptr;
+    dravino::PrinterName m_printer; // written by the lookup thread before it ends
     bool m_printerNamed = false;
 };
