@@ -66,13 +66,11 @@ QComboBox *makeList(QWidget *parent, const QString &name, const Twips &at, const
     return w;
 }
 
-void nameAfter(QWidget *input, QLabel *heading, const QString &description)
+void nameAfter(QWidget *input, QLabel *heading, const QString &name)
 {
-    input->setAccessibleName(heading->text());
+    input->setAccessibleName(name.isEmpty() ? heading->text() : name);
     // On Linux a list is announced by its label relation.
     heading->setBuddy(input);
-    if (!description.isEmpty())
-        input->setAccessibleDescription(description);
 }
 
 void setTabOrder(std::vector<std::pair<int, QWidget *>> order)

@@ -43,8 +43,9 @@ QGroupBox *makeFrame(QWidget *parent, const QString &name, const Twips &at, cons
                      const QFont &font);
 QComboBox *makeList(QWidget *parent, const QString &name, const Twips &at, const QFont &font);
 
-// A screen reader names an input after the caption of its heading.
-void nameAfter(QWidget *input, QLabel *heading, const QString &description = {});
+// A screen reader names an input after the caption of its heading, or by
+// the given name where the caption alone says too little ("a", "step").
+void nameAfter(QWidget *input, QLabel *heading, const QString &name = {});
 
 // Chains the focus order by the design's tab indexes.
 void setTabOrder(std::vector<std::pair<int, QWidget *>> order);

@@ -31,6 +31,7 @@ MainPanel::MainPanel(Platform &platform, QWidget *parent)
     : QGroupBox(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("fraMain"));
+    setAccessibleName(QStringLiteral("Calcolatore pressione/tensione"));
     place(this, 240, 120, 7455, 5655);
     setFont(calibri(9.75));
     setAutoFillBackground(true);
@@ -61,6 +62,7 @@ void MainPanel::buildControls()
     setBackColor(txtMvolt2, kButtonFace);
     lblLabel[2] = makeLabel(this, elementName("lblLabel", 2), {360, 2625, 1335, 315}, QStringLiteral("Pressione"), headingFont);
     lblLabel[2]->setToolTip(QStringLiteral("Sensata explain"));
+    lblLabel[2]->setAccessibleDescription(QStringLiteral("Sensata explain: due clic, o F3"));
     txtPressione = makeTextBox(this, QStringLiteral("txtPressione"), {360, 3000, 1335, 495}, QStringLiteral("0"), entryFont, 4);
     setTextColor(txtPressione, kRed);
     cmdZeroBar = makeButton(this, QStringLiteral("cmdZeroBar"), {360, 3600, 1335, 345}, QStringLiteral("SET 0 bar"), calibri(9.75));
@@ -70,14 +72,18 @@ void MainPanel::buildControls()
     setTextColor(lblMail, kBlue);
     // Reachable from the keyboard too: Enter or Space opens the mail.
     lblMail->setFocusPolicy(Qt::TabFocus);
+    lblMail->setAccessibleName(QStringLiteral("Scrivi all'autore"));
+    lblMail->setAccessibleDescription(kAuthorMail);
 
     fraOpt = makeFrame(this, QStringLiteral("fraOpt"), {360, 4620, 1335, 855}, QString(), calibri(8.25));
+    fraOpt->setAccessibleName(QStringLiteral("Risoluzione ADC"));
     optADCBit[0] = makeOption(fraOpt, elementName("optADCBit", 0), {0, 120, 1215, 315}, QStringLiteral("ADC 10 bit"), calibri(9.75));
     optADCBit[1] = makeOption(fraOpt, elementName("optADCBit", 1), {0, 435, 1215, 315}, QStringLiteral("ADC 12 bit"), calibri(9.75));
     optADCBit[0]->setChecked(true);
 
     lblLabel[4] = makeLabel(this, elementName("lblLabel", 4), {2160, 225, 1815, 375}, QStringLiteral("SCALA (bar)"), headingFont);
     lblLabel[4]->setToolTip(QStringLiteral("Scala e linearità"));
+    lblLabel[4]->setAccessibleDescription(QStringLiteral("Scala e linearità: due clic, o F2"));
     cboScala = makeList(this, QStringLiteral("cboScala"), {2280, 600, 1575, 465}, calibri(14.25));
 
     const Twips picturePlaces[] = {{2280, 1680, 1350, 2130}, {2280, 1680, 1350, 2130},
@@ -98,6 +104,8 @@ void MainPanel::buildControls()
     picLogo->setPixmap(picture(QStringLiteral("dravino")));
     picLogo->setToolTip(kMakerWebAddress);
     picLogo->setFocusPolicy(Qt::TabFocus);
+    picLogo->setAccessibleName(QStringLiteral("Sito del produttore"));
+    picLogo->setAccessibleDescription(kMakerWebAddress);
     picLogo->setRaised3D(false);
 
     cmdCalcola = makeButton(this, QStringLiteral("cmdCalcola"), {5760, 520, 1455, 550}, QStringLiteral("Calcola"), arial(11.25, true));
@@ -297,12 +305,14 @@ void MainPanel::cmdCalcola_Click()
             return;
         txtPressione->clear();
         MvoltToBar(volts, 0, m_fondoScala);
+        announceResult(txtMvolt1);
     } else if (direction == int(ConversionDirection::PressureToMillivolt)) {
         const int bar = value(txtPressione);
         if (!converts(ConversionDirection::PressureToMillivolt, bar))
             return;
         txtMvolt1->clear();
         BarToMvolt(0, bar, m_fondoScala);
+        announceResult(txtPressione);
     }
 }
 
@@ -327,11 +337,22 @@ void MainPanel::BarToMvolt(int /*mv*/, int bar, int fullScale)
     showAdcCount(mv);
 }
 
+// The field converted from describes the result, so that a screen reader
+// hears it without the focus moving (Qt tells AT-SPI of the change).
+void MainPanel::announceResult(TextBox *source)
+{
+    QString result = source == txtMvolt1 ? QStringLiteral("Pressione %1 bar").arg(txtPressione->text())
+                                         : QStringLiteral("mVolt %1").arg(txtMvolt1->text());
+    if (!txtMvolt2->text().isEmpty())
+        result += QStringLiteral(", mVolt 2 %1").arg(txtMvolt2->text());
+    result += QStringLiteral(", ADC %1").arg(txtADC->text());
+    source->setAccessibleDescription(result);
+}
+
 void MainPanel::showAdcCount(int mv)
 {
-    const float n = adcCountExact(adcResolution(), mv);
-    txtADC->setToolTip(singleText(n));
-    txtADC->setText(QString::fromStdString(roundedText(n)));
+    txtADC->setToolTip(singleText(adcCountExact(adcResolution(), mv)));
+    txtADC->setText(QString::number(adcCount(adcResolution(), mv)));
 }
 
 // ---- family, full scale, resolution ---------------------------------------------
@@ -389,6 +410,8 @@ void MainPanel::optADCBit_Click(int index)
     cmdCalcola_Click();
     txtADC->setToolTip(index != 0 ? QStringLiteral("Valore compreso tra 0 e 4095")
                                   : QStringLiteral("Valore compreso tra 0 e 1023"));
+    // The tooltip turns into the last count; a screen reader keeps the range.
+    txtADC->setAccessibleDescription(txtADC->toolTip());
 }
 
 // ---- converter count and zero point ----------------------------------------------

@@ -89,6 +89,7 @@ private:
     void MvoltToBar(int mv, int bar, int fullScale);
     void BarToMvolt(int mv, int bar, int fullScale);
     void showAdcCount(int mv);
+    void announceResult(TextBox *source);
     void AdcToMvolt();
 
     // The entry fields' shared behaviour, by direction.

@@ -101,9 +101,9 @@ PrintBox::PrintBox(MainPanel &calculator, Platform &platform, QWidget *parent)
     cmdStampa->setToolTip(QStringLiteral("Stampa 135 valori max"));
     lblValStampa = makeLabel(this, QStringLiteral("lblValStampa"), {240, 1980, 1935, 255}, QStringLiteral("0") + kValuesSuffix, arial(9), Qt::AlignLeft);
 
-    nameAfter(txtStampaDa, labels[0]);
-    nameAfter(txtStampaA, labels[1]);
-    nameAfter(txtStep, labels[2]);
+    nameAfter(txtStampaDa, labels[0], QStringLiteral("Stampa da"));
+    nameAfter(txtStampaA, labels[1], QStringLiteral("Stampa fino a"));
+    nameAfter(txtStep, labels[2], QStringLiteral("Passo"));
 
     for (int i = 0; i < 2; ++i)
         connect(optStampa[i], &QRadioButton::clicked, this, [this, i] { optStampa_Click(i); });

@@ -25,6 +25,7 @@ ScalePanel::ScalePanel(Platform &platform, QWidget *parent) : QGroupBox(parent),
 {
     setObjectName(QStringLiteral("fraSecondary"));
     setTitle(QStringLiteral("Scala e linearità"));
+    setAccessibleName(title());
     place(this, 240, 120, 7455, 5655);
     setFont(arial(11.25, true));
     setAutoFillBackground(true);
@@ -65,8 +66,9 @@ void ScalePanel::buildControls()
         txtBarScala[i] = makeTextBox(this, elementName("txtBarScala", i), {240, rowTop(i), 765, 420}, QString::fromUtf8(pressures[i]), cell, 4);
         setTextColor(txtBarScala[i], kRed);
         txtADCValue[i] = makeTextBox(this, elementName("txtADCValue", i), {1200, rowTop(i), 765, 420}, QString::fromUtf8(readings[i]), cell, 4);
-        nameAfter(txtBarScala[i], lblSecondary[0], QStringLiteral("riga %1").arg(i));
-        nameAfter(txtADCValue[i], lblSecondary[1], QStringLiteral("riga %1").arg(i));
+        // A screen reader tells the cells apart by row and column.
+        nameAfter(txtBarScala[i], lblSecondary[0], QStringLiteral("Pressione riga %1 (bar)").arg(i));
+        nameAfter(txtADCValue[i], lblSecondary[1], QStringLiteral("ADC riga %1").arg(i));
         lblMvoltScala[i] = resultLabel("lblMvoltScala", i, 2160, 855, QStringLiteral("0"));
         setTextColor(lblMvoltScala[i], kBlue);
         lblScalaOttenuta[i] = resultLabel("lblScalaOttenuta", i, 3240, 1095, i == 0 ? QStringLiteral("--") : QStringLiteral("0"));
@@ -78,10 +80,15 @@ void ScalePanel::buildControls()
         }
         for (auto *l : {lblMvoltScala[i], lblScalaOttenuta[i], lblLinearita[i], lblScostamento[i]})
             l->setAlignment(Qt::AlignCenter);
+        lblMvoltScala[i]->setAccessibleName(QStringLiteral("mVolt riga %1").arg(i));
+        lblScalaOttenuta[i]->setAccessibleName(QStringLiteral("Scala riga %1 (bar)").arg(i));
+        lblLinearita[i]->setAccessibleName(QStringLiteral("Linearità riga %1").arg(i));
+        lblScostamento[i]->setAccessibleName(QStringLiteral("Scostamento riga %1 (bar)").arg(i));
     }
 
     Picture1 = named(new QFrame(this), QStringLiteral("Picture1"), {240, 3840, 1695, 795});
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture1->setAccessibleName(QStringLiteral("Risoluzione ADC"));
     // A picture box takes the window's font, and its options take the box's.
     Picture1->setFont(arial(9.75));
     optADCScala[0] = makeOption(Picture1, elementName("optADCScala", 0), {120, 120, 1455, 255}, QStringLiteral("ADC a 10 bit"), Picture1->font());
@@ -91,10 +98,11 @@ void ScalePanel::buildControls()
     lblSecondary[6] = makeLabel(this, elementName("lblSecondary", 6), {2280, 3900, 855, 315}, QStringLiteral("media:"), arial(12));
     txtScalaMedia = makeTextBox(this, QStringLiteral("txtScalaMedia"), {3240, 3840, 1095, 420}, QString(), arial(12, true), 0);
     setTextColor(txtScalaMedia, kBlue);
-    nameAfter(txtScalaMedia, lblSecondary[6]);
+    nameAfter(txtScalaMedia, lblSecondary[6], QStringLiteral("Media della scala (bar)"));
 
     Picture2 = named(new QFrame(this), QStringLiteral("Picture2"), {5040, 3840, 2175, 795});
     Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Picture2->setAccessibleName(QStringLiteral("Media"));
     Picture2->setFont(arial(9.75));
     optMedia[0] = makeOption(Picture2, elementName("optMedia", 0), {120, 120, 1965, 255}, QStringLiteral("media automatica"), Picture2->font());
     optMedia[0]->setToolTip(QStringLiteral("Media della scala ottenuta dai valori ADC introdotti"));
@@ -105,6 +113,8 @@ void ScalePanel::buildControls()
     optSensoreTipo[0] = makeOption(this, elementName("optSensoreTipo", 0), {2040, 4560, 2895, 255}, QStringLiteral("Sensore Bosch/VDO/Delphi"), arial(9.75, true));
     optSensoreTipo[1] = makeOption(this, elementName("optSensoreTipo", 1), {2040, 4920, 1815, 255}, QStringLiteral("Sensore Denso"), arial(9.75));
     optSensoreTipo[0]->setChecked(true);
+    for (auto *opt : optSensoreTipo)
+        opt->setAccessibleDescription(QStringLiteral("Tipo sensore"));
 
     // Each pair is one exclusive group, wherever its buttons sit: the sensor
     // kinds lie on the panel itself, beside the two picture boxes.

@@ -32,6 +32,7 @@ SensataPanel::SensataPanel(Platform &platform, QWidget *parent) : QGroupBox(pare
 {
     setObjectName(QStringLiteral("fraSensata"));
     setTitle(QStringLiteral("Sensata explain"));
+    setAccessibleName(title());
     place(this, 240, 120, 7455, 5655);
     setFont(arial(11.25, true));
     setAutoFillBackground(true);
@@ -67,8 +68,12 @@ SensataPanel::SensataPanel(Platform &platform, QWidget *parent) : QGroupBox(pare
     setTextColor(cboSensata[1], kDarkRed);
 
     nameAfter(txtSensataCode, lblSensata[0]);
-    nameAfter(cboSensata[0], lblSensata[1], QStringLiteral("paese di fabbricazione"));
-    nameAfter(cboSensata[1], lblSensata[2], QStringLiteral("gas"));
+    // On Linux a list is named by its heading (the label relation), and both
+    // headings read "sigla": they tell a screen reader which mark is which.
+    nameAfter(cboSensata[0], lblSensata[1], QStringLiteral("Sigla paese"));
+    nameAfter(cboSensata[1], lblSensata[2], QStringLiteral("Sigla gas"));
+    lblSensata[1]->setAccessibleName(cboSensata[0]->accessibleName());
+    lblSensata[2]->setAccessibleName(cboSensata[1]->accessibleName());
 
     cmdSensataBack = makeButton(this, QStringLiteral("cmdSensataBack"), {360, 3600, 1335, 420}, QStringLiteral("Back"), arial(11.25, true));
     Picture3 = named(new QLabel(this), QStringLiteral("Picture3"), {2040, 3480, 2985, 2010});
