@@ -8,7 +8,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Dravino"));
-    dravino::installQtTranslations(QLocale(QLocale::Italian, QLocale::Italy));
+    // dravino --lang it|en; otherwise the desktop's preferred language.
+    dravino::applyLanguage(dravino::chooseLanguage(QApplication::arguments(), QLocale::system().uiLanguages()));
     frmDravino window;
     window.show();
     return QApplication::exec();

@@ -2,9 +2,11 @@
 
 #include <cups/cups.h>
 
-namespace dravino {
+namespace dravino
+{
 
-namespace {
+namespace
+{
 QString option(const cups_dest_t *dest, const char *name)
 {
     return QString::fromUtf8(cupsGetOption(name, dest->num_options, dest->options));
@@ -38,8 +40,8 @@ CupsJob submitPdf(const QString &queue, const QString &pdfFile, const QString &t
 {
     cups_option_t *options = nullptr;
     int n = cupsAddOption("document-format", "application/pdf", 0, &options);
-    const int id = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), pdfFile.toLocal8Bit().constData(),
-                                  title.toUtf8().constData(), n, options);
+    const int id = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(),
+                                  pdfFile.toLocal8Bit().constData(), title.toUtf8().constData(), n, options);
     cupsFreeOptions(n, options);
     if (id > 0)
         return {id, {}};

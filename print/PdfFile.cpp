@@ -1,5 +1,6 @@
 #include "print/PdfFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -11,11 +12,16 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace dravino {
+namespace dravino
+{
 
-namespace {
+namespace
+{
 
-QString systemReason(int err) { return QString::fromLocal8Bit(std::strerror(err)); }
+QString systemReason(int err)
+{
+    return QString::fromLocal8Bit(std::strerror(err));
+}
 
 // rename that fails with EEXIST rather than replace, and never follows a
 // link at the new name; link + unlink where the file system has no
@@ -68,7 +74,10 @@ bool isCompletePdf(const QString &path)
     return f.read(32).trimmed().endsWith("%%EOF");
 }
 
-PdfFile::~PdfFile() { discard(); }
+PdfFile::~PdfFile()
+{
+    discard();
+}
 
 bool PdfFile::fail(const QString &what, const QString &path, const QString &reason)
 {
@@ -90,8 +99,8 @@ bool PdfFile::create(const QString &folder)
 {
     m_folder = folder;
     if (!QFileInfo(folder).isDir())
-        return fail(QStringLiteral("Impossibile scrivere il file PDF nella cartella"), folder,
-                    systemReason(ENOENT));
+        return fail(QCoreApplication::translate("PdfFile", "Impossibile scrivere il file PDF nella cartella"),
+                    folder, systemReason(ENOENT));
     // NewOnly is O_EXCL: a name that stands already, a link included, is
     // refused, and another random name is tried.
     int err = EEXIST;
@@ -106,7 +115,8 @@ bool PdfFile::create(const QString &folder)
         }
         err = errno ? errno : EIO;
     }
-    return fail(QStringLiteral("Impossibile scrivere il file PDF nella cartella"), folder, systemReason(err));
+    return fail(QCoreApplication::translate("PdfFile", "Impossibile scrivere il file PDF nella cartella"),
+                folder, systemReason(err));
 }
 
 bool PdfFile::finish()
@@ -123,9 +133,11 @@ bool PdfFile::finish()
     if (ok && m_file.error() != QFileDevice::NoError)
         ok = false;
     if (!ok)
-        return fail(QStringLiteral("Impossibile scrivere il file PDF"), path, err ? systemReason(err) : qtReason);
+        return fail(QCoreApplication::translate("PdfFile", "Impossibile scrivere il file PDF"), path,
+                    err ? systemReason(err) : qtReason);
     if (!isCompletePdf(path))
-        return fail(QStringLiteral("Il file PDF è incompleto"), path, systemReason(ENOSPC));
+        return fail(QCoreApplication::translate("PdfFile", "Il file PDF è incompleto"), path,
+                    systemReason(ENOSPC));
     return true;
 }
 
@@ -135,7 +147,7 @@ bool PdfFile::place(const QString &name)
     const QDir dir(m_folder);
     for (int i = 1; i < 10000; ++i) {
         const QString target = !name.isEmpty() ? dir.filePath(name)
-            : i == 1                           ? dir.filePath(QStringLiteral("Dravino.pdf"))
+                               : i == 1        ? dir.filePath(QStringLiteral("Dravino.pdf"))
                                                : dir.filePath(QStringLiteral("Dravino (%1).pdf").arg(i));
         const int err = renameNoReplace(from, QFile::encodeName(target));
         if (err == 0) {
@@ -144,9 +156,11 @@ bool PdfFile::place(const QString &name)
             return true;
         }
         if (err != EEXIST || !name.isEmpty())
-            return fail(QStringLiteral("Impossibile salvare il file PDF"), target, systemReason(err));
+            return fail(QCoreApplication::translate("PdfFile", "Impossibile salvare il file PDF"), target,
+                        systemReason(err));
     }
-    return fail(QStringLiteral("Impossibile salvare il file PDF nella cartella"), m_folder, systemReason(EEXIST));
+    return fail(QCoreApplication::translate("PdfFile", "Impossibile salvare il file PDF nella cartella"),
+                m_folder, systemReason(EEXIST));
 }
 
 } // namespace dravino

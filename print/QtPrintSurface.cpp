@@ -2,17 +2,20 @@
 
 #include "print/Cups.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
 
-namespace dravino {
+namespace dravino
+{
 
-namespace {
+namespace
+{
 constexpr int kResolution = 1200;
-const QString kNoPrinter = QStringLiteral("nessuna stampante (file PDF)");
+const char *const kNoPrinter = QT_TRANSLATE_NOOP("QtPrintSurface", "nessuna stampante (file PDF)");
 } // namespace
 
 PrintDestination QtPrintSurface::defaultDestination()
@@ -20,8 +23,9 @@ PrintDestination QtPrintSurface::defaultDestination()
     if (const auto q = defaultCupsQueue())
         return {q->name, q->port, true, q->accepting, q->stopped, q->reason};
     const QString folder = pdfFolder();
-    return {kNoPrinter, folder.isEmpty() ? QStringLiteral("nessuna cartella") : QDir::toNativeSeparators(folder),
-            false};
+    const QString port = folder.isEmpty() ? QCoreApplication::translate("QtPrintSurface", "nessuna cartella")
+                                          : QDir::toNativeSeparators(folder);
+    return {QCoreApplication::translate("QtPrintSurface", kNoPrinter), port, false};
 }
 
 QtPrintSurface::QtPrintSurface(QString pdfFile) : m_fixedFile(std::move(pdfFile))
@@ -31,7 +35,8 @@ QtPrintSurface::QtPrintSurface(QString pdfFile) : m_fixedFile(std::move(pdfFile)
         if (!m_dest.isPrinter)
             m_folder = pdfFolder();
     } else {
-        m_dest = {QStringLiteral("file PDF"), QDir::toNativeSeparators(m_fixedFile), false};
+        m_dest = {QCoreApplication::translate("QtPrintSurface", "file PDF"),
+                  QDir::toNativeSeparators(m_fixedFile), false};
         m_folder = QFileInfo(m_fixedFile).absolutePath();
     }
     m_metrics = std::make_unique<QPdfWriter>(&m_nowhere);
@@ -61,7 +66,10 @@ void QtPrintSurface::setUpPage(QPdfWriter &writer)
     writer.setCreator(QStringLiteral("Dravino"));
 }
 
-double QtPrintSurface::toDevice(double twips) const { return twips * kResolution / 1440.0; }
+double QtPrintSurface::toDevice(double twips) const
+{
+    return twips * kResolution / 1440.0;
+}
 
 bool QtPrintSurface::failDocument(const QString &error)
 {
@@ -84,24 +92,30 @@ bool QtPrintSurface::ensureBegun()
     m_error.clear();
     m_notice.clear();
     if (m_dest.isPrinter && !m_dest.accepting) {
-        const QString why = m_dest.reason.isEmpty() ? QStringLiteral("rifiuta i lavori") : m_dest.reason;
-        return failDocument(QStringLiteral("La stampante %1 non accetta stampe (%2): la pagina non è stata stampata.")
-                                .arg(m_dest.deviceName, why));
+        const QString why = m_dest.reason.isEmpty()
+                                ? QCoreApplication::translate("QtPrintSurface", "rifiuta i lavori")
+                                : m_dest.reason;
+        return failDocument(
+            QCoreApplication::translate(
+                "QtPrintSurface", "La stampante %1 non accetta stampe (%2): la pagina non è stata stampata.")
+                .arg(m_dest.deviceName, why));
     }
     // A printer's document waits in the temporary folder until CUPS has
     // read it; a PDF is written beside the name it will take.
     QString folder = m_dest.isPrinter ? QDir::tempPath() : m_folder;
     if (folder.isEmpty())
-        return failDocument(QStringLiteral("Nessuna stampante e nessuna cartella in cui salvare il file PDF: "
-                                           "la pagina non è stata salvata."));
+        return failDocument(QCoreApplication::translate(
+            "QtPrintSurface", "Nessuna stampante e nessuna cartella in cui salvare il file PDF: "
+                              "la pagina non è stata salvata."));
     m_pdf = std::make_unique<PdfFile>();
     if (!m_pdf->create(folder))
         return failDocument(m_pdf->error());
     m_writer = std::make_unique<QPdfWriter>(m_pdf->device());
     setUpPage(*m_writer);
     if (!m_painter.begin(m_writer.get()))
-        return failDocument(QStringLiteral("Impossibile scrivere il file PDF %1.")
-                                .arg(QDir::toNativeSeparators(m_pdf->hiddenPath())));
+        return failDocument(
+            QCoreApplication::translate("QtPrintSurface", "Impossibile scrivere il file PDF %1.")
+                .arg(QDir::toNativeSeparators(m_pdf->hiddenPath())));
     return true;
 }
 
@@ -158,7 +172,8 @@ void QtPrintSurface::deliver()
         }
         m_outputFile = m_pdf->placedPath();
         if (m_fixedFile.isEmpty()) {
-            m_dest.deviceName = QStringLiteral("file PDF ") + QDir::toNativeSeparators(m_outputFile);
+            m_dest.deviceName = QCoreApplication::translate("QtPrintSurface", "file PDF ") +
+                                QDir::toNativeSeparators(m_outputFile);
             m_dest.port = QDir::toNativeSeparators(m_outputFile);
         }
         m_pdf.reset();
@@ -167,14 +182,17 @@ void QtPrintSurface::deliver()
     const CupsJob job = submitPdf(m_dest.deviceName, m_pdf->hiddenPath(), QStringLiteral("Dravino"));
     m_pdf.reset(); // CUPS has its own copy
     if (job.id == 0) {
-        m_error = QStringLiteral("La stampa su %1 non è riuscita: %2.").arg(m_dest.deviceName, job.error);
+        m_error = QCoreApplication::translate("QtPrintSurface", "La stampa su %1 non è riuscita: %2.")
+                      .arg(m_dest.deviceName, job.error);
         return;
     }
     if (m_dest.stopped) {
         const QString why = m_dest.reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(m_dest.reason);
-        m_notice = QStringLiteral("La stampa su %1 è in attesa: la stampante è ferma%2 e la stamperà quando "
+        m_notice =
+            QCoreApplication::translate(
+                "QtPrintSurface", "La stampa su %1 è in attesa: la stampante è ferma%2 e la stamperà quando "
                                   "verrà riattivata.")
-                       .arg(m_dest.deviceName, why);
+                .arg(m_dest.deviceName, why);
     }
 }
 

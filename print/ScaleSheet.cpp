@@ -3,20 +3,26 @@
 #include "print/Footer.h"
 #include "print/PrintSurface.h"
 
+#include <QCoreApplication>
+
 namespace dravino {
 
 using namespace scalesheet;
 
 void printScaleSheet(PrintSurface &s, const ScaleSheet &sheet)
 {
-    static const char *const headings[] = {"BAR", "ADC", "mVolt", "SCALA", "Linearità", "Scostamento"};
+    static const char *const headings[] = {
+        QT_TRANSLATE_NOOP("ScaleSheet", "BAR"),   QT_TRANSLATE_NOOP("ScaleSheet", "ADC"),
+        QT_TRANSLATE_NOOP("ScaleSheet", "mVolt"), QT_TRANSLATE_NOOP("ScaleSheet", "SCALA"),
+        QT_TRANSLATE_NOOP("ScaleSheet", "Linearità"), QT_TRANSLATE_NOOP("ScaleSheet", "Scostamento")};
+    const auto text = [](const char *source) { return QCoreApplication::translate("ScaleSheet", source); };
     s.FontName(QStringLiteral("Arial"));
     s.FontSize(12);
     s.FontBold(true);
     s.CurrentY(kHeadingY);
     for (int c = 0; c < 6; ++c) {
         s.CurrentX(kHeadingLeft[c]);
-        s.Print(QString::fromUtf8(headings[c]), c == 5);
+        s.Print(text(headings[c]), c == 5);
     }
     s.FontBold(false);
     s.CurrentY(s.CurrentY() + kGapAfterHeadings);
@@ -35,14 +41,14 @@ void printScaleSheet(PrintSurface &s, const ScaleSheet &sheet)
     s.ForeColor(Qt::black);
     s.CurrentX(kClosingLeft);
     s.CurrentY(s.CurrentY() + kGapBeforeCode);
-    s.Print(QStringLiteral("Sensore: "), false);
+    s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Sensore: ")), false);
     s.FontBold(true);
     s.Print(sheet.code, true);
     s.FontBold(false);
 
     s.CurrentX(kClosingLeft);
     s.CurrentY(s.CurrentY() + kGapBeforeAverage);
-    s.Print(QStringLiteral("Valore medio della scala:  "), false);
+    s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Valore medio della scala:  ")), false);
     s.FontBold(true);
     s.Print(sheet.average, true);
     s.FontBold(false);

@@ -3,6 +3,8 @@
 #include "print/Footer.h"
 #include "print/PrintSurface.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace dravino {
@@ -11,8 +13,8 @@ using namespace valuetable;
 
 namespace {
 
-const QString kTitleStart =
-    QStringLiteral("Rapporto tra la pressione e la tensione di un sensore pressione con fondo scala a ");
+const char *const kTitleStart =
+    QT_TRANSLATE_NOOP("ValueTable", "Rapporto tra la pressione e la tensione di un sensore pressione con fondo scala a ");
 const QColor kTitleGreen(20, 100, 10);
 const QColor kMvoltRed(255, 0, 0);
 const QColor kBarBlue(0, 0, 255);
@@ -24,6 +26,8 @@ struct Group {
     double d = 40;    // shift of the rule's left end
 };
 
+QString text(const char *source) { return QCoreApplication::translate("ValueTable", source); }
+
 // Centred on the page's width; a text wider than the page starts at its margin.
 double centred(const PrintSurface &s, const QString &text)
 {
@@ -32,25 +36,27 @@ double centred(const PrintSurface &s, const QString &text)
 
 void printTitle(PrintSurface &s, const QString &fullScale)
 {
-    const QString whole = kTitleStart + fullScale + QStringLiteral(" bar");
+    const QString start = text(kTitleStart);
+    const QString unit = text(QT_TRANSLATE_NOOP("ValueTable", " bar"));
+    const QString whole = start + fullScale + unit;
     s.FontSize(13);
     s.CurrentY(kTitleY);
     s.CurrentX(centred(s, whole));
     s.FontItalic(true);
-    s.Print(kTitleStart, false);
+    s.Print(start, false);
     s.FontBold(true);
     s.ForeColor(kTitleGreen);
     s.Print(fullScale, false);
     s.ForeColor(Qt::black);
     s.FontBold(false);
-    s.Print(QStringLiteral(" bar"), true);
+    s.Print(unit, true);
     s.FontItalic(false);
 }
 
 void printHeadings(PrintSurface &s, const Group &g, bool millivoltStepped)
 {
-    const QString mvolt = QStringLiteral("MVolt");
-    const QString bar = QStringLiteral("Bar");
+    const QString mvolt = text(QT_TRANSLATE_NOOP("ValueTable", "MVolt"));
+    const QString bar = text(QT_TRANSLATE_NOOP("ValueTable", "Bar"));
     const QString &first = millivoltStepped ? mvolt : bar;
     const QString &second = millivoltStepped ? bar : mvolt;
     s.CurrentY(kHeadingY);

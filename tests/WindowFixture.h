@@ -52,12 +52,16 @@ struct Window {
             qWarning("the print buttons did not name the printer");
     }
 
-    // Qt's own texts in Italian, as the program installs them at start.
+    // The window in the language a suite set with dravino::applyLanguage;
+    // Italian, with Qt's own Italian texts, unless a suite chose otherwise.
     static std::unique_ptr<frmDravino> makeWindow(FakePlatform &platform)
     {
-        static const bool italian = dravino::installQtTranslations(QLocale(QLocale::Italian, QLocale::Italy));
-        if (!italian)
-            qWarning("Qt's Italian translations are missing (make deps installs qt6-translations-l10n)");
+        static const bool chosen = [] {
+            if (QLocale().language() != QLocale::English)
+                dravino::applyLanguage(dravino::Language::Italian);
+            return true;
+        }();
+        Q_UNUSED(chosen);
         return std::make_unique<frmDravino>(platform);
     }
 

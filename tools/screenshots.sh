@@ -7,9 +7,10 @@ cd "$(dirname "$0")/.."
 cmake --build "$build" --target dravino_shots
 export LC_ALL=it_IT.UTF-8 LANG=it_IT.UTF-8 2>/dev/null || true
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" "$build/dravino_shots" docs
+QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 800x600x24 -dpi 96" "$build/dravino_shots" docs --lang en
 QT_QPA_PLATFORM=xcb QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" \
     "$build/dravino_shots" docs main-200.png
-for doc in table sheet; do
+for doc in table sheet table-en sheet-en; do
     pdftoppm -png -r 60 -singlefile "docs/$doc.pdf" "docs/$doc"
     rm -f "docs/$doc.pdf"
 done

@@ -9,6 +9,7 @@
 #include "ui/PrintBox.h"
 #include "ui/ScalePanel.h"
 #include "ui/SensataPanel.h"
+#include "ui/Language.h"
 #include "ui/frmDravino.h"
 
 #include <QApplication>
@@ -72,7 +73,19 @@ void typeInto(QWidget *field, const QString &text)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-    const QString out = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("docs");
+    // dravino_shots OUT [FILE] [--lang en]: the English pictures end in -en.
+    const auto language = dravino::chooseLanguage(QApplication::arguments(), QLocale::system().uiLanguages());
+    dravino::applyLanguage(language);
+    const QString suffix = language == dravino::Language::English ? QStringLiteral("-en") : QString();
+    QStringList positional;
+    for (int i = 1; i < argc; ++i) {
+        if (QString::fromLocal8Bit(argv[i]).startsWith(QLatin1String("--lang"))) {
+            i += QString::fromLocal8Bit(argv[i]) == QLatin1String("--lang");
+            continue;
+        }
+        positional << QString::fromLocal8Bit(argv[i]);
+    }
+    const QString out = positional.value(0, QStringLiteral("docs"));
     ShotPlatform platform;
     frmDravino w(platform);
     w.show();
@@ -83,14 +96,14 @@ int main(int argc, char *argv[])
     MainPanel &main = w.mainPanel();
     typeInto(main.txtMvolt1, QStringLiteral("4500"));
     // At 200 % scaling only the main panel is taken.
-    if (argc > 2) {
-        shot(w, out + QLatin1Char('/') + QString::fromLocal8Bit(argv[2]));
+    if (positional.size() > 1) {
+        shot(w, out + QLatin1Char('/') + positional[1]);
         return 0;
     }
-    shot(w, out + QStringLiteral("/main.png"));
+    shot(w, out + QStringLiteral("/main%1.png").arg(suffix));
 
     // A full page: 135 values in three column groups.
-    platform.nextPdf = out + QStringLiteral("/table.pdf");
+    platform.nextPdf = out + QStringLiteral("/table%1.pdf").arg(suffix);
     main.printBox->txtStampaDa->setText(QStringLiteral("0"));
     main.printBox->txtStampaA->setText(QStringLiteral("2680"));
     main.printBox->cmdStampa_Click();
@@ -100,8 +113,8 @@ int main(int argc, char *argv[])
     w.lblLabel_MouseUp(4);
     w.lblLabel_MouseUp(4);
     w.scalePanel().CalcolaScala();
-    shot(w, out + QStringLiteral("/scale.png"));
-    platform.nextPdf = out + QStringLiteral("/sheet.pdf");
+    shot(w, out + QStringLiteral("/scale%1.png").arg(suffix));
+    platform.nextPdf = out + QStringLiteral("/sheet%1.pdf").arg(suffix);
     w.scalePanel().StampaFoglioScala();
     w.cmdBack_Click();
 
@@ -109,6 +122,6 @@ int main(int argc, char *argv[])
     w.lblLabel_MouseUp(2);
     w.sensataPanel().cmdSensata_Click();
     w.sensataPanel().selectMark(1, 0);
-    shot(w, out + QStringLiteral("/sensata.png"));
+    shot(w, out + QStringLiteral("/sensata%1.png").arg(suffix));
     return 0;
 }

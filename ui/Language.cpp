@@ -4,25 +4,77 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <functional>
 #include <memory>
 
-namespace dravino {
+namespace dravino
+{
+
+namespace
+{
+// Replaces the translator held in slot by one loaded by load; none when it fails.
+bool replaceTranslator(std::unique_ptr<QTranslator> &slot, const std::function<bool(QTranslator &)> &load)
+{
+    if (slot) {
+        QCoreApplication::removeTranslator(slot.get());
+        slot.reset();
+    }
+    auto translator = std::make_unique<QTranslator>();
+    if (!load(*translator))
+        return false;
+    QCoreApplication::installTranslator(translator.get());
+    slot = std::move(translator);
+    return true;
+}
+
+std::unique_ptr<QTranslator> g_qt;
+std::unique_ptr<QTranslator> g_program;
+} // namespace
+
+Language chooseLanguage(const QStringList &arguments, const QStringList &uiLanguages)
+{
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        QString value;
+        if (arguments[i] == QLatin1String("--lang") && i + 1 < arguments.size())
+            value = arguments[i + 1];
+        else if (arguments[i].startsWith(QLatin1String("--lang=")))
+            value = arguments[i].mid(7);
+        if (value == QLatin1String("en"))
+            return Language::English;
+        if (value == QLatin1String("it"))
+            return Language::Italian;
+    }
+    const QString first = uiLanguages.value(0);
+    return first == QLatin1String("en") || first.startsWith(QLatin1String("en-")) ||
+                   first.startsWith(QLatin1String("en_"))
+               ? Language::English
+               : Language::Italian;
+}
 
 bool installQtTranslations(const QLocale &language)
 {
-    static QTranslator *installed = nullptr;
-    if (installed) {
-        QCoreApplication::removeTranslator(installed);
-        delete installed;
-        installed = nullptr;
+    return replaceTranslator(g_qt, [&](QTranslator &t) {
+        return t.load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    });
+}
+
+void applyLanguage(Language language)
+{
+    if (language == Language::Italian) {
+        const QLocale italian(QLocale::Italian, QLocale::Italy);
+        QLocale::setDefault(italian);
+        replaceTranslator(g_program, [](QTranslator &) { return false; }); // the sources are Italian
+        installQtTranslations(italian);
+        return;
     }
-    auto translator = std::make_unique<QTranslator>();
-    if (!translator->load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        return false;
-    installed = translator.release();
-    QCoreApplication::installTranslator(installed);
-    return true;
+    const QLocale system = QLocale::system();
+    const QLocale english =
+        system.language() == QLocale::English ? system : QLocale(QLocale::English, QLocale::UnitedStates);
+    QLocale::setDefault(english);
+    replaceTranslator(g_program,
+                      [](QTranslator &t) { return t.load(QStringLiteral(":/i18n/dravino_en.qm")); });
+    replaceTranslator(g_qt, [](QTranslator &) { return false; }); // Qt's own texts are English
 }
 
 } // namespace dravino

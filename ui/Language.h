@@ -1,13 +1,29 @@
 #pragma once
-// Qt's own texts (dialog buttons, a field's context menu, the list's
-// completer) in the window's language, from Qt's translation files.
+// The window's language: Italian, or English for a user whose desktop
+// prefers English. The program's texts come from Qt's translation files
+// (the Italian texts are the sources), Qt's own texts (dialog buttons,
+// context menus) from Qt's, and numbers and dates take the formats of the
+// language shown.
+
+#include <QStringList>
 
 class QLocale;
 
 namespace dravino {
 
-// Installs Qt's translation for the language once per program; false when
-// the translation file is missing (Qt then speaks English).
+enum class Language { Italian, English };
+
+// English where the first of the user's preferred languages is English,
+// Italian in every other case; "--lang it|en" (or --lang=it|en) among the
+// arguments decides over both.
+Language chooseLanguage(const QStringList &arguments, const QStringList &uiLanguages);
+
+// Installs the translations and the default QLocale for language; the
+// formats of English are the system's where the system is English.
+void applyLanguage(Language language);
+
+// Installs Qt's own translation for the language, once at a time; false
+// when there is none (Qt then speaks English).
 bool installQtTranslations(const QLocale &language);
 
 } // namespace dravino

@@ -13,17 +13,17 @@
 namespace dravino {
 
 namespace {
-const QString kMvoltTooHigh = QStringLiteral("Valore di milliVolt troppo alto.   ");
-const QString kPressureTooHigh = QStringLiteral("Valore di pressione introdotto troppo alto.  ");
+const char *const kMvoltTooHigh = QT_TRANSLATE_NOOP("dravino::MainPanel", "Valore di milliVolt troppo alto.   ");
+const char *const kPressureTooHigh = QT_TRANSLATE_NOOP("dravino::MainPanel", "Valore di pressione introdotto troppo alto.  ");
 const QColor kSecondOutputGreen(27, 114, 37);
 constexpr int kMvoltUpperStep = 4900;
 constexpr int kPressureUpperStep = 3100;
 
 const char *const kPictureTooltips[] = {
-    "Sensore 04L906054 VW",
-    "Sensore Denso 45PP3-1 a 1 via",
-    "Sensore Denso 89458-60010 a due vie",
-    "Sensore Bosch 0281006158",
+    QT_TRANSLATE_NOOP("dravino::MainPanel", "Sensore 04L906054 VW"),
+    QT_TRANSLATE_NOOP("dravino::MainPanel", "Sensore Denso 45PP3-1 a 1 via"),
+    QT_TRANSLATE_NOOP("dravino::MainPanel", "Sensore Denso 89458-60010 a due vie"),
+    QT_TRANSLATE_NOOP("dravino::MainPanel", "Sensore Bosch 0281006158"),
 };
 } // namespace
 
@@ -31,7 +31,7 @@ MainPanel::MainPanel(Platform &platform, QWidget *parent)
     : QGroupBox(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("fraMain"));
-    setAccessibleName(QStringLiteral("Calcolatore pressione/tensione"));
+    setAccessibleName(tr("Calcolatore pressione/tensione"));
     place(this, 240, 120, 7455, 5655);
     setFont(calibri(9.75));
     setAutoFillBackground(true);
@@ -51,39 +51,39 @@ void MainPanel::buildControls()
 
     const QFont entryFont = calibri(14.25, true);
     const QFont headingFont = arialBlack(11.25);
-    lblLabel[0] = makeLabel(this, elementName("lblLabel", 0), {360, 225, 1335, 315}, QStringLiteral("mVolt 1"), headingFont);
+    lblLabel[0] = makeLabel(this, elementName("lblLabel", 0), {360, 225, 1335, 315}, tr("mVolt 1"), headingFont);
     txtMvolt1 = makeTextBox(this, QStringLiteral("txtMvolt1"), {360, 600, 1335, 495}, QStringLiteral("500"), entryFont, 4);
     setTextColor(txtMvolt1, kDarkGreen);
     setBackColor(txtMvolt1, kWhite);
-    lblLabel[1] = makeLabel(this, elementName("lblLabel", 1), {360, 1320, 1335, 315}, QStringLiteral("mVolt 2"), headingFont);
+    lblLabel[1] = makeLabel(this, elementName("lblLabel", 1), {360, 1320, 1335, 315}, tr("mVolt 2"), headingFont);
     txtMvolt2 = makeTextBox(this, QStringLiteral("txtMvolt2"), {360, 1695, 1335, 495}, QString(), entryFont, 0);
     txtMvolt2->setReadOnly(true);
     setTextColor(txtMvolt2, kDarkGreen);
     setBackColor(txtMvolt2, kButtonFace);
-    lblLabel[2] = makeLabel(this, elementName("lblLabel", 2), {360, 2625, 1335, 315}, QStringLiteral("Pressione"), headingFont);
-    lblLabel[2]->setToolTip(QStringLiteral("Sensata explain"));
-    lblLabel[2]->setAccessibleDescription(QStringLiteral("Sensata explain: due clic, o F3"));
+    lblLabel[2] = makeLabel(this, elementName("lblLabel", 2), {360, 2625, 1335, 315}, tr("Pressione"), headingFont);
+    lblLabel[2]->setToolTip(tr("Sensata explain"));
+    lblLabel[2]->setAccessibleDescription(tr("Sensata explain: due clic, o F3"));
     txtPressione = makeTextBox(this, QStringLiteral("txtPressione"), {360, 3000, 1335, 495}, QStringLiteral("0"), entryFont, 4);
     setTextColor(txtPressione, kRed);
-    cmdZeroBar = makeButton(this, QStringLiteral("cmdZeroBar"), {360, 3600, 1335, 345}, QStringLiteral("SET 0 bar"), calibri(9.75));
-    cmdZeroBar->setToolTip(QStringLiteral("Gestione deriva di start"));
+    cmdZeroBar = makeButton(this, QStringLiteral("cmdZeroBar"), {360, 3600, 1335, 345}, tr("SET 0 bar"), calibri(9.75));
+    cmdZeroBar->setToolTip(tr("Gestione deriva di start"));
     lblMail = makeLabel(this, QStringLiteral("lblMail"), {300, 4320, 1515, 240}, kAuthorMail, calibri(9.75, true));
-    lblMail->setToolTip(QStringLiteral("fammi sapere se ti piace..."));
+    lblMail->setToolTip(tr("fammi sapere se ti piace..."));
     setTextColor(lblMail, kBlue);
     // Reachable from the keyboard too: Enter or Space opens the mail.
     lblMail->setFocusPolicy(Qt::TabFocus);
-    lblMail->setAccessibleName(QStringLiteral("Scrivi all'autore"));
+    lblMail->setAccessibleName(tr("Scrivi all'autore"));
     lblMail->setAccessibleDescription(kAuthorMail);
 
     fraOpt = makeFrame(this, QStringLiteral("fraOpt"), {360, 4620, 1335, 855}, QString(), calibri(8.25));
-    fraOpt->setAccessibleName(QStringLiteral("Risoluzione ADC"));
-    optADCBit[0] = makeOption(fraOpt, elementName("optADCBit", 0), {0, 120, 1215, 315}, QStringLiteral("ADC 10 bit"), calibri(9.75));
-    optADCBit[1] = makeOption(fraOpt, elementName("optADCBit", 1), {0, 435, 1215, 315}, QStringLiteral("ADC 12 bit"), calibri(9.75));
+    fraOpt->setAccessibleName(tr("Risoluzione ADC"));
+    optADCBit[0] = makeOption(fraOpt, elementName("optADCBit", 0), {0, 120, 1215, 315}, tr("ADC 10 bit"), calibri(9.75));
+    optADCBit[1] = makeOption(fraOpt, elementName("optADCBit", 1), {0, 435, 1215, 315}, tr("ADC 12 bit"), calibri(9.75));
     optADCBit[0]->setChecked(true);
 
-    lblLabel[4] = makeLabel(this, elementName("lblLabel", 4), {2160, 225, 1815, 375}, QStringLiteral("SCALA (bar)"), headingFont);
-    lblLabel[4]->setToolTip(QStringLiteral("Scala e linearità"));
-    lblLabel[4]->setAccessibleDescription(QStringLiteral("Scala e linearità: due clic, o F2"));
+    lblLabel[4] = makeLabel(this, elementName("lblLabel", 4), {2160, 225, 1815, 375}, tr("SCALA (bar)"), headingFont);
+    lblLabel[4]->setToolTip(tr("Scala e linearità"));
+    lblLabel[4]->setAccessibleDescription(tr("Scala e linearità: due clic, o F2"));
     cboScala = makeList(this, QStringLiteral("cboScala"), {2280, 600, 1575, 465}, calibri(14.25));
 
     const Twips picturePlaces[] = {{2280, 1680, 1350, 2130}, {2280, 1680, 1350, 2130},
@@ -92,29 +92,30 @@ void MainPanel::buildControls()
         auto *img = named(new QLabel(this), elementName("imgSensore", i), picturePlaces[i]);
         img->setPixmap(picture(QStringLiteral("sensore%1").arg(i)));
         img->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        img->setToolTip(QString::fromUtf8(kPictureTooltips[i]));
+        img->setToolTip(tr(kPictureTooltips[i]));
         imgSensore[i] = img;
     }
 
-    lblLabel[3] = makeLabel(this, elementName("lblLabel", 3), {2400, 4425, 1095, 315}, QStringLiteral("ADC"), headingFont);
+    lblLabel[3] = makeLabel(this, elementName("lblLabel", 3), {2400, 4425, 1095, 315}, tr("ADC"), headingFont);
     txtADC = makeTextBox(this, QStringLiteral("txtADC"), {2280, 4800, 1335, 495}, QStringLiteral("0"), entryFont, 4);
-    txtADC->setToolTip(QStringLiteral("Valore di una conversione digital"));
+    txtADC->setToolTip(tr("Valore di una conversione digital"));
 
     picLogo = named(new PictureBox(this), QStringLiteral("picLogo"), {4560, 540, 510, 510});
     picLogo->setPixmap(picture(QStringLiteral("dravino")));
     picLogo->setToolTip(kMakerWebAddress);
     picLogo->setFocusPolicy(Qt::TabFocus);
-    picLogo->setAccessibleName(QStringLiteral("Sito del produttore"));
+    picLogo->setAccessibleName(tr("Sito del produttore"));
     picLogo->setAccessibleDescription(kMakerWebAddress);
     picLogo->setRaised3D(false);
 
-    cmdCalcola = makeButton(this, QStringLiteral("cmdCalcola"), {5760, 520, 1455, 550}, QStringLiteral("Calcola"), arial(11.25, true));
+    cmdCalcola = makeButton(this, QStringLiteral("cmdCalcola"), {5760, 520, 1455, 550}, tr("Calcola"), arial(11.25, true));
 
-    fraSensore = makeFrame(this, QStringLiteral("fraSensore"), {4200, 1200, 3015, 1695}, QStringLiteral("Tipo di sensore"), calibri(12, true));
+    fraSensore = makeFrame(this, QStringLiteral("fraSensore"), {4200, 1200, 3015, 1695}, tr("Tipo di sensore"), calibri(12, true));
     const Twips familyPlaces[] = {{240, 420, 2655, 375}, {240, 780, 1695, 375}, {240, 1140, 1695, 375}};
-    const char *const familyCaptions[] = {"Bosch / Delphi / Vdo", "Denso 1 via", "Denso 2 vie"};
+    const char *const familyCaptions[] = {QT_TR_NOOP("Bosch / Delphi / Vdo"), QT_TR_NOOP("Denso 1 via"),
+                                          QT_TR_NOOP("Denso 2 vie")};
     for (int i = 0; i < 3; ++i)
-        optSensore[i] = makeOption(fraSensore, elementName("optSensore", i), familyPlaces[i], QString::fromUtf8(familyCaptions[i]), arial(11.25));
+        optSensore[i] = makeOption(fraSensore, elementName("optSensore", i), familyPlaces[i], tr(familyCaptions[i]), arial(11.25));
     optSensore[0]->setChecked(true);
 
     printBox = new PrintBox(*this, m_platform, this);
@@ -226,8 +227,8 @@ void MainPanel::startMarkDefaults()
     setBold(optSensore[0], true);
     setTextColor(optSensore[0], kRed);
     printBox->markStartDirection();
-    optSensore[1]->setToolTip(QStringLiteral("Sensori con scala compresa tra 2000 e 2500 bar"));
-    optSensore[2]->setToolTip(QStringLiteral("Sensore con scala 2200 bar"));
+    optSensore[1]->setToolTip(tr("Sensori con scala compresa tra 2000 e 2500 bar"));
+    optSensore[2]->setToolTip(tr("Sensore con scala 2200 bar"));
 }
 
 void MainPanel::startFitFocusFrames()
@@ -281,20 +282,20 @@ void MainPanel::cmdCalcola_Click()
     const int mv = value(txtMvolt1);
 
     if (type == SensorType::BoschDelphiVdo && mv > family(type).voltageLimitMv) {
-        message(kMvoltTooHigh, QStringLiteral("milliVolt"), MessageIcon::Information);
+        message(tr(kMvoltTooHigh), tr("milliVolt"), MessageIcon::Information);
         focusTo(txtMvolt1);
         txtMvolt1->setText(QStringLiteral("0"));
         return;
     }
     if (type == SensorType::DensoOneWay && mv > family(type).voltageLimitMv) {
-        message(kMvoltTooHigh, QStringLiteral("milliVolt"), MessageIcon::Information);
+        message(tr(kMvoltTooHigh), tr("milliVolt"), MessageIcon::Information);
         focusTo(txtMvolt1);
     }
     if (type == SensorType::DensoTwoWay)
         setTextColor(txtMvolt2, mv > family(type).voltageLimitMv ? designColor(kRed) : kSecondOutputGreen);
 
     if (value(txtPressione) > m_fondoScala + 400) {
-        message(kPressureTooHigh, QStringLiteral("Calcola pressione"), MessageIcon::Critical);
+        message(tr(kPressureTooHigh), tr("Calcola pressione"), MessageIcon::Critical);
         focusTo(txtPressione);
         txtPressione->setText(QStringLiteral("0"));
     }
@@ -319,7 +320,7 @@ void MainPanel::cmdCalcola_Click()
 void MainPanel::MvoltToBar(int mv, int /*bar*/, int fullScale)
 {
     const SensorType type = sensorType();
-    cboScala->setToolTip(QStringLiteral("coefficiente: ") + singleText(coefficient(type, fullScale)));
+    cboScala->setToolTip(tr("coefficiente: ") + singleText(coefficient(type, fullScale)));
     const int bar = pressureFromVoltage(type, fullScale, m_zeroMvolt, mv);
     if (type == SensorType::DensoTwoWay)
         txtMvolt2->setText(QString::number(value(txtMvolt1) + kSecondOutputOffsetMv));
@@ -341,11 +342,11 @@ void MainPanel::BarToMvolt(int /*mv*/, int bar, int fullScale)
 // hears it without the focus moving (Qt tells AT-SPI of the change).
 void MainPanel::announceResult(TextBox *source)
 {
-    QString result = source == txtMvolt1 ? QStringLiteral("Pressione %1 bar").arg(txtPressione->text())
-                                         : QStringLiteral("mVolt %1").arg(txtMvolt1->text());
+    QString result = source == txtMvolt1 ? tr("Pressione %1 bar").arg(txtPressione->text())
+                                         : tr("mVolt %1").arg(txtMvolt1->text());
     if (!txtMvolt2->text().isEmpty())
-        result += QStringLiteral(", mVolt 2 %1").arg(txtMvolt2->text());
-    result += QStringLiteral(", ADC %1").arg(txtADC->text());
+        result += tr(", mVolt 2 %1").arg(txtMvolt2->text());
+    result += tr(", ADC %1").arg(txtADC->text());
     source->setAccessibleDescription(result);
 }
 
@@ -408,8 +409,8 @@ void MainPanel::optADCBit_Click(int index)
         setTextColor(opt, kButtonText);
     setTextColor(optADCBit[index], kBlue);
     cmdCalcola_Click();
-    txtADC->setToolTip(index != 0 ? QStringLiteral("Valore compreso tra 0 e 4095")
-                                  : QStringLiteral("Valore compreso tra 0 e 1023"));
+    txtADC->setToolTip(index != 0 ? tr("Valore compreso tra 0 e 4095")
+                                  : tr("Valore compreso tra 0 e 1023"));
     // The tooltip turns into the last count; a screen reader keeps the range.
     txtADC->setAccessibleDescription(txtADC->toolTip());
 }
@@ -423,9 +424,9 @@ void MainPanel::AdcToMvolt()
     // Text that is no count, or one beyond what the field can mean, gets the
     // range message like a count above the converter's highest.
     if (!typed || *typed > adcMaxCount(res) || roundHalfEven(*typed) < -32768) {
-        message(QStringLiteral("Valore di ADC troppo alto"),
-                res == AdcResolution::Bits10 ? QStringLiteral("Calcolo ADC a 10 bit")
-                                             : QStringLiteral("Calcolo ADC a 12 bit"),
+        message(tr("Valore di ADC troppo alto"),
+                res == AdcResolution::Bits10 ? tr("Calcolo ADC a 10 bit")
+                                             : tr("Calcolo ADC a 12 bit"),
                 MessageIcon::Information);
         focusTo(txtADC);
         return;
@@ -445,8 +446,8 @@ void MainPanel::cmdZeroBar_Click()
         txtPressione->setText(QStringLiteral("0"));
         return;
     }
-    message(QStringLiteral(" Il valore di tensione deve essere\r\n compreso tra 400 e 1200 mVolt"),
-            QStringLiteral("Zero Bar"), MessageIcon::Information);
+    message(tr(" Il valore di tensione deve essere\r\n compreso tra 400 e 1200 mVolt"),
+            tr("Zero Bar"), MessageIcon::Information);
 }
 
 // ---- the two entry fields -------------------------------------------------------

@@ -2,6 +2,7 @@
 // The services the window takes from the desktop, behind one seam so tests
 // can answer message boxes, the code prompt, the shell and the printer.
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <memory>
@@ -22,7 +23,8 @@ struct PrinterName {
 // The print buttons' tooltip naming the printer.
 inline QString printerTooltip(const PrinterName &p)
 {
-    return QStringLiteral("Stampa su ") + p.device + QStringLiteral("; porta ") + p.port;
+    return QCoreApplication::translate("dravino::Platform", "Stampa su ") + p.device
+        + QCoreApplication::translate("dravino::Platform", "; porta ") + p.port;
 }
 
 class Platform

@@ -12,10 +12,10 @@ namespace dravino {
 
 namespace {
 
-const QString kValuesSuffix = QStringLiteral(" valori di stampa");
-const QString kRangeTitle = QStringLiteral("Intervallo di valori");
-const QString kNotPlausible = QStringLiteral("Valore non plausibile  ");
-const QString kPrintRangeTitle = QStringLiteral("Stampa intervallo di valori");
+const char *const kValuesSuffix = QT_TRANSLATE_NOOP("dravino::PrintBox", " valori di stampa");
+const char *const kRangeTitle = QT_TRANSLATE_NOOP("dravino::PrintBox", "Intervallo di valori");
+const char *const kNotPlausible = QT_TRANSLATE_NOOP("dravino::PrintBox", "Valore non plausibile  ");
+const char *const kPrintRangeTitle = QT_TRANSLATE_NOOP("dravino::PrintBox", "Stampa intervallo di valori");
 constexpr int kMillivoltToLimit = 4900;
 
 // The calculator as the table's working cells: the stepped field walks from
@@ -75,35 +75,35 @@ PrintBox::PrintBox(MainPanel &calculator, Platform &platform, QWidget *parent)
     : QGroupBox(parent), m_calc(calculator), m_platform(platform)
 {
     setObjectName(QStringLiteral("fraStampa"));
-    setTitle(QStringLiteral("Stampa"));
+    setTitle(tr("Stampa"));
     place(this, 4200, 3120, 3015, 2295);
     setFont(calibri(12, true));
-    setToolTip(QStringLiteral("Stampa al massimo 135 valori"));
+    setToolTip(tr("Stampa al massimo 135 valori"));
 
-    labels[0] = makeLabel(this, elementName("lblLabel", 5), {300, 360, 555, 315}, QStringLiteral("da..."), arial(11.25));
-    labels[0]->setToolTip(QStringLiteral("stampa dal valore..."));
-    labels[1] = makeLabel(this, elementName("lblLabel", 6), {1200, 360, 435, 315}, QStringLiteral("a"), arial(11.25));
-    labels[1]->setToolTip(QStringLiteral("... al valore"));
-    labels[2] = makeLabel(this, elementName("lblLabel", 7), {2160, 360, 645, 315}, QStringLiteral("step"), arial(11.25));
-    labels[2]->setToolTip(QStringLiteral("intervallo tra i valori stampati"));
+    labels[0] = makeLabel(this, elementName("lblLabel", 5), {300, 360, 555, 315}, tr("da..."), arial(11.25));
+    labels[0]->setToolTip(tr("stampa dal valore..."));
+    labels[1] = makeLabel(this, elementName("lblLabel", 6), {1200, 360, 435, 315}, tr("a"), arial(11.25));
+    labels[1]->setToolTip(tr("... al valore"));
+    labels[2] = makeLabel(this, elementName("lblLabel", 7), {2160, 360, 645, 315}, tr("step"), arial(11.25));
+    labels[2]->setToolTip(tr("intervallo tra i valori stampati"));
     txtStampaDa = makeTextBox(this, QStringLiteral("txtStampaDa"), {240, 660, 735, 405}, QStringLiteral("500"), calibri(12), 4);
-    txtStampaDa->setToolTip(QStringLiteral("millivolt o pressione"));
+    txtStampaDa->setToolTip(tr("millivolt o pressione"));
     txtStampaA = makeTextBox(this, QStringLiteral("txtStampaA"), {1080, 660, 735, 405}, QStringLiteral("2500"), calibri(12), 4);
-    txtStampaA->setToolTip(QStringLiteral("millivolt o pressione"));
+    txtStampaA->setToolTip(tr("millivolt o pressione"));
     txtStep = makeTextBox(this, QStringLiteral("txtStep"), {2160, 660, 615, 405}, QStringLiteral("20"), calibri(12), 3);
-    txtStep->setToolTip(QStringLiteral("a passi da..."));
-    optStampa[0] = makeOption(this, elementName("optStampa", 0), {1530, 1290, 1215, 270}, QStringLiteral("millivolt"), arial(11.25));
-    optStampa[0]->setToolTip(QStringLiteral("Da valore in mVolt a pressione"));
-    optStampa[1] = makeOption(this, elementName("optStampa", 1), {1530, 1590, 1430, 270}, QStringLiteral("pressione"), arial(11.25));
-    optStampa[1]->setToolTip(QStringLiteral("Da valore di pressione a mVolt"));
+    txtStep->setToolTip(tr("a passi da..."));
+    optStampa[0] = makeOption(this, elementName("optStampa", 0), {1530, 1290, 1215, 270}, tr("millivolt"), arial(11.25));
+    optStampa[0]->setToolTip(tr("Da valore in mVolt a pressione"));
+    optStampa[1] = makeOption(this, elementName("optStampa", 1), {1530, 1590, 1430, 270}, tr("pressione"), arial(11.25));
+    optStampa[1]->setToolTip(tr("Da valore di pressione a mVolt"));
     optStampa[0]->setChecked(true);
-    cmdStampa = makeButton(this, QStringLiteral("cmdStampa"), {240, 1320, 1035, 420}, QStringLiteral("Stampa"), arial(11.25, true));
-    cmdStampa->setToolTip(QStringLiteral("Stampa 135 valori max"));
-    lblValStampa = makeLabel(this, QStringLiteral("lblValStampa"), {240, 1980, 1935, 255}, QStringLiteral("0") + kValuesSuffix, arial(9), Qt::AlignLeft);
+    cmdStampa = makeButton(this, QStringLiteral("cmdStampa"), {240, 1320, 1035, 420}, tr("Stampa"), arial(11.25, true));
+    cmdStampa->setToolTip(tr("Stampa 135 valori max"));
+    lblValStampa = makeLabel(this, QStringLiteral("lblValStampa"), {240, 1980, 1935, 255}, QStringLiteral("0") + tr(kValuesSuffix), arial(9), Qt::AlignLeft);
 
-    nameAfter(txtStampaDa, labels[0], QStringLiteral("Stampa da"));
-    nameAfter(txtStampaA, labels[1], QStringLiteral("Stampa fino a"));
-    nameAfter(txtStep, labels[2], QStringLiteral("Passo"));
+    nameAfter(txtStampaDa, labels[0], tr("Stampa da"));
+    nameAfter(txtStampaA, labels[1], tr("Stampa fino a"));
+    nameAfter(txtStep, labels[2], tr("Passo"));
 
     for (int i = 0; i < 2; ++i)
         connect(optStampa[i], &QRadioButton::clicked, this, [this, i] { optStampa_Click(i); });
@@ -153,13 +153,13 @@ std::optional<int> PrintBox::CountPrintValues()
         return std::nullopt;
     const int n = *counted;
     if (n >= 0) {
-        lblValStampa->setText(QString::number(n) + kValuesSuffix);
+        lblValStampa->setText(QString::number(n) + tr(kValuesSuffix));
         if (n <= kMaxPrintValues) {
             lblValStampa->setToolTip(QString());
             setTextColor(lblValStampa, kButtonText);
         } else {
             setTextColor(lblValStampa, QColor(255, 0, 0));
-            lblValStampa->setToolTip(QStringLiteral("Troppi valori da stampare. Max 135"));
+            lblValStampa->setToolTip(tr("Troppi valori da stampare. Max 135"));
         }
     }
     return n;
@@ -200,7 +200,7 @@ void PrintBox::cmdStampa_Click()
     for (TextBox *field : {txtStampaDa, txtStampaA, txtStep}) {
         const auto v = readInt16(field->text());
         if (!v.ok() || (field == txtStep && v.value < 1)) {
-            refuse(kNotPlausible, kRangeTitle, MessageIcon::Information, field);
+            refuse(tr(kNotPlausible), tr(kRangeTitle), MessageIcon::Information, field);
             return;
         }
     }
@@ -217,7 +217,7 @@ void PrintBox::PrintValueTable(int from, int to, int step, PrintSurface &surface
     const int savedFrom = readInt16(fromText).valueOr(from);
     const auto counted = CountPrintValues();
     if (!counted) {
-        refuse(kNotPlausible, kRangeTitle, MessageIcon::Information, txtStep);
+        refuse(tr(kNotPlausible), tr(kRangeTitle), MessageIcon::Information, txtStep);
         return;
     }
     const int n = *counted;
@@ -226,23 +226,23 @@ void PrintBox::PrintValueTable(int from, int to, int step, PrintSurface &surface
     const auto warn = MessageIcon::Exclamation;
     if ((millivolt && to > kMillivoltToLimit)
         || (!millivolt && to > readInt16(fullScale).valueOr(m_calc.fondoScala()))) {
-        refuse(QStringLiteral("Valore di fine stampa fuori scala "), QStringLiteral("Parametro di stampa"), info, txtStampaA);
+        refuse(tr("Valore di fine stampa fuori scala "), tr("Parametro di stampa"), info, txtStampaA);
         return;
     }
     if (n < 0) {
-        refuse(QStringLiteral("Intervallo di valori stampabili:\r\nsolo dal valore più basso verso quello più alto."),
-               kPrintRangeTitle, warn, txtStampaDa);
+        refuse(tr("Intervallo di valori stampabili:\r\nsolo dal valore più basso verso quello più alto."),
+               tr(kPrintRangeTitle), warn, txtStampaDa);
         return;
     }
     if (n == 0) {
-        refuse(QStringLiteral("Nessun valore da stampare."), kPrintRangeTitle, warn, nullptr);
+        refuse(tr("Nessun valore da stampare."), tr(kPrintRangeTitle), warn, nullptr);
         return;
     }
     if (n > kMaxPrintValues) {
-        refuse(QStringLiteral("Troppi valori da stampare  (%1) .  Il massimo consentito è 135.\r\n"
+        refuse(tr("Troppi valori da stampare  (%1) .  Il massimo consentito è 135.\r\n"
                               "Diminuire l'intervallo di pressione/mVolt o lo Step di risoluzione.")
                    .arg(n),
-               kPrintRangeTitle, warn, nullptr);
+               tr(kPrintRangeTitle), warn, nullptr);
         return;
     }
 
@@ -253,14 +253,14 @@ void PrintBox::PrintValueTable(int from, int to, int step, PrintSurface &surface
     m_calc.txtPressione->setText(QString::number(savedBar));
     rows.calculate();
     txtStampaDa->setText(QString::number(savedFrom));
-    lblValStampa->setText(QString::number(n) + kValuesSuffix);
-    const QString title = QStringLiteral("Stampa valori di pressione/tensione");
+    lblValStampa->setText(QString::number(n) + tr(kValuesSuffix));
+    const QString title = tr("Stampa valori di pressione/tensione");
     if (!surface.errorText().isEmpty())
         m_platform.message(window(), surface.errorText(), title, MessageIcon::Critical);
     else if (!surface.noticeText().isEmpty())
         m_platform.message(window(), surface.noticeText(), title, MessageIcon::Exclamation);
     else
-        m_platform.message(window(), QStringLiteral("Stampa effettuata su ") + surface.DeviceName(), title,
+        m_platform.message(window(), tr("Stampa effettuata su ") + surface.DeviceName(), title,
                            MessageIcon::Information);
 }
 

@@ -4,6 +4,7 @@
 #include "print/PrintSurface.h"
 #include "print/ScaleSheet.h"
 #include "ui/Build.h"
+#include "ui/CoreTexts.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 
@@ -14,7 +15,7 @@
 namespace dravino {
 
 namespace {
-const QString kTitle = QStringLiteral("Calcolo scala");
+const char *const kTitle = QT_TRANSLATE_NOOP("dravino::ScalePanel", "Calcolo scala");
 const QColor kInside(0, 120, 0);
 const QColor kOutside(220, 0, 0);
 
@@ -24,7 +25,7 @@ int rowTop(int i) { return 840 + 480 * i; }
 ScalePanel::ScalePanel(Platform &platform, QWidget *parent) : QGroupBox(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("fraSecondary"));
-    setTitle(QStringLiteral("Scala e linearità"));
+    setTitle(tr("Scala e linearità"));
     setAccessibleName(title());
     place(this, 240, 120, 7455, 5655);
     setFont(arial(11.25, true));
@@ -40,18 +41,18 @@ void ScalePanel::buildControls()
         const char *text;
         const char *tooltip;
     };
-    const Heading headings[] = {{240, 735, "BAR", nullptr},
-                                {1200, 735, "ADC", nullptr},
-                                {2160, 855, "mVolt", nullptr},
-                                {3240, 1095, "SCALA", "Scala in BAR calcolata"},
-                                {5040, 975, "linearità", "Linearità rispetto alla media"},
-                                {6120, 1215, "scostamento", "Scostamento in BAR rispetto alla media"}};
+    const Heading headings[] = {{240, 735, QT_TR_NOOP("BAR"), nullptr},
+                                {1200, 735, QT_TR_NOOP("ADC"), nullptr},
+                                {2160, 855, QT_TR_NOOP("mVolt"), nullptr},
+                                {3240, 1095, QT_TR_NOOP("SCALA"), QT_TR_NOOP("Scala in BAR calcolata")},
+                                {5040, 975, QT_TR_NOOP("linearità"), QT_TR_NOOP("Linearità rispetto alla media")},
+                                {6120, 1215, QT_TR_NOOP("scostamento"), QT_TR_NOOP("Scostamento in BAR rispetto alla media")}};
     for (int c = 0; c < 6; ++c) {
         const auto &h = headings[c];
         lblSecondary[c] = makeLabel(this, elementName("lblSecondary", c), {h.left, 480, h.width, 315},
-                                    QString::fromUtf8(h.text), c == 5 ? arial(9.75, true) : arial(12, true));
+                                    tr(h.text), c == 5 ? arial(9.75, true) : arial(12, true));
         if (h.tooltip)
-            lblSecondary[c]->setToolTip(QString::fromUtf8(h.tooltip));
+            lblSecondary[c]->setToolTip(tr(h.tooltip));
     }
 
     const char *const pressures[] = {"0", "400", "800", "1200", "1600", "2000"};
@@ -67,8 +68,8 @@ void ScalePanel::buildControls()
         setTextColor(txtBarScala[i], kRed);
         txtADCValue[i] = makeTextBox(this, elementName("txtADCValue", i), {1200, rowTop(i), 765, 420}, QString::fromUtf8(readings[i]), cell, 4);
         // A screen reader tells the cells apart by row and column.
-        nameAfter(txtBarScala[i], lblSecondary[0], QStringLiteral("Pressione riga %1 (bar)").arg(i));
-        nameAfter(txtADCValue[i], lblSecondary[1], QStringLiteral("ADC riga %1").arg(i));
+        nameAfter(txtBarScala[i], lblSecondary[0], tr("Pressione riga %1 (bar)").arg(i));
+        nameAfter(txtADCValue[i], lblSecondary[1], tr("ADC riga %1").arg(i));
         lblMvoltScala[i] = resultLabel("lblMvoltScala", i, 2160, 855, QStringLiteral("0"));
         setTextColor(lblMvoltScala[i], kBlue);
         lblScalaOttenuta[i] = resultLabel("lblScalaOttenuta", i, 3240, 1095, i == 0 ? QStringLiteral("--") : QStringLiteral("0"));
@@ -80,41 +81,41 @@ void ScalePanel::buildControls()
         }
         for (auto *l : {lblMvoltScala[i], lblScalaOttenuta[i], lblLinearita[i], lblScostamento[i]})
             l->setAlignment(Qt::AlignCenter);
-        lblMvoltScala[i]->setAccessibleName(QStringLiteral("mVolt riga %1").arg(i));
-        lblScalaOttenuta[i]->setAccessibleName(QStringLiteral("Scala riga %1 (bar)").arg(i));
-        lblLinearita[i]->setAccessibleName(QStringLiteral("Linearità riga %1").arg(i));
-        lblScostamento[i]->setAccessibleName(QStringLiteral("Scostamento riga %1 (bar)").arg(i));
+        lblMvoltScala[i]->setAccessibleName(tr("mVolt riga %1").arg(i));
+        lblScalaOttenuta[i]->setAccessibleName(tr("Scala riga %1 (bar)").arg(i));
+        lblLinearita[i]->setAccessibleName(tr("Linearità riga %1").arg(i));
+        lblScostamento[i]->setAccessibleName(tr("Scostamento riga %1 (bar)").arg(i));
     }
 
     Picture1 = named(new QFrame(this), QStringLiteral("Picture1"), {240, 3840, 1695, 795});
     Picture1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Picture1->setAccessibleName(QStringLiteral("Risoluzione ADC"));
+    Picture1->setAccessibleName(tr("Risoluzione ADC"));
     // A picture box takes the window's font, and its options take the box's.
     Picture1->setFont(arial(9.75));
-    optADCScala[0] = makeOption(Picture1, elementName("optADCScala", 0), {120, 120, 1455, 255}, QStringLiteral("ADC a 10 bit"), Picture1->font());
-    optADCScala[1] = makeOption(Picture1, elementName("optADCScala", 1), {120, 420, 1455, 255}, QStringLiteral("ADC a 12 bit"), Picture1->font());
+    optADCScala[0] = makeOption(Picture1, elementName("optADCScala", 0), {120, 120, 1455, 255}, tr("ADC a 10 bit"), Picture1->font());
+    optADCScala[1] = makeOption(Picture1, elementName("optADCScala", 1), {120, 420, 1455, 255}, tr("ADC a 12 bit"), Picture1->font());
     optADCScala[0]->setChecked(true);
 
-    lblSecondary[6] = makeLabel(this, elementName("lblSecondary", 6), {2280, 3900, 855, 315}, QStringLiteral("media:"), arial(12));
+    lblSecondary[6] = makeLabel(this, elementName("lblSecondary", 6), {2280, 3900, 855, 315}, tr("media:"), arial(12));
     txtScalaMedia = makeTextBox(this, QStringLiteral("txtScalaMedia"), {3240, 3840, 1095, 420}, QString(), arial(12, true), 0);
     setTextColor(txtScalaMedia, kBlue);
-    nameAfter(txtScalaMedia, lblSecondary[6], QStringLiteral("Media della scala (bar)"));
+    nameAfter(txtScalaMedia, lblSecondary[6], tr("Media della scala (bar)"));
 
     Picture2 = named(new QFrame(this), QStringLiteral("Picture2"), {5040, 3840, 2175, 795});
     Picture2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Picture2->setAccessibleName(QStringLiteral("Media"));
+    Picture2->setAccessibleName(tr("Media"));
     Picture2->setFont(arial(9.75));
-    optMedia[0] = makeOption(Picture2, elementName("optMedia", 0), {120, 120, 1965, 255}, QStringLiteral("media automatica"), Picture2->font());
-    optMedia[0]->setToolTip(QStringLiteral("Media della scala ottenuta dai valori ADC introdotti"));
-    optMedia[1] = makeOption(Picture2, elementName("optMedia", 1), {120, 420, 1965, 255}, QStringLiteral("media manuale"), Picture2->font());
-    optMedia[1]->setToolTip(QStringLiteral("Deriva della scala ottenuta dal valore di SCALA introdotto"));
+    optMedia[0] = makeOption(Picture2, elementName("optMedia", 0), {120, 120, 1965, 255}, tr("media automatica"), Picture2->font());
+    optMedia[0]->setToolTip(tr("Media della scala ottenuta dai valori ADC introdotti"));
+    optMedia[1] = makeOption(Picture2, elementName("optMedia", 1), {120, 420, 1965, 255}, tr("media manuale"), Picture2->font());
+    optMedia[1]->setToolTip(tr("Deriva della scala ottenuta dal valore di SCALA introdotto"));
     optMedia[0]->setChecked(true);
 
-    optSensoreTipo[0] = makeOption(this, elementName("optSensoreTipo", 0), {2040, 4560, 2895, 255}, QStringLiteral("Sensore Bosch/VDO/Delphi"), arial(9.75, true));
-    optSensoreTipo[1] = makeOption(this, elementName("optSensoreTipo", 1), {2040, 4920, 1815, 255}, QStringLiteral("Sensore Denso"), arial(9.75));
+    optSensoreTipo[0] = makeOption(this, elementName("optSensoreTipo", 0), {2040, 4560, 2895, 255}, tr("Sensore Bosch/VDO/Delphi"), arial(9.75, true));
+    optSensoreTipo[1] = makeOption(this, elementName("optSensoreTipo", 1), {2040, 4920, 1815, 255}, tr("Sensore Denso"), arial(9.75));
     optSensoreTipo[0]->setChecked(true);
     for (auto *opt : optSensoreTipo)
-        opt->setAccessibleDescription(QStringLiteral("Tipo sensore"));
+        opt->setAccessibleDescription(tr("Tipo sensore"));
 
     // Each pair is one exclusive group, wherever its buttons sit: the sensor
     // kinds lie on the panel itself, beside the two picture boxes.
@@ -124,9 +125,9 @@ void ScalePanel::buildControls()
         group->addButton((*pair)[1], 1);
     }
 
-    cmdBack = makeButton(this, QStringLiteral("cmdBack"), {240, 4980, 1215, 420}, QStringLiteral("back"), arial(11.25, true));
-    cmdStampaScala = makeButton(this, QStringLiteral("cmdStampaScala"), {4440, 4980, 1215, 420}, QStringLiteral("stampa"), arial(11.25, true));
-    cmdScala = makeButton(this, QStringLiteral("cmdScala"), {6000, 4980, 1215, 420}, QStringLiteral("calcola"), arial(11.25, true));
+    cmdBack = makeButton(this, QStringLiteral("cmdBack"), {240, 4980, 1215, 420}, tr("back"), arial(11.25, true));
+    cmdStampaScala = makeButton(this, QStringLiteral("cmdStampaScala"), {4440, 4980, 1215, 420}, tr("stampa"), arial(11.25, true));
+    cmdScala = makeButton(this, QStringLiteral("cmdScala"), {6000, 4980, 1215, 420}, tr("calcola"), arial(11.25, true));
 }
 
 void ScalePanel::connectHandlers()
@@ -238,17 +239,17 @@ void ScalePanel::CalcolaScala()
 
     for (const auto &f : failures) {
         const QString text = f.divisionByZero
-            ? QStringLiteral("Errore di calcolo ")
-            : QStringLiteral("Errore %1  %2").arg(f.number).arg(QString::fromStdString(f.description));
-        m_platform.message(window(), text, kTitle, MessageIcon::Critical);
+            ? tr("Errore di calcolo ")
+            : tr("Errore %1  %2").arg(f.number).arg(coreText(f.description));
+        m_platform.message(window(), text, tr(kTitle), MessageIcon::Critical);
     }
 }
 
 void ScalePanel::StampaFoglioScala()
 {
     const QString code = m_platform
-                             .inputText(window(), QStringLiteral("Inserisci il codice o la sigla del sensore"),
-                                        QStringLiteral("Sigla del sensore"))
+                             .inputText(window(), tr("Inserisci il codice o la sigla del sensore"),
+                                        tr("Sigla del sensore"))
                              .toUpper();
     ScaleSheet sheet;
     for (int i = 0; i < kScaleRows; ++i) {
@@ -266,7 +267,7 @@ void ScalePanel::StampaFoglioScala()
     const auto surface = m_platform.openPrinter();
     printScaleSheet(*surface, sheet);
     // Printed: nothing to say. Lost or waiting: the user hears it.
-    const QString title = QStringLiteral("Stampa foglio scala");
+    const QString title = tr("Stampa foglio scala");
     if (!surface->errorText().isEmpty())
         m_platform.message(window(), surface->errorText(), title, MessageIcon::Critical);
     else if (!surface->noticeText().isEmpty())

@@ -2,10 +2,12 @@
 
 #include "core/Sensata.h"
 #include "ui/Build.h"
+#include "ui/CoreTexts.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDate>
 #include <QFontMetrics>
 #include <QLocale>
@@ -17,7 +19,8 @@ namespace {
 // The heading counts characters as the user sees them: an emoji is one.
 void showLength(QLabel *heading, const QString &text)
 {
-    const QString caption = QStringLiteral("Numero sul sensore (%1)").arg(text.toUcs4().size());
+    const QString caption = QCoreApplication::translate("dravino::SensataPanel", "Numero sul sensore (%1)")
+                                .arg(text.toUcs4().size());
     heading->setText(caption);
     // A long paste gives a long count: the heading steps its size down
     // rather than lose the count at its right edge.
@@ -26,12 +29,27 @@ void showLength(QLabel *heading, const QString &text)
         font.setPointSizeF(font.pointSizeF() - 0.75);
     heading->setFont(font);
 }
+
+// "gio. 16/05/2013": the weekday abbreviated with one full stop (a locale
+// whose abbreviation has its own gets no second one) and the date as the
+// language writes it, the year in full; Italian keeps dd/mm/yyyy.
+QString weekdayAndDate(const QDate &date, const QLocale &locale)
+{
+    QString day = locale.dayName(date.dayOfWeek(), QLocale::ShortFormat);
+    while (day.endsWith(QLatin1Char('.')))
+        day.chop(1);
+    QString format = locale.language() == QLocale::Italian ? QStringLiteral("dd/MM/yyyy")
+                                                             : locale.dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return day + QStringLiteral(". ") + locale.toString(date, format);
+}
 } // namespace
 
 SensataPanel::SensataPanel(Platform &platform, QWidget *parent) : QGroupBox(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("fraSensata"));
-    setTitle(QStringLiteral("Sensata explain"));
+    setTitle(tr("Sensata explain"));
     setAccessibleName(title());
     place(this, 240, 120, 7455, 5655);
     setFont(arial(11.25, true));
@@ -44,19 +62,20 @@ SensataPanel::SensataPanel(Platform &platform, QWidget *parent) : QGroupBox(pare
         Qt::Alignment align;
     };
     const Caption captions[] = {
-        {{360, 600, 2505, 285}, "Numero sul sensore", arial(11.25), Qt::AlignLeft},
-        {{3240, 600, 825, 285}, "sigla", arial(11.25), Qt::AlignLeft},
-        {{4680, 600, 825, 285}, "sigla", arial(11.25), Qt::AlignLeft},
+        {{360, 600, 2505, 285}, QT_TR_NOOP("Numero sul sensore"), arial(11.25), Qt::AlignLeft},
+        {{3240, 600, 825, 285}, QT_TR_NOOP("sigla"), arial(11.25), Qt::AlignLeft},
+        {{4680, 600, 825, 285}, QT_TR_NOOP("sigla"), arial(11.25), Qt::AlignLeft},
         {{360, 1680, 2145, 285}, "", arial(12, true), Qt::AlignCenter},
         {{360, 2160, 2145, 285}, "", arial(12), Qt::AlignCenter},
-        {{2640, 1680, 2625, 285}, "data di fabbricazione", arial(12), Qt::AlignLeft},
-        {{2640, 2160, 2625, 285}, "seriale:", arial(12), Qt::AlignLeft},
+        {{2640, 1680, 2625, 285}, QT_TR_NOOP("data di fabbricazione"), arial(12), Qt::AlignLeft},
+        {{2640, 2160, 2625, 285}, QT_TR_NOOP("seriale:"), arial(12), Qt::AlignLeft},
         {{2640, 2640, 3105, 285}, "", arial(12), Qt::AlignLeft},
         {{2640, 3000, 2145, 285}, "", arial(12), Qt::AlignLeft},
     };
     for (int i = 0; i < 9; ++i)
         lblSensata[i] = makeLabel(this, elementName("lblSensata", i), captions[i].at,
-                                  QString::fromUtf8(captions[i].text), captions[i].font, captions[i].align);
+                                  *captions[i].text ? tr(captions[i].text) : QString(), captions[i].font,
+                                  captions[i].align);
     setTextColor(lblSensata[3], kRed);
     setTextColor(lblSensata[7], kBlue);
     setTextColor(lblSensata[8], kDarkRed);
@@ -70,16 +89,16 @@ SensataPanel::SensataPanel(Platform &platform, QWidget *parent) : QGroupBox(pare
     nameAfter(txtSensataCode, lblSensata[0]);
     // On Linux a list is named by its heading (the label relation), and both
     // headings read "sigla": they tell a screen reader which mark is which.
-    nameAfter(cboSensata[0], lblSensata[1], QStringLiteral("Sigla paese"));
-    nameAfter(cboSensata[1], lblSensata[2], QStringLiteral("Sigla gas"));
+    nameAfter(cboSensata[0], lblSensata[1], tr("Sigla paese"));
+    nameAfter(cboSensata[1], lblSensata[2], tr("Sigla gas"));
     lblSensata[1]->setAccessibleName(cboSensata[0]->accessibleName());
     lblSensata[2]->setAccessibleName(cboSensata[1]->accessibleName());
 
-    cmdSensataBack = makeButton(this, QStringLiteral("cmdSensataBack"), {360, 3600, 1335, 420}, QStringLiteral("Back"), arial(11.25, true));
+    cmdSensataBack = makeButton(this, QStringLiteral("cmdSensataBack"), {360, 3600, 1335, 420}, tr("Back"), arial(11.25, true));
     Picture3 = named(new QLabel(this), QStringLiteral("Picture3"), {2040, 3480, 2985, 2010});
     Picture3->setPixmap(picture(QStringLiteral("sensata")));
     Picture3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    cmdSensata = makeButton(this, QStringLiteral("cmdSensata"), {5280, 3600, 1335, 420}, QStringLiteral("Calcola"), arial(11.25, true));
+    cmdSensata = makeButton(this, QStringLiteral("cmdSensata"), {5280, 3600, 1335, 420}, tr("Calcola"), arial(11.25, true));
 
     connect(cmdSensata, &QPushButton::clicked, this, [this] { cmdSensata_Click(); });
     for (int i = 0; i < 2; ++i)
@@ -125,10 +144,10 @@ void SensataPanel::selectMark(int list, int entry)
 
 void SensataPanel::cboSensata_Click(int)
 {
-    lblSensata[7]->setText(QString::fromUtf8(countryText(cboSensata[0]->currentIndex())));
+    lblSensata[7]->setText(coreText(countryText(cboSensata[0]->currentIndex())));
     const int gas = cboSensata[1]->currentIndex();
     if (gas >= 0 && gas < int(kGasTexts.size()))
-        lblSensata[8]->setText(QString::fromUtf8(kGasTexts[std::size_t(gas)]));
+        lblSensata[8]->setText(coreText(kGasTexts[std::size_t(gas)]));
 }
 
 void SensataPanel::cmdSensata_Click()
@@ -139,18 +158,18 @@ void SensataPanel::cmdSensata_Click()
     switch (d.outcome) {
     case SensataDecoding::Outcome::Date: {
         const QDate date(d.year, d.month, d.day);
-        lblSensata[3]->setText(QLocale().toString(date, QStringLiteral("ddd. dd/MM/yyyy")));
+        lblSensata[3]->setText(weekdayAndDate(date, QLocale()));
         lblSensata[4]->setText(QString::fromStdString(d.serial));
         break;
     }
     case SensataDecoding::Outcome::UnknownDate:
-        m_platform.message(window(), QStringLiteral("Valore data non conosciuto"),
-                           QStringLiteral("Verifica data"), MessageIcon::Information);
+        m_platform.message(window(), tr("Valore data non conosciuto"),
+                           tr("Verifica data"), MessageIcon::Information);
         break;
     case SensataDecoding::Outcome::Error:
         m_platform.message(window(),
-                           QStringLiteral("Errore %1  %2").arg(d.errorNumber).arg(QString::fromStdString(d.errorDescription)),
-                           QStringLiteral("Calcolo data"), MessageIcon::Critical);
+                           tr("Errore %1  %2").arg(d.errorNumber).arg(coreText(d.errorDescription)),
+                           tr("Calcolo data"), MessageIcon::Critical);
         break;
     }
 }

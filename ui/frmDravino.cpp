@@ -43,7 +43,7 @@ void frmDravino::Form_Load()
     askForPrinter();
     initPictures();
     setObjectName(QStringLiteral("frmDravino"));
-    setWindowTitle(QStringLiteral("Dravino 10/2024"));
+    setWindowTitle(tr("Dravino 10/2024"));
     setWindowIcon(programIcon());
     setFixedSize(px(7920), px(5970));
     setFont(arial(9.75));
@@ -231,7 +231,7 @@ void frmDravino::picLogo_MouseUp()
     fraMain->picLogo->setRaised3D(false);
     const int result = m_platform.shellOpen(fraMain->picLogo->toolTip());
     if (result <= 32)
-        m_platform.message(this, QStringLiteral("Errore %1").arg(result), QStringLiteral("Errore"),
+        m_platform.message(this, tr("Errore %1").arg(result), tr("Errore"),
                            MessageIcon::Critical);
 }
 

@@ -1,0 +1,229 @@
+// The English window: its texts, one message of each part of the program,
+// the printed pages read back from real PDFs, the Sensata date in English
+// formats, every caption fitting its control, and the choice of language
+// from the arguments and the desktop's preferred languages.
+
+#include "PdfWords.h"
+#include "WindowFixture.h"
+#include "core/Sensata.h"
+#include "print/QtPrintSurface.h"
+#include "print/ScaleSheet.h"
+#include "print/ValueTable.h"
+#include "ui/CoreTexts.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QMenu>
+#include <QProcess>
+#include <QRadioButton>
+#include <QStyle>
+
+using dravino::Language;
+
+namespace {
+void columns()
+{
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QString>("checks");
+}
+
+class Rows final : public dravino::ValueTableRows
+{
+public:
+    void start() override {}
+    QString steppedText() const override { return QString::number(m_v); }
+    QString computedText() const override { return QString::number((m_v - 500) / 2); }
+    void advance(int step) override { m_v += step; }
+
+private:
+    int m_v = 500;
+};
+
+// The words of a PDF, one text.
+QString pdfText(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+}
+} // namespace
+
+class TestEnglish : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { dravino::applyLanguage(Language::English); }
+    void startUpTexts();
+    void messages_data();
+    void messages() { RUN_SCENARIO(); }
+    void printedPages();
+    void everyCaptionFits();
+    void everyCoreTextTranslated();
+    void languageChoice_data();
+    void languageChoice();
+    void languageFromTheDesktop();
+};
+
+void TestEnglish::startUpTexts()
+{
+    Window t;
+    const QStringList wrong = t.check(
+        "lblLabel(2)=Pressure;lblLabel(4)=SCALE (bar);cmdCalcola=Calculate;"
+        "optSensore(1)=Denso 1-way;optSensore(2)?=Sensor with a full scale of 2200 bar;"
+        "lblLabel(5)=from;lblLabel(6)=to;lblValStampa=76 values to print;cboScala?=coefficient: 0.5;"
+        "txtADC?=102.3;imgSensore(3)?=Bosch sensor 0281006158;cmdZeroBar?=Zero-point drift setting;"
+        "lblSecondary(4)=linearity;lblSecondary(5)=deviation;optMedia(0)=automatic average;cmdScala=calculate;"
+        "lblSensata(0)=Number on the sensor;lblSensata(5)=date of manufacture;lblSensata(7)=Made in MALAYSIA");
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+    QCOMPARE(t.w->windowTitle(), QStringLiteral("Dravino 10/2024"));
+    QCOMPARE(t.get<QGroupBox>(QStringLiteral("fraSensore"))->title(), QStringLiteral("Sensor type"));
+    QCOMPARE(t.get<QGroupBox>(QStringLiteral("fraStampa"))->title(), QStringLiteral("Print"));
+    QCOMPARE(t.get<QGroupBox>(QStringLiteral("fraSecondary"))->title(), QStringLiteral("Scale and linearity"));
+    QCOMPARE(t.get(QStringLiteral("cmdStampa"))->toolTip(), QStringLiteral("Print on PDF; port cups-pdf:/"));
+    // Qt's own texts are English too.
+    std::unique_ptr<QMenu> menu(t.edit(QStringLiteral("txtMvolt1"))->createStandardContextMenu());
+    QCOMPARE(menu->actions().value(0)->text().section(QLatin1Char('\t'), 0, 0), QStringLiteral("&Undo"));
+}
+
+void TestEnglish::messages_data()
+{
+    columns();
+    const char *const scale = "lblLabel(4);lblLabel(4);";
+    const char *const sensata = "lblLabel(2);lblLabel(2);";
+    QTest::newRow("voltage limit") << "txtMvolt1<5001;!Return" << "msgs=Millivolt|I|Millivolt value too high.   ";
+    QTest::newRow("pressure limit") << "txtPressione<2401;!Return" << "msgs=Calculate pressure|C|Pressure entered too high.  ";
+    QTest::newRow("zero point") << "txtMvolt1<;txtMvolt1=300;cmdZeroBar" << "msgs=Zero point|I| The voltage must lie\r\n between 400 and 1200 mVolt";
+    QTest::newRow("count") << "txtADC<2000;!Return" << "msgs=10-bit ADC count|I|ADC count too high";
+    QTest::newRow("a count with a point") << "txtADC<1.5;!Return" << "txtMvolt1=10;txtADC=2;msgs=";
+    QTest::newRow("link") << "@shellfails;picLogo" << "msgs=Error|C|Error 31";
+    QTest::newRow("print range") << "txtStampaDa=;cmdStampa" << "msgs=Range of values|I|Implausible value  ";
+    QTest::newRow("printed") << "txtStampaA=520;cmdStampa" << "msgs=Printing pressure/voltage values|I|Printed on PDF";
+    QTest::newRow("too many") << "txtStampaDa=0;txtStampaA=2700;cmdStampa"
+        << "msgs=Printing a range of values|E|Too many values to print  (136) .  The most allowed is 135.\r\nNarrow the pressure/mVolt range or raise the Step.";
+    QTest::newRow("scale: zero division") << QString(scale) + "txtADCValue(1)=98;cmdScala" << "msgs=Scale check|C|Calculation error ";
+    QTest::newRow("scale: type mismatch") << QString(scale) + "txtADCValue(1)=x;cmdScala"
+        << "msgs=Scale check|C|Error 13  Type mismatch&&Scale check|C|Error 13  Type mismatch";
+    QTest::newRow("Sensata date") << QString(sensata) + "txtSensataCode=13136421110;cmdSensata"
+        << "lblSensata(0)=Number on the sensor (11);lblSensata(3)=Thu. 5/16/2013;lblSensata(4)=421110;msgs=";
+    QTest::newRow("Sensata unknown") << QString(sensata) + "txtSensataCode=1313;cmdSensata" << "msgs=Date check|I|Unknown date value";
+    QTest::newRow("Sensata marks") << QString(sensata) + "cboSensata(0)#3;cboSensata(1)#1" << "lblSensata(7)=Made in MEXICO;lblSensata(8)=for CNG (methane)";
+}
+
+void TestEnglish::printedPages()
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QTemporaryDir dir;
+    const QDateTime now(QDate(2026, 12, 6), QTime(9, 30));
+    {
+        dravino::QtPrintSurface s(dir.filePath(QStringLiteral("table.pdf")));
+        Rows rows;
+        dravino::printValueTable(s, {QStringLiteral("2000"), true, 500, 1400, 20, now}, rows);
+    }
+    const QString table = pdfText(dir.filePath(QStringLiteral("table.pdf")));
+    QVERIFY2(table.contains(QStringLiteral("Pressure against voltage of a pressure sensor with a full scale of 2000 bar")), qPrintable(table));
+    QVERIFY(table.contains(QStringLiteral("MVolt Bar")));
+    QVERIFY(table.contains(QStringLiteral("12/6/26 9:30 AM")));
+    // Positions, fonts and colours are the Italian table's, checked in tst_documents.
+
+    // The sheet, as the scale panel prints it, with the English prompt.
+    Window t;
+    t.platform.realPrinter = false;
+    t.run(QStringLiteral("lblLabel(4);lblLabel(4);@answer:ab1;cmdScala;cmdStampaScala"));
+    QCOMPARE(t.platform.prompts, QStringList{QStringLiteral("Enter the sensor's code or part number|Sensor code")});
+    dravino::ScaleSheet sheet;
+    sheet.code = QStringLiteral("AB1");
+    sheet.average = QStringLiteral("2419");
+    sheet.now = now;
+    {
+        dravino::QtPrintSurface s(dir.filePath(QStringLiteral("sheet.pdf")));
+        dravino::printScaleSheet(s, sheet);
+    }
+    const QString printed = pdfText(dir.filePath(QStringLiteral("sheet.pdf")));
+    for (const char *words : {"BAR ADC mVolt SCALE Linearity Deviation", "Sensor: AB1", "Average full scale: 2419"})
+        QVERIFY2(printed.contains(QString::fromUtf8(words)), qPrintable(printed));
+}
+
+void TestEnglish::everyCaptionFits()
+{
+    // Every caption within its control, as the design placed it: labels,
+    // buttons, options (after their indicator) and frame titles.
+    Window t;
+    QStringList tooWide;
+    for (QWidget *w : t.w->findChildren<QWidget *>()) {
+        const QFontMetrics fm(w->font());
+        int need = 0, room = w->width();
+        QString text;
+        if (auto *l = qobject_cast<QLabel *>(w); l && l->pixmap().isNull()) {
+            text = l->text();
+            need = fm.horizontalAdvance(text);
+            room = l->contentsRect().width();
+        } else if (auto *r = qobject_cast<QRadioButton *>(w)) {
+            text = r->text();
+            need = fm.horizontalAdvance(text) + r->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, r)
+                + r->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, r);
+        } else if (auto *b = qobject_cast<QAbstractButton *>(w)) {
+            text = b->text();
+            need = fm.horizontalAdvance(text) + 8;
+        } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
+            text = g->title();
+            need = QFontMetrics(g->font()).horizontalAdvance(text) + 16;
+        }
+        if (!text.isEmpty() && need > room)
+            tooWide << QStringLiteral("%1 '%2': %3 > %4").arg(w->objectName(), text).arg(need).arg(room);
+    }
+    QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1Char('\n'))));
+}
+
+void TestEnglish::everyCoreTextTranslated()
+{
+    QStringList texts;
+    for (int i = -1; i < int(dravino::kCountryMarks.size()); ++i)
+        texts << QString::fromUtf8(dravino::countryText(i));
+    for (const char *gas : dravino::kGasTexts)
+        texts << QString::fromUtf8(gas);
+    texts << QStringLiteral("Tipo non corrispondente");
+    for (const QString &italian : texts)
+        QVERIFY2(dravino::coreText(italian.toStdString()) != italian || italian.contains(QLatin1String("CHINA"))
+                     || italian.contains(QLatin1String("MALAYSIA")) || italian.contains(QLatin1String("KOREA"))
+                     || italian.contains(QLatin1String("BULGARIA")),
+                 qPrintable(italian));
+}
+
+void TestEnglish::languageChoice_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("uiLanguages");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("British desktop") << QStringList() << QStringList{"en-GB", "en-Latn-GB"} << true;
+    QTest::newRow("plain en") << QStringList() << QStringList{"en"} << true;
+    QTest::newRow("Italian desktop") << QStringList() << QStringList{"it-IT", "it"} << false;
+    QTest::newRow("C locale") << QStringList() << QStringList{"C"} << false;
+    QTest::newRow("German: unsupported") << QStringList() << QStringList{"de-DE", "en"} << false;
+    QTest::newRow("English second only") << QStringList() << QStringList{"it-IT", "en-GB"} << false;
+    QTest::newRow("--lang en on Italian") << QStringList{"dravino", "--lang", "en"} << QStringList{"it-IT"} << true;
+    QTest::newRow("--lang=it on English") << QStringList{"dravino", "--lang=it"} << QStringList{"en-US"} << false;
+    QTest::newRow("--lang fr ignored") << QStringList{"dravino", "--lang", "fr"} << QStringList{"en-US"} << true;
+}
+
+void TestEnglish::languageChoice()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, uiLanguages);
+    QTEST(dravino::chooseLanguage(arguments, uiLanguages) == Language::English, "english");
+}
+
+void TestEnglish::languageFromTheDesktop()
+{
+    // Run by CTest with LANGUAGE and LANG set and the language expected.
+    const QByteArray expected = qgetenv("DRAVINO_EXPECT_LANGUAGE");
+    if (expected.isEmpty())
+        QSKIP("no desktop language given (CTest's tst_language_* entries give one)");
+    const QStringList args = qEnvironmentVariable("DRAVINO_ARGUMENTS").split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    const Language got = dravino::chooseLanguage(args, QLocale::system().uiLanguages());
+    QCOMPARE(got == Language::English ? QByteArray("en") : QByteArray("it"), expected);
+}
+
+QTEST_MAIN(TestEnglish)
+#include "tst_english.moc"

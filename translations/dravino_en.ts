@@ -1,0 +1,731 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="it">
+<context>
+    <name>PdfFile</name>
+    <message>
+        <source>Impossibile scrivere il file PDF nella cartella</source>
+        <translation>Cannot write the PDF file in the folder</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file PDF</source>
+        <translation>Cannot write the PDF file</translation>
+    </message>
+    <message>
+        <source>Il file PDF è incompleto</source>
+        <translation>The PDF file is incomplete</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file PDF</source>
+        <translation>Cannot save the PDF file</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file PDF nella cartella</source>
+        <translation>Cannot save the PDF file in the folder</translation>
+    </message>
+</context>
+<context>
+    <name>QtPrintSurface</name>
+    <message>
+        <source>nessuna stampante (file PDF)</source>
+        <translation>no printer (PDF file)</translation>
+    </message>
+    <message>
+        <source>nessuna cartella</source>
+        <translation>no folder</translation>
+    </message>
+    <message>
+        <source>file PDF</source>
+        <translation>PDF file</translation>
+    </message>
+    <message>
+        <source>rifiuta i lavori</source>
+        <translation>rejecting jobs</translation>
+    </message>
+    <message>
+        <source>La stampante %1 non accetta stampe (%2): la pagina non è stata stampata.</source>
+        <translation>The printer %1 does not accept jobs (%2): the page was not printed.</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere il file PDF %1.</source>
+        <translation>Cannot write the PDF file %1.</translation>
+    </message>
+    <message>
+        <source>file PDF </source>
+        <translation>PDF file </translation>
+    </message>
+    <message>
+        <source>La stampa su %1 non è riuscita: %2.</source>
+        <translation>Printing on %1 failed: %2.</translation>
+    </message>
+    <message>
+        <source>Nessuna stampante e nessuna cartella in cui salvare il file PDF: la pagina non è stata salvata.</source>
+        <translation>No printer and no folder to save the PDF file in: the page was not saved.</translation>
+    </message>
+    <message>
+        <source>La stampa su %1 è in attesa: la stampante è ferma%2 e la stamperà quando verrà riattivata.</source>
+        <translation>The print on %1 is waiting: the printer is stopped%2 and will print it once it is started again.</translation>
+    </message>
+</context>
+<context>
+    <name>ScaleSheet</name>
+    <message>
+        <source>BAR</source>
+        <translation>BAR</translation>
+    </message>
+    <message>
+        <source>ADC</source>
+        <translation>ADC</translation>
+    </message>
+    <message>
+        <source>mVolt</source>
+        <translation>mVolt</translation>
+    </message>
+    <message>
+        <source>SCALA</source>
+        <translation>SCALE</translation>
+    </message>
+    <message>
+        <source>Linearità</source>
+        <translation>Linearity</translation>
+    </message>
+    <message>
+        <source>Scostamento</source>
+        <translation>Deviation</translation>
+    </message>
+    <message>
+        <source>Sensore: </source>
+        <translation>Sensor: </translation>
+    </message>
+    <message>
+        <source>Valore medio della scala:  </source>
+        <translation>Average full scale:  </translation>
+    </message>
+</context>
+<context>
+    <name>ValueTable</name>
+    <message>
+        <source>Rapporto tra la pressione e la tensione di un sensore pressione con fondo scala a </source>
+        <translation>Pressure against voltage of a pressure sensor with a full scale of </translation>
+    </message>
+    <message>
+        <source> bar</source>
+        <translation> bar</translation>
+    </message>
+    <message>
+        <source>MVolt</source>
+        <translation>MVolt</translation>
+    </message>
+    <message>
+        <source>Bar</source>
+        <translation>Bar</translation>
+    </message>
+</context>
+<context>
+    <name>core</name>
+    <message>
+        <source>Tipo non corrispondente</source>
+        <translation>Type mismatch</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Made in BULGARIA</source>
+        <translation>Made in BULGARIA</translation>
+    </message>
+    <message>
+        <source>Made in CHINA</source>
+        <translation>Made in CHINA</translation>
+    </message>
+    <message>
+        <source>Made in MALAYSIA</source>
+        <translation>Made in MALAYSIA</translation>
+    </message>
+    <message>
+        <source>Made in MESSICO</source>
+        <translation>Made in MEXICO</translation>
+    </message>
+    <message>
+        <source>Made in POLONIA</source>
+        <translation>Made in POLAND</translation>
+    </message>
+    <message>
+        <source>Made in KOREA</source>
+        <translation>Made in KOREA</translation>
+    </message>
+    <message>
+        <source>Made in REP. DOMINICANA</source>
+        <translation>Made in DOMINICAN REP.</translation>
+    </message>
+    <message>
+        <source>Made in SCONOSCIUTO</source>
+        <translation>Made in: UNKNOWN</translation>
+    </message>
+    <message>
+        <source>per GPL</source>
+        <translation>for LPG</translation>
+    </message>
+    <message>
+        <source>per CNG (Metano)</source>
+        <translation>for CNG (methane)</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::MainPanel</name>
+    <message>
+        <source>Valore di milliVolt troppo alto.   </source>
+        <translation>Millivolt value too high.   </translation>
+    </message>
+    <message>
+        <source>Valore di pressione introdotto troppo alto.  </source>
+        <translation>Pressure entered too high.  </translation>
+    </message>
+    <message>
+        <source>Sensore 04L906054 VW</source>
+        <translation>Sensor 04L906054 VW</translation>
+    </message>
+    <message>
+        <source>Sensore Denso 45PP3-1 a 1 via</source>
+        <translation>Denso sensor 45PP3-1, one way</translation>
+    </message>
+    <message>
+        <source>Sensore Denso 89458-60010 a due vie</source>
+        <translation>Denso sensor 89458-60010, two ways</translation>
+    </message>
+    <message>
+        <source>Sensore Bosch 0281006158</source>
+        <translation>Bosch sensor 0281006158</translation>
+    </message>
+    <message>
+        <source>Calcolatore pressione/tensione</source>
+        <translation>Pressure/voltage calculator</translation>
+    </message>
+    <message>
+        <source>mVolt 1</source>
+        <translation>mVolt 1</translation>
+    </message>
+    <message>
+        <source>mVolt 2</source>
+        <translation>mVolt 2</translation>
+    </message>
+    <message>
+        <source>Pressione</source>
+        <translation>Pressure</translation>
+    </message>
+    <message>
+        <source>Sensata explain</source>
+        <translation>Sensata explain</translation>
+    </message>
+    <message>
+        <source>Sensata explain: due clic, o F3</source>
+        <translation>Sensata explain: two clicks, or F3</translation>
+    </message>
+    <message>
+        <source>SET 0 bar</source>
+        <translation>SET 0 bar</translation>
+    </message>
+    <message>
+        <source>Gestione deriva di start</source>
+        <translation>Zero-point drift setting</translation>
+    </message>
+    <message>
+        <source>fammi sapere se ti piace...</source>
+        <translation>let me know if you like it...</translation>
+    </message>
+    <message>
+        <source>Scrivi all&apos;autore</source>
+        <translation>Write to the author</translation>
+    </message>
+    <message>
+        <source>Risoluzione ADC</source>
+        <translation>ADC resolution</translation>
+    </message>
+    <message>
+        <source>ADC 10 bit</source>
+        <translation>ADC 10 bit</translation>
+    </message>
+    <message>
+        <source>ADC 12 bit</source>
+        <translation>ADC 12 bit</translation>
+    </message>
+    <message>
+        <source>SCALA (bar)</source>
+        <translation>SCALE (bar)</translation>
+    </message>
+    <message>
+        <source>Scala e linearità</source>
+        <translation>Scale and linearity</translation>
+    </message>
+    <message>
+        <source>Scala e linearità: due clic, o F2</source>
+        <translation>Scale and linearity: two clicks, or F2</translation>
+    </message>
+    <message>
+        <source>ADC</source>
+        <translation>ADC</translation>
+    </message>
+    <message>
+        <source>Valore di una conversione digital</source>
+        <translation>Value of one digital conversion</translation>
+    </message>
+    <message>
+        <source>Sito del produttore</source>
+        <translation>Maker&apos;s web site</translation>
+    </message>
+    <message>
+        <source>Calcola</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Tipo di sensore</source>
+        <translation>Sensor type</translation>
+    </message>
+    <message>
+        <source>Bosch / Delphi / Vdo</source>
+        <translation>Bosch / Delphi / Vdo</translation>
+    </message>
+    <message>
+        <source>Denso 1 via</source>
+        <translation>Denso 1-way</translation>
+    </message>
+    <message>
+        <source>Denso 2 vie</source>
+        <translation>Denso 2-way</translation>
+    </message>
+    <message>
+        <source>Sensori con scala compresa tra 2000 e 2500 bar</source>
+        <translation>Sensors with a full scale from 2000 to 2500 bar</translation>
+    </message>
+    <message>
+        <source>Sensore con scala 2200 bar</source>
+        <translation>Sensor with a full scale of 2200 bar</translation>
+    </message>
+    <message>
+        <source>milliVolt</source>
+        <translation>Millivolt</translation>
+    </message>
+    <message>
+        <source>Calcola pressione</source>
+        <translation>Calculate pressure</translation>
+    </message>
+    <message>
+        <source>coefficiente: </source>
+        <translation>coefficient: </translation>
+    </message>
+    <message>
+        <source>Pressione %1 bar</source>
+        <translation>Pressure %1 bar</translation>
+    </message>
+    <message>
+        <source>mVolt %1</source>
+        <translation>mVolt %1</translation>
+    </message>
+    <message>
+        <source>, mVolt 2 %1</source>
+        <translation>, mVolt 2 %1</translation>
+    </message>
+    <message>
+        <source>, ADC %1</source>
+        <translation>, ADC %1</translation>
+    </message>
+    <message>
+        <source>Valore compreso tra 0 e 4095</source>
+        <translation>Value from 0 to 4095</translation>
+    </message>
+    <message>
+        <source>Valore compreso tra 0 e 1023</source>
+        <translation>Value from 0 to 1023</translation>
+    </message>
+    <message>
+        <source>Valore di ADC troppo alto</source>
+        <translation>ADC count too high</translation>
+    </message>
+    <message>
+        <source>Calcolo ADC a 10 bit</source>
+        <translation>10-bit ADC count</translation>
+    </message>
+    <message>
+        <source>Calcolo ADC a 12 bit</source>
+        <translation>12-bit ADC count</translation>
+    </message>
+    <message>
+        <source> Il valore di tensione deve essere<byte value="xd"/>
+ compreso tra 400 e 1200 mVolt</source>
+        <translation> The voltage must lie<byte value="xd"/>
+ between 400 and 1200 mVolt</translation>
+    </message>
+    <message>
+        <source>Zero Bar</source>
+        <translation>Zero point</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::Platform</name>
+    <message>
+        <source>Stampa su </source>
+        <translation>Print on </translation>
+    </message>
+    <message>
+        <source>; porta </source>
+        <translation>; port </translation>
+    </message>
+</context>
+<context>
+    <name>dravino::PrintBox</name>
+    <message>
+        <source> valori di stampa</source>
+        <translation> values to print</translation>
+    </message>
+    <message>
+        <source>Intervallo di valori</source>
+        <translation>Range of values</translation>
+    </message>
+    <message>
+        <source>Valore non plausibile  </source>
+        <translation>Implausible value  </translation>
+    </message>
+    <message>
+        <source>Stampa intervallo di valori</source>
+        <translation>Printing a range of values</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Stampa al massimo 135 valori</source>
+        <translation>Prints 135 values at most</translation>
+    </message>
+    <message>
+        <source>da...</source>
+        <translation>from</translation>
+    </message>
+    <message>
+        <source>stampa dal valore...</source>
+        <translation>print from the value...</translation>
+    </message>
+    <message>
+        <source>a</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>... al valore</source>
+        <translation>... to the value</translation>
+    </message>
+    <message>
+        <source>step</source>
+        <translation>step</translation>
+    </message>
+    <message>
+        <source>intervallo tra i valori stampati</source>
+        <translation>interval between printed values</translation>
+    </message>
+    <message>
+        <source>millivolt o pressione</source>
+        <translation>millivolt or pressure</translation>
+    </message>
+    <message>
+        <source>a passi da...</source>
+        <translation>in steps of...</translation>
+    </message>
+    <message>
+        <source>millivolt</source>
+        <translation>millivolt</translation>
+    </message>
+    <message>
+        <source>Da valore in mVolt a pressione</source>
+        <translation>From mVolt to pressure</translation>
+    </message>
+    <message>
+        <source>pressione</source>
+        <translation>pressure</translation>
+    </message>
+    <message>
+        <source>Da valore di pressione a mVolt</source>
+        <translation>From pressure to mVolt</translation>
+    </message>
+    <message>
+        <source>Stampa 135 valori max</source>
+        <translation>Print 135 values max</translation>
+    </message>
+    <message>
+        <source>Stampa da</source>
+        <translation>Print from</translation>
+    </message>
+    <message>
+        <source>Stampa fino a</source>
+        <translation>Print up to</translation>
+    </message>
+    <message>
+        <source>Passo</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Troppi valori da stampare. Max 135</source>
+        <translation>Too many values to print. Max 135</translation>
+    </message>
+    <message>
+        <source>Valore di fine stampa fuori scala </source>
+        <translation>Last value beyond the full scale </translation>
+    </message>
+    <message>
+        <source>Parametro di stampa</source>
+        <translation>Print setting</translation>
+    </message>
+    <message>
+        <source>Intervallo di valori stampabili:<byte value="xd"/>
+solo dal valore più basso verso quello più alto.</source>
+        <translation>Printable range:<byte value="xd"/>
+only from the lower value up to the higher one.</translation>
+    </message>
+    <message>
+        <source>Nessun valore da stampare.</source>
+        <translation>No values to print.</translation>
+    </message>
+    <message>
+        <source>Troppi valori da stampare  (%1) .  Il massimo consentito è 135.<byte value="xd"/>
+Diminuire l&apos;intervallo di pressione/mVolt o lo Step di risoluzione.</source>
+        <translation>Too many values to print  (%1) .  The most allowed is 135.<byte value="xd"/>
+Narrow the pressure/mVolt range or raise the Step.</translation>
+    </message>
+    <message>
+        <source>Stampa valori di pressione/tensione</source>
+        <translation>Printing pressure/voltage values</translation>
+    </message>
+    <message>
+        <source>Stampa effettuata su </source>
+        <translation>Printed on </translation>
+    </message>
+</context>
+<context>
+    <name>dravino::ScalePanel</name>
+    <message>
+        <source>Calcolo scala</source>
+        <translation>Scale check</translation>
+    </message>
+    <message>
+        <source>Scala e linearità</source>
+        <translation>Scale and linearity</translation>
+    </message>
+    <message>
+        <source>BAR</source>
+        <translation>BAR</translation>
+    </message>
+    <message>
+        <source>ADC</source>
+        <translation>ADC</translation>
+    </message>
+    <message>
+        <source>mVolt</source>
+        <translation>mVolt</translation>
+    </message>
+    <message>
+        <source>SCALA</source>
+        <translation>SCALE</translation>
+    </message>
+    <message>
+        <source>Scala in BAR calcolata</source>
+        <translation>Full scale computed in BAR</translation>
+    </message>
+    <message>
+        <source>linearità</source>
+        <translation>linearity</translation>
+    </message>
+    <message>
+        <source>Linearità rispetto alla media</source>
+        <translation>Linearity against the average</translation>
+    </message>
+    <message>
+        <source>scostamento</source>
+        <translation>deviation</translation>
+    </message>
+    <message>
+        <source>Scostamento in BAR rispetto alla media</source>
+        <translation>Deviation in BAR from the average</translation>
+    </message>
+    <message>
+        <source>Pressione riga %1 (bar)</source>
+        <translation>Pressure row %1 (bar)</translation>
+    </message>
+    <message>
+        <source>ADC riga %1</source>
+        <translation>ADC row %1</translation>
+    </message>
+    <message>
+        <source>mVolt riga %1</source>
+        <translation>mVolt row %1</translation>
+    </message>
+    <message>
+        <source>Scala riga %1 (bar)</source>
+        <translation>Scale row %1 (bar)</translation>
+    </message>
+    <message>
+        <source>Linearità riga %1</source>
+        <translation>Linearity row %1</translation>
+    </message>
+    <message>
+        <source>Scostamento riga %1 (bar)</source>
+        <translation>Deviation row %1 (bar)</translation>
+    </message>
+    <message>
+        <source>Risoluzione ADC</source>
+        <translation>ADC resolution</translation>
+    </message>
+    <message>
+        <source>ADC a 10 bit</source>
+        <translation>ADC 10 bit</translation>
+    </message>
+    <message>
+        <source>ADC a 12 bit</source>
+        <translation>ADC 12 bit</translation>
+    </message>
+    <message>
+        <source>media:</source>
+        <translation>mean:</translation>
+    </message>
+    <message>
+        <source>Media della scala (bar)</source>
+        <translation>Average full scale (bar)</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>media automatica</source>
+        <translation>automatic average</translation>
+    </message>
+    <message>
+        <source>Media della scala ottenuta dai valori ADC introdotti</source>
+        <translation>Average of the full scales from the ADC readings</translation>
+    </message>
+    <message>
+        <source>media manuale</source>
+        <translation>manual average</translation>
+    </message>
+    <message>
+        <source>Deriva della scala ottenuta dal valore di SCALA introdotto</source>
+        <translation>Deviation from the SCALE value entered</translation>
+    </message>
+    <message>
+        <source>Sensore Bosch/VDO/Delphi</source>
+        <translation>Bosch/VDO/Delphi sensor</translation>
+    </message>
+    <message>
+        <source>Sensore Denso</source>
+        <translation>Denso sensor</translation>
+    </message>
+    <message>
+        <source>Tipo sensore</source>
+        <translation>Sensor type</translation>
+    </message>
+    <message>
+        <source>back</source>
+        <translation>back</translation>
+    </message>
+    <message>
+        <source>stampa</source>
+        <translation>print</translation>
+    </message>
+    <message>
+        <source>calcola</source>
+        <translation>calculate</translation>
+    </message>
+    <message>
+        <source>Errore di calcolo </source>
+        <translation>Calculation error </translation>
+    </message>
+    <message>
+        <source>Errore %1  %2</source>
+        <translation>Error %1  %2</translation>
+    </message>
+    <message>
+        <source>Inserisci il codice o la sigla del sensore</source>
+        <translation>Enter the sensor&apos;s code or part number</translation>
+    </message>
+    <message>
+        <source>Sigla del sensore</source>
+        <translation>Sensor code</translation>
+    </message>
+    <message>
+        <source>Stampa foglio scala</source>
+        <translation>Printing the scale sheet</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::SensataPanel</name>
+    <message>
+        <source>Numero sul sensore (%1)</source>
+        <translation>Number on the sensor (%1)</translation>
+    </message>
+    <message>
+        <source>Sensata explain</source>
+        <translation>Sensata explain</translation>
+    </message>
+    <message>
+        <source>Numero sul sensore</source>
+        <translation>Number on the sensor</translation>
+    </message>
+    <message>
+        <source>sigla</source>
+        <translation>mark</translation>
+    </message>
+    <message>
+        <source>data di fabbricazione</source>
+        <translation>date of manufacture</translation>
+    </message>
+    <message>
+        <source>seriale:</source>
+        <translation>serial:</translation>
+    </message>
+    <message>
+        <source>Sigla paese</source>
+        <translation>Country mark</translation>
+    </message>
+    <message>
+        <source>Sigla gas</source>
+        <translation>Gas mark</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Calcola</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>Valore data non conosciuto</source>
+        <translation>Unknown date value</translation>
+    </message>
+    <message>
+        <source>Verifica data</source>
+        <translation>Date check</translation>
+    </message>
+    <message>
+        <source>Errore %1  %2</source>
+        <translation>Error %1  %2</translation>
+    </message>
+    <message>
+        <source>Calcolo data</source>
+        <translation>Date decoding</translation>
+    </message>
+</context>
+<context>
+    <name>frmDravino</name>
+    <message>
+        <source>Dravino 10/2024</source>
+        <translation>Dravino 10/2024</translation>
+    </message>
+    <message>
+        <source>Errore %1</source>
+        <translation>Error %1</translation>
+    </message>
+    <message>
+        <source>Errore</source>
+        <translation>Error</translation>
+    </message>
+</context>
+</TS>
