@@ -1,6 +1,8 @@
-// Start-up to the first paint of a window, then exit. Built twice: as
-// Dravino's window, and (DRAVINO_BASELINE) as an empty top-level window of
-// the same size linking the same Qt modules.
+// Start-up to the first paint and the first full frame of a window, then
+// exit. Built three times: as Dravino's window; as a plain window that
+// recreates the same widgets, fonts, texts and pictures from a description
+// (DRAVINO_PLAIN, given the file dravino_bench writes); and as an empty
+// top-level window of the same size (DRAVINO_BASELINE).
 
 #include <QApplication>
 #include <QTimer>
@@ -8,29 +10,41 @@
 #include <cstdlib>
 #include <ctime>
 
-#ifdef DRAVINO_BASELINE
+#if defined(DRAVINO_BASELINE)
 #include <QWidget>
+#elif defined(DRAVINO_PLAIN)
+#include "bench/PlainWindow.h"
 #else
 #include "ui/frmDravino.h"
 #endif
 
 namespace {
+double nowMs()
+{
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
+}
+
 // Prints the milliseconds from the moment given on the command line
-// (CLOCK_MONOTONIC, when the parent started this process) to the first
-// paint, and quits when the events queued so far are done.
-class FirstPaint final : public QObject
+// (CLOCK_MONOTONIC, when the parent started this process) to the window's
+// first paint event and to the end of that first frame (every child painted
+// and the frame handed to the screen), then quits.
+class FirstFrame final : public QObject
 {
 public:
-    explicit FirstPaint(double startMs) : m_startMs(startMs) {}
+    explicit FirstFrame(double startMs) : m_startMs(startMs) {}
     bool eventFilter(QObject *, QEvent *e) override
     {
         if (e->type() == QEvent::Paint && !m_seen) {
             m_seen = true;
-            timespec now{};
-            clock_gettime(CLOCK_MONOTONIC, &now);
-            std::printf("%.3f\n", now.tv_sec * 1e3 + now.tv_nsec / 1e6 - m_startMs);
-            std::fflush(stdout);
-            QTimer::singleShot(0, qApp, &QApplication::quit);
+            const double paint = nowMs() - m_startMs;
+            // Runs once the repaint that this paint starts has been flushed.
+            QTimer::singleShot(0, qApp, [this, paint] {
+                std::printf("%.3f %.3f\n", paint, nowMs() - m_startMs);
+                std::fflush(stdout);
+                QApplication::quit();
+            });
         }
         return false;
     }
@@ -43,15 +57,17 @@ private:
 
 int main(int argc, char *argv[])
 {
-    const double startMs = argc > 1 ? std::atof(argv[1]) : 0;
+    const double startMs = argc > 1 ? std::strtod(argv[1], nullptr) : 0;
     QApplication app(argc, argv);
-#ifdef DRAVINO_BASELINE
+#if defined(DRAVINO_BASELINE)
     QWidget w;
     w.setFixedSize(528, 398);
+#elif defined(DRAVINO_PLAIN)
+    PlainWindow w(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString());
 #else
     frmDravino w;
 #endif
-    FirstPaint filter(startMs);
+    FirstFrame filter(startMs);
     w.installEventFilter(&filter);
     w.show();
     return QApplication::exec();

@@ -25,7 +25,7 @@ PrintDestination QtPrintSurface::defaultDestination()
     const QString folder = pdfFolder();
     const QString port = folder.isEmpty() ? QCoreApplication::translate("QtPrintSurface", "nessuna cartella")
                                           : QDir::toNativeSeparators(folder);
-    return {QCoreApplication::translate("QtPrintSurface", kNoPrinter), port, false};
+    return {QCoreApplication::translate("QtPrintSurface", kNoPrinter), port, false, true, false, {}};
 }
 
 QtPrintSurface::QtPrintSurface(QString pdfFile) : m_fixedFile(std::move(pdfFile))
@@ -36,7 +36,7 @@ QtPrintSurface::QtPrintSurface(QString pdfFile) : m_fixedFile(std::move(pdfFile)
             m_folder = pdfFolder();
     } else {
         m_dest = {QCoreApplication::translate("QtPrintSurface", "file PDF"),
-                  QDir::toNativeSeparators(m_fixedFile), false};
+                  QDir::toNativeSeparators(m_fixedFile), false, true, false, {}};
         m_folder = QFileInfo(m_fixedFile).absolutePath();
     }
     m_metrics = std::make_unique<QPdfWriter>(&m_nowhere);
