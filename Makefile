@@ -17,8 +17,10 @@ PACKAGES := cmake make g++ qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools q
             xvfb xauth openbox locales
 # Screenshots of the panels and pictures of printed pages.
 SCREENSHOT_PACKAGES := xvfb xauth imagemagick
+# The accessibility bus and a client of it, for make a11y.
+A11Y_PACKAGES := at-spi2-core dbus python3-pyatspi
 
-.PHONY: deps build run test monkey package bench sanitize fuzz fuzz-smoke screenshots clean
+.PHONY: deps build run test monkey a11y package bench sanitize fuzz fuzz-smoke screenshots clean
 
 define install_missing
 	@missing=$$(for p in $(1); do \
@@ -60,6 +62,12 @@ SEEDS ?= 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20
 EVENTS ?= 100000
 monkey: build
 	QT_QPA_PLATFORM=offscreen DRAVINO_MONKEY_SEEDS=$(SEEDS) DRAVINO_MONKEY_EVENTS=$(EVENTS) ./$(BUILD)/tests/tst_monkey
+
+# What a screen reader finds: the AT-SPI tree and the Tab cycle of every
+# panel (docs/accessibility.md shows what it printed).
+a11y: build
+	$(call install_missing,$(A11Y_PACKAGES))
+	tools/a11y.sh $(BUILD)
 
 # A .deb of an optimised build, in build-release/.
 package: deps

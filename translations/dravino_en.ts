@@ -360,6 +360,10 @@
         <source>Zero Bar</source>
         <translation>Zero point</translation>
     </message>
+    <message>
+        <source>Foto del sensore</source>
+        <translation>Sensor photo</translation>
+    </message>
 </context>
 <context>
     <name>dravino::Platform</name>
@@ -711,6 +715,26 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Calcolo data</source>
         <translation>Date decoding</translation>
+    </message>
+    <message>
+        <source>Data di fabbricazione</source>
+        <translation>Date of manufacture</translation>
+    </message>
+    <message>
+        <source>Parte seriale</source>
+        <translation>Serial part</translation>
+    </message>
+    <message>
+        <source>Paese di fabbricazione</source>
+        <translation>Country of manufacture</translation>
+    </message>
+    <message>
+        <source>Gas</source>
+        <translation>Gas</translation>
+    </message>
+    <message>
+        <source>Logo Sensata</source>
+        <translation>Sensata logo</translation>
     </message>
 </context>
 <context>

@@ -93,6 +93,7 @@ void MainPanel::buildControls()
         img->setPixmap(picture(QStringLiteral("sensore%1").arg(i)));
         img->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         img->setToolTip(tr(kPictureTooltips[i]));
+        img->setAccessibleName(tr("Foto del sensore"));
         imgSensore[i] = img;
     }
 

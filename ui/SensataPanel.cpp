@@ -76,6 +76,11 @@ SensataPanel::SensataPanel(Platform &platform, QWidget *parent) : QGroupBox(pare
         lblSensata[i] = makeLabel(this, elementName("lblSensata", i), captions[i].at,
                                   *captions[i].text ? tr(captions[i].text) : QString(), captions[i].font,
                                   captions[i].align);
+    // The results are read with what they are.
+    const char *const resultRoles[] = {QT_TR_NOOP("Data di fabbricazione"), QT_TR_NOOP("Parte seriale"),
+                                       QT_TR_NOOP("Paese di fabbricazione"), QT_TR_NOOP("Gas")};
+    for (int i : {3, 4, 7, 8})
+        lblSensata[i]->setAccessibleDescription(tr(resultRoles[i == 3 ? 0 : i == 4 ? 1 : i == 7 ? 2 : 3]));
     setTextColor(lblSensata[3], kRed);
     setTextColor(lblSensata[7], kBlue);
     setTextColor(lblSensata[8], kDarkRed);
@@ -98,6 +103,7 @@ SensataPanel::SensataPanel(Platform &platform, QWidget *parent) : QGroupBox(pare
     Picture3 = named(new QLabel(this), QStringLiteral("Picture3"), {2040, 3480, 2985, 2010});
     Picture3->setPixmap(picture(QStringLiteral("sensata")));
     Picture3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Picture3->setAccessibleName(tr("Logo Sensata"));
     cmdSensata = makeButton(this, QStringLiteral("cmdSensata"), {5280, 3600, 1335, 420}, tr("Calcola"), arial(11.25, true));
 
     connect(cmdSensata, &QPushButton::clicked, this, [this] { cmdSensata_Click(); });

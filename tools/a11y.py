@@ -1,0 +1,108 @@
+#!/usr/bin/python3
+"""What a screen reader finds in Dravino: the accessibility tree as AT-SPI
+shows it, then the Tab cycle of each panel with the name, role and
+description spoken at every step. Run by tools/a11y.sh (make a11y)."""
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+KEYS = {"Tab": 0xFF09, "F2": 0xFFBF, "F3": 0xFFC0, "Escape": 0xFF1B, "Return": 0xFF0D}
+KEYS.update({digit: ord(digit) for digit in "0123456789"})
+
+
+def app_named(name, timeout=20):
+    end = time.time() + timeout
+    while time.time() < end:
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name.lower() == name:
+                return app
+        time.sleep(0.2)
+    sys.exit("dravino did not appear on the accessibility bus")
+
+
+def showing(acc):
+    return acc.getState().contains(pyatspi.STATE_SHOWING)
+
+
+def walk(acc, depth, out):
+    for child in acc:
+        if child is None or not showing(child):
+            continue
+        out.append("  " * depth + describe(child))
+        walk(child, depth + 1, out)
+
+
+def describe(acc):
+    text = "%s [%s]" % (acc.name or "(no name)", acc.getRoleName())
+    if acc.description:
+        text += " - " + acc.description
+    labels = [r.getTarget(0).name for r in acc.getRelationSet()
+              if r.getRelationType() == pyatspi.RELATION_LABELLED_BY]
+    if labels:
+        text += " (labelled by %s)" % ", ".join(labels)
+    return text
+
+
+def focused(acc):
+    for child in acc:
+        if child is None:
+            continue
+        if child.getState().contains(pyatspi.STATE_FOCUSED):
+            return child
+        found = focused(child)
+        if found is not None:
+            return found
+    return None
+
+
+def press(key):
+    pyatspi.Registry.generateKeyboardEvent(KEYS[key], None, pyatspi.KEY_SYM)
+    time.sleep(0.25)
+
+
+def main():
+    program = subprocess.Popen([sys.argv[1]])
+    try:
+        app = app_named("dravino")
+        time.sleep(1.5)
+        window = app[0]
+        for title, opening, closing in (("Main panel", None, None), ("Scale panel (F2)", "F2", "Escape"),
+                                        ("Sensata panel (F3)", "F3", "Escape")):
+            if opening:
+                press(opening)
+            print("## %s\n" % title)
+            print("What is showing:\n")
+            tree = []
+            walk(window, 0, tree)
+            print("```\n" + "\n".join(tree) + "\n```\n")
+            print("Tab, from the control that has the focus:\n")
+            steps = []
+            first = focused(window)
+            steps.append(describe(first) if first else "(nothing focused)")
+            for _ in range(40):
+                press("Tab")
+                now = focused(window)
+                steps.append(describe(now) if now else "(nothing focused)")
+                if now is not None and first is not None and now.name == first.name \
+                        and now.getRoleName() == first.getRoleName():
+                    break
+            print("```\n" + "\n".join(steps) + "\n```\n")
+            if closing:
+                press(closing)
+        # A conversion is heard in the field the user is in.
+        press("Escape")
+        print("## A result\n\nBack in the voltage field, 4500 and Enter; the field's description then reads:\n")
+        for digit in "4500":
+            press(digit)
+        press("Return")
+        field = focused(window)
+        print("```\n%s\n```" % (describe(field) if field else "(nothing focused)"))
+    finally:
+        program.terminate()
+        program.wait()
+
+
+if __name__ == "__main__":
+    main()
