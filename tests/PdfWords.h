@@ -29,15 +29,35 @@ inline QList<PdfWord> pdfWords(const QString &pdf)
     return words;
 }
 
+// The fonts a PDF uses, as pdffonts names them (without the subset tag).
+inline QStringList pdfFonts(const QString &pdf)
+{
+    QProcess p;
+    p.start(QStringLiteral("pdffonts"), {pdf});
+    p.waitForFinished(30000);
+    QStringList fonts;
+    const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'));
+    for (const QString &line : lines.mid(2))
+        if (!line.trimmed().isEmpty())
+            fonts << line.section(QLatin1Char(' '), 0, 0).section(QLatin1Char('+'), -1);
+    fonts.removeDuplicates();
+    fonts.sort();
+    return fonts;
+}
+
 // What is wrong with a 135-value table (0 to 2680 by 20) read back from a
 // PDF: three groups right-aligned at 1350/2850 twips (+4000 a group), the
-// title centred on 11700, 45 rows in the first group. marginPoints is the
-// printable area's left edge; positions compare within tolerance twips.
-inline QStringList valueTableProblems(const QString &pdf, double marginPoints, double tolerance)
+// title centred on 11700, 45 rows in the first group, each 313 twips (a
+// 12 pt line and 45) below the last. marginPoints is the printable area's
+// edge; positions compare within tolerance twips. With tops, the title, the
+// headings and the first row also start where the layout puts them (a PDF
+// that Qt wrote itself; the spooler moves the tops a little).
+inline QStringList valueTableProblems(const QString &pdf, double marginPoints, double tolerance, bool tops = false)
 {
     const auto twips = [&](double points) { return (points - marginPoints) * 20; };
     QList<PdfWord> mvolt, bar;
-    double titleLeft = -1, titleRight = -1;
+    double titleLeft = -1, titleRight = -1, titleTop = -1;
+    QList<double> rowTops;
     int firstGroupRows = 0;
     QStringList wrong;
     for (const auto &w : pdfWords(pdf)) {
@@ -45,12 +65,15 @@ inline QStringList valueTableProblems(const QString &pdf, double marginPoints, d
             mvolt << w;
         else if (w.text == QLatin1String("Bar"))
             bar << w;
-        else if (w.text == QLatin1String("Rapporto"))
+        else if (w.text == QLatin1String("Rapporto")) {
             titleLeft = w.xMin;
+            titleTop = w.yMin;
+        }
         else if (w.text == QLatin1String("bar") && titleRight < 0)
             titleRight = w.xMax;
         else if (twips(w.xMax) < 1400 && twips(w.yMin) > 1200 && twips(w.yMin) < 15400) {
             ++firstGroupRows;
+            rowTops << twips(w.yMin);
             if (qAbs(twips(w.xMax) - 1350) > tolerance)
                 wrong << QStringLiteral("row '%1' ends at %2").arg(w.text).arg(twips(w.xMax));
         }
@@ -65,5 +88,15 @@ inline QStringList valueTableProblems(const QString &pdf, double marginPoints, d
         wrong << QStringLiteral("title from %1 to %2").arg(twips(titleLeft)).arg(twips(titleRight));
     if (firstGroupRows != 45)
         wrong << QStringLiteral("%1 rows in the first group").arg(firstGroupRows);
+    for (qsizetype i = 1; i < rowTops.size(); ++i)
+        if (qAbs(rowTops[i] - rowTops[i - 1] - 313) > tolerance)
+            wrong << QStringLiteral("row %1 is %2 below the last").arg(i).arg(rowTops[i] - rowTops[i - 1]);
+    if (tops) {
+        const double expected[] = {400, 950, 950 + 268 + 200};
+        const double got[] = {twips(titleTop), twips(mvolt[0].yMin), rowTops.value(0, -1)};
+        for (int i = 0; i < 3; ++i)
+            if (qAbs(got[i] - expected[i]) > tolerance)
+                wrong << QStringLiteral("top %1 at %2, not %3").arg(i).arg(got[i]).arg(expected[i]);
+    }
     return wrong;
 }

@@ -10,7 +10,7 @@
 //   NAME#N        choose list entry N, as a user does (also the current one)
 //   !KEY          a key on the focused control: Return Enter (keypad) Up
 //                 Down PageUp PageDown Tab Backtab Backspace Space Escape
-//                 F2 F3; !paste:TEXT pastes with Shift+Insert, !ctrlv:TEXT
+//                 F2 F3; !ctrlc copies; !paste:TEXT pastes with Shift+Insert, !ctrlv:TEXT
 //                 with Ctrl+V, !menupaste:TEXT with the context menu's Paste
 //   @shellfails  @printerfails  @answer:TEXT   how the services answer
 // Checks, separated by ';':
@@ -19,7 +19,7 @@
 //   NAME^=1|0     bold or not            NAME%=1|0   enabled or not
 //   NAME[=TEXT    its selected text
 //   NAME(*)...    the same for elements 0..5, joined by commas
-//   focus=NAME  dir=N  zero=N  opened=TARGET,...
+//   focus=NAME  dir=N  zero=N  opened=TARGET,...  clip=TEXT (clipboard)
 //   front=PANEL   the panel a user sees: on top in the middle of the window,
 //                 the only one enabled and the only one shown
 //   msgs=TITLE|I/E/C|TEXT&&...  (every message box, in order)
@@ -163,6 +163,11 @@ private:
                 {"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown}, {"Tab", Qt::Key_Tab},
                 {"Backspace", Qt::Key_Backspace}, {"Enter", Qt::Key_Enter}, {"Backtab", Qt::Key_Backtab},
                 {"Space", Qt::Key_Space}, {"Escape", Qt::Key_Escape}, {"F2", Qt::Key_F2}, {"F3", Qt::Key_F3}};
+            if (a == QLatin1String("!ctrlc")) {
+                QApplication::clipboard()->clear();
+                key(Qt::Key_C, Qt::ControlModifier);
+                return;
+            }
             if (a == QLatin1String("!Enter")) {
                 key(Qt::Key_Enter, Qt::KeypadModifier);
                 return;
@@ -203,6 +208,8 @@ private:
             return QString::number(w->mainPanel().zeroMvolt());
         if (lhs == QLatin1String("front"))
             return front();
+        if (lhs == QLatin1String("clip"))
+            return QApplication::clipboard()->text();
         if (lhs == QLatin1String("opened"))
             return platform.opened.join(QLatin1Char(','));
         if (lhs == QLatin1String("msgs")) {

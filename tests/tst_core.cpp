@@ -208,6 +208,7 @@ void TestCore::scaleCheck_data()
         << "mv=120/283/452/618/0/0;scala=//9639/9639//;media=9639;linColour=--GG--";
     QTest::newRow("Denso, 12 bit") << adc << bar << "12D" << "scala=//7711/7711//;media=7711";
     // At 12 bit 328 counts are 400.49 mV (skipped), 329 counts 401.71 mV.
+    QTest::newRow("10 bit: 82 counts are 401 mV, computed") << "0,82" << "0,100" << "" << "mv=0/401/0/0/0/0;scala=/998////";
     QTest::newRow("400 mV skipped, 402 computed") << "0,328,329,0,0,0" << "0,100,100,0,0,0" << "12" << "mv=0/400/402/0/0/0;scala=//995///";
     // 3276 counts at 12 bit are 4000 mV: a row's scale is its pressure.
     QTest::newRow("deviation +24 equals the tolerance") << "0,3276" << "0,2424" << "12M:2400" << "lin=/0.99%////;linColour=-G----;devColour=-G----";
@@ -274,6 +275,10 @@ void TestCore::linearityText()
     QCOMPARE(formatLinearity(-0.4985f, '.'), "-0.50");
     QCOMPARE(formatLinearity(12.3456f, ','), "12,35");
     QCOMPARE(formatLinearity(-0.001f, '.'), "0.00");
+    // A hundredth's half (exact in single precision) goes away from zero.
+    QCOMPARE(formatLinearity(0.125f, '.'), "0.13");
+    QCOMPARE(formatLinearity(-0.125f, '.'), "-0.13");
+    QCOMPARE(formatLinearity(2.375f, ','), "2,38");
 }
 
 void TestCore::sensata_data()
@@ -291,6 +296,9 @@ void TestCore::sensata_data()
     QTest::newRow("day 365 of 2013") << "13365000" << 2026 << "2013-12-31 000" << 8;
     QTest::newRow("day 060 of 2020") << "20060000" << 2026 << "2020-02-29 000" << 8;
     QTest::newRow("day 366 of leap 2020") << "20366000" << 2026 << "2020-12-31 000" << 8;
+    QTest::newRow("day 060 of 2000") << "00060000" << 2026 << "2000-02-29 000" << 8;
+    QTest::newRow("day 366 of leap 2000") << "00366000" << 2026 << "2000-12-31 000" << 8;
+    QTest::newRow("day 366 of common 2001") << "01366000" << 2026 << "unknown" << 8;
     QTest::newRow("day 366 of common 2013") << "13366000" << 2026 << "unknown" << 8;
     QTest::newRow("day 000") << "13000000" << 2026 << "unknown" << 8;
     QTest::newRow("year 26 this year") << "26100000" << 2026 << "2026-04-10 000" << 8;

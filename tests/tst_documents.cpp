@@ -58,6 +58,39 @@ QList<RecordedItem> items(const RecordingSurface &s, const QString &text, Record
 
 double right(const RecordingSurface &s, const RecordedItem &i) { return i.x + s.widthOf(i.font, i.text); }
 
+// How a printed text looks: "size bold|regular italic? #colour".
+QString look(const RecordedItem &i)
+{
+    return QStringLiteral("%1 %2%3 %4")
+        .arg(i.font.pointSizeF())
+        .arg(i.font.bold() ? QStringLiteral("bold") : QStringLiteral("regular"))
+        .arg(i.font.italic() ? QStringLiteral(" italic") : QString())
+        .arg(i.color.name());
+}
+
+// The texts printed from the one starting with first, each with its look,
+// while they continue one line (each starts where the last ended).
+QStringList lineFrom(const RecordingSurface &s, const QString &first)
+{
+    QStringList out;
+    const auto all = s.items();
+    qsizetype at = -1;
+    for (qsizetype k = 0; k < all.size(); ++k)
+        if (all[k].kind == RecordedItem::Text && all[k].text == first) {
+            at = k;
+            break;
+        }
+    for (qsizetype k = at; k >= 0 && k < all.size() && all[k].kind == RecordedItem::Text; ++k) {
+        if (k > at && (all[k].y != all[at].y || qAbs(all[k].x - right(s, all[k - 1])) > 0.01))
+            break;
+        out << all[k].text + QLatin1Char('|') + look(all[k]);
+    }
+    return out;
+}
+
+const QStringList kFooter{"Dravino|9 bold #000000", " - ©Laboratorio Dravino  |9 regular italic #000000",
+                          "https://dravino.example.com/|9 bold #0000ff", "  -  06/12/26 09:30|9 regular #000000"};
+
 } // namespace
 
 class TestDocuments : public QObject
@@ -138,12 +171,12 @@ void TestDocuments::valueTableLayout()
     const double lefts[] = {850, 4810, 8800};
     QCOMPARE(rules.last().x, lefts[groups - 1]);
 
-    // Footer at 15800 in 9 pt: name bold, web address bold blue, date.
-    const auto name = items(s, QStringLiteral("Dravino")).value(0);
-    QVERIFY(name.font.bold() && name.y == 15800 && name.font.pointSizeF() == 9);
-    const auto web = items(s, QStringLiteral("https://dravino.example.com/")).value(0);
-    QVERIFY(web.font.bold() && web.color == QColor(0, 0, 255));
-    QCOMPARE(items(s, QStringLiteral("  -  06/12/26 09:30")).size(), 1);
+    // Footer at 15800, one line in 9 pt: name bold, author italic, web
+    // address bold blue, date.
+    QCOMPARE(items(s, QStringLiteral("Dravino")).value(0).y, 15800.0);
+    QCOMPARE(lineFrom(s, QStringLiteral("Dravino")), kFooter);
+    QCOMPARE(lineFrom(s, QStringLiteral("Rapporto tra la pressione e la tensione di un sensore pressione con fondo scala a ")).mid(1),
+             QStringList({"2000|13 bold italic #14640a", " bar|13 regular italic #000000"}));
 }
 
 void TestDocuments::tallFaceNeverLeavesThePage()
@@ -189,14 +222,17 @@ void TestDocuments::scaleSheetLayout()
     const auto rules = items(s, {}, RecordedItem::Line);
     QVERIFY(rules.size() == 6 && rules[0].x == 950 && rules[0].x2 == 11100 && rules[0].y == bar0.y + row + 80);
 
+    // The closing lines: caption regular, value bold, all black; the footer.
     const auto code = items(s, QStringLiteral("Sensore: ")).value(0);
     QVERIFY(code.x == 1000 && code.y == rules.last().y + 100 + 300);
-    QVERIFY(items(s, QStringLiteral("ABC12")).value(0).font.bold());
+    QCOMPARE(lineFrom(s, QStringLiteral("Sensore: ")), QStringList({"Sensore: |12 regular #000000", "ABC12|12 bold #000000"}));
     const auto media = items(s, QStringLiteral("Valore medio della scala:  ")).value(0);
-    QCOMPARE(media.y, code.y + row + 200);
-    QVERIFY(items(s, QStringLiteral("2419")).value(0).font.bold());
+    QVERIFY(media.x == 1000 && media.y == code.y + row + 200);
+    QCOMPARE(lineFrom(s, QStringLiteral("Valore medio della scala:  ")),
+             QStringList({"Valore medio della scala:  |12 regular #000000", "2419|12 bold #000000"}));
     const auto footer = items(s, QStringLiteral("Dravino")).value(0);
     QVERIFY(footer.x == 1000 && footer.y == media.y + row + 200);
+    QCOMPARE(lineFrom(s, QStringLiteral("Dravino")), kFooter);
     // The surface is left Arial 9 pt, neither bold nor italic, black.
     QVERIFY(s.font().pointSizeF() == 9 && !s.font().bold() && !s.font().italic() && s.foreColor() == Qt::black);
 }
@@ -212,8 +248,12 @@ void TestDocuments::realPdfFromTheQtSurface()
         printTable(s, 0, 2680);
         QVERIFY(s.errorText().isEmpty());
     }
-    const QStringList wrong = valueTableProblems(pdf, QtPrintSurface::kMarginPoints, 10);
+    const QStringList wrong = valueTableProblems(pdf, QtPrintSurface::kMarginPoints, 4, true);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+    // Arial as Liberation Sans: rows regular, headings bold, the title
+    // italic, the scale in it bold italic.
+    QCOMPARE(pdfFonts(pdf), QStringList({"LiberationSans", "LiberationSans-Bold", "LiberationSans-BoldItalic",
+                                         "LiberationSans-Italic"}));
 }
 
 namespace {

@@ -310,6 +310,7 @@ void TestWindow::calculator_data()
     QTest::newRow("Bosch 1800 bar 4500 mV") << "cboScala#6;txtMvolt1<4500;!Return" << "txtPressione=1800;cboScala?=coefficiente: 0,45";
     QTest::newRow("Denso 1 via 4200 mV") << "optSensore(1);txtMvolt1<4200;!Return" << "txtPressione=2000;txtADC=859;cboScala=2000";
     QTest::newRow("Denso 2 vie 4000 mV") << "optSensore(2);txtMvolt1<4000;!Return" << "txtPressione=2200;txtMvolt2=4500;txtMvolt2*=#1b7225;cboScala=2200";
+    QTest::newRow("Denso 2 vie 4400 mV: still green") << "optSensore(2);txtMvolt1<4400;!Return" << "txtMvolt2=4900;txtMvolt2*=#1b7225;msgs=";
     QTest::newRow("Denso 2 vie 4401 mV: red") << "optSensore(2);txtMvolt1<4401;!Return" << "txtMvolt2=4901;txtMvolt2*=#ff0000;msgs=";
     // Pressure to voltage.
     QTest::newRow("Bosch 1000 bar") << "txtPressione<1000;!Return" << "txtMvolt1=2500;dir=1";
@@ -324,6 +325,9 @@ void TestWindow::calculator_data()
     // Limits and their messages.
     QTest::newRow("Bosch 5001 mV") << "txtMvolt1<5001;!Return" << "txtMvolt1=0;txtPressione=0;focus=txtMvolt1;" + high;
     QTest::newRow("Bosch 5000 mV") << "txtMvolt1<5000;!Return" << "txtPressione=2250;msgs=";
+    QTest::newRow("Denso 4700 mV: no warning") << "optSensore(1);txtMvolt1<4700;!Return" << "msgs=";
+    QTest::newRow("5001 mV refused from the Calcola button") << "txtMvolt1=5001;txtPressione;cmdCalcola" << "focus=txtMvolt1;txtMvolt1=0;dir=0;" + high;
+    QTest::newRow("2401 bar refused from the Calcola button") << "txtPressione=2401;txtMvolt1;cmdCalcola" << QStringLiteral("focus=txtPressione;txtPressione=0;dir=1;msgs=") + kBarHigh;
     QTest::newRow("Denso 4800 mV: warned, converted") << "optSensore(1);txtMvolt1<4800;!Return" << "txtPressione=2375;" + high;
     QTest::newRow("2401 bar") << "txtPressione<2401;!Return" << QStringLiteral("txtPressione=0;txtMvolt1=500;focus=txtPressione;msgs=") + kBarHigh;
     QTest::newRow("0 mV converts nothing") << "txtPressione<7;txtMvolt1<0;!Return" << "txtPressione=7;msgs=";
@@ -335,6 +339,7 @@ void TestWindow::calculator_data()
     // Key filter, Enter, arrows and page keys.
     QTest::newRow("only digits") << "txtMvolt1<4a5-,." << "txtMvolt1=45";
     QTest::newRow("Backspace") << "txtMvolt1<45;!Backspace" << "txtMvolt1=4";
+    QTest::newRow("Ctrl+C copies nothing") << "txtMvolt1<;!ctrlc" << "clip=;txtMvolt1=500";
     QTest::newRow("four characters, Enter stays") << "txtMvolt1<123456;!Return" << "txtMvolt1=1234;focus=txtMvolt1";
     QTest::newRow("4899 up") << "txtMvolt1<4899;!Up" << "txtMvolt1=4900;txtPressione=2200";
     QTest::newRow("4900 page up stops") << "txtMvolt1<4900;!PageUp" << "txtMvolt1=4900;txtPressione=0";
@@ -382,6 +387,7 @@ void TestWindow::countAndZeroPoint_data()
     const char *const refused = "txtPressione<100;!Return;txtADC=";
     const QString kept = QStringLiteral("txtMvolt1=700;txtPressione=100;dir=1;focus=txtADC;msgs=Calcolo ADC a ");
     QTest::newRow("10 bit 1024") << QString(refused) + "1024;txtADC<;!Return" << kept + "10 bit|I|Valore di ADC troppo alto";
+    QTest::newRow("12 bit 4095") << "optADCBit(1);" + QString(count) + "4095;!Return" << QString("txtMvolt1=5000;txtADC=4095") + after;
     QTest::newRow("12 bit 4096") << "optADCBit(1);" + QString(refused) + "4096;txtADC<;!Return" << kept + "12 bit|I|Valore di ADC troppo alto";
     QTest::newRow("empty") << QString(refused) + ";txtADC<;!Return" << kept + "10 bit|I|Valore di ADC troppo alto";
     QTest::newRow("letters") << QString(refused) + "abc;txtADC<;!Return" << kept + "10 bit|I|Valore di ADC troppo alto";
@@ -393,6 +399,7 @@ void TestWindow::countAndZeroPoint_data()
     const char *const set = "txtPressione<100;!Return;txtMvolt1<;txtMvolt1=";
     QTest::newRow("400 refused") << QString(set) + "400;cmdZeroBar" << QStringLiteral("zero=500;txtPressione=100;txtADC=143;dir=0;msgs=") + kZeroRange;
     QTest::newRow("401 accepted") << QString(set) + "401;cmdZeroBar" << "zero=401;txtPressione=0;txtMvolt1=401;txtADC=143;dir=0;msgs=";
+    QTest::newRow("1199 accepted") << QString(set) + "1199;cmdZeroBar" << "zero=1199;txtPressione=0;msgs=";
     QTest::newRow("1200 refused") << QString(set) + "1200;cmdZeroBar" << QStringLiteral("zero=500;msgs=") + kZeroRange;
     QTest::newRow("empty refused") << QString(set) + ";cmdZeroBar" << QStringLiteral("zero=500;msgs=") + kZeroRange;
     // Converting from a new zero point.
@@ -432,6 +439,7 @@ void TestWindow::printBox_data()
     QTest::newRow("Step 0") << refusal("", "500", "2500", "0") << QStringLiteral("focus=txtStep;rows=;msgs=") + kNotPlausible;
     QTest::newRow("negative Step") << refusal("", "500", "2500", "-20") << QStringLiteral("focus=txtStep;msgs=") + kNotPlausible;
     QTest::newRow("beyond 16 bits") << refusal("", "500", "99999", "20") << QStringLiteral("focus=txtStampaA;msgs=") + kNotPlausible;
+    QTest::newRow("millivolt To 4900 prints") << refusal("", "4860", "4900", "20") << QStringLiteral("rows=4860,2180,4880,2190,4900,2200;msgs=") + kPrinted;
     QTest::newRow("millivolt To 4901") << refusal("", "4800", "4901", "20") << "focus=txtStampaA;dir=0;msgs=Parametro di stampa|I|Valore di fine stampa fuori scala ";
     QTest::newRow("pressure To 1801 at 1800 bar") << refusal("cboScala#6;optStampa(1);", "1700", "1801", "20") << "focus=txtStampaA;dir=1;rows=;msgs=Parametro di stampa|I|Valore di fine stampa fuori scala ";
     QTest::newRow("high to low") << refusal("", "500", "400", "20") << QString("focus=txtStampaDa;msgs=") + low + "Intervallo di valori stampabili:\r\nsolo dal valore più basso verso quello più alto.";
@@ -492,6 +500,8 @@ void TestWindow::sensata_data()
     QTest::newRow("Ctrl+V pastes anything") << open + "txtSensataCode<;!ctrlv:74 136421110;!Return" << "txtSensataCode=74 136421110;msgs=Calcolo data|C|Errore 13  Tipo non corrispondente";
     QTest::newRow("an emoji counts one") << open + "txtSensataCode=1\U0001F600" << "lblSensata(0)=Numero sul sensore (2)";
     QTest::newRow("gas mark refreshes the country") << open + "cboSensata(1)#0" << "lblSensata(8)=per GPL;lblSensata(7)=Made in MALAYSIA";
+    QTest::newRow("the first country") << open + "cboSensata(0)#0" << "lblSensata(7)=Made in BULGARIA;cboSensata(0)=BG?";
+    QTest::newRow("Ctrl+C copies the number") << open + "txtSensataCode<;!ctrlc" << "clip=13136421110";
     QTest::newRow("both marks") << open + "cboSensata(0)#6;cboSensata(1)#1" << "lblSensata(7)=Made in REP. DOMINICANA;lblSensata(8)=per CNG (Metano)";
     QTest::newRow("no marks selected") << open + "cboSensata(1)#1;cboSensata(0)#-1;cboSensata(1)#-1" << "lblSensata(7)=Made in SCONOSCIUTO;lblSensata(8)=per CNG (Metano)";
 }
