@@ -2,6 +2,7 @@
 // every family, the converter count, the scale and linearity computation
 // with its error policy, and the Sensata decoding.
 
+#include "core/PrintRange.h"
 #include "core/ScaleCheck.h"
 #include "core/Sensata.h"
 #include "core/Sensor.h"
@@ -48,6 +49,8 @@ private slots:
     void scaleCheck_data();
     void scaleCheck();
     void linearityText();
+    void printCount_data();
+    void printCount();
     void sensata_data();
     void sensata();
 };
@@ -279,6 +282,36 @@ void TestCore::linearityText()
     QCOMPARE(formatLinearity(0.125f, '.'), "0.13");
     QCOMPARE(formatLinearity(-0.125f, '.'), "-0.13");
     QCOMPARE(formatLinearity(2.375f, ','), "2,38");
+}
+
+void TestCore::printCount_data()
+{
+    // From, To, Step as typed; the rows the table holds, or "none".
+    QTest::addColumn<QString>("range");
+    QTest::addColumn<QString>("count");
+    QTest::newRow("135 values: the most printed") << "0 2680 20" << "135";
+    QTest::newRow("136 values") << "0 2700 20" << "136";
+    QTest::newRow("To equal to From") << "500 500 20" << "1";
+    QTest::newRow("a step that does not divide") << "0 50 20" << "3";
+    QTest::newRow("one step back") << "500 480 20" << "0";
+    QTest::newRow("less than one step back") << "500 490 20" << "0";
+    QTest::newRow("further back") << "500 479 20" << "-1";
+    QTest::newRow("step 1") << "0 0 1" << "1";
+    QTest::newRow("step 0") << "0 100 0" << "none";
+    QTest::newRow("negative step") << "0 100 -5" << "none";
+    QTest::newRow("16-bit ends") << "-32768 32767 1" << "none";
+    QTest::newRow("widest span in 16 bits") << "-16384 16383 1" << "32768";
+    QTest::newRow("beyond 16 bits") << "0 32768 1" << "none";
+    QTest::newRow("letters") << "0 1x 20" << "none";
+    QTest::newRow("comma fraction rounds") << "0 100 2,5" << "51";
+}
+
+void TestCore::printCount()
+{
+    QFETCH(QString, range);
+    const QStringList p = range.split(QLatin1Char(' '));
+    const auto n = countPrintValues(p[0].toStdString(), p[1].toStdString(), p[2].toStdString(), ',');
+    QTEST(n ? QString::number(*n) : QStringLiteral("none"), "count");
 }
 
 void TestCore::sensata_data()
