@@ -38,11 +38,9 @@ std::optional<CupsQueue> defaultCupsQueue()
 
 CupsJob submitPdf(const QString &queue, const QString &pdfFile, const QString &title)
 {
-    cups_option_t *options = nullptr;
-    int n = cupsAddOption("document-format", "application/pdf", 0, &options);
-    const int id = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(),
-                                  pdfFile.toLocal8Bit().constData(), title.toUtf8().constData(), n, options);
-    cupsFreeOptions(n, options);
+    // CUPS recognises the PDF by its content.
+    const int id = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), pdfFile.toLocal8Bit().constData(),
+                                  title.toUtf8().constData(), 0, nullptr);
     if (id > 0)
         return {id, {}};
     return {0, QString::fromUtf8(cupsLastErrorString())};
