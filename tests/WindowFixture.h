@@ -33,6 +33,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QtTest>
@@ -80,11 +81,13 @@ struct Window {
             return combo->lineEdit();
         return get<QLineEdit>(name);
     }
+    // A control's text: a list's edit field, a frame's title.
     QString text(const QString &name) const
     {
         QWidget *c = get(name);
-        auto *combo = qobject_cast<QComboBox *>(c);
-        return combo ? combo->currentText() : c->property("text").toString();
+        if (auto *combo = qobject_cast<QComboBox *>(c))
+            return combo->currentText();
+        return c->property(qobject_cast<QGroupBox *>(c) ? "title" : "text").toString();
     }
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) const
     {
@@ -249,7 +252,13 @@ private:
     }
 };
 
-// Runs a scenario row: actions, then checks.
+// The columns of a scenario table, and a scenario row run: actions, then checks.
+inline void scenarioColumns()
+{
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QString>("checks");
+}
+
 #define RUN_SCENARIO()                                                                                       \
     do {                                                                                                     \
         QFETCH(QString, actions);                                                                            \

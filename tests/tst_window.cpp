@@ -27,11 +27,6 @@ const char *const kOpenScale = "lblLabel(4);lblLabel(4);";
 const char *const kOpenSensata = "lblLabel(2);lblLabel(2);";
 const char *const kTypeMismatch = "Calcolo scala|C|Errore 13  Tipo non corrispondente";
 
-void columns()
-{
-    QTest::addColumn<QString>("actions");
-    QTest::addColumn<QString>("checks");
-}
 } // namespace
 
 class TestWindow : public QObject
@@ -302,7 +297,7 @@ void TestWindow::accessibility()
 
 void TestWindow::calculator_data()
 {
-    columns();
+    scenarioColumns();
     const QString high = QStringLiteral("msgs=") + kMvoltHigh;
     // Voltage to pressure, every family.
     QTest::newRow("Bosch 2000 bar 4500 mV") << "txtMvolt1<4500;!Return" << "txtPressione=2000;txtADC=921;txtMvolt2=;focus=txtMvolt1;dir=0;msgs=";
@@ -370,7 +365,7 @@ void TestWindow::calculator_data()
 
 void TestWindow::countAndZeroPoint_data()
 {
-    columns();
+    scenarioColumns();
     // A count converts to voltage and pressure; the focus comes back.
     const char *const count = "txtPressione=777;txtPressione;txtADC<";
     const char *const after = ";dir=0;focus=txtADC;lblLabel(0)^=1;msgs=";
@@ -412,7 +407,7 @@ void TestWindow::countAndZeroPoint_data()
 
 void TestWindow::printBox_data()
 {
-    columns();
+    scenarioColumns();
     // The count of values, red above 135.
     const char *const plain = ";lblValStampa*=#000000;lblValStampa?=;focus=txtStep";
     QTest::newRow("500 to 2500 by 20") << "txtStampaA<2500;txtStep<20;!Return" << QString("lblValStampa=101 valori di stampa") + plain;
@@ -461,7 +456,7 @@ void TestWindow::printBox_data()
 
 void TestWindow::scaleCheck_data()
 {
-    columns();
+    scenarioColumns();
     const QString open = QString::fromLatin1(kOpenScale);
     QTest::newRow("opening values") << open + "cmdScala"
         << "lblMvoltScala(*)=479,1134,1808,2473,0,0;lblScalaOttenuta(*)=,2443,2408,2407,,;txtScalaMedia=2419;"
@@ -485,7 +480,7 @@ void TestWindow::scaleCheck_data()
 
 void TestWindow::sensata_data()
 {
-    columns();
+    scenarioColumns();
     const QString open = QString::fromLatin1(kOpenSensata);
     const auto decode = [&](const char *number) { return open + QStringLiteral("txtSensataCode=%1;cmdSensata").arg(number); };
     QTest::newRow("default") << decode("13136421110") << "lblSensata(0)=Numero sul sensore (11);lblSensata(3)=gio. 16/05/2013;lblSensata(4)=421110;msgs=";
@@ -508,7 +503,7 @@ void TestWindow::sensata_data()
 
 void TestWindow::switchingAndLinks_data()
 {
-    columns();
+    scenarioColumns();
     QTest::newRow("one release each opens nothing") << "lblLabel(4);lblLabel(2)" << "front=fraMain";
     QTest::newRow("second on Pressione opens Sensata") << "lblLabel(4);lblLabel(2);lblLabel(2)" << "front=fraSensata";
     QTest::newRow("the first release on SCALA stays counted") << "lblLabel(4);lblLabel(2);lblLabel(2);cmdSensataBack;lblLabel(4)" << "front=fraSecondary";
