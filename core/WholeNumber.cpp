@@ -117,14 +117,6 @@ std::string singleToText(float value, char sep)
     return s;
 }
 
-std::string roundedText(double x)
-{
-    const double r = roundHalfEven(x);
-    if (r == 0.0)
-        return "0";
-    return formatNumber(r, std::chars_format::fixed, 0);
-}
-
 std::string formatNumber(double value, std::chars_format format, int precision, char decimalSeparator)
 {
     char buf[400]; // a fixed double needs up to 309 digits before the point

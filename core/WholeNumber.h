@@ -40,9 +40,6 @@ NumberResult<float> toSingle(std::string_view text, char decimalSeparator = '.')
 // trailing zeros, the given decimal separator (0.5 -> "0,5", 102.3 -> "102,3").
 std::string singleToText(float value, char decimalSeparator = '.');
 
-// A whole number rounded from x, halves to even, as decimal digits.
-std::string roundedText(double x);
-
 // printf-style formatting (%.*g for general, %.*f for fixed) that never
 // reads the C library's locale; the point becomes decimalSeparator.
 std::string formatNumber(double value, std::chars_format format, int precision,

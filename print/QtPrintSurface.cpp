@@ -102,7 +102,7 @@ bool QtPrintSurface::ensureBegun()
     }
     // A printer's document waits in the temporary folder until CUPS has
     // read it; a PDF is written beside the name it will take.
-    QString folder = m_dest.isPrinter ? QDir::tempPath() : m_folder;
+    const QString folder = m_dest.isPrinter ? QDir::tempPath() : m_folder;
     if (folder.isEmpty())
         return failDocument(QCoreApplication::translate(
             "QtPrintSurface", "Nessuna stampante e nessuna cartella in cui salvare il file PDF: "

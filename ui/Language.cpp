@@ -29,6 +29,15 @@ bool replaceTranslator(std::unique_ptr<QTranslator> &slot, const std::function<b
 
 std::unique_ptr<QTranslator> g_qt;
 std::unique_ptr<QTranslator> g_program;
+
+// Qt's own texts (dialog buttons, context menus) in the language.
+void installQtTranslations(const QLocale &language)
+{
+    replaceTranslator(g_qt, [&](QTranslator &t) {
+        return t.load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    });
+}
 } // namespace
 
 Language chooseLanguage(const QStringList &arguments, const QStringList &uiLanguages)
@@ -49,14 +58,6 @@ Language chooseLanguage(const QStringList &arguments, const QStringList &uiLangu
                    first.startsWith(QLatin1String("en_"))
                ? Language::English
                : Language::Italian;
-}
-
-bool installQtTranslations(const QLocale &language)
-{
-    return replaceTranslator(g_qt, [&](QTranslator &t) {
-        return t.load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    });
 }
 
 void applyLanguage(Language language)

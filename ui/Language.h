@@ -7,8 +7,6 @@
 
 #include <QStringList>
 
-class QLocale;
-
 namespace dravino {
 
 enum class Language { Italian, English };
@@ -21,9 +19,5 @@ Language chooseLanguage(const QStringList &arguments, const QStringList &uiLangu
 // Installs the translations and the default QLocale for language; the
 // formats of English are the system's where the system is English.
 void applyLanguage(Language language);
-
-// Installs Qt's own translation for the language, once at a time; false
-// when there is none (Qt then speaks English).
-bool installQtTranslations(const QLocale &language);
 
 } // namespace dravino

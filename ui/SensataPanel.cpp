@@ -77,10 +77,12 @@ SensataPanel::SensataPanel(Platform &platform, QWidget *parent) : QGroupBox(pare
                                   *captions[i].text ? tr(captions[i].text) : QString(), captions[i].font,
                                   captions[i].align);
     // The results are read with what they are.
-    const char *const resultRoles[] = {QT_TR_NOOP("Data di fabbricazione"), QT_TR_NOOP("Parte seriale"),
-                                       QT_TR_NOOP("Paese di fabbricazione"), QT_TR_NOOP("Gas")};
-    for (int i : {3, 4, 7, 8})
-        lblSensata[i]->setAccessibleDescription(tr(resultRoles[i == 3 ? 0 : i == 4 ? 1 : i == 7 ? 2 : 3]));
+    const std::pair<int, const char *> resultRoles[] = {{3, QT_TR_NOOP("Data di fabbricazione")},
+                                                        {4, QT_TR_NOOP("Parte seriale")},
+                                                        {7, QT_TR_NOOP("Paese di fabbricazione")},
+                                                        {8, QT_TR_NOOP("Gas")}};
+    for (const auto &[label, role] : resultRoles)
+        lblSensata[label]->setAccessibleDescription(tr(role));
     setTextColor(lblSensata[3], kRed);
     setTextColor(lblSensata[7], kBlue);
     setTextColor(lblSensata[8], kDarkRed);

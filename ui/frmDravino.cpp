@@ -167,9 +167,10 @@ void frmDravino::showPanel(QWidget *newFront)
         else
             fraMain->txtMvolt1->setFocus(Qt::OtherFocusReason);
     } else {
-        auto order = newFront == fraSecondary ? fraSecondary->tabOrder() : fraSensata->tabOrder();
-        std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-        order.front().second->setFocus(Qt::OtherFocusReason);
+        const auto order = newFront == fraSecondary ? fraSecondary->tabOrder() : fraSensata->tabOrder();
+        const auto first = std::min_element(order.begin(), order.end(),
+                                            [](const auto &a, const auto &b) { return a.first < b.first; });
+        first->second->setFocus(Qt::OtherFocusReason);
     }
 }
 
