@@ -9,6 +9,19 @@ namespace dravino {
 
 using namespace scalesheet;
 
+QColor verdictColor(Verdict v)
+{
+    switch (v) {
+    case Verdict::Green:
+        return {0, 120, 0};
+    case Verdict::Red:
+        return {220, 0, 0};
+    case Verdict::Unchanged:
+        break;
+    }
+    return Qt::black;
+}
+
 void printScaleSheet(PrintSurface &s, const ScaleSheet &sheet)
 {
     static const char *const headings[] = {
@@ -27,11 +40,20 @@ void printScaleSheet(PrintSurface &s, const ScaleSheet &sheet)
     s.FontBold(false);
     s.CurrentY(s.CurrentY() + kGapAfterHeadings);
 
-    for (const auto &row : sheet.cells) {
+    const ScaleGrid &g = sheet.check;
+    for (int i = 0; i < kScaleRows; ++i) {
+        const std::pair<const std::string &, QColor> cells[] = {
+            {g.bar[i], QColor(255, 0, 0)},
+            {g.adc[i], Qt::black},
+            {g.mvolt[i], QColor(0, 0, 255)},
+            {g.scala[i], Qt::black},
+            {g.linearita[i], verdictColor(g.linearitaColor[i])},
+            {g.scostamento[i], verdictColor(g.scostamentoColor[i])}};
         for (int c = 0; c < 6; ++c) {
-            s.ForeColor(row[c].color);
-            s.CurrentX(rightAlignedX(s, kCellRight[c], row[c].text));
-            s.Print(row[c].text, c == 5);
+            const QString cell = QString::fromStdString(cells[c].first);
+            s.ForeColor(cells[c].second);
+            s.CurrentX(rightAlignedX(s, kCellRight[c], cell));
+            s.Print(cell, c == 5);
         }
         const double y = s.CurrentY();
         s.Line(kRuleLeft, y + kRuleBelow, kRuleRight, y + kRuleBelow, Qt::black);
@@ -50,7 +72,7 @@ void printScaleSheet(PrintSurface &s, const ScaleSheet &sheet)
     s.CurrentY(s.CurrentY() + kGapBeforeAverage);
     s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Valore medio della scala:  ")), false);
     s.FontBold(true);
-    s.Print(sheet.average, true);
+    s.Print(QString::fromStdString(g.media), true);
     s.FontBold(false);
 
     s.CurrentX(kClosingLeft);

@@ -1,6 +1,10 @@
 #pragma once
-// The printed scale sheet: the scale panel's grid in its screen colours, the
-// sensor's code, the average full scale and the footer.
+// The printed scale sheet: a scale check (the grid as entered, its results
+// and verdicts), the sensor's code, the average full scale and the footer.
+// The colours are the screen's: pressures red, millivolts blue, linearity and
+// deviation after their verdicts, the rest black.
+
+#include "core/ScaleCheck.h"
 
 #include <QColor>
 #include <QDateTime>
@@ -11,18 +15,14 @@ namespace dravino {
 
 class PrintSurface;
 
-struct ScaleSheetCell {
-    QString text;
-    QColor color;
-};
-
 struct ScaleSheet {
-    // Rows 0..5, columns BAR, ADC, mVolt, SCALA, Linearità, Scostamento.
-    std::array<std::array<ScaleSheetCell, 6>, 6> cells;
+    ScaleGrid check;
     QString code;
-    QString average;
     QDateTime now;
 };
+
+// A verdict's colour, on the screen and on paper; black before any verdict.
+QColor verdictColor(Verdict v);
 
 namespace scalesheet {
 inline constexpr std::array<double, 6> kHeadingLeft{1050, 2600, 4300, 5800, 7800, 9600};

@@ -80,7 +80,18 @@ void printRightAligned(PrintSurface &s, double right, const QString &text, bool 
 
 } // namespace
 
-void printValueTable(PrintSurface &s, const ValueTableInput &in, ValueTableRows &rows)
+QList<ValueTableRow> valueTableRows(const std::vector<PrintRow> &rows, const QString &fromText)
+{
+    QList<ValueTableRow> out;
+    out.reserve(qsizetype(rows.size()));
+    for (const PrintRow &r : rows) {
+        out.append({out.isEmpty() ? fromText : QString::number(r.stepped),
+                    r.computed ? QString::number(*r.computed) : QStringLiteral("--")});
+    }
+    return out;
+}
+
+void printValueTable(PrintSurface &s, const ValueTableInput &in)
 {
     s.ForeColor(Qt::black);
     printTitle(s, in.fullScaleText);
@@ -88,16 +99,15 @@ void printValueTable(PrintSurface &s, const ValueTableInput &in, ValueTableRows 
     Group g;
     int groups = 1;
     printHeadings(s, g, in.millivoltStepped);
-    rows.start();
 
-    for (long v = in.from; v <= in.to; v += in.step) {
-        printRightAligned(s, g.r1, rows.steppedText(), false);
-        printRightAligned(s, g.r2, rows.computedText(), true);
+    for (qsizetype i = 0; i < in.rows.size(); ++i) {
+        printRightAligned(s, g.r1, in.rows[i].stepped, false);
+        printRightAligned(s, g.r2, in.rows[i].computed, true);
         const double y = s.CurrentY();
         s.Line(g.l, y + kRuleBelow, g.r2, y + kRuleBelow, Qt::black);
         s.CurrentY(s.CurrentY() + kGapAfterRule);
         // A fourth group would lie outside the page: the third one goes on.
-        if (s.CurrentY() > kColumnBreakY && v + in.step <= in.to && groups < kMaxGroups) {
+        if (s.CurrentY() > kColumnBreakY && i + 1 < in.rows.size() && groups < kMaxGroups) {
             g.l += kGroupShift - g.d;
             g.d = 10;
             g.r1 += kGroupShift;
@@ -105,7 +115,6 @@ void printValueTable(PrintSurface &s, const ValueTableInput &in, ValueTableRows 
             ++groups;
             printHeadings(s, g, in.millivoltStepped);
         }
-        rows.advance(in.step);
     }
 
     s.FontSize(9);

@@ -1,36 +1,34 @@
 #pragma once
 // The printed value table: a title with the full scale, up to three column
 // groups of right-aligned stepped/computed pairs with a rule under every row,
-// and the footer. The rows come from the calculator itself through
-// ValueTableRows, so that a printed row always equals what it shows.
+// and the footer. The rows are texts made from the core's printRows, the
+// same for every destination of the page.
+
+#include "core/PrintRange.h"
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 namespace dravino {
 
 class PrintSurface;
 
-class ValueTableRows
-{
-public:
-    virtual ~ValueTableRows() = default;
-    // Writes the first value (From as typed) into the stepped field and converts.
-    virtual void start() = 0;
-    virtual QString steppedText() const = 0;
-    virtual QString computedText() const = 0;
-    // The stepped field's value plus step, then converts.
-    virtual void advance(int step) = 0;
+struct ValueTableRow {
+    QString stepped;
+    QString computed;
 };
 
 struct ValueTableInput {
     QString fullScaleText;
     bool millivoltStepped = true; // the stepped column holds millivolts
-    int from = 0;
-    int to = 0;
-    int step = 1;
+    QList<ValueTableRow> rows;
     QDateTime now;
 };
+
+// The rows as the table prints them: the first stepped value as From was
+// typed ("0500"), the others as whole numbers, "--" where nothing converts.
+QList<ValueTableRow> valueTableRows(const std::vector<PrintRow> &rows, const QString &fromText);
 
 namespace valuetable {
 constexpr double kTitleY = 400;
@@ -46,6 +44,6 @@ constexpr int kMaxGroups = 3;
 } // namespace valuetable
 
 // Prints the document and ends it; the checks are the caller's.
-void printValueTable(PrintSurface &surface, const ValueTableInput &input, ValueTableRows &rows);
+void printValueTable(PrintSurface &surface, const ValueTableInput &input);
 
 } // namespace dravino

@@ -4,6 +4,7 @@
 // printed documents are kept as recordings, or go to the machine's default
 // printer (realPrinter), or fail during the page (printerFails).
 
+#include "print/QtPrintSurface.h"
 #include "print/RecordingSurface.h"
 #include "ui/Platform.h"
 
@@ -49,6 +50,8 @@ public:
     {
         if (realPrinter)
             return m_desktop.openPrinter();
+        if (!pdfTo.isEmpty())
+            return std::make_unique<dravino::QtPrintSurface>(pdfTo);
         auto surface = std::make_unique<dravino::RecordingSurface>(printerFails ? QStringLiteral("Guasta") : deviceName, port);
         surface->onEndDoc = [this](const dravino::RecordingSurface &s) {
             if (!printerFails)
@@ -69,6 +72,7 @@ public:
     QList<QList<dravino::RecordedItem>> documents;
     bool printerFails = false;
     bool realPrinter = false;
+    QString pdfTo; // the next pages go to this PDF file (which must not exist)
     std::atomic<int> printerQueries = 0;
     std::atomic<QThread *> printerThread = nullptr;
     QSemaphore *printerGate = nullptr;

@@ -206,7 +206,7 @@ private:
         if (lhs == QLatin1String("focus"))
             return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString();
         if (lhs == QLatin1String("dir"))
-            return QString::number(w->mainPanel().calcDirection());
+            return QString::number(int(w->mainPanel().calcDirection()));
         if (lhs == QLatin1String("zero"))
             return QString::number(w->mainPanel().zeroMvolt());
         if (lhs == QLatin1String("front"))

@@ -25,26 +25,17 @@ using namespace dravino;
 
 namespace {
 
-// Rows as a calculator gives them: millivolts and their pressures.
-class CountingRows final : public ValueTableRows
-{
-public:
-    explicit CountingRows(int from) : m_v(from) {}
-    void start() override {}
-    QString steppedText() const override { return QString::number(m_v); }
-    QString computedText() const override { return QString::number((m_v - 500) / 2); }
-    void advance(int step) override { m_v += step; }
-
-private:
-    int m_v;
-};
-
 const QDateTime kNow(QDate(2026, 12, 6), QTime(9, 30));
 
+// Bosch rows at 2000 bar from the core, step 20.
 void printTable(PrintSurface &s, int from, int to, bool millivolt = true)
 {
-    CountingRows rows(from);
-    printValueTable(s, {QStringLiteral("2000"), millivolt, from, to, 20, kNow}, rows);
+    PrintTable t;
+    t.direction = millivolt ? ConversionDirection::MillivoltToPressure : ConversionDirection::PressureToMillivolt;
+    t.from = from;
+    t.to = to;
+    t.step = 20;
+    printValueTable(s, {QStringLiteral("2000"), millivolt, valueTableRows(printRows(t), QString::number(from)), kNow});
 }
 
 QList<RecordedItem> items(const RecordingSurface &s, const QString &text, RecordedItem::Kind kind = RecordedItem::Text)
@@ -192,13 +183,20 @@ void TestDocuments::tallFaceNeverLeavesThePage()
 void TestDocuments::scaleSheetLayout()
 {
     ScaleSheet sheet;
-    const QColor red(255, 0, 0), blue(0, 0, 255), green(0, 120, 0), black(0, 0, 0);
-    for (int i = 0; i < 6; ++i)
-        sheet.cells[i] = {{{QString::number(400 * i), red}, {QStringLiteral("98"), black}, {QStringLiteral("479"), blue},
-                           {i ? QStringLiteral("2443") : QString(), black},
-                           {i ? QStringLiteral("0,98%") : QString(), green}, {i ? QStringLiteral("24") : QString(), green}}};
+    const QColor red(255, 0, 0), blue(0, 0, 255), green(0, 120, 0), verdictRed(220, 0, 0), black(0, 0, 0);
+    ScaleGrid &g = sheet.check;
+    for (int i = 0; i < 6; ++i) {
+        g.bar[i] = std::to_string(400 * i);
+        g.adc[i] = "98";
+        g.mvolt[i] = "479";
+        g.scala[i] = i ? "2443" : "";
+        g.linearita[i] = i ? "0,98%" : "";
+        g.scostamento[i] = i ? "24" : "";
+        g.linearitaColor[i] = i ? Verdict::Green : Verdict::Unchanged;
+        g.scostamentoColor[i] = i == 5 ? Verdict::Red : i ? Verdict::Green : Verdict::Unchanged;
+    }
+    g.media = "2419";
     sheet.code = QStringLiteral("ABC12");
-    sheet.average = QStringLiteral("2419");
     sheet.now = kNow;
     RecordingSurface s;
     printScaleSheet(s, sheet);
@@ -216,7 +214,10 @@ void TestDocuments::scaleSheetLayout()
     QVERIFY(right(s, bar0) == 1512 && bar0.color == red);
     const auto lin = items(s, QStringLiteral("0,98%"));
     QVERIFY(lin.size() == 5 && right(s, lin[0]) == 8803 && lin[0].color == green);
-    QCOMPARE(right(s, items(s, QStringLiteral("24")).value(0)), 10500.0);
+    const auto deviation = items(s, QStringLiteral("24"));
+    QVERIFY(deviation.size() == 5 && deviation[0].color == green && deviation[4].color == verdictRed);
+    QCOMPARE(right(s, deviation.value(0)), 10500.0);
+    QVERIFY(items(s, QStringLiteral("98")).value(0).color == black && items(s, QStringLiteral("479")).value(0).color == blue);
     // Each row a line plus 180; the rule 80 below the line, 950 to 11100.
     QCOMPARE(items(s, QStringLiteral("400")).value(0).y - bar0.y, row + 180);
     const auto rules = items(s, {}, RecordedItem::Line);

@@ -21,18 +21,6 @@
 using dravino::Language;
 
 namespace {
-class Rows final : public dravino::ValueTableRows
-{
-public:
-    void start() override {}
-    QString steppedText() const override { return QString::number(m_v); }
-    QString computedText() const override { return QString::number((m_v - 500) / 2); }
-    void advance(int step) override { m_v += step; }
-
-private:
-    int m_v = 500;
-};
-
 // The words of a PDF, one text.
 QString pdfText(const QString &pdf)
 {
@@ -107,32 +95,21 @@ void TestEnglish::printedPages()
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         QSKIP("pdftotext (poppler-utils) is not installed");
     QTemporaryDir dir;
-    const QDateTime now(QDate(2026, 12, 6), QTime(9, 30));
-    {
-        dravino::QtPrintSurface s(dir.filePath(QStringLiteral("table.pdf")));
-        Rows rows;
-        dravino::printValueTable(s, {QStringLiteral("2000"), true, 500, 1400, 20, now}, rows);
-    }
-    const QString table = pdfText(dir.filePath(QStringLiteral("table.pdf")));
+    // The table and the sheet as the window prints them.
+    Window t;
+    t.platform.pdfTo = dir.filePath(QStringLiteral("table.pdf"));
+    t.run(QStringLiteral("txtStampaDa<500;txtStampaA<1400;cmdStampa"));
+    const QString table = pdfText(t.platform.pdfTo);
     QVERIFY2(table.contains(QStringLiteral("Pressure against voltage of a pressure sensor with a full scale of 2000 bar")), qPrintable(table));
     QVERIFY(table.contains(QStringLiteral("MVolt Bar")));
-    QVERIFY(table.contains(QStringLiteral("12/6/26 9:30 AM")));
+    QVERIFY2(table.contains(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)), qPrintable(table));
     // Positions, fonts and colours are the Italian table's, checked in tst_documents.
 
     // The sheet, as the scale panel prints it, with the English prompt.
-    Window t;
-    t.platform.realPrinter = false;
+    t.platform.pdfTo = dir.filePath(QStringLiteral("sheet.pdf"));
     t.run(QStringLiteral("lblLabel(4);lblLabel(4);@answer:ab1;cmdScala;cmdStampaScala"));
     QCOMPARE(t.platform.prompts, QStringList{QStringLiteral("Enter the sensor's code or part number|Sensor code")});
-    dravino::ScaleSheet sheet;
-    sheet.code = QStringLiteral("AB1");
-    sheet.average = QStringLiteral("2419");
-    sheet.now = now;
-    {
-        dravino::QtPrintSurface s(dir.filePath(QStringLiteral("sheet.pdf")));
-        dravino::printScaleSheet(s, sheet);
-    }
-    const QString printed = pdfText(dir.filePath(QStringLiteral("sheet.pdf")));
+    const QString printed = pdfText(t.platform.pdfTo);
     for (const char *words : {"BAR ADC mVolt SCALE Linearity Deviation", "Sensor: AB1", "Average full scale: 2419"})
         QVERIFY2(printed.contains(QString::fromUtf8(words)), qPrintable(printed));
 }

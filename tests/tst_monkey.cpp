@@ -126,9 +126,6 @@ QString brokenInvariant(const Window &t, const Monkey &monkey)
     // Exactly one panel enabled and shown, and it is the one on top.
     if (const QString front = t.front(); front != monkey.frontPanel()->objectName())
         return front;
-    const int direction = t.w->mainPanel().calcDirection();
-    if (direction != 0 && direction != 1)
-        return QStringLiteral("calcDirection %1").arg(direction);
     // Typing and pasting keep a field within its length; only the program's
     // own results, whole numbers, may be longer.
     for (auto *f : t.w->findChildren<dravino::TextBox *>())

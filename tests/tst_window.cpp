@@ -446,11 +446,16 @@ void TestWindow::printBox_data()
         << QStringLiteral("rows=500,0,520,10;txtMvolt1=2500;txtPressione=1000;dir=0;lblValStampa=2 valori di stampa;msgs=") + kPrinted;
     QTest::newRow("From 0500 printed as typed") << "txtStampaDa=0500;txtStampaA=560;cmdStampa" << "rows=0500,0,520,10,540,20,560,30;txtStampaDa=500;lblValStampa=4 valori di stampa";
     QTest::newRow("0 mV has no value, not a stale one") << "txtStampaDa=0;txtStampaA=1000;txtStep=500;cmdStampa" << "rows=0,--,500,0,1000,250";
-    // A zero point of 1199 mV takes 2000 bar to 5199 mV: each run finding it
-    // refuses it and moves the focus to the voltage, which would turn the
-    // direction to voltage; the print holds it.
-    QTest::newRow("direction held through messages") << "txtMvolt1<1199;cmdZeroBar;txtPressione<2000;!Return;optStampa(1);txtStampaDa=1900;txtStep=100;cmdStampa"
-        << QString("rows=1900,0,2000,5199;dir=1;msgs=") + kMvoltHigh + "&&" + kMvoltHigh + "&&" + kMvoltHigh + "&&" + kPrinted;
+    // Each row converted from its own value: a zero point of 1199 mV with
+    // 5199 mV left in the voltage field, which Calculate refuses, changes no
+    // row, and the calculator stays exactly as it was.
+    QTest::newRow("rows from their own values") << "txtMvolt1<1199;cmdZeroBar;txtPressione<2000;!Return;optStampa(1);txtStampaDa=1900;txtStep=100;cmdStampa"
+        << QString("rows=1900,4999,2000,5199;txtMvolt1=5199;txtPressione=2000;dir=1;focus=cmdStampa;msgs=") + kPrinted;
+    // Denso 1 way warns for every row above 4700 mV, and for nothing beyond the last row.
+    QTest::newRow("Denso 1 way above 4700") << "optSensore(1);txtStampaDa=4600;txtStampaA=4800;txtStep=100;cmdStampa"
+        << QString("rows=4600,2250,4700,2312,4800,2375;txtMvolt1=1000;msgs=") + kMvoltHigh + "&&" + kPrinted;
+    QTest::newRow("Denso 1 way up to 4700") << "optSensore(1);txtStampaDa=4600;txtStampaA=4700;txtStep=100;cmdStampa"
+        << QString("rows=4600,2250,4700,2312;msgs=") + kPrinted;
     QTest::newRow("a failing printer") << "@printerfails;cmdStampa" << "txtMvolt1=500;txtStampaDa=500;msgs=Stampa valori di pressione/tensione|C|La stampa su Guasta non è riuscita.";
 }
 

@@ -276,49 +276,57 @@ void MainPanel::cmdCalcola_Click()
 {
     // A focus move inside this run (a refused field takes the focus) sets the
     // direction for the next run, not for this one.
-    const int direction = m_calcDirection;
+    const ConversionDirection direction = m_calcDirection;
     normalize(txtMvolt1);
     normalize(txtPressione);
     const SensorType type = sensorType();
     const int mv = value(txtMvolt1);
 
     if (type == SensorType::BoschDelphiVdo && mv > family(type).voltageLimitMv) {
-        message(tr(kMvoltTooHigh), tr("milliVolt"), MessageIcon::Information);
+        warnAbout(RowWarning::MillivoltTooHigh);
         focusTo(txtMvolt1);
         txtMvolt1->setText(QStringLiteral("0"));
         return;
     }
     if (type == SensorType::DensoOneWay && mv > family(type).voltageLimitMv) {
-        message(tr(kMvoltTooHigh), tr("milliVolt"), MessageIcon::Information);
+        warnAbout(RowWarning::MillivoltTooHigh);
         focusTo(txtMvolt1);
     }
     if (type == SensorType::DensoTwoWay)
         setTextColor(txtMvolt2, mv > family(type).voltageLimitMv ? designColor(kRed) : kSecondOutputGreen);
 
     if (value(txtPressione) > m_fondoScala + 400) {
-        message(tr(kPressureTooHigh), tr("Calcola pressione"), MessageIcon::Critical);
+        warnAbout(RowWarning::PressureTooHigh);
         focusTo(txtPressione);
         txtPressione->setText(QStringLiteral("0"));
     }
 
-    if (direction == int(ConversionDirection::MillivoltToPressure)) {
+    if (direction == ConversionDirection::MillivoltToPressure) {
         const int volts = value(txtMvolt1);
-        if (!converts(ConversionDirection::MillivoltToPressure, volts))
+        if (!converts(direction, volts))
             return;
         txtPressione->clear();
-        MvoltToBar(volts, 0, m_fondoScala);
+        MvoltToBar(volts, m_fondoScala);
         announceResult(txtMvolt1);
-    } else if (direction == int(ConversionDirection::PressureToMillivolt)) {
+    } else {
         const int bar = value(txtPressione);
-        if (!converts(ConversionDirection::PressureToMillivolt, bar))
+        if (!converts(direction, bar))
             return;
         txtMvolt1->clear();
-        BarToMvolt(0, bar, m_fondoScala);
+        BarToMvolt(bar, m_fondoScala);
         announceResult(txtPressione);
     }
 }
 
-void MainPanel::MvoltToBar(int mv, int /*bar*/, int fullScale)
+void MainPanel::warnAbout(RowWarning warning)
+{
+    if (warning == RowWarning::MillivoltTooHigh)
+        message(tr(kMvoltTooHigh), tr("milliVolt"), MessageIcon::Information);
+    else if (warning == RowWarning::PressureTooHigh)
+        message(tr(kPressureTooHigh), tr("Calcola pressione"), MessageIcon::Critical);
+}
+
+void MainPanel::MvoltToBar(int mv, int fullScale)
 {
     const SensorType type = sensorType();
     cboScala->setToolTip(tr("coefficiente: ") + singleText(coefficient(type, fullScale)));
@@ -329,7 +337,7 @@ void MainPanel::MvoltToBar(int mv, int /*bar*/, int fullScale)
     showAdcCount(mv);
 }
 
-void MainPanel::BarToMvolt(int /*mv*/, int bar, int fullScale)
+void MainPanel::BarToMvolt(int bar, int fullScale)
 {
     const SensorType type = sensorType();
     const int mv = voltageFromPressure(type, fullScale, m_zeroMvolt, bar);
@@ -435,7 +443,7 @@ void MainPanel::AdcToMvolt()
     const int count = int(roundHalfEven(*typed));
     txtMvolt1->setText(QString::number(voltageFromAdcCount(res, count)));
     focusTo(txtMvolt1);
-    m_calcDirection = int(ConversionDirection::MillivoltToPressure);
+    m_calcDirection = ConversionDirection::MillivoltToPressure;
     cmdCalcola_Click();
 }
 
@@ -456,7 +464,7 @@ void MainPanel::cmdZeroBar_Click()
 void MainPanel::entryGotFocus(ConversionDirection d)
 {
     const bool voltage = d == ConversionDirection::MillivoltToPressure;
-    m_calcDirection = int(d);
+    m_calcDirection = d;
     (voltage ? shaPressione : shaMillivolt)->setBorderColor(designColor(kButtonFace));
     (voltage ? shaMillivolt : shaPressione)->setBorderColor(designColor(kMagenta));
     setBold(lblLabel[voltage ? 2 : 0], false);

@@ -7,6 +7,7 @@
 // family, a full scale or a resolution from code runs its click handler, as a
 // user's click does. The print box (fraStampa) is a panel of its own.
 
+#include "core/PrintRange.h"
 #include "core/Sensor.h"
 #include "ui/Controls.h"
 
@@ -43,8 +44,8 @@ public:
 
     // The window-level values.
     int zeroMvolt() const { return m_zeroMvolt; }
-    int calcDirection() const { return m_calcDirection; }
-    void setCalcDirection(ConversionDirection d) { m_calcDirection = int(d); }
+    ConversionDirection calcDirection() const { return m_calcDirection; }
+    void setCalcDirection(ConversionDirection d) { m_calcDirection = d; }
     int fondoScala() const { return m_fondoScala; }
     SensorType sensorType() const;
     // The chosen full-scale entry as text; what is typed in the list's edit
@@ -64,6 +65,9 @@ public:
     void selectADCBit(int index);
 
     void cmdCalcola_Click();
+    // Calculate's message for a value it refuses or warns about; the focus
+    // stays where it is.
+    void warnAbout(RowWarning warning);
     void cmdZeroBar_Click();
     void optSensore_Click(int index);
     void cboScala_Click();
@@ -86,8 +90,8 @@ private:
     void buildControls();
     void connectHandlers();
 
-    void MvoltToBar(int mv, int bar, int fullScale);
-    void BarToMvolt(int mv, int bar, int fullScale);
+    void MvoltToBar(int mv, int fullScale);
+    void BarToMvolt(int bar, int fullScale);
     void showAdcCount(int mv);
     void announceResult(TextBox *source);
     void AdcToMvolt();
@@ -106,7 +110,7 @@ private:
 
     Platform &m_platform;
     int m_zeroMvolt = 0;
-    int m_calcDirection = 0;
+    ConversionDirection m_calcDirection = ConversionDirection::MillivoltToPressure;
     int m_fondoScala = 0;
 
     QPushButton *cmdCalcola = nullptr;

@@ -18,57 +18,6 @@ const char *const kNotPlausible = QT_TRANSLATE_NOOP("dravino::PrintBox", "Valore
 const char *const kPrintRangeTitle = QT_TRANSLATE_NOOP("dravino::PrintBox", "Stampa intervallo di valori");
 constexpr int kMillivoltToLimit = 4900;
 
-// The calculator as the table's working cells: the stepped field walks from
-// From on, Calculate fills the other, in the direction the print button set.
-class CalculatorRows final : public ValueTableRows
-{
-public:
-    CalculatorRows(MainPanel &calc, bool millivoltStepped, QString fromText)
-        : m_calc(calc), m_millivolt(millivoltStepped), m_from(std::move(fromText))
-    {
-    }
-
-    void start() override
-    {
-        stepped()->setText(m_from);
-        calculate();
-    }
-    QString steppedText() const override { return stepped()->text(); }
-    QString computedText() const override
-    {
-        // Calculate converts no voltage of 0 or less and no negative
-        // pressure: such a row has no value, not the previous row's.
-        const int v = readInt16(stepped()->text()).valueOr(0);
-        return MainPanel::converts(direction(), v) ? computed()->text() : QStringLiteral("--");
-    }
-    void advance(int step) override
-    {
-        const int v = readInt16(stepped()->text()).valueOr(0);
-        stepped()->setText(QString::number(v + step));
-        calculate();
-    }
-    // A message box raised by Calculate moves the focus, and a focus gain of
-    // a calculator field sets the direction: it is put back around every run.
-    void calculate()
-    {
-        m_calc.setCalcDirection(direction());
-        m_calc.cmdCalcola_Click();
-        m_calc.setCalcDirection(direction());
-    }
-
-private:
-    ConversionDirection direction() const
-    {
-        return m_millivolt ? ConversionDirection::MillivoltToPressure : ConversionDirection::PressureToMillivolt;
-    }
-    TextBox *stepped() const { return m_millivolt ? m_calc.txtMvolt1 : m_calc.txtPressione; }
-    TextBox *computed() const { return m_millivolt ? m_calc.txtPressione : m_calc.txtMvolt1; }
-
-    MainPanel &m_calc;
-    bool m_millivolt;
-    QString m_from;
-};
-
 } // namespace
 
 PrintBox::PrintBox(MainPanel &calculator, Platform &platform, QWidget *parent)
@@ -211,8 +160,6 @@ void PrintBox::cmdStampa_Click()
 void PrintBox::PrintValueTable(int from, int to, int step, PrintSurface &surface)
 {
     const bool millivolt = optStampa[0]->isChecked();
-    const int savedMvolt = readInt16(m_calc.txtMvolt1->text()).valueOr(0);
-    const int savedBar = readInt16(m_calc.txtPressione->text()).valueOr(0);
     const QString fromText = txtStampaDa->text();
     const int savedFrom = readInt16(fromText).valueOr(from);
     const auto counted = CountPrintValues();
@@ -246,12 +193,21 @@ void PrintBox::PrintValueTable(int from, int to, int step, PrintSurface &surface
         return;
     }
 
-    CalculatorRows rows(m_calc, millivolt, fromText);
-    printValueTable(surface, {fullScale, millivolt, from, to, step, QDateTime::currentDateTime()}, rows);
+    // Each row is converted from its own value; the calculator's fields are
+    // not touched. A row Calculate would warn about is told as it would be.
+    PrintTable table;
+    table.type = m_calc.sensorType();
+    table.fullScale = m_calc.fondoScala();
+    table.zeroMv = m_calc.zeroMvolt();
+    table.direction = millivolt ? ConversionDirection::MillivoltToPressure : ConversionDirection::PressureToMillivolt;
+    table.from = from;
+    table.to = to;
+    table.step = step;
+    const auto rows = printRows(table);
+    for (const PrintRow &r : rows)
+        m_calc.warnAbout(r.warning);
+    printValueTable(surface, {fullScale, millivolt, valueTableRows(rows, fromText), QDateTime::currentDateTime()});
 
-    m_calc.txtMvolt1->setText(QString::number(savedMvolt));
-    m_calc.txtPressione->setText(QString::number(savedBar));
-    rows.calculate();
     txtStampaDa->setText(QString::number(savedFrom));
     lblValStampa->setText(QString::number(n) + tr(kValuesSuffix));
     const QString title = tr("Stampa valori di pressione/tensione");

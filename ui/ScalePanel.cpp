@@ -16,8 +16,6 @@ namespace dravino {
 
 namespace {
 const char *const kTitle = QT_TRANSLATE_NOOP("dravino::ScalePanel", "Calcolo scala");
-const QColor kInside(0, 120, 0);
-const QColor kOutside(220, 0, 0);
 
 int rowTop(int i) { return 840 + 480 * i; }
 } // namespace
@@ -72,7 +70,10 @@ void ScalePanel::buildControls()
         nameAfter(txtADCValue[i], lblSecondary[1], tr("ADC riga %1").arg(i));
         lblMvoltScala[i] = resultLabel("lblMvoltScala", i, 2160, 855, QStringLiteral("0"));
         setTextColor(lblMvoltScala[i], kBlue);
-        lblScalaOttenuta[i] = resultLabel("lblScalaOttenuta", i, 3240, 1095, i == 0 ? QStringLiteral("--") : QStringLiteral("0"));
+        // Before the first computation the check's results are the labels' texts.
+        m_check.mvolt[i] = m_check.linearita[i] = m_check.scostamento[i] = "0";
+        m_check.scala[i] = i == 0 ? "--" : "0";
+        lblScalaOttenuta[i] = resultLabel("lblScalaOttenuta", i, 3240, 1095, QString::fromStdString(m_check.scala[i]));
         lblLinearita[i] = resultLabel("lblLinearità", i, 5040, 975, QStringLiteral("0"));
         lblScostamento[i] = resultLabel("lblScostamento", i, 6240, 975, QStringLiteral("0"));
         if (i > 0) {
@@ -209,22 +210,33 @@ void ScalePanel::optSensoreTipo_Click(int index)
     setBold(optSensoreTipo[index], true);
 }
 
+ScaleGrid ScalePanel::check() const { return withEntries(m_check, [](const QString &t) { return t.toStdString(); }); }
+
+ScaleGrid ScalePanel::withEntries(ScaleGrid grid, std::string (*text)(const QString &)) const
+{
+    for (int i = 0; i < kScaleRows; ++i) {
+        grid.bar[i] = text(txtBarScala[i]->text());
+        grid.adc[i] = text(txtADCValue[i]->text());
+    }
+    grid.media = text(txtScalaMedia->text());
+    return grid;
+}
+
 void ScalePanel::CalcolaScala()
 {
-    ScaleGrid grid;
-    for (int i = 0; i < kScaleRows; ++i) {
-        grid.bar[i] = toAscii(txtBarScala[i]->text());
-        grid.adc[i] = toAscii(txtADCValue[i]->text());
-    }
-    grid.media = toAscii(txtScalaMedia->text());
+    // The computation reads ASCII; anything else is no digit to it.
+    ScaleGrid grid = withEntries(m_check, [](const QString &t) { return toAscii(t); });
     const ScaleSettings settings{optADCScala[1]->isChecked(), optSensoreTipo[1]->isChecked(),
                                  optMedia[0]->isChecked(), localeDecimalSeparator()};
     const auto failures = calcolaScala(grid, settings);
+    for (int i = 0; i < kScaleRows; ++i) {
+        if (grid.linearitaColor[i] == Verdict::Unchanged)
+            grid.linearitaColor[i] = m_check.linearitaColor[i];
+        if (grid.scostamentoColor[i] == Verdict::Unchanged)
+            grid.scostamentoColor[i] = m_check.scostamentoColor[i];
+    }
+    m_check = grid;
 
-    auto show = [](QWidget *w, Verdict v) {
-        if (v != Verdict::Unchanged)
-            setTextColor(w, v == Verdict::Green ? kInside : kOutside);
-    };
     for (int i = 0; i < kScaleRows; ++i) {
         txtBarScala[i]->setText(QString::fromStdString(grid.bar[i]));
         txtADCValue[i]->setText(QString::fromStdString(grid.adc[i]));
@@ -232,8 +244,8 @@ void ScalePanel::CalcolaScala()
         lblScalaOttenuta[i]->setText(QString::fromStdString(grid.scala[i]));
         lblLinearita[i]->setText(QString::fromStdString(grid.linearita[i]));
         lblScostamento[i]->setText(QString::fromStdString(grid.scostamento[i]));
-        show(lblLinearita[i], grid.linearitaColor[i]);
-        show(lblScostamento[i], grid.scostamentoColor[i]);
+        setTextColor(lblLinearita[i], verdictColor(grid.linearitaColor[i]));
+        setTextColor(lblScostamento[i], verdictColor(grid.scostamentoColor[i]));
     }
     txtScalaMedia->setText(QString::fromStdString(grid.media));
 
@@ -251,21 +263,8 @@ void ScalePanel::StampaFoglioScala()
                              .inputText(window(), tr("Inserisci il codice o la sigla del sensore"),
                                         tr("Sigla del sensore"))
                              .toUpper();
-    ScaleSheet sheet;
-    for (int i = 0; i < kScaleRows; ++i) {
-        const QWidget *cells[] = {txtBarScala[i], txtADCValue[i], lblMvoltScala[i],
-                                  lblScalaOttenuta[i], lblLinearita[i], lblScostamento[i]};
-        for (int c = 0; c < 6; ++c) {
-            const auto *edit = qobject_cast<const QLineEdit *>(cells[c]);
-            const auto *label = qobject_cast<const QLabel *>(cells[c]);
-            sheet.cells[i][c] = {edit ? edit->text() : label->text(), textColor(cells[c])};
-        }
-    }
-    sheet.code = code;
-    sheet.average = txtScalaMedia->text();
-    sheet.now = QDateTime::currentDateTime();
     const auto surface = m_platform.openPrinter();
-    printScaleSheet(*surface, sheet);
+    printScaleSheet(*surface, {check(), code, QDateTime::currentDateTime()});
     // Printed: nothing to say. Lost or waiting: the user hears it.
     const QString title = tr("Stampa foglio scala");
     if (!surface->errorText().isEmpty())

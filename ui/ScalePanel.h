@@ -5,6 +5,7 @@
 // calcolaScala in core/; this panel reads and writes the grid, shows the
 // failures and prints the sheet.
 
+#include "core/ScaleCheck.h"
 #include "ui/Controls.h"
 
 #include <QGroupBox>
@@ -32,6 +33,10 @@ public:
     void optMedia_Click(int index);
     void optSensoreTipo_Click(int index);
 
+    // The check as it stands: the grid as entered now, the results and
+    // verdicts of the last computation.
+    ScaleGrid check() const;
+
     void setPrinterTooltip(const PrinterName &printer);
     std::vector<std::pair<int, QWidget *>> tabOrder() const;
 
@@ -41,8 +46,13 @@ private:
     void buildControls();
     void connectHandlers();
     void gridField(TextBox *field);
+    // grid with the texts of the entry fields as they stand.
+    ScaleGrid withEntries(ScaleGrid grid, std::string (*text)(const QString &)) const;
 
     Platform &m_platform;
+    // The last computation's results and verdicts; a verdict holds until a
+    // later computation gives the row another.
+    ScaleGrid m_check;
     std::array<TextBox *, 6> txtBarScala{};
     std::array<TextBox *, 6> txtADCValue{};
     std::array<Label *, 6> lblMvoltScala{};
