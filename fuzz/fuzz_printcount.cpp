@@ -1,4 +1,5 @@
-// The value table's count against the rows the table really prints.
+// The value table's count against the rows the table really prints, and
+// the rows themselves: one per value, each converted from its own value.
 #include "FuzzInput.h"
 #include "core/PrintRange.h"
 #include "core/WholeNumber.h"
@@ -24,5 +25,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     else
         fuzz::check(rows == 0 && *n <= 0, "a backwards range prints nothing");
     fuzz::check(*n <= 32768, "the count fits");
+    PrintTable table;
+    table.type = static_cast<SensorType>(in.byte() % 3);
+    table.direction = in.byte() % 2 ? ConversionDirection::PressureToMillivolt : ConversionDirection::MillivoltToPressure;
+    table.from = f.value;
+    table.to = t.value;
+    table.step = s.value;
+    const auto printed = printRows(table);
+    fuzz::check(long(printed.size()) == rows, "one row per value");
+    for (std::size_t i = 0; i < printed.size(); ++i)
+        fuzz::check(printed[i].stepped == f.value + long(i) * s.value, "rows step from From");
     return 0;
 }

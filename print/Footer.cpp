@@ -15,7 +15,7 @@ QString printDateTime(const QDateTime &now) { return QLocale().toString(now, QLo
 
 QString footerText(const QDateTime &now)
 {
-    return kProgramName + kAuthorPart + kFooterWebAddress + kDateSeparator + printDateTime(now);
+    return kProgramName + kAuthorPart + kMakerWebAddress + kDateSeparator + printDateTime(now);
 }
 
 void printFooter(PrintSurface &surface, const QDateTime &now)
@@ -29,7 +29,7 @@ void printFooter(PrintSurface &surface, const QDateTime &now)
     surface.FontItalic(false);
     surface.FontBold(true);
     surface.ForeColor(QColor(0, 0, 255));
-    surface.Print(kFooterWebAddress, false);
+    surface.Print(kMakerWebAddress, false);
     surface.FontBold(false);
     surface.ForeColor(Qt::black);
     surface.Print(kDateSeparator + printDateTime(now), true);

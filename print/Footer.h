@@ -11,7 +11,8 @@ class PrintSurface;
 
 inline const QString kProgramName = QStringLiteral("Dravino");
 inline const QString kFooterAuthor = QStringLiteral("Laboratorio Dravino");
-inline const QString kFooterWebAddress = QStringLiteral("https://dravino.example.com/");
+// The maker's web page: printed in the footer, opened by the window's logo.
+inline const QString kMakerWebAddress = QStringLiteral("https://dravino.example.com/");
 
 // The date and time as the user's locale writes them.
 QString printDateTime(const QDateTime &now);

@@ -51,6 +51,8 @@ private slots:
     void linearityText();
     void printCount_data();
     void printCount();
+    void printRows_data();
+    void printRows();
     void sensata_data();
     void sensata();
 };
@@ -312,6 +314,45 @@ void TestCore::printCount()
     const QStringList p = range.split(QLatin1Char(' '));
     const auto n = countPrintValues(p[0].toStdString(), p[1].toStdString(), p[2].toStdString(), ',');
     QTEST(n ? QString::number(*n) : QStringLiteral("none"), "count");
+}
+
+void TestCore::printRows_data()
+{
+    // Family (0..2), zero mV, full scale, m (from mV) or p (from bar), From,
+    // To, Step; each row "value:result" ("-" nothing converted), "!" where
+    // the voltage message comes, "^" where the pressure message comes.
+    QTest::addColumn<QString>("table");
+    QTest::addColumn<QString>("rows");
+    QTest::newRow("Bosch mV") << "0 500 2000 m 500 540 20" << "500:0 520:10 540:20";
+    QTest::newRow("0 mV converts nothing") << "0 500 2000 m 0 500 250" << "0:- 250:-125 500:0";
+    QTest::newRow("stale-free pressure rows at zero 1199") << "0 1199 2000 p 1900 2000 100" << "1900:4999 2000:5199";
+    QTest::newRow("negative pressure converts nothing") << "0 500 2000 p -1 0 1" << "-1:- 0:500";
+    QTest::newRow("Bosch 5000 mV passes") << "0 500 2000 m 5000 5000 1" << "5000:2250";
+    QTest::newRow("Bosch 5001 mV refused") << "0 500 2000 m 5001 5001 1" << "5001:-!";
+    QTest::newRow("Denso 1 way 4700 passes, 4701 warns") << "1 1000 2000 m 4700 4701 1" << "4700:2312 4701:2313!";
+    QTest::newRow("Denso 2 ways never warns") << "2 1000 2200 m 4400 4401 1" << "4400:2493 4401:2494";
+    QTest::newRow("pressure 2400 at 2000 passes") << "0 500 2000 p 2400 2400 1" << "2400:5300";
+    QTest::newRow("pressure 2401 at 2000 refused") << "0 500 2000 p 2401 2401 1" << "2401:-^";
+    QTest::newRow("the last row is To when the step divides") << "0 500 2000 m 500 560 20" << "500:0 520:10 540:20 560:30";
+    QTest::newRow("no row beyond To") << "0 500 2000 m 500 559 20" << "500:0 520:10 540:20";
+    QTest::newRow("backwards") << "0 500 2000 m 500 480 20" << "";
+    QTest::newRow("step 0") << "0 500 2000 m 500 600 0" << "";
+    QTest::newRow("up to the 16-bit end") << "0 500 2000 p 32766 32767 1" << "32766:-^ 32767:-^";
+}
+
+void TestCore::printRows()
+{
+    QFETCH(QString, table);
+    const QStringList p = table.split(QLatin1Char(' '));
+    PrintTable t{static_cast<SensorType>(p[0].toInt()), p[2].toInt(), p[1].toInt(),
+                 p[3] == QLatin1String("m") ? ConversionDirection::MillivoltToPressure : ConversionDirection::PressureToMillivolt,
+                 p[4].toInt(), p[5].toInt(), p[6].toInt()};
+    QStringList out;
+    for (const PrintRow &r : dravino::printRows(t))
+        out << QStringLiteral("%1:%2%3").arg(r.stepped).arg(r.computed ? QString::number(*r.computed) : QStringLiteral("-"),
+                                              r.warning == RowWarning::MillivoltTooHigh ? QStringLiteral("!")
+                                              : r.warning == RowWarning::PressureTooHigh ? QStringLiteral("^") : QString());
+    QTEST(out.join(QLatin1Char(' ')), "rows");
 }
 
 void TestCore::sensata_data()

@@ -179,31 +179,16 @@ void TextBox::focusOutEvent(QFocusEvent *event)
         onLostFocus();
 }
 
-Label::Label(QWidget *parent) : QLabel(parent) {}
-
-void Label::setBorder(bool single)
-{
-    m_border = single;
-    // The border takes a pixel on every side, as a frame would.
-    setContentsMargins(single ? QMargins(1, 1, 1, 1) : QMargins());
-    repaint();
-}
-
-void Label::paintEvent(QPaintEvent *event)
+void ClickableLabel::paintEvent(QPaintEvent *event)
 {
     QLabel::paintEvent(event);
-    if (!m_border && !hasFocus())
+    if (!hasFocus())
         return;
     QPainter p(this);
-    if (m_border) {
-        p.setPen(QPen(QApplication::palette().color(QPalette::WindowText), 1));
-        p.drawRect(rect().adjusted(0, 0, -1, -1));
-    }
-    if (hasFocus())
-        drawFocusRing(p, rect().adjusted(1, 1, -1, -1));
+    drawFocusRing(p, focusRect());
 }
 
-void Label::keyPressEvent(QKeyEvent *event)
+void ClickableLabel::keyPressEvent(QKeyEvent *event)
 {
     if (isActivationKey(event) && (onMouseDown || onMouseUp)) {
         clickFromKeyboard(onMouseDown, onMouseUp);
@@ -213,21 +198,39 @@ void Label::keyPressEvent(QKeyEvent *event)
     QLabel::keyPressEvent(event);
 }
 
-void Label::mousePressEvent(QMouseEvent *event)
+void ClickableLabel::mousePressEvent(QMouseEvent *event)
 {
     QLabel::mousePressEvent(event);
     if (onMouseDown)
         onMouseDown();
 }
 
-void Label::mouseReleaseEvent(QMouseEvent *event)
+void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);
     if (onMouseUp)
         onMouseUp();
 }
 
-PictureBox::PictureBox(QWidget *parent) : QLabel(parent)
+void Label::setBorder(bool single)
+{
+    m_border = single;
+    // The border takes a pixel on every side, as a frame would.
+    setContentsMargins(single ? QMargins(1, 1, 1, 1) : QMargins());
+    update();
+}
+
+void Label::paintEvent(QPaintEvent *event)
+{
+    ClickableLabel::paintEvent(event);
+    if (!m_border)
+        return;
+    QPainter p(this);
+    p.setPen(QPen(QApplication::palette().color(QPalette::WindowText), 1));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+PictureBox::PictureBox(QWidget *parent) : ClickableLabel(parent)
 {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
@@ -236,40 +239,7 @@ void PictureBox::setRaised3D(bool on)
 {
     setFrameStyle(on ? (QFrame::Panel | QFrame::Sunken) : QFrame::NoFrame);
     setLineWidth(on ? 2 : 0);
-    repaint();
-}
-
-void PictureBox::paintEvent(QPaintEvent *event)
-{
-    QLabel::paintEvent(event);
-    if (!hasFocus())
-        return;
-    QPainter p(this);
-    drawFocusRing(p, rect());
-}
-
-void PictureBox::keyPressEvent(QKeyEvent *event)
-{
-    if (isActivationKey(event)) {
-        clickFromKeyboard(onMouseDown, onMouseUp);
-        event->accept();
-        return;
-    }
-    QLabel::keyPressEvent(event);
-}
-
-void PictureBox::mousePressEvent(QMouseEvent *event)
-{
-    QLabel::mousePressEvent(event);
-    if (onMouseDown)
-        onMouseDown();
-}
-
-void PictureBox::mouseReleaseEvent(QMouseEvent *event)
-{
-    QLabel::mouseReleaseEvent(event);
-    if (onMouseUp)
-        onMouseUp();
+    update();
 }
 
 RectShape::RectShape(QWidget *parent, int borderWidth) : QWidget(parent), m_width(borderWidth)

@@ -76,14 +76,31 @@ private:
     QString m_shown;
 };
 
-class Label final : public QLabel
+// A label that takes mouse down and up, and Enter or Space as a whole
+// click when it has the focus, which it shows with a focus ring.
+class ClickableLabel : public QLabel
 {
     Q_OBJECT
 public:
-    explicit Label(QWidget *parent);
+    explicit ClickableLabel(QWidget *parent) : QLabel(parent) {}
 
     std::function<void()> onMouseDown;
     std::function<void()> onMouseUp;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    // Where the focus ring goes.
+    virtual QRect focusRect() const { return rect(); }
+};
+
+class Label final : public ClickableLabel
+{
+    Q_OBJECT
+public:
+    explicit Label(QWidget *parent) : ClickableLabel(parent) {}
 
     // A single-line border in the window-frame colour, whatever the text's.
     void setBorder(bool single);
@@ -91,32 +108,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    QRect focusRect() const override { return rect().adjusted(1, 1, -1, -1); }
 
 private:
     bool m_border = false;
 };
 
 // A picture box: a picture with a flat or three-dimensional border.
-class PictureBox final : public QLabel
+class PictureBox final : public ClickableLabel
 {
     Q_OBJECT
 public:
     explicit PictureBox(QWidget *parent);
 
-    std::function<void()> onMouseDown;
-    std::function<void()> onMouseUp;
-
     void setRaised3D(bool on);
     bool isRaised3D() const { return frameShape() != QFrame::NoFrame; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseReleaseEvent(QMouseEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // A rectangle outline, drawn behind the controls it frames.

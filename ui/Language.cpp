@@ -12,28 +12,31 @@ namespace dravino
 
 namespace
 {
-// Replaces the translator held in slot by one loaded by load; none when it fails.
-bool replaceTranslator(std::unique_ptr<QTranslator> &slot, const std::function<bool(QTranslator &)> &load)
+// The application owns its translators, one per slot (an object name):
+// replaces the one in slot by one loaded by load; none when it fails.
+bool replaceTranslator(const QString &slot, const std::function<bool(QTranslator &)> &load)
 {
-    if (slot) {
-        QCoreApplication::removeTranslator(slot.get());
-        slot.reset();
+    QCoreApplication *app = QCoreApplication::instance();
+    if (auto *old = app->findChild<QTranslator *>(slot, Qt::FindDirectChildrenOnly)) {
+        QCoreApplication::removeTranslator(old);
+        std::unique_ptr<QTranslator> gone(old);
     }
     auto translator = std::make_unique<QTranslator>();
     if (!load(*translator))
         return false;
-    QCoreApplication::installTranslator(translator.get());
-    slot = std::move(translator);
+    translator->setObjectName(slot);
+    translator->setParent(app);
+    QCoreApplication::installTranslator(translator.release());
     return true;
 }
 
-std::unique_ptr<QTranslator> g_qt;
-std::unique_ptr<QTranslator> g_program;
+const QString kQtSlot = QStringLiteral("qtTranslator");
+const QString kProgramSlot = QStringLiteral("dravinoTranslator");
 
 // Qt's own texts (dialog buttons, context menus) in the language.
 void installQtTranslations(const QLocale &language)
 {
-    replaceTranslator(g_qt, [&](QTranslator &t) {
+    replaceTranslator(kQtSlot, [&](QTranslator &t) {
         return t.load(language, QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     });
@@ -65,7 +68,7 @@ void applyLanguage(Language language)
     if (language == Language::Italian) {
         const QLocale italian(QLocale::Italian, QLocale::Italy);
         QLocale::setDefault(italian);
-        replaceTranslator(g_program, [](QTranslator &) { return false; }); // the sources are Italian
+        replaceTranslator(kProgramSlot, [](QTranslator &) { return false; }); // the sources are Italian
         installQtTranslations(italian);
         return;
     }
@@ -73,9 +76,9 @@ void applyLanguage(Language language)
     const QLocale english =
         system.language() == QLocale::English ? system : QLocale(QLocale::English, QLocale::UnitedStates);
     QLocale::setDefault(english);
-    replaceTranslator(g_program,
+    replaceTranslator(kProgramSlot,
                       [](QTranslator &t) { return t.load(QStringLiteral(":/i18n/dravino_en.qm")); });
-    replaceTranslator(g_qt, [](QTranslator &) { return false; }); // Qt's own texts are English
+    replaceTranslator(kQtSlot, [](QTranslator &) { return false; }); // Qt's own texts are English
 }
 
 } // namespace dravino

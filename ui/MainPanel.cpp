@@ -32,7 +32,6 @@ MainPanel::MainPanel(Platform &platform, QWidget *parent)
 {
     setObjectName(QStringLiteral("fraMain"));
     setAccessibleName(tr("Calcolatore pressione/tensione"));
-    place(this, 240, 120, 7455, 5655);
     setFont(calibri(9.75));
     setAutoFillBackground(true);
     buildControls();
@@ -132,6 +131,13 @@ void MainPanel::buildControls()
 
 void MainPanel::connectHandlers()
 {
+    for (int i = 0; i < 8; ++i) {
+        lblLabel[i]->onMouseDown = [this, i] { lblLabel_MouseDown(i); };
+        lblLabel[i]->onMouseUp = [this, i] { lblLabel_MouseUp(i); };
+    }
+    picLogo->onMouseDown = [this] { picLogo_MouseDown(); };
+    picLogo->onMouseUp = [this] { picLogo_MouseUp(); };
+    lblMail->onMouseUp = [this] { emit mailReleased(); };
     connect(cmdCalcola, &QPushButton::clicked, this, [this] { cmdCalcola_Click(); });
     connect(cmdZeroBar, &QPushButton::clicked, this, [this] { cmdZeroBar_Click(); });
     for (int i = 0; i < 3; ++i)
@@ -175,6 +181,30 @@ std::vector<std::pair<int, QWidget *>> MainPanel::tabOrder() const
     const auto box = printBox->tabOrder();
     order.insert(order.end(), box.begin(), box.end());
     return order;
+}
+
+void MainPanel::focusFirst() { txtMvolt1->setFocus(Qt::OtherFocusReason); }
+
+// The two headings that open a panel show a border while pressed.
+void MainPanel::lblLabel_MouseDown(int index)
+{
+    if (index == 2 || index == 4)
+        lblLabel[index]->setBorder(true);
+}
+
+void MainPanel::lblLabel_MouseUp(int index)
+{
+    if (index == 2 || index == 4)
+        lblLabel[index]->setBorder(false);
+    emit headingReleased(index);
+}
+
+void MainPanel::picLogo_MouseDown() { picLogo->setRaised3D(true); }
+
+void MainPanel::picLogo_MouseUp()
+{
+    picLogo->setRaised3D(false);
+    emit logoReleased();
 }
 
 SensorType MainPanel::sensorType() const

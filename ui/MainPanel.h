@@ -9,6 +9,7 @@
 
 #include "core/PrintRange.h"
 #include "core/Sensor.h"
+#include "print/Footer.h"
 #include "ui/Controls.h"
 
 #include <QGroupBox>
@@ -85,6 +86,19 @@ public:
 
     // Tab positions of this panel's controls.
     std::vector<std::pair<int, QWidget *>> tabOrder() const;
+    // The first control in tab order takes the focus.
+    void focusFirst();
+
+    void lblLabel_MouseDown(int index);
+    void lblLabel_MouseUp(int index);
+    void picLogo_MouseDown();
+    void picLogo_MouseUp();
+
+signals:
+    // A heading let go of: two on "SCALA (bar)" or "Pressione" open a panel.
+    void headingReleased(int index);
+    void logoReleased();
+    void mailReleased();
 
 private:
     void buildControls();
@@ -124,9 +138,7 @@ private:
     std::array<QLabel *, 4> imgSensore{};
 };
 
-// Addresses of the two links.
-inline const QString kMakerWebAddress = QStringLiteral("https://dravino.example.com/");
+// The mail link's address; the web link's is the footer's (print/Footer.h).
 inline const QString kAuthorMail = QStringLiteral("lab@example.com");
-inline const QString kAuthorName = QStringLiteral("Laboratorio Dravino");
 
 } // namespace dravino

@@ -25,7 +25,6 @@ ScalePanel::ScalePanel(Platform &platform, QWidget *parent) : QGroupBox(parent),
     setObjectName(QStringLiteral("fraSecondary"));
     setTitle(tr("Scala e linearità"));
     setAccessibleName(title());
-    place(this, 240, 120, 7455, 5655);
     setFont(arial(11.25, true));
     setAutoFillBackground(true);
     buildControls();
@@ -134,6 +133,7 @@ void ScalePanel::buildControls()
 void ScalePanel::connectHandlers()
 {
     connect(cmdScala, &QPushButton::clicked, this, [this] { CalcolaScala(); });
+    connect(cmdBack, &QPushButton::clicked, this, &ScalePanel::backRequested);
     connect(cmdStampaScala, &QPushButton::clicked, this, [this] { StampaFoglioScala(); });
     for (int i = 0; i < 2; ++i) {
         connect(optADCScala[i], &QRadioButton::clicked, this, [this, i] { optADCScala_Click(i); });

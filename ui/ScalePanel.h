@@ -40,9 +40,13 @@ public:
     void setPrinterTooltip(const PrinterName &printer);
     std::vector<std::pair<int, QWidget *>> tabOrder() const;
 
-    QPushButton *cmdBack = nullptr;
+signals:
+    // The back button: the main panel goes in front.
+    void backRequested();
+
 
 private:
+    QPushButton *cmdBack = nullptr;
     void buildControls();
     void connectHandlers();
     void gridField(TextBox *field);

@@ -51,7 +51,6 @@ SensataPanel::SensataPanel(Platform &platform, QWidget *parent) : QGroupBox(pare
     setObjectName(QStringLiteral("fraSensata"));
     setTitle(tr("Sensata explain"));
     setAccessibleName(title());
-    place(this, 240, 120, 7455, 5655);
     setFont(arial(11.25, true));
     setAutoFillBackground(true);
 
@@ -109,6 +108,7 @@ SensataPanel::SensataPanel(Platform &platform, QWidget *parent) : QGroupBox(pare
     cmdSensata = makeButton(this, QStringLiteral("cmdSensata"), {5280, 3600, 1335, 420}, tr("Calcola"), arial(11.25, true));
 
     connect(cmdSensata, &QPushButton::clicked, this, [this] { cmdSensata_Click(); });
+    connect(cmdSensataBack, &QPushButton::clicked, this, &SensataPanel::backRequested);
     for (int i = 0; i < 2; ++i)
         connect(cboSensata[i], &QComboBox::activated, this, [this, i] { cboSensata_Click(i); });
     connect(txtSensataCode, &QLineEdit::textChanged, this,

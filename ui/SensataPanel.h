@@ -32,9 +32,13 @@ public:
     void cboSensata_Click(int index);
     std::vector<std::pair<int, QWidget *>> tabOrder() const;
 
-    QPushButton *cmdSensataBack = nullptr;
+signals:
+    // The back button: the main panel goes in front.
+    void backRequested();
+
 
 private:
+    QPushButton *cmdSensataBack = nullptr;
     Platform &m_platform;
     TextBox *txtSensataCode = nullptr;
     std::array<QComboBox *, 2> cboSensata{};

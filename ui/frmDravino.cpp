@@ -11,8 +11,8 @@
 #include <QIcon>
 #include <QScreen>
 #include <QShortcut>
+#include <QStackedWidget>
 #include <QThread>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -23,18 +23,14 @@ static void initPictures()
     Q_INIT_RESOURCE(pictures);
 }
 
-frmDravino::frmDravino() : m_ownPlatform(std::make_unique<DesktopPlatform>()), m_platform(*m_ownPlatform)
+frmDravino::frmDravino() : m_ownPlatform(std::make_shared<DesktopPlatform>()), m_platform(*m_ownPlatform)
 {
     Form_Load();
 }
 
 frmDravino::frmDravino(Platform &platform) : m_platform(platform) { Form_Load(); }
 
-frmDravino::~frmDravino()
-{
-    if (m_printerLookup)
-        m_printerLookup->wait();
-}
+frmDravino::~frmDravino() = default;
 
 void frmDravino::Form_Load()
 {
@@ -48,9 +44,18 @@ void frmDravino::Form_Load()
     setFixedSize(px(7920), px(5970));
     setFont(arial(9.75));
 
-    fraMain = new MainPanel(m_platform, this);
-    fraSecondary = new ScalePanel(m_platform, this);
-    fraSensata = new SensataPanel(m_platform, this);
+    m_panels = new QStackedWidget(this);
+    m_panels->setObjectName(QStringLiteral("panels"));
+    place(m_panels, 240, 120, 7455, 5655);
+    fraMain = new MainPanel(m_platform, m_panels);
+    fraSecondary = new ScalePanel(m_platform, m_panels);
+    fraSensata = new SensataPanel(m_platform, m_panels);
+    for (QWidget *panel : {static_cast<QWidget *>(fraMain), static_cast<QWidget *>(fraSecondary),
+                           static_cast<QWidget *>(fraSensata)}) {
+        m_panels->addWidget(panel);
+        // The stack sizes only the page in front; every panel has its size from the start.
+        panel->setGeometry(m_panels->rect());
+    }
     connectHandlers();
 
     placeWindow();                              // 1
@@ -71,33 +76,28 @@ void frmDravino::Form_Load()
         order.insert(order.end(), part.begin(), part.end());
     dravino::setTabOrder(order);
     // The first control in tab order takes the focus when the window shows.
-    fraMain->txtMvolt1->setFocus();
+    fraMain->focusFirst();
 }
 
 void frmDravino::askForPrinter()
 {
-    m_printerLookup = QThread::create([this] { m_printer = m_platform.printer(); });
-    m_printerLookup->setParent(this);
-    connect(m_printerLookup, &QThread::finished, this, &frmDravino::namePrinter);
-    m_printerLookup->start();
+    // The lookup may take as long as the print server makes it: the window
+    // neither waits for it nor keeps the program alive for it. It keeps what
+    // it uses (the answer, the window's own services) alive itself.
+    auto answer = std::make_shared<PrinterName>();
+    std::shared_ptr<Platform> keep = m_ownPlatform;
+    Platform *platform = &m_platform;
+    auto *lookup = QThread::create([answer, keep, platform] { *answer = platform->printer(); });
+    connect(lookup, &QThread::finished, this, [this, answer] { namePrinter(*answer); });
+    connect(lookup, &QThread::finished, lookup, &QObject::deleteLater);
+    lookup->start();
 }
 
-void frmDravino::namePrinter()
+void frmDravino::namePrinter(const PrinterName &printer)
 {
-    if (m_printerNamed)
-        return;
-    m_printerLookup->wait(); // at once, unless a tooltip asks before the answer
-    fraMain->setPrinterTooltip(m_printer);
-    fraSecondary->setPrinterTooltip(m_printer);
+    fraMain->setPrinterTooltip(printer);
+    fraSecondary->setPrinterTooltip(printer);
     m_printerNamed = true;
-}
-
-bool frmDravino::eventFilter(QObject *watched, QEvent *e)
-{
-    // A tooltip asked for before the answer came waits for it.
-    if (e->type() == QEvent::ToolTip && !m_printerNamed)
-        namePrinter();
-    return QWidget::eventFilter(watched, e);
 }
 
 void frmDravino::placeWindow()
@@ -113,18 +113,11 @@ void frmDravino::placeWindow()
 
 void frmDravino::connectHandlers()
 {
-    for (int i = 0; i < 8; ++i) {
-        fraMain->lblLabel[i]->onMouseDown = [this, i] { lblLabel_MouseDown(i); };
-        fraMain->lblLabel[i]->onMouseUp = [this, i] { lblLabel_MouseUp(i); };
-    }
-    connect(fraSecondary->cmdBack, &QPushButton::clicked, this, [this] { cmdBack_Click(); });
-    connect(fraSensata->cmdSensataBack, &QPushButton::clicked, this, [this] { cmdSensataBack_Click(); });
-    fraMain->picLogo->onMouseDown = [this] { picLogo_MouseDown(); };
-    fraMain->picLogo->onMouseUp = [this] { picLogo_MouseUp(); };
-    fraMain->lblMail->onMouseUp = [this] { lblMail_MouseUp(); };
-    for (QWidget *printButton : {fraMain->findChild<QWidget *>(QStringLiteral("cmdStampa")),
-                                 fraSecondary->findChild<QWidget *>(QStringLiteral("cmdStampaScala"))})
-        printButton->installEventFilter(this);
+    connect(fraMain, &MainPanel::headingReleased, this, &frmDravino::lblLabel_MouseUp);
+    connect(fraMain, &MainPanel::logoReleased, this, &frmDravino::picLogo_MouseUp);
+    connect(fraMain, &MainPanel::mailReleased, this, &frmDravino::lblMail_MouseUp);
+    connect(fraSecondary, &ScalePanel::backRequested, this, &frmDravino::cmdBack_Click);
+    connect(fraSensata, &SensataPanel::backRequested, this, &frmDravino::cmdSensataBack_Click);
 
     const std::pair<QKeySequence, void (frmDravino::*)()> keys[] = {
         {QKeySequence(Qt::Key_F2), &frmDravino::openScaleFromKeyboard},
@@ -134,38 +127,24 @@ void frmDravino::connectHandlers()
         connect(new QShortcut(sequence, this), &QShortcut::activated, this, handler);
 }
 
-QWidget *frmDravino::front() const
-{
-    for (QWidget *panel : {static_cast<QWidget *>(fraMain), static_cast<QWidget *>(fraSecondary),
-                           static_cast<QWidget *>(fraSensata)})
-        if (panel->isEnabled())
-            return panel;
-    return nullptr;
-}
+QWidget *frmDravino::front() const { return m_panels->currentWidget(); }
 
 void frmDravino::showPanel(QWidget *newFront)
 {
     QWidget *focus = QApplication::focusWidget();
     if (front() == fraMain && newFront != fraMain && focus && fraMain->isAncestorOf(focus))
         m_mainFocus = focus;
-    newFront->setEnabled(true);
-    newFront->setVisible(true);
-    newFront->raise();
-    for (QWidget *panel : {static_cast<QWidget *>(fraMain), static_cast<QWidget *>(fraSecondary),
-                           static_cast<QWidget *>(fraSensata)}) {
-        if (panel != newFront) {
-            panel->setEnabled(false);
-            panel->setVisible(false);
-        }
-    }
-    newFront->update();
+    m_panels->setCurrentWidget(newFront);
+    // Only the page in front takes input, as in the old design.
+    for (int i = 0; i < m_panels->count(); ++i)
+        m_panels->widget(i)->setEnabled(m_panels->widget(i) == newFront);
     // The focus follows the panel: its first control, or back where it was
     // on the main panel (the voltage field when it was nowhere there).
     if (newFront == fraMain) {
         if (m_mainFocus && m_mainFocus->isEnabled())
             m_mainFocus->setFocus(Qt::OtherFocusReason);
         else
-            fraMain->txtMvolt1->setFocus(Qt::OtherFocusReason);
+            fraMain->focusFirst();
     } else {
         const auto order = newFront == fraSecondary ? fraSecondary->tabOrder() : fraSensata->tabOrder();
         const auto first = std::min_element(order.begin(), order.end(),
@@ -196,21 +175,12 @@ void frmDravino::backFromKeyboard()
         showPanel(fraMain);
 }
 
-void frmDravino::lblLabel_MouseDown(int index)
-{
-    if (index == 2 || index == 4)
-        fraMain->lblLabel[index]->setBorder(true);
-}
-
 void frmDravino::lblLabel_MouseUp(int index)
 {
-    if (index == 4) {
-        fraMain->lblLabel[4]->setBorder(false);
+    if (index == 4)
         ++m_clickScala;
-    } else if (index == 2) {
-        fraMain->lblLabel[2]->setBorder(false);
+    else if (index == 2)
         ++m_clickSensata;
-    }
     if (m_clickScala == 2) {
         m_clickScala = 0;
         showPanel(fraSecondary);
@@ -225,12 +195,9 @@ void frmDravino::cmdBack_Click() { showPanel(fraMain); }
 
 void frmDravino::cmdSensataBack_Click() { showPanel(fraMain); }
 
-void frmDravino::picLogo_MouseDown() { fraMain->picLogo->setRaised3D(true); }
-
 void frmDravino::picLogo_MouseUp()
 {
-    fraMain->picLogo->setRaised3D(false);
-    const int result = m_platform.shellOpen(fraMain->picLogo->toolTip());
+    const int result = m_platform.shellOpen(kMakerWebAddress);
     if (result <= 32)
         m_platform.message(this, tr("Errore %1").arg(result), tr("Errore"),
                            MessageIcon::Critical);

@@ -1,14 +1,15 @@
 #pragma once
-// Dravino's one window. Three panels of the same size lie at the same place
-// and exactly one is in front and enabled:
+// Dravino's one window. Three panels are the pages of one stack; exactly one
+// is in front, shown and enabled:
 //   MainPanel    (fraMain)      the calculator and its print box
 //   ScalePanel   (fraSecondary) the scale and linearity check
 //   SensataPanel (fraSensata)   the Sensata label decoder
 // The window runs the start-up, switches panels (two releases on a heading
 // open a panel, the back buttons return; from the keyboard F2 opens the
 // scale panel, F3 the Sensata panel and Esc returns) and hands the two links
-// to the desktop shell. Everything else is the panels' own. The panels not
-// in front are hidden, so that neither Tab nor a screen reader finds them.
+// to the desktop shell. Everything else is the panels' own: a panel asks
+// for a switch with a signal. The panels not in front are hidden, so that
+// neither Tab nor a screen reader finds them.
 
 #include <QPointer>
 #include <QWidget>
@@ -16,7 +17,7 @@
 
 #include "ui/Platform.h"
 
-class QThread;
+class QStackedWidget;
 
 namespace dravino {
 class Platform;
@@ -40,14 +41,13 @@ public:
     dravino::ScalePanel &scalePanel() const { return *fraSecondary; }
     dravino::SensataPanel &sensataPanel() const { return *fraSensata; }
     // The print buttons name the default printer: asked off the window's
-    // thread at start-up, told when the answer comes.
+    // thread at start-up, told when the answer comes; until then they keep
+    // their own tooltips, and nothing waits for the answer.
     bool printerNamed() const { return m_printerNamed; }
 
-    void lblLabel_MouseDown(int index);
     void lblLabel_MouseUp(int index);
     void cmdBack_Click();
     void cmdSensataBack_Click();
-    void picLogo_MouseDown();
     void picLogo_MouseUp();
     void lblMail_MouseUp();
     // The keyboard's way to the panels, beside the two releases.
@@ -55,19 +55,18 @@ public:
     void openSensataFromKeyboard();
     void backFromKeyboard();
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *e) override;
-
 private:
     void Form_Load();
     void askForPrinter();
-    void namePrinter();
+    void namePrinter(const dravino::PrinterName &printer);
     void placeWindow();
     void showPanel(QWidget *front);
     void connectHandlers();
 
-    std::unique_ptr<dravino::Platform> m_ownPlatform;
+    // Shared with the printer lookup, which may outlive the window.
+    std::shared_ptr<dravino::Platform> m_ownPlatform;
     dravino::Platform &m_platform;
+    QStackedWidget *m_panels = nullptr;
     dravino::MainPanel *fraMain = nullptr;
     dravino::ScalePanel *fraSecondary = nullptr;
     dravino::SensataPanel *fraSensata = nullptr;
@@ -76,7 +75,5 @@ private:
     QPointer<QWidget> m_mainFocus;
     int m_clickScala = 0;
     int m_clickSensata = 0;
-    QThread *m_printerLookup = nullptr;
-    dravino::PrinterName m_printer; // written by the lookup thread before it ends
     bool m_printerNamed = false;
 };
