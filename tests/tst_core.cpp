@@ -403,13 +403,15 @@ void TestCore::sensata()
 
 // The C library takes its locale from the environment, as QApplication makes
 // it do on a desktop; tst_core_it runs the suite with LC_ALL=it_IT.UTF-8,
-// where strtod and printf want a comma.
+// where strtod and printf want a comma. A missing locale skips the run
+// (77), except under CI, where it fails.
 int main(int argc, char *argv[])
 {
     if (!std::setlocale(LC_ALL, "")) {
-        std::printf("FAIL!  : the locale '%s' is missing (make deps generates it_IT.UTF-8)\n",
-                    qgetenv("LC_ALL").constData());
-        return 1;
+        const bool ci = qgetenv("CI") == "true";
+        std::printf("%s: the locale '%s' is missing (make deps generates it_IT.UTF-8)\n",
+                    ci ? "FAIL!  " : "SKIP   ", qgetenv("LC_ALL").constData());
+        return ci ? 1 : 77;
     }
     TestCore test;
     return QTest::qExec(&test, argc, argv);

@@ -369,7 +369,7 @@ void TestWindow::calculator_data()
     QTest::newRow("Denso 2 vie: second output, no printing") << "optSensore(2)" << "txtMvolt2=1500;fraStampa%=0;cmdStampa%=0;cboScala=2200";
     QTest::newRow("back to Bosch keeps the scale") << "optSensore(2);optSensore(0)" << "txtMvolt2=;fraStampa%=1;cboScala=2200;zero=500";
     QTest::newRow("smaller scale clamps the pressure") << "txtPressione<1950;!Return;cboScala#6" << "txtPressione=1800;txtMvolt1=4500;txtStampaA=1800";
-    QTest::newRow("the current entry chosen again") << "txtMvolt1<4500;txtPressione=7;cboScala#7" << "txtPressione=2000";
+    QTest::newRow("the current entry chosen again") << "txtPressione<7;txtMvolt1<4500;cboScala#7" << "txtPressione=2000";
     QTest::newRow("typing in the list changes nothing") << "cboScala<1234;!Return;cmdCalcola" << "cboScala=2000;txtStampaA=2000;txtPressione=0;cboScala?=coefficiente: 0,5";
     QTest::newRow("leaving the list shows the entry in use") << "cboScala#6;cboScala<abc;!Tab" << "cboScala=1800;focus=txtADC;cboScala?=coefficiente: 0,45";
     QTest::newRow("an entry's exact text chooses it") << "cboScala<1800;!Return" << "cboScala=1800;txtStampaA=1800";
@@ -403,7 +403,6 @@ void TestWindow::countAndZeroPoint_data()
     QTest::newRow("12 bit 4096") << "optADCBit(1);" + QString(refused) + "4096;txtADC<;!Return" << kept + "12 bit|I|Valore di ADC troppo alto";
     QTest::newRow("empty") << QString(refused) + ";txtADC<;!Return" << kept + "10 bit|I|Valore di ADC troppo alto";
     QTest::newRow("letters") << QString(refused) + "abc;txtADC<;!Return" << kept + "10 bit|I|Valore di ADC troppo alto";
-    QTest::newRow("fraction above the top") << QString(refused) + "1023,6;txtADC<;!Return" << kept + "10 bit|I|Valore di ADC troppo alto";
     // Switching the resolution recounts the present voltage.
     QTest::newRow("10 to 12 bit at 500 mV") << "optADCBit(1)" << "txtADC=409;txtADC?=Valore compreso tra 0 e 4095;optADCBit(1)*=#0000ff;optADCBit(0)*=#000000";
     QTest::newRow("12 to 10 bit at 2500 mV") << "optADCBit(1);txtMvolt1<2500;!Return;optADCBit(0)" << "txtADC=512;txtADC?=Valore compreso tra 0 e 1023";
@@ -450,7 +449,6 @@ void TestWindow::printBox_data()
     QTest::newRow("empty To before Step") << refusal("", "500", "", "") << QStringLiteral("focus=txtStampaA;msgs=") + kNotPlausible;
     QTest::newRow("Step 0") << refusal("", "500", "2500", "0") << QStringLiteral("focus=txtStep;rows=;msgs=") + kNotPlausible;
     QTest::newRow("negative Step") << refusal("", "500", "2500", "-20") << QStringLiteral("focus=txtStep;msgs=") + kNotPlausible;
-    QTest::newRow("beyond 16 bits") << refusal("", "500", "99999", "20") << QStringLiteral("focus=txtStampaA;msgs=") + kNotPlausible;
     QTest::newRow("millivolt To 4900 prints") << refusal("", "4860", "4900", "20") << QStringLiteral("rows=4860,2180,4880,2190,4900,2200;msgs=") + kPrinted;
     QTest::newRow("millivolt To 4901") << refusal("", "4800", "4901", "20") << "focus=txtStampaA;dir=0;msgs=Parametro di stampa|I|Valore di fine stampa fuori scala ";
     QTest::newRow("pressure To 1801 at 1800 bar") << refusal("cboScala#6;optStampa(1);", "1700", "1801", "20") << "focus=txtStampaA;dir=1;rows=;msgs=Parametro di stampa|I|Valore di fine stampa fuori scala ";
