@@ -18,11 +18,6 @@
 
 using namespace dravino;
 
-static void initPictures()
-{
-    Q_INIT_RESOURCE(pictures);
-}
-
 frmDravino::frmDravino() : m_ownPlatform(std::make_shared<DesktopPlatform>()), m_platform(*m_ownPlatform)
 {
     Form_Load();
@@ -37,7 +32,6 @@ void frmDravino::Form_Load()
     // 13, naming the printer, asks CUPS, which may take longer than the
     // whole start-up: a thread asks while the window is built and shown.
     askForPrinter();
-    initPictures();
     setObjectName(QStringLiteral("frmDravino"));
     setWindowTitle(tr("Dravino 10/2024"));
     setWindowIcon(programIcon());
