@@ -1,8 +1,12 @@
 #include "ui/Language.h"
 #include "ui/frmDravino.h"
 
+#include "ui/printjob/PrintJob.h"
+
 #include <QApplication>
 #include <QLocale>
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char *argv[])
 {
@@ -13,7 +17,17 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("dravino"));
     // dravino --lang it|en; otherwise the desktop's preferred language.
     dravino::applyLanguage(dravino::chooseLanguage(QApplication::arguments(), QLocale::system().uiLanguages()));
-    frmDravino window;
-    window.show();
-    return QApplication::exec();
+    int rc = 0;
+    {
+        frmDravino window;
+        window.show();
+        rc = QApplication::exec();
+    }
+    // A print server may still hold a page's thread: it gives up within a
+    // quarter of a second; the program does not wait longer for it.
+    if (!dravino::endPrintJobs(1000)) {
+        std::fflush(nullptr);
+        std::_Exit(rc);
+    }
+    return rc;
 }

@@ -1,49 +1,390 @@
 #include "print/Cups.h"
 
+#include <QElapsedTimer>
+#include <QStringList>
+
+#include <cerrno>
+#include <mutex>
+#include <set>
+#include <sys/socket.h>
+#include <cstring>
 #include <cups/cups.h>
+#include <cups/ipp.h>
 
 namespace dravino
 {
 
 namespace
 {
-QString option(const cups_dest_t *dest, const char *name)
-{
-    return QString::fromUtf8(cupsGetOption(name, dest->num_options, dest->options));
-}
-} // namespace
 
-std::optional<CupsQueue> defaultCupsQueue()
+std::atomic_bool g_abandoned{false};
+
+class Session;
+// The sessions under way, so that a page given up can be woken from
+// another thread: libcups waits up to a second in places where it asks no
+// callback.
+struct Sessions {
+    std::mutex mutex;
+    std::set<Session *> open;
+};
+Sessions &sessions()
 {
-    cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
-    if (!dest)
-        return std::nullopt;
+    static auto *s = new Sessions;
+    return *s;
+}
+
+// One connection to the print server, given up when the program cancels or
+// the exchange has taken its whole time.
+class Session
+{
+public:
+    Session(const CupsLimits &limits, const std::atomic_bool *cancel) : m_limits(limits), m_cancel(cancel)
+    {
+        m_clock.start();
+    }
+    ~Session()
+    {
+        {
+            std::lock_guard lock(sessions().mutex);
+            sessions().open.erase(this);
+        }
+        if (m_http)
+            httpClose(m_http);
+    }
+
+    // Shuts the connection when this session is given up: whatever libcups
+    // waits for ends at once.
+    void interruptIfGivenUp()
+    {
+        if (m_http && givenUp())
+            ::shutdown(httpGetFd(m_http), SHUT_RDWR);
+    }
+    Session(const Session &) = delete;
+    Session &operator=(const Session &) = delete;
+
+    bool open()
+    {
+        if (givenUp())
+            return false;
+        errno = 0;
+        m_http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                              m_limits.connectMs, nullptr);
+        if (!m_http) {
+            // A connection that never completes is a server that does not answer.
+            m_connectError = m_clock.elapsed() >= m_limits.connectMs - 50 ? ETIMEDOUT : (errno ? errno : ECONNREFUSED);
+            return false;
+        }
+        // libcups asks every 50 ms while it waits for the server, so that
+        // a page given up stops waiting at once.
+        httpSetTimeout(m_http, 0.05, &Session::keepWaiting, this);
+        std::lock_guard lock(sessions().mutex);
+        sessions().open.insert(this);
+        return true;
+    }
+    http_t *http() const { return m_http; }
+
+    // Why the last request failed.
+    CupsFailure failure() const
+    {
+        if (m_cancelled || g_abandoned)
+            return CupsFailure::Cancelled;
+        if (!m_http)
+            return m_connectError == ETIMEDOUT ? CupsFailure::NoAnswer : CupsFailure::Unreachable;
+        if (m_timedOut)
+            return CupsFailure::NoAnswer;
+        // No answer at all (the connection closed, say) is not a refusal.
+        const ipp_status_t status = cupsLastError();
+        if (httpError(m_http) != 0 || status == IPP_STATUS_ERROR_INTERNAL
+            || status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
+            return CupsFailure::Unreachable;
+        return CupsFailure::Refused;
+    }
+    bool timedOut() const { return m_timedOut; }
+    QString reason() const
+    {
+        if (!m_http && m_connectError)
+            return QString::fromLocal8Bit(std::strerror(m_connectError));
+        return QString::fromUtf8(cupsLastErrorString());
+    }
+
+private:
+    bool givenUp() const { return g_abandoned || (m_cancel && *m_cancel); }
+
+    static int keepWaiting(http_t *, void *data)
+    {
+        auto *s = static_cast<Session *>(data);
+        if (s->givenUp()) {
+            s->m_cancelled = true;
+            return 0;
+        }
+        if (s->m_clock.elapsed() >= s->m_limits.totalMs) {
+            s->m_timedOut = true;
+            return 0;
+        }
+        return 1;
+    }
+
+    CupsLimits m_limits;
+    const std::atomic_bool *m_cancel;
+    QElapsedTimer m_clock;
+    http_t *m_http = nullptr;
+    int m_connectError = 0;
+    bool m_timedOut = false;
+    bool m_cancelled = false;
+};
+
+const char *const kQueueAttributes[] = {"printer-name",  "device-uri",   "printer-location",
+                                        "printer-is-accepting-jobs", "printer-state", "printer-state-message",
+                                        "printer-state-reasons"};
+
+QString text(ipp_t *response, const char *name)
+{
+    ipp_attribute_t *a = ippFindAttribute(response, name, IPP_TAG_ZERO);
+    if (!a)
+        return {};
+    QStringList values;
+    for (int i = 0; i < ippGetCount(a); ++i)
+        if (const char *v = ippGetString(a, i, nullptr))
+            values << QString::fromUtf8(v);
+    return values.join(QLatin1Char(','));
+}
+
+// The queue described by the attributes from start on (one printer's group).
+CupsQueue queueFrom(ipp_t *response)
+{
     CupsQueue q;
-    q.name = QString::fromUtf8(dest->name);
-    q.port = option(dest, "device-uri");
+    q.name = text(response, "printer-name");
+    q.port = text(response, "device-uri");
     if (q.port.isEmpty())
-        q.port = option(dest, "printer-location");
+        q.port = text(response, "printer-location");
     if (q.port.isEmpty())
         q.port = QStringLiteral("CUPS");
-    q.accepting = option(dest, "printer-is-accepting-jobs") != QLatin1String("false");
-    q.stopped = option(dest, "printer-state") == QLatin1String("5");
-    q.reason = option(dest, "printer-state-message");
+    if (ipp_attribute_t *a = ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
+        q.accepting = ippGetBoolean(a, 0) != 0;
+    q.stopped = ippGetInteger(ippFindAttribute(response, "printer-state", IPP_TAG_ENUM), 0) == IPP_PSTATE_STOPPED;
+    q.reason = text(response, "printer-state-message");
     if (q.reason.isEmpty())
-        q.reason = option(dest, "printer-state-reasons");
+        q.reason = text(response, "printer-state-reasons");
     if (q.reason == QLatin1String("none"))
         q.reason.clear();
-    cupsFreeDests(1, dest);
     return q;
 }
 
-CupsJob submitPdf(const QString &queue, const QString &pdfFile, const QString &title)
+ipp_t *request(ipp_op_t op)
 {
-    // CUPS recognises the PDF by its content.
-    const int id = cupsPrintFile2(CUPS_HTTP_DEFAULT, queue.toUtf8().constData(), pdfFile.toLocal8Bit().constData(),
-                                  title.toUtf8().constData(), 0, nullptr);
-    if (id > 0)
-        return {id, {}};
-    return {0, QString::fromUtf8(cupsLastErrorString())};
+    ipp_t *r = ippNewRequest(op);
+    ippAddString(r, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddStrings(r, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  int(sizeof kQueueAttributes / sizeof *kQueueAttributes), nullptr, kQueueAttributes);
+    return r;
+}
+
+QByteArray printerUri(const QByteArray &queue)
+{
+    char uri[1024];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", ippPort(), "/printers/%s",
+                     queue.constData());
+    return uri;
+}
+
+// The server's default queue: its name, or empty when it has none;
+// nothing when the server gave no answer.
+std::optional<QString> serverDefault(Session &s)
+{
+    ipp_t *response = cupsDoRequest(s.http(), request(IPP_OP_CUPS_GET_DEFAULT), "/");
+    if (!response)
+        return std::nullopt;
+    const QString name = ippGetStatusCode(response) <= IPP_STATUS_OK_CONFLICTING ? text(response, "printer-name") : QString();
+    ippDelete(response);
+    return name;
+}
+
+QString defaultFromEnvironment()
+{
+    for (const char *variable : {"LPDEST", "PRINTER"}) {
+        const QString v = qEnvironmentVariable(variable);
+        if (!v.isEmpty() && v != QLatin1String("lp"))
+            return v.section(QLatin1Char('/'), 0, 0); // no instance
+    }
+    return {};
+}
+
+// What CUPS says of the job now; why, when it does not hold the whole page.
+CupsJob::State jobState(Session &s, const QByteArray &queue, int id, bool &answered, QString &why)
+{
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(queue).constData());
+    ippAddInteger(request, IPP_TAG_OPERATION, IPP_TAG_INTEGER, "job-id", id);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    static const char *const wanted[] = {"job-state", "job-state-reasons"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
+    ipp_t *response = cupsDoRequest(s.http(), request, "/");
+    answered = response != nullptr;
+    if (!response)
+        return CupsJob::NotTaken;
+    // A job finished and already forgotten has its whole document.
+    if (ippGetStatusCode(response) == IPP_STATUS_ERROR_NOT_FOUND) {
+        ippDelete(response);
+        return CupsJob::Completed;
+    }
+    const int state = ippGetInteger(ippFindAttribute(response, "job-state", IPP_TAG_ENUM), 0);
+    bool incoming = false, stopped = false;
+    if (ipp_attribute_t *reasons = ippFindAttribute(response, "job-state-reasons", IPP_TAG_KEYWORD)) {
+        for (int i = 0; i < ippGetCount(reasons); ++i) {
+            const char *r = ippGetString(reasons, i, nullptr);
+            incoming = incoming || std::strcmp(r, "job-incoming") == 0;
+            stopped = stopped || std::strcmp(r, "printer-stopped") == 0;
+        }
+    }
+    ippDelete(response);
+    if (incoming) {
+        why = QStringLiteral("job-incoming");
+        return CupsJob::NotTaken;
+    }
+    switch (state) {
+    case IPP_JSTATE_PENDING:
+        return stopped ? CupsJob::Held : CupsJob::Pending;
+    case IPP_JSTATE_HELD:
+    case IPP_JSTATE_STOPPED:
+        return CupsJob::Held;
+    case IPP_JSTATE_PROCESSING:
+        return CupsJob::Processing;
+    case IPP_JSTATE_COMPLETED:
+        return CupsJob::Completed;
+    default:
+        why = state == IPP_JSTATE_CANCELED ? QStringLiteral("job-canceled") : QStringLiteral("job-aborted");
+        return CupsJob::NotTaken;
+    }
+}
+
+} // namespace
+
+CupsLookup lookUpQueue(const QString &name, const CupsLimits &limits, const std::atomic_bool *cancel)
+{
+    Session s(limits, cancel);
+    if (!s.open())
+        return {std::nullopt, s.failure(), s.reason()};
+    QString wanted = name.isEmpty() ? defaultFromEnvironment() : name;
+    if (wanted.isEmpty()) {
+        const auto fromServer = serverDefault(s);
+        if (!fromServer)
+            return {std::nullopt, s.failure(), s.reason()};
+        if (fromServer->isEmpty())
+            return {}; // no printer at all: an answer, not a failure
+        wanted = *fromServer;
+    }
+    ipp_t *req = request(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(req, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(wanted.toUtf8()).constData());
+    ipp_t *response = cupsDoRequest(s.http(), req, "/");
+    if (!response)
+        return {std::nullopt, s.failure(), s.reason()};
+    const ipp_status_t status = ippGetStatusCode(response);
+    std::optional<CupsQueue> queue;
+    if (status <= IPP_STATUS_OK_CONFLICTING) {
+        queue = queueFrom(response);
+        if (queue->name.isEmpty())
+            queue->name = wanted;
+        queue->isDefault = name.isEmpty();
+    }
+    ippDelete(response);
+    if (!queue && status != IPP_STATUS_ERROR_NOT_FOUND)
+        return {std::nullopt, CupsFailure::Refused, QString::fromUtf8(ippErrorString(status))};
+    return {queue, CupsFailure::None, {}};
+}
+
+CupsQueues listQueues(const CupsLimits &limits, const std::atomic_bool *cancel)
+{
+    Session s(limits, cancel);
+    if (!s.open())
+        return {{}, s.failure(), s.reason()};
+    const auto fallback = serverDefault(s);
+    if (!fallback)
+        return {{}, s.failure(), s.reason()};
+    const QString byDefault = defaultFromEnvironment().isEmpty() ? *fallback : defaultFromEnvironment();
+    ipp_t *response = cupsDoRequest(s.http(), request(IPP_OP_CUPS_GET_PRINTERS), "/");
+    if (!response)
+        return {{}, s.failure(), s.reason()};
+    CupsQueues out;
+    // One group of attributes per printer, separated by a group tag.
+    ipp_t *one = nullptr;
+    const auto flush = [&] {
+        if (one) {
+            CupsQueue q = queueFrom(one);
+            q.isDefault = q.name == byDefault;
+            if (!q.name.isEmpty())
+                out.queues.push_back(q);
+            ippDelete(one);
+            one = nullptr;
+        }
+    };
+    for (ipp_attribute_t *a = ippFirstAttribute(response); a; a = ippNextAttribute(response)) {
+        if (ippGetGroupTag(a) != IPP_TAG_PRINTER) {
+            flush();
+            continue;
+        }
+        if (!one)
+            one = ippNew();
+        ippCopyAttribute(one, a, 0);
+    }
+    flush();
+    ippDelete(response);
+    return out;
+}
+
+CupsJob submitPdf(const QString &queue, const QByteArray &pdf, const QString &title, const CupsLimits &limits,
+                  const std::atomic_bool *cancel)
+{
+    Session s(limits, cancel);
+    CupsJob job;
+    const auto failed = [&] {
+        job.state = CupsJob::NotTaken;
+        job.failure = s.failure();
+        job.reason = s.reason();
+        return job;
+    };
+    if (!s.open())
+        return failed();
+    const QByteArray name = queue.toUtf8();
+    const QByteArray docName = title.toUtf8();
+    job.id = cupsCreateJob(s.http(), name.constData(), docName.constData(), 0, nullptr);
+    if (job.id <= 0)
+        return failed();
+    // The page streams from memory: no file waits anywhere for CUPS.
+    if (cupsStartDocument(s.http(), name.constData(), job.id, docName.constData(), CUPS_FORMAT_AUTO, 1)
+        != HTTP_STATUS_CONTINUE)
+        return failed();
+    constexpr qsizetype kChunk = 64 * 1024;
+    for (qsizetype at = 0; at < pdf.size(); at += kChunk) {
+        if (cupsWriteRequestData(s.http(), pdf.constData() + at, size_t(std::min(kChunk, pdf.size() - at)))
+            != HTTP_STATUS_CONTINUE)
+            return failed();
+    }
+    // A server that stops answering while it receives the page has not got it.
+    if (cupsFinishDocument(s.http(), name.constData()) > IPP_STATUS_OK_CONFLICTING || s.timedOut())
+        return failed();
+    bool answered = false;
+    QString why;
+    job.state = jobState(s, name, job.id, answered, why);
+    if (!answered)
+        return failed();
+    if (job.state == CupsJob::NotTaken) {
+        job.failure = CupsFailure::Refused;
+        job.reason = why;
+    }
+    return job;
+}
+
+void interruptCupsRequests()
+{
+    std::lock_guard lock(sessions().mutex);
+    for (Session *s : sessions().open)
+        s->interruptIfGivenUp();
+}
+
+void abandonCupsRequests(bool abandon)
+{
+    g_abandoned = abandon;
+    interruptCupsRequests();
 }
 
 } // namespace dravino

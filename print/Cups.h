@@ -1,13 +1,23 @@
 #pragma once
-// The few things Dravino asks of CUPS, through libcups itself so that the
-// answer comes back: which queue is the default and whether it takes jobs,
-// and the submission of a finished PDF with the job's number or CUPS's
-// reason for refusing it. Qt's own CUPS engine drops that result.
+// What Dravino asks of CUPS, through libcups on a connection of its own so
+// that every request has a time limit and its answer comes back: which
+// queue a page goes to and whether it takes jobs, and the hand-over of a
+// PDF held in memory (Create-Job, Send-Document streamed, then the job's
+// state asked back). Any thread may call these; none of them may be called
+// on the window's thread, since a print server may take its time.
 
+#include <QByteArray>
 #include <QString>
+#include <atomic>
 #include <optional>
+#include <vector>
 
 namespace dravino {
+
+struct CupsLimits {
+    int connectMs = 5000; // to reach the print server
+    int totalMs = 30000;  // for the whole exchange, hand-over included
+};
 
 struct CupsQueue {
     QString name;
@@ -15,18 +25,52 @@ struct CupsQueue {
     bool accepting = true;  // takes new jobs
     bool stopped = false;   // holds jobs until it is started again
     QString reason;         // the queue's state message, when it has one
+    bool isDefault = false;
 };
 
-// The default queue (PRINTER and LPDEST first, then the user's and the
-// server's default); nothing without a scheduler or a default. One request.
-std::optional<CupsQueue> defaultCupsQueue();
+// Why a request to CUPS did not give an answer.
+enum class CupsFailure {
+    None,
+    Unreachable, // no print server at the address, or it refused the connection
+    NoAnswer,    // connected, but no answer within the limit
+    Cancelled,   // given up by the program (the window closed)
+    Refused,     // the server answered with an error
+};
+
+struct CupsLookup {
+    std::optional<CupsQueue> queue; // nothing: no such queue, or no default
+    CupsFailure failure = CupsFailure::None;
+    QString reason; // CUPS's words or the system's, when it failed
+};
+
+// The queue named (empty: the default, PRINTER and LPDEST first).
+CupsLookup lookUpQueue(const QString &name, const CupsLimits &limits, const std::atomic_bool *cancel = nullptr);
+
+struct CupsQueues {
+    std::vector<CupsQueue> queues;
+    CupsFailure failure = CupsFailure::None;
+    QString reason;
+};
+// Every queue the print server offers, the default marked.
+CupsQueues listQueues(const CupsLimits &limits, const std::atomic_bool *cancel = nullptr);
 
 struct CupsJob {
-    int id = 0;    // 0 when CUPS did not take the job
-    QString error; // CUPS's reason, when id is 0
+    int id = 0;
+    enum State { NotTaken, Held, Pending, Processing, Completed } state = NotTaken;
+    CupsFailure failure = CupsFailure::None;
+    QString reason; // CUPS's reason when the job was not taken
 };
 
-// Submits a PDF file; CUPS has read the file when this returns.
-CupsJob submitPdf(const QString &queue, const QString &pdfFile, const QString &title);
+// Hands the PDF over to queue and asks CUPS back that the job holds all of
+// it; a job still receiving its document counts as not taken.
+CupsJob submitPdf(const QString &queue, const QByteArray &pdf, const QString &title, const CupsLimits &limits,
+                  const std::atomic_bool *cancel = nullptr);
+
+// Requests whose cancel flag is set give up at once.
+void interruptCupsRequests();
+
+// Every request under way gives up at once, and every later one fails:
+// the program is ending (false takes that back, for tests).
+void abandonCupsRequests(bool abandon = true);
 
 } // namespace dravino

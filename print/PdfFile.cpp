@@ -23,28 +23,112 @@ QString systemReason(int err)
     return QString::fromLocal8Bit(std::strerror(err));
 }
 
-// rename that fails with EEXIST rather than replace, and never follows a
-// link at the new name; link + unlink where the file system has no
-// renameat2 flags.
-int renameNoReplace(const QByteArray &from, const QByteArray &to)
+QString failure(const QString &kind, const char *what, const QString &path, int err)
 {
-#ifdef RENAME_NOREPLACE
-    if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0)
-        return 0;
-    if (errno != EINVAL && errno != ENOSYS)
-        return errno;
-#endif
-    if (::link(from.constData(), to.constData()) != 0)
-        return errno;
-    ::unlink(from.constData());
-    return 0;
+    return QCoreApplication::translate("PdfFile", what).arg(kind, QDir::toNativeSeparators(path), systemReason(err));
 }
+
+const char *const kCannotWriteIn = QT_TRANSLATE_NOOP("PdfFile", "Impossibile scrivere il file %1 nella cartella %2: %3.");
+const char *const kCannotWrite = QT_TRANSLATE_NOOP("PdfFile", "Impossibile scrivere il file %1 %2: %3.");
+const char *const kIncomplete = QT_TRANSLATE_NOOP("PdfFile", "Il file %1 è incompleto %2: %3.");
+const char *const kCannotSave = QT_TRANSLATE_NOOP("PdfFile", "Impossibile salvare il file %1 %2: %3.");
+const char *const kCannotSaveIn = QT_TRANSLATE_NOOP("PdfFile", "Impossibile salvare il file %1 nella cartella %2: %3.");
 
 bool usableFolder(const QString &path)
 {
     const QFileInfo info(path);
     return info.isAbsolute() && info.isDir() && path != QLatin1String("/");
 }
+
+// An open file that gets its name only when it is complete.
+class PendingFile
+{
+public:
+    explicit PendingFile(QString folder) : m_folder(std::move(folder)) {}
+    ~PendingFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_hidden.isEmpty())
+            ::unlink(QFile::encodeName(m_hidden).constData());
+    }
+    PendingFile(const PendingFile &) = delete;
+    PendingFile &operator=(const PendingFile &) = delete;
+
+    // errno on failure, 0 on success.
+    int open()
+    {
+        const QByteArray dir = QFile::encodeName(m_folder);
+        m_fd = ::open(dir.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (m_fd >= 0)
+            return 0;
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            return errno;
+        // No unnamed files here: a hidden one, created new, never through a link.
+        for (int tries = 0; tries < 100; ++tries) {
+            const QString name = QStringLiteral(".Dravino-%1.part")
+                                     .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+            const QString path = QDir(m_folder).filePath(name);
+            m_fd = ::open(QFile::encodeName(path).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC | O_NOFOLLOW,
+                          0666);
+            if (m_fd >= 0) {
+                m_hidden = path;
+                return 0;
+            }
+            if (errno != EEXIST)
+                return errno;
+        }
+        return EEXIST;
+    }
+
+    // Every byte written and on the disk: errno on failure, 0 on success.
+    int write(const QByteArray &data)
+    {
+        const char *p = data.constData();
+        qsizetype left = data.size();
+        while (left > 0) {
+            const ssize_t n = ::write(m_fd, p, size_t(left));
+            if (n < 0) {
+                if (errno == EINTR)
+                    continue;
+                return errno;
+            }
+            p += n;
+            left -= n;
+        }
+        return ::fsync(m_fd) == 0 ? 0 : errno;
+    }
+
+    // Gives the file the name target unless something stands there:
+    // errno on failure (EEXIST: taken), 0 on success.
+    int name(const QString &target)
+    {
+        const QByteArray to = QFile::encodeName(target);
+        if (m_hidden.isEmpty()) {
+            const QByteArray self = QByteArrayLiteral("/proc/self/fd/") + QByteArray::number(m_fd);
+            if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, to.constData(), AT_SYMLINK_FOLLOW) == 0)
+                return 0;
+            return errno;
+        }
+        const QByteArray from = QFile::encodeName(m_hidden);
+#ifdef RENAME_NOREPLACE
+        if (::renameat2(AT_FDCWD, from.constData(), AT_FDCWD, to.constData(), RENAME_NOREPLACE) == 0) {
+            m_hidden.clear();
+            return 0;
+        }
+        if (errno != EINVAL && errno != ENOSYS)
+            return errno;
+#endif
+        if (::link(from.constData(), to.constData()) != 0)
+            return errno;
+        return 0; // the hidden name goes with this object
+    }
+
+private:
+    QString m_folder;
+    QString m_hidden; // the hidden file's path, where there are no unnamed files
+    int m_fd = -1;
+};
 
 } // namespace
 
@@ -63,104 +147,59 @@ QString pdfFolder()
     return {};
 }
 
+bool isCompletePdf(const QByteArray &data)
+{
+    return data.size() >= 64 && data.startsWith("%PDF-") && data.right(32).trimmed().endsWith("%%EOF");
+}
+
 bool isCompletePdf(const QString &path)
 {
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly) || f.size() < 64)
         return false;
-    if (!f.read(5).startsWith("%PDF-"))
-        return false;
+    const QByteArray head = f.read(5);
     f.seek(f.size() - 32);
-    return f.read(32).trimmed().endsWith("%%EOF");
+    return head.startsWith("%PDF-") && f.read(32).trimmed().endsWith("%%EOF");
 }
 
-PdfFile::~PdfFile()
+WrittenFile writeNewFile(const QByteArray &data, const QString &folder, const std::function<QString(int)> &nameFor,
+                         const QString &kind)
 {
-    discard();
-}
-
-bool PdfFile::fail(const QString &what, const QString &path, const QString &reason)
-{
-    m_error = QStringLiteral("%1 %2: %3.").arg(what, QDir::toNativeSeparators(path), reason);
-    discard();
-    return false;
-}
-
-void PdfFile::discard()
-{
-    if (!m_owned)
-        return;
-    m_file.close();
-    QFile::remove(m_file.fileName());
-    m_owned = false;
-}
-
-bool PdfFile::create(const QString &folder)
-{
-    m_folder = folder;
     if (!QFileInfo(folder).isDir())
-        return fail(QCoreApplication::translate("PdfFile", "Impossibile scrivere il file PDF nella cartella"),
-                    folder, systemReason(ENOENT));
-    // NewOnly is O_EXCL: a name that stands already, a link included, is
-    // refused, and another random name is tried.
-    int err = EEXIST;
-    for (int tries = 0; tries < 100 && err == EEXIST; ++tries) {
-        const QString name = QStringLiteral(".Dravino-%1.pdf.part")
-                                 .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-        m_file.setFileName(QDir(folder).filePath(name));
-        errno = 0;
-        if (m_file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-            m_owned = true;
-            return true;
-        }
-        err = errno ? errno : EIO;
+        return {{}, failure(kind, kCannotWriteIn, folder, ENOENT)};
+    PendingFile file(folder);
+    if (const int err = file.open())
+        return {{}, failure(kind, kCannotWriteIn, folder, err)};
+    if (const int err = file.write(data))
+        return {{}, failure(kind, kCannotWriteIn, folder, err)};
+    const QDir dir(folder);
+    QString name = nameFor(1);
+    if (name.isEmpty())
+        return {{}, failure(kind, kCannotSaveIn, folder, EINVAL)};
+    for (int i = 1;; ++i) {
+        const QString target = dir.filePath(name);
+        const int err = file.name(target);
+        if (err == 0)
+            return {target, {}};
+        name = nameFor(i + 1);
+        // Taken, and no other name to try: the last one is named.
+        if (err != EEXIST || name.isEmpty())
+            return {{}, failure(kind, kCannotSave, target, err)};
     }
-    return fail(QCoreApplication::translate("PdfFile", "Impossibile scrivere il file PDF nella cartella"),
-                folder, systemReason(err));
 }
 
-bool PdfFile::finish()
+WrittenFile writePdf(const QByteArray &pdf, const QString &folder, const QString &name)
 {
-    const QString path = m_file.fileName();
-    bool ok = m_file.error() == QFileDevice::NoError && m_file.flush();
-    int err = ok ? 0 : errno;
-    if (ok && ::fsync(m_file.handle()) != 0) {
-        ok = false;
-        err = errno;
-    }
-    const QString qtReason = m_file.errorString();
-    m_file.close();
-    if (ok && m_file.error() != QFileDevice::NoError)
-        ok = false;
-    if (!ok)
-        return fail(QCoreApplication::translate("PdfFile", "Impossibile scrivere il file PDF"), path,
-                    err ? systemReason(err) : qtReason);
-    if (!isCompletePdf(path))
-        return fail(QCoreApplication::translate("PdfFile", "Il file PDF è incompleto"), path,
-                    systemReason(ENOSPC));
-    return true;
-}
-
-bool PdfFile::place(const QString &name)
-{
-    const QByteArray from = QFile::encodeName(m_file.fileName());
-    const QDir dir(m_folder);
-    for (int i = 1; i < 10000; ++i) {
-        const QString target = !name.isEmpty() ? dir.filePath(name)
-                               : i == 1        ? dir.filePath(QStringLiteral("Dravino.pdf"))
-                                               : dir.filePath(QStringLiteral("Dravino (%1).pdf").arg(i));
-        const int err = renameNoReplace(from, QFile::encodeName(target));
-        if (err == 0) {
-            m_placed = target;
-            m_owned = false;
-            return true;
-        }
-        if (err != EEXIST || !name.isEmpty())
-            return fail(QCoreApplication::translate("PdfFile", "Impossibile salvare il file PDF"), target,
-                        systemReason(err));
-    }
-    return fail(QCoreApplication::translate("PdfFile", "Impossibile salvare il file PDF nella cartella"),
-                m_folder, systemReason(EEXIST));
+    const QString kind = QStringLiteral("PDF");
+    if (!isCompletePdf(pdf))
+        return {{}, failure(kind, kIncomplete, folder, ENODATA)};
+    return writeNewFile(pdf, folder, [&](int i) -> QString {
+        if (!name.isEmpty())
+            return i == 1 ? name : QString();
+        if (i >= 10000)
+            return {};
+        return i == 1 ? QStringLiteral("Dravino.pdf") : QStringLiteral("Dravino (%1).pdf").arg(i);
+    }, kind);
 }
 
 } // namespace dravino

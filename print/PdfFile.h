@@ -1,14 +1,16 @@
 #pragma once
-// A PDF written so that no page is lost in silence and nothing is
-// overwritten: the document goes into a hidden file of its own in the
-// target folder (created new, never through a link), every write and the
-// close are checked, the result must be a complete PDF, and only then is it
-// moved to the first free name, Dravino.pdf, Dravino (2).pdf, ..., without
-// replacing anything that stands there (a file, a folder, a dangling link).
-// Any failure removes the hidden file and says why, with the path.
+// Files written so that no page is lost in silence and nothing is
+// overwritten or left behind: the data goes into an unnamed file in the
+// target folder (O_TMPFILE; a hidden file opened O_EXCL where the file
+// system has none), every write and the sync are checked, a PDF must be
+// complete, and only then does the file get the first free name
+// (Dravino.pdf, Dravino (2).pdf, ...) without replacing anything that stands
+// there: a file, a folder, a dangling link. A program killed meanwhile
+// leaves nothing with a name. Every failure says why, with the path.
 
-#include <QFile>
+#include <QByteArray>
 #include <QString>
+#include <functional>
 
 namespace dravino {
 
@@ -18,37 +20,22 @@ QString pdfFolder();
 
 // "The file holds a whole PDF": its header and its end-of-file mark.
 bool isCompletePdf(const QString &path);
+bool isCompletePdf(const QByteArray &data);
 
-class PdfFile
-{
-public:
-    PdfFile() = default;
-    ~PdfFile(); // removes the hidden file when it was not placed
-    PdfFile(const PdfFile &) = delete;
-    PdfFile &operator=(const PdfFile &) = delete;
-
-    // Creates the hidden file in folder; false (and error()) when it cannot.
-    bool create(const QString &folder);
-    // The device to write the document into.
-    QIODevice *device() { return &m_file; }
-    QString hiddenPath() const { return m_file.fileName(); }
-    // Checks the writes, closes, checks the PDF; false (and error()) on failure.
-    bool finish();
-    // Moves the finished file to the first free name in its folder (or to
-    // exactly name when given); false (and error()) when it cannot.
-    bool place(const QString &name = {});
-    QString placedPath() const { return m_placed; }
-    QString error() const { return m_error; }
-
-private:
-    bool fail(const QString &what, const QString &path, const QString &reason);
-    void discard();
-
-    QFile m_file;
-    bool m_owned = false; // the hidden file is ours to remove
-    QString m_folder;
-    QString m_placed;
-    QString m_error;
+struct WrittenFile {
+    QString path;  // where the file now is
+    QString error; // why it is not there; empty on success
+    bool ok() const { return error.isEmpty(); }
 };
+
+// data into folder, named nameFor(1), nameFor(2), ... whichever is free
+// first (nameFor returning an empty name ends the search). kind words the
+// errors ("PDF", "CSV").
+WrittenFile writeNewFile(const QByteArray &data, const QString &folder, const std::function<QString(int)> &nameFor,
+                         const QString &kind);
+
+// A PDF into folder as Dravino.pdf, Dravino (2).pdf, ...; or as exactly
+// name, never over anything that stands there.
+WrittenFile writePdf(const QByteArray &pdf, const QString &folder, const QString &name = {});
 
 } // namespace dravino

@@ -33,14 +33,6 @@ public:
     void Line(double x1, double y1, double x2, double y2, const QColor &color);
     void EndDoc();
 
-    virtual QString DeviceName() const = 0;
-    virtual QString Port() const = 0;
-    // Why the last document did not reach the printer; empty when it did.
-    virtual QString errorText() const { return {}; }
-    // What the user should know of a document that did reach the printer
-    // but waits there (a stopped queue); empty otherwise.
-    virtual QString noticeText() const { return {}; }
-
     const QFont &font() const { return m_font; }
     const QColor &foreColor() const { return m_color; }
 

@@ -20,11 +20,6 @@ const QImage &twipDevice()
 }
 } // namespace
 
-RecordingSurface::RecordingSurface(QString deviceName, QString port)
-    : m_device(std::move(deviceName)), m_port(std::move(port))
-{
-}
-
 double RecordingSurface::measure(const QFont &font, const QString &text) const
 {
     return QFontMetricsF(font, &twipDevice()).horizontalAdvance(text);

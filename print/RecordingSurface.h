@@ -21,14 +21,7 @@ struct RecordedItem {
 class RecordingSurface final : public PrintSurface
 {
 public:
-    explicit RecordingSurface(QString deviceName = QStringLiteral("Registrazione"),
-                              QString port = QStringLiteral("memoria"));
-
-    QString DeviceName() const override { return m_device; }
-    QString Port() const override { return m_port; }
-    // A printer failing during the page, for tests: the error it reports.
-    QString failure;
-    QString errorText() const override { return failure; }
+    RecordingSurface() = default;
 
     // Called when a document ends, with everything recorded so far.
     std::function<void(const RecordingSurface &)> onEndDoc;
@@ -53,8 +46,6 @@ protected:
     }
 
 private:
-    QString m_device;
-    QString m_port;
     QList<RecordedItem> m_items;
     int m_ended = 0;
 };

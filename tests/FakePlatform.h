@@ -1,12 +1,19 @@
 #pragma once
 // Desktop services for tests: message boxes are recorded and answered at
 // once, the code prompt answers a preset text, the shell a preset result;
-// printed documents are kept as recordings, or go to the machine's default
-// printer (realPrinter), or fail during the page (printerFails).
+// printed documents are kept as recordings and reported printed on "PDF"
+// (or refused by "Guasta": printerFails), or drawn by Qt and handed to the
+// machine's printer (realPrinter) or written to a file (pdfTo) by the real
+// print path. Outcomes come back later, as from a print job; pending counts
+// the pages still on their way.
 
+#include "print/Delivery.h"
 #include "print/QtPrintSurface.h"
 #include "print/RecordingSurface.h"
 #include "ui/Platform.h"
+
+#include <QPointer>
+#include <QTimer>
 
 #include <QList>
 #include <QSemaphore>
@@ -47,19 +54,41 @@ public:
         ++printerQueries; // last: the test may end this platform once it counts
         return answer;
     }
-    std::unique_ptr<dravino::PrintSurface> openPrinter() override
+    std::unique_ptr<dravino::PrintSurface> newPage() override
     {
-        if (realPrinter)
-            return m_desktop.openPrinter();
-        if (!pdfTo.isEmpty())
-            return std::make_unique<dravino::QtPrintSurface>(pdfTo);
-        auto surface = std::make_unique<dravino::RecordingSurface>(printerFails ? QStringLiteral("Guasta") : deviceName, port);
+        if (realPrinter || !pdfTo.isEmpty())
+            return m_desktop.newPage();
+        auto surface = std::make_unique<dravino::RecordingSurface>();
         surface->onEndDoc = [this](const dravino::RecordingSurface &s) {
             if (!printerFails)
                 documents.append(s.items());
         };
-        surface->failure = printerFails ? QStringLiteral("La stampa su Guasta non è riuscita.") : QString();
         return surface;
+    }
+    void print(dravino::PrintSurface &page, dravino::PrintRequest request, QObject *context,
+               std::function<void(const dravino::PrintOutcome &)> done) override
+    {
+        ++pending;
+        auto finish = [this, done = std::move(done)](const dravino::PrintOutcome &o) {
+            --pending;
+            done(o);
+        };
+        if (realPrinter || !pdfTo.isEmpty()) {
+            if (!pdfTo.isEmpty())
+                request.saveAs = pdfTo;
+            m_desktop.print(page, std::move(request), context, std::move(finish));
+            return;
+        }
+        dravino::PrintOutcome o;
+        o.kind = printerFails ? dravino::PrintOutcome::SavedToFile : dravino::PrintOutcome::Printed;
+        o.device = printerFails ? QStringLiteral("Guasta") : deviceName;
+        o.port = port;
+        if (printerFails) {
+            o.printerFailure = dravino::CupsFailure::Refused;
+            o.printerReason = QStringLiteral("client-error-not-possible");
+            o.file = QStringLiteral("/home/tecnico/Documenti/Dravino.pdf");
+        }
+        QTimer::singleShot(0, context, [o, finish = std::move(finish)] { finish(o); });
     }
     QDate today() override { return QDate(2026, 12, 6); }
 
@@ -73,6 +102,7 @@ public:
     QList<QList<dravino::RecordedItem>> documents;
     bool printerFails = false;
     bool realPrinter = false;
+    int pending = 0;
     QString pdfTo; // the next pages go to this PDF file (which must not exist)
     std::atomic<int> printerQueries = 0;
     std::atomic<QThread *> printerThread = nullptr;

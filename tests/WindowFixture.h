@@ -110,10 +110,14 @@ struct Window {
         QTest::keyClick(QApplication::focusWidget(), k, mods);
     }
 
+    // Each action, and the pages it sent on their way told.
     void run(const QString &actions)
     {
-        for (const QString &a : actions.split(QLatin1Char(';'), Qt::SkipEmptyParts))
+        for (const QString &a : actions.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
             act(a);
+            if (!QTest::qWaitFor([this] { return platform.pending == 0; }, 60000))
+                fail(QStringLiteral("%1: the page's outcome never came").arg(a));
+        }
     }
 
     // The checks that fail, described; empty when all hold.

@@ -1,19 +1,24 @@
 // The value table and the scale sheet printed through the program's own
-// print path on the machine's default printer, a cups-pdf queue, and the
-// faults a workshop meets there: a queue that refuses jobs, a stopped queue
-// that holds them, a full temporary folder. tools/cups-pdf-setup.sh sets
-// such a queue up; without it the program exits as skipped, except under
-// CI, where it must run. The faults change the machine's queue and mount a
-// tmpfs: they run as root only (tst_printer faults), and every change is
-// undone whatever the checks say.
+// print path on cups-pdf queues of the test's own (DravinoTest and
+// DravinoOther, made with lpadmin and removed at the end; PRINTER names
+// DravinoTest, so nothing else on the machine is touched or counted), and
+// the faults a workshop meets there: a queue that refuses jobs, a stopped
+// queue that holds them, a missing or full temporary folder, a slow print
+// server, and one that stops answering while it creates the job or while it
+// receives the page (a stand-in in front of the real cupsd). It needs a
+// running cupsd with the cups-pdf backend and root (lpadmin, mount): the
+// program exits as skipped without them, except under CI, where it must
+// run. Every change to the machine is undone whatever the checks say.
 
 #include "PdfWords.h"
+#include "PrintServerStandIn.h"
 #include "TestMain.h"
 #include "WindowFixture.h"
-#include "print/Cups.h"
+#include "print/PdfFile.h"
 #include "print/QtPrintSurface.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QScopeGuard>
 #include <pwd.h>
@@ -21,6 +26,8 @@
 
 namespace {
 const char *const kTitle = "Stampa valori di pressione/tensione";
+const QString kQueue = QStringLiteral("DravinoTest");
+const QString kOtherQueue = QStringLiteral("DravinoOther");
 
 int run(const QString &program, const QStringList &args)
 {
@@ -35,13 +42,12 @@ QString output(const QString &program, const QStringList &args)
     return QString::fromLocal8Bit(p.readAllStandardOutput());
 }
 
-// The jobs CUPS has not finished, as lpstat lists them.
+// The jobs CUPS has not finished on one queue, as lpstat lists them.
 int pendingJobs(const QString &queue)
 {
     return int(output(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue}).count(QLatin1Char('\n')));
 }
 
-// What the scheduler says of the queue now: accepting, enabled.
 bool queueAccepting(const QString &queue)
 {
     return !output(QStringLiteral("lpstat"), {QStringLiteral("-a"), queue}).contains(QLatin1String("not accepting"));
@@ -61,18 +67,14 @@ bool finishedPdf(const QString &path)
     return f.read(16).contains("%%EOF");
 }
 
-QString cupsPdfQueue()
+QString requirement(const QStringList &)
 {
-    const auto queue = dravino::defaultCupsQueue();
-    return queue && queue->port.startsWith(QLatin1String("cups-pdf:")) ? queue->name : QString();
-}
-
-QString requirement(const QStringList &arguments)
-{
-    if (cupsPdfQueue().isEmpty())
-        return QStringLiteral("the default printer is not a cups-pdf queue (tools/cups-pdf-setup.sh sets one up, as root)");
-    if (arguments.contains(QLatin1String("faults")) && geteuid() != 0)
-        return QStringLiteral("the printer faults change the queue and mount a tmpfs: they need root (CI runs as root)");
+    if (!output(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains(QLatin1String("is running")))
+        return QStringLiteral("no CUPS scheduler is running (tools/cups-pdf-setup.sh starts one, as root)");
+    if (!QFile::exists(QStringLiteral("/usr/lib/cups/backend/cups-pdf")))
+        return QStringLiteral("the cups-pdf backend is missing (apt-get install printer-driver-cups-pdf)");
+    if (geteuid() != 0)
+        return QStringLiteral("the printer test makes queues of its own and mounts a tmpfs: it needs root (CI runs as root)");
     return {};
 }
 } // namespace
@@ -82,42 +84,68 @@ class TestPrinter : public QObject
     Q_OBJECT
 private slots:
     void initTestCase();
-    void tablePrintsOnTheDefaultPrinter();
+    void cleanupTestCase();
+    void cleanup();
+    void tablePrintsOnItsOwnQueue();
     void faults_data();
     void faults();
 
 private:
-    QString m_queue;
     QDir m_out;
+    QStringList newPdfs(const QStringList &before) const;
 };
 
 void TestPrinter::initTestCase()
 {
-    m_queue = cupsPdfQueue();
+    for (const QString &queue : {kQueue, kOtherQueue})
+        QCOMPARE(run(QStringLiteral("lpadmin"), {"-p", queue, "-v", "cups-pdf:/", "-m", "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd",
+                                                 "-E", "-o", "pdftops-renderer-default=pdftocairo"}),
+                 0);
+    qputenv("PRINTER", kQueue.toUtf8());
+    qunsetenv("CUPS_SERVER");
     // cups-pdf writes into the submitting user's home as the password file has it.
     m_out.setPath(QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + QStringLiteral("/PDF"));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 }
 
-void TestPrinter::tablePrintsOnTheDefaultPrinter()
+void TestPrinter::cleanupTestCase()
+{
+    for (const QString &queue : {kQueue, kOtherQueue}) {
+        run(QStringLiteral("cancel"), {QStringLiteral("-a"), queue});
+        run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue});
+    }
+}
+
+void TestPrinter::cleanup()
+{
+    qunsetenv("CUPS_SERVER");
+    qunsetenv("DRAVINO_PRINT_TIMEOUT_MS");
+}
+
+QStringList TestPrinter::newPdfs(const QStringList &before) const
+{
+    QStringList out;
+    for (const auto &f : m_out.entryList({QStringLiteral("*.pdf")}, QDir::Files))
+        if (!before.contains(f))
+            out << m_out.filePath(f);
+    return out;
+}
+
+void TestPrinter::tablePrintsOnItsOwnQueue()
 {
     const QStringList before = m_out.entryList({QStringLiteral("*.pdf")}, QDir::Files);
     Window t;
     t.platform.realPrinter = true;
+    StandStillMeter meter;
     t.run(QStringLiteral("txtStampaDa=0;txtStampaA=2680;cmdStampa"));
-    QCOMPARE(t.check(QStringLiteral("msgs=%1|I|Stampa effettuata su %2").arg(kTitle, m_queue)), QStringList());
-    QCOMPARE(t.get(QStringLiteral("cmdStampa"))->toolTip(), QStringLiteral("Stampa su %1; porta cups-pdf:/").arg(m_queue));
+    QCOMPARE(t.check(QStringLiteral("msgs=%1|I|Stampa effettuata su %2").arg(kTitle, kQueue)) + t.errors(), QStringList());
+    QCOMPARE(t.get(QStringLiteral("cmdStampa"))->toolTip(), QStringLiteral("Stampa su %1; porta cups-pdf:/").arg(kQueue));
+    const qint64 still = meter.longestMs();
+    QVERIFY2(still < allowedStandStillMs(), qPrintable(QStringLiteral("stood still %1 ms").arg(still)));
 
     // The spooler works on its own time.
-    QString pdf;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        [&] {
-            for (const auto &f : m_out.entryList({QStringLiteral("*.pdf")}, QDir::Files))
-                if (!before.contains(f))
-                    pdf = m_out.filePath(f);
-            return !pdf.isEmpty();
-        }(),
-        60000);
+    QTRY_VERIFY_WITH_TIMEOUT(newPdfs(before).size() == 1, 60000);
+    const QString pdf = newPdfs(before).first();
     QTRY_VERIFY_WITH_TIMEOUT(finishedPdf(pdf), 30000);
     // Spooled output keeps x and the baselines; the tops move a little.
     const QStringList wrong = valueTableProblems(pdf, dravino::QtPrintSurface::kMarginPoints, 20);
@@ -126,19 +154,28 @@ void TestPrinter::tablePrintsOnTheDefaultPrinter()
 
 void TestPrinter::faults_data()
 {
-    // The fault; the document; what the user is told; the jobs CUPS holds
-    // afterwards (a page lost is never "effettuata").
+    // The fault; the document; what the user is told (its start, or "~"
+    // and words it holds); the jobs the queue holds afterwards; whether a
+    // page comes out of the printer.
     QTest::addColumn<QString>("fault");
     QTest::addColumn<QString>("print");
     QTest::addColumn<QString>("message");
     QTest::addColumn<int>("held");
+    QTest::addColumn<bool>("printed");
     const QString table = QStringLiteral("txtStampaDa=0;txtStampaA=200;cmdStampa");
     const QString sheet = QStringLiteral("lblLabel(4);lblLabel(4);@answer:x;cmdStampaScala");
-    QTest::newRow("rejecting: table") << "reject" << table << QStringLiteral("%1|C|La stampante PDF non accetta stampe").arg(kTitle) << 0;
-    QTest::newRow("rejecting: sheet") << "reject" << sheet << "Stampa foglio scala|C|La stampante PDF non accetta stampe" << 0;
-    QTest::newRow("stopped: held and said") << "disable" << table << QStringLiteral("%1|E|La stampa su PDF è in attesa: la stampante è ferma").arg(kTitle) << 1;
-    QTest::newRow("full temporary folder") << "fulltmp" << table << QStringLiteral("%1|C|Impossibile scrivere il file PDF").arg(kTitle) << 0;
-    QTest::newRow("full temporary folder: sheet") << "fulltmp" << sheet << "Stampa foglio scala|C|Impossibile scrivere il file PDF" << 0;
+    const QString printed = QStringLiteral("%1|I|Stampa effettuata su %2").arg(kTitle, kQueue);
+    const QString silent = QStringLiteral("~il server di stampa non risponde");
+    QTest::newRow("rejecting: table") << "reject" << table << QStringLiteral("%1|E|La stampante %2 non accetta stampe").arg(kTitle, kQueue) << 0 << false;
+    QTest::newRow("rejecting: sheet") << "reject" << sheet << QStringLiteral("Stampa foglio scala|E|La stampante %1 non accetta stampe").arg(kQueue) << 0 << false;
+    QTest::newRow("stopped: held and said") << "disable" << table << QStringLiteral("%1|E|La stampa su %2 è in attesa: la stampante è ferma").arg(kTitle, kQueue) << 1 << true;
+    QTest::newRow("stopped: the sheet says so") << "disable" << sheet << QStringLiteral("Stampa foglio scala|E|La stampa su %1 è in attesa").arg(kQueue) << 1 << true;
+    QTest::newRow("missing temporary folder: printed") << "notmp" << table << printed << 0 << true;
+    QTest::newRow("full temporary folder: printed") << "fulltmp" << table << printed << 0 << true;
+    QTest::newRow("printed on a printer: the sheet is quiet") << "" << sheet << "" << 0 << true;
+    QTest::newRow("server answering late: printed") << "slow" << table << printed << 0 << true;
+    QTest::newRow("server stalling on Create-Job") << "stall5" << table << silent << 0 << false;
+    QTest::newRow("server stalling on Send-Document") << "stall6" << table << silent << -1 << false;
 }
 
 void TestPrinter::faults()
@@ -147,24 +184,32 @@ void TestPrinter::faults()
     QFETCH(QString, print);
     QFETCH(QString, message);
     QFETCH(int, held);
-    QTemporaryDir tmp;
-    const QByteArray oldTmp = qgetenv("TMPDIR");
+    QFETCH(bool, printed);
+    QTemporaryDir tmp, home;
+    QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
+    const QByteArray oldTmp = qgetenv("TMPDIR"), oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toLocal8Bit()); // where a page no printer took is saved
     // Whatever the checks below say, the queue takes and prints jobs again,
-    // TMPDIR is the old one and the tmpfs is gone.
+    // TMPDIR and HOME are the old ones and the tmpfs is gone.
     bool mounted = false;
     const auto restore = qScopeGuard([&] {
         qputenv("TMPDIR", oldTmp);
-        run(QStringLiteral("cupsaccept"), {m_queue});
-        run(QStringLiteral("cupsenable"), {m_queue});
+        qputenv("HOME", oldHome);
+        run(QStringLiteral("cupsaccept"), {kQueue});
+        run(QStringLiteral("cupsenable"), {kQueue});
+        run(QStringLiteral("cancel"), {QStringLiteral("-a"), kQueue});
         if (mounted)
             run(QStringLiteral("umount"), {tmp.path()});
     });
+    std::unique_ptr<PrintServerStandIn> server;
     if (fault == QLatin1String("reject")) {
-        QCOMPARE(run(QStringLiteral("cupsreject"), {m_queue}), 0);
-        QTRY_VERIFY(!queueAccepting(m_queue));
+        QCOMPARE(run(QStringLiteral("cupsreject"), {kQueue}), 0);
+        QTRY_VERIFY(!queueAccepting(kQueue));
     } else if (fault == QLatin1String("disable")) {
-        QCOMPARE(run(QStringLiteral("cupsdisable"), {m_queue}), 0);
-        QTRY_VERIFY(!queueEnabled(m_queue));
+        QCOMPARE(run(QStringLiteral("cupsdisable"), {kQueue}), 0);
+        QTRY_VERIFY(!queueEnabled(kQueue));
+    } else if (fault == QLatin1String("notmp")) {
+        qputenv("TMPDIR", tmp.filePath(QStringLiteral("gone")).toLocal8Bit());
     } else if (fault == QLatin1String("fulltmp")) {
         QCOMPARE(run(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "size=16k", "tmpfs", tmp.path()}), 0);
         mounted = true;
@@ -173,27 +218,57 @@ void TestPrinter::faults()
         filler.write(QByteArray(15 * 1024, 'x'));
         filler.close();
         qputenv("TMPDIR", tmp.path().toLocal8Bit());
+    } else if (fault == QLatin1String("slow")) {
+        server = std::make_unique<PrintServerStandIn>(PrintServerStandIn::Slow, 0, 300);
+    } else if (fault.startsWith(QLatin1String("stall"))) {
+        server = std::make_unique<PrintServerStandIn>(PrintServerStandIn::Stall, fault.mid(5).toInt());
+        qputenv("DRAVINO_PRINT_TIMEOUT_MS", "3000");
     }
-    const int jobsBefore = pendingJobs(m_queue);
+    if (server)
+        qputenv("CUPS_SERVER", server->address());
+    const QStringList before = m_out.entryList({QStringLiteral("*.pdf")}, QDir::Files);
+    const int jobsBefore = pendingJobs(kQueue);
     {
         Window t;
         t.platform.realPrinter = true;
+        StandStillMeter meter;
         t.run(print);
-        const QString shown = t.check(QStringLiteral("msgs=")).value(0);
-        QVERIFY2(t.platform.messages.size() == 1, qPrintable(shown));
-        const ShownMessage &m = t.platform.messages.first();
-        const QString got = m.title + QLatin1Char('|') + QLatin1Char("IEC"[int(m.icon)]) + QLatin1Char('|') + m.text;
-        QVERIFY2(got.startsWith(message), qPrintable(got));
+        QCOMPARE(t.errors(), QStringList());
+        const QStringList shown = t.check(QStringLiteral("msgs="));
+        if (message.isEmpty()) {
+            QVERIFY2(t.platform.messages.isEmpty(), qPrintable(shown.join(QLatin1Char('\n'))));
+        } else {
+            QVERIFY2(t.platform.messages.size() == 1, qPrintable(shown.join(QLatin1Char('\n'))));
+            const ShownMessage &m = t.platform.messages.first();
+            const QString got = m.title + QLatin1Char('|') + QLatin1Char("IEC"[int(m.icon)]) + QLatin1Char('|') + m.text;
+            QVERIFY2(message.startsWith(QLatin1Char('~')) ? got.contains(message.mid(1)) : got.startsWith(message), qPrintable(got));
+            // A page the printer does not have is never called printed, and is kept.
+            if (!printed) {
+                QVERIFY2(!got.contains(QLatin1String("effettuata")) && !got.contains(QLatin1String("Success")), qPrintable(got));
+                QVERIFY2(got.contains(QStringLiteral("La pagina è stata salvata nel file PDF")), qPrintable(got));
+                QVERIFY(dravino::isCompletePdf(home.filePath(QStringLiteral("Documents/Dravino.pdf"))));
+            }
+        }
+        if (server && fault.startsWith(QLatin1String("stall")))
+            QVERIFY(server->stalled());
+        const qint64 still = meter.longestMs();
+        QVERIFY2(still < allowedStandStillMs(), qPrintable(QStringLiteral("stood still %1 ms").arg(still)));
     }
-    const int jobsAfter = pendingJobs(m_queue);
-    if (fault == QLatin1String("fulltmp")) {
+    // A held page stays in the queue; a printed one leaves it.
+    if (held > 0)
+        QCOMPARE(pendingJobs(kQueue) - jobsBefore, held);
+    else if (held == 0)
+        QTRY_COMPARE_WITH_TIMEOUT(pendingJobs(kQueue) - jobsBefore, 0, 60000);
+    if (mounted)
         QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-                 QStringList{QStringLiteral("filler")}); // no half-written file left
-    }
-    QCOMPARE(jobsAfter - jobsBefore, held);
-    run(QStringLiteral("cupsenable"), {m_queue});
-    // A held job prints once the queue runs again.
-    QTRY_COMPARE_WITH_TIMEOUT(pendingJobs(m_queue), 0, 60000);
+                 QStringList{QStringLiteral("filler")}); // no temporary file at all
+    run(QStringLiteral("cupsenable"), {kQueue});
+    // What the printer holds comes out once it runs again; nothing comes
+    // out of a page it was never given.
+    if (printed)
+        QTRY_VERIFY_WITH_TIMEOUT(newPdfs(before).size() == 1, 60000);
+    else
+        QCOMPARE(newPdfs(before), QStringList());
 }
 
 DRAVINO_TEST_MAIN_REQUIRING(TestPrinter, requirement)

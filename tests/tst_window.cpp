@@ -471,7 +471,7 @@ void TestWindow::printBox_data()
         << QString("rows=4600,2250,4700,2312,4800,2375;txtMvolt1=1000;msgs=") + kMvoltHigh + "&&" + kPrinted;
     QTest::newRow("Denso 1 way up to 4700") << "optSensore(1);txtStampaDa=4600;txtStampaA=4700;txtStep=100;cmdStampa"
         << QString("rows=4600,2250,4700,2312;msgs=") + kPrinted;
-    QTest::newRow("a failing printer") << "@printerfails;cmdStampa" << "txtMvolt1=500;txtStampaDa=500;msgs=Stampa valori di pressione/tensione|C|La stampa su Guasta non è riuscita.";
+    QTest::newRow("a failing printer") << "@printerfails;cmdStampa" << "txtMvolt1=500;txtStampaDa=500;msgs=Stampa valori di pressione/tensione|E|La stampa su Guasta non è riuscita: client-error-not-possible. La pagina è stata salvata nel file PDF /home/tecnico/Documenti/Dravino.pdf.";
 }
 
 void TestWindow::scaleCheck_data()
@@ -590,7 +590,8 @@ void TestWindow::scaleSheetPrintsTheScreen()
     QCOMPARE(texts.value(texts.indexOf(QStringLiteral("Sensore: ")) + 1), QStringLiteral("Valore medio della scala:  "));
     QVERIFY(t.platform.messages.isEmpty());
     t.run(QStringLiteral("@printerfails;cmdStampaScala"));
-    QCOMPARE(t.check(QStringLiteral("msgs=Stampa foglio scala|C|La stampa su Guasta non è riuscita.")), QStringList());
+    QCOMPARE(t.check(QStringLiteral("msgs=Stampa foglio scala|E|La stampa su Guasta non è riuscita: client-error-not-possible. "
+                                    "La pagina è stata salvata nel file PDF /home/tecnico/Documenti/Dravino.pdf.")), QStringList());
 }
 
 void TestWindow::windowSwitchIsNoNewFocus()

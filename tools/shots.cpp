@@ -3,6 +3,9 @@
 // typical state and captured from the X screen with ImageMagick's import;
 // the two documents are printed to PDF through the Qt print surface.
 
+#include "print/Delivery.h"
+#include <QFile>
+#include <QTimer>
 #include "print/QtPrintSurface.h"
 #include "ui/MainPanel.h"
 #include "ui/Platform.h"
@@ -32,9 +35,17 @@ public:
     QString inputText(QWidget *, const QString &, const QString &) override { return QStringLiteral("0281002930"); }
     int shellOpen(const QString &) override { return kShellOk; }
     PrinterName printer() override { return {QStringLiteral("PDF"), QStringLiteral("cups-pdf:/")}; }
-    std::unique_ptr<PrintSurface> openPrinter() override
+    std::unique_ptr<PrintSurface> newPage() override { return std::make_unique<QtPrintSurface>(); }
+    // The page into nextPdf, told at once.
+    void print(PrintSurface &page, PrintRequest, QObject *context,
+               std::function<void(const PrintOutcome &)> done) override
     {
-        return std::make_unique<QtPrintSurface>(nextPdf);
+        QFile out(nextPdf);
+        PrintOutcome o;
+        o.kind = out.open(QIODevice::WriteOnly) && out.write(static_cast<QtPrintSurface &>(page).pdf()) > 0
+            ? PrintOutcome::SavedToFile : PrintOutcome::Failed;
+        o.file = nextPdf;
+        QTimer::singleShot(0, context, [o, done] { done(o); });
     }
     QDate today() override { return QDate::currentDate(); }
     QString nextPdf;

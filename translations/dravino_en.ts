@@ -4,24 +4,28 @@
 <context>
     <name>PdfFile</name>
     <message>
-        <source>Impossibile scrivere il file PDF nella cartella</source>
-        <translation>Cannot write the PDF file in the folder</translation>
+        <source>La pagina non ha potuto essere disegnata.</source>
+        <translation>The page could not be drawn.</translation>
     </message>
     <message>
-        <source>Impossibile scrivere il file PDF</source>
-        <translation>Cannot write the PDF file</translation>
+        <source>Impossibile scrivere il file %1 nella cartella %2: %3.</source>
+        <translation>Cannot write the %1 file in the folder %2: %3.</translation>
     </message>
     <message>
-        <source>Il file PDF è incompleto</source>
-        <translation>The PDF file is incomplete</translation>
+        <source>Impossibile scrivere il file %1 %2: %3.</source>
+        <translation>Cannot write the %1 file %2: %3.</translation>
     </message>
     <message>
-        <source>Impossibile salvare il file PDF</source>
-        <translation>Cannot save the PDF file</translation>
+        <source>Il file %1 è incompleto %2: %3.</source>
+        <translation>The %1 file %2 is incomplete: %3.</translation>
     </message>
     <message>
-        <source>Impossibile salvare il file PDF nella cartella</source>
-        <translation>Cannot save the PDF file in the folder</translation>
+        <source>Impossibile salvare il file %1 %2: %3.</source>
+        <translation>Cannot save the %1 file %2: %3.</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il file %1 nella cartella %2: %3.</source>
+        <translation>Cannot save the %1 file in the folder %2: %3.</translation>
     </message>
 </context>
 <context>
@@ -33,38 +37,6 @@
     <message>
         <source>nessuna cartella</source>
         <translation>no folder</translation>
-    </message>
-    <message>
-        <source>file PDF</source>
-        <translation>PDF file</translation>
-    </message>
-    <message>
-        <source>rifiuta i lavori</source>
-        <translation>rejecting jobs</translation>
-    </message>
-    <message>
-        <source>La stampante %1 non accetta stampe (%2): la pagina non è stata stampata.</source>
-        <translation>The printer %1 does not accept jobs (%2): the page was not printed.</translation>
-    </message>
-    <message>
-        <source>Impossibile scrivere il file PDF %1.</source>
-        <translation>Cannot write the PDF file %1.</translation>
-    </message>
-    <message>
-        <source>file PDF </source>
-        <translation>PDF file </translation>
-    </message>
-    <message>
-        <source>La stampa su %1 non è riuscita: %2.</source>
-        <translation>Printing on %1 failed: %2.</translation>
-    </message>
-    <message>
-        <source>Nessuna stampante e nessuna cartella in cui salvare il file PDF: la pagina non è stata salvata.</source>
-        <translation>No printer and no folder to save the PDF file in: the page was not saved.</translation>
-    </message>
-    <message>
-        <source>La stampa su %1 è in attesa: la stampante è ferma%2 e la stamperà quando verrà riattivata.</source>
-        <translation>The print on %1 is waiting: the printer is stopped%2 and will print it once it is started again.</translation>
     </message>
 </context>
 <context>
@@ -375,6 +347,14 @@
         <source>; porta </source>
         <translation>; port </translation>
     </message>
+    <message>
+        <source>stampante predefinita</source>
+        <translation>default printer</translation>
+    </message>
+    <message>
+        <source>il server di stampa non risponde</source>
+        <translation>the print server is not responding</translation>
+    </message>
 </context>
 <context>
     <name>dravino::PrintBox</name>
@@ -498,9 +478,108 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <source>Stampa valori di pressione/tensione</source>
         <translation>Printing pressure/voltage values</translation>
     </message>
+</context>
+<context>
+    <name>dravino::PrintReport</name>
+    <message>
+        <source>in pausa</source>
+        <translation>paused</translation>
+    </message>
+    <message>
+        <source>non in linea</source>
+        <translation>offline</translation>
+    </message>
+    <message>
+        <source>carta esaurita</source>
+        <translation>out of paper</translation>
+    </message>
+    <message>
+        <source>carta inceppata</source>
+        <translation>paper jam</translation>
+    </message>
+    <message>
+        <source>sportello aperto</source>
+        <translation>door open</translation>
+    </message>
+    <message>
+        <source>toner esaurito</source>
+        <translation>out of toner</translation>
+    </message>
+    <message>
+        <source>inchiostro esaurito</source>
+        <translation>out of ink</translation>
+    </message>
+    <message>
+        <source>rifiuta i lavori</source>
+        <translation>rejecting jobs</translation>
+    </message>
+    <message>
+        <source>la pagina non è arrivata per intero</source>
+        <translation>the page did not arrive whole</translation>
+    </message>
+    <message>
+        <source>la stampa è stata annullata</source>
+        <translation>the job was canceled</translation>
+    </message>
+    <message>
+        <source>la stampa è stata interrotta</source>
+        <translation>the job was aborted</translation>
+    </message>
+    <message>
+        <source>Stampa in corso...</source>
+        <translation>Printing...</translation>
+    </message>
+    <message>
+        <source>la stampante predefinita</source>
+        <translation>the default printer</translation>
+    </message>
+    <message>
+        <source>Impossibile stampare su %1: il server di stampa non è raggiungibile.</source>
+        <translation>Cannot print on %1: the print server cannot be reached.</translation>
+    </message>
+    <message>
+        <source>Impossibile stampare su %1: il server di stampa non è raggiungibile (%2).</source>
+        <translation>Cannot print on %1: the print server cannot be reached (%2).</translation>
+    </message>
+    <message>
+        <source>Impossibile stampare su %1: il server di stampa non risponde.</source>
+        <translation>Cannot print on %1: the print server is not responding.</translation>
+    </message>
+    <message>
+        <source>La stampante %1 non accetta stampe (%2): la pagina non è stata stampata.</source>
+        <translation>The printer %1 is not accepting jobs (%2): the page was not printed.</translation>
+    </message>
+    <message>
+        <source>nessuna risposta valida dal server di stampa</source>
+        <translation>no valid answer from the print server</translation>
+    </message>
+    <message>
+        <source>La stampa su %1 non è riuscita: %2.</source>
+        <translation>Printing on %1 failed: %2.</translation>
+    </message>
     <message>
         <source>Stampa effettuata su </source>
         <translation>Printed on </translation>
+    </message>
+    <message>
+        <source>La stampa su %1 è in attesa: la stampante è ferma%2 e la stamperà quando verrà riattivata.</source>
+        <translation>The page waits on %1: the printer is stopped%2 and will print it when it is resumed.</translation>
+    </message>
+    <message>
+        <source>Stampa effettuata su file PDF </source>
+        <translation>Saved as PDF file </translation>
+    </message>
+    <message>
+        <source>La pagina è stata salvata nel file PDF %1.</source>
+        <translation>The page was saved as PDF file %1.</translation>
+    </message>
+    <message>
+        <source>Nessuna stampante e nessuna cartella in cui salvare il file PDF: la pagina non è stata salvata.</source>
+        <translation>No printer, and no folder to save the PDF file in: the page was not saved.</translation>
+    </message>
+    <message>
+        <source>Nessuna cartella in cui salvare il file PDF: la pagina non è stata salvata.</source>
+        <translation>No folder to save the PDF file in: the page was not saved.</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,11 @@
 #include "ui/Platform.h"
 
+#include "print/PdfFile.h"
 #include "print/QtPrintSurface.h"
+#include "ui/printjob/PrintJob.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -55,13 +58,31 @@ int DesktopPlatform::shellOpen(const QString &target)
 
 PrinterName DesktopPlatform::printer()
 {
-    const auto dest = QtPrintSurface::defaultDestination();
-    return {dest.deviceName, dest.port};
+    const CupsLookup found = lookUpQueue({}, printLimits());
+    if (found.queue)
+        return {found.queue->name, found.queue->port};
+    if (found.failure != CupsFailure::None)
+        return {QCoreApplication::translate("dravino::Platform", "stampante predefinita"),
+                QCoreApplication::translate("dravino::Platform", "il server di stampa non risponde")};
+    const QString folder = pdfFolder();
+    return {QCoreApplication::translate("QtPrintSurface", "nessuna stampante (file PDF)"),
+            folder.isEmpty() ? QCoreApplication::translate("QtPrintSurface", "nessuna cartella")
+                             : QDir::toNativeSeparators(folder)};
 }
 
-std::unique_ptr<PrintSurface> DesktopPlatform::openPrinter()
+std::unique_ptr<PrintSurface> DesktopPlatform::newPage()
 {
     return std::make_unique<QtPrintSurface>();
+}
+
+void DesktopPlatform::print(PrintSurface &page, PrintRequest request, QObject *context,
+                            std::function<void(const PrintOutcome &)> done)
+{
+    request.pdf = static_cast<QtPrintSurface &>(page).pdf();
+    if (request.folder.isEmpty() && request.saveAs.isEmpty())
+        request.folder = pdfFolder();
+    request.limits = printLimits();
+    startPrintJob(std::move(request), context, std::move(done));
 }
 
 } // namespace dravino

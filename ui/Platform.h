@@ -5,13 +5,17 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QString>
+#include <functional>
 #include <memory>
 
+class QObject;
 class QWidget;
 
 namespace dravino {
 
 class PrintSurface;
+struct PrintRequest;
+struct PrintOutcome;
 
 enum class MessageIcon { Information, Exclamation, Critical };
 
@@ -40,17 +44,22 @@ public:
     // The shell's "open" verb: a number above 32 on success, as the old
     // desktop shells answered.
     virtual int shellOpen(const QString &target) = 0;
-    // Name and port of the printer a document would go to now (one query;
-    // the window asks off its own thread).
+    // Name and port of the printer a document would go to now (one query,
+    // with a time limit; the window asks off its own thread).
     virtual PrinterName printer() = 0;
-    // A surface for one document on the default printer.
-    virtual std::unique_ptr<PrintSurface> openPrinter() = 0;
+    // A page to draw one document on.
+    virtual std::unique_ptr<PrintSurface> newPage() = 0;
+    // Hands the page, its document ended, to where request says, off the
+    // window's thread; done comes on context's thread with the outcome, and
+    // never once context is gone.
+    virtual void print(PrintSurface &page, PrintRequest request, QObject *context,
+                       std::function<void(const PrintOutcome &)> done) = 0;
     // Today's date, which places two-digit years.
     virtual QDate today() = 0;
 };
 
-// QMessageBox, QInputDialog, QDesktopServices and the default CUPS queue
-// (or a PDF in the documents folder).
+// QMessageBox, QInputDialog, QDesktopServices, and pages drawn by Qt into a
+// PDF that goes to CUPS (or into the documents folder) on a print job.
 class DesktopPlatform final : public Platform
 {
 public:
@@ -59,7 +68,9 @@ public:
     QString inputText(QWidget *parent, const QString &prompt, const QString &title) override;
     int shellOpen(const QString &target) override;
     PrinterName printer() override;
-    std::unique_ptr<PrintSurface> openPrinter() override;
+    std::unique_ptr<PrintSurface> newPage() override;
+    void print(PrintSurface &page, PrintRequest request, QObject *context,
+               std::function<void(const PrintOutcome &)> done) override;
     QDate today() override { return QDate::currentDate(); }
 };
 

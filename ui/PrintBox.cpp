@@ -2,6 +2,7 @@
 
 #include "core/PrintRange.h"
 #include "print/PrintSurface.h"
+#include "print/Delivery.h"
 #include "print/ValueTable.h"
 #include "ui/Build.h"
 #include "ui/MainPanel.h"
@@ -84,7 +85,10 @@ std::vector<std::pair<int, QWidget *>> PrintBox::tabOrder() const
 
 void PrintBox::markStartDirection() { setBold(optStampa[0], true); }
 
-void PrintBox::setPrinterTooltip(const PrinterName &printer) { cmdStampa->setToolTip(printerTooltip(printer)); }
+void PrintBox::setPrinterTooltip(const PrinterName &printer)
+{
+    m_printing.setIdleTooltip(cmdStampa, printerTooltip(printer));
+}
 
 void PrintBox::setLastValue(const QString &text) { txtStampaA->setText(text); }
 
@@ -138,10 +142,11 @@ void PrintBox::refuse(const QString &text, const QString &title, MessageIcon ico
 
 void PrintBox::cmdStampa_Click()
 {
-    // Opening the surface names the printer: one question to the print
-    // system per print, and nothing is drawn until the checks are passed.
-    const auto surface = m_platform.openPrinter();
-    setPrinterTooltip({surface->DeviceName(), surface->Port()});
+    // One page on its way at a time.
+    if (m_printing.busy()) {
+        m_printing.begin(cmdStampa);
+        return;
+    }
     const bool millivolt = optStampa[0]->isChecked();
     m_calc.setCalcDirection(millivolt ? ConversionDirection::MillivoltToPressure
                                       : ConversionDirection::PressureToMillivolt);
@@ -154,10 +159,10 @@ void PrintBox::cmdStampa_Click()
         }
     }
     PrintValueTable(readInt16(txtStampaDa->text()).value, readInt16(txtStampaA->text()).value,
-                    readInt16(txtStep->text()).value, *surface);
+                    readInt16(txtStep->text()).value);
 }
 
-void PrintBox::PrintValueTable(int from, int to, int step, PrintSurface &surface)
+void PrintBox::PrintValueTable(int from, int to, int step)
 {
     const bool millivolt = optStampa[0]->isChecked();
     const QString fromText = txtStampaDa->text();
@@ -206,18 +211,19 @@ void PrintBox::PrintValueTable(int from, int to, int step, PrintSurface &surface
     const auto rows = printRows(table);
     for (const PrintRow &r : rows)
         m_calc.warnAbout(r.warning);
-    printValueTable(surface, {fullScale, millivolt, valueTableRows(rows, fromText), QDateTime::currentDateTime()});
+    const auto page = m_platform.newPage();
+    printValueTable(*page, {fullScale, millivolt, valueTableRows(rows, fromText), QDateTime::currentDateTime()});
 
     txtStampaDa->setText(QString::number(savedFrom));
     lblValStampa->setText(QString::number(n) + tr(kValuesSuffix));
-    const QString title = tr("Stampa valori di pressione/tensione");
-    if (!surface.errorText().isEmpty())
-        m_platform.message(window(), surface.errorText(), title, MessageIcon::Critical);
-    else if (!surface.noticeText().isEmpty())
-        m_platform.message(window(), surface.noticeText(), title, MessageIcon::Exclamation);
-    else
-        m_platform.message(window(), tr("Stampa effettuata su ") + surface.DeviceName(), title,
-                           MessageIcon::Information);
+    m_printing.begin(cmdStampa);
+    m_platform.print(*page, PrintRequest{}, this, [this](const PrintOutcome &outcome) {
+        m_printing.end();
+        if (!outcome.device.isEmpty() && outcome.kind != PrintOutcome::Abandoned && !outcome.port.isEmpty())
+            setPrinterTooltip({outcome.device, outcome.port});
+        if (const auto report = reportOf(outcome, false))
+            m_platform.message(window(), report->text, tr("Stampa valori di pressione/tensione"), report->icon);
+    });
 }
 
 } // namespace dravino

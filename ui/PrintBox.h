@@ -5,6 +5,7 @@
 // the direction the print button set held for the whole print.
 
 #include "ui/Controls.h"
+#include "ui/printjob/PrintJob.h"
 
 #include <QGroupBox>
 #include <array>
@@ -34,8 +35,9 @@ public:
     std::optional<int> CountPrintValues();
     void optStampa_Click(int index);
     void cmdStampa_Click();
-    // The table onto surface, which the print button opened.
-    void PrintValueTable(int from, int to, int step, PrintSurface &surface);
+    // Checks the range, draws the table and hands it to the printer; the
+    // outcome is told when it comes, the window answering meanwhile.
+    void PrintValueTable(int from, int to, int step);
 
     void markStartDirection();
     void setPrinterTooltip(const PrinterName &printer);
@@ -54,6 +56,7 @@ private:
 
     MainPanel &m_calc;
     Platform &m_platform;
+    PrintInProgress m_printing;
     std::array<QRadioButton *, 2> optStampa{};
     QPushButton *cmdStampa = nullptr;
     Label *lblValStampa = nullptr;

@@ -1,6 +1,7 @@
 #include "ui/ScalePanel.h"
 
 #include "core/ScaleCheck.h"
+#include "print/Delivery.h"
 #include "print/PrintSurface.h"
 #include "print/ScaleSheet.h"
 #include "ui/Build.h"
@@ -190,7 +191,7 @@ std::vector<std::pair<int, QWidget *>> ScalePanel::tabOrder() const
 
 void ScalePanel::setPrinterTooltip(const PrinterName &printer)
 {
-    cmdStampaScala->setToolTip(printerTooltip(printer));
+    m_printing.setIdleTooltip(cmdStampaScala, printerTooltip(printer));
 }
 
 void ScalePanel::optADCScala_Click(int) { CalcolaScala(); }
@@ -259,18 +260,26 @@ void ScalePanel::CalcolaScala()
 
 void ScalePanel::StampaFoglioScala()
 {
+    // One page on its way at a time.
+    if (m_printing.busy()) {
+        m_printing.begin(cmdStampaScala);
+        return;
+    }
     const QString code = m_platform
                              .inputText(window(), tr("Inserisci il codice o la sigla del sensore"),
                                         tr("Sigla del sensore"))
                              .toUpper();
-    const auto surface = m_platform.openPrinter();
-    printScaleSheet(*surface, {check(), code, QDateTime::currentDateTime()});
-    // Printed: nothing to say. Lost or waiting: the user hears it.
-    const QString title = tr("Stampa foglio scala");
-    if (!surface->errorText().isEmpty())
-        m_platform.message(window(), surface->errorText(), title, MessageIcon::Critical);
-    else if (!surface->noticeText().isEmpty())
-        m_platform.message(window(), surface->noticeText(), title, MessageIcon::Exclamation);
+    const auto page = m_platform.newPage();
+    printScaleSheet(*page, {check(), code, QDateTime::currentDateTime()});
+    m_printing.begin(cmdStampaScala);
+    m_platform.print(*page, PrintRequest{}, this, [this](const PrintOutcome &outcome) {
+        m_printing.end();
+        if (!outcome.device.isEmpty() && !outcome.port.isEmpty())
+            setPrinterTooltip({outcome.device, outcome.port});
+        // Printed: nothing to say. Saved, lost or waiting: the user hears it.
+        if (const auto report = reportOf(outcome, true))
+            m_platform.message(window(), report->text, tr("Stampa foglio scala"), report->icon);
+    });
 }
 
 } // namespace dravino

@@ -7,6 +7,7 @@
 
 #include "core/ScaleCheck.h"
 #include "ui/Controls.h"
+#include "ui/printjob/PrintJob.h"
 
 #include <QGroupBox>
 #include <array>
@@ -54,6 +55,7 @@ private:
     ScaleGrid withEntries(ScaleGrid grid, std::string (*text)(const QString &)) const;
 
     Platform &m_platform;
+    PrintInProgress m_printing;
     // The last computation's results and verdicts; a verdict holds until a
     // later computation gives the row another.
     ScaleGrid m_check;

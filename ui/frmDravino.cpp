@@ -6,13 +6,13 @@
 #include "ui/PrintBox.h"
 #include "ui/ScalePanel.h"
 #include "ui/SensataPanel.h"
+#include "ui/printjob/PrintJob.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
-#include <QThread>
 
 #include <algorithm>
 
@@ -78,13 +78,10 @@ void frmDravino::askForPrinter()
     // The lookup may take as long as the print server makes it: the window
     // neither waits for it nor keeps the program alive for it. It keeps what
     // it uses (the answer, the window's own services) alive itself.
-    auto answer = std::make_shared<PrinterName>();
     std::shared_ptr<Platform> keep = m_ownPlatform;
     Platform *platform = &m_platform;
-    auto *lookup = QThread::create([answer, keep, platform] { *answer = platform->printer(); });
-    connect(lookup, &QThread::finished, this, [this, answer] { namePrinter(*answer); });
-    connect(lookup, &QThread::finished, lookup, &QObject::deleteLater);
-    lookup->start();
+    startPrinterLookup([keep, platform] { return platform->printer(); }, this,
+                       [this](const PrinterName &printer) { namePrinter(printer); });
 }
 
 void frmDravino::namePrinter(const PrinterName &printer)

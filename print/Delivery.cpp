@@ -1,0 +1,95 @@
+#include "print/Delivery.h"
+
+#include "print/PdfFile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+namespace dravino
+{
+
+namespace
+{
+bool cancelled(const std::atomic_bool *cancel) { return cancel && *cancel; }
+
+PrintOutcome abandoned()
+{
+    PrintOutcome o;
+    o.kind = PrintOutcome::Abandoned;
+    return o;
+}
+
+// A page given up leaves nothing behind, not even a file.
+PrintOutcome saveInstead(const PrintOutcome &o, const PrintRequest &r, const std::atomic_bool *cancel)
+{
+    return cancelled(cancel) ? abandoned() : saveToFolder(r.pdf, r.folder, o);
+}
+} // namespace
+
+PrintOutcome saveToFolder(const QByteArray &pdf, const QString &folder, PrintOutcome o)
+{
+    if (folder.isEmpty()) {
+        o.kind = PrintOutcome::Failed;
+        return o; // fileError stays empty: there was no folder
+    }
+    const WrittenFile written = writePdf(pdf, folder);
+    if (!written.ok()) {
+        o.kind = PrintOutcome::Failed;
+        o.fileError = written.error;
+        return o;
+    }
+    o.kind = PrintOutcome::SavedToFile;
+    o.file = written.path;
+    return o;
+}
+
+PrintOutcome deliver(const PrintRequest &r, const std::atomic_bool *cancel)
+{
+    PrintOutcome o;
+    if (!isCompletePdf(r.pdf)) {
+        o.fileError = QCoreApplication::translate("PdfFile", "La pagina non ha potuto essere disegnata.");
+        return o;
+    }
+    if (!r.saveAs.isEmpty()) {
+        const QFileInfo target(r.saveAs);
+        const WrittenFile written = writePdf(r.pdf, target.absolutePath(), target.fileName());
+        o.kind = written.ok() ? PrintOutcome::SavedToFile : PrintOutcome::Failed;
+        o.file = written.path;
+        o.fileError = written.error;
+        return o;
+    }
+
+    const CupsLookup found = lookUpQueue(r.printer, r.limits, cancel);
+    if (found.failure == CupsFailure::Cancelled || cancelled(cancel))
+        return abandoned();
+    o.device = found.queue ? found.queue->name : r.printer;
+    o.port = found.queue ? found.queue->port : QString();
+    if (found.failure != CupsFailure::None) {
+        o.printerFailure = found.failure;
+        o.printerReason = found.reason;
+        return saveInstead(o, r, cancel);
+    }
+    if (!found.queue) // no printer at all: the page becomes a file
+        return saveInstead(o, r, cancel);
+    if (!found.queue->accepting) {
+        o.printerFailure = CupsFailure::Refused;
+        o.printerNotAccepting = true;
+        o.printerReason = found.queue->reason;
+        return saveInstead(o, r, cancel);
+    }
+
+    const CupsJob job = submitPdf(found.queue->name, r.pdf, r.title, r.limits, cancel);
+    if (job.failure == CupsFailure::Cancelled)
+        return abandoned();
+    if (job.state == CupsJob::NotTaken) {
+        o.printerFailure = job.failure == CupsFailure::None ? CupsFailure::Refused : job.failure;
+        o.printerReason = job.reason;
+        return saveInstead(o, r, cancel);
+    }
+    o.kind = job.state == CupsJob::Held || found.queue->stopped ? PrintOutcome::Held : PrintOutcome::Printed;
+    if (o.kind == PrintOutcome::Held)
+        o.printerReason = found.queue->reason;
+    return o;
+}
+
+} // namespace dravino

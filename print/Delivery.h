@@ -1,0 +1,50 @@
+#pragma once
+// Where a drawn page goes, and what became of it. deliver() hands the PDF
+// to a printer (the default one or one named) and hears CUPS confirm the
+// job; a page no printer takes, because there is none, the print server
+// cannot be reached or does not answer, or the queue refuses it, is saved
+// as a PDF file instead, so that it is never lost. It blocks for as long as
+// the limits allow: call it off the window's thread (ui/printjob).
+
+#include "print/Cups.h"
+
+#include <QByteArray>
+#include <QString>
+#include <atomic>
+
+namespace dravino {
+
+struct PrintRequest {
+    QByteArray pdf;
+    QString title = QStringLiteral("Dravino");
+    QString printer;  // empty: the default printer
+    QString saveAs;   // a file chosen by the user: written there, no printer
+    QString folder;   // where a page no printer takes is saved (empty: nowhere)
+    CupsLimits limits;
+};
+
+struct PrintOutcome {
+    enum Kind {
+        Printed,     // the printer holds the whole page
+        Held,        // ... and keeps it until the queue runs again
+        SavedToFile, // the page is in file
+        Failed,      // the page is nowhere
+        Abandoned,   // given up because the program is ending
+    } kind = Failed;
+    QString device;  // the printer, when one was found
+    QString port;    // its device URI or location
+    QString file;    // the PDF written
+    // Why no printer took the page (None: there was no printer to ask).
+    CupsFailure printerFailure = CupsFailure::None;
+    QString printerReason;
+    bool printerNotAccepting = false;
+    QString fileError; // why the file could not be written
+};
+
+PrintOutcome deliver(const PrintRequest &request, const std::atomic_bool *cancel = nullptr);
+
+// The page saved in folder as Dravino.pdf, Dravino (2).pdf, ... (Failed
+// without a folder); what happened at a printer before stays in base.
+PrintOutcome saveToFolder(const QByteArray &pdf, const QString &folder, PrintOutcome base = {});
+
+} // namespace dravino

@@ -1,0 +1,167 @@
+// The window against print servers that do not behave, stood in for on
+// 127.0.0.1 (PrintServerStandIn.h): one that never answers, one whose
+// packets are lost, one that drops the connection, a port nobody listens
+// on. Whatever the server does, the window keeps answering, the technician
+// is told in words within the time limit where the page went, the page is
+// saved as a PDF and not called printed, no temporary file is left, and
+// closing the window does not wait for the server.
+
+#include "PrintServerStandIn.h"
+#include "WindowFixture.h"
+#include "print/PdfFile.h"
+#include "ui/printjob/PrintJob.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+
+namespace {
+constexpr int kLimitMs = 2000; // DRAVINO_PRINT_TIMEOUT_MS for this suite
+
+QStringList filesIn(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot);
+}
+} // namespace
+
+class TestPrintServer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void faults_data();
+    void faults();
+    void closingDoesNotWait();
+    void startUpDoesNotWait();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<QTemporaryDir> m_tmp;
+    QByteArray m_oldHome, m_oldTmp;
+};
+
+void TestPrintServer::init()
+{
+    // The PDF goes to this home's documents; temporary files would go here.
+    m_home = std::make_unique<QTemporaryDir>();
+    m_tmp = std::make_unique<QTemporaryDir>();
+    QVERIFY(QDir(m_home->path()).mkdir(QStringLiteral("Documents")));
+    m_oldHome = qgetenv("HOME");
+    m_oldTmp = qgetenv("TMPDIR");
+    qputenv("HOME", m_home->path().toLocal8Bit());
+    qputenv("TMPDIR", m_tmp->path().toLocal8Bit());
+    qputenv("DRAVINO_PRINT_TIMEOUT_MS", QByteArray::number(kLimitMs));
+    qunsetenv("PRINTER");
+}
+
+void TestPrintServer::cleanup()
+{
+    qputenv("HOME", m_oldHome);
+    qputenv("TMPDIR", m_oldTmp);
+    qunsetenv("CUPS_SERVER");
+    dravino::abandonCupsRequests(false);
+}
+
+void TestPrintServer::faults_data()
+{
+    // The server, the print, and the words the message holds.
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("print");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("said");
+    const QString table = QStringLiteral("txtStampaDa=0;txtStampaA=200;cmdStampa");
+    const QString sheet = QStringLiteral("lblLabel(4);lblLabel(4);@answer:x;cmdStampaScala");
+    const QString tableTitle = QStringLiteral("Stampa valori di pressione/tensione");
+    const QString sheetTitle = QStringLiteral("Stampa foglio scala");
+    const QString silent = QStringLiteral("il server di stampa non risponde");
+    const QString away = QStringLiteral("il server di stampa non è raggiungibile");
+    QTest::newRow("never answers: table") << int(PrintServerStandIn::Silent) << table << tableTitle << silent;
+    QTest::newRow("never answers: sheet") << int(PrintServerStandIn::Silent) << sheet << sheetTitle << silent;
+    QTest::newRow("packets lost") << int(PrintServerStandIn::Blackhole) << table << tableTitle << silent;
+    QTest::newRow("connection dropped") << int(PrintServerStandIn::Dropping) << table << tableTitle << QStringLiteral("Impossibile stampare su");
+    QTest::newRow("nobody listening: table") << int(PrintServerStandIn::Unreachable) << table << tableTitle << away;
+    QTest::newRow("nobody listening: sheet") << int(PrintServerStandIn::Unreachable) << sheet << sheetTitle << away;
+}
+
+void TestPrintServer::faults()
+{
+    QFETCH(int, mode);
+    QFETCH(QString, print);
+    QFETCH(QString, title);
+    QFETCH(QString, said);
+    PrintServerStandIn server{PrintServerStandIn::Mode(mode)};
+    qputenv("CUPS_SERVER", server.address());
+    Window t;
+    t.platform.realPrinter = true;
+    StandStillMeter meter;
+    QElapsedTimer told;
+    told.start();
+    t.run(print);
+    const qint64 toldMs = told.elapsed();
+    const qint64 still = meter.longestMs();
+
+    QCOMPARE(t.errors(), QStringList());
+    QCOMPARE(t.platform.messages.size(), 1);
+    const ShownMessage m = t.platform.messages.first();
+    const QString pdf = QDir(m_home->path()).filePath(QStringLiteral("Documents/Dravino.pdf"));
+    QCOMPARE(m.title, title);
+    QVERIFY2(m.text.contains(said), qPrintable(m.text));
+    QVERIFY2(!m.text.contains(QLatin1String("effettuata")) && !m.text.contains(QLatin1String("Success")), qPrintable(m.text));
+    QVERIFY2(m.text.endsWith(QStringLiteral("La pagina è stata salvata nel file PDF %1.").arg(pdf)), qPrintable(m.text));
+    QCOMPARE(int(m.icon), int(dravino::MessageIcon::Exclamation));
+    QVERIFY(dravino::isCompletePdf(pdf));
+    QCOMPARE(filesIn(QDir(m_home->path()).filePath(QStringLiteral("Documents"))), QStringList{QStringLiteral("Dravino.pdf")});
+    QCOMPARE(filesIn(m_tmp->path()), QStringList());
+    // Told within the limit, the window answering all the while.
+    QVERIFY2(toldMs < kLimitMs + 1500, qPrintable(QString::number(toldMs)));
+    QVERIFY2(still < allowedStandStillMs(), qPrintable(QStringLiteral("stood still %1 ms").arg(still)));
+    qInfo("%s: told after %lld ms, longest stand-still %lld ms", QTest::currentDataTag(), toldMs, still);
+}
+
+void TestPrintServer::closingDoesNotWait()
+{
+    PrintServerStandIn server(PrintServerStandIn::Silent);
+    qputenv("CUPS_SERVER", server.address());
+    QElapsedTimer clock;
+    {
+        Window t;
+        t.platform.realPrinter = true;
+        QTest::mouseClick(t.get(QStringLiteral("cmdStampa")), Qt::LeftButton);
+        QVERIFY(t.platform.pending == 1); // on its way
+        clock.start();
+    }
+    // The page not yet handed over is given up: nothing told, nothing left.
+    QTRY_COMPARE_WITH_TIMEOUT(dravino::printJobsRunning(), 0, 1000);
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+    QCOMPARE(filesIn(QDir(m_home->path()).filePath(QStringLiteral("Documents"))), QStringList());
+    QCOMPARE(filesIn(m_tmp->path()), QStringList());
+}
+
+void TestPrintServer::startUpDoesNotWait()
+{
+    // The real services: the printer's name is asked of a server that never
+    // answers. The window opens, a tooltip shows at once, closing is prompt.
+    PrintServerStandIn server(PrintServerStandIn::Silent);
+    qputenv("CUPS_SERVER", server.address());
+    QElapsedTimer clock;
+    clock.start();
+    {
+        frmDravino w;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
+        auto *print = w.findChild<QWidget *>(QStringLiteral("cmdStampa"));
+        QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), print->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(print, &tip);
+        QVERIFY(!w.printerNamed());
+        QCOMPARE(print->toolTip(), QStringLiteral("Stampa 135 valori max"));
+        QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+        clock.restart();
+    }
+    QVERIFY(dravino::endPrintJobs(1000));
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+}
+
+QTEST_MAIN(TestPrintServer)
+#include "tst_printserver.moc"
