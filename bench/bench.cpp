@@ -3,9 +3,8 @@
 #include "bench/PlainWindow.h"
 #include "core/Sensor.h"
 #include "print/Delivery.h"
-#include <QFile>
-#include <QTimer>
 #include "print/QtPrintSurface.h"
+#include "tests/PrintServerStandIn.h"
 #include "ui/MainPanel.h"
 #include "ui/Platform.h"
 #include "ui/PrintBox.h"
@@ -13,8 +12,9 @@
 #include "ui/frmDravino.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QTimer>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -120,6 +120,66 @@ double sheetMilliseconds(frmDravino &w, BenchPlatform &platform, const QString &
     return median(samples);
 }
 
+// The desktop's own print path, with the messages kept instead of shown.
+class QuietDesktop final : public Platform
+{
+public:
+    void message(QWidget *, const QString &text, const QString &, MessageIcon) override { told = text; }
+    QString inputText(QWidget *, const QString &, const QString &) override { return {}; }
+    int shellOpen(const QString &) override { return kShellOk; }
+    PrinterName printer() override { return m_desktop.printer(); }
+    std::unique_ptr<PrintSurface> newPage() override { return m_desktop.newPage(); }
+    void print(PrintSurface &page, PrintRequest request, QObject *context,
+               std::function<void(const PrintOutcome &)> done) override
+    {
+        m_desktop.print(page, std::move(request), context, std::move(done));
+    }
+    QDate today() override { return QDate::currentDate(); }
+    QString told;
+
+private:
+    DesktopPlatform m_desktop;
+};
+
+struct PrintWait {
+    double stillMs = 0; // the window's longest stand-still from the click to the message
+    double toldMs = 0;  // from the click to the message
+    QString told;
+};
+
+// A 135-row table printed with the desktop's own services: on the printer
+// CUPS has (or into a PDF where it has none), or through a print server
+// that never answers.
+PrintWait printStandStill(const QByteArray &cupsServer)
+{
+    QTemporaryDir home; // a page no printer takes lands here, not in the user's documents
+    const QByteArray oldHome = qgetenv("HOME");
+    if (!cupsServer.isEmpty()) {
+        qputenv("CUPS_SERVER", cupsServer);
+        qputenv("HOME", home.path().toLocal8Bit());
+    }
+    PrintWait out;
+    {
+        QuietDesktop platform;
+        frmDravino w(platform);
+        w.show();
+        QTest::qWaitForWindowExposed(&w);
+        auto &box = *w.mainPanel().printBox;
+        box.txtStampaDa->setText(QStringLiteral("0"));
+        box.txtStampaA->setText(QStringLiteral("2680"));
+        StandStillMeter meter;
+        QElapsedTimer t;
+        t.start();
+        box.cmdStampa_Click();
+        while (platform.told.isEmpty() && t.elapsed() < 90000)
+            QTest::qWait(5);
+        out = {double(meter.longestMs()), double(t.elapsed()), platform.told};
+    }
+    qunsetenv("CUPS_SERVER");
+    qputenv("HOME", oldHome);
+    return out;
+}
+
 struct Run {
     double firstPaintMs = 0; // from fork to the window's first paint event
     double frameMs = 0;      // from fork to the end of the first full frame
@@ -211,6 +271,9 @@ int main(int argc, char *argv[])
     const double calc = calculateMicroseconds(w);
     const double table = tableMilliseconds(w, platform, folder.path());
     const double sheet = sheetMilliseconds(w, platform, folder.path());
+    const PrintWait healthy = printStandStill({});
+    PrintServerStandIn silent(PrintServerStandIn::Silent);
+    const PrintWait unanswered = printStandStill(silent.address());
     // The plain floor: the same widgets, fonts, texts and pictures.
     const QString description = folder.filePath(QStringLiteral("widgets.txt"));
     QFile file(description);
@@ -228,6 +291,10 @@ int main(int argc, char *argv[])
     row("Calculate: Enter in the voltage field", calc, "us", "< 50 us", calc < 50);
     row("135-row value table to PDF", table, "ms", "< 150 ms", table < 150);
     row("scale sheet to PDF", sheet, "ms", "< 150 ms", sheet < 150);
+    row("stand-still while a table prints (this desktop)", healthy.stillMs, "ms", "< 100 ms", healthy.stillMs < 100);
+    row("  ... told after", healthy.toldMs, "ms", "-", true);
+    row("stand-still, print server never answering", unanswered.stillMs, "ms", "< 100 ms", unanswered.stillMs < 100);
+    row("  ... told after", unanswered.toldMs, "ms", "< 31000 ms", unanswered.toldMs < 31000);
     const std::pair<const char *, const Run *> runs[] = {{"Dravino", &dravino}, {"plain window, same content", &plain},
                                                          {"empty window", &empty}};
     const auto figure = [&](const char *what, double Run::*field, const char *unit) {
@@ -245,5 +312,7 @@ int main(int argc, char *argv[])
     figure("first full frame", &Run::frameMs, "ms");
     figure("CPU time to exit", &Run::cpuMs, "ms");
     figure("peak memory", &Run::peakMiB, "MiB");
+    std::printf("\nthis desktop's print: %s\nprint server never answering: %s\n", qPrintable(healthy.told),
+                qPrintable(unanswered.told));
     return 0;
 }

@@ -102,6 +102,8 @@ private slots:
     void pdfWithoutPrinter_data();
     void pdfWithoutPrinter();
     void pdfFolderFromHome();
+    void printReports_data();
+    void printReports();
 };
 
 void TestDocuments::valueTableLayout_data()
@@ -414,6 +416,59 @@ void TestDocuments::pdfFolderFromHome()
     const WrittenFile w = writePdf(s.pdf(), home.path(), QStringLiteral("table.pdf"));
     QVERIFY2(w.error.startsWith(QStringLiteral("Impossibile salvare il file PDF ") + existing.fileName()), qPrintable(w.error));
     QCOMPARE(entries(home.path()), QStringList({"Documents/", "table.pdf"}));
+}
+
+void TestDocuments::printReports_data()
+{
+    // An outcome: kind (P printed, H held, S saved, F failed, A abandoned),
+    // the printer's failure (- none, U unreachable, N no answer, R refused,
+    // X not accepting), its reason, the file or the file's error; for the
+    // table (T) or the sheet (S). What the technician is told: icon|text,
+    // or nothing.
+    QTest::addColumn<QString>("outcome");
+    QTest::addColumn<QString>("told");
+    const QString file = QStringLiteral("/home/t/Documenti/Dravino.pdf");
+    QTest::newRow("printed: table") << "P|-|||T" << "I|Stampa effettuata su PDF";
+    QTest::newRow("printed: the sheet is quiet") << "P|-|||S" << "";
+    QTest::newRow("given up: nothing") << "A|N|||T" << "";
+    QTest::newRow("held, reason in Italian") << "H|-|paused||S" << "E|La stampa su PDF è in attesa: la stampante è ferma (in pausa) e la stamperà quando verrà riattivata.";
+    QTest::newRow("held, unknown reason as CUPS gives it") << "H|-|Fuser hot||T" << "E|La stampa su PDF è in attesa: la stampante è ferma (Fuser hot) e la stamperà quando verrà riattivata.";
+    QTest::newRow("held, no reason") << "H|-|||T" << "E|La stampa su PDF è in attesa: la stampante è ferma e la stamperà quando verrà riattivata.";
+    QTest::newRow("no printer: the file, also for the sheet") << "S|-||" + file + "|S" << "I|Stampa effettuata su file PDF " + file;
+    QTest::newRow("server not answering") << "S|N||" + file + "|T" << "E|Impossibile stampare su PDF: il server di stampa non risponde. La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("server away, with the reason") << "S|U|Connection refused|" + file + "|S" << "E|Impossibile stampare su PDF: il server di stampa non è raggiungibile (Connection refused). La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("server away, no reason") << "S|U|Success|" + file + "|T" << "E|Impossibile stampare su PDF: il server di stampa non è raggiungibile. La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("not accepting, no reason") << "S|X||" + file + "|T" << "E|La stampante PDF non accetta stampe (rifiuta i lavori): la pagina non è stata stampata. La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("refused: never Success") << "S|R|Success|" + file + "|T" << "E|La stampa su PDF non è riuscita: nessuna risposta valida dal server di stampa. La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("refused: page incomplete") << "S|R|job-incoming|" + file + "|T" << "E|La stampa su PDF non è riuscita: la pagina non è arrivata per intero. La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("lost: no printer, no folder") << "F|-|||T" << "C|Nessuna stampante e nessuna cartella in cui salvare il file PDF: la pagina non è stata salvata.";
+    QTest::newRow("lost: printer and folder fail") << "F|N||Impossibile scrivere il file PDF nella cartella /x: No space left on device.|T"
+        << "C|Impossibile stampare su PDF: il server di stampa non risponde. Impossibile scrivere il file PDF nella cartella /x: No space left on device.";
+    QTest::newRow("lost: printer fails, no folder") << "F|R|client-error-not-possible||S"
+        << "C|La stampa su PDF non è riuscita: client-error-not-possible. Nessuna cartella in cui salvare il file PDF: la pagina non è stata salvata.";
+}
+
+void TestDocuments::printReports()
+{
+    QFETCH(QString, outcome);
+    const QStringList f = outcome.split(QLatin1Char('|'));
+    PrintOutcome o;
+    o.kind = f[0] == QLatin1String("P")   ? PrintOutcome::Printed
+        : f[0] == QLatin1String("H")      ? PrintOutcome::Held
+        : f[0] == QLatin1String("S")      ? PrintOutcome::SavedToFile
+        : f[0] == QLatin1String("A")      ? PrintOutcome::Abandoned
+                                          : PrintOutcome::Failed;
+    o.device = QStringLiteral("PDF");
+    const QChar why = f[1].at(0);
+    o.printerFailure = why == QLatin1Char('U') ? CupsFailure::Unreachable
+        : why == QLatin1Char('N')              ? CupsFailure::NoAnswer
+        : why == QLatin1Char('R') || why == QLatin1Char('X') ? CupsFailure::Refused
+                                                             : CupsFailure::None;
+    o.printerNotAccepting = why == QLatin1Char('X');
+    o.printerReason = f[2];
+    (o.kind == PrintOutcome::Failed ? o.fileError : o.file) = f[3];
+    const auto report = reportOf(o, f[4] == QLatin1String("S"));
+    QTEST(report ? QString(QLatin1Char("IEC"[int(report->icon)])) + QLatin1Char('|') + report->text : QString(), "told");
 }
 
 DRAVINO_TEST_MAIN_REQUIRING(TestDocuments, requirement)
