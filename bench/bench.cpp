@@ -36,7 +36,7 @@ class BenchPlatform final : public Platform
 {
 public:
     void message(QWidget *, const QString &, const QString &, MessageIcon) override {}
-    QString inputText(QWidget *, const QString &, const QString &) override { return {}; }
+    std::optional<QString> inputText(QWidget *, const QString &, const QString &) override { return QString(); }
     int shellOpen(const QString &) override { return kShellOk; }
     PrinterName printer() override { return {QStringLiteral("PDF"), QStringLiteral("file")}; }
     std::unique_ptr<PrintSurface> newPage() override { return std::make_unique<QtPrintSurface>(); }
@@ -125,7 +125,7 @@ class QuietDesktop final : public Platform
 {
 public:
     void message(QWidget *, const QString &text, const QString &, MessageIcon) override { told = text; }
-    QString inputText(QWidget *, const QString &, const QString &) override { return {}; }
+    std::optional<QString> inputText(QWidget *, const QString &, const QString &) override { return QString(); }
     int shellOpen(const QString &) override { return kShellOk; }
     PrinterName printer() override { return m_desktop.printer(); }
     std::unique_ptr<PrintSurface> newPage() override { return m_desktop.newPage(); }

@@ -33,9 +33,11 @@ public:
     {
         messages.append({text, title, icon});
     }
-    QString inputText(QWidget *, const QString &prompt, const QString &title) override
+    std::optional<QString> inputText(QWidget *, const QString &prompt, const QString &title) override
     {
         prompts.append(prompt + QLatin1Char('|') + title);
+        if (inputCancelled)
+            return std::nullopt;
         return inputAnswer;
     }
     int shellOpen(const QString &target) override
@@ -95,6 +97,7 @@ public:
     QList<ShownMessage> messages;
     QStringList prompts;
     QString inputAnswer;
+    bool inputCancelled = false;
     QStringList opened;
     int shellResult = dravino::kShellOk;
     QString deviceName = QStringLiteral("PDF");

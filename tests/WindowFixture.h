@@ -3,17 +3,23 @@
 // driving it and checking it, so that each case is one data row.
 //
 // Actions, separated by ';':
-//   NAME          click the control (a heading: press and release)
+//   NAME          click the control (a label or picture: press and release
+//                 1 ms apart on the fixture's clock)
+//   ~MS           let MS milliseconds pass on that clock (a double click
+//                 is two releases within the desktop's interval)
 //   right:NAME    the same with the right button
 //   NAME<TEXT     enter the field as Tab does (text selected) and type TEXT
 //   NAME=TEXT     replace the field's text by pasting it, as a user does
 //                 (focus, select all, Shift+Insert)
 //   NAME#N        choose list entry N, as a user does (also the current one)
+//   open:NAME     open the list's popup
 //   !KEY          a key on the focused control: Return Enter (keypad) Up
 //                 Down PageUp PageDown Tab Backtab Backspace Space Escape
-//                 F2 F3; !ctrlc copies; !paste:TEXT pastes with Shift+Insert, !ctrlv:TEXT
+//                 F2 F3; !ctrla selects all; !ctrlc copies; !type:TEXT types
+//                 into the focused control; !paste:TEXT pastes with Shift+Insert, !ctrlv:TEXT
 //                 with Ctrl+V, !menupaste:TEXT with the context menu's Paste
-//   @shellfails  @printerfails  @answer:TEXT   how the services answer
+//   @shellfails  @printerfails  @answer:TEXT  @cancel (the code prompt's
+//                 Annulla)   how the services answer
 // Checks, separated by ';':
 //   NAME=TEXT     the control's text     NAME?=TEXT  its tooltip
 //   NAME*=#rrggbb its text colour (a focus frame: its border)
@@ -21,6 +27,7 @@
 //   NAME[=TEXT    its selected text
 //   NAME(*)...    the same for elements 0..5, joined by commas
 //   focus=NAME  dir=N  zero=N  opened=TARGET,...  clip=TEXT (clipboard)
+//   popup=1|0     a list's popup is open
 //   front=PANEL   the panel a user sees: on top in the middle of the window,
 //                 the only one enabled and the only one shown
 //   msgs=TITLE|I/E/C|TEXT&&...  (every message box, in order)
@@ -105,6 +112,12 @@ struct Window {
             return combo->currentText();
         return c->property(qobject_cast<QGroupBox *>(c) ? "title" : "text").toString();
     }
+    // Mouse press and release on a label or picture box, stamped with the
+    // fixture's clock (QTest puts its clicks a double-click interval apart).
+    void pressOn(QWidget *c, Qt::MouseButton b = Qt::LeftButton) { mouse(c, QEvent::MouseButtonPress, b); }
+    void releaseOn(QWidget *c, Qt::MouseButton b = Qt::LeftButton) { mouse(c, QEvent::MouseButtonRelease, b); }
+    void letPass(ulong ms) { m_clock += ms; }
+
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) const
     {
         QTest::keyClick(QApplication::focusWidget(), k, mods);
@@ -163,6 +176,9 @@ private:
             platform.printerFails = true;
         } else if (a.startsWith(QLatin1String("@answer:"))) {
             platform.inputAnswer = a.mid(8);
+            platform.inputCancelled = false;
+        } else if (a == QLatin1String("@cancel")) {
+            platform.inputCancelled = true;
         } else if (a.startsWith(QLatin1Char('!'))) {
             if (a.startsWith(QLatin1String("!menupaste:"))) {
                 QApplication::clipboard()->setText(a.mid(11));
@@ -196,6 +212,14 @@ private:
                 {"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown}, {"Tab", Qt::Key_Tab},
                 {"Backspace", Qt::Key_Backspace}, {"Enter", Qt::Key_Enter}, {"Backtab", Qt::Key_Backtab},
                 {"Space", Qt::Key_Space}, {"Escape", Qt::Key_Escape}, {"F2", Qt::Key_F2}, {"F3", Qt::Key_F3}};
+            if (a == QLatin1String("!ctrla")) {
+                key(Qt::Key_A, Qt::ControlModifier);
+                return;
+            }
+            if (a.startsWith(QLatin1String("!type:"))) {
+                QTest::keyClicks(QApplication::focusWidget(), a.mid(6));
+                return;
+            }
             if (a == QLatin1String("!ctrlc")) {
                 QApplication::clipboard()->clear();
                 key(Qt::Key_C, Qt::ControlModifier);
@@ -212,6 +236,10 @@ private:
             key(keys.value(a.mid(1)));
         } else if (a.startsWith(QLatin1Char('@'))) {
             fail(QStringLiteral("unknown service answer %1").arg(a));
+        } else if (a.startsWith(QLatin1String("open:"))) {
+            get<QComboBox>(a.mid(5))->showPopup();
+        } else if (a.startsWith(QLatin1Char('~'))) {
+            letPass(a.mid(1).toULong());
         } else if (const int lt = a.indexOf(QLatin1Char('<')); lt > 0) {
             auto *e = edit(a.left(lt));
             e->setFocus(Qt::TabFocusReason);
@@ -233,7 +261,13 @@ private:
         } else {
             const bool right = a.startsWith(QLatin1String("right:"));
             QWidget *c = get(right ? a.mid(6) : a);
-            QTest::mouseClick(c, right ? Qt::RightButton : Qt::LeftButton, {}, c->rect().center());
+            const auto button = right ? Qt::RightButton : Qt::LeftButton;
+            if (qobject_cast<dravino::ClickableLabel *>(c)) {
+                pressOn(c, button);
+                releaseOn(c, button);
+            } else {
+                QTest::mouseClick(c, button, {}, c->rect().center());
+            }
         }
     }
 
@@ -253,6 +287,8 @@ private:
             return QString::number(w->mainPanel().zeroMvolt());
         if (lhs == QLatin1String("front"))
             return front();
+        if (lhs == QLatin1String("popup"))
+            return QApplication::activePopupWidget() ? QStringLiteral("1") : QStringLiteral("0");
         if (lhs == QLatin1String("clip"))
             return QApplication::clipboard()->text();
         if (lhs == QLatin1String("opened"))
@@ -283,6 +319,17 @@ private:
     }
 
     void fail(const QString &what) const { m_errors << what; }
+
+    void mouse(QWidget *c, QEvent::Type type, Qt::MouseButton b)
+    {
+        const QPointF at = c->rect().center();
+        QMouseEvent e(type, at, c->mapToGlobal(at), b, type == QEvent::MouseButtonRelease ? Qt::NoButton : b, {},
+                      QPointingDevice::primaryPointingDevice());
+        e.setTimestamp(++m_clock);
+        QApplication::sendEvent(c, &e);
+    }
+
+    ulong m_clock = 1000000;
 
     mutable QStringList m_errors;
     mutable std::vector<std::unique_ptr<QWidget>> m_standIns;

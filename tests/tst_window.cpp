@@ -369,6 +369,12 @@ void TestWindow::calculator_data()
     QTest::newRow("Denso 2 vie: second output, no printing") << "optSensore(2)" << "txtMvolt2=1500;fraStampa%=0;cmdStampa%=0;cboScala=2200";
     QTest::newRow("back to Bosch keeps the scale") << "optSensore(2);optSensore(0)" << "txtMvolt2=;fraStampa%=1;cboScala=2200;zero=500";
     QTest::newRow("smaller scale clamps the pressure") << "txtPressione<1950;!Return;cboScala#6" << "txtPressione=1800;txtMvolt1=4500;txtStampaA=1800";
+    // Ctrl+A selects the whole text in every entry field, whatever its key filter.
+    QTest::newRow("Ctrl+A in mVolt 1") << "txtMvolt1<45;!ctrla" << "txtMvolt1[=45;txtMvolt1=45";
+    QTest::newRow("Ctrl+A in Pressione") << "txtPressione<12;!ctrla" << "txtPressione[=12";
+    QTest::newRow("Ctrl+A in the count") << "txtADC<7;!ctrla" << "txtADC[=7";
+    QTest::newRow("Ctrl+A in da, a, step") << "txtStampaDa<5;!ctrla;txtStampaA<6;!ctrla;txtStep<7;!ctrla" << "txtStampaDa[=;txtStampaA[=;txtStep[=7";
+    QTest::newRow("Ctrl+A in a scale cell") << QString::fromLatin1(kOpenScale) + "txtBarScala(2)<8;!ctrla" << "txtBarScala(2)[=8";
     QTest::newRow("the current entry chosen again") << "txtPressione<7;txtMvolt1<4500;cboScala#7" << "txtPressione=2000";
     QTest::newRow("typing in the list changes nothing") << "cboScala<1234;!Return;cmdCalcola" << "cboScala=2000;txtStampaA=2000;txtPressione=0;cboScala?=coefficiente: 0,5";
     QTest::newRow("leaving the list shows the entry in use") << "cboScala#6;cboScala<abc;!Tab" << "cboScala=1800;focus=txtADC;cboScala?=coefficiente: 0,45";
@@ -510,6 +516,17 @@ void TestWindow::sensata_data()
     QTest::newRow("too short") << decode("1313") << "lblSensata(0)=Numero sul sensore (4);lblSensata(3)=;msgs=Verifica data|I|Valore data non conosciuto";
     QTest::newRow("74 leaves no year") << decode("74136") << "lblSensata(3)=;msgs=Calcolo data|C|Errore 13  Tipo non corrispondente";
     QTest::newRow("pasted letters") << decode("1x136421110") << "msgs=Calcolo data|C|Errore 13  Tipo non corrispondente";
+    // After a decode the number is selected: the next code, typed or scanned, replaces it.
+    QTest::newRow("next code after Enter") << open + "txtSensataCode<13136421110;!Return;!type:1361342;!Return"
+        << "txtSensataCode=1361342;lblSensata(3)=gio. 16/05/2013;lblSensata(4)=42;focus=txtSensataCode";
+    QTest::newRow("next code after Calcola") << open + "txtSensataCode<13136421110;cmdSensata;!type:20366000;!Return"
+        << "txtSensataCode=20366000;lblSensata(3)=gio. 31/12/2020";
+    QTest::newRow("next code after a refusal") << open + "txtSensataCode<1313;!Return;!type:13136421110;!Return"
+        << "txtSensataCode=13136421110;lblSensata(4)=421110;msgs=Verifica data|I|Valore data non conosciuto";
+    QTest::newRow("Ctrl+A selects the number") << open + "txtSensataCode<123;!ctrla" << "txtSensataCode[=123";
+    // Esc closes an open list; only the next Esc goes back.
+    QTest::newRow("Esc in the country list") << open + "open:cboSensata(0);!Escape" << "popup=0;front=fraSensata";
+    QTest::newRow("Esc in the gas list, then Esc") << open + "open:cboSensata(1);!Escape;!Escape" << "popup=0;front=fraMain";
     QTest::newRow("typing: digits only, Enter decodes") << open + "txtSensataCode<13a136-421110;!Return"
         << "txtSensataCode=13136421110;lblSensata(0)=Numero sul sensore (11);lblSensata(3)=gio. 16/05/2013";
     QTest::newRow("Ctrl+V pastes anything") << open + "txtSensataCode<;!ctrlv:74 136421110;!Return" << "txtSensataCode=74 136421110;msgs=Calcolo data|C|Errore 13  Tipo non corrispondente";
@@ -525,6 +542,13 @@ void TestWindow::switchingAndLinks_data()
 {
     scenarioColumns();
     QTest::newRow("one release each opens nothing") << "lblLabel(4);lblLabel(2)" << "front=fraMain";
+    // Two releases make a double click only within the desktop's interval.
+    // (Each press and release takes 1 ms on the fixture's clock.)
+    const int interval = QApplication::doubleClickInterval();
+    QTest::newRow("second release on the interval opens") << QStringLiteral("lblLabel(4);~%1;lblLabel(4)").arg(interval - 2) << "front=fraSecondary";
+    QTest::newRow("second release 1 ms later opens nothing") << QStringLiteral("lblLabel(4);~%1;lblLabel(4)").arg(interval - 1) << "front=fraMain";
+    QTest::newRow("a late release counts as a first one") << "lblLabel(4);~5000;lblLabel(4);lblLabel(4)" << "front=fraSecondary";
+    QTest::newRow("Pressione: minutes apart open nothing") << "lblLabel(2);~120000;lblLabel(2)" << "front=fraMain";
     QTest::newRow("second on Pressione opens Sensata") << "lblLabel(4);lblLabel(2);lblLabel(2)" << "front=fraSensata";
     QTest::newRow("the first release on SCALA stays counted") << "lblLabel(4);lblLabel(2);lblLabel(2);cmdSensataBack;lblLabel(4)" << "front=fraSecondary";
     QTest::newRow("back") << "lblLabel(4);lblLabel(4);cmdBack;lblLabel(4)" << "front=fraMain";
@@ -551,20 +575,21 @@ void TestWindow::pressedLooks()
 {
     Window t;
     auto *logo = t.get<dravino::PictureBox>(QStringLiteral("picLogo"));
-    QTest::mousePress(logo, Qt::LeftButton);
+    t.pressOn(logo);
     QVERIFY(logo->isRaised3D());
-    QTest::mouseRelease(logo, Qt::LeftButton);
+    t.releaseOn(logo);
     QVERIFY(!logo->isRaised3D());
     auto *scala = t.get<dravino::Label>(QStringLiteral("lblLabel(4)"));
     for (int release = 0; release < 2; ++release) {
-        QTest::mousePress(scala, Qt::LeftButton);
+        t.pressOn(scala);
         QVERIFY(scala->hasBorder());
-        QTest::mouseRelease(scala, Qt::LeftButton); // the second opens the panel
+        t.releaseOn(scala); // the second opens the panel
         QVERIFY(!scala->hasBorder());
     }
+    QCOMPARE(t.front(), QStringLiteral("fraSecondary"));
     t.run(QStringLiteral("cmdBack"));
     auto *mv = t.get<dravino::Label>(QStringLiteral("lblLabel(0)"));
-    QTest::mousePress(mv, Qt::LeftButton);
+    t.pressOn(mv);
     QVERIFY(!mv->hasBorder());
 }
 
@@ -582,14 +607,19 @@ void TestWindow::scaleSheetPrintsTheScreen()
     QCOMPARE(printed.value(QStringLiteral("0,98%")), QColor(0, 120, 0));
     QCOMPARE(printed.value(QStringLiteral("1600")), QColor(255, 0, 0));
     QCOMPARE(printed.value(QStringLiteral("1134")), QColor(0, 0, 255));
-    // Cancelled: printed all the same, with nothing after "Sensore: ".
+    // OK with no code: printed, with nothing after "Sensore: ".
     t.run(QStringLiteral("@answer:;cmdStampaScala"));
     QStringList texts;
     for (const auto &item : t.platform.documents.value(1))
         texts << item.text;
     QCOMPARE(texts.value(texts.indexOf(QStringLiteral("Sensore: ")) + 1), QStringLiteral("Valore medio della scala:  "));
     QVERIFY(t.platform.messages.isEmpty());
-    t.run(QStringLiteral("@printerfails;cmdStampaScala"));
+    // Annulla: nothing printed, nothing said.
+    t.run(QStringLiteral("@cancel;cmdStampaScala"));
+    QCOMPARE(t.platform.prompts.size(), 3);
+    QCOMPARE(t.platform.documents.size(), 2);
+    QVERIFY(t.platform.messages.isEmpty());
+    t.run(QStringLiteral("@answer:x;@printerfails;cmdStampaScala"));
     QCOMPARE(t.check(QStringLiteral("msgs=Stampa foglio scala|E|La stampa su Guasta non è riuscita: client-error-not-possible. "
                                     "La pagina è stata salvata nel file PDF /home/tecnico/Documenti/Dravino.pdf.")), QStringList());
 }
@@ -629,9 +659,10 @@ void TestWindow::qtTextsAreItalian()
             buttons += b->text() + QLatin1Char(' ');
         QMetaObject::invokeMethod(QApplication::activeModalWidget(), "reject");
     });
-    dravino::DesktopPlatform().inputText(t.w.get(), QStringLiteral("Inserisci il codice o la sigla del sensore"),
-                                         QStringLiteral("Sigla del sensore"));
+    const auto answer = dravino::DesktopPlatform().inputText(
+        t.w.get(), QStringLiteral("Inserisci il codice o la sigla del sensore"), QStringLiteral("Sigla del sensore"));
     QCOMPARE(buttons.remove(QLatin1Char('&')), QStringLiteral("OK Annulla "));
+    QVERIFY(!answer); // Annulla is no answer, not an empty code
 }
 
 void TestWindow::roughEdges()

@@ -32,7 +32,7 @@ public:
     {
         std::printf("message: %s\n", qPrintable(text));
     }
-    QString inputText(QWidget *, const QString &, const QString &) override { return QStringLiteral("0281002930"); }
+    std::optional<QString> inputText(QWidget *, const QString &, const QString &) override { return QStringLiteral("0281002930"); }
     int shellOpen(const QString &) override { return kShellOk; }
     PrinterName printer() override { return {QStringLiteral("PDF"), QStringLiteral("cups-pdf:/")}; }
     std::unique_ptr<PrintSurface> newPage() override { return std::make_unique<QtPrintSurface>(); }

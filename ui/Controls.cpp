@@ -131,6 +131,12 @@ void TextBox::selectWholeText() { setSelection(0, text().size()); }
 
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
+    // Select all, as everywhere on the desktop, whatever the field's filter.
+    if (event->matches(QKeySequence::SelectAll)) {
+        selectAll();
+        event->accept();
+        return;
+    }
     if (onKeyDown)
         onKeyDown(vbKeyCode(event->key()));
     int ch = vbCharCode(event);
@@ -208,6 +214,7 @@ void ClickableLabel::mousePressEvent(QMouseEvent *event)
 void ClickableLabel::mouseReleaseEvent(QMouseEvent *event)
 {
     QLabel::mouseReleaseEvent(event);
+    m_released = event->timestamp();
     if (onMouseUp)
         onMouseUp();
 }

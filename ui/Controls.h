@@ -86,6 +86,8 @@ public:
 
     std::function<void()> onMouseDown;
     std::function<void()> onMouseUp;
+    // When the mouse was last let go on it (the event's time, in ms).
+    ulong lastReleaseTime() const { return m_released; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -94,6 +96,9 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     // Where the focus ring goes.
     virtual QRect focusRect() const { return rect(); }
+
+private:
+    ulong m_released = 0;
 };
 
 class Label final : public ClickableLabel

@@ -196,7 +196,7 @@ void MainPanel::lblLabel_MouseUp(int index)
 {
     if (index == 2 || index == 4)
         lblLabel[index]->setBorder(false);
-    emit headingReleased(index);
+    emit headingReleased(index, lblLabel[index]->lastReleaseTime());
 }
 
 void MainPanel::picLogo_MouseDown() { picLogo->setRaised3D(true); }

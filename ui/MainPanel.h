@@ -95,8 +95,9 @@ public:
     void picLogo_MouseUp();
 
 signals:
-    // A heading let go of: two on "SCALA (bar)" or "Pressione" open a panel.
-    void headingReleased(int index);
+    // A heading let go of, at time (ms): two on "SCALA (bar)" or
+    // "Pressione" open a panel.
+    void headingReleased(int index, ulong time);
     void logoReleased();
     void mailReleased();
 

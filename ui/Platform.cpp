@@ -44,11 +44,13 @@ void DesktopPlatform::message(QWidget *parent, const QString &text, const QStrin
     box.exec();
 }
 
-QString DesktopPlatform::inputText(QWidget *parent, const QString &prompt, const QString &title)
+std::optional<QString> DesktopPlatform::inputText(QWidget *parent, const QString &prompt, const QString &title)
 {
     bool ok = false;
     const QString text = QInputDialog::getText(parent, title, prompt, QLineEdit::Normal, {}, &ok);
-    return ok ? text : QString();
+    if (!ok)
+        return std::nullopt;
+    return text;
 }
 
 int DesktopPlatform::shellOpen(const QString &target)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QObject;
 class QWidget;
@@ -39,8 +40,8 @@ public:
     // A modal message box with one OK button.
     virtual void message(QWidget *parent, const QString &text, const QString &title,
                          MessageIcon icon) = 0;
-    // A modal text prompt; an empty text when cancelled.
-    virtual QString inputText(QWidget *parent, const QString &prompt, const QString &title) = 0;
+    // A modal text prompt; nothing when cancelled.
+    virtual std::optional<QString> inputText(QWidget *parent, const QString &prompt, const QString &title) = 0;
     // The shell's "open" verb: a number above 32 on success, as the old
     // desktop shells answered.
     virtual int shellOpen(const QString &target) = 0;
@@ -65,7 +66,7 @@ class DesktopPlatform final : public Platform
 public:
     void message(QWidget *parent, const QString &text, const QString &title,
                  MessageIcon icon) override;
-    QString inputText(QWidget *parent, const QString &prompt, const QString &title) override;
+    std::optional<QString> inputText(QWidget *parent, const QString &prompt, const QString &title) override;
     int shellOpen(const QString &target) override;
     PrinterName printer() override;
     std::unique_ptr<PrintSurface> newPage() override;

@@ -265,12 +265,13 @@ void ScalePanel::StampaFoglioScala()
         m_printing.begin(cmdStampaScala);
         return;
     }
-    const QString code = m_platform
-                             .inputText(window(), tr("Inserisci il codice o la sigla del sensore"),
-                                        tr("Sigla del sensore"))
-                             .toUpper();
+    // Annulla prints nothing; OK with no code prints the sheet without one.
+    const auto answer = m_platform.inputText(window(), tr("Inserisci il codice o la sigla del sensore"),
+                                             tr("Sigla del sensore"));
+    if (!answer)
+        return;
     const auto page = m_platform.newPage();
-    printScaleSheet(*page, {check(), code, QDateTime::currentDateTime()});
+    printScaleSheet(*page, {check(), answer->toUpper(), QDateTime::currentDateTime()});
     m_printing.begin(cmdStampaScala);
     m_platform.print(*page, PrintRequest{}, this, [this](const PrintOutcome &outcome) {
         m_printing.end();

@@ -180,6 +180,9 @@ void SensataPanel::cmdSensata_Click()
                            tr("Calcolo data"), MessageIcon::Critical);
         break;
     }
+    // The next code, typed or scanned, replaces this one.
+    txtSensataCode->setFocus(Qt::OtherFocusReason);
+    txtSensataCode->selectWholeText();
 }
 
 } // namespace dravino

@@ -10,11 +10,13 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QShortcut>
 #include <QStackedWidget>
 
 #include <algorithm>
+#include <utility>
 
 using namespace dravino;
 
@@ -110,12 +112,35 @@ void frmDravino::connectHandlers()
     connect(fraSecondary, &ScalePanel::backRequested, this, &frmDravino::cmdBack_Click);
     connect(fraSensata, &SensataPanel::backRequested, this, &frmDravino::cmdSensataBack_Click);
 
+    // Whether an Esc was meant for an open list is known only before the list
+    // closes on it, which may come before the shortcut.
+    qApp->installEventFilter(this);
     const std::pair<QKeySequence, void (frmDravino::*)()> keys[] = {
         {QKeySequence(Qt::Key_F2), &frmDravino::openScaleFromKeyboard},
         {QKeySequence(Qt::Key_F3), &frmDravino::openSensataFromKeyboard},
         {QKeySequence(Qt::Key_Escape), &frmDravino::backFromKeyboard}};
     for (const auto &[sequence, handler] : keys)
         connect(new QShortcut(sequence, this), &QShortcut::activated, this, handler);
+}
+
+bool frmDravino::eventFilter(QObject *watched, QEvent *e)
+{
+    // Qt asks again once the list has closed: the first answer holds for
+    // the rest of that key press (the same time), until the key is let go.
+    if (e->type() != QEvent::ShortcutOverride && e->type() != QEvent::KeyRelease)
+        return QWidget::eventFilter(watched, e);
+    const auto *key = static_cast<QKeyEvent *>(e);
+    if (key->key() != Qt::Key_Escape)
+        return QWidget::eventFilter(watched, e);
+    if (e->type() == QEvent::KeyRelease)
+        m_escapeForPopup = false;
+    else if (QApplication::activePopupWidget()) {
+        m_escapeForPopup = true;
+        m_escapeTime = key->timestamp();
+    } else if (key->timestamp() != m_escapeTime) {
+        m_escapeForPopup = false;
+    }
+    return QWidget::eventFilter(watched, e);
 }
 
 QWidget *frmDravino::front() const { return m_panels->currentWidget(); }
@@ -162,16 +187,30 @@ void frmDravino::openSensataFromKeyboard()
 
 void frmDravino::backFromKeyboard()
 {
+    // Esc closes an open list first; only the next one goes back.
+    if (std::exchange(m_escapeForPopup, false)) {
+        if (QWidget *popup = QApplication::activePopupWidget())
+            popup->close();
+        return;
+    }
     if (front() != fraMain)
         showPanel(fraMain);
 }
 
-void frmDravino::lblLabel_MouseUp(int index)
+void frmDravino::lblLabel_MouseUp(int index, ulong time)
 {
+    // A release long after the first is a first one again.
+    const auto count = [time](int &clicks, ulong &first) {
+        if (clicks == 1 && time - first > ulong(QApplication::doubleClickInterval()))
+            clicks = 0;
+        if (clicks == 0)
+            first = time;
+        ++clicks;
+    };
     if (index == 4)
-        ++m_clickScala;
+        count(m_clickScala, m_firstScala);
     else if (index == 2)
-        ++m_clickSensata;
+        count(m_clickSensata, m_firstSensata);
     if (m_clickScala == 2) {
         m_clickScala = 0;
         showPanel(fraSecondary);

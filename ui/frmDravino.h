@@ -45,7 +45,9 @@ public:
     // their own tooltips, and nothing waits for the answer.
     bool printerNamed() const { return m_printerNamed; }
 
-    void lblLabel_MouseUp(int index);
+    // time: when the mouse was let go (ms); the second release counts only
+    // within the desktop's double-click interval of the first.
+    void lblLabel_MouseUp(int index, ulong time = 0);
     void cmdBack_Click();
     void cmdSensataBack_Click();
     void picLogo_MouseUp();
@@ -54,6 +56,9 @@ public:
     void openScaleFromKeyboard();
     void openSensataFromKeyboard();
     void backFromKeyboard();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *e) override;
 
 private:
     void Form_Load();
@@ -75,5 +80,9 @@ private:
     QPointer<QWidget> m_mainFocus;
     int m_clickScala = 0;
     int m_clickSensata = 0;
+    ulong m_firstScala = 0;   // when the counted release came
+    ulong m_firstSensata = 0;
     bool m_printerNamed = false;
+    bool m_escapeForPopup = false; // the Esc under way found a list open
+    ulong m_escapeTime = 0;
 };
