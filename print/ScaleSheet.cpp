@@ -22,6 +22,29 @@ QColor verdictColor(Verdict v)
     return Qt::black;
 }
 
+namespace
+{
+// The code from the current position to the rules' right end, going on
+// under its start on as many lines as it takes: every character reaches
+// the paper.
+void printWrapped(PrintSurface &s, const QString &code)
+{
+    const double left = s.CurrentX();
+    QString rest = code;
+    do {
+        qsizetype n = rest.size();
+        while (n > 1 && left + s.TextWidth(rest.left(n)) > kRuleRight)
+            --n;
+        // A character and its combining marks or surrogate stay together.
+        while (n < rest.size() && (rest.at(n).isLowSurrogate() || rest.at(n).isMark()))
+            ++n;
+        s.CurrentX(left);
+        s.Print(rest.left(n), true);
+        rest.remove(0, n);
+    } while (!rest.isEmpty());
+}
+} // namespace
+
 void printScaleSheet(PrintSurface &s, const ScaleSheet &sheet)
 {
     static const char *const headings[] = {
@@ -65,7 +88,7 @@ void printScaleSheet(PrintSurface &s, const ScaleSheet &sheet)
     s.CurrentY(s.CurrentY() + kGapBeforeCode);
     s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Sensore: ")), false);
     s.FontBold(true);
-    s.Print(sheet.code, true);
+    printWrapped(s, sheet.code);
     s.FontBold(false);
 
     s.CurrentX(kClosingLeft);

@@ -1,6 +1,7 @@
 #pragma once
 // The printed scale sheet: a scale check (the grid as entered, its results
-// and verdicts), the sensor's code, the average full scale and the footer.
+// and verdicts), the sensor's code (wrapped onto further lines where it is
+// longer than the page is wide), the average full scale and the footer.
 // The colours are the screen's: pressures red, millivolts blue, linearity and
 // deviation after their verdicts, the rest black.
 

@@ -104,6 +104,8 @@ private slots:
     void pdfFolderFromHome();
     void printReports_data();
     void printReports();
+    void longCodeReachesThePaper_data();
+    void longCodeReachesThePaper();
 };
 
 void TestDocuments::valueTableLayout_data()
@@ -416,6 +418,56 @@ void TestDocuments::pdfFolderFromHome()
     const WrittenFile w = writePdf(s.pdf(), home.path(), QStringLiteral("table.pdf"));
     QVERIFY2(w.error.startsWith(QStringLiteral("Impossibile salvare il file PDF ") + existing.fileName()), qPrintable(w.error));
     QCOMPARE(entries(home.path()), QStringList({"Documents/", "table.pdf"}));
+}
+
+void TestDocuments::longCodeReachesThePaper_data()
+{
+    // The code typed at the prompt; the lines it takes on the sheet.
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<int>("lines");
+    QTest::newRow("short") << "ABC12" << 1;
+    QTest::newRow("80 characters") << "CODICE-SENSORE-RAIL-0281006158-PROVA-BANCO-OFFICINA-CLIENTE-ROSSI-2026-DICEMBRE" << 2;
+    QTest::newRow("a word longer than the page") << QString(240, QLatin1Char('W')) << 6;
+}
+
+void TestDocuments::longCodeReachesThePaper()
+{
+    QFETCH(QString, code);
+    QFETCH(int, lines);
+    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
+             "pdftotext is missing (make deps installs poppler-utils)");
+    ScaleSheet sheet;
+    sheet.code = code;
+    sheet.check.media = "2419";
+    sheet.now = kNow;
+    QtPrintSurface s;
+    printScaleSheet(s, sheet);
+    QTemporaryDir dir;
+    QFile out(dir.filePath(QStringLiteral("sheet.pdf")));
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(s.pdf()) == s.pdf().size());
+    out.close();
+    // The code's words, from "Sensore:" to "Valore": all of it, on the page,
+    // each further line starting under the first one's start.
+    const auto words = pdfWords(out.fileName());
+    qsizetype at = 0;
+    while (at < words.size() && words[at].text != QLatin1String("Sensore:"))
+        ++at;
+    QVERIFY(at + 1 < words.size());
+    QString printed;
+    QList<PdfWord> parts;
+    for (qsizetype i = at + 1; i < words.size() && words[i].text != QLatin1String("Valore"); ++i) {
+        printed += words[i].text;
+        parts << words[i];
+    }
+    QCOMPARE(printed, code);
+    QCOMPARE(parts.size(), lines);
+    const double pageRightPoints = 555 + QtPrintSurface::kMarginPoints; // the rules' right end, 11100 twips
+    for (const PdfWord &w : parts) {
+        QVERIFY2(w.xMax <= pageRightPoints + 1, qPrintable(QStringLiteral("%1 ends at %2").arg(w.text).arg(w.xMax)));
+        QCOMPARE(qRound(w.xMin), qRound(parts.first().xMin));
+    }
+    for (qsizetype i = 1; i < parts.size(); ++i)
+        QVERIFY(parts[i].yMin > parts[i - 1].yMax - 1);
 }
 
 void TestDocuments::printReports_data()
