@@ -145,6 +145,29 @@
     </message>
 </context>
 <context>
+    <name>dravino::CommandLine</name>
+    <message>
+        <source>Uso: dravino [--lang it|en]
+Calcolatore per i sensori di pressione rail dei sistemi common-rail.
+
+  --lang it|en   la lingua della finestra (altrimenti quella del desktop)
+  --version      mostra la versione ed esce
+  --help         mostra questo aiuto ed esce
+</source>
+        <translation>Usage: dravino [--lang it|en]
+Calculator for the rail-pressure sensors of common-rail systems.
+
+  --lang it|en   the window&apos;s language (otherwise the desktop&apos;s)
+  --version      print the version and exit
+  --help         print this help and exit
+</translation>
+    </message>
+    <message>
+        <source>dravino: lingua sconosciuta: &apos;%1&apos; (si può scegliere it o en)</source>
+        <translation>dravino: unknown language: &apos;%1&apos; (choose it or en)</translation>
+    </message>
+</context>
+<context>
     <name>dravino::MainPanel</name>
     <message>
         <source>Valore di milliVolt troppo alto.   </source>
