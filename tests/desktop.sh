@@ -3,7 +3,8 @@
 # window manager (Xvfb and openbox, each on a display of its own) and the
 # Italian locale, so that message boxes hand the focus back and the C
 # library reads numbers with a comma. Without them it exits 77 (skipped),
-# except under CI, where they must be there.
+# except under CI, where they must be there. DRAVINO_SCREEN sets the
+# screen's size (1280x1024x24 by default).
 set -u
 [ "$#" -ge 1 ] || { echo "usage: $0 PROGRAM [ARGS...]" >&2; exit 2; }
 cannot_run() {
@@ -20,7 +21,7 @@ done
 locale -a 2>/dev/null | grep -qix 'it_IT\.utf-\?8' || cannot_run "the it_IT.UTF-8 locale is missing (make deps generates it)"
 
 displayfile=$(mktemp)
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$displayfile" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 "${DRAVINO_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$displayfile" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.05; done
 display=:$(head -n 1 "$displayfile")

@@ -4,6 +4,8 @@
 // Sensata decoder, panel switching and the links.
 
 #include "WindowFixture.h"
+
+#include <QScrollArea>
 #include "ui/ScalePanel.h"
 
 #include <QAccessible>
@@ -58,6 +60,7 @@ private slots:
     void switchingAndLinks_data();
     void switchingAndLinks() { RUN_SCENARIO(); }
     void pressedLooks();
+    void windowFitsTheScreen();
     void windowSwitchIsNoNewFocus();
     void realMessageBox();
     void scaleSheetPrintsTheScreen();
@@ -569,6 +572,36 @@ void TestWindow::switchingAndLinks_data()
     QTest::newRow("logo, no browser") << "@shellfails;picLogo" << "opened=https://dravino.example.com/;msgs=Errore|C|Errore 31";
     QTest::newRow("mail, right button") << "right:lblMail" << "opened=mailto:lab@example.com";
     QTest::newRow("mail, no mail program: silent") << "@shellfails;lblMail" << "opened=mailto:lab@example.com;msgs=";
+}
+
+void TestWindow::windowFitsTheScreen()
+{
+    // The window, frame and all, lies inside the screen's available area;
+    // Tab brings every control of every panel into view. On a small screen
+    // (DRAVINO_SMALL_SCREEN) the design does not fit and the content scrolls.
+    Window t;
+    const QRect avail = t.w->screen()->availableGeometry();
+    QTRY_VERIFY2(avail.contains(t.w->frameGeometry()),
+                 qPrintable(QStringLiteral("window %1,%2 %3x%4 on %5x%6").arg(t.w->frameGeometry().x()).arg(t.w->frameGeometry().y())
+                                .arg(t.w->frameGeometry().width()).arg(t.w->frameGeometry().height()).arg(avail.width()).arg(avail.height())));
+    auto *scroll = t.get<QScrollArea>(QStringLiteral("scroll"));
+    QWidget *canvas = t.get(QStringLiteral("canvas"));
+    if (qEnvironmentVariableIsSet("DRAVINO_SMALL_SCREEN"))
+        QVERIFY(scroll->viewport()->height() < canvas->height());
+    else
+        QCOMPARE(scroll->viewport()->size(), canvas->size());
+    for (const char *open : {"", "!F2", "!Escape;!F3"}) {
+        t.run(QString::fromLatin1(open));
+        for (int step = 0; step < 30; ++step) {
+            QWidget *f = QApplication::focusWidget();
+            QVERIFY(f);
+            const QRect shown(f->mapTo(scroll->viewport(), QPoint(0, 0)), f->size());
+            QVERIFY2(scroll->viewport()->rect().contains(shown),
+                     qPrintable(QStringLiteral("%1 out of view: %2,%3").arg(f->objectName()).arg(shown.x()).arg(shown.y())));
+            t.key(Qt::Key_Tab);
+        }
+    }
+    QCOMPARE(t.errors(), QStringList());
 }
 
 void TestWindow::pressedLooks()

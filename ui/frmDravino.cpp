@@ -13,7 +13,11 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QShortcut>
+#include <QScrollArea>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <utility>
@@ -37,10 +41,24 @@ void frmDravino::Form_Load()
     setObjectName(QStringLiteral("frmDravino"));
     setWindowTitle(tr("Dravino 10/2024"));
     setWindowIcon(programIcon());
-    setFixedSize(px(7920), px(5970));
     setFont(arial(9.75));
+    // The design's fixed window is a canvas in a scroll area, so that on a
+    // screen too small for it (200 % on 1366x768) every control can still
+    // be reached; where it fits, the scroll area shows it whole and nothing else.
+    auto *canvas = new QWidget;
+    canvas->setObjectName(QStringLiteral("canvas"));
+    canvas->setFixedSize(px(7920), px(5970));
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("scroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setFocusPolicy(Qt::NoFocus); // Tab goes from control to control, and scrolls to it
+    m_scroll->setWidget(canvas);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_scroll);
+    fitToScreen();
 
-    m_panels = new QStackedWidget(this);
+    m_panels = new QStackedWidget(canvas);
     m_panels->setObjectName(QStringLiteral("panels"));
     place(m_panels, 240, 120, 7455, 5655);
     fraMain = new MainPanel(m_platform, m_panels);
@@ -93,15 +111,80 @@ void frmDravino::namePrinter(const PrinterName &printer)
     m_printerNamed = true;
 }
 
+namespace
+{
+// What a window manager adds around a window, before one has: a title bar
+// and thin borders, in logical pixels.
+constexpr QMargins kFrameGuess(6, 32, 6, 6);
+
+// The window manager's frame around w, once it has one; null before.
+QMargins frameOf(const QWidget *w)
+{
+    const QRect inner = w->geometry(), outer = w->frameGeometry();
+    return {inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+            outer.bottom() - inner.bottom()};
+}
+
+QRect available()
+{
+    const QScreen *screen = QApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+} // namespace
+
+void frmDravino::fitToScreen()
+{
+    const QSize design = m_scroll->widget()->size();
+    const QRect avail = available();
+    QSize size = design;
+    if (!avail.isEmpty()) {
+        const QMargins frame = frameOf(this); // the window manager's, once shown
+        const QMargins around = frame.isNull() ? kFrameGuess : frame;
+        const QSize room(avail.width() - around.left() - around.right(),
+                         avail.height() - around.top() - around.bottom());
+        // A scroll bar in one direction takes room in the other: make it
+        // where there is some, so that only one bar is needed.
+        const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_scroll);
+        if (design.height() > room.height())
+            size.rwidth() += bar;
+        if (design.width() > room.width())
+            size.rheight() += bar;
+        size = size.boundedTo(room);
+    }
+    setFixedSize(size);
+}
+
+// The design's place, (screen - window) / 2 across and / 3 down, kept
+// inside the screen's available area.
 void frmDravino::placeWindow()
 {
     const QScreen *screen = QApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect avail = screen->geometry();
-    const float left = float(avail.width() - width()) / 2.0f;
-    const float top = float(avail.height() - height()) / 3.0f;
-    move(avail.left() + int(left), avail.top() + int(top));
+    const QRect whole = screen->geometry();
+    const float left = float(whole.width() - width()) / 2.0f;
+    const float top = float(whole.height() - height()) / 3.0f;
+    QPoint at(whole.left() + int(left), whole.top() + int(top));
+    const QRect avail = screen->availableGeometry();
+    // move() places the frame's corner.
+    const QSize outer = size().grownBy(frameOf(this).isNull() ? kFrameGuess : frameOf(this));
+    at.setX(std::clamp(at.x(), avail.left(), std::max(avail.left(), avail.right() + 1 - outer.width())));
+    at.setY(std::clamp(at.y(), avail.top(), std::max(avail.top(), avail.bottom() + 1 - outer.height())));
+    move(at);
+}
+
+void frmDravino::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The window manager's frame is known once the window is up: fit again
+    // with it where the guess was wrong.
+    QTimer::singleShot(50, this, [this] {
+        const QRect avail = available();
+        if (avail.isEmpty() || frameOf(this).isNull() || avail.contains(frameGeometry()))
+            return;
+        fitToScreen();
+        placeWindow();
+    });
 }
 
 void frmDravino::connectHandlers()

@@ -17,6 +17,7 @@
 
 #include "ui/Platform.h"
 
+class QScrollArea;
 class QStackedWidget;
 
 namespace dravino {
@@ -59,18 +60,21 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void Form_Load();
     void askForPrinter();
     void namePrinter(const dravino::PrinterName &printer);
     void placeWindow();
+    void fitToScreen();
     void showPanel(QWidget *front);
     void connectHandlers();
 
     // Shared with the printer lookup, which may outlive the window.
     std::shared_ptr<dravino::Platform> m_ownPlatform;
     dravino::Platform &m_platform;
+    QScrollArea *m_scroll = nullptr;
     QStackedWidget *m_panels = nullptr;
     dravino::MainPanel *fraMain = nullptr;
     dravino::ScalePanel *fraSecondary = nullptr;
