@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <cerrno>
+#include <ctime>
 #include <mutex>
 #include <set>
 #include <sys/socket.h>
@@ -110,14 +111,16 @@ public:
 private:
     bool givenUp() const { return g_abandoned || (m_cancel && *m_cancel); }
 
-    static int keepWaiting(http_t *, void *data)
+    static int keepWaiting(http_t *http, void *data)
     {
         auto *s = static_cast<Session *>(data);
         if (s->givenUp()) {
             s->m_cancelled = true;
             return 0;
         }
-        if (s->m_clock.elapsed() >= s->m_limits.totalMs) {
+        // A server silent for long is not answering, well before the whole time is up.
+        const bool silent = std::difftime(std::time(nullptr), httpGetActivity(http)) * 1000 >= s->m_limits.silenceMs;
+        if (silent || s->m_clock.elapsed() >= s->m_limits.totalMs) {
             s->m_timedOut = true;
             return 0;
         }

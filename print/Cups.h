@@ -16,6 +16,7 @@ namespace dravino {
 
 struct CupsLimits {
     int connectMs = 5000; // to reach the print server
+    int silenceMs = 10000; // without a byte from the server
     int totalMs = 30000;  // for the whole exchange, hand-over included
 };
 

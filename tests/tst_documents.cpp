@@ -475,8 +475,8 @@ void TestDocuments::printReports_data()
     // An outcome: kind (P printed, H held, S saved, F failed, A abandoned),
     // the printer's failure (- none, U unreachable, N no answer, R refused,
     // X not accepting), its reason, the file or the file's error; for the
-    // table (T) or the sheet (S). What the technician is told: icon|text,
-    // or nothing.
+    // table (T) or the sheet (S); the printer's name ("PDF" unless given).
+    // What the technician is told: icon|text, or nothing.
     QTest::addColumn<QString>("outcome");
     QTest::addColumn<QString>("told");
     const QString file = QStringLiteral("/home/t/Documenti/Dravino.pdf");
@@ -488,6 +488,7 @@ void TestDocuments::printReports_data()
     QTest::newRow("held, no reason") << "H|-|||T" << "E|La stampa su PDF è in attesa: la stampante è ferma e la stamperà quando verrà riattivata.";
     QTest::newRow("no printer: the file, also for the sheet") << "S|-||" + file + "|S" << "I|Stampa effettuata su file PDF " + file;
     QTest::newRow("server not answering") << "S|N||" + file + "|T" << "E|Impossibile stampare su PDF: il server di stampa non risponde. La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("server not answering, printer never named") << "S|N||" + file + "|T|" << "E|Impossibile stampare sulla stampante predefinita: il server di stampa non risponde. La pagina è stata salvata nel file PDF " + file + ".";
     QTest::newRow("server away, with the reason") << "S|U|Connection refused|" + file + "|S" << "E|Impossibile stampare su PDF: il server di stampa non è raggiungibile (Connection refused). La pagina è stata salvata nel file PDF " + file + ".";
     QTest::newRow("server away, no reason") << "S|U|Success|" + file + "|T" << "E|Impossibile stampare su PDF: il server di stampa non è raggiungibile. La pagina è stata salvata nel file PDF " + file + ".";
     QTest::newRow("not accepting, no reason") << "S|X||" + file + "|T" << "E|La stampante PDF non accetta stampe (rifiuta i lavori): la pagina non è stata stampata. La pagina è stata salvata nel file PDF " + file + ".";
@@ -510,7 +511,7 @@ void TestDocuments::printReports()
         : f[0] == QLatin1String("S")      ? PrintOutcome::SavedToFile
         : f[0] == QLatin1String("A")      ? PrintOutcome::Abandoned
                                           : PrintOutcome::Failed;
-    o.device = QStringLiteral("PDF");
+    o.device = f.size() > 5 ? f[5] : QStringLiteral("PDF");
     const QChar why = f[1].at(0);
     o.printerFailure = why == QLatin1Char('U') ? CupsFailure::Unreachable
         : why == QLatin1Char('N')              ? CupsFailure::NoAnswer

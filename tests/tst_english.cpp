@@ -9,6 +9,7 @@
 #include "print/QtPrintSurface.h"
 #include "print/ScaleSheet.h"
 #include "print/ValueTable.h"
+#include "ui/printjob/PrintJob.h"
 #include "ui/CoreTexts.h"
 
 #include <QAbstractButton>
@@ -42,6 +43,9 @@ private slots:
     void printedPages();
     void everyCaptionFits();
     void everyCoreTextTranslated();
+    void everyTextTranslated();
+    void printReports_data();
+    void printReports();
     void languageChoice_data();
     void languageChoice();
     void languageFromTheDesktop();
@@ -80,7 +84,7 @@ void TestEnglish::messages_data()
     QTest::newRow("print range") << "txtStampaDa=;cmdStampa" << "msgs=Range of values|I|Implausible value  ";
     QTest::newRow("printed") << "txtStampaA=520;cmdStampa" << "msgs=Printing pressure/voltage values|I|Printed on PDF";
     QTest::newRow("too many") << "txtStampaDa=0;txtStampaA=2700;cmdStampa"
-        << "msgs=Printing a range of values|E|Too many values to print  (136) .  The most allowed is 135.\r\nNarrow the pressure/mVolt range or raise the Step.";
+        << "msgs=Printing a range of values|E|Too many values to print  (136) .  The maximum allowed is 135.\r\nNarrow the pressure/mVolt range or raise the Step.";
     QTest::newRow("scale: zero division") << QString(scale) + "txtADCValue(1)=98;cmdScala" << "msgs=Scale check|C|Calculation error ";
     QTest::newRow("scale: type mismatch") << QString(scale) + "txtADCValue(1)=x;cmdScala"
         << "msgs=Scale check|C|Error 13  Type mismatch&&Scale check|C|Error 13  Type mismatch";
@@ -112,6 +116,53 @@ void TestEnglish::printedPages()
     const QString printed = pdfText(t.platform.pdfTo);
     for (const char *words : {"BAR ADC mVolt SCALE Linearity Deviation", "Sensor: AB1", "Average full scale: 2419"})
         QVERIFY2(printed.contains(QString::fromUtf8(words)), qPrintable(printed));
+}
+
+void TestEnglish::everyTextTranslated()
+{
+    // Every text of the program has its English one, none left unfinished.
+    QFile ts(QStringLiteral(DRAVINO_SOURCE_DIR "/translations/dravino_en.ts"));
+    QVERIFY(ts.open(QIODevice::ReadOnly));
+    const QString all = QString::fromUtf8(ts.readAll());
+    QVERIFY(all.count(QStringLiteral("<message>")) > 190);
+    QCOMPARE(all.count(QStringLiteral("type=\"unfinished\"")), 0);
+    QCOMPARE(all.count(QStringLiteral("<translation></translation>")), 0);
+}
+
+void TestEnglish::printReports_data()
+{
+    // Where a page went, as an English-speaking technician reads it.
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("failure");
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("reason");
+    QTest::addColumn<QString>("told");
+    using O = dravino::PrintOutcome;
+    using F = dravino::CupsFailure;
+    QTest::newRow("printed") << int(O::Printed) << int(F::None) << "PDF" << "" << "Printed on PDF";
+    QTest::newRow("saved, no printer") << int(O::SavedToFile) << int(F::None) << "" << "" << "Saved as PDF file /home/t/Documents/Dravino.pdf";
+    QTest::newRow("server not answering") << int(O::SavedToFile) << int(F::NoAnswer) << "" << ""
+        << "Cannot print on the default printer: the print server is not responding. The page was saved as PDF file /home/t/Documents/Dravino.pdf.";
+    QTest::newRow("stopped, paused") << int(O::Held) << int(F::None) << "PDF" << "paused"
+        << "The page is queued on PDF: the printer is stopped (paused) and will print it once it is resumed.";
+    QTest::newRow("not accepting") << int(O::SavedToFile) << int(F::Refused) << "PDF" << ""
+        << "The printer PDF is not accepting jobs (rejecting jobs): the page was not printed. The page was saved as PDF file /home/t/Documents/Dravino.pdf.";
+}
+
+void TestEnglish::printReports()
+{
+    QFETCH(int, kind);
+    QFETCH(int, failure);
+    QFETCH(QString, device);
+    QFETCH(QString, reason);
+    dravino::PrintOutcome o;
+    o.kind = dravino::PrintOutcome::Kind(kind);
+    o.printerFailure = dravino::CupsFailure(failure);
+    o.printerNotAccepting = o.printerFailure == dravino::CupsFailure::Refused;
+    o.device = device;
+    o.printerReason = reason;
+    o.file = QStringLiteral("/home/t/Documents/Dravino.pdf");
+    QTEST(dravino::reportOf(o, false).value().text, "told");
 }
 
 void TestEnglish::everyCaptionFits()

@@ -168,7 +168,7 @@ void TestPrinter::faults_data()
     const QString silent = QStringLiteral("~il server di stampa non risponde");
     QTest::newRow("rejecting: table") << "reject" << table << QStringLiteral("%1|E|La stampante %2 non accetta stampe").arg(kTitle, kQueue) << 0 << false;
     QTest::newRow("rejecting: sheet") << "reject" << sheet << QStringLiteral("Stampa foglio scala|E|La stampante %1 non accetta stampe").arg(kQueue) << 0 << false;
-    QTest::newRow("stopped: held and said") << "disable" << table << QStringLiteral("%1|E|La stampa su %2 è in attesa: la stampante è ferma").arg(kTitle, kQueue) << 1 << true;
+    QTest::newRow("stopped: held and said") << "disable" << table << QStringLiteral("%1|E|La stampa su %2 è in attesa: la stampante è ferma (in pausa) e").arg(kTitle, kQueue) << 1 << true;
     QTest::newRow("stopped: the sheet says so") << "disable" << sheet << QStringLiteral("Stampa foglio scala|E|La stampa su %1 è in attesa").arg(kQueue) << 1 << true;
     QTest::newRow("missing temporary folder: printed") << "notmp" << table << printed << 0 << true;
     QTest::newRow("full temporary folder: printed") << "fulltmp" << table << printed << 0 << true;

@@ -494,7 +494,7 @@ only from the lower value up to the higher one.</translation>
     <message>
         <source>Troppi valori da stampare  (%1) .  Il massimo consentito è 135.<byte value="xd"/>
 Diminuire l&apos;intervallo di pressione/mVolt o lo Step di risoluzione.</source>
-        <translation>Too many values to print  (%1) .  The most allowed is 135.<byte value="xd"/>
+        <translation>Too many values to print  (%1) .  The maximum allowed is 135.<byte value="xd"/>
 Narrow the pressure/mVolt range or raise the Step.</translation>
     </message>
     <message>
@@ -538,7 +538,7 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     </message>
     <message>
         <source>la pagina non è arrivata per intero</source>
-        <translation>the page did not arrive whole</translation>
+        <translation>the printer did not receive the whole page</translation>
     </message>
     <message>
         <source>la stampa è stata annullata</source>
@@ -553,22 +553,6 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <translation>Printing...</translation>
     </message>
     <message>
-        <source>la stampante predefinita</source>
-        <translation>the default printer</translation>
-    </message>
-    <message>
-        <source>Impossibile stampare su %1: il server di stampa non è raggiungibile.</source>
-        <translation>Cannot print on %1: the print server cannot be reached.</translation>
-    </message>
-    <message>
-        <source>Impossibile stampare su %1: il server di stampa non è raggiungibile (%2).</source>
-        <translation>Cannot print on %1: the print server cannot be reached (%2).</translation>
-    </message>
-    <message>
-        <source>Impossibile stampare su %1: il server di stampa non risponde.</source>
-        <translation>Cannot print on %1: the print server is not responding.</translation>
-    </message>
-    <message>
         <source>La stampante %1 non accetta stampe (%2): la pagina non è stata stampata.</source>
         <translation>The printer %1 is not accepting jobs (%2): the page was not printed.</translation>
     </message>
@@ -577,16 +561,12 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <translation>no valid answer from the print server</translation>
     </message>
     <message>
-        <source>La stampa su %1 non è riuscita: %2.</source>
-        <translation>Printing on %1 failed: %2.</translation>
-    </message>
-    <message>
         <source>Stampa effettuata su </source>
         <translation>Printed on </translation>
     </message>
     <message>
         <source>La stampa su %1 è in attesa: la stampante è ferma%2 e la stamperà quando verrà riattivata.</source>
-        <translation>The page waits on %1: the printer is stopped%2 and will print it when it is resumed.</translation>
+        <translation>The page is queued on %1: the printer is stopped%2 and will print it once it is resumed.</translation>
     </message>
     <message>
         <source>Stampa effettuata su file PDF </source>
@@ -603,6 +583,30 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Nessuna cartella in cui salvare il file PDF: la pagina non è stata salvata.</source>
         <translation>No folder to save the PDF file in: the page was not saved.</translation>
+    </message>
+    <message>
+        <source>sulla stampante predefinita</source>
+        <translation>on the default printer</translation>
+    </message>
+    <message>
+        <source>su %1</source>
+        <translation>on %1</translation>
+    </message>
+    <message>
+        <source>Impossibile stampare %1: il server di stampa non è raggiungibile.</source>
+        <translation>Cannot print %1: the print server cannot be reached.</translation>
+    </message>
+    <message>
+        <source>Impossibile stampare %1: il server di stampa non è raggiungibile (%2).</source>
+        <translation>Cannot print %1: the print server cannot be reached (%2).</translation>
+    </message>
+    <message>
+        <source>Impossibile stampare %1: il server di stampa non risponde.</source>
+        <translation>Cannot print %1: the print server is not responding.</translation>
+    </message>
+    <message>
+        <source>La stampa %1 non è riuscita: %2.</source>
+        <translation>Printing %1 failed: %2.</translation>
     </message>
 </context>
 <context>

@@ -90,7 +90,10 @@ QString reasonText(const QString &reason)
 // What the printer did not do, as one sentence; empty when there was no printer to ask.
 QString printerPart(const PrintOutcome &o)
 {
-    const QString printer = o.device.isEmpty() ? PrintReportText::tr("la stampante predefinita") : o.device;
+    const QString printer = o.device;
+    // "su PDF", or "sulla stampante predefinita" where its name never came.
+    const QString on = o.device.isEmpty() ? PrintReportText::tr("sulla stampante predefinita")
+                                          : PrintReportText::tr("su %1").arg(o.device);
     QString reason = reasonText(o.printerReason);
     switch (o.printerFailure) {
     case CupsFailure::None:
@@ -98,10 +101,10 @@ QString printerPart(const PrintOutcome &o)
         return {};
     case CupsFailure::Unreachable:
         if (reason.isEmpty() || reason == QLatin1String("Success"))
-            return PrintReportText::tr("Impossibile stampare su %1: il server di stampa non è raggiungibile.").arg(printer);
-        return PrintReportText::tr("Impossibile stampare su %1: il server di stampa non è raggiungibile (%2).").arg(printer, reason);
+            return PrintReportText::tr("Impossibile stampare %1: il server di stampa non è raggiungibile.").arg(on);
+        return PrintReportText::tr("Impossibile stampare %1: il server di stampa non è raggiungibile (%2).").arg(on, reason);
     case CupsFailure::NoAnswer:
-        return PrintReportText::tr("Impossibile stampare su %1: il server di stampa non risponde.").arg(printer);
+        return PrintReportText::tr("Impossibile stampare %1: il server di stampa non risponde.").arg(on);
     case CupsFailure::Refused:
         if (o.printerNotAccepting)
             return PrintReportText::tr("La stampante %1 non accetta stampe (%2): la pagina non è stata stampata.")
@@ -109,7 +112,7 @@ QString printerPart(const PrintOutcome &o)
         // CUPS says "Success" of a request it gave no answer to.
         if (reason.isEmpty() || reason == QLatin1String("Success") || reason == QLatin1String("successful-ok"))
             reason = PrintReportText::tr("nessuna risposta valida dal server di stampa");
-        return PrintReportText::tr("La stampa su %1 non è riuscita: %2.").arg(printer, reason);
+        return PrintReportText::tr("La stampa %1 non è riuscita: %2.").arg(on, reason);
     }
     return {};
 }
@@ -225,6 +228,7 @@ CupsLimits printLimits()
     if (ok && ms > 0) {
         limits.totalMs = ms;
         limits.connectMs = std::min(limits.connectMs, ms);
+        limits.silenceMs = std::min(limits.silenceMs, ms);
     }
     return limits;
 }
