@@ -2,6 +2,7 @@
 
 #include "bench/PlainWindow.h"
 #include "core/Sensor.h"
+#include "print/Cups.h"
 #include "print/Delivery.h"
 #include "print/QtPrintSurface.h"
 #include "tests/PrintServerStandIn.h"
@@ -37,6 +38,10 @@ class BenchPlatform final : public Platform
 public:
     void message(QWidget *, const QString &, const QString &, MessageIcon) override {}
     std::optional<QString> inputText(QWidget *, const QString &, const QString &) override { return QString(); }
+    std::optional<QString> saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
     int shellOpen(const QString &) override { return kShellOk; }
     PrinterName printer() override { return {QStringLiteral("PDF"), QStringLiteral("file")}; }
     std::unique_ptr<PrintSurface> newPage() override { return std::make_unique<QtPrintSurface>(); }
@@ -51,6 +56,7 @@ public:
         o.file = pdf;
         QTimer::singleShot(0, context, [o, done] { done(o); });
     }
+    void listPrinters(QObject *, std::function<void(const CupsQueues &)>) override {}
     QDate today() override { return QDate::currentDate(); }
     QString pdf;
 };
@@ -128,6 +134,10 @@ class QuietDesktop final : public Platform
 public:
     void message(QWidget *, const QString &text, const QString &, MessageIcon) override { told = text; }
     std::optional<QString> inputText(QWidget *, const QString &, const QString &) override { return QString(); }
+    std::optional<QString> saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
     int shellOpen(const QString &) override { return kShellOk; }
     PrinterName printer() override { return m_desktop.printer(); }
     std::unique_ptr<PrintSurface> newPage() override { return m_desktop.newPage(); }
@@ -136,6 +146,7 @@ public:
     {
         m_desktop.print(page, std::move(request), context, std::move(done));
     }
+    void listPrinters(QObject *, std::function<void(const CupsQueues &)>) override {}
     QDate today() override { return QDate::currentDate(); }
     QString told;
 

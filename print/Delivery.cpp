@@ -51,9 +51,9 @@ PrintOutcome deliver(const PrintRequest &r, const std::atomic_bool *cancel)
         return o;
     }
     if (!r.saveAs.isEmpty()) {
-        const QFileInfo target(r.saveAs);
-        const WrittenFile written = writePdf(r.pdf, target.absolutePath(), target.fileName());
+        const WrittenFile written = replaceFile(r.pdf, r.saveAs, QStringLiteral("PDF"));
         o.kind = written.ok() ? PrintOutcome::SavedToFile : PrintOutcome::Failed;
+        o.fileChosen = true;
         o.file = written.path;
         o.fileError = written.error;
         return o;

@@ -18,7 +18,7 @@ struct PrintRequest {
     QByteArray pdf;
     QString title = QStringLiteral("Dravino");
     QString printer;  // empty: the default printer
-    QString saveAs;   // a file chosen by the user: written there, no printer
+    QString saveAs;   // a file chosen by the user (who agreed to replace it): written there, no printer
     QString folder;   // where a page no printer takes is saved (empty: nowhere)
     CupsLimits limits;
 };
@@ -39,6 +39,7 @@ struct PrintOutcome {
     QString printerReason;
     bool printerNotAccepting = false;
     QString fileError; // why the file could not be written
+    bool fileChosen = false; // the file is the one the user chose
 };
 
 PrintOutcome deliver(const PrintRequest &request, const std::atomic_bool *cancel = nullptr);

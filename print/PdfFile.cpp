@@ -99,6 +99,31 @@ public:
         return ::fsync(m_fd) == 0 ? 0 : errno;
     }
 
+    // Gives the file the name target in place of what stands there:
+    // through a hidden name of its own, then renamed over the old one.
+    int replace(const QString &target)
+    {
+        const QFileInfo info(target);
+        for (int tries = 0; tries < 100; ++tries) {
+            const QString hidden = info.dir().filePath(QStringLiteral(".%1.%2.part").arg(info.fileName()).arg(
+                QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0')));
+            const int err = name(hidden);
+            if (err == EEXIST)
+                continue;
+            if (err != 0)
+                return err;
+            if (::rename(QFile::encodeName(hidden).constData(), QFile::encodeName(target).constData()) == 0) {
+                if (m_hidden == hidden)
+                    m_hidden.clear();
+                return 0;
+            }
+            const int failed = errno;
+            ::unlink(QFile::encodeName(hidden).constData());
+            return failed;
+        }
+        return EEXIST;
+    }
+
     // Gives the file the name target unless something stands there:
     // errno on failure (EEXIST: taken), 0 on success.
     int name(const QString &target)
@@ -186,6 +211,25 @@ WrittenFile writeNewFile(const QByteArray &data, const QString &folder, const st
         if (err != EEXIST || name.isEmpty())
             return {{}, failure(kind, kCannotSave, target, err)};
     }
+}
+
+WrittenFile replaceFile(const QByteArray &data, const QString &path, const QString &kind)
+{
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(folder).isDir())
+        return {{}, failure(kind, kCannotWriteIn, folder, ENOENT)};
+    if (kind == QLatin1String("PDF") && !isCompletePdf(data))
+        return {{}, failure(kind, kIncomplete, path, ENODATA)};
+    PendingFile file(folder);
+    if (const int err = file.open())
+        return {{}, failure(kind, kCannotWriteIn, folder, err)};
+    if (const int err = file.write(data))
+        return {{}, failure(kind, kCannotWriteIn, folder, err)};
+    if (QFileInfo(path).isDir())
+        return {{}, failure(kind, kCannotSave, path, EISDIR)};
+    if (const int err = file.replace(path))
+        return {{}, failure(kind, kCannotSave, path, err)};
+    return {path, {}};
 }
 
 WrittenFile writePdf(const QByteArray &pdf, const QString &folder, const QString &name)

@@ -38,4 +38,8 @@ WrittenFile writeNewFile(const QByteArray &data, const QString &folder, const st
 // name, never over anything that stands there.
 WrittenFile writePdf(const QByteArray &pdf, const QString &folder, const QString &name = {});
 
+// data as exactly path, which the user chose and agreed to replace: the
+// old file stays whole until the new one is complete and takes its place.
+WrittenFile replaceFile(const QByteArray &data, const QString &path, const QString &kind);
+
 } // namespace dravino

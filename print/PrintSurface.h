@@ -7,6 +7,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QString>
 
 namespace dravino {
@@ -32,6 +33,14 @@ public:
     void Print(const QString &text, bool endLine);
     void Line(double x1, double y1, double x2, double y2, const QColor &color);
     void EndDoc();
+
+    // The last document ended, drawn as an image at dpi (the print
+    // preview); a null image where the surface keeps no drawing.
+    virtual QImage render(double dpi) const
+    {
+        Q_UNUSED(dpi);
+        return {};
+    }
 
     const QFont &font() const { return m_font; }
     const QColor &foreColor() const { return m_color; }

@@ -1,5 +1,7 @@
 #include "print/QtPrintSurface.h"
 
+#include "print/PageImage.h"
+
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -12,11 +14,7 @@ namespace
 constexpr int kResolution = 1200;
 } // namespace
 
-QtPrintSurface::QtPrintSurface()
-{
-    m_metrics = std::make_unique<QPdfWriter>(&m_nowhere);
-    setUpPage(*m_metrics);
-}
+QtPrintSurface::QtPrintSurface() = default;
 
 QtPrintSurface::~QtPrintSurface()
 {
@@ -44,6 +42,7 @@ bool QtPrintSurface::ensureBegun()
     if (m_painter.isActive())
         return true;
     m_pdf.clear();
+    m_drawing.clear();
     m_out.close();
     m_out.setData(QByteArray());
     m_out.open(QIODevice::WriteOnly);
@@ -54,13 +53,13 @@ bool QtPrintSurface::ensureBegun()
 
 double QtPrintSurface::measure(const QFont &font, const QString &text) const
 {
-    const QFontMetricsF fm(font, m_metrics.get());
+    const QFontMetricsF fm(font, &pdfMetricsDevice());
     return fm.horizontalAdvance(text) * 1440.0 / kResolution;
 }
 
 double QtPrintSurface::lineHeight(const QFont &font) const
 {
-    const QFontMetricsF fm(font, m_metrics.get());
+    const QFontMetricsF fm(font, &pdfMetricsDevice());
     return fm.height() * 1440.0 / kResolution;
 }
 
@@ -68,9 +67,10 @@ void QtPrintSurface::drawText(double x, double y, const QFont &font, const QColo
 {
     if (!ensureBegun())
         return;
+    m_drawing.append({RecordedItem::Text, x, y, 0, 0, text, font, color, 0});
     m_painter.setFont(font);
     m_painter.setPen(color);
-    const QFontMetricsF fm(font, m_writer.get());
+    const QFontMetricsF fm(font, &pdfMetricsDevice());
     m_painter.drawText(QPointF(toDevice(x), toDevice(y) + fm.ascent()), text);
 }
 
@@ -78,6 +78,7 @@ void QtPrintSurface::drawLine(double x1, double y1, double x2, double y2, const 
 {
     if (!ensureBegun())
         return;
+    m_drawing.append({RecordedItem::Line, x1, y1, x2, y2, {}, {}, color, 0});
     m_painter.setPen(QPen(color, 0));
     m_painter.drawLine(QPointF(toDevice(x1), toDevice(y1)), QPointF(toDevice(x2), toDevice(y2)));
 }
@@ -90,6 +91,13 @@ void QtPrintSurface::endDocument()
     m_writer.reset(); // writes the end of the PDF
     m_out.close();
     m_pdf = ok ? m_out.data() : QByteArray();
+    m_drawn = std::move(m_drawing);
+    m_drawing.clear();
+}
+
+QImage QtPrintSurface::render(double dpi) const
+{
+    return renderPage(m_drawn, dpi);
 }
 
 } // namespace dravino

@@ -5,6 +5,7 @@
 // business, which takes pdf() once the document has ended.
 
 #include "print/PrintSurface.h"
+#include "print/RecordingSurface.h"
 
 #include <QBuffer>
 #include <QByteArray>
@@ -24,6 +25,7 @@ public:
 
     // The last document ended, a whole PDF; empty when it could not be drawn.
     QByteArray pdf() const { return m_pdf; }
+    QImage render(double dpi) const override;
 
 protected:
     double measure(const QFont &font, const QString &text) const override;
@@ -38,13 +40,13 @@ private:
     double toDevice(double twips) const;
     static void setUpPage(QPdfWriter &writer);
 
-    // Metrics come from a writer that never draws.
-    QBuffer m_nowhere;
-    std::unique_ptr<QPdfWriter> m_metrics;
     QBuffer m_out;
     std::unique_ptr<QPdfWriter> m_writer;
     QPainter m_painter;
     QByteArray m_pdf;
+    // What the document under way draws, and what the last one drew, in twips.
+    QList<RecordedItem> m_drawing;
+    QList<RecordedItem> m_drawn;
 };
 
 } // namespace dravino

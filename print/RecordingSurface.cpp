@@ -1,5 +1,7 @@
 #include "print/RecordingSurface.h"
 
+#include "print/PageImage.h"
+
 #include <QFontMetricsF>
 #include <QImage>
 
@@ -19,6 +21,15 @@ const QImage &twipDevice()
     return image;
 }
 } // namespace
+
+QImage RecordingSurface::render(double dpi) const
+{
+    QList<RecordedItem> last;
+    for (const RecordedItem &i : m_items)
+        if (i.document == m_ended - 1)
+            last << i;
+    return renderPage(last, dpi);
+}
 
 double RecordingSurface::measure(const QFont &font, const QString &text) const
 {

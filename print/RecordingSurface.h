@@ -27,6 +27,7 @@ public:
     std::function<void(const RecordingSurface &)> onEndDoc;
 
     const QList<RecordedItem> &items() const { return m_items; }
+    QImage render(double dpi) const override;
     int documentsEnded() const { return m_ended; }
     // Height of one line of the given font, as Print(..., true) advances.
     double lineHeightOf(const QFont &font) const { return lineHeight(font); }

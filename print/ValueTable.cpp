@@ -91,6 +91,25 @@ QList<ValueTableRow> valueTableRows(const std::vector<PrintRow> &rows, const QSt
     return out;
 }
 
+QByteArray valueTableCsv(const ValueTableInput &in, QChar separator)
+{
+    const auto field = [separator](const QString &f) -> QString {
+        if (!f.contains(separator) && !f.contains(QLatin1Char('"')) && !f.contains(QLatin1Char('\n'))
+            && !f.contains(QLatin1Char('\r')))
+            return f;
+        QString quoted = f;
+        quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+        return QLatin1Char('"') + quoted + QLatin1Char('"');
+    };
+    const QString mvolt = text(QT_TRANSLATE_NOOP("ValueTable", "MVolt"));
+    const QString bar = text(QT_TRANSLATE_NOOP("ValueTable", "Bar"));
+    QString out = field(in.millivoltStepped ? mvolt : bar) + separator + field(in.millivoltStepped ? bar : mvolt)
+        + QLatin1String("\r\n");
+    for (const ValueTableRow &r : in.rows)
+        out += field(r.stepped) + separator + field(r.computed) + QLatin1String("\r\n");
+    return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
+}
+
 void printValueTable(PrintSurface &s, const ValueTableInput &in)
 {
     s.ForeColor(Qt::black);

@@ -43,6 +43,11 @@ constexpr double kGroupShift = 4000;
 constexpr int kMaxGroups = 3;
 } // namespace valuetable
 
+// The same rows as a CSV file: the two headings in the window's language,
+// then a line per row, separated by separator; UTF-8 with a byte-order
+// mark and CR LF line ends, as spreadsheets read it.
+QByteArray valueTableCsv(const ValueTableInput &input, QChar separator);
+
 // Prints the document and ends it; the checks are the caller's.
 void printValueTable(PrintSurface &surface, const ValueTableInput &input);
 

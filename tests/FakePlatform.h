@@ -7,6 +7,7 @@
 // print path. Outcomes come back later, as from a print job; pending counts
 // the pages still on their way.
 
+#include "print/Cups.h"
 #include "print/Delivery.h"
 #include "print/QtPrintSurface.h"
 #include "print/RecordingSurface.h"
@@ -40,6 +41,16 @@ public:
             return std::nullopt;
         return inputAnswer;
     }
+    // Answered with saveAs (nothing: cancelled); the dialog's questions are
+    // the desktop's, tested on the real dialog.
+    std::optional<QString> saveFileName(QWidget *, const QString &caption, const QString &suggested,
+                                        const QString &filter) override
+    {
+        saveDialogs.append(caption + QLatin1Char('|') + suggested + QLatin1Char('|') + filter);
+        if (saveAs.isEmpty())
+            return std::nullopt;
+        return saveAs;
+    }
     int shellOpen(const QString &target) override
     {
         opened.append(target);
@@ -58,7 +69,7 @@ public:
     }
     std::unique_ptr<dravino::PrintSurface> newPage() override
     {
-        if (realPrinter || !pdfTo.isEmpty())
+        if (realPrinter || realPages || !pdfTo.isEmpty())
             return m_desktop.newPage();
         auto surface = std::make_unique<dravino::RecordingSurface>();
         surface->onEndDoc = [this](const dravino::RecordingSurface &s) {
@@ -71,11 +82,12 @@ public:
                std::function<void(const dravino::PrintOutcome &)> done) override
     {
         ++pending;
+        requests.append(request.saveAs.isEmpty() ? request.printer : QStringLiteral("file:") + request.saveAs);
         auto finish = [this, done = std::move(done)](const dravino::PrintOutcome &o) {
             --pending;
             done(o);
         };
-        if (realPrinter || !pdfTo.isEmpty()) {
+        if (realPrinter || realPages || !pdfTo.isEmpty()) {
             if (!pdfTo.isEmpty())
                 request.saveAs = pdfTo;
             m_desktop.print(page, std::move(request), context, std::move(finish));
@@ -83,7 +95,7 @@ public:
         }
         dravino::PrintOutcome o;
         o.kind = printerFails ? dravino::PrintOutcome::SavedToFile : dravino::PrintOutcome::Printed;
-        o.device = printerFails ? QStringLiteral("Guasta") : deviceName;
+        o.device = printerFails ? QStringLiteral("Guasta") : request.printer.isEmpty() ? deviceName : request.printer;
         o.port = port;
         if (printerFails) {
             o.printerFailure = dravino::CupsFailure::Refused;
@@ -92,10 +104,24 @@ public:
         }
         QTimer::singleShot(0, context, [o, finish = std::move(finish)] { finish(o); });
     }
+    // Two printers, PDF the default; the real ones with realPrinter.
+    void listPrinters(QObject *context, std::function<void(const dravino::CupsQueues &)> done) override
+    {
+        if (realPrinter) {
+            m_desktop.listPrinters(context, std::move(done));
+            return;
+        }
+        dravino::CupsQueues q;
+        q.queues.push_back({deviceName, port, true, false, {}, true});
+        q.queues.push_back({QStringLiteral("Ufficio"), QStringLiteral("ipp://ufficio/"), true, false, {}, false});
+        QTimer::singleShot(0, context, [q, done = std::move(done)] { done(q); });
+    }
     QDate today() override { return QDate(2026, 12, 6); }
 
     QList<ShownMessage> messages;
     QStringList prompts;
+    QStringList saveDialogs;
+    QString saveAs;
     QString inputAnswer;
     bool inputCancelled = false;
     QStringList opened;
@@ -105,6 +131,8 @@ public:
     QList<QList<dravino::RecordedItem>> documents;
     bool printerFails = false;
     bool realPrinter = false;
+    bool realPages = false; // pages drawn by Qt and delivered by the desktop's print path
+    QStringList requests;   // where each page was sent: a printer ("" the default) or file:PATH
     int pending = 0;
     QString pdfTo; // the next pages go to this PDF file (which must not exist)
     std::atomic<int> printerQueries = 0;

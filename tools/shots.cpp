@@ -3,6 +3,7 @@
 // typical state and captured from the X screen with ImageMagick's import;
 // the two documents are printed to PDF through the Qt print surface.
 
+#include "print/Cups.h"
 #include "print/Delivery.h"
 #include <QFile>
 #include <QTimer>
@@ -33,6 +34,10 @@ public:
         std::printf("message: %s\n", qPrintable(text));
     }
     std::optional<QString> inputText(QWidget *, const QString &, const QString &) override { return QStringLiteral("0281002930"); }
+    std::optional<QString> saveFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
     int shellOpen(const QString &) override { return kShellOk; }
     PrinterName printer() override { return {QStringLiteral("PDF"), QStringLiteral("cups-pdf:/")}; }
     std::unique_ptr<PrintSurface> newPage() override { return std::make_unique<QtPrintSurface>(); }
@@ -47,6 +52,7 @@ public:
         o.file = nextPdf;
         QTimer::singleShot(0, context, [o, done] { done(o); });
     }
+    void listPrinters(QObject *, std::function<void(const CupsQueues &)>) override {}
     QDate today() override { return QDate::currentDate(); }
     QString nextPdf;
 };

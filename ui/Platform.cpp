@@ -6,6 +6,8 @@
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
@@ -53,6 +55,21 @@ std::optional<QString> DesktopPlatform::inputText(QWidget *parent, const QString
     return text;
 }
 
+std::optional<QString> DesktopPlatform::saveFileName(QWidget *parent, const QString &caption,
+                                                     const QString &suggested, const QString &filter)
+{
+    QFileDialog dialog(parent, caption, suggested, filter);
+    dialog.setObjectName(QStringLiteral("saveDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // Qt's own dialog: in the window's language on every desktop.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
 int DesktopPlatform::shellOpen(const QString &target)
 {
     return QDesktopServices::openUrl(QUrl(target)) ? kShellOk : kShellNoAssociation;
@@ -72,6 +89,11 @@ PrinterName DesktopPlatform::printer()
                              : QDir::toNativeSeparators(folder)};
 }
 
+void DesktopPlatform::listPrinters(QObject *context, std::function<void(const CupsQueues &)> done)
+{
+    startQueueListing(context, std::move(done));
+}
+
 std::unique_ptr<PrintSurface> DesktopPlatform::newPage()
 {
     return std::make_unique<QtPrintSurface>();
@@ -80,7 +102,9 @@ std::unique_ptr<PrintSurface> DesktopPlatform::newPage()
 void DesktopPlatform::print(PrintSurface &page, PrintRequest request, QObject *context,
                             std::function<void(const PrintOutcome &)> done)
 {
-    request.pdf = static_cast<QtPrintSurface &>(page).pdf();
+    // A page drawn elsewhere has no PDF: the job says it could not be drawn.
+    if (const auto *qt = dynamic_cast<QtPrintSurface *>(&page))
+        request.pdf = qt->pdf();
     if (request.folder.isEmpty() && request.saveAs.isEmpty())
         request.folder = pdfFolder();
     request.limits = printLimits();

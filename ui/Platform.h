@@ -17,6 +17,7 @@ namespace dravino {
 class PrintSurface;
 struct PrintRequest;
 struct PrintOutcome;
+struct CupsQueues;
 
 enum class MessageIcon { Information, Exclamation, Critical };
 
@@ -42,6 +43,11 @@ public:
                          MessageIcon icon) = 0;
     // A modal text prompt; nothing when cancelled.
     virtual std::optional<QString> inputText(QWidget *parent, const QString &prompt, const QString &title) = 0;
+    // A modal file dialog, Qt's own in the window's language, to save a file
+    // of filter's kind ("File PDF (*.pdf)") as suggested or elsewhere; it
+    // asks before a name in the way is replaced. Nothing when cancelled.
+    virtual std::optional<QString> saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                                                const QString &filter) = 0;
     // The shell's "open" verb: a number above 32 on success, as the old
     // desktop shells answered.
     virtual int shellOpen(const QString &target) = 0;
@@ -55,6 +61,9 @@ public:
     // never once context is gone.
     virtual void print(PrintSurface &page, PrintRequest request, QObject *context,
                        std::function<void(const PrintOutcome &)> done) = 0;
+    // The printers there are, asked off the window's thread; done comes on
+    // context's thread.
+    virtual void listPrinters(QObject *context, std::function<void(const CupsQueues &)> done) = 0;
     // Today's date, which places two-digit years.
     virtual QDate today() = 0;
 };
@@ -67,11 +76,14 @@ public:
     void message(QWidget *parent, const QString &text, const QString &title,
                  MessageIcon icon) override;
     std::optional<QString> inputText(QWidget *parent, const QString &prompt, const QString &title) override;
+    std::optional<QString> saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
+                                        const QString &filter) override;
     int shellOpen(const QString &target) override;
     PrinterName printer() override;
     std::unique_ptr<PrintSurface> newPage() override;
     void print(PrintSurface &page, PrintRequest request, QObject *context,
                std::function<void(const PrintOutcome &)> done) override;
+    void listPrinters(QObject *context, std::function<void(const CupsQueues &)> done) override;
     QDate today() override { return QDate::currentDate(); }
 };
 

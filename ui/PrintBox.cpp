@@ -3,11 +3,18 @@
 #include "core/PrintRange.h"
 #include "print/PrintSurface.h"
 #include "print/Delivery.h"
+#include "print/PdfFile.h"
 #include "print/ValueTable.h"
 #include "ui/Build.h"
 #include "ui/MainPanel.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
+#include "ui/printjob/PageSender.h"
+#include "ui/printjob/PrintMenu.h"
+#include "ui/printjob/PrintPreview.h"
+
+#include <QDir>
+#include <QLocale>
 
 namespace dravino {
 
@@ -58,6 +65,11 @@ PrintBox::PrintBox(MainPanel &calculator, Platform &platform, QWidget *parent)
     for (int i = 0; i < 2; ++i)
         connect(optStampa[i], &QRadioButton::clicked, this, [this, i] { optStampa_Click(i); });
     connect(cmdStampa, &QPushButton::clicked, this, [this] { cmdStampa_Click(); });
+    m_sender = std::make_unique<PageSender>(m_platform, cmdStampa, tr("Stampa valori di pressione/tensione"), false);
+    new PrintMenu(m_platform, cmdStampa,
+                  {[this] { sendTable(Destination::DefaultPrinter); }, [this] { sendTable(Destination::Preview); },
+                   [this](const QString &printer) { sendTable(Destination::Printer, printer); },
+                   [this] { sendTable(Destination::Pdf); }, [this] { sendTable(Destination::Csv); }});
     for (auto *field : {txtStampaDa, txtStampaA, txtStep})
         rangeField(field);
 }
@@ -85,10 +97,7 @@ std::vector<std::pair<int, QWidget *>> PrintBox::tabOrder() const
 
 void PrintBox::markStartDirection() { setBold(optStampa[0], true); }
 
-void PrintBox::setPrinterTooltip(const PrinterName &printer)
-{
-    m_printing.setIdleTooltip(cmdStampa, printerTooltip(printer));
-}
+void PrintBox::setPrinterTooltip(const PrinterName &printer) { m_sender->setPrinterTooltip(printer); }
 
 void PrintBox::setLastValue(const QString &text) { txtStampaA->setText(text); }
 
@@ -142,11 +151,11 @@ void PrintBox::refuse(const QString &text, const QString &title, MessageIcon ico
 
 void PrintBox::cmdStampa_Click()
 {
-    // One page on its way at a time.
-    if (m_printing.busy()) {
-        m_printing.begin(cmdStampa);
-        return;
-    }
+    sendTable(Destination::DefaultPrinter);
+}
+
+std::optional<ValueTableInput> PrintBox::checkedTable()
+{
     const bool millivolt = optStampa[0]->isChecked();
     m_calc.setCalcDirection(millivolt ? ConversionDirection::MillivoltToPressure
                                       : ConversionDirection::PressureToMillivolt);
@@ -155,14 +164,14 @@ void PrintBox::cmdStampa_Click()
         const auto v = readInt16(field->text());
         if (!v.ok() || (field == txtStep && v.value < 1)) {
             refuse(tr(kNotPlausible), tr(kRangeTitle), MessageIcon::Information, field);
-            return;
+            return std::nullopt;
         }
     }
-    PrintValueTable(readInt16(txtStampaDa->text()).value, readInt16(txtStampaA->text()).value,
-                    readInt16(txtStep->text()).value);
+    return PrintValueTable(readInt16(txtStampaDa->text()).value, readInt16(txtStampaA->text()).value,
+                           readInt16(txtStep->text()).value);
 }
 
-void PrintBox::PrintValueTable(int from, int to, int step)
+std::optional<ValueTableInput> PrintBox::PrintValueTable(int from, int to, int step)
 {
     const bool millivolt = optStampa[0]->isChecked();
     const QString fromText = txtStampaDa->text();
@@ -170,7 +179,7 @@ void PrintBox::PrintValueTable(int from, int to, int step)
     const auto counted = CountPrintValues();
     if (!counted) {
         refuse(tr(kNotPlausible), tr(kRangeTitle), MessageIcon::Information, txtStep);
-        return;
+        return std::nullopt;
     }
     const int n = *counted;
     const QString fullScale = m_calc.fullScaleText();
@@ -179,23 +188,23 @@ void PrintBox::PrintValueTable(int from, int to, int step)
     if ((millivolt && to > kMillivoltToLimit)
         || (!millivolt && to > readInt16(fullScale).valueOr(m_calc.fondoScala()))) {
         refuse(tr("Valore di fine stampa fuori scala "), tr("Parametro di stampa"), info, txtStampaA);
-        return;
+        return std::nullopt;
     }
     if (n < 0) {
         refuse(tr("Intervallo di valori stampabili:\r\nsolo dal valore più basso verso quello più alto."),
                tr(kPrintRangeTitle), warn, txtStampaDa);
-        return;
+        return std::nullopt;
     }
     if (n == 0) {
         refuse(tr("Nessun valore da stampare."), tr(kPrintRangeTitle), warn, nullptr);
-        return;
+        return std::nullopt;
     }
     if (n > kMaxPrintValues) {
         refuse(tr("Troppi valori da stampare  (%1) .  Il massimo consentito è 135.\r\n"
-                              "Diminuire l'intervallo di pressione/mVolt o lo Step di risoluzione.")
+                  "Diminuire l'intervallo di pressione/mVolt o lo Step di risoluzione.")
                    .arg(n),
                tr(kPrintRangeTitle), warn, nullptr);
-        return;
+        return std::nullopt;
     }
 
     // Each row is converted from its own value; the calculator's fields are
@@ -211,19 +220,72 @@ void PrintBox::PrintValueTable(int from, int to, int step)
     const auto rows = printRows(table);
     for (const PrintRow &r : rows)
         m_calc.warnAbout(r.warning);
-    const auto page = m_platform.newPage();
-    printValueTable(*page, {fullScale, millivolt, valueTableRows(rows, fromText), QDateTime::currentDateTime()});
 
     txtStampaDa->setText(QString::number(savedFrom));
     lblValStampa->setText(QString::number(n) + tr(kValuesSuffix));
-    m_printing.begin(cmdStampa);
-    m_platform.print(*page, PrintRequest{}, this, [this](const PrintOutcome &outcome) {
-        m_printing.end();
-        if (!outcome.device.isEmpty() && outcome.kind != PrintOutcome::Abandoned && !outcome.port.isEmpty())
-            setPrinterTooltip({outcome.device, outcome.port});
-        if (const auto report = reportOf(outcome, false))
-            m_platform.message(window(), report->text, tr("Stampa valori di pressione/tensione"), report->icon);
-    });
+    m_what = tr("Tabella %1-%2 %3").arg(from).arg(to).arg(millivolt ? QStringLiteral("mV") : QStringLiteral("bar"));
+    return ValueTableInput{fullScale, millivolt, valueTableRows(rows, fromText), QDateTime::currentDateTime()};
+}
+
+void PrintBox::sendTable(Destination where, const QString &printer)
+{
+    // One page on its way at a time.
+    if (m_sender->refuseWhileBusy())
+        return;
+    const auto table = checkedTable();
+    if (!table)
+        return;
+    if (where == Destination::Csv) {
+        exportCsv(*table);
+        return;
+    }
+    std::shared_ptr<PrintSurface> page = m_platform.newPage();
+    printValueTable(*page, *table);
+    switch (where) {
+    case Destination::DefaultPrinter:
+        m_sender->send(*page, {});
+        break;
+    case Destination::Printer: {
+        PrintRequest request;
+        request.printer = printer;
+        m_sender->send(*page, std::move(request));
+        break;
+    }
+    case Destination::Pdf:
+        m_sender->saveAsPdf(*page, fileNameFor(m_what) + QStringLiteral(".pdf"));
+        break;
+    case Destination::Preview: {
+        PrintPreview preview(page, m_what, window());
+        const QString what = m_what;
+        connect(&preview, &PrintPreview::printRequested, this, [this, page] { m_sender->send(*page, {}); });
+        connect(&preview, &PrintPreview::saveRequested, this,
+                [this, page, what] { m_sender->saveAsPdf(*page, fileNameFor(what) + QStringLiteral(".pdf")); });
+        preview.exec();
+        break;
+    }
+    case Destination::Csv:
+        break;
+    }
+}
+
+void PrintBox::exportCsv(const ValueTableInput &table)
+{
+    const auto path = m_platform.saveFileName(window(), tr("Esporta CSV"),
+                                              QDir(lastSaveFolder()).filePath(fileNameFor(m_what) + QStringLiteral(".csv")),
+                                              tr("File CSV (*.csv)"));
+    if (!path)
+        return;
+    rememberSaveFolder(*path);
+    // The list separator of the language's spreadsheets: ";" where the
+    // decimal separator is a comma.
+    const QChar separator = QLocale().decimalPoint() == QLatin1String(",") ? QLatin1Char(';') : QLatin1Char(',');
+    const WrittenFile written = replaceFile(valueTableCsv(table, separator), *path, QStringLiteral("CSV"));
+    const QString title = tr("Esporta CSV");
+    if (written.ok())
+        m_platform.message(window(), tr("Tabella salvata nel file CSV %1").arg(QDir::toNativeSeparators(written.path)),
+                           title, MessageIcon::Information);
+    else
+        m_platform.message(window(), written.error, title, MessageIcon::Critical);
 }
 
 } // namespace dravino

@@ -5,10 +5,12 @@
 // the direction the print button set held for the whole print.
 
 #include "ui/Controls.h"
-#include "ui/printjob/PrintJob.h"
+#include "print/ValueTable.h"
+#include "ui/printjob/PageSender.h"
 
 #include <QGroupBox>
 #include <array>
+#include <memory>
 #include <optional>
 
 class QPushButton;
@@ -35,9 +37,13 @@ public:
     std::optional<int> CountPrintValues();
     void optStampa_Click(int index);
     void cmdStampa_Click();
-    // Checks the range, draws the table and hands it to the printer; the
-    // outcome is told when it comes, the window answering meanwhile.
-    void PrintValueTable(int from, int to, int step);
+    // Checks the range and gives the table's rows (the refusals and the
+    // rows' warnings told), updating From and the count as a print does.
+    std::optional<ValueTableInput> PrintValueTable(int from, int to, int step);
+
+    // Where the table goes: the print button's one click and its menu.
+    enum class Destination { DefaultPrinter, Printer, Pdf, Preview, Csv };
+    void sendTable(Destination where, const QString &printer = {});
 
     void markStartDirection();
     void setPrinterTooltip(const PrinterName &printer);
@@ -52,11 +58,15 @@ public:
 
 private:
     void rangeField(TextBox *field);
+    // The fields checked, the direction set, the table's rows.
+    std::optional<ValueTableInput> checkedTable();
+    void exportCsv(const ValueTableInput &table);
     void refuse(const QString &text, const QString &title, MessageIcon icon, QWidget *focus);
 
     MainPanel &m_calc;
     Platform &m_platform;
-    PrintInProgress m_printing;
+    std::unique_ptr<PageSender> m_sender;
+    QString m_what; // what the last table is, for file names and titles
     std::array<QRadioButton *, 2> optStampa{};
     QPushButton *cmdStampa = nullptr;
     Label *lblValStampa = nullptr;

@@ -8,6 +8,8 @@
 #include "ui/CoreTexts.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
+#include "ui/printjob/PrintMenu.h"
+#include "ui/printjob/PrintPreview.h"
 
 #include <QButtonGroup>
 #include <QDateTime>
@@ -136,6 +138,11 @@ void ScalePanel::connectHandlers()
     connect(cmdScala, &QPushButton::clicked, this, [this] { CalcolaScala(); });
     connect(cmdBack, &QPushButton::clicked, this, &ScalePanel::backRequested);
     connect(cmdStampaScala, &QPushButton::clicked, this, [this] { StampaFoglioScala(); });
+    m_sender = std::make_unique<PageSender>(m_platform, cmdStampaScala, tr("Stampa foglio scala"), true);
+    new PrintMenu(m_platform, cmdStampaScala,
+                  {[this] { sendSheet(Destination::DefaultPrinter); }, [this] { sendSheet(Destination::Preview); },
+                   [this](const QString &printer) { sendSheet(Destination::Printer, printer); },
+                   [this] { sendSheet(Destination::Pdf); }, {}});
     for (int i = 0; i < 2; ++i) {
         connect(optADCScala[i], &QRadioButton::clicked, this, [this, i] { optADCScala_Click(i); });
         connect(optMedia[i], &QRadioButton::clicked, this, [this, i] { optMedia_Click(i); });
@@ -189,10 +196,7 @@ std::vector<std::pair<int, QWidget *>> ScalePanel::tabOrder() const
     return order;
 }
 
-void ScalePanel::setPrinterTooltip(const PrinterName &printer)
-{
-    m_printing.setIdleTooltip(cmdStampaScala, printerTooltip(printer));
-}
+void ScalePanel::setPrinterTooltip(const PrinterName &printer) { m_sender->setPrinterTooltip(printer); }
 
 void ScalePanel::optADCScala_Click(int) { CalcolaScala(); }
 
@@ -260,27 +264,46 @@ void ScalePanel::CalcolaScala()
 
 void ScalePanel::StampaFoglioScala()
 {
+    sendSheet(Destination::DefaultPrinter);
+}
+
+void ScalePanel::sendSheet(Destination where, const QString &printer)
+{
     // One page on its way at a time.
-    if (m_printing.busy()) {
-        m_printing.begin(cmdStampaScala);
+    if (m_sender->refuseWhileBusy())
         return;
-    }
     // Annulla prints nothing; OK with no code prints the sheet without one.
     const auto answer = m_platform.inputText(window(), tr("Inserisci il codice o la sigla del sensore"),
                                              tr("Sigla del sensore"));
     if (!answer)
         return;
-    const auto page = m_platform.newPage();
-    printScaleSheet(*page, {check(), answer->toUpper(), QDateTime::currentDateTime()});
-    m_printing.begin(cmdStampaScala);
-    m_platform.print(*page, PrintRequest{}, this, [this](const PrintOutcome &outcome) {
-        m_printing.end();
-        if (!outcome.device.isEmpty() && !outcome.port.isEmpty())
-            setPrinterTooltip({outcome.device, outcome.port});
-        // Printed: nothing to say. Saved, lost or waiting: the user hears it.
-        if (const auto report = reportOf(outcome, true))
-            m_platform.message(window(), report->text, tr("Stampa foglio scala"), report->icon);
-    });
+    const ScaleSheet sheet{check(), answer->toUpper(), QDateTime::currentDateTime()};
+    std::shared_ptr<PrintSurface> page = m_platform.newPage();
+    printScaleSheet(*page, sheet);
+    const QString date = sheet.now.date().toString(Qt::ISODate);
+    const QString what = sheet.code.isEmpty() ? tr("Scala %1").arg(date) : tr("Scala %1 %2").arg(sheet.code, date);
+    const QString pdfName = fileNameFor(what) + QStringLiteral(".pdf");
+    switch (where) {
+    case Destination::DefaultPrinter:
+        m_sender->send(*page, {});
+        break;
+    case Destination::Printer: {
+        PrintRequest request;
+        request.printer = printer;
+        m_sender->send(*page, std::move(request));
+        break;
+    }
+    case Destination::Pdf:
+        m_sender->saveAsPdf(*page, pdfName);
+        break;
+    case Destination::Preview: {
+        PrintPreview preview(page, what, window());
+        connect(&preview, &PrintPreview::printRequested, this, [this, page] { m_sender->send(*page, {}); });
+        connect(&preview, &PrintPreview::saveRequested, this, [this, page, pdfName] { m_sender->saveAsPdf(*page, pdfName); });
+        preview.exec();
+        break;
+    }
+    }
 }
 
 } // namespace dravino

@@ -7,10 +7,11 @@
 
 #include "core/ScaleCheck.h"
 #include "ui/Controls.h"
-#include "ui/printjob/PrintJob.h"
+#include "ui/printjob/PageSender.h"
 
 #include <QGroupBox>
 #include <array>
+#include <memory>
 
 class QPushButton;
 class QRadioButton;
@@ -30,6 +31,9 @@ public:
 
     void CalcolaScala();
     void StampaFoglioScala();
+    // Where the sheet goes: the print button's one click and its menu.
+    enum class Destination { DefaultPrinter, Printer, Pdf, Preview };
+    void sendSheet(Destination where, const QString &printer = {});
     void optADCScala_Click(int index);
     void optMedia_Click(int index);
     void optSensoreTipo_Click(int index);
@@ -55,7 +59,7 @@ private:
     ScaleGrid withEntries(ScaleGrid grid, std::string (*text)(const QString &)) const;
 
     Platform &m_platform;
-    PrintInProgress m_printing;
+    std::unique_ptr<PageSender> m_sender;
     // The last computation's results and verdicts; a verdict holds until a
     // later computation gives the row another.
     ScaleGrid m_check;

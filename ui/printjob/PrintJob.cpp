@@ -137,6 +137,11 @@ void startPrinterLookup(std::function<PrinterName()> lookup, QObject *context,
     runOffThread<PrinterName>(std::move(lookup), context, std::move(done));
 }
 
+void startQueueListing(QObject *context, std::function<void(const CupsQueues &)> done)
+{
+    runOffThread<CupsQueues>([] { return listQueues(printLimits()); }, context, std::move(done));
+}
+
 bool endPrintJobs(int ms)
 {
     abandonCupsRequests();
@@ -169,6 +174,8 @@ std::optional<PrintReport> reportOf(const PrintOutcome &o, bool quietWhenPrinted
                            MessageIcon::Exclamation};
     }
     case PrintOutcome::SavedToFile:
+        if (o.fileChosen)
+            return PrintReport{PrintReportText::tr("Pagina salvata nel file PDF %1").arg(file), MessageIcon::Information};
         if (printer.isEmpty())
             return PrintReport{PrintReportText::tr("Stampa effettuata su file PDF ") + file, MessageIcon::Information};
         return PrintReport{printer + QLatin1Char(' ') + PrintReportText::tr("La pagina è stata salvata nel file PDF %1.").arg(file),

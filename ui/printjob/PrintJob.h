@@ -25,6 +25,9 @@ void startPrintJob(PrintRequest request, QObject *context, std::function<void(co
 void startPrinterLookup(std::function<PrinterName()> lookup, QObject *context,
                         std::function<void(const PrinterName &)> done);
 
+// Lists the print server's queues on a thread of its own.
+void startQueueListing(QObject *context, std::function<void(const CupsQueues &)> done);
+
 // The program is ending: every request to CUPS gives up; waits up to ms
 // for the threads. True when none is left.
 bool endPrintJobs(int ms);

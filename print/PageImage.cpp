@@ -1,0 +1,60 @@
+#include "print/PageImage.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace dravino {
+
+namespace {
+constexpr double kDeviceDpi = 1200;
+constexpr double kMarginPoints = 10;
+} // namespace
+
+const QPaintDevice &pdfMetricsDevice()
+{
+    // Kept for the life of the program; it never draws.
+    static QPdfWriter *writer = [] {
+        auto *w = new QPdfWriter(new QBuffer);
+        w->setResolution(int(kDeviceDpi));
+        w->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
+                                     QPageLayout::Point));
+        return w;
+    }();
+    return *writer;
+}
+
+QImage renderPage(const QList<RecordedItem> &items, double dpi)
+{
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Inch);
+    QImage image(qRound(a4.width() * dpi), qRound(a4.height() * dpi), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    // Fonts resolve as on the PDF writer; the painter scales to the image.
+    const int dotsPerMeter = qRound(kDeviceDpi / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    QPainter p(&image);
+    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    p.scale(dpi / kDeviceDpi, dpi / kDeviceDpi);
+    const double margin = kMarginPoints * kDeviceDpi / 72;
+    p.translate(margin, margin);
+    const auto device = [](double twips) { return twips * kDeviceDpi / 1440.0; };
+    for (const RecordedItem &i : items) {
+        if (i.kind == RecordedItem::Text) {
+            p.setFont(i.font);
+            p.setPen(i.color);
+            const QFontMetricsF fm(i.font, &pdfMetricsDevice());
+            p.drawText(QPointF(device(i.x), device(i.y) + fm.ascent()), i.text);
+        } else {
+            p.setPen(QPen(i.color, 0));
+            p.drawLine(QPointF(device(i.x), device(i.y)), QPointF(device(i.x2), device(i.y2)));
+        }
+    }
+    return image;
+}
+
+} // namespace dravino

@@ -1,0 +1,87 @@
+#include "ui/printjob/PageSender.h"
+
+#include "print/PdfFile.h"
+#include "ui/Platform.h"
+
+#include <QAbstractButton>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace dravino {
+
+namespace {
+const QString kOrganisation = QStringLiteral("Dravino");
+const QString kLastFolder = QStringLiteral("lastSaveFolder");
+} // namespace
+
+PageSender::PageSender(Platform &platform, QAbstractButton *button, QString title, bool quietWhenPrinted)
+    : m_platform(platform), m_button(button), m_title(std::move(title)), m_quietWhenPrinted(quietWhenPrinted)
+{
+}
+
+bool PageSender::refuseWhileBusy()
+{
+    if (!m_printing.busy())
+        return false;
+    m_printing.begin(m_button); // keeps it pressed
+    return true;
+}
+
+void PageSender::send(PrintSurface &page, PrintRequest request)
+{
+    m_printing.begin(m_button);
+    m_platform.print(page, std::move(request), m_button, [this](const PrintOutcome &outcome) {
+        m_printing.end();
+        if (!outcome.device.isEmpty() && !outcome.port.isEmpty() && outcome.printerFailure == CupsFailure::None)
+            setPrinterTooltip({outcome.device, outcome.port});
+        if (const auto report = reportOf(outcome, m_quietWhenPrinted))
+            m_platform.message(m_button->window(), report->text, m_title, report->icon);
+    });
+}
+
+void PageSender::saveAsPdf(PrintSurface &page, const QString &suggestedName)
+{
+    const auto path = m_platform.saveFileName(
+        m_button->window(), QCoreApplication::translate("dravino::PrintMenu", "Salva come PDF"),
+        QDir(lastSaveFolder()).filePath(suggestedName), QCoreApplication::translate("dravino::PrintMenu", "File PDF (*.pdf)"));
+    if (!path)
+        return;
+    rememberSaveFolder(*path);
+    PrintRequest request;
+    request.saveAs = *path;
+    send(page, std::move(request));
+}
+
+void PageSender::setPrinterTooltip(const PrinterName &printer)
+{
+    m_printing.setIdleTooltip(m_button, printerTooltip(printer));
+}
+
+QString lastSaveFolder()
+{
+    const QString folder = QSettings(kOrganisation, kOrganisation).value(kLastFolder).toString();
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    const QString documents = pdfFolder();
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+void rememberSaveFolder(const QString &file)
+{
+    QSettings(kOrganisation, kOrganisation).setValue(kLastFolder, QFileInfo(file).absolutePath());
+}
+
+QString fileNameFor(const QString &what)
+{
+    QString name = what.simplified();
+    for (QChar &c : name)
+        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.category() == QChar::Other_Control)
+            c = QLatin1Char('_');
+    while (name.startsWith(QLatin1Char('.')))
+        name.remove(0, 1);
+    return name.left(120);
+}
+
+} // namespace dravino

@@ -1,0 +1,52 @@
+#pragma once
+// What a print button does with a drawn page, whatever the destination
+// (the default printer, one chosen, a PDF file the user names): hands it
+// over as a print job, shows on the button that it is under way, and tells
+// the outcome under the document's title. One page on its way at a time.
+
+#include "print/Delivery.h"
+#include "ui/printjob/PrintJob.h"
+
+#include <QString>
+
+class QAbstractButton;
+class QWidget;
+
+namespace dravino {
+
+class Platform;
+class PrintSurface;
+
+class PageSender final
+{
+public:
+    PageSender(Platform &platform, QAbstractButton *button, QString title, bool quietWhenPrinted);
+    Q_DISABLE_COPY_MOVE(PageSender)
+
+    // True (and the button pressed again) when a page is on its way.
+    bool refuseWhileBusy();
+    // The page, its document ended, to where request says.
+    void send(PrintSurface &page, PrintRequest request);
+    // Asks the user where to save the page (the dialog starts in the folder
+    // last used, with suggestedName) and saves it there.
+    void saveAsPdf(PrintSurface &page, const QString &suggestedName);
+    void setPrinterTooltip(const PrinterName &printer);
+
+private:
+    Platform &m_platform;
+    QAbstractButton *m_button;
+    QString m_title;
+    bool m_quietWhenPrinted;
+    PrintInProgress m_printing;
+};
+
+// The folder the last file was saved in (the documents folder at first),
+// and remembering it.
+QString lastSaveFolder();
+void rememberSaveFolder(const QString &file);
+
+// A file name that says what a page is, without characters a file system
+// or a desktop would refuse.
+QString fileNameFor(const QString &what);
+
+} // namespace dravino
