@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <cmath>
+
 namespace dravino {
 
 namespace {
@@ -30,15 +32,17 @@ const QPaintDevice &pdfMetricsDevice()
 
 QImage renderPage(const QList<RecordedItem> &items, double dpi)
 {
-    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Inch);
-    QImage image(qRound(a4.width() * dpi), qRound(a4.height() * dpi), QImage::Format_RGB32);
+    // The page's size as the PDF gives it: A4 in whole points.
+    const QSizeF a4 = QSizeF(QPageSize(QPageSize::A4).sizePoints()) / 72;
+    QImage image(int(std::ceil(a4.width() * dpi)), int(std::ceil(a4.height() * dpi)), QImage::Format_RGB32);
     image.fill(Qt::white);
     // Fonts resolve as on the PDF writer; the painter scales to the image.
     const int dotsPerMeter = qRound(kDeviceDpi / 0.0254);
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     QPainter p(&image);
-    p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    // Smooth letters, crisp one-pixel rules, as a PDF viewer shows them.
+    p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(dpi / kDeviceDpi, dpi / kDeviceDpi);
     const double margin = kMarginPoints * kDeviceDpi / 72;
     p.translate(margin, margin);

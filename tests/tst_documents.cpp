@@ -4,6 +4,7 @@
 // through the faults a workshop meets (full disk, read-only or missing
 // folder, names in the way, no home).
 
+#include "PageCompare.h"
 #include "PdfWords.h"
 #include "TestMain.h"
 #include "print/Delivery.h"
@@ -104,6 +105,8 @@ private slots:
     void pdfFolderFromHome();
     void printReports_data();
     void printReports();
+    void previewIsThePrintedPage_data();
+    void previewIsThePrintedPage();
     void longCodeReachesThePaper_data();
     void longCodeReachesThePaper();
 };
@@ -418,6 +421,53 @@ void TestDocuments::pdfFolderFromHome()
     const WrittenFile w = writePdf(s.pdf(), home.path(), QStringLiteral("table.pdf"));
     QVERIFY2(w.error.startsWith(QStringLiteral("Impossibile salvare il file PDF ") + existing.fileName()), qPrintable(w.error));
     QCOMPARE(entries(home.path()), QStringList({"Documents/", "table.pdf"}));
+}
+
+void TestDocuments::previewIsThePrintedPage_data()
+{
+    // The page previewed; the page printed; the largest share of pixels
+    // that may differ.
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<bool>("same");
+    QTest::newRow("table") << "table" << "table" << true;
+    QTest::newRow("pressure table") << "pressure" << "pressure" << true;
+    QTest::newRow("sheet") << "sheet" << "sheet" << true;
+    QTest::newRow("another page differs") << "table" << "pressure" << false;
+    QTest::newRow("one cell's colour differs") << "sheet" << "sheet, row 1 red" << false;
+}
+
+void TestDocuments::previewIsThePrintedPage()
+{
+    QFETCH(QString, shown);
+    QFETCH(QString, printed);
+    QFETCH(bool, same);
+    const auto draw = [](QtPrintSurface &s, const QString &what) {
+        if (what.startsWith(QLatin1String("sheet"))) {
+            ScaleSheet sheet;
+            for (int i = 0; i < kScaleRows; ++i) {
+                sheet.check.bar[i] = std::to_string(400 * i);
+                sheet.check.adc[i] = "98";
+                sheet.check.mvolt[i] = "479";
+                sheet.check.linearita[i] = i ? "0,98%" : "";
+                sheet.check.linearitaColor[i] = i % 2 ? Verdict::Green : Verdict::Red;
+                if (i == 1 && what.endsWith(QLatin1String("red")))
+                    sheet.check.linearitaColor[i] = Verdict::Red;
+            }
+            sheet.code = QStringLiteral("ABC12");
+            sheet.now = kNow;
+            printScaleSheet(s, sheet);
+        } else {
+            printTable(s, 0, 2680, what == QLatin1String("table"));
+        }
+    };
+    QtPrintSurface preview, page;
+    draw(preview, shown);
+    draw(page, printed);
+    const double difference = pageDifference(preview, page.pdf(), 100);
+    qInfo("%s: %.5f %% of the pixels differ", QTest::currentDataTag(), difference * 100);
+    // A share of 1 in 100,000 is a few pixels of anti-aliasing at most.
+    QVERIFY2((difference < 1e-5) == same, qPrintable(QString::number(difference)));
 }
 
 void TestDocuments::longCodeReachesThePaper_data()

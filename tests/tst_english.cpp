@@ -6,6 +6,7 @@
 #include "PdfWords.h"
 #include "WindowFixture.h"
 #include "core/Sensata.h"
+#include "PageCompare.h"
 #include "print/QtPrintSurface.h"
 #include "print/ScaleSheet.h"
 #include "print/ValueTable.h"
@@ -44,6 +45,7 @@ private slots:
     void everyCaptionFits();
     void everyCoreTextTranslated();
     void everyTextTranslated();
+    void previewIsThePrintedPage();
     void printReports_data();
     void printReports();
     void languageChoice_data();
@@ -127,6 +129,27 @@ void TestEnglish::everyTextTranslated()
     QVERIFY(all.count(QStringLiteral("<message>")) > 190);
     QCOMPARE(all.count(QStringLiteral("type=\"unfinished\"")), 0);
     QCOMPARE(all.count(QStringLiteral("<translation></translation>")), 0);
+}
+
+void TestEnglish::previewIsThePrintedPage()
+{
+    // The English table and sheet: the preview draws what the PDF holds.
+    const QDateTime now(QDate(2026, 12, 6), QTime(9, 30));
+    dravino::PrintTable t;
+    t.from = 500;
+    t.to = 1400;
+    t.step = 20;
+    dravino::QtPrintSurface table, sheet;
+    dravino::printValueTable(table, {QStringLiteral("2000"), true, dravino::valueTableRows(dravino::printRows(t), QStringLiteral("500")), now});
+    dravino::ScaleSheet s;
+    s.code = QStringLiteral("AB1");
+    s.check.media = "2419";
+    s.now = now;
+    dravino::printScaleSheet(sheet, s);
+    for (const auto *page : {&table, &sheet}) {
+        const double difference = pageDifference(*page, page->pdf(), 100);
+        QVERIFY2(difference < 1e-5, qPrintable(QString::number(difference)));
+    }
 }
 
 void TestEnglish::printReports_data()

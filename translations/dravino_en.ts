@@ -501,6 +501,104 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <source>Stampa valori di pressione/tensione</source>
         <translation>Printing pressure/voltage values</translation>
     </message>
+    <message>
+        <source>Tabella %1-%2 %3</source>
+        <translation>Table %1-%2 %3</translation>
+    </message>
+    <message>
+        <source>Esporta CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Tabella salvata nel file CSV %1</source>
+        <translation>Table saved as CSV file %1</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::PrintMenu</name>
+    <message>
+        <source>Salva come PDF</source>
+        <translation>Save as PDF</translation>
+    </message>
+    <message>
+        <source>File PDF (*.pdf)</source>
+        <translation>PDF files (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Anteprima di stampa...</source>
+        <translation>Print Preview...</translation>
+    </message>
+    <message>
+        <source>Stampa su</source>
+        <translation>Print to</translation>
+    </message>
+    <message>
+        <source>ricerca stampanti...</source>
+        <translation>looking for printers...</translation>
+    </message>
+    <message>
+        <source>Salva come PDF...</source>
+        <translation>Save as PDF...</translation>
+    </message>
+    <message>
+        <source>Esporta CSV...</source>
+        <translation>Export CSV...</translation>
+    </message>
+    <message>
+        <source>nessuna stampante</source>
+        <translation>no printer</translation>
+    </message>
+    <message>
+        <source>il server di stampa non risponde</source>
+        <translation>the print server is not responding</translation>
+    </message>
+    <message>
+        <source>%1 (predefinita)</source>
+        <translation>%1 (default)</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::PrintPreview</name>
+    <message>
+        <source>Anteprima di stampa</source>
+        <translation>Print Preview</translation>
+    </message>
+    <message>
+        <source>Pagina: %1</source>
+        <translation>Page: %1</translation>
+    </message>
+    <message>
+        <source>Adatta alla finestra</source>
+        <translation>Fit to window</translation>
+    </message>
+    <message>
+        <source>100 %</source>
+        <translation>100 %</translation>
+    </message>
+    <message>
+        <source>Dimensione reale</source>
+        <translation>Actual size</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Salva come PDF...</source>
+        <translation>Save as PDF...</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
 </context>
 <context>
     <name>dravino::PrintReport</name>
@@ -607,6 +705,10 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>La stampa %1 non è riuscita: %2.</source>
         <translation>Printing %1 failed: %2.</translation>
+    </message>
+    <message>
+        <source>Pagina salvata nel file PDF %1</source>
+        <translation>Page saved as PDF file %1</translation>
     </message>
 </context>
 <context>
@@ -762,6 +864,14 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Stampa foglio scala</source>
         <translation>Printing the scale sheet</translation>
+    </message>
+    <message>
+        <source>Scala %1</source>
+        <translation>Scale %1</translation>
+    </message>
+    <message>
+        <source>Scala %1 %2</source>
+        <translation>Scale %1 %2</translation>
     </message>
 </context>
 <context>

@@ -78,6 +78,14 @@ void PrintPreview::resizeEvent(QResizeEvent *event)
         fit();
 }
 
+void PrintPreview::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    // The page fits the window as it is laid out now.
+    if (m_fitting)
+        fit();
+}
+
 void PrintPreview::fit()
 {
     const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Inch) * logicalDpiX();

@@ -1,0 +1,394 @@
+// Where a page goes besides the one-click print: the print buttons' menu
+// (right click, Menu key, Shift+F10), another printer, the preview, a PDF
+// saved where the user says (through Qt's own file dialog, which asks
+// before a name in the way is replaced), and the value table as CSV read
+// back by Python's csv module. None of them touches the calculator.
+
+#include "PdfWords.h"
+#include "WindowFixture.h"
+#include "print/PdfFile.h"
+#include "ui/printjob/PrintPreview.h"
+
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <unistd.h>
+
+namespace {
+
+const char *const kOpenScale = "!F2;";
+
+// Runs answer on the next modal window of kind T, from inside its own
+// event loop (a timer that looks for it).
+template <typename T = QWidget>
+void whenModal(std::function<void(T *)> answer)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer = std::move(answer)] {
+        if (auto *modal = qobject_cast<T *>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            answer(modal);
+        }
+    });
+    timer->start();
+}
+
+QMenu *openMenu(Window &t, const QString &button, const QString &how)
+{
+    auto *b = t.get(button);
+    b->setFocus(Qt::OtherFocusReason);
+    if (how == QLatin1String("right")) {
+        QContextMenuEvent e(QContextMenuEvent::Mouse, b->rect().center(), b->mapToGlobal(b->rect().center()));
+        QApplication::sendEvent(b, &e);
+    } else if (how == QLatin1String("menu")) {
+        QTest::keyClick(b, Qt::Key_Menu);
+    } else {
+        QTest::keyClick(b, Qt::Key_F10, Qt::ShiftModifier);
+    }
+    return b->findChild<QMenu *>(QStringLiteral("printMenu"));
+}
+
+QStringList texts(const QMenu *menu)
+{
+    QStringList out;
+    for (const QAction *a : menu->actions())
+        if (!a->isSeparator())
+            out << a->text();
+    return out;
+}
+
+// Chooses the menu entry named name (a printer: "printer:NAME").
+void choose(Window &t, const QString &button, const QString &name)
+{
+    QMenu *menu = openMenu(t, button, QStringLiteral("right"));
+    QVERIFY(menu);
+    QAction *a = menu->findChild<QAction *>(name);
+    if (!a && name.startsWith(QLatin1String("printer:"))) {
+        QTRY_VERIFY(menu->findChild<QAction *>(name));
+        a = menu->findChild<QAction *>(name);
+    }
+    QVERIFY2(a, qPrintable(name));
+    a->trigger();
+    menu->close();
+}
+
+// The rows of a CSV file as Python's csv module reads them, one line each,
+// fields joined by '|'.
+QStringList csvRows(const QString &file, QChar delimiter)
+{
+    QProcess p;
+    p.start(QStringLiteral("python3"),
+            {QStringLiteral("-c"),
+             QStringLiteral("import csv,sys\n"
+                            "rows = list(csv.reader(open(sys.argv[1], encoding='utf-8-sig', newline=''), "
+                            "delimiter=sys.argv[2], strict=True))\n"
+                            "print('\\n'.join('|'.join(r) for r in rows))"),
+             file, QString(delimiter)});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+} // namespace
+
+class TestDestinations : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void menuEntries_data();
+    void menuEntries();
+    void anotherPrinter();
+    void preview_data();
+    void preview();
+    void saveAsPdf_data();
+    void saveAsPdf();
+    void saveDialogAsksBeforeReplacing();
+    void readOnlyFolder();
+    void csv_data();
+    void csv();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_config;
+};
+
+void TestDestinations::init()
+{
+    // The last folder is remembered in a settings file of the test's own.
+    m_config = std::make_unique<QTemporaryDir>();
+    qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
+}
+
+void TestDestinations::cleanup() { qunsetenv("XDG_CONFIG_HOME"); }
+
+void TestDestinations::menuEntries_data()
+{
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("entries");
+    const QString table = QStringLiteral("Stampa|Anteprima di stampa...|Stampa su|Salva come PDF...|Esporta CSV...");
+    const QString sheet = QStringLiteral("Stampa|Anteprima di stampa...|Stampa su|Salva come PDF...");
+    QTest::newRow("table, right click") << "" << "cmdStampa" << "right" << table;
+    QTest::newRow("table, Menu key") << "" << "cmdStampa" << "menu" << table;
+    QTest::newRow("table, Shift+F10") << "" << "cmdStampa" << "shiftf10" << table;
+    QTest::newRow("sheet, right click: no CSV") << kOpenScale << "cmdStampaScala" << "right" << sheet;
+    QTest::newRow("sheet, Shift+F10") << kOpenScale << "cmdStampaScala" << "shiftf10" << sheet;
+}
+
+void TestDestinations::menuEntries()
+{
+    QFETCH(QString, open);
+    QFETCH(QString, button);
+    QFETCH(QString, how);
+    QFETCH(QString, entries);
+    Window t;
+    t.run(open);
+    QMenu *menu = openMenu(t, button, how);
+    QVERIFY(menu);
+    QTRY_VERIFY(menu->isVisible());
+    QCOMPARE(texts(menu).join(QLatin1Char('|')), entries);
+    QCOMPARE(menu->defaultAction()->text(), QStringLiteral("Stampa"));
+    QCOMPARE(menu->accessibleName(), QStringLiteral("Stampa"));
+    // The printers come from the print server, the default marked.
+    auto *printers = menu->findChild<QMenu *>(QStringLiteral("menuPrintTo"));
+    QTRY_COMPARE(texts(printers).join(QLatin1Char('|')), QStringLiteral("PDF (predefinita)|Ufficio"));
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QTRY_VERIFY(!menu || !menu->isVisible());
+    QCOMPARE(t.platform.documents.size(), 0);
+    QCOMPARE(t.check(QStringLiteral("front=%1").arg(open.isEmpty() ? "fraMain" : "fraSecondary")) + t.errors(), QStringList());
+}
+
+void TestDestinations::anotherPrinter()
+{
+    // The page goes to the printer chosen; the next one-click print to the
+    // default again; the calculator stays as it was.
+    Window t;
+    t.run(QStringLiteral("txtMvolt1<1500;!Return;txtStampaA=520"));
+    choose(t, QStringLiteral("cmdStampa"), QStringLiteral("printer:Ufficio"));
+    QTRY_COMPARE(t.platform.requests, QStringList{QStringLiteral("Ufficio")});
+    QTRY_COMPARE(t.platform.pending, 0);
+    t.run(QStringLiteral("cmdStampa"));
+    QCOMPARE(t.platform.requests, QStringList({QStringLiteral("Ufficio"), QString()}));
+    const QString printed = QStringLiteral("Stampa valori di pressione/tensione|I|Stampa effettuata su ");
+    QCOMPARE(t.check(QStringLiteral("msgs=%1Ufficio&&%1PDF;txtMvolt1=1500;txtPressione=500;rows=500,0,520,10,500,0,520,10")
+                         .arg(printed)) + t.errors(),
+             QStringList());
+}
+
+void TestDestinations::preview_data()
+{
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("title");
+    QTest::newRow("table") << "txtStampaA=600" << "cmdStampa" << "Anteprima di stampa - Tabella 500-600 mV";
+    QTest::newRow("sheet") << QStringLiteral("%1@answer:abc12").arg(kOpenScale) << "cmdStampaScala"
+                           << "Anteprima di stampa - Scala ABC12 " + QDate::currentDate().toString(Qt::ISODate);
+}
+
+void TestDestinations::preview()
+{
+    QFETCH(QString, open);
+    QFETCH(QString, button);
+    QFETCH(QString, title);
+    Window t;
+    t.run(open);
+    QString shownTitle;
+    QSize shown;
+    bool fitsTheWindow = false;
+    whenModal<dravino::PrintPreview>([&](dravino::PrintPreview *preview) {
+        shownTitle = preview->windowTitle();
+        shown = preview->shownPage().size();
+        fitsTheWindow = preview->findChild<QWidget *>(QStringLiteral("previewArea"))->width() >= shown.width()
+            / preview->devicePixelRatioF();
+        // 100 %: the page at its real size on this screen.
+        QTest::mouseClick(preview->findChild<QPushButton *>(QStringLiteral("previewActualSize")), Qt::LeftButton);
+        QCOMPARE(preview->scale(), 1.0);
+        QTest::keyClick(preview, Qt::Key_Escape); // Esc closes it
+    });
+    choose(t, button, QStringLiteral("menuPreview"));
+    QTRY_VERIFY(!shownTitle.isEmpty());
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(shownTitle, title);
+    QVERIFY(shown.width() > 100 && shown.height() > shown.width());
+    QVERIFY(fitsTheWindow);
+    // Nothing printed, nothing changed.
+    QCOMPARE(t.platform.requests, QStringList());
+    QCOMPARE(t.check(QStringLiteral("txtMvolt1=500;txtPressione=0;msgs=")) + t.errors(), QStringList());
+
+    // Its Stampa prints the page shown on the default printer.
+    whenModal<dravino::PrintPreview>([](dravino::PrintPreview *modal) {
+        QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("previewPrint")), Qt::LeftButton);
+        QTRY_VERIFY(!modal->findChild<QPushButton *>(QStringLiteral("previewPrint"))->isDown());
+        QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("previewClose")), Qt::LeftButton);
+    });
+    choose(t, button, QStringLiteral("menuPreview"));
+    QTRY_COMPARE(t.platform.requests, QStringList{QString()});
+    QTRY_COMPARE(t.platform.pending, 0);
+    QCOMPARE(t.platform.messages.size(), button == QLatin1String("cmdStampa") ? 1 : 0); // the sheet is quiet
+}
+
+void TestDestinations::saveAsPdf_data()
+{
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("table") << "txtStampaDa=0;txtStampaA=2680" << "cmdStampa" << "Tabella 0-2680 mV.pdf";
+    QTest::newRow("pressure table") << "optStampa(1);txtStampaDa=100;txtStampaA=1800;txtStep=100" << "cmdStampa" << "Tabella 100-1800 bar.pdf";
+    QTest::newRow("sheet") << QStringLiteral("%1@answer:ab/12").arg(kOpenScale) << "cmdStampaScala"
+                           << "Scala AB_12 " + QDate::currentDate().toString(Qt::ISODate) + ".pdf";
+    QTest::newRow("sheet without a code") << QStringLiteral("%1@answer:").arg(kOpenScale) << "cmdStampaScala"
+                                          << "Scala " + QDate::currentDate().toString(Qt::ISODate) + ".pdf";
+}
+
+void TestDestinations::saveAsPdf()
+{
+    QFETCH(QString, open);
+    QFETCH(QString, button);
+    QFETCH(QString, name);
+    QTemporaryDir home, other;
+    const QByteArray oldHome = qgetenv("HOME");
+    const auto restore = qScopeGuard([&] { qputenv("HOME", oldHome); });
+    qputenv("HOME", home.path().toLocal8Bit());
+    Window t;
+    t.platform.realPages = true;
+    t.run(open);
+    // The dialog suggests a name that says what the page is, in the home
+    // folder at first; the file chosen is written and told.
+    t.platform.saveAs = other.filePath(QStringLiteral("chosen.pdf"));
+    choose(t, button, QStringLiteral("menuSavePdf"));
+    QTRY_COMPARE(t.platform.saveDialogs.size(), 1);
+    QCOMPARE(t.platform.saveDialogs[0], QStringLiteral("Salva come PDF|%1/%2|File PDF (*.pdf)").arg(home.path(), name));
+    QTRY_COMPARE(t.platform.pending, 0);
+    const QString title = button == QLatin1String("cmdStampa") ? QStringLiteral("Stampa valori di pressione/tensione")
+                                                              : QStringLiteral("Stampa foglio scala");
+    QCOMPARE(t.check(QStringLiteral("msgs=%1|I|Pagina salvata nel file PDF %2").arg(title, t.platform.saveAs)) + t.errors(),
+             QStringList());
+    QVERIFY(dravino::isCompletePdf(t.platform.saveAs));
+    if (name.startsWith(QLatin1String("Tabella 0-2680"))) {
+        const QStringList wrong = valueTableProblems(t.platform.saveAs, dravino::QtPrintSurface::kMarginPoints, 4, true);
+        QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+    }
+    // The next time the dialog starts in the folder last used.
+    t.platform.saveAs.clear();
+    choose(t, button, QStringLiteral("menuSavePdf"));
+    QTRY_COMPARE(t.platform.saveDialogs.size(), 2);
+    QCOMPARE(t.platform.saveDialogs[1].section(QLatin1Char('|'), 1, 1), QStringLiteral("%1/%2").arg(other.path(), name));
+    QCOMPARE(QDir(other.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("chosen.pdf")});
+}
+
+void TestDestinations::saveDialogAsksBeforeReplacing()
+{
+    // Qt's own dialog, in Italian: a name in the way is replaced only after
+    // a Yes; No leaves the file as it was.
+    Window t;
+    QTemporaryDir dir;
+    QFile keep(dir.filePath(QStringLiteral("tabella.pdf")));
+    QVERIFY(keep.open(QIODevice::WriteOnly) && keep.write("keep") == 4);
+    keep.close();
+    QStringList asked;
+    const auto answer = [&](QMessageBox::StandardButton reply) {
+        whenModal<QFileDialog>([&, reply](QFileDialog *dialog) {
+            asked << dialog->windowTitle();
+            // Typed over the suggested name, as a user does.
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("tabella.pdf"));
+            whenModal<QMessageBox>([&, reply, dialog](QMessageBox *box) {
+                asked << box->text();
+                box->button(reply)->click();
+                if (reply == QMessageBox::No)
+                    QTimer::singleShot(0, dialog, &QDialog::reject);
+            });
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+        return dravino::DesktopPlatform().saveFileName(t.w.get(), QStringLiteral("Salva come PDF"),
+                                                       dir.filePath(QStringLiteral("Tabella.pdf")),
+                                                       QStringLiteral("File PDF (*.pdf)"));
+    };
+    const auto no = answer(QMessageBox::No);
+    QVERIFY2(!no, qPrintable(asked.join(QLatin1Char('|')) + QLatin1String(" -> ") + no.value_or(QString())));
+    QCOMPARE(asked.value(0), QStringLiteral("Salva come PDF"));
+    QVERIFY2(asked.value(1).contains(QLatin1String("tabella.pdf")) && asked.value(1).contains(QLatin1String("sostituir")),
+             qPrintable(asked.join(QLatin1Char('|'))));
+    QCOMPARE(keep.size(), 4);
+    asked.clear();
+    QCOMPARE(answer(QMessageBox::Yes), std::optional<QString>(keep.fileName()));
+}
+
+void TestDestinations::readOnlyFolder()
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("sola lettura"));
+    QVERIFY(QDir().mkpath(folder));
+    // Root writes into any folder: a read-only file system stands in for it.
+    const bool asRoot = geteuid() == 0;
+    const auto restore = qScopeGuard([&] {
+        if (asRoot)
+            QProcess::execute(QStringLiteral("umount"), {folder});
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
+    if (asRoot)
+        QCOMPARE(QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", "ro,size=16k", "tmpfs", folder}), 0);
+    else
+        QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+    Window t;
+    t.platform.realPages = true;
+    t.platform.saveAs = QDir(folder).filePath(QStringLiteral("tabella.pdf"));
+    choose(t, QStringLiteral("cmdStampa"), QStringLiteral("menuSavePdf"));
+    QTRY_COMPARE(t.platform.messages.size(), 1);
+    const ShownMessage m = t.platform.messages.first();
+    QCOMPARE(int(m.icon), int(dravino::MessageIcon::Critical));
+    QVERIFY2(m.text.startsWith(QStringLiteral("Impossibile scrivere il file PDF nella cartella %1: ").arg(folder)), qPrintable(m.text));
+    QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
+void TestDestinations::csv_data()
+{
+    // The print box's settings; the CSV's rows as Python reads them, which
+    // must be the printed table's rows under the headings.
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("rows");
+    QTest::newRow("millivolt range") << "txtStampaDa=500;txtStampaA=560" << "MVolt|Bar,500|0,520|10,540|20,560|30";
+    QTest::newRow("pressure range") << "optStampa(1);txtStampaDa=0;txtStampaA=200;txtStep=100" << "Bar|MVolt,0|500,100|700,200|900";
+    QTest::newRow("a row with no value") << "txtStampaDa=0;txtStampaA=1000;txtStep=500" << "MVolt|Bar,0|--,500|0,1000|250";
+    QTest::newRow("From as typed") << "txtStampaDa=0500;txtStampaA=520" << "MVolt|Bar,0500|0,520|10";
+    QTest::newRow("range running backwards: refused, no file") << "txtStampaDa=500;txtStampaA=400" << "";
+}
+
+void TestDestinations::csv()
+{
+    QFETCH(QString, settings);
+    QFETCH(QString, rows);
+    QTemporaryDir dir;
+    Window t;
+    t.run(settings);
+    t.platform.saveAs = dir.filePath(QStringLiteral("tabella.csv"));
+    choose(t, QStringLiteral("cmdStampa"), QStringLiteral("menuExportCsv"));
+    QTRY_COMPARE(t.platform.messages.size(), 1);
+    if (rows.isEmpty()) {
+        QCOMPARE(t.platform.messages[0].title, QStringLiteral("Stampa intervallo di valori"));
+        QVERIFY(!QFile::exists(t.platform.saveAs));
+        QCOMPARE(t.platform.saveDialogs.size(), 0);
+        return;
+    }
+    QCOMPARE(t.platform.messages[0].text, QStringLiteral("Tabella salvata nel file CSV %1").arg(t.platform.saveAs));
+    QCOMPARE(t.platform.saveDialogs[0].section(QLatin1Char('|'), 2), QStringLiteral("File CSV (*.csv)"));
+    // Italian spreadsheets separate with ';'.
+    const QStringList read = csvRows(t.platform.saveAs, QLatin1Char(';'));
+    QCOMPARE(read.join(QLatin1Char(',')), rows);
+    // The same rows as the table printed with the same settings.
+    t.run(settings + QStringLiteral(";cmdStampa"));
+    QStringList printed;
+    for (const QString &r : read.mid(1))
+        printed << r.split(QLatin1Char('|'));
+    QCOMPARE(t.check(QStringLiteral("rows=") + printed.join(QLatin1Char(','))) + t.errors(), QStringList());
+    QCOMPARE(t.platform.requests, QStringList{QString()}); // the CSV printed nothing
+}
+
+QTEST_MAIN(TestDestinations)
+#include "tst_destinations.moc"
