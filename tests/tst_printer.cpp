@@ -19,6 +19,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMenu>
 #include <QProcess>
 #include <QScopeGuard>
 #include <pwd.h>
@@ -57,6 +58,13 @@ bool queueEnabled(const QString &queue)
     return !output(QStringLiteral("lpstat"), {QStringLiteral("-p"), queue}).contains(QLatin1String("disabled"));
 }
 
+// The jobs a queue has finished.
+int completedJobs(const QString &queue)
+{
+    return int(output(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o"), queue})
+                   .count(QLatin1Char('\n')));
+}
+
 // A PDF that cups-pdf has finished writing.
 bool finishedPdf(const QString &path)
 {
@@ -87,6 +95,7 @@ private slots:
     void cleanupTestCase();
     void cleanup();
     void tablePrintsOnItsOwnQueue();
+    void pagePrintsOnTheQueueChosen();
     void faults_data();
     void faults();
 
@@ -150,6 +159,34 @@ void TestPrinter::tablePrintsOnItsOwnQueue()
     // Spooled output keeps x and the baselines; the tops move a little.
     const QStringList wrong = valueTableProblems(pdf, dravino::QtPrintSurface::kMarginPoints, 20);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+}
+
+void TestPrinter::pagePrintsOnTheQueueChosen()
+{
+    // "Stampa su" lists both queues of the test, DravinoTest the default;
+    // the page chosen for DravinoOther arrives there, and the next one-click
+    // print goes to the default again.
+    const int other = completedJobs(kOtherQueue), test = completedJobs(kQueue);
+    Window t;
+    t.platform.realPrinter = true;
+    t.run(QStringLiteral("txtStampaDa=500;txtStampaA=600"));
+    auto *button = t.get(QStringLiteral("cmdStampa"));
+    QContextMenuEvent open(QContextMenuEvent::Mouse, button->rect().center(), button->mapToGlobal(button->rect().center()));
+    QApplication::sendEvent(button, &open);
+    auto *menu = button->findChild<QMenu *>(QStringLiteral("printMenu"));
+    QVERIFY(menu);
+    QTRY_VERIFY(menu->findChild<QAction *>(QStringLiteral("printer:") + kOtherQueue));
+    QCOMPARE(menu->findChild<QAction *>(QStringLiteral("printer:") + kQueue)->text(), kQueue + QStringLiteral(" (predefinita)"));
+    menu->findChild<QAction *>(QStringLiteral("printer:") + kOtherQueue)->trigger();
+    menu->close();
+    QTRY_COMPARE(t.platform.messages.size(), 1);
+    QCOMPARE(t.platform.messages[0].text, QStringLiteral("Stampa effettuata su ") + kOtherQueue);
+    QTRY_COMPARE_WITH_TIMEOUT(completedJobs(kOtherQueue), other + 1, 60000);
+    QCOMPARE(completedJobs(kQueue), test);
+    t.run(QStringLiteral("cmdStampa"));
+    QCOMPARE(t.platform.messages.value(1).text, QStringLiteral("Stampa effettuata su ") + kQueue);
+    QTRY_COMPARE_WITH_TIMEOUT(completedJobs(kQueue), test + 1, 60000);
+    QCOMPARE(completedJobs(kOtherQueue), other + 1);
 }
 
 void TestPrinter::faults_data()

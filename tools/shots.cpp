@@ -8,6 +8,11 @@
 #include <QFile>
 #include <QTimer>
 #include "print/QtPrintSurface.h"
+#include "print/ValueTable.h"
+#include "ui/printjob/PrintPreview.h"
+
+#include <QContextMenuEvent>
+#include <QMenu>
 #include "ui/MainPanel.h"
 #include "ui/Platform.h"
 #include "ui/PrintBox.h"
@@ -52,7 +57,13 @@ public:
         o.file = nextPdf;
         QTimer::singleShot(0, context, [o, done] { done(o); });
     }
-    void listPrinters(QObject *, std::function<void(const CupsQueues &)>) override {}
+    void listPrinters(QObject *context, std::function<void(const CupsQueues &)> done) override
+    {
+        CupsQueues q;
+        q.queues.push_back({QStringLiteral("PDF"), QStringLiteral("cups-pdf:/"), true, false, {}, true});
+        q.queues.push_back({QStringLiteral("Ufficio"), QStringLiteral("ipp://ufficio/"), true, false, {}, false});
+        QTimer::singleShot(0, context, [q, done] { done(q); });
+    }
     QDate today() override { return QDate::currentDate(); }
     QString nextPdf;
 };
@@ -65,11 +76,11 @@ void settle()
     }
 }
 
-void shot(const QWidget &w, const QString &file)
+void shot(const QWidget &w, const QString &file, QRect also = {})
 {
     settle();
     const qreal dpr = w.devicePixelRatioF();
-    const QRect f = w.frameGeometry();
+    const QRect f = w.frameGeometry().united(also.isNull() ? w.frameGeometry() : also);
     const QRect g(qRound(f.x() * dpr), qRound(f.y() * dpr), qRound(f.width() * dpr), qRound(f.height() * dpr));
     QProcess::execute(QStringLiteral("import"),
                       {QStringLiteral("-window"), QStringLiteral("root"), QStringLiteral("-crop"),
@@ -126,6 +137,28 @@ int main(int argc, char *argv[])
     main.printBox->cmdStampa_Click();
     main.printBox->txtStampaA->setText(QStringLiteral("2000"));
     main.printBox->CountPrintValues();
+
+    // The print button's menu, and the preview of the page.
+    auto *button = w.findChild<QWidget *>(QStringLiteral("cmdStampa"));
+    QContextMenuEvent open(QContextMenuEvent::Keyboard, button->rect().center(), button->mapToGlobal(button->rect().center()));
+    QApplication::sendEvent(button, &open);
+    settle();
+    if (auto *menu = button->findChild<QMenu *>(QStringLiteral("printMenu"))) {
+        shot(w, out + QStringLiteral("/menu%1.png").arg(suffix), menu->geometry());
+        menu->close();
+    }
+    {
+        auto page = std::make_shared<QtPrintSurface>();
+        PrintTable t;
+        t.from = 500;
+        t.to = 2000;
+        t.step = 20;
+        printValueTable(*page, {QStringLiteral("2000"), true, valueTableRows(printRows(t), QStringLiteral("500")),
+                                QDateTime::currentDateTime()});
+        PrintPreview preview(page, QCoreApplication::translate("dravino::PrintBox", "Tabella %1-%2 %3").arg(500).arg(2000).arg(QStringLiteral("mV")), &w);
+        preview.show();
+        shot(preview, out + QStringLiteral("/preview%1.png").arg(suffix));
+    }
 
     w.lblLabel_MouseUp(4);
     w.lblLabel_MouseUp(4);
