@@ -7,13 +7,14 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-# Build and test: compiler, Qt 6 with its own Italian texts and its
-# translation tools (the English window), libcups to hear
+# Build and test: compiler, Qt 6 with its own Italian texts, its
+# translation tools (the English window) and its SQLite driver (the
+# archive of scale checks), libcups to hear
 # what became of a print job, the fonts the layout is measured in,
 # poppler-utils to read printed PDFs back, and a technician's desktop for the
 # window suites: an X server with a window manager and the Italian locale.
-PACKAGES := cmake make g++ qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libcups2-dev \
-            fonts-liberation2 fonts-crosextra-carlito fonts-dejavu-core poppler-utils \
+PACKAGES := cmake make g++ qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libcups2-dev libqt6sql6-sqlite \
+            fonts-liberation2 fonts-crosextra-carlito fonts-dejavu-core poppler-utils python3 \
             xvfb xauth openbox locales
 # Screenshots of the panels and pictures of printed pages.
 SCREENSHOT_PACKAGES := xvfb xauth imagemagick
@@ -71,6 +72,7 @@ a11y: build
 
 # A .deb of an optimised build, in build-release/.
 package: deps
+	$(call install_missing,dpkg-dev)
 	cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
 	cmake --build build-release -j$(JOBS) --target dravino
 	cd build-release && cpack -G DEB

@@ -126,21 +126,29 @@ private:
         // A proxy to the real scheduler.
         auto *cupsd = new QTcpSocket(client);
         cupsd->connectToHost(QHostAddress::LocalHost, 631);
+        // What the client sent, and what of it is held until the operation
+        // of the request it belongs to is known.
         auto seen = std::make_shared<QByteArray>();
+        auto unsent = std::make_shared<QByteArray>();
         auto held = std::make_shared<bool>(false);
-        QObject::connect(client, &QTcpSocket::readyRead, client, [this, client, cupsd, seen, held] {
-            const QByteArray data = client->readAll();
+        QObject::connect(client, &QTcpSocket::readyRead, client, [this, client, cupsd, seen, unsent, held] {
+            unsent->append(client->readAll());
             if (*held)
                 return;
-            seen->append(data);
-            if (m_mode == Stall && operationIn(*seen) == m_stallOperation) {
+            const QByteArray stream = *seen + *unsent;
+            const int op = operationIn(stream);
+            if (m_mode == Stall && op == m_stallOperation) {
                 *held = true;
                 m_stalled = true;
                 return;
             }
+            if (op < 0 && stream.contains("POST "))
+                return; // a request whose operation has not come yet
+            cupsd->write(*unsent);
+            seen->append(*unsent);
+            unsent->clear();
             if (seen->size() > 4096)
                 *seen = seen->right(4096);
-            cupsd->write(data);
         });
         QObject::connect(cupsd, &QTcpSocket::readyRead, client, [this, client, cupsd] {
             const QByteArray data = cupsd->readAll();
