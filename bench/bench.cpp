@@ -42,6 +42,7 @@ public:
     {
         return std::nullopt;
     }
+    bool confirm(QWidget *, const QString &, const QString &) override { return false; }
     int shellOpen(const QString &) override { return kShellOk; }
     PrinterName printer() override { return {QStringLiteral("PDF"), QStringLiteral("file")}; }
     std::unique_ptr<PrintSurface> newPage() override { return std::make_unique<QtPrintSurface>(); }
@@ -138,6 +139,7 @@ public:
     {
         return std::nullopt;
     }
+    bool confirm(QWidget *, const QString &, const QString &) override { return false; }
     int shellOpen(const QString &) override { return kShellOk; }
     PrinterName printer() override { return m_desktop.printer(); }
     std::unique_ptr<PrintSurface> newPage() override { return m_desktop.newPage(); }

@@ -34,6 +34,11 @@ public:
     {
         messages.append({text, title, icon});
     }
+    bool confirm(QWidget *, const QString &text, const QString &title) override
+    {
+        questions.append(title + QLatin1Char('|') + text);
+        return confirmAnswer;
+    }
     std::optional<QString> inputText(QWidget *, const QString &prompt, const QString &title) override
     {
         prompts.append(prompt + QLatin1Char('|') + title);
@@ -120,6 +125,8 @@ public:
 
     QList<ShownMessage> messages;
     QStringList prompts;
+    QStringList questions;
+    bool confirmAnswer = true;
     QStringList saveDialogs;
     QString saveAs;
     QString inputAnswer;

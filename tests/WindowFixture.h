@@ -15,7 +15,7 @@
 //   open:NAME     open the list's popup
 //   !KEY          a key on the focused control: Return Enter (keypad) Up
 //                 Down PageUp PageDown Tab Backtab Backspace Space Escape
-//                 F2 F3; !ctrla selects all; !ctrlc copies; !type:TEXT types
+//                 F2 F3 F4; !ctrla selects all; !ctrlc copies; !type:TEXT types
 //                 into the focused control; !paste:TEXT pastes with Shift+Insert, !ctrlv:TEXT
 //                 with Ctrl+V, !menupaste:TEXT with the context menu's Paste
 //   @shellfails  @printerfails  @answer:TEXT  @cancel (the code prompt's
@@ -46,6 +46,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -70,6 +71,10 @@ struct Window {
         static const bool chosen = [] {
             if (QLocale().language() != QLocale::English)
                 dravino::applyLanguage(dravino::Language::Italian);
+            // The archive of scale checks goes to a folder of the test's
+            // own, never into the user's.
+            static QTemporaryDir data;
+            qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
             return true;
         }();
         Q_UNUSED(chosen);
@@ -118,9 +123,11 @@ struct Window {
     void releaseOn(QWidget *c, Qt::MouseButton b = Qt::LeftButton) { mouse(c, QEvent::MouseButtonRelease, b); }
     void letPass(ulong ms) { m_clock += ms; }
 
+    // A key on the focused control; on the window where none has the focus.
     void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) const
     {
-        QTest::keyClick(QApplication::focusWidget(), k, mods);
+        QWidget *target = QApplication::focusWidget();
+        QTest::keyClick(target ? target : w.get(), k, mods);
     }
 
     // Each action, and the pages it sent on their way told.
@@ -211,13 +218,16 @@ private:
                 {"Return", Qt::Key_Return}, {"Up", Qt::Key_Up},         {"Down", Qt::Key_Down},
                 {"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown}, {"Tab", Qt::Key_Tab},
                 {"Backspace", Qt::Key_Backspace}, {"Enter", Qt::Key_Enter}, {"Backtab", Qt::Key_Backtab},
-                {"Space", Qt::Key_Space}, {"Escape", Qt::Key_Escape}, {"F2", Qt::Key_F2}, {"F3", Qt::Key_F3}};
+                {"Space", Qt::Key_Space}, {"Escape", Qt::Key_Escape}, {"F2", Qt::Key_F2}, {"F3", Qt::Key_F3}, {"F4", Qt::Key_F4}};
             if (a == QLatin1String("!ctrla")) {
                 key(Qt::Key_A, Qt::ControlModifier);
                 return;
             }
             if (a.startsWith(QLatin1String("!type:"))) {
-                QTest::keyClicks(QApplication::focusWidget(), a.mid(6));
+                if (!QApplication::focusWidget())
+                    fail(QStringLiteral("%1: no control has the focus").arg(a));
+                else
+                    QTest::keyClicks(QApplication::focusWidget(), a.mid(6));
                 return;
             }
             if (a == QLatin1String("!ctrlc")) {

@@ -15,6 +15,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <unistd.h>
 
@@ -113,6 +114,8 @@ private slots:
     void readOnlyFolder();
     void csv_data();
     void csv();
+    void archiveFindsAndReprints();
+    void unrecordedCheckIsTold();
 
 private:
     std::unique_ptr<QTemporaryDir> m_config;
@@ -134,7 +137,7 @@ void TestDestinations::menuEntries_data()
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("entries");
     const QString table = QStringLiteral("Stampa|Anteprima di stampa...|Stampa su|Salva come PDF...|Esporta CSV...");
-    const QString sheet = QStringLiteral("Stampa|Anteprima di stampa...|Stampa su|Salva come PDF...");
+    const QString sheet = QStringLiteral("Stampa|Anteprima di stampa...|Stampa su|Salva come PDF...|Archivio prove...");
     QTest::newRow("table, right click") << "" << "cmdStampa" << "right" << table;
     QTest::newRow("table, Menu key") << "" << "cmdStampa" << "menu" << table;
     QTest::newRow("table, Shift+F10") << "" << "cmdStampa" << "shiftf10" << table;
@@ -388,6 +391,83 @@ void TestDestinations::csv()
         printed << r.split(QLatin1Char('|'));
     QCOMPARE(t.check(QStringLiteral("rows=") + printed.join(QLatin1Char(','))) + t.errors(), QStringList());
     QCOMPARE(t.platform.requests, QStringList{QString()}); // the CSV printed nothing
+}
+
+void TestDestinations::archiveFindsAndReprints()
+{
+    // A sheet saved as PDF is recorded; F4 finds it by part of its code and
+    // its preview saves the same page again.
+    QTemporaryDir data, out;
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    Window t;
+    t.platform.realPages = true;
+    t.run(QStringLiteral("%1@answer:abc12;txtADCValue(4)=640;cmdScala").arg(kOpenScale));
+    t.platform.saveAs = out.filePath(QStringLiteral("prima.pdf"));
+    choose(t, QStringLiteral("cmdStampaScala"), QStringLiteral("menuSavePdf"));
+    QTRY_VERIFY(QFile::exists(t.platform.saveAs));
+    t.run(QStringLiteral("@answer:altro99;cmdStampaScala")); // a second check, on the default printer
+    QTRY_COMPARE(t.platform.pending, 0);
+
+    // (offscreen, nothing gives the window back its activation after the menu)
+    t.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
+    t.run(QStringLiteral("!F4"));
+    auto *archive = t.w->findChild<QDialog *>(QStringLiteral("frmArchivio"));
+    QVERIFY(archive);
+    QTRY_VERIFY(archive->isVisible());
+    auto *list = archive->findChild<QTableWidget *>(QStringLiteral("lstProve"));
+    QCOMPARE(list->rowCount(), 2);
+    QCOMPARE(list->item(0, 1)->text(), QStringLiteral("ALTRO99")); // newest first
+    QTest::keyClicks(archive->findChild<QLineEdit *>(QStringLiteral("txtCercaCodice")), QStringLiteral("bc1"));
+    QCOMPARE(list->rowCount(), 1);
+    QCOMPARE(list->item(0, 1)->text(), QStringLiteral("ABC12"));
+    QCOMPARE(list->item(0, 5)->text(), out.filePath(QStringLiteral("prima.pdf")));
+
+    t.platform.saveAs = out.filePath(QStringLiteral("ristampa.pdf"));
+    whenModal<dravino::PrintPreview>([](dravino::PrintPreview *preview) {
+        QTest::mouseClick(preview->findChild<QPushButton *>(QStringLiteral("previewSave")), Qt::LeftButton);
+        QTRY_VERIFY(!preview->findChild<QPushButton *>(QStringLiteral("previewSave"))->isDown());
+        preview->reject();
+    });
+    QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdApri")), Qt::LeftButton);
+    QTRY_VERIFY(QFile::exists(t.platform.saveAs));
+    QStringList first, again;
+    for (const auto &w : pdfWords(out.filePath(QStringLiteral("prima.pdf"))))
+        first << w.text;
+    for (const auto &w : pdfWords(t.platform.saveAs))
+        again << w.text;
+    QVERIFY(first.contains(QStringLiteral("ABC12")));
+    QCOMPARE(again, first);
+
+    // Deleted after a Sì, kept after a No.
+    t.platform.confirmAnswer = false;
+    QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdElimina")), Qt::LeftButton);
+    QCOMPARE(list->rowCount(), 1);
+    t.platform.confirmAnswer = true;
+    QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdElimina")), Qt::LeftButton);
+    QCOMPARE(list->rowCount(), 0);
+    QVERIFY2(t.platform.questions.value(0).startsWith(QStringLiteral("Archivio prove|Eliminare la prova ABC12 del ")),
+             qPrintable(t.platform.questions.value(0)));
+    archive->close();
+}
+
+void TestDestinations::unrecordedCheckIsTold()
+{
+    // The archive cannot be written: the sheet is printed all the same and
+    // the technician hears that this check was not recorded, and why.
+    QTemporaryDir data;
+    QVERIFY(QFile::setPermissions(data.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const auto restore = qScopeGuard([&] { QFile::setPermissions(data.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+    if (geteuid() == 0) // root writes anywhere: a file stands where the folder should be
+        QVERIFY(QFile(data.filePath(QStringLiteral("tst_destinations"))).open(QIODevice::WriteOnly));
+    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    Window t;
+    t.run(QStringLiteral("%1@answer:x;cmdStampaScala").arg(kOpenScale));
+    QCOMPARE(t.platform.requests, QStringList{QString()});
+    QCOMPARE(t.platform.messages.size(), 1);
+    QCOMPARE(t.platform.messages[0].title, QStringLiteral("Archivio prove"));
+    QVERIFY2(t.platform.messages[0].text.startsWith(QStringLiteral("Questa prova non è stata registrata nell'archivio: ")),
+             qPrintable(t.platform.messages[0].text));
 }
 
 QTEST_MAIN(TestDestinations)

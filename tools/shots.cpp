@@ -43,6 +43,7 @@ public:
     {
         return std::nullopt;
     }
+    bool confirm(QWidget *, const QString &, const QString &) override { return false; }
     int shellOpen(const QString &) override { return kShellOk; }
     PrinterName printer() override { return {QStringLiteral("PDF"), QStringLiteral("cups-pdf:/")}; }
     std::unique_ptr<PrintSurface> newPage() override { return std::make_unique<QtPrintSurface>(); }

@@ -145,6 +145,196 @@
     </message>
 </context>
 <context>
+    <name>dravino::Archive</name>
+    <message>
+        <source>Il driver SQLite di Qt non è installato (libqt6sql6-sqlite).</source>
+        <translation>Qt&apos;s SQLite driver is not installed (libqt6sql6-sqlite).</translation>
+    </message>
+    <message>
+        <source>Impossibile creare la cartella dell&apos;archivio %1.</source>
+        <translation>Cannot create the archive&apos;s folder %1.</translation>
+    </message>
+    <message>
+        <source>Impossibile creare l&apos;archivio %1: %2.</source>
+        <translation>Cannot create the archive %1: %2.</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio %1 è danneggiato e non si può spostare.</source>
+        <translation>The archive %1 is damaged and cannot be moved aside.</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio %1 era danneggiato (%2): è stato spostato in %3 e ne è stato iniziato uno nuovo.</source>
+        <translation>The archive %1 was damaged (%2): it was moved to %3 and a new one was started.</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio %1 è di una versione più recente di Dravino: è aperto in sola lettura e le prove nuove non vengono registrate.</source>
+        <translation>The archive %1 is from a newer version of Dravino: it is open read-only and new checks are not recorded.</translation>
+    </message>
+    <message>
+        <source>l&apos;archivio è di una versione più recente ed è aperto in sola lettura</source>
+        <translation>the archive is from a newer version and open read-only</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::ArchiveWindow</name>
+    <message>
+        <source>Archivio prove</source>
+        <translation>Check archive</translation>
+    </message>
+    <message>
+        <source>parte del codice del sensore</source>
+        <translation>part of the sensor&apos;s code</translation>
+    </message>
+    <message>
+        <source>&amp;Codice:</source>
+        <translation>&amp;Code:</translation>
+    </message>
+    <message>
+        <source>&amp;a</source>
+        <translation>&amp;to</translation>
+    </message>
+    <message>
+        <source>&amp;Dal:</source>
+        <translation>&amp;From:</translation>
+    </message>
+    <message>
+        <source>Dal giorno</source>
+        <translation>From the day</translation>
+    </message>
+    <message>
+        <source>Al giorno</source>
+        <translation>To the day</translation>
+    </message>
+    <message>
+        <source>Codice del sensore</source>
+        <translation>Sensor code</translation>
+    </message>
+    <message>
+        <source>Prove registrate</source>
+        <translation>Recorded checks</translation>
+    </message>
+    <message>
+        <source>Data e ora</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Sensore</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>ADC</source>
+        <translation>ADC</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>Stampata su</source>
+        <translation>Printed on</translation>
+    </message>
+    <message>
+        <source>&amp;Apri</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>&amp;Stampa</source>
+        <translation>&amp;Print</translation>
+    </message>
+    <message>
+        <source>Esporta &amp;CSV...</source>
+        <translation>Export &amp;CSV...</translation>
+    </message>
+    <message>
+        <source>&amp;Elimina...</source>
+        <translation>&amp;Delete...</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Denso</source>
+        <translation>Denso</translation>
+    </message>
+    <message>
+        <source>Bosch/VDO/Delphi</source>
+        <translation>Bosch/VDO/Delphi</translation>
+    </message>
+    <message>
+        <source>12 bit</source>
+        <translation>12-bit</translation>
+    </message>
+    <message>
+        <source>10 bit</source>
+        <translation>10-bit</translation>
+    </message>
+    <message>
+        <source>%1 del %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Prova</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Scala %1 %2</source>
+        <translation>Scale %1 %2</translation>
+    </message>
+    <message>
+        <source>Esporta CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>Prove.csv</source>
+        <translation>Checks.csv</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>BAR %1</source>
+        <translation>BAR %1</translation>
+    </message>
+    <message>
+        <source>ADC %1</source>
+        <translation>ADC %1</translation>
+    </message>
+    <message>
+        <source>mVolt %1</source>
+        <translation>mVolt %1</translation>
+    </message>
+    <message>
+        <source>SCALA %1</source>
+        <translation>SCALE %1</translation>
+    </message>
+    <message>
+        <source>Linearità %1</source>
+        <translation>Linearity %1</translation>
+    </message>
+    <message>
+        <source>Scostamento %1</source>
+        <translation>Deviation %1</translation>
+    </message>
+    <message>
+        <source>Prove salvate nel file CSV %1</source>
+        <translation>Checks saved as CSV file %1</translation>
+    </message>
+    <message>
+        <source>Eliminare la prova %1 del %2 dall&apos;archivio?</source>
+        <translation>Delete the check %1 of %2 from the archive?</translation>
+    </message>
+    <message>
+        <source>La prova non è stata eliminata: %1</source>
+        <translation>The check was not deleted: %1</translation>
+    </message>
+</context>
+<context>
     <name>dravino::CommandLine</name>
     <message>
         <source>Uso: dravino [--lang it|en]
@@ -564,6 +754,10 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <source>%1 (predefinita)</source>
         <translation>%1 (default)</translation>
     </message>
+    <message>
+        <source>Archivio prove...</source>
+        <translation>Check archive...</translation>
+    </message>
 </context>
 <context>
     <name>dravino::PrintPreview</name>
@@ -873,6 +1067,22 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <source>Scala %1 %2</source>
         <translation>Scale %1 %2</translation>
     </message>
+    <message>
+        <source>stampante predefinita</source>
+        <translation>default printer</translation>
+    </message>
+    <message>
+        <source>linearità ±1 %, scostamento ±%1 bar</source>
+        <translation>linearity ±1 %, deviation ±%1 bar</translation>
+    </message>
+    <message>
+        <source>Questa prova non è stata registrata nell&apos;archivio: %1</source>
+        <translation>This check was not recorded in the archive: %1</translation>
+    </message>
+    <message>
+        <source>Archivio prove</source>
+        <translation>Check archive</translation>
+    </message>
 </context>
 <context>
     <name>dravino::SensataPanel</name>
@@ -966,6 +1176,10 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Errore</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Archivio prove</source>
+        <translation>Check archive</translation>
     </message>
 </context>
 </TS>

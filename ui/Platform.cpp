@@ -46,6 +46,14 @@ void DesktopPlatform::message(QWidget *parent, const QString &text, const QStrin
     box.exec();
 }
 
+bool DesktopPlatform::confirm(QWidget *parent, const QString &text, const QString &title)
+{
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    widenForTitle(box);
+    return box.exec() == QMessageBox::Yes;
+}
+
 std::optional<QString> DesktopPlatform::inputText(QWidget *parent, const QString &prompt, const QString &title)
 {
     bool ok = false;

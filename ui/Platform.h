@@ -41,6 +41,8 @@ public:
     // A modal message box with one OK button.
     virtual void message(QWidget *parent, const QString &text, const QString &title,
                          MessageIcon icon) = 0;
+    // A modal question with Sì and No; true for Sì.
+    virtual bool confirm(QWidget *parent, const QString &text, const QString &title) = 0;
     // A modal text prompt; nothing when cancelled.
     virtual std::optional<QString> inputText(QWidget *parent, const QString &prompt, const QString &title) = 0;
     // A modal file dialog, Qt's own in the window's language, to save a file
@@ -76,6 +78,7 @@ public:
     void message(QWidget *parent, const QString &text, const QString &title,
                  MessageIcon icon) override;
     std::optional<QString> inputText(QWidget *parent, const QString &prompt, const QString &title) override;
+    bool confirm(QWidget *parent, const QString &text, const QString &title) override;
     std::optional<QString> saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
                                         const QString &filter) override;
     int shellOpen(const QString &target) override;

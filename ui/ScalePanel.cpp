@@ -8,10 +8,12 @@
 #include "ui/CoreTexts.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
+#include "ui/archive/Archive.h"
 #include "ui/printjob/PrintMenu.h"
 #include "ui/printjob/PrintPreview.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFrame>
 
@@ -142,7 +144,10 @@ void ScalePanel::connectHandlers()
     new PrintMenu(m_platform, cmdStampaScala,
                   {[this] { sendSheet(Destination::DefaultPrinter); }, [this] { sendSheet(Destination::Preview); },
                    [this](const QString &printer) { sendSheet(Destination::Printer, printer); },
-                   [this] { sendSheet(Destination::Pdf); }, {}});
+                   [this] { sendSheet(Destination::Pdf); }, {}, [this] {
+                       if (m_openArchive)
+                           m_openArchive();
+                   }});
     for (int i = 0; i < 2; ++i) {
         connect(optADCScala[i], &QRadioButton::clicked, this, [this, i] { optADCScala_Click(i); });
         connect(optMedia[i], &QRadioButton::clicked, this, [this, i] { optMedia_Click(i); });
@@ -283,27 +288,65 @@ void ScalePanel::sendSheet(Destination where, const QString &printer)
     const QString date = sheet.now.date().toString(Qt::ISODate);
     const QString what = sheet.code.isEmpty() ? tr("Scala %1").arg(date) : tr("Scala %1 %2").arg(sheet.code, date);
     const QString pdfName = fileNameFor(what) + QStringLiteral(".pdf");
+    // Every sheet that goes to a printer or a file is recorded first.
+    const QString defaultPrinter = tr("stampante predefinita");
+    const auto toFile = [this, sheet](const QString &file) { recordSheet(sheet, file); };
     switch (where) {
     case Destination::DefaultPrinter:
+        recordSheet(sheet, defaultPrinter);
         m_sender->send(*page, {});
         break;
     case Destination::Printer: {
+        recordSheet(sheet, printer);
         PrintRequest request;
         request.printer = printer;
         m_sender->send(*page, std::move(request));
         break;
     }
     case Destination::Pdf:
-        m_sender->saveAsPdf(*page, pdfName);
+        m_sender->saveAsPdf(*page, pdfName, toFile);
         break;
     case Destination::Preview: {
         PrintPreview preview(page, what, window());
-        connect(&preview, &PrintPreview::printRequested, this, [this, page] { m_sender->send(*page, {}); });
-        connect(&preview, &PrintPreview::saveRequested, this, [this, page, pdfName] { m_sender->saveAsPdf(*page, pdfName); });
+        connect(&preview, &PrintPreview::printRequested, this, [this, page, sheet, defaultPrinter] {
+            recordSheet(sheet, defaultPrinter);
+            m_sender->send(*page, {});
+        });
+        connect(&preview, &PrintPreview::saveRequested, this,
+                [this, page, pdfName, toFile] { m_sender->saveAsPdf(*page, pdfName, toFile); });
         preview.exec();
         break;
     }
     }
+}
+
+void ScalePanel::setArchive(std::function<Archive *()> archive, std::function<void()> openArchive)
+{
+    m_archive = std::move(archive);
+    m_openArchive = std::move(openArchive);
+}
+
+void ScalePanel::recordSheet(const ScaleSheet &sheet, const QString &destination)
+{
+    Archive *archive = m_archive ? m_archive() : nullptr;
+    if (!archive)
+        return;
+    CheckRecord r;
+    r.takenAt = sheet.now;
+    r.code = sheet.code;
+    r.denso = optSensoreTipo[1]->isChecked();
+    r.bits12 = optADCScala[1]->isChecked();
+    r.automaticAverage = optMedia[0]->isChecked();
+    r.check = sheet.check;
+    const int average = readInt32(txtScalaMedia->text()).valueOr(0);
+    r.tolerance = tr("linearità ±1 %, scostamento ±%1 bar").arg(qRound(average / 100.0));
+    r.destination = destination;
+    r.version = QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral(DRAVINO_VERSION)
+                                                                 : QCoreApplication::applicationVersion();
+    // The page goes out all the same; the technician hears it was not kept.
+    if (!archive->record(r))
+        m_platform.message(window(), tr("Questa prova non è stata registrata nell'archivio: %1").arg(archive->error()),
+                           tr("Archivio prove"), MessageIcon::Exclamation);
 }
 
 } // namespace dravino

@@ -11,6 +11,7 @@
 
 #include <QGroupBox>
 #include <array>
+#include <functional>
 #include <memory>
 
 class QPushButton;
@@ -19,6 +20,7 @@ class QFrame;
 
 namespace dravino {
 
+class Archive;
 class Platform;
 struct PrinterName;
 
@@ -43,6 +45,9 @@ public:
     ScaleGrid check() const;
 
     void setPrinterTooltip(const PrinterName &printer);
+    // The archive every sheet printed or saved is recorded in (opened when
+    // first needed), and the way to its window.
+    void setArchive(std::function<class Archive *()> archive, std::function<void()> openArchive);
     std::vector<std::pair<int, QWidget *>> tabOrder() const;
 
 signals:
@@ -60,6 +65,10 @@ private:
 
     Platform &m_platform;
     std::unique_ptr<PageSender> m_sender;
+    std::function<Archive *()> m_archive;
+    std::function<void()> m_openArchive;
+    // Records the sheet; says so when it could not be kept.
+    void recordSheet(const struct ScaleSheet &sheet, const QString &destination);
     // The last computation's results and verdicts; a verdict holds until a
     // later computation gives the row another.
     ScaleGrid m_check;

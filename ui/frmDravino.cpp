@@ -6,6 +6,8 @@
 #include "ui/PrintBox.h"
 #include "ui/ScalePanel.h"
 #include "ui/SensataPanel.h"
+#include "ui/archive/Archive.h"
+#include "ui/archive/ArchiveWindow.h"
 #include "ui/printjob/PrintJob.h"
 
 #include <QApplication>
@@ -32,6 +34,29 @@ frmDravino::frmDravino() : m_ownPlatform(std::make_shared<DesktopPlatform>()), m
 frmDravino::frmDravino(Platform &platform) : m_platform(platform) { Form_Load(); }
 
 frmDravino::~frmDravino() = default;
+
+Archive *frmDravino::archive()
+{
+    if (!m_archive) {
+        m_archive = std::make_unique<Archive>(Archive::defaultPath());
+        if (!m_archive->notice().isEmpty())
+            m_platform.message(this, m_archive->notice(), tr("Archivio prove"), MessageIcon::Exclamation);
+    }
+    return m_archive.get();
+}
+
+void frmDravino::openArchive()
+{
+    if (!m_archiveWindow) {
+        m_archiveWindow = new ArchiveWindow(m_platform, [this] { return archive(); }, this);
+        m_archiveWindow->setAttribute(Qt::WA_DeleteOnClose);
+    } else {
+        m_archiveWindow->refresh();
+    }
+    m_archiveWindow->show();
+    m_archiveWindow->raise();
+    m_archiveWindow->activateWindow();
+}
 
 void frmDravino::Form_Load()
 {
@@ -194,6 +219,7 @@ void frmDravino::connectHandlers()
     connect(fraMain, &MainPanel::mailReleased, this, &frmDravino::lblMail_MouseUp);
     connect(fraSecondary, &ScalePanel::backRequested, this, &frmDravino::cmdBack_Click);
     connect(fraSensata, &SensataPanel::backRequested, this, &frmDravino::cmdSensataBack_Click);
+    fraSecondary->setArchive([this] { return archive(); }, [this] { openArchive(); });
 
     // Whether an Esc was meant for an open list is known only before the list
     // closes on it, which may come before the shortcut.
@@ -201,7 +227,8 @@ void frmDravino::connectHandlers()
     const std::pair<QKeySequence, void (frmDravino::*)()> keys[] = {
         {QKeySequence(Qt::Key_F2), &frmDravino::openScaleFromKeyboard},
         {QKeySequence(Qt::Key_F3), &frmDravino::openSensataFromKeyboard},
-        {QKeySequence(Qt::Key_Escape), &frmDravino::backFromKeyboard}};
+        {QKeySequence(Qt::Key_Escape), &frmDravino::backFromKeyboard},
+        {QKeySequence(Qt::Key_F4), &frmDravino::openArchive}};
     for (const auto &[sequence, handler] : keys)
         connect(new QShortcut(sequence, this), &QShortcut::activated, this, handler);
 }

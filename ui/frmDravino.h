@@ -21,6 +21,8 @@ class QScrollArea;
 class QStackedWidget;
 
 namespace dravino {
+class Archive;
+class ArchiveWindow;
 class Platform;
 class MainPanel;
 class ScalePanel;
@@ -57,6 +59,11 @@ public:
     void openScaleFromKeyboard();
     void openSensataFromKeyboard();
     void backFromKeyboard();
+    // F4, and the scale sheet's print menu: the archive of checks.
+    void openArchive();
+    // The archive, opened when first needed (start-up never touches it);
+    // what happened on opening is told once.
+    dravino::Archive *archive();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
@@ -87,6 +94,8 @@ private:
     ulong m_firstScala = 0;   // when the counted release came
     ulong m_firstSensata = 0;
     bool m_printerNamed = false;
+    std::unique_ptr<dravino::Archive> m_archive;
+    QPointer<dravino::ArchiveWindow> m_archiveWindow;
     bool m_escapeForPopup = false; // the Esc under way found a list open
     ulong m_escapeTime = 0;
 };

@@ -23,7 +23,11 @@ namespace dravino {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("dravino::Archive", text); }
+// The archive's texts, in one translation context.
+class ArchiveText
+{
+    Q_DECLARE_TR_FUNCTIONS(dravino::Archive)
+};
 
 std::atomic_int g_connections{0};
 
@@ -190,15 +194,15 @@ bool Archive::fail(const QString &what)
 bool Archive::open()
 {
     if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
-        return fail(tr("Il driver SQLite di Qt non è installato (libqt6sql6-sqlite)."));
+        return fail(ArchiveText::tr("Il driver SQLite di Qt non è installato (libqt6sql6-sqlite)."));
     const QFileInfo file(m_path);
     if (!QDir().mkpath(file.absolutePath()))
-        return fail(tr("Impossibile creare la cartella dell'archivio %1.").arg(QDir::toNativeSeparators(file.absolutePath())));
+        return fail(ArchiveText::tr("Impossibile creare la cartella dell'archivio %1.").arg(QDir::toNativeSeparators(file.absolutePath())));
     // A new archive is the user's alone from its first byte.
     if (!file.exists()) {
         const int fd = ::open(QFile::encodeName(m_path).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
         if (fd < 0 && errno != EEXIST)
-            return fail(tr("Impossibile creare l'archivio %1: %2.")
+            return fail(ArchiveText::tr("Impossibile creare l'archivio %1: %2.")
                             .arg(QDir::toNativeSeparators(m_path), QString::fromLocal8Bit(std::strerror(errno))));
         if (fd >= 0)
             ::close(fd);
@@ -211,8 +215,8 @@ bool Archive::open()
             + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
         for (const QString &suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")})
             if (QFile::exists(m_path + suffix) && !QFile::rename(m_path + suffix, aside + suffix))
-                return fail(tr("L'archivio %1 è danneggiato e non si può spostare.").arg(QDir::toNativeSeparators(m_path)));
-        m_notice = tr("L'archivio %1 era danneggiato (%2): è stato spostato in %3 e ne è stato iniziato uno nuovo.")
+                return fail(ArchiveText::tr("L'archivio %1 è danneggiato e non si può spostare.").arg(QDir::toNativeSeparators(m_path)));
+        m_notice = ArchiveText::tr("L'archivio %1 era danneggiato (%2): è stato spostato in %3 e ne è stato iniziato uno nuovo.")
                        .arg(QDir::toNativeSeparators(m_path), health.why, QDir::toNativeSeparators(aside));
         const int fd = ::open(QFile::encodeName(m_path).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC, 0600);
         if (fd >= 0)
@@ -220,7 +224,7 @@ bool Archive::open()
     }
     m_readOnly = health.sound && health.version > kSchemaVersion;
     if (m_readOnly)
-        m_notice = tr("L'archivio %1 è di una versione più recente di Dravino: è aperto in sola lettura e le prove "
+        m_notice = ArchiveText::tr("L'archivio %1 è di una versione più recente di Dravino: è aperto in sola lettura e le prove "
                       "nuove non vengono registrate.")
                        .arg(QDir::toNativeSeparators(m_path));
 
@@ -268,7 +272,7 @@ bool Archive::record(CheckRecord &r)
     if (!m_open)
         return false; // error() says why
     if (m_readOnly)
-        return fail(tr("l'archivio è di una versione più recente ed è aperto in sola lettura"));
+        return fail(ArchiveText::tr("l'archivio è di una versione più recente ed è aperto in sola lettura"));
     QSqlDatabase db = QSqlDatabase::database(m_connection);
     if (!db.transaction())
         return fail(db.lastError().text());

@@ -41,7 +41,8 @@ void PageSender::send(PrintSurface &page, PrintRequest request)
     });
 }
 
-void PageSender::saveAsPdf(PrintSurface &page, const QString &suggestedName)
+void PageSender::saveAsPdf(PrintSurface &page, const QString &suggestedName,
+                           const std::function<void(const QString &)> &chosen)
 {
     const auto path = m_platform.saveFileName(
         m_button->window(), QCoreApplication::translate("dravino::PrintMenu", "Salva come PDF"),
@@ -49,6 +50,8 @@ void PageSender::saveAsPdf(PrintSurface &page, const QString &suggestedName)
     if (!path)
         return;
     rememberSaveFolder(*path);
+    if (chosen)
+        chosen(*path);
     PrintRequest request;
     request.saveAs = *path;
     send(page, std::move(request));

@@ -28,8 +28,10 @@ public:
     // The page, its document ended, to where request says.
     void send(PrintSurface &page, PrintRequest request);
     // Asks the user where to save the page (the dialog starts in the folder
-    // last used, with suggestedName) and saves it there.
-    void saveAsPdf(PrintSurface &page, const QString &suggestedName);
+    // last used, with suggestedName) and saves it there; chosen hears the
+    // file before the page goes.
+    void saveAsPdf(PrintSurface &page, const QString &suggestedName,
+                   const std::function<void(const QString &)> &chosen = {});
     void setPrinterTooltip(const PrinterName &printer);
 
 private:

@@ -59,6 +59,10 @@ void PrintMenu::open(const QPoint &where)
     add(menu, tr("Salva come PDF..."), "menuSavePdf", m_actions.saveAsPdf);
     if (m_actions.exportCsv)
         add(menu, tr("Esporta CSV..."), "menuExportCsv", m_actions.exportCsv);
+    if (m_actions.archive) {
+        menu->addSeparator();
+        add(menu, tr("Archivio prove..."), "menuArchive", m_actions.archive);
+    }
 
     // The printers come when the print server answers; the menu waits for nothing.
     m_platform.listPrinters(printers, [this, printers, looking, add](const CupsQueues &found) {

@@ -24,6 +24,7 @@ struct PrintMenuActions {
     std::function<void(const QString &printer)> printTo;
     std::function<void()> saveAsPdf;
     std::function<void()> exportCsv; // none: no such entry
+    std::function<void()> archive;   // none: no such entry
 };
 
 class PrintMenu final : public QObject

@@ -1,0 +1,244 @@
+#include "ui/archive/ArchiveWindow.h"
+
+#include "print/PdfFile.h"
+#include "print/PrintSurface.h"
+#include "print/ScaleSheet.h"
+#include "ui/Platform.h"
+#include "ui/archive/Archive.h"
+#include "ui/printjob/PageSender.h"
+#include "ui/printjob/PrintPreview.h"
+
+#include <QDateEdit>
+#include <QDir>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace dravino {
+
+void printRecordedSheet(PrintSurface &surface, const CheckRecord &record)
+{
+    printScaleSheet(surface, {record.check, record.code, record.takenAt});
+}
+
+ArchiveWindow::ArchiveWindow(Platform &platform, std::function<Archive *()> archive, QWidget *parent)
+    : QDialog(parent), m_platform(platform), m_archive(std::move(archive))
+{
+    setObjectName(QStringLiteral("frmArchivio"));
+    setWindowTitle(tr("Archivio prove"));
+    setAccessibleName(windowTitle());
+
+    m_search = new QLineEdit(this);
+    m_search->setObjectName(QStringLiteral("txtCercaCodice"));
+    m_search->setPlaceholderText(tr("parte del codice del sensore"));
+    m_search->setClearButtonEnabled(true);
+    m_from = new QDateEdit(QDate::currentDate().addYears(-1), this);
+    m_from->setObjectName(QStringLiteral("dtDa"));
+    m_to = new QDateEdit(QDate::currentDate(), this);
+    m_to->setObjectName(QStringLiteral("dtA"));
+    for (QDateEdit *d : {m_from, m_to}) {
+        d->setCalendarPopup(true);
+        d->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat).contains(QLatin1String("yyyy"))
+                                ? QLocale().dateFormat(QLocale::ShortFormat)
+                                : QStringLiteral("dd/MM/yyyy"));
+    }
+    auto *filters = new QFormLayout;
+    filters->addRow(tr("&Codice:"), m_search);
+    auto *range = new QHBoxLayout;
+    range->addWidget(m_from);
+    auto *to = new QLabel(tr("&a"), this);
+    to->setBuddy(m_to);
+    range->addWidget(to);
+    range->addWidget(m_to);
+    range->addStretch();
+    filters->addRow(tr("&Dal:"), range);
+    m_from->setAccessibleName(tr("Dal giorno"));
+    m_to->setAccessibleName(tr("Al giorno"));
+    m_search->setAccessibleName(tr("Codice del sensore"));
+
+    m_list = new QTableWidget(0, 6, this);
+    m_list->setObjectName(QStringLiteral("lstProve"));
+    m_list->setAccessibleName(tr("Prove registrate"));
+    m_list->setHorizontalHeaderLabels({tr("Data e ora"), tr("Sensore"), tr("Tipo"), tr("ADC"), tr("Media"), tr("Stampata su")});
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->verticalHeader()->hide();
+    m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->setTabKeyNavigation(false);
+
+    auto *open = new QPushButton(tr("&Apri"), this);
+    open->setObjectName(QStringLiteral("cmdApri"));
+    m_print = new QPushButton(tr("&Stampa"), this);
+    m_print->setObjectName(QStringLiteral("cmdStampaArchivio"));
+    auto *csv = new QPushButton(tr("Esporta &CSV..."), this);
+    csv->setObjectName(QStringLiteral("cmdEsportaCsv"));
+    auto *remove = new QPushButton(tr("&Elimina..."), this);
+    remove->setObjectName(QStringLiteral("cmdElimina"));
+    auto *close = new QPushButton(tr("Chiudi"), this);
+    close->setObjectName(QStringLiteral("cmdChiudiArchivio"));
+    for (auto *b : {open, m_print, csv, remove, close})
+        b->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    for (auto *b : {open, m_print, csv, remove})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(close);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(filters);
+    layout->addWidget(m_list);
+    layout->addLayout(buttons);
+    resize(680, 420);
+
+    m_sender = std::make_unique<PageSender>(m_platform, m_print, tr("Archivio prove"), true);
+    connect(m_search, &QLineEdit::textChanged, this, &ArchiveWindow::refresh);
+    connect(m_from, &QDateEdit::dateChanged, this, &ArchiveWindow::refresh);
+    connect(m_to, &QDateEdit::dateChanged, this, &ArchiveWindow::refresh);
+    connect(m_list, &QTableWidget::cellActivated, this, &ArchiveWindow::openSelected);
+    connect(open, &QPushButton::clicked, this, &ArchiveWindow::openSelected);
+    connect(m_print, &QPushButton::clicked, this, [this] {
+        const auto ids = selectedIds();
+        Archive *a = m_archive();
+        if (ids.isEmpty() || !a || m_sender->refuseWhileBusy())
+            return;
+        if (const auto record = a->byId(ids.first())) {
+            const auto page = m_platform.newPage();
+            printRecordedSheet(*page, *record);
+            m_sender->send(*page, {});
+        }
+    });
+    connect(csv, &QPushButton::clicked, this, &ArchiveWindow::exportSelected);
+    connect(remove, &QPushButton::clicked, this, &ArchiveWindow::deleteSelected);
+    connect(close, &QPushButton::clicked, this, &QDialog::close);
+    refresh();
+}
+
+ArchiveWindow::~ArchiveWindow() = default;
+
+void ArchiveWindow::refresh()
+{
+    m_list->setRowCount(0);
+    Archive *a = m_archive();
+    if (!a)
+        return;
+    const auto records = a->find(m_search->text(), m_from->date(), m_to->date());
+    m_list->setRowCount(int(records.size()));
+    for (int row = 0; row < records.size(); ++row) {
+        const CheckRecord &r = records[row];
+        const QStringList cells{QLocale().toString(r.takenAt, QLocale::ShortFormat), r.code,
+                                r.denso ? tr("Denso") : tr("Bosch/VDO/Delphi"),
+                                r.bits12 ? tr("12 bit") : tr("10 bit"), QString::fromStdString(r.check.media),
+                                r.destination};
+        for (int c = 0; c < cells.size(); ++c) {
+            auto *item = new QTableWidgetItem(cells[c]);
+            item->setData(Qt::UserRole, r.id);
+            m_list->setItem(row, c, item);
+        }
+    }
+    m_list->resizeColumnsToContents();
+    if (!records.isEmpty())
+        m_list->selectRow(0);
+}
+
+QList<qint64> ArchiveWindow::selectedIds() const
+{
+    QList<qint64> ids;
+    for (const QModelIndex &i : m_list->selectionModel()->selectedRows())
+        ids << m_list->item(i.row(), 0)->data(Qt::UserRole).toLongLong();
+    return ids;
+}
+
+void ArchiveWindow::openSelected()
+{
+    const auto ids = selectedIds();
+    Archive *a = m_archive();
+    if (ids.isEmpty() || !a)
+        return;
+    const auto record = a->byId(ids.first());
+    if (!record)
+        return;
+    std::shared_ptr<PrintSurface> page = m_platform.newPage();
+    printRecordedSheet(*page, *record);
+    const QString what = tr("%1 del %2").arg(record->code.isEmpty() ? tr("Prova") : record->code,
+                                             QLocale().toString(record->takenAt, QLocale::ShortFormat));
+    PrintPreview preview(page, what, this);
+    const QString name = fileNameFor(tr("Scala %1 %2").arg(record->code, record->takenAt.date().toString(Qt::ISODate)))
+        + QStringLiteral(".pdf");
+    connect(&preview, &PrintPreview::printRequested, this, [this, page] { m_sender->send(*page, {}); });
+    connect(&preview, &PrintPreview::saveRequested, this, [this, page, name] { m_sender->saveAsPdf(*page, name); });
+    preview.exec();
+}
+
+void ArchiveWindow::exportSelected()
+{
+    const auto ids = selectedIds();
+    Archive *a = m_archive();
+    if (ids.isEmpty() || !a)
+        return;
+    const auto path = m_platform.saveFileName(this, tr("Esporta CSV"), QDir(lastSaveFolder()).filePath(tr("Prove.csv")),
+                                              tr("File CSV (*.csv)"));
+    if (!path)
+        return;
+    rememberSaveFolder(*path);
+    const QChar sep = QLocale().decimalPoint() == QLatin1String(",") ? QLatin1Char(';') : QLatin1Char(',');
+    const auto quoted = [sep](const QString &f) -> QString {
+        if (!f.contains(sep) && !f.contains(QLatin1Char('"')) && !f.contains(QLatin1Char('\n')))
+            return f;
+        return QLatin1Char('"') + QString(f).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+    };
+    QStringList header{tr("Data e ora"), tr("Sensore"), tr("Tipo"), tr("ADC"), tr("Media"), tr("Stampata su")};
+    for (int i = 0; i < kScaleRows; ++i)
+        header << tr("BAR %1").arg(i) << tr("ADC %1").arg(i) << tr("mVolt %1").arg(i) << tr("SCALA %1").arg(i)
+               << tr("Linearità %1").arg(i) << tr("Scostamento %1").arg(i);
+    QString out;
+    const auto line = [&](const QStringList &fields) {
+        QStringList q;
+        for (const QString &f : fields)
+            q << quoted(f);
+        out += q.join(sep) + QLatin1String("\r\n");
+    };
+    line(header);
+    for (qint64 id : ids) {
+        const auto r = a->byId(id);
+        if (!r)
+            continue;
+        QStringList fields{r->takenAt.toString(Qt::ISODate), r->code, r->denso ? tr("Denso") : tr("Bosch/VDO/Delphi"),
+                           r->bits12 ? tr("12 bit") : tr("10 bit"), QString::fromStdString(r->check.media), r->destination};
+        for (int i = 0; i < kScaleRows; ++i)
+            fields << QString::fromStdString(r->check.bar[i]) << QString::fromStdString(r->check.adc[i])
+                   << QString::fromStdString(r->check.mvolt[i]) << QString::fromStdString(r->check.scala[i])
+                   << QString::fromStdString(r->check.linearita[i]) << QString::fromStdString(r->check.scostamento[i]);
+        line(fields);
+    }
+    const WrittenFile written = replaceFile(QByteArray("\xEF\xBB\xBF") + out.toUtf8(), *path, QStringLiteral("CSV"));
+    m_platform.message(this, written.ok() ? tr("Prove salvate nel file CSV %1").arg(QDir::toNativeSeparators(written.path)) : written.error,
+                       tr("Esporta CSV"), written.ok() ? MessageIcon::Information : MessageIcon::Critical);
+}
+
+void ArchiveWindow::deleteSelected()
+{
+    const auto ids = selectedIds();
+    Archive *a = m_archive();
+    if (ids.isEmpty() || !a)
+        return;
+    const auto record = a->byId(ids.first());
+    if (!record)
+        return;
+    if (!m_platform.confirm(this,
+                            tr("Eliminare la prova %1 del %2 dall'archivio?")
+                                .arg(record->code, QLocale().toString(record->takenAt, QLocale::ShortFormat)),
+                            tr("Archivio prove")))
+        return;
+    if (!a->remove(record->id))
+        m_platform.message(this, tr("La prova non è stata eliminata: %1").arg(a->error()), tr("Archivio prove"),
+                           MessageIcon::Critical);
+    refresh();
+}
+
+} // namespace dravino

@@ -1,0 +1,54 @@
+#pragma once
+// "Archivio prove": the scale checks recorded, newest first, found by part
+// of the sensor's code and a date range; a record opens as the sheet it
+// produced (the print preview, with Stampa and Salva come PDF...); the
+// records selected go to a CSV file; a record can be deleted after a
+// confirmation. F4 from any panel, or the scale sheet's print menu.
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+class QDateEdit;
+class QLineEdit;
+class QPushButton;
+class QTableWidget;
+
+namespace dravino {
+
+class Archive;
+class PageSender;
+class Platform;
+struct CheckRecord;
+
+class ArchiveWindow final : public QDialog
+{
+    Q_OBJECT
+public:
+    ArchiveWindow(Platform &platform, std::function<Archive *()> archive, QWidget *parent);
+    ~ArchiveWindow() override;
+    Q_DISABLE_COPY_MOVE(ArchiveWindow)
+
+    // Reads the archive again with the search as it stands.
+    void refresh();
+    void openSelected();
+    void exportSelected();
+    void deleteSelected();
+
+private:
+    QList<qint64> selectedIds() const;
+
+    Platform &m_platform;
+    std::function<Archive *()> m_archive;
+    QLineEdit *m_search = nullptr;
+    QDateEdit *m_from = nullptr;
+    QDateEdit *m_to = nullptr;
+    QTableWidget *m_list = nullptr;
+    QPushButton *m_print = nullptr;
+    std::unique_ptr<PageSender> m_sender;
+};
+
+// The sheet a record produced, as it was printed.
+void printRecordedSheet(class PrintSurface &surface, const CheckRecord &record);
+
+} // namespace dravino
