@@ -91,16 +91,19 @@ QList<ValueTableRow> valueTableRows(const std::vector<PrintRow> &rows, const QSt
     return out;
 }
 
+QString csvField(const QString &f, QChar separator)
+{
+    if (!f.contains(separator) && !f.contains(QLatin1Char('"')) && !f.contains(QLatin1Char('\n'))
+        && !f.contains(QLatin1Char('\r')))
+        return f;
+    QString quoted = f;
+    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
 QByteArray valueTableCsv(const ValueTableInput &in, QChar separator)
 {
-    const auto field = [separator](const QString &f) -> QString {
-        if (!f.contains(separator) && !f.contains(QLatin1Char('"')) && !f.contains(QLatin1Char('\n'))
-            && !f.contains(QLatin1Char('\r')))
-            return f;
-        QString quoted = f;
-        quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-        return QLatin1Char('"') + quoted + QLatin1Char('"');
-    };
+    const auto field = [separator](const QString &f) { return csvField(f, separator); };
     const QString mvolt = text(QT_TRANSLATE_NOOP("ValueTable", "MVolt"));
     const QString bar = text(QT_TRANSLATE_NOOP("ValueTable", "Bar"));
     QString out = field(in.millivoltStepped ? mvolt : bar) + separator + field(in.millivoltStepped ? bar : mvolt)

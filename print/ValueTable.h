@@ -43,6 +43,9 @@ constexpr double kGroupShift = 4000;
 constexpr int kMaxGroups = 3;
 } // namespace valuetable
 
+// A CSV field: quoted where it holds the separator, a quote or a line break.
+QString csvField(const QString &field, QChar separator);
+
 // The same rows as a CSV file: the two headings in the window's language,
 // then a line per row, separated by separator; UTF-8 with a byte-order
 // mark and CR LF line ends, as spreadsheets read it.

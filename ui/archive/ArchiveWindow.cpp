@@ -3,6 +3,7 @@
 #include "print/PdfFile.h"
 #include "print/PrintSurface.h"
 #include "print/ScaleSheet.h"
+#include "print/ValueTable.h"
 #include "ui/Platform.h"
 #include "ui/archive/Archive.h"
 #include "ui/printjob/PageSender.h"
@@ -103,15 +104,12 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<Archive *()> arch
     connect(m_list, &QTableWidget::cellActivated, this, &ArchiveWindow::openSelected);
     connect(open, &QPushButton::clicked, this, &ArchiveWindow::openSelected);
     connect(m_print, &QPushButton::clicked, this, [this] {
-        const auto ids = selectedIds();
-        Archive *a = m_archive();
-        if (ids.isEmpty() || !a || m_sender->refuseWhileBusy())
+        const auto record = selectedRecord();
+        if (!record || m_sender->refuseWhileBusy())
             return;
-        if (const auto record = a->byId(ids.first())) {
-            const auto page = m_platform.newPage();
-            printRecordedSheet(*page, *record);
-            m_sender->send(*page, {});
-        }
+        const auto page = m_platform.newPage();
+        printRecordedSheet(*page, *record);
+        m_sender->send(*page, {});
     });
     connect(csv, &QPushButton::clicked, this, &ArchiveWindow::exportSelected);
     connect(remove, &QPushButton::clicked, this, &ArchiveWindow::deleteSelected);
@@ -154,13 +152,18 @@ QList<qint64> ArchiveWindow::selectedIds() const
     return ids;
 }
 
-void ArchiveWindow::openSelected()
+std::optional<CheckRecord> ArchiveWindow::selectedRecord() const
 {
     const auto ids = selectedIds();
     Archive *a = m_archive();
     if (ids.isEmpty() || !a)
-        return;
-    const auto record = a->byId(ids.first());
+        return std::nullopt;
+    return a->byId(ids.first());
+}
+
+void ArchiveWindow::openSelected()
+{
+    const auto record = selectedRecord();
     if (!record)
         return;
     std::shared_ptr<PrintSurface> page = m_platform.newPage();
@@ -187,11 +190,6 @@ void ArchiveWindow::exportSelected()
         return;
     rememberSaveFolder(*path);
     const QChar sep = QLocale().decimalPoint() == QLatin1String(",") ? QLatin1Char(';') : QLatin1Char(',');
-    const auto quoted = [sep](const QString &f) -> QString {
-        if (!f.contains(sep) && !f.contains(QLatin1Char('"')) && !f.contains(QLatin1Char('\n')))
-            return f;
-        return QLatin1Char('"') + QString(f).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
-    };
     QStringList header{tr("Data e ora"), tr("Sensore"), tr("Tipo"), tr("ADC"), tr("Media"), tr("Stampata su")};
     for (int i = 0; i < kScaleRows; ++i)
         header << tr("BAR %1").arg(i) << tr("ADC %1").arg(i) << tr("mVolt %1").arg(i) << tr("SCALA %1").arg(i)
@@ -200,7 +198,7 @@ void ArchiveWindow::exportSelected()
     const auto line = [&](const QStringList &fields) {
         QStringList q;
         for (const QString &f : fields)
-            q << quoted(f);
+            q << csvField(f, sep);
         out += q.join(sep) + QLatin1String("\r\n");
     };
     line(header);
@@ -223,12 +221,9 @@ void ArchiveWindow::exportSelected()
 
 void ArchiveWindow::deleteSelected()
 {
-    const auto ids = selectedIds();
+    const auto record = selectedRecord();
     Archive *a = m_archive();
-    if (ids.isEmpty() || !a)
-        return;
-    const auto record = a->byId(ids.first());
-    if (!record)
+    if (!record || !a)
         return;
     if (!m_platform.confirm(this,
                             tr("Eliminare la prova %1 del %2 dall'archivio?")

@@ -8,6 +8,9 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <optional>
+
+#include "ui/archive/Archive.h"
 
 class QDateEdit;
 class QLineEdit;
@@ -19,7 +22,6 @@ namespace dravino {
 class Archive;
 class PageSender;
 class Platform;
-struct CheckRecord;
 
 class ArchiveWindow final : public QDialog
 {
@@ -37,6 +39,7 @@ public:
 
 private:
     QList<qint64> selectedIds() const;
+    std::optional<CheckRecord> selectedRecord() const;
 
     Platform &m_platform;
     std::function<Archive *()> m_archive;
