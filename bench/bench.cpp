@@ -11,6 +11,8 @@
 #include "ui/PrintBox.h"
 #include "ui/ScalePanel.h"
 #include "ui/frmDravino.h"
+#include "ui/archive/Archive.h"
+#include "ui/archive/ArchiveWindow.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -195,6 +197,67 @@ PrintWait printStandStill(const QByteArray &cupsServer)
     return out;
 }
 
+struct ArchiveFigures {
+    double firstScreenMs = 0; // the archive window built, filled and shown
+    double searchMs = 0;      // a search by part of the code
+    double recordMs = 0;      // one check recorded
+};
+
+// The archive with 100,000 checks over three years.
+ArchiveFigures archiveFigures(Platform &platform)
+{
+    QTemporaryDir dir;
+    Archive archive(dir.filePath(QStringLiteral("archivio.sqlite")));
+    const QDateTime start = QDateTime::currentDateTime().addYears(-3);
+    for (int batch = 0; batch < 10; ++batch) {
+        QList<CheckRecord> records;
+        for (int i = 0; i < 10000; ++i) {
+            CheckRecord r;
+            const int n = batch * 10000 + i;
+            r.takenAt = start.addSecs(qint64(n) * 900);
+            r.code = QStringLiteral("0281%1").arg(n, 6, 10, QLatin1Char('0'));
+            r.destination = QStringLiteral("PDF");
+            r.version = QStringLiteral(DRAVINO_VERSION);
+            for (int row = 0; row < kScaleRows; ++row) {
+                r.check.bar[row] = std::to_string(400 * row);
+                r.check.adc[row] = "98";
+                r.check.mvolt[row] = "479";
+            }
+            r.check.media = "2419";
+            records << r;
+        }
+        archive.recordAll(records);
+    }
+    ArchiveFigures out;
+    std::vector<double> screen, search, record;
+    for (int i = 0; i < 5; ++i) {
+        QElapsedTimer t;
+        t.start();
+        ArchiveWindow window(platform, [&archive] { return &archive; }, nullptr);
+        window.show();
+        QTest::qWaitForWindowExposed(&window);
+        QCoreApplication::processEvents();
+        screen.push_back(t.nsecsElapsed() / 1e6);
+    }
+    for (int i = 0; i < 9; ++i) {
+        QElapsedTimer t;
+        t.start();
+        const auto found = archive.find(QStringLiteral("12345"));
+        search.push_back(t.nsecsElapsed() / 1e6);
+        Q_UNUSED(found);
+    }
+    for (int i = 0; i < 21; ++i) {
+        CheckRecord r;
+        r.takenAt = QDateTime::currentDateTime();
+        r.code = QStringLiteral("BENCH%1").arg(i);
+        QElapsedTimer t;
+        t.start();
+        archive.record(r);
+        record.push_back(t.nsecsElapsed() / 1e6);
+    }
+    return {median(screen), median(search), median(record)};
+}
+
 struct Run {
     double firstPaintMs = 0; // from fork to the window's first paint event
     double frameMs = 0;      // from fork to the end of the first full frame
@@ -286,6 +349,7 @@ int main(int argc, char *argv[])
     const double calc = calculateMicroseconds(w);
     const double table = tableMilliseconds(w, platform, folder.path());
     const double sheet = sheetMilliseconds(w, platform, folder.path());
+    const ArchiveFigures archive = archiveFigures(platform);
     const PrintWait healthy = printStandStill({});
     PrintServerStandIn silent(PrintServerStandIn::Silent);
     const PrintWait unanswered = printStandStill(silent.address());
@@ -306,6 +370,9 @@ int main(int argc, char *argv[])
     row("Calculate: Enter in the voltage field", calc, "us", "< 50 us", calc < 50);
     row("135-row value table to PDF", table, "ms", "< 150 ms", table < 150);
     row("scale sheet to PDF", sheet, "ms", "< 150 ms", sheet < 150);
+    row("archive of 100,000: window's first screen", archive.firstScreenMs, "ms", "< 150 ms", archive.firstScreenMs < 150);
+    row("archive of 100,000: search by part of the code", archive.searchMs, "ms", "< 50 ms", archive.searchMs < 50);
+    row("archive of 100,000: one check recorded", archive.recordMs, "ms", "< 20 ms", archive.recordMs < 20);
     row("stand-still while a table prints (this desktop)", healthy.stillMs, "ms", "< 100 ms", healthy.stillMs < 100);
     row("  ... told after", healthy.toldMs, "ms", "-", true);
     row("stand-still, print server never answering", unanswered.stillMs, "ms", "< 100 ms", unanswered.stillMs < 100);

@@ -95,6 +95,15 @@ void TestArchive::keepsAndFinds()
             QVERIFY(r.id > 0);
         }
     }
+    {
+        // An import keeps all of its records.
+        Archive a(path);
+        QList<CheckRecord> many{sample(QStringLiteral("I1"), now.addYears(-2)), sample(QStringLiteral("I2"), now.addYears(-2))};
+        QVERIFY2(a.recordAll(many), qPrintable(a.error()));
+        QVERIFY(many[0].id > 0 && many[1].id > many[0].id);
+        for (const CheckRecord &r : many)
+            QVERIFY(a.remove(r.id));
+    }
     Archive a(path); // what was recorded outlives the program
     QCOMPARE(codes(a.find()), QStringList({"50%_off", "XABC12", "0281006158", "abc12-rail"})); // newest first
     QCOMPARE(codes(a.find(QStringLiteral("Abc12"))), QStringList({"XABC12", "abc12-rail"}));  // any case, any part

@@ -269,6 +269,15 @@ bool Archive::migrate(int from)
 
 bool Archive::record(CheckRecord &r)
 {
+    QList<CheckRecord> one{r};
+    if (!recordAll(one))
+        return false;
+    r.id = one.first().id;
+    return true;
+}
+
+bool Archive::recordAll(QList<CheckRecord> &records)
+{
     if (!m_open)
         return false; // error() says why
     if (m_readOnly)
@@ -276,7 +285,22 @@ bool Archive::record(CheckRecord &r)
     QSqlDatabase db = QSqlDatabase::database(m_connection);
     if (!db.transaction())
         return fail(db.lastError().text());
-    QSqlQuery q(db);
+    for (CheckRecord &r : records)
+        if (!insert(r)) {
+            db.rollback();
+            return false;
+        }
+    if (!db.commit()) {
+        const QString why = db.lastError().text();
+        db.rollback();
+        return fail(why);
+    }
+    return true;
+}
+
+bool Archive::insert(CheckRecord &r)
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(QStringLiteral("INSERT INTO checks (taken_at, code, code_key, sensor, resolution, average_mode, average, "
                              "tolerance, destination, version, grid) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const QVariant &v :
@@ -286,17 +310,9 @@ bool Archive::record(CheckRecord &r)
           QVariant(QString::fromStdString(r.check.media)), QVariant(r.tolerance), QVariant(r.destination),
           QVariant(r.version), QVariant(QString::fromUtf8(gridJson(r.check)))})
         q.addBindValue(v);
-    if (!q.exec()) {
-        const QString why = q.lastError().text();
-        db.rollback();
-        return fail(why);
-    }
+    if (!q.exec())
+        return fail(q.lastError().text());
     r.id = q.lastInsertId().toLongLong();
-    if (!db.commit()) {
-        const QString why = db.lastError().text();
-        db.rollback();
-        return fail(why);
-    }
     return true;
 }
 

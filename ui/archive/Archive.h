@@ -51,6 +51,8 @@ public:
     // Writes the record in one transaction; false (and error()) when it
     // could not be kept.
     bool record(CheckRecord &record);
+    // Many records in one transaction (an import): all kept or none.
+    bool recordAll(QList<CheckRecord> &records);
     // Newest first; codeContains matches any part of the code, in any case;
     // an invalid date leaves that end of the range open.
     QList<CheckRecord> find(const QString &codeContains = {}, const QDate &from = {}, const QDate &to = {},
@@ -64,6 +66,7 @@ private:
     bool open();
     bool migrate(int from);
     bool fail(const QString &what);
+    bool insert(CheckRecord &record);
 
     QString m_path;
     QString m_connection;
