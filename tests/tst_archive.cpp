@@ -275,11 +275,11 @@ void TestArchive::faults()
 
 void TestArchive::twoProgramsWriting()
 {
-    // Two more programs record at the same time as this one: every record
-    // is kept, none is refused as locked.
+    // Two more programs record at the same time as this one, all three
+    // starting with no archive yet: every record is kept, none is refused
+    // as locked.
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("archivio.sqlite"));
-    { Archive a(path); }
     QProcess one, two;
     for (QProcess *p : {&one, &two})
         p->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--writer"), path, QStringLiteral("100")});

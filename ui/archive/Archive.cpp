@@ -32,7 +32,7 @@ class ArchiveText
 std::atomic_int g_connections{0};
 
 const char *const kCreateV1[] = {
-    "CREATE TABLE checks ("
+    "CREATE TABLE IF NOT EXISTS checks ("
     " id INTEGER PRIMARY KEY,"
     " taken_at TEXT NOT NULL,"      // ISO 8601, UTC
     " code TEXT NOT NULL,"
@@ -45,8 +45,8 @@ const char *const kCreateV1[] = {
     " destination TEXT NOT NULL,"
     " version TEXT NOT NULL,"
     " grid TEXT NOT NULL)",         // the six rows, entered and computed, as JSON
-    "CREATE INDEX checks_code ON checks(code_key)",
-    "CREATE INDEX checks_taken ON checks(taken_at)",
+    "CREATE INDEX IF NOT EXISTS checks_code ON checks(code_key)",
+    "CREATE INDEX IF NOT EXISTS checks_taken ON checks(taken_at)",
 };
 
 QString utc(const QDateTime &t) { return t.toUTC().toString(Qt::ISODateWithMs); }
@@ -251,7 +251,8 @@ bool Archive::migrate(int from)
     if (!db.transaction())
         return fail(db.lastError().text());
     QSqlQuery q(db);
-    // Each step takes the archive one version on; the first creates it.
+    // Each step takes the archive one version on; the first creates it (also
+    // where another window has just done so).
     if (from < 1) {
         for (const char *sql : kCreateV1)
             if (!q.exec(QString::fromLatin1(sql))) {
