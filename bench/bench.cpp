@@ -226,7 +226,8 @@ ArchiveFigures archiveFigures(Platform &platform)
             r.check.media = "2419";
             records << r;
         }
-        archive.recordAll(records);
+        if (!archive.recordAll(records))
+            std::fprintf(stderr, "archive: %s\n", qPrintable(archive.error()));
     }
     ArchiveFigures out;
     std::vector<double> screen, search, record;

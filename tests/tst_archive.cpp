@@ -96,6 +96,15 @@ void TestArchive::keepsAndFinds()
         }
     }
     {
+        // A check with nothing typed (no code, no average) is kept all the same.
+        Archive a(path);
+        CheckRecord bare;
+        bare.takenAt = now.addYears(-3);
+        QVERIFY2(a.record(bare), qPrintable(a.error()));
+        QCOMPARE(a.byId(bare.id).value().code, QString());
+        QVERIFY(a.remove(bare.id));
+    }
+    {
         // An import keeps all of its records.
         Archive a(path);
         QList<CheckRecord> many{sample(QStringLiteral("I1"), now.addYears(-2)), sample(QStringLiteral("I2"), now.addYears(-2))};

@@ -51,6 +51,9 @@ const char *const kCreateV1[] = {
 
 QString utc(const QDateTime &t) { return t.toUTC().toString(Qt::ISODateWithMs); }
 
+// An empty text is kept as an empty text: a null QString would be SQL's NULL.
+QVariant text(const QString &s) { return s.isNull() ? QVariant(QStringLiteral("")) : QVariant(s); }
+
 QJsonArray texts(const std::array<std::string, kScaleRows> &a)
 {
     QJsonArray out;
@@ -305,11 +308,11 @@ bool Archive::insert(CheckRecord &r)
     q.prepare(QStringLiteral("INSERT INTO checks (taken_at, code, code_key, sensor, resolution, average_mode, average, "
                              "tolerance, destination, version, grid) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const QVariant &v :
-         {QVariant(utc(r.takenAt)), QVariant(r.code), QVariant(r.code.toUpper()),
-          QVariant(r.denso ? QStringLiteral("denso") : QStringLiteral("bosch")), QVariant(r.bits12 ? 12 : 10),
-          QVariant(r.automaticAverage ? QStringLiteral("auto") : QStringLiteral("manual")),
-          QVariant(QString::fromStdString(r.check.media)), QVariant(r.tolerance), QVariant(r.destination),
-          QVariant(r.version), QVariant(QString::fromUtf8(gridJson(r.check)))})
+         {text(utc(r.takenAt)), text(r.code), text(r.code.toUpper()),
+          text(r.denso ? QStringLiteral("denso") : QStringLiteral("bosch")), QVariant(r.bits12 ? 12 : 10),
+          text(r.automaticAverage ? QStringLiteral("auto") : QStringLiteral("manual")),
+          text(QString::fromStdString(r.check.media)), text(r.tolerance), text(r.destination), text(r.version),
+          text(QString::fromUtf8(gridJson(r.check)))})
         q.addBindValue(v);
     if (!q.exec())
         return fail(q.lastError().text());
