@@ -78,8 +78,11 @@ public:
         // libcups asks every 50 ms while it waits for the server, so that
         // a page given up stops waiting at once.
         httpSetTimeout(m_http, 0.05, &Session::keepWaiting, this);
+        // Registered, then asked: a page given up meanwhile is either found
+        // here or by interruptCupsRequests(), which sets the flag first.
         std::lock_guard lock(sessions().mutex);
         sessions().open.insert(this);
+        interruptIfGivenUp();
         return true;
     }
     http_t *http() const { return m_http; }
