@@ -904,6 +904,10 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <source>Pagina salvata nel file PDF %1</source>
         <translation>Page saved as PDF file %1</translation>
     </message>
+    <message>
+        <source>la stampante non esiste</source>
+        <translation>the printer does not exist</translation>
+    </message>
 </context>
 <context>
     <name>dravino::ScalePanel</name>

@@ -74,6 +74,7 @@ QString reasonText(const QString &reason)
         {"job-incoming", QT_TRANSLATE_NOOP("dravino::PrintReport", "la pagina non è arrivata per intero")},
         {"job-canceled", QT_TRANSLATE_NOOP("dravino::PrintReport", "la stampa è stata annullata")},
         {"job-aborted", QT_TRANSLATE_NOOP("dravino::PrintReport", "la stampa è stata interrotta")},
+        {"client-error-not-found", QT_TRANSLATE_NOOP("dravino::PrintReport", "la stampante non esiste")},
     };
     QStringList out;
     for (const QString &part : reason.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
