@@ -405,8 +405,13 @@ void TestDestinations::archiveFindsAndReprints()
     t.platform.saveAs = out.filePath(QStringLiteral("prima.pdf"));
     choose(t, QStringLiteral("cmdStampaScala"), QStringLiteral("menuSavePdf"));
     QTRY_VERIFY(QFile::exists(t.platform.saveAs));
-    t.run(QStringLiteral("@answer:altro99;cmdStampaScala")); // a second check, on the default printer
+    // A second check, on the (recording) default printer: nothing reaches
+    // the machine's own.
+    t.platform.realPages = false;
+    t.run(QStringLiteral("@answer:altro99;cmdStampaScala"));
     QTRY_COMPARE(t.platform.pending, 0);
+    QCOMPARE(t.platform.requests.last(), QString());
+    t.platform.realPages = true;
 
     // (offscreen, nothing gives the window back its activation after the menu)
     t.w->activateWindow();
