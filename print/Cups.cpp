@@ -293,7 +293,9 @@ CupsLookup lookUpQueue(const QString &name, const CupsLimits &limits, const std:
         queue->isDefault = name.isEmpty();
     }
     ippDelete(response);
-    if (!queue && status != IPP_STATUS_ERROR_NOT_FOUND)
+    // No default at all is an answer; a queue asked for by name that is not
+    // there is a refusal.
+    if (!queue && (status != IPP_STATUS_ERROR_NOT_FOUND || !name.isEmpty()))
         return {std::nullopt, CupsFailure::Refused, QString::fromUtf8(ippErrorString(status))};
     return {queue, CupsFailure::None, {}};
 }

@@ -44,7 +44,8 @@ struct CupsLookup {
     QString reason; // CUPS's words or the system's, when it failed
 };
 
-// The queue named (empty: the default, PRINTER and LPDEST first).
+// The queue named (empty: the default, PRINTER and LPDEST first); a named
+// queue that is not there is refused ("client-error-not-found").
 CupsLookup lookUpQueue(const QString &name, const CupsLimits &limits, const std::atomic_bool *cancel = nullptr);
 
 struct CupsQueues {

@@ -69,11 +69,6 @@ PrintOutcome deliver(const PrintRequest &r, const std::atomic_bool *cancel)
         o.printerReason = found.reason;
         return saveInstead(o, r, cancel);
     }
-    if (!found.queue && !r.printer.isEmpty()) { // the printer chosen is gone
-        o.printerFailure = CupsFailure::Refused;
-        o.printerReason = QStringLiteral("client-error-not-found");
-        return saveInstead(o, r, cancel);
-    }
     if (!found.queue) // no printer at all: the page becomes a file
         return saveInstead(o, r, cancel);
     if (!found.queue->accepting) {

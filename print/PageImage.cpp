@@ -12,19 +12,25 @@
 namespace dravino {
 
 namespace {
-constexpr double kDeviceDpi = 1200;
-constexpr double kMarginPoints = 10;
+constexpr double kDeviceDpi = kPageDpi;
 } // namespace
+
+void setUpPdfPage(QPdfWriter &writer)
+{
+    writer.setResolution(kPageDpi);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(kPageMarginPoints, kPageMarginPoints, kPageMarginPoints, kPageMarginPoints),
+                                     QPageLayout::Point));
+    writer.setTitle(QStringLiteral("Dravino"));
+    writer.setCreator(QStringLiteral("Dravino"));
+}
 
 const QPaintDevice &pdfMetricsDevice()
 {
     // Kept for the life of the program; it never draws.
     static QPdfWriter *writer = [] {
         auto *w = new QPdfWriter(new QBuffer);
-        w->setResolution(int(kDeviceDpi));
-        w->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
-                                     QPageLayout::Point));
+        setUpPdfPage(*w);
         return w;
     }();
     return *writer;
@@ -44,7 +50,7 @@ QImage renderPage(const QList<RecordedItem> &items, double dpi)
     // Smooth letters, crisp one-pixel rules, as a PDF viewer shows them.
     p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(dpi / kDeviceDpi, dpi / kDeviceDpi);
-    const double margin = kMarginPoints * kDeviceDpi / 72;
+    const double margin = kPageMarginPoints * kDeviceDpi / 72;
     p.translate(margin, margin);
     const auto device = [](double twips) { return twips * kDeviceDpi / 1440.0; };
     for (const RecordedItem &i : items) {

@@ -8,7 +8,14 @@
 #include <QImage>
 #include <QList>
 
+class QPdfWriter;
+
 namespace dravino {
+
+// Every page of the program: A4 portrait at 1200 dpi with 10 pt margins.
+inline constexpr int kPageDpi = 1200;
+inline constexpr double kPageMarginPoints = 10;
+void setUpPdfPage(QPdfWriter &writer);
 
 QImage renderPage(const QList<RecordedItem> &items, double dpi);
 

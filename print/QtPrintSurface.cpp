@@ -3,16 +3,9 @@
 #include "print/PageImage.h"
 
 #include <QFontMetricsF>
-#include <QPageLayout>
-#include <QPageSize>
 
 namespace dravino
 {
-
-namespace
-{
-constexpr int kResolution = 1200;
-} // namespace
 
 QtPrintSurface::QtPrintSurface() = default;
 
@@ -22,19 +15,9 @@ QtPrintSurface::~QtPrintSurface()
         m_painter.end();
 }
 
-void QtPrintSurface::setUpPage(QPdfWriter &writer)
-{
-    writer.setResolution(kResolution);
-    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
-                                     QMarginsF(kMarginPoints, kMarginPoints, kMarginPoints, kMarginPoints),
-                                     QPageLayout::Point));
-    writer.setTitle(QStringLiteral("Dravino"));
-    writer.setCreator(QStringLiteral("Dravino"));
-}
-
 double QtPrintSurface::toDevice(double twips) const
 {
-    return twips * kResolution / 1440.0;
+    return twips * kPageDpi / 1440.0;
 }
 
 bool QtPrintSurface::ensureBegun()
@@ -47,20 +30,20 @@ bool QtPrintSurface::ensureBegun()
     m_out.setData(QByteArray());
     m_out.open(QIODevice::WriteOnly);
     m_writer = std::make_unique<QPdfWriter>(&m_out);
-    setUpPage(*m_writer);
+    setUpPdfPage(*m_writer);
     return m_painter.begin(m_writer.get());
 }
 
 double QtPrintSurface::measure(const QFont &font, const QString &text) const
 {
     const QFontMetricsF fm(font, &pdfMetricsDevice());
-    return fm.horizontalAdvance(text) * 1440.0 / kResolution;
+    return fm.horizontalAdvance(text) * 1440.0 / kPageDpi;
 }
 
 double QtPrintSurface::lineHeight(const QFont &font) const
 {
     const QFontMetricsF fm(font, &pdfMetricsDevice());
-    return fm.height() * 1440.0 / kResolution;
+    return fm.height() * 1440.0 / kPageDpi;
 }
 
 void QtPrintSurface::drawText(double x, double y, const QFont &font, const QColor &color, const QString &text)

@@ -4,6 +4,7 @@
 // draws: where the page goes (a printer, a file) is the print job's
 // business, which takes pdf() once the document has ended.
 
+#include "print/PageImage.h"
 #include "print/PrintSurface.h"
 #include "print/RecordingSurface.h"
 
@@ -18,7 +19,7 @@ namespace dravino {
 class QtPrintSurface final : public PrintSurface
 {
 public:
-    static constexpr double kMarginPoints = 10;
+    static constexpr double kMarginPoints = kPageMarginPoints;
 
     QtPrintSurface();
     ~QtPrintSurface() override;
@@ -38,7 +39,6 @@ protected:
 private:
     bool ensureBegun();
     double toDevice(double twips) const;
-    static void setUpPage(QPdfWriter &writer);
 
     QBuffer m_out;
     std::unique_ptr<QPdfWriter> m_writer;

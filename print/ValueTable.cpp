@@ -4,6 +4,7 @@
 #include "print/PrintSurface.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 #include <algorithm>
 
@@ -91,26 +92,33 @@ QList<ValueTableRow> valueTableRows(const std::vector<PrintRow> &rows, const QSt
     return out;
 }
 
-QString csvField(const QString &f, QChar separator)
+QChar csvSeparator()
 {
-    if (!f.contains(separator) && !f.contains(QLatin1Char('"')) && !f.contains(QLatin1Char('\n'))
-        && !f.contains(QLatin1Char('\r')))
-        return f;
-    QString quoted = f;
-    quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
+    return QLocale().decimalPoint() == QLatin1String(",") ? QLatin1Char(';') : QLatin1Char(',');
 }
+
+QString csvLine(const QStringList &fields, QChar separator)
+{
+    QStringList out;
+    for (QString f : fields) {
+        if (f.contains(separator) || f.contains(QLatin1Char('"')) || f.contains(QLatin1Char('\n'))
+            || f.contains(QLatin1Char('\r')))
+            f = QLatin1Char('"') + f.replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"');
+        out << f;
+    }
+    return out.join(separator) + QLatin1String("\r\n");
+}
+
+QByteArray csvFile(const QString &lines) { return QByteArray("\xEF\xBB\xBF") + lines.toUtf8(); }
 
 QByteArray valueTableCsv(const ValueTableInput &in, QChar separator)
 {
-    const auto field = [separator](const QString &f) { return csvField(f, separator); };
     const QString mvolt = text(QT_TRANSLATE_NOOP("ValueTable", "MVolt"));
     const QString bar = text(QT_TRANSLATE_NOOP("ValueTable", "Bar"));
-    QString out = field(in.millivoltStepped ? mvolt : bar) + separator + field(in.millivoltStepped ? bar : mvolt)
-        + QLatin1String("\r\n");
+    QString out = csvLine({in.millivoltStepped ? mvolt : bar, in.millivoltStepped ? bar : mvolt}, separator);
     for (const ValueTableRow &r : in.rows)
-        out += field(r.stepped) + separator + field(r.computed) + QLatin1String("\r\n");
-    return QByteArray("\xEF\xBB\xBF") + out.toUtf8();
+        out += csvLine({r.stepped, r.computed}, separator);
+    return csvFile(out);
 }
 
 void printValueTable(PrintSurface &s, const ValueTableInput &in)

@@ -43,8 +43,13 @@ constexpr double kGroupShift = 4000;
 constexpr int kMaxGroups = 3;
 } // namespace valuetable
 
-// A CSV field: quoted where it holds the separator, a quote or a line break.
-QString csvField(const QString &field, QChar separator);
+// CSV as the language's spreadsheets read it: ";" where the decimal
+// separator is a comma, "," otherwise; a line's fields quoted where they
+// hold the separator, a quote or a line break, ended by CR LF; the file
+// UTF-8 with a byte-order mark.
+QChar csvSeparator();
+QString csvLine(const QStringList &fields, QChar separator);
+QByteArray csvFile(const QString &lines);
 
 // The same rows as a CSV file: the two headings in the window's language,
 // then a line per row, separated by separator; UTF-8 with a byte-order

@@ -758,6 +758,10 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <source>Archivio prove...</source>
         <translation>Check archive...</translation>
     </message>
+    <message>
+        <source>stampante predefinita</source>
+        <translation>default printer</translation>
+    </message>
 </context>
 <context>
     <name>dravino::PrintPreview</name>
@@ -1070,10 +1074,6 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Scala %1 %2</source>
         <translation>Scale %1 %2</translation>
-    </message>
-    <message>
-        <source>stampante predefinita</source>
-        <translation>default printer</translation>
     </message>
     <message>
         <source>linearità ±1 %, scostamento ±%1 bar</source>

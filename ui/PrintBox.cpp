@@ -11,7 +11,6 @@
 #include "ui/Platform.h"
 #include "ui/printjob/PageSender.h"
 #include "ui/printjob/PrintMenu.h"
-#include "ui/printjob/PrintPreview.h"
 
 #include <QDir>
 #include <QLocale>
@@ -69,7 +68,7 @@ PrintBox::PrintBox(MainPanel &calculator, Platform &platform, QWidget *parent)
     new PrintMenu(m_platform, cmdStampa,
                   {[this] { sendTable(Destination::DefaultPrinter); }, [this] { sendTable(Destination::Preview); },
                    [this](const QString &printer) { sendTable(Destination::Printer, printer); },
-                   [this] { sendTable(Destination::Pdf); }, [this] { sendTable(Destination::Csv); }});
+                   [this] { sendTable(Destination::Pdf); }, [this] { exportCsv(); }});
     for (auto *field : {txtStampaDa, txtStampaA, txtStep})
         rangeField(field);
 }
@@ -235,51 +234,23 @@ void PrintBox::sendTable(Destination where, const QString &printer)
     const auto table = checkedTable();
     if (!table)
         return;
-    if (where == Destination::Csv) {
-        exportCsv(*table);
-        return;
-    }
     std::shared_ptr<PrintSurface> page = m_platform.newPage();
     printValueTable(*page, *table);
-    switch (where) {
-    case Destination::DefaultPrinter:
-        m_sender->send(*page, {});
-        break;
-    case Destination::Printer: {
-        PrintRequest request;
-        request.printer = printer;
-        m_sender->send(*page, std::move(request));
-        break;
-    }
-    case Destination::Pdf:
-        m_sender->saveAsPdf(*page, fileNameFor(m_what) + QStringLiteral(".pdf"));
-        break;
-    case Destination::Preview: {
-        PrintPreview preview(page, m_what, window());
-        const QString what = m_what;
-        connect(&preview, &PrintPreview::printRequested, this, [this, page] { m_sender->send(*page, {}); });
-        connect(&preview, &PrintPreview::saveRequested, this,
-                [this, page, what] { m_sender->saveAsPdf(*page, fileNameFor(what) + QStringLiteral(".pdf")); });
-        preview.exec();
-        break;
-    }
-    case Destination::Csv:
-        break;
-    }
+    m_sender->route(where, page, m_what, fileNameFor(m_what) + QStringLiteral(".pdf"), printer);
 }
 
-void PrintBox::exportCsv(const ValueTableInput &table)
+void PrintBox::exportCsv()
 {
+    const auto table = checkedTable();
+    if (!table)
+        return;
     const auto path = m_platform.saveFileName(window(), tr("Esporta CSV"),
                                               QDir(lastSaveFolder()).filePath(fileNameFor(m_what) + QStringLiteral(".csv")),
                                               tr("File CSV (*.csv)"));
     if (!path)
         return;
     rememberSaveFolder(*path);
-    // The list separator of the language's spreadsheets: ";" where the
-    // decimal separator is a comma.
-    const QChar separator = QLocale().decimalPoint() == QLatin1String(",") ? QLatin1Char(';') : QLatin1Char(',');
-    const WrittenFile written = replaceFile(valueTableCsv(table, separator), *path, QStringLiteral("CSV"));
+    const WrittenFile written = replaceFile(valueTableCsv(*table, csvSeparator()), *path, QStringLiteral("CSV"));
     const QString title = tr("Esporta CSV");
     if (written.ok())
         m_platform.message(window(), tr("Tabella salvata nel file CSV %1").arg(QDir::toNativeSeparators(written.path)),

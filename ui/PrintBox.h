@@ -41,9 +41,11 @@ public:
     // rows' warnings told), updating From and the count as a print does.
     std::optional<ValueTableInput> PrintValueTable(int from, int to, int step);
 
-    // Where the table goes: the print button's one click and its menu.
-    enum class Destination { DefaultPrinter, Printer, Pdf, Preview, Csv };
+    // Where the table goes: the print button's one click and its menu; its
+    // rows as CSV.
+    using Destination = PageSender::Destination;
     void sendTable(Destination where, const QString &printer = {});
+    void exportCsv();
 
     void markStartDirection();
     void setPrinterTooltip(const PrinterName &printer);
@@ -60,7 +62,6 @@ private:
     void rangeField(TextBox *field);
     // The fields checked, the direction set, the table's rows.
     std::optional<ValueTableInput> checkedTable();
-    void exportCsv(const ValueTableInput &table);
     void refuse(const QString &text, const QString &title, MessageIcon icon, QWidget *focus);
 
     MainPanel &m_calc;

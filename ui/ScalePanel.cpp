@@ -10,7 +10,6 @@
 #include "ui/Platform.h"
 #include "ui/archive/Archive.h"
 #include "ui/printjob/PrintMenu.h"
-#include "ui/printjob/PrintPreview.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -287,37 +286,9 @@ void ScalePanel::sendSheet(Destination where, const QString &printer)
     printScaleSheet(*page, sheet);
     const QString date = sheet.now.date().toString(Qt::ISODate);
     const QString what = sheet.code.isEmpty() ? tr("Scala %1").arg(date) : tr("Scala %1 %2").arg(sheet.code, date);
-    const QString pdfName = fileNameFor(what) + QStringLiteral(".pdf");
     // Every sheet that goes to a printer or a file is recorded first.
-    const QString defaultPrinter = tr("stampante predefinita");
-    const auto toFile = [this, sheet](const QString &file) { recordSheet(sheet, file); };
-    switch (where) {
-    case Destination::DefaultPrinter:
-        recordSheet(sheet, defaultPrinter);
-        m_sender->send(*page, {});
-        break;
-    case Destination::Printer: {
-        recordSheet(sheet, printer);
-        PrintRequest request;
-        request.printer = printer;
-        m_sender->send(*page, std::move(request));
-        break;
-    }
-    case Destination::Pdf:
-        m_sender->saveAsPdf(*page, pdfName, toFile);
-        break;
-    case Destination::Preview: {
-        PrintPreview preview(page, what, window());
-        connect(&preview, &PrintPreview::printRequested, this, [this, page, sheet, defaultPrinter] {
-            recordSheet(sheet, defaultPrinter);
-            m_sender->send(*page, {});
-        });
-        connect(&preview, &PrintPreview::saveRequested, this,
-                [this, page, pdfName, toFile] { m_sender->saveAsPdf(*page, pdfName, toFile); });
-        preview.exec();
-        break;
-    }
-    }
+    m_sender->route(where, page, what, fileNameFor(what) + QStringLiteral(".pdf"), printer,
+                    [this, sheet](const QString &destination) { recordSheet(sheet, destination); });
 }
 
 void ScalePanel::setArchive(std::function<Archive *()> archive, std::function<void()> openArchive)

@@ -34,7 +34,7 @@ public:
     void CalcolaScala();
     void StampaFoglioScala();
     // Where the sheet goes: the print button's one click and its menu.
-    enum class Destination { DefaultPrinter, Printer, Pdf, Preview };
+    using Destination = PageSender::Destination;
     void sendSheet(Destination where, const QString &printer = {});
     void optADCScala_Click(int index);
     void optMedia_Click(int index);

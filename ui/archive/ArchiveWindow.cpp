@@ -7,7 +7,6 @@
 #include "ui/Platform.h"
 #include "ui/archive/Archive.h"
 #include "ui/printjob/PageSender.h"
-#include "ui/printjob/PrintPreview.h"
 
 #include <QDateEdit>
 #include <QDir>
@@ -170,12 +169,8 @@ void ArchiveWindow::openSelected()
     printRecordedSheet(*page, *record);
     const QString what = tr("%1 del %2").arg(record->code.isEmpty() ? tr("Prova") : record->code,
                                              QLocale().toString(record->takenAt, QLocale::ShortFormat));
-    PrintPreview preview(page, what, this);
-    const QString name = fileNameFor(tr("Scala %1 %2").arg(record->code, record->takenAt.date().toString(Qt::ISODate)))
-        + QStringLiteral(".pdf");
-    connect(&preview, &PrintPreview::printRequested, this, [this, page] { m_sender->send(*page, {}); });
-    connect(&preview, &PrintPreview::saveRequested, this, [this, page, name] { m_sender->saveAsPdf(*page, name); });
-    preview.exec();
+    const QString name = fileNameFor(tr("Scala %1 %2").arg(record->code, record->takenAt.date().toString(Qt::ISODate)));
+    m_sender->route(PageSender::Destination::Preview, page, what, name + QStringLiteral(".pdf"));
 }
 
 void ArchiveWindow::exportSelected()
@@ -189,19 +184,12 @@ void ArchiveWindow::exportSelected()
     if (!path)
         return;
     rememberSaveFolder(*path);
-    const QChar sep = QLocale().decimalPoint() == QLatin1String(",") ? QLatin1Char(';') : QLatin1Char(',');
+    const QChar sep = csvSeparator();
     QStringList header{tr("Data e ora"), tr("Sensore"), tr("Tipo"), tr("ADC"), tr("Media"), tr("Stampata su")};
     for (int i = 0; i < kScaleRows; ++i)
         header << tr("BAR %1").arg(i) << tr("ADC %1").arg(i) << tr("mVolt %1").arg(i) << tr("SCALA %1").arg(i)
                << tr("Linearità %1").arg(i) << tr("Scostamento %1").arg(i);
-    QString out;
-    const auto line = [&](const QStringList &fields) {
-        QStringList q;
-        for (const QString &f : fields)
-            q << csvField(f, sep);
-        out += q.join(sep) + QLatin1String("\r\n");
-    };
-    line(header);
+    QString out = csvLine(header, sep);
     for (qint64 id : ids) {
         const auto r = a->byId(id);
         if (!r)
@@ -212,9 +200,9 @@ void ArchiveWindow::exportSelected()
             fields << QString::fromStdString(r->check.bar[i]) << QString::fromStdString(r->check.adc[i])
                    << QString::fromStdString(r->check.mvolt[i]) << QString::fromStdString(r->check.scala[i])
                    << QString::fromStdString(r->check.linearita[i]) << QString::fromStdString(r->check.scostamento[i]);
-        line(fields);
+        out += csvLine(fields, sep);
     }
-    const WrittenFile written = replaceFile(QByteArray("\xEF\xBB\xBF") + out.toUtf8(), *path, QStringLiteral("CSV"));
+    const WrittenFile written = replaceFile(csvFile(out), *path, QStringLiteral("CSV"));
     m_platform.message(this, written.ok() ? tr("Prove salvate nel file CSV %1").arg(QDir::toNativeSeparators(written.path)) : written.error,
                        tr("Esporta CSV"), written.ok() ? MessageIcon::Information : MessageIcon::Critical);
 }

@@ -2,6 +2,7 @@
 
 #include "print/PdfFile.h"
 #include "ui/Platform.h"
+#include "ui/printjob/PrintPreview.h"
 
 #include <QAbstractButton>
 #include <QCoreApplication>
@@ -55,6 +56,40 @@ void PageSender::saveAsPdf(PrintSurface &page, const QString &suggestedName,
     PrintRequest request;
     request.saveAs = *path;
     send(page, std::move(request));
+}
+
+void PageSender::route(Destination where, std::shared_ptr<PrintSurface> page, const QString &what,
+                       const QString &pdfName, const QString &printer, const std::function<void(const QString &)> &sending)
+{
+    const auto toDefault = [this, page, sending] {
+        if (sending)
+            sending(QCoreApplication::translate("dravino::PrintMenu", "stampante predefinita"));
+        send(*page, {});
+    };
+    switch (where) {
+    case Destination::DefaultPrinter:
+        toDefault();
+        break;
+    case Destination::Printer: {
+        if (sending)
+            sending(printer);
+        PrintRequest request;
+        request.printer = printer;
+        send(*page, std::move(request));
+        break;
+    }
+    case Destination::Pdf:
+        saveAsPdf(*page, pdfName, sending);
+        break;
+    case Destination::Preview: {
+        PrintPreview preview(page, what, m_button->window());
+        QObject::connect(&preview, &PrintPreview::printRequested, &preview, toDefault);
+        QObject::connect(&preview, &PrintPreview::saveRequested, &preview,
+                         [this, page, pdfName, sending] { saveAsPdf(*page, pdfName, sending); });
+        preview.exec();
+        break;
+    }
+    }
 }
 
 void PageSender::setPrinterTooltip(const PrinterName &printer)

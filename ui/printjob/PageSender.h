@@ -8,6 +8,8 @@
 #include "ui/printjob/PrintJob.h"
 
 #include <QString>
+#include <functional>
+#include <memory>
 
 class QAbstractButton;
 class QWidget;
@@ -20,6 +22,9 @@ class PrintSurface;
 class PageSender final
 {
 public:
+    // Where a drawn page goes: the print button's one click and its menu.
+    enum class Destination { DefaultPrinter, Printer, Pdf, Preview };
+
     PageSender(Platform &platform, QAbstractButton *button, QString title, bool quietWhenPrinted);
     Q_DISABLE_COPY_MOVE(PageSender)
 
@@ -32,6 +37,12 @@ public:
     // file before the page goes.
     void saveAsPdf(PrintSurface &page, const QString &suggestedName,
                    const std::function<void(const QString &)> &chosen = {});
+    // The page to where: printer for Printer; pdfName suggested for Pdf; what
+    // names it in the preview, whose Stampa and Salva come PDF... go on from
+    // here. sending hears where each page goes (the printer, the file)
+    // before it goes.
+    void route(Destination where, std::shared_ptr<PrintSurface> page, const QString &what, const QString &pdfName,
+               const QString &printer = {}, const std::function<void(const QString &)> &sending = {});
     void setPrinterTooltip(const PrinterName &printer);
 
 private:
