@@ -132,10 +132,15 @@ void TestPrintServer::closingDoesNotWait()
         QVERIFY(t.platform.pending == 1); // on its way
         clock.start();
     }
+    // What main() does once the window is gone: it waits for the page's
+    // thread a second at most, then ends whatever libcups still waits for.
+    const bool ended = dravino::endPrintJobs(1000);
+    const qint64 programEnds = clock.elapsed();
+    QVERIFY2(programEnds < 1100, qPrintable(QString::number(programEnds)));
+    qInfo("the program would end %lld ms after the window closed (page's thread %s)", programEnds,
+          ended ? "ended" : "given up");
     // The page not yet handed over is given up: nothing told, nothing left.
-    QTRY_COMPARE_WITH_TIMEOUT(dravino::printJobsRunning(), 0, 1000);
-    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-    qInfo("the page's thread ended %lld ms after the window closed", clock.elapsed());
+    QTRY_COMPARE_WITH_TIMEOUT(dravino::printJobsRunning(), 0, 5000);
     QCOMPARE(filesIn(QDir(m_home->path()).filePath(QStringLiteral("Documents"))), QStringList());
     QCOMPARE(filesIn(m_tmp->path()), QStringList());
 }
