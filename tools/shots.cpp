@@ -10,6 +10,11 @@
 #include "print/QtPrintSurface.h"
 #include "print/ValueTable.h"
 #include "ui/printjob/PrintPreview.h"
+#include "ui/archive/Archive.h"
+#include "ui/archive/ArchiveWindow.h"
+
+#include <QDir>
+#include <QTemporaryDir>
 
 #include <QContextMenuEvent>
 #include <QMenu>
@@ -174,5 +179,26 @@ int main(int argc, char *argv[])
     w.sensataPanel().cmdSensata_Click();
     w.sensataPanel().selectMark(1, 0);
     shot(w, out + QStringLiteral("/sensata%1.png").arg(suffix));
+
+    // The archive of scale checks, with three checks in an archive of its own.
+    QTemporaryDir data;
+    {
+        Archive archive(QDir(data.path()).filePath(QStringLiteral("archivio.sqlite")));
+        QList<CheckRecord> checks;
+        const char *const codes[] = {"0281002930", "0281006158", "45PP3-1"};
+        for (int i = 0; i < 3; ++i) {
+            CheckRecord r;
+            r.takenAt = QDateTime::currentDateTime().addDays(-7 * i);
+            r.code = QString::fromLatin1(codes[i]);
+            r.denso = i == 2;
+            r.destination = i == 1 ? QStringLiteral("PDF") : QStringLiteral("/home/tecnico/Documenti/Scala.pdf");
+            r.check.media = i == 2 ? "1935" : "2419";
+            checks << r;
+        }
+        archive.recordAll(checks);
+        ArchiveWindow window(platform, [&archive] { return &archive; }, &w);
+        window.show();
+        shot(window, out + QStringLiteral("/archive%1.png").arg(suffix));
+    }
     return 0;
 }

@@ -57,7 +57,10 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<Archive *()> arch
     range->addWidget(to);
     range->addWidget(m_to);
     range->addStretch();
-    filters->addRow(tr("&Dal:"), range);
+    // A row of two dates: its label names the first of them.
+    auto *from = new QLabel(tr("&Dal:"), this);
+    from->setBuddy(m_from);
+    filters->addRow(from, range);
     m_from->setAccessibleName(tr("Dal giorno"));
     m_to->setAccessibleName(tr("Al giorno"));
     m_search->setAccessibleName(tr("Codice del sensore"));
