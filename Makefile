@@ -8,12 +8,13 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 # Build and test: compiler, Qt 6 with its own Italian texts, its
-# translation tools (the English window) and its SQLite driver (the
-# archive of scale checks), libcups to hear
+# translation tools (the English window) and its SQLite and PostgreSQL
+# drivers (the archive of scale checks, on the bench or shared on a
+# server), libcups to hear
 # what became of a print job, the fonts the layout is measured in,
 # poppler-utils to read printed PDFs back, and a technician's desktop for the
 # window suites: an X server with a window manager and the Italian locale.
-PACKAGES := cmake make g++ qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libcups2-dev libqt6sql6-sqlite \
+PACKAGES := cmake make g++ qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libcups2-dev libqt6sql6-sqlite libqt6sql6-psql \
             fonts-liberation2 fonts-crosextra-carlito fonts-dejavu-core poppler-utils python3 \
             xvfb xauth openbox locales
 # Screenshots of the panels and pictures of printed pages.

@@ -12,6 +12,7 @@
 #include "ui/ScalePanel.h"
 #include "ui/frmDravino.h"
 #include "ui/archive/Archive.h"
+#include "ui/archive/ArchiveService.h"
 #include "ui/archive/ArchiveWindow.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@
 #include <QFile>
 #include <QTimer>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -198,6 +200,7 @@ PrintWait printStandStill(const QByteArray &cupsServer)
 }
 
 struct ArchiveFigures {
+    double openingMs = 0;     // the first window: the archive opened and checked, the list shown
     double firstScreenMs = 0; // the archive window built, filled and shown
     double searchMs = 0;      // a search by part of the code
     double recordMs = 0;      // one check recorded
@@ -207,7 +210,8 @@ struct ArchiveFigures {
 ArchiveFigures archiveFigures(Platform &platform)
 {
     QTemporaryDir dir;
-    Archive archive(dir.filePath(QStringLiteral("archivio.sqlite")));
+    const QString path = dir.filePath(QStringLiteral("archivio.sqlite"));
+    Archive archive(path);
     const QDateTime start = QDateTime::currentDateTime().addYears(-3);
     for (int batch = 0; batch < 10; ++batch) {
         QList<CheckRecord> records;
@@ -229,17 +233,25 @@ ArchiveFigures archiveFigures(Platform &platform)
         if (!archive.recordAll(records))
             std::fprintf(stderr, "archive: %s\n", qPrintable(archive.error()));
     }
-    ArchiveFigures out;
+    // The window as the program opens it: its archive on a thread of its
+    // own, the list shown once the answer has come.
+    ArchiveService service(path);
     std::vector<double> screen, search, record;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 6; ++i) {
         QElapsedTimer t;
         t.start();
-        ArchiveWindow window(platform, [&archive] { return &archive; }, nullptr);
+        ArchiveWindow window(platform, [&service] { return &service; }, nullptr);
         window.show();
         QTest::qWaitForWindowExposed(&window);
+        auto *list = window.findChild<QTableWidget *>(QStringLiteral("lstProve"));
+        while (list->rowCount() == 0 && t.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         QCoreApplication::processEvents();
         screen.push_back(t.nsecsElapsed() / 1e6);
     }
+    ArchiveFigures out;
+    out.openingMs = screen.front();
+    screen.erase(screen.begin());
     for (int i = 0; i < 9; ++i) {
         QElapsedTimer t;
         t.start();
@@ -256,7 +268,10 @@ ArchiveFigures archiveFigures(Platform &platform)
         archive.record(r);
         record.push_back(t.nsecsElapsed() / 1e6);
     }
-    return {median(screen), median(search), median(record)};
+    out.firstScreenMs = median(screen);
+    out.searchMs = median(search);
+    out.recordMs = median(record);
+    return out;
 }
 
 struct Run {
@@ -371,6 +386,7 @@ int main(int argc, char *argv[])
     row("Calculate: Enter in the voltage field", calc, "us", "< 50 us", calc < 50);
     row("135-row value table to PDF", table, "ms", "< 150 ms", table < 150);
     row("scale sheet to PDF", sheet, "ms", "< 150 ms", sheet < 150);
+    row("archive of 100,000: first window, file opened, checked", archive.openingMs, "ms", "-", true);
     row("archive of 100,000: window's first screen", archive.firstScreenMs, "ms", "< 150 ms", archive.firstScreenMs < 150);
     row("archive of 100,000: search by part of the code", archive.searchMs, "ms", "< 50 ms", archive.searchMs < 50);
     row("archive of 100,000: one check recorded", archive.recordMs, "ms", "< 20 ms", archive.recordMs < 20);

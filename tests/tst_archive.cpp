@@ -2,10 +2,17 @@
 // keeps and how it is found, and the faults a workshop's disk meets: a file
 // of garbage, a truncated archive, one from a newer version, a folder that
 // cannot be written, a second program writing at the same time, and a
-// program killed in the middle of recording.
+// program killed in the middle of recording; and servers that refuse the
+// call or never answer it.
+//
+// tst_archive --postgresql runs the same tests of an archive shared between
+// benches on a PostgreSQL server the test starts itself.
 
+#include "PrintServerStandIn.h"
 #include "TestMain.h"
+#include "ThrowawayPostgres.h"
 #include "ui/archive/Archive.h"
+#include "ui/archive/ArchiveService.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,6 +22,8 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QUrl>
+#include <QUrlQuery>
 #include <QtTest>
 
 #include <csignal>
@@ -54,6 +63,47 @@ QStringList codes(const QList<CheckRecord> &records)
     return out;
 }
 
+// The PostgreSQL server under test, with --postgresql.
+ThrowawayPostgres *g_server = nullptr;
+
+// A new archive: a file in dir, or a new database on the server.
+QString freshArchive(const QTemporaryDir &dir)
+{
+    return g_server ? g_server->freshDatabase() : dir.filePath(QStringLiteral("archivio.sqlite"));
+}
+
+// Runs statements on the archive at location, behind the archive's back:
+// the last one's first value (true where it gives none), or nothing when a
+// statement fails.
+QVariant tamper(const QString &location, const QStringList &statements)
+{
+    bool ok = true;
+    QVariant last;
+    {
+        QSqlDatabase db;
+        if (Archive::isServer(location)) {
+            const QUrl url(location);
+            db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("tamper"));
+            db.setHostName(QUrlQuery(url).queryItemValue(QStringLiteral("host")));
+            db.setUserName(url.userName());
+            db.setDatabaseName(url.path().mid(1));
+        } else {
+            db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("tamper"));
+            db.setDatabaseName(location);
+        }
+        ok = db.open();
+        QSqlQuery q(db);
+        for (const QString &sql : statements)
+            ok = ok && q.exec(sql);
+        if (ok)
+            last = q.next() ? q.value(0) : QVariant(true);
+        q = QSqlQuery();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("tamper"));
+    return last;
+}
+
 int count(const QString &path)
 {
     Archive a(path);
@@ -79,12 +129,13 @@ private slots:
     void faults();
     void twoProgramsWriting();
     void killedWhileRecording();
+    void throughItsThread();
 };
 
 void TestArchive::keepsAndFinds()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("archivio.sqlite"));
+    const QString path = freshArchive(dir);
     const QDateTime now = QDateTime::currentDateTime();
     {
         Archive a(path);
@@ -131,6 +182,9 @@ void TestArchive::keepsAndFinds()
     QCOMPARE(back.destination, QStringLiteral("PDF"));
     QCOMPARE(back.takenAt.toSecsSinceEpoch(), now.addDays(-3).toSecsSinceEpoch());
     QVERIFY(a.byId(back.id).has_value());
+    // Where the page went, learnt once it has gone.
+    QVERIFY(a.setDestination(back.id, QStringLiteral("DravinoTest")));
+    QCOMPARE(a.byId(back.id)->destination, QStringLiteral("DravinoTest"));
     QVERIFY(a.remove(back.id));
     QVERIFY(!a.byId(back.id).has_value());
     QVERIFY(!a.remove(back.id));
@@ -176,6 +230,10 @@ void TestArchive::faults_data()
     QTest::addColumn<QString>("notice");
     QTest::addColumn<bool>("records");
     QTest::addColumn<int>("held");
+    if (g_server) {
+        QTest::newRow("an archive on the server from a newer version") << "future" << "L'archivio" << false << 3;
+        return;
+    }
     QTest::newRow("an empty file") << "empty" << "" << true << 1;
     QTest::newRow("a file of garbage") << "garbage" << "L'archivio" << true << 1;
     QTest::newRow("a truncated archive") << "truncated" << "L'archivio" << true << 1;
@@ -183,6 +241,10 @@ void TestArchive::faults_data()
     QTest::newRow("a folder that cannot be written") << "readonly" << "" << false << 0;
     if (geteuid() == 0)
         QTest::newRow("a full disk") << "full" << "" << false << 0;
+    if (QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+        QTest::newRow("a server that refuses the call") << "refused" << "" << false << 0;
+        QTest::newRow("a server that never answers") << "silent" << "" << false << 0;
+    }
 }
 
 void TestArchive::faults()
@@ -194,8 +256,9 @@ void TestArchive::faults()
     QTemporaryDir dir;
     const QString folder = dir.filePath(QStringLiteral("dati"));
     QVERIFY(QDir().mkpath(folder));
-    const QString path = QDir(folder).filePath(QStringLiteral("archivio.sqlite"));
+    QString path = QDir(folder).filePath(QStringLiteral("archivio.sqlite"));
     QByteArray before;
+    std::unique_ptr<PrintServerStandIn> server;
     const auto write = [&](const QByteArray &bytes) {
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
@@ -210,6 +273,8 @@ void TestArchive::faults()
     } else if (fault == QLatin1String("garbage")) {
         write(QByteArray("this is no archive at all\n").repeated(200));
     } else if (fault == QLatin1String("truncated") || fault == QLatin1String("future")) {
+        if (g_server)
+            path = freshArchive(dir);
         {
             Archive a(path);
             for (int i = 0; i < 3; ++i) {
@@ -217,17 +282,12 @@ void TestArchive::faults()
                 QVERIFY(a.record(r));
             }
         }
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("prepare"));
-        db.setDatabaseName(path);
-        QVERIFY(db.open());
-        QSqlQuery q(db);
-        QVERIFY(q.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)")));
-        if (fault == QLatin1String("future"))
-            QVERIFY(q.exec(QStringLiteral("PRAGMA user_version = 99")));
-        q = QSqlQuery();
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(QStringLiteral("prepare"));
+        if (g_server)
+            QVERIFY(tamper(path, {QStringLiteral("UPDATE dravino_schema SET version = 99")}).isValid());
+        else
+            QVERIFY(tamper(path, {QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"),
+                                  fault == QLatin1String("future") ? QStringLiteral("PRAGMA user_version = 99")
+                                                                   : QStringLiteral("SELECT 1")}).isValid());
         if (fault == QLatin1String("truncated")) {
             QFile f(path);
             QVERIFY(f.resize(f.size() / 2 + 100));
@@ -246,6 +306,10 @@ void TestArchive::faults()
         QFile filler(QDir(folder).filePath(QStringLiteral("filler")));
         QVERIFY(filler.open(QIODevice::WriteOnly));
         filler.write(QByteArray(63 * 1024, 'x'));
+    } else if (fault == QLatin1String("refused") || fault == QLatin1String("silent")) {
+        server = std::make_unique<PrintServerStandIn>(fault == QLatin1String("silent") ? PrintServerStandIn::Silent
+                                                                                       : PrintServerStandIn::Unreachable);
+        path = QStringLiteral("postgresql://tecnico:segreta@%1/officina").arg(QString::fromLatin1(server->address()));
     }
     {
         QFile f(path);
@@ -260,6 +324,13 @@ void TestArchive::faults()
     QCOMPARE(a.record(r), records);
     if (!records)
         QVERIFY2(!a.error().isEmpty(), "a record not kept says why");
+    if (server) {
+        // Told which server, never with its password.
+        QVERIFY2(a.error().startsWith(QStringLiteral("il server dell'archivio postgresql://tecnico@%1/officina non si raggiunge (")
+                                          .arg(QString::fromLatin1(server->address()))),
+                 qPrintable(a.error()));
+        QVERIFY(!a.isOpen());
+    }
     QCOMPARE(int(a.find().size()), held);
     if (fault == QLatin1String("garbage") || fault == QLatin1String("truncated")) {
         // Moved aside whole under a dated name, never deleted; the notice
@@ -276,9 +347,15 @@ void TestArchive::faults()
     }
     if (fault == QLatin1String("future")) {
         QVERIFY(a.readOnly());
-        QFile same(path);
-        QVERIFY(same.open(QIODevice::ReadOnly));
-        QCOMPARE(same.readAll(), before); // never downgraded
+        QVERIFY(!a.remove(a.find().value(0).id));
+        QVERIFY(!a.setDestination(a.find().value(0).id, QStringLiteral("x")));
+        if (g_server) {
+            QCOMPARE(tamper(path, {QStringLiteral("SELECT max(version) FROM dravino_schema")}).toInt(), 99); // never downgraded
+        } else {
+            QFile same(path);
+            QVERIFY(same.open(QIODevice::ReadOnly));
+            QCOMPARE(same.readAll(), before); // never downgraded
+        }
     }
 }
 
@@ -288,7 +365,7 @@ void TestArchive::twoProgramsWriting()
     // starting with no archive yet: every record is kept, none is refused
     // as locked.
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("archivio.sqlite"));
+    const QString path = freshArchive(dir);
     QProcess one, two;
     for (QProcess *p : {&one, &two})
         p->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--writer"), path, QStringLiteral("100")});
@@ -310,7 +387,7 @@ void TestArchive::killedWhileRecording()
     // A program killed in the middle of recording: on the next start the
     // archive opens, sound, with every record it had reported kept.
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("archivio.sqlite"));
+    const QString path = freshArchive(dir);
     { Archive a(path); }
     QProcess writer;
     writer.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--writer"), path, QStringLiteral("100000")});
@@ -325,6 +402,73 @@ void TestArchive::killedWhileRecording()
     for (const QByteArray &id : reported.split('\n'))
         if (!id.isEmpty())
             QVERIFY2(a.byId(id.toLongLong()).has_value(), id.constData());
+}
+
+void TestArchive::throughItsThread()
+{
+    // The window's way to the archive: calls answered in the order made, on
+    // the asking object's thread; nothing to an object that is gone; a
+    // damaged file told once; a server that never answers told within the
+    // time limit, and its late answer dropped.
+    QTemporaryDir dir;
+    QString location = freshArchive(dir);
+    if (!g_server) {
+        QFile garbage(location);
+        QVERIFY(garbage.open(QIODevice::WriteOnly) && garbage.write(QByteArray(4096, 'x')) == 4096);
+    }
+    QList<ArchiveReply> replies;
+    QStringList notices;
+    {
+        ArchiveService service(location);
+        connect(&service, &ArchiveService::notice, this, [&](const QString &text) { notices << text; });
+        QObject asker;
+        const auto keep = [&](const ArchiveReply &reply) {
+            QCOMPARE(QThread::currentThread(), thread());
+            replies << reply;
+        };
+        for (const QString &code : {QStringLiteral("PRIMA"), QStringLiteral("SECONDA")})
+            service.ask(&asker, [r = sample(code)](Archive &a) mutable {
+                ArchiveReply reply;
+                reply.ok = a.record(r);
+                reply.id = r.id;
+                return reply;
+            }, keep);
+        service.ask(&asker, [](Archive &a) {
+            ArchiveReply reply;
+            reply.records = a.find();
+            reply.ok = true;
+            return reply;
+        }, keep);
+        {
+            QObject gone;
+            service.ask(&gone, [](Archive &) { return ArchiveReply{true}; }, [&](const ArchiveReply &) { replies << ArchiveReply{}; });
+        }
+        QTRY_COMPARE(service.pending(), 0);
+        QCOMPARE(replies.size(), 3);
+        QVERIFY(replies[0].ok && replies[1].ok && replies[1].id > replies[0].id);
+        QCOMPARE(codes(replies[2].records), QStringList({"SECONDA", "PRIMA"}));
+        // A damaged file is told once, when the archive opens.
+        QCOMPARE(notices.size(), g_server ? 0 : 1);
+    }
+    if (g_server)
+        return;
+
+    PrintServerStandIn silent(PrintServerStandIn::Silent);
+    qputenv("DRAVINO_ARCHIVE_TIMEOUT_MS", "300");
+    const auto restore = qScopeGuard([] { qunsetenv("DRAVINO_ARCHIVE_TIMEOUT_MS"); });
+    ArchiveService service(QStringLiteral("postgresql://tecnico@%1/officina").arg(QString::fromLatin1(silent.address())));
+    QObject asker;
+    replies.clear();
+    QElapsedTimer clock;
+    clock.start();
+    service.ask(&asker, [](Archive &a) { return ArchiveReply{a.isOpen()}; }, [&](const ArchiveReply &reply) { replies << reply; });
+    QTRY_COMPARE(replies.size(), 1);
+    QVERIFY2(clock.elapsed() < 2000, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY(!replies[0].ok);
+    QCOMPARE(replies[0].error, QStringLiteral("il server dell'archivio postgresql://tecnico@%1/officina non risponde")
+                                   .arg(QString::fromLatin1(silent.address())));
+    QTest::qWait(500);
+    QCOMPARE(replies.size(), 1);
 }
 
 // tst_archive --writer PATH N: records N checks, printing each one's id once
@@ -349,6 +493,22 @@ int main(int argc, char *argv[])
     if (const QString why = requirement(QApplication::arguments()); !why.isEmpty())
         return dravino::test::cannotRun(why);
     TestArchive tc;
+    if (argc >= 2 && QByteArray(argv[1]) == "--postgresql") {
+        // The tests of an archive that runs on both engines, on a server of
+        // their own.
+        ThrowawayPostgres server;
+        if (!server.why().isEmpty())
+            return dravino::test::cannotRun(server.why());
+        g_server = &server;
+        QStringList arguments{QApplication::arguments().first()};
+        arguments << QApplication::arguments().mid(2);
+        if (arguments.size() == 1)
+            arguments << QStringLiteral("keepsAndFinds") << QStringLiteral("faults") << QStringLiteral("twoProgramsWriting")
+                      << QStringLiteral("killedWhileRecording") << QStringLiteral("throughItsThread");
+        const int rc = QTest::qExec(&tc, arguments);
+        g_server = nullptr;
+        return rc;
+    }
     return QTest::qExec(&tc, argc, argv);
 }
 

@@ -5,11 +5,13 @@
 // back by Python's csv module. None of them touches the calculator.
 
 #include "PdfWords.h"
+#include "PrintServerStandIn.h"
 #include "WindowFixture.h"
 #include "print/PdfFile.h"
 #include "ui/printjob/PrintPreview.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
@@ -115,6 +117,7 @@ private slots:
     void csv_data();
     void csv();
     void archiveFindsAndReprints();
+    void unrecordedCheckIsTold_data();
     void unrecordedCheckIsTold();
 
 private:
@@ -269,6 +272,7 @@ void TestDestinations::saveAsPdf()
     QTRY_COMPARE(t.platform.saveDialogs.size(), 1);
     QCOMPARE(t.platform.saveDialogs[0], QStringLiteral("Salva come PDF|%1/%2|File PDF (*.pdf)").arg(home.path(), name));
     QTRY_COMPARE(t.platform.pending, 0);
+    QTRY_COMPARE(t.platform.messages.size(), 1); // (the sheet's, once it is recorded)
     const QString title = button == QLatin1String("cmdStampa") ? QStringLiteral("Stampa valori di pressione/tensione")
                                                               : QStringLiteral("Stampa foglio scala");
     QCOMPARE(t.check(QStringLiteral("msgs=%1|I|Pagina salvata nel file PDF %2").arg(title, t.platform.saveAs)) + t.errors(),
@@ -421,9 +425,15 @@ void TestDestinations::archiveFindsAndReprints()
     QVERIFY(archive);
     QTRY_VERIFY(archive->isVisible());
     auto *list = archive->findChild<QTableWidget *>(QStringLiteral("lstProve"));
-    QCOMPARE(list->rowCount(), 2);
+    auto *state = archive->findChild<QLabel *>(QStringLiteral("lblStatoArchivio"));
+    QTRY_COMPARE(list->rowCount(), 2);
+    QCOMPARE(state->text(), QStringLiteral("Prove trovate: 2"));
     QCOMPARE(list->item(0, 1)->text(), QStringLiteral("ALTRO99")); // newest first
+    // Where each page went in the end: the printer that took it, the file
+    // (the list follows the archive).
+    QTRY_COMPARE(list->item(0, 5)->text(), t.platform.deviceName);
     QTest::keyClicks(archive->findChild<QLineEdit *>(QStringLiteral("txtCercaCodice")), QStringLiteral("bc1"));
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 1"));
     QCOMPARE(list->rowCount(), 1);
     QCOMPARE(list->item(0, 1)->text(), QStringLiteral("ABC12"));
     QCOMPARE(list->item(0, 5)->text(), out.filePath(QStringLiteral("prima.pdf")));
@@ -447,32 +457,66 @@ void TestDestinations::archiveFindsAndReprints()
     // Deleted after a Sì, kept after a No.
     t.platform.confirmAnswer = false;
     QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdElimina")), Qt::LeftButton);
+    QTest::qWait(50);
     QCOMPARE(list->rowCount(), 1);
     t.platform.confirmAnswer = true;
     QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdElimina")), Qt::LeftButton);
-    QCOMPARE(list->rowCount(), 0);
+    QTRY_COMPARE(list->rowCount(), 0);
+    QCOMPARE(state->text(), QStringLiteral("Nessuna prova trovata."));
     QVERIFY2(t.platform.questions.value(0).startsWith(QStringLiteral("Archivio prove|Eliminare la prova ABC12 del ")),
              qPrintable(t.platform.questions.value(0)));
     archive->close();
 }
 
+void TestDestinations::unrecordedCheckIsTold_data()
+{
+    // What stands where the archive should be; how the message goes on.
+    QTest::addColumn<QString>("archive");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("a folder that cannot be written") << "folder" << "Impossibile creare ";
+    QTest::newRow("an archive server that refuses the call") << "refused" << "il server dell'archivio postgresql://tecnico@127.0.0.1:";
+    QTest::newRow("an archive server that never answers") << "silent" << "il server dell'archivio postgresql://tecnico@127.0.0.1:";
+}
+
 void TestDestinations::unrecordedCheckIsTold()
 {
-    // The archive cannot be written: the sheet is printed all the same and
-    // the technician hears that this check was not recorded, and why.
+    // The archive cannot be written: the sheet is printed all the same, the
+    // window answers meanwhile, and the technician hears that this check was
+    // not recorded, and why.
+    QFETCH(QString, archive);
+    QFETCH(QString, why);
     QTemporaryDir data;
     QVERIFY(QFile::setPermissions(data.path(), QFile::ReadOwner | QFile::ExeOwner));
-    const auto restore = qScopeGuard([&] { QFile::setPermissions(data.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); });
+    const auto restore = qScopeGuard([&] {
+        QFile::setPermissions(data.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qunsetenv("DRAVINO_ARCHIVE");
+        qunsetenv("DRAVINO_ARCHIVE_TIMEOUT_MS");
+    });
     if (geteuid() == 0) // root writes anywhere: a file stands where the folder should be
         QVERIFY(QFile(data.filePath(QStringLiteral("tst_destinations"))).open(QIODevice::WriteOnly));
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    std::unique_ptr<PrintServerStandIn> server;
+    if (archive != QLatin1String("folder")) {
+        server = std::make_unique<PrintServerStandIn>(archive == QLatin1String("silent") ? PrintServerStandIn::Silent
+                                                                                         : PrintServerStandIn::Unreachable);
+        qputenv("DRAVINO_ARCHIVE", "postgresql://tecnico:segreta@" + server->address() + "/officina");
+        qputenv("DRAVINO_ARCHIVE_TIMEOUT_MS", "1500");
+    }
     Window t;
+    t.platform.printerFails = true; // the page's own report waits for the record's
+    StandStillMeter meter;
     t.run(QStringLiteral("%1@answer:x;cmdStampaScala").arg(kOpenScale));
     QCOMPARE(t.platform.requests, QStringList{QString()});
-    QCOMPARE(t.platform.messages.size(), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(t.platform.messages.size(), 2, 10000);
+    QVERIFY2(meter.longestMs() < allowedStandStillMs(), qPrintable(QString::number(meter.longestMs())));
     QCOMPARE(t.platform.messages[0].title, QStringLiteral("Archivio prove"));
-    QVERIFY2(t.platform.messages[0].text.startsWith(QStringLiteral("Questa prova non è stata registrata nell'archivio: ")),
+    QVERIFY2(t.platform.messages[0].text.startsWith(QStringLiteral("Questa prova non è stata registrata nell'archivio: ") + why),
              qPrintable(t.platform.messages[0].text));
+    QVERIFY2(!t.platform.messages[0].text.contains(QStringLiteral("segreta")), "a password is never shown");
+    if (archive == QLatin1String("silent"))
+        QVERIFY2(t.platform.messages[0].text.endsWith(QStringLiteral("/officina non risponde")), qPrintable(t.platform.messages[0].text));
+    QCOMPARE(t.platform.messages[1].title, QStringLiteral("Stampa foglio scala"));
+    QVERIFY2(t.platform.messages[1].text.contains(QStringLiteral("Dravino.pdf")), qPrintable(t.platform.messages[1].text));
 }
 
 QTEST_MAIN(TestDestinations)

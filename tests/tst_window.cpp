@@ -653,6 +653,7 @@ void TestWindow::scaleSheetPrintsTheScreen()
     QCOMPARE(t.platform.documents.size(), 2);
     QVERIFY(t.platform.messages.isEmpty());
     t.run(QStringLiteral("@answer:x;@printerfails;cmdStampaScala"));
+    QTRY_COMPARE(t.platform.messages.size(), 1); // told once the check is recorded
     QCOMPARE(t.check(QStringLiteral("msgs=Stampa foglio scala|E|La stampa su Guasta non è riuscita: client-error-not-possible. "
                                     "La pagina è stata salvata nel file PDF /home/tecnico/Documenti/Dravino.pdf.")), QStringList());
 }

@@ -8,7 +8,7 @@ import time
 
 import pyatspi
 
-KEYS = {"Tab": 0xFF09, "F2": 0xFFBF, "F3": 0xFFC0, "Escape": 0xFF1B, "Return": 0xFF0D}
+KEYS = {"Tab": 0xFF09, "F2": 0xFFBF, "F3": 0xFFC0, "F4": 0xFFC1, "Escape": 0xFF1B, "Return": 0xFF0D}
 KEYS.update({digit: ord(digit) for digit in "0123456789"})
 
 
@@ -67,11 +67,17 @@ def main():
     try:
         app = app_named("dravino")
         time.sleep(1.5)
-        window = app[0]
+        main_window = app[0]
         for title, opening, closing in (("Main panel", None, None), ("Scale panel (F2)", "F2", "Escape"),
-                                        ("Sensata panel (F3)", "F3", "Escape")):
+                                        ("Sensata panel (F3)", "F3", "Escape"),
+                                        ("Archive window (F4)", "F4", "Escape")):
             if opening:
                 press(opening)
+            window = main_window
+            if opening == "F4":
+                # A window of its own, which answers once the archive has.
+                time.sleep(1.5)
+                window = next(w for w in app if w is not None and w.name == "Archivio prove")
             print("## %s\n" % title)
             print("What is showing:\n")
             tree = []
@@ -92,6 +98,7 @@ def main():
             if closing:
                 press(closing)
         # A conversion is heard in the field the user is in.
+        window = main_window
         press("Escape")
         print("## A result\n\nBack in the voltage field, 4500 and Enter; the field's description then reads:\n")
         for digit in "4500":

@@ -174,6 +174,25 @@
         <source>l&apos;archivio è di una versione più recente ed è aperto in sola lettura</source>
         <translation>the archive is from a newer version and open read-only</translation>
     </message>
+    <message>
+        <source>il driver PostgreSQL di Qt non è installato (libqt6sql6-psql)</source>
+        <translation>Qt&apos;s PostgreSQL driver is not installed (libqt6sql6-psql)</translation>
+    </message>
+    <message>
+        <source>il server dell&apos;archivio %1 non si raggiunge (%2)</source>
+        <translation>the archive server %1 cannot be reached (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::ArchiveService</name>
+    <message>
+        <source>il server dell&apos;archivio %1 non risponde</source>
+        <translation>the archive server %1 does not answer</translation>
+    </message>
+    <message>
+        <source>l&apos;archivio %1 non risponde</source>
+        <translation>the archive %1 does not answer</translation>
+    </message>
 </context>
 <context>
     <name>dravino::ArchiveWindow</name>
@@ -332,6 +351,26 @@
     <message>
         <source>La prova non è stata eliminata: %1</source>
         <translation>The check was not deleted: %1</translation>
+    </message>
+    <message>
+        <source>Ricerca in corso...</source>
+        <translation>Searching...</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio non si può leggere: %1</source>
+        <translation>The archive cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Nessuna prova trovata.</source>
+        <translation>No check found.</translation>
+    </message>
+    <message>
+        <source>Prove trovate: %1</source>
+        <translation>Checks found: %1</translation>
+    </message>
+    <message>
+        <source>non è più nell&apos;archivio</source>
+        <translation>it is no longer in the archive</translation>
     </message>
 </context>
 <context>
@@ -911,6 +950,14 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>la stampante non esiste</source>
         <translation>the printer does not exist</translation>
+    </message>
+    <message>
+        <source>%1, in attesa</source>
+        <translation>%1, held</translation>
+    </message>
+    <message>
+        <source>non stampata</source>
+        <translation>not printed</translation>
     </message>
 </context>
 <context>

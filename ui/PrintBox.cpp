@@ -68,7 +68,7 @@ PrintBox::PrintBox(MainPanel &calculator, Platform &platform, QWidget *parent)
     new PrintMenu(m_platform, cmdStampa,
                   {[this] { sendTable(Destination::DefaultPrinter); }, [this] { sendTable(Destination::Preview); },
                    [this](const QString &printer) { sendTable(Destination::Printer, printer); },
-                   [this] { sendTable(Destination::Pdf); }, [this] { exportCsv(); }});
+                   [this] { sendTable(Destination::Pdf); }, [this] { exportCsv(); }, {}});
     for (auto *field : {txtStampaDa, txtStampaA, txtStep})
         rangeField(field);
 }

@@ -8,7 +8,8 @@
 #include "ui/CoreTexts.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
-#include "ui/archive/Archive.h"
+#include "ui/archive/ArchiveService.h"
+#include "ui/printjob/PrintJob.h"
 #include "ui/printjob/PrintMenu.h"
 
 #include <QButtonGroup>
@@ -140,6 +141,9 @@ void ScalePanel::connectHandlers()
     connect(cmdBack, &QPushButton::clicked, this, &ScalePanel::backRequested);
     connect(cmdStampaScala, &QPushButton::clicked, this, [this] { StampaFoglioScala(); });
     m_sender = std::make_unique<PageSender>(m_platform, cmdStampaScala, tr("Stampa foglio scala"), true);
+    m_sender->setDelivered([this](const PrintOutcome &outcome, std::function<void()> tell) {
+        pageDelivered(outcome, std::move(tell));
+    });
     new PrintMenu(m_platform, cmdStampaScala,
                   {[this] { sendSheet(Destination::DefaultPrinter); }, [this] { sendSheet(Destination::Preview); },
                    [this](const QString &printer) { sendSheet(Destination::Printer, printer); },
@@ -291,15 +295,24 @@ void ScalePanel::sendSheet(Destination where, const QString &printer)
                     [this, sheet](const QString &destination) { recordSheet(sheet, destination); });
 }
 
-void ScalePanel::setArchive(std::function<Archive *()> archive, std::function<void()> openArchive)
+void ScalePanel::setArchive(std::function<ArchiveService *()> archive, std::function<void()> openArchive)
 {
     m_archive = std::move(archive);
     m_openArchive = std::move(openArchive);
 }
 
+// The record of the sheet on its way, until its page's outcome is known.
+struct ScalePanel::Recording {
+    bool answered = false;
+    qint64 id = 0;                 // 0: not kept
+    std::optional<PrintOutcome> outcome;
+    std::function<void()> tell;    // the page's report, waiting for the record
+};
+
 void ScalePanel::recordSheet(const ScaleSheet &sheet, const QString &destination)
 {
-    Archive *archive = m_archive ? m_archive() : nullptr;
+    ArchiveService *archive = m_archive ? m_archive() : nullptr;
+    m_recording.reset();
     if (!archive)
         return;
     CheckRecord r;
@@ -314,10 +327,58 @@ void ScalePanel::recordSheet(const ScaleSheet &sheet, const QString &destination
     r.destination = destination;
     r.version = QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral(DRAVINO_VERSION)
                                                                  : QCoreApplication::applicationVersion();
-    // The page goes out all the same; the technician hears it was not kept.
-    if (!archive->record(r))
-        m_platform.message(window(), tr("Questa prova non è stata registrata nell'archivio: %1").arg(archive->error()),
-                           tr("Archivio prove"), MessageIcon::Exclamation);
+    auto recording = std::make_shared<Recording>();
+    m_recording = recording;
+    archive->ask(
+        this,
+        [r](Archive &a) mutable {
+            ArchiveReply reply;
+            reply.ok = reply.changed = a.record(r);
+            reply.id = r.id;
+            reply.error = a.error();
+            return reply;
+        },
+        [this, recording](const ArchiveReply &reply) {
+            recording->answered = true;
+            recording->id = reply.ok ? reply.id : 0;
+            // The page goes out all the same; the technician hears it was not kept.
+            if (!reply.ok)
+                m_platform.message(window(), tr("Questa prova non è stata registrata nell'archivio: %1").arg(reply.error),
+                                   tr("Archivio prove"), MessageIcon::Exclamation);
+            if (recording->outcome)
+                settle(*recording);
+        });
+}
+
+void ScalePanel::pageDelivered(const PrintOutcome &outcome, std::function<void()> tell)
+{
+    // One page on its way at a time: the outcome is the last sheet's.
+    const std::shared_ptr<Recording> recording = std::exchange(m_recording, {});
+    if (!recording) {
+        tell();
+        return;
+    }
+    recording->outcome = outcome;
+    recording->tell = std::move(tell);
+    if (recording->answered)
+        settle(*recording);
+}
+
+void ScalePanel::settle(Recording &recording)
+{
+    ArchiveService *archive = m_archive ? m_archive() : nullptr;
+    if (recording.id > 0 && archive && recording.outcome->kind != PrintOutcome::Abandoned) {
+        archive->ask(
+            this,
+            [id = recording.id, where = destinationOf(*recording.outcome)](Archive &a) {
+                ArchiveReply reply;
+                reply.ok = reply.changed = a.setDestination(id, where);
+                return reply;
+            },
+            [](const ArchiveReply &) {}); // else the record keeps the destination asked for
+    }
+    if (const auto tell = std::exchange(recording.tell, {}))
+        tell();
 }
 
 } // namespace dravino

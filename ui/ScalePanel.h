@@ -47,7 +47,7 @@ public:
     void setPrinterTooltip(const PrinterName &printer);
     // The archive every sheet printed or saved is recorded in (opened when
     // first needed), and the way to its window.
-    void setArchive(std::function<class Archive *()> archive, std::function<void()> openArchive);
+    void setArchive(std::function<class ArchiveService *()> archive, std::function<void()> openArchive);
     std::vector<std::pair<int, QWidget *>> tabOrder() const;
 
 signals:
@@ -65,10 +65,16 @@ private:
 
     Platform &m_platform;
     std::unique_ptr<PageSender> m_sender;
-    std::function<Archive *()> m_archive;
+    std::function<ArchiveService *()> m_archive;
     std::function<void()> m_openArchive;
-    // Records the sheet; says so when it could not be kept.
+    // Records the sheet as its page goes; says so when it could not be
+    // kept. The page's report waits for the record, which then learns
+    // where the page went in the end.
     void recordSheet(const struct ScaleSheet &sheet, const QString &destination);
+    void pageDelivered(const PrintOutcome &outcome, std::function<void()> tell);
+    struct Recording;
+    void settle(Recording &recording);
+    std::shared_ptr<Recording> m_recording; // the last sheet's, until its page's outcome
     // The last computation's results and verdicts; a verdict holds until a
     // later computation gives the row another.
     ScaleGrid m_check;

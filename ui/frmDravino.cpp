@@ -6,7 +6,7 @@
 #include "ui/PrintBox.h"
 #include "ui/ScalePanel.h"
 #include "ui/SensataPanel.h"
-#include "ui/archive/Archive.h"
+#include "ui/archive/ArchiveService.h"
 #include "ui/archive/ArchiveWindow.h"
 #include "ui/printjob/PrintJob.h"
 
@@ -35,14 +35,15 @@ frmDravino::frmDravino(Platform &platform) : m_platform(platform) { Form_Load();
 
 frmDravino::~frmDravino() = default;
 
-Archive *frmDravino::archive()
+ArchiveService *frmDravino::archive()
 {
     if (!m_archive) {
-        m_archive = std::make_unique<Archive>(Archive::defaultPath());
-        if (!m_archive->notice().isEmpty())
-            m_platform.message(this, m_archive->notice(), tr("Archivio prove"), MessageIcon::Exclamation);
+        m_archive = new ArchiveService(Archive::configuredLocation(), this);
+        connect(m_archive, &ArchiveService::notice, this, [this](const QString &text) {
+            m_platform.message(this, text, tr("Archivio prove"), MessageIcon::Exclamation);
+        });
     }
-    return m_archive.get();
+    return m_archive;
 }
 
 void frmDravino::openArchive()

@@ -21,7 +21,7 @@ class QScrollArea;
 class QStackedWidget;
 
 namespace dravino {
-class Archive;
+class ArchiveService;
 class ArchiveWindow;
 class Platform;
 class MainPanel;
@@ -63,7 +63,7 @@ public:
     void openArchive();
     // The archive, opened when first needed (start-up never touches it);
     // what happened on opening is told once.
-    dravino::Archive *archive();
+    dravino::ArchiveService *archive();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *e) override;
@@ -94,7 +94,7 @@ private:
     ulong m_firstScala = 0;   // when the counted release came
     ulong m_firstSensata = 0;
     bool m_printerNamed = false;
-    std::unique_ptr<dravino::Archive> m_archive;
+    dravino::ArchiveService *m_archive = nullptr;
     QPointer<dravino::ArchiveWindow> m_archiveWindow;
     bool m_escapeForPopup = false; // the Esc under way found a list open
     ulong m_escapeTime = 0;

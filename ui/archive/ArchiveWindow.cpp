@@ -27,7 +27,7 @@ void printRecordedSheet(PrintSurface &surface, const CheckRecord &record)
     printScaleSheet(surface, {record.check, record.code, record.takenAt});
 }
 
-ArchiveWindow::ArchiveWindow(Platform &platform, std::function<Archive *()> archive, QWidget *parent)
+ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *()> archive, QWidget *parent)
     : QDialog(parent), m_platform(platform), m_archive(std::move(archive))
 {
     setObjectName(QStringLiteral("frmArchivio"));
@@ -74,6 +74,10 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<Archive *()> arch
     m_list->verticalHeader()->hide();
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->setTabKeyNavigation(false);
+    m_state = new QLabel(this);
+    m_state->setObjectName(QStringLiteral("lblStatoArchivio"));
+    m_state->setWordWrap(true);
+    m_state->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto *open = new QPushButton(tr("&Apri"), this);
     open->setObjectName(QStringLiteral("cmdApri"));
@@ -96,10 +100,15 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<Archive *()> arch
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(filters);
     layout->addWidget(m_list);
+    layout->addWidget(m_state);
     layout->addLayout(buttons);
     resize(680, 420);
 
     m_sender = std::make_unique<PageSender>(m_platform, m_print, tr("Archivio prove"), true);
+    // A check recorded meanwhile, a page's destination learnt, a record
+    // deleted: the list follows.
+    if (ArchiveService *service = m_archive())
+        connect(service, &ArchiveService::changed, this, &ArchiveWindow::refresh);
     connect(m_search, &QLineEdit::textChanged, this, &ArchiveWindow::refresh);
     connect(m_from, &QDateEdit::dateChanged, this, &ArchiveWindow::refresh);
     connect(m_to, &QDateEdit::dateChanged, this, &ArchiveWindow::refresh);
@@ -123,14 +132,38 @@ ArchiveWindow::~ArchiveWindow() = default;
 
 void ArchiveWindow::refresh()
 {
-    m_list->setRowCount(0);
-    Archive *a = m_archive();
-    if (!a)
+    ArchiveService *archive = m_archive();
+    if (!archive)
         return;
-    const auto records = a->find(m_search->text(), m_from->date(), m_to->date());
-    m_list->setRowCount(int(records.size()));
-    for (int row = 0; row < records.size(); ++row) {
-        const CheckRecord &r = records[row];
+    const quint64 search = ++m_searches;
+    m_state->setText(tr("Ricerca in corso..."));
+    archive->ask(
+        this,
+        [code = m_search->text(), from = m_from->date(), to = m_to->date()](Archive &a) {
+            ArchiveReply reply;
+            reply.records = a.find(code, from, to);
+            reply.ok = a.error().isEmpty();
+            reply.error = a.error();
+            return reply;
+        },
+        [this, search](const ArchiveReply &reply) {
+            if (search == m_searches) // an earlier search answered late
+                showFound(reply);
+        });
+}
+
+void ArchiveWindow::showFound(const ArchiveReply &reply)
+{
+    if (!reply.ok) {
+        // What was listed stays; the line says why it is not up to date.
+        m_state->setText(tr("L'archivio non si può leggere: %1").arg(reply.error));
+        return;
+    }
+    m_records = reply.records;
+    m_list->setRowCount(0);
+    m_list->setRowCount(int(m_records.size()));
+    for (int row = 0; row < m_records.size(); ++row) {
+        const CheckRecord &r = m_records[row];
         const QStringList cells{QLocale().toString(r.takenAt, QLocale::ShortFormat), r.code,
                                 r.denso ? tr("Denso") : tr("Bosch/VDO/Delphi"),
                                 r.bits12 ? tr("12 bit") : tr("10 bit"), QString::fromStdString(r.check.media),
@@ -142,8 +175,9 @@ void ArchiveWindow::refresh()
         }
     }
     m_list->resizeColumnsToContents();
-    if (!records.isEmpty())
+    if (!m_records.isEmpty())
         m_list->selectRow(0);
+    m_state->setText(m_records.isEmpty() ? tr("Nessuna prova trovata.") : tr("Prove trovate: %1").arg(m_records.size()));
 }
 
 QList<qint64> ArchiveWindow::selectedIds() const
@@ -157,10 +191,12 @@ QList<qint64> ArchiveWindow::selectedIds() const
 std::optional<CheckRecord> ArchiveWindow::selectedRecord() const
 {
     const auto ids = selectedIds();
-    Archive *a = m_archive();
-    if (ids.isEmpty() || !a)
+    if (ids.isEmpty())
         return std::nullopt;
-    return a->byId(ids.first());
+    for (const CheckRecord &r : m_records)
+        if (r.id == ids.first())
+            return r;
+    return std::nullopt;
 }
 
 void ArchiveWindow::openSelected()
@@ -179,8 +215,7 @@ void ArchiveWindow::openSelected()
 void ArchiveWindow::exportSelected()
 {
     const auto ids = selectedIds();
-    Archive *a = m_archive();
-    if (ids.isEmpty() || !a)
+    if (ids.isEmpty())
         return;
     const auto path = m_platform.saveFileName(this, tr("Esporta CSV"), QDir(lastSaveFolder()).filePath(tr("Prove.csv")),
                                               tr("File CSV (*.csv)"));
@@ -193,10 +228,10 @@ void ArchiveWindow::exportSelected()
         header << tr("BAR %1").arg(i) << tr("ADC %1").arg(i) << tr("mVolt %1").arg(i) << tr("SCALA %1").arg(i)
                << tr("Linearità %1").arg(i) << tr("Scostamento %1").arg(i);
     QString out = csvLine(header, sep);
-    for (qint64 id : ids) {
-        const auto r = a->byId(id);
-        if (!r)
+    for (const CheckRecord &listed : m_records) {
+        if (!ids.contains(listed.id))
             continue;
+        const CheckRecord *r = &listed;
         QStringList fields{r->takenAt.toString(Qt::ISODate), r->code, r->denso ? tr("Denso") : tr("Bosch/VDO/Delphi"),
                            r->bits12 ? tr("12 bit") : tr("10 bit"), QString::fromStdString(r->check.media), r->destination};
         for (int i = 0; i < kScaleRows; ++i)
@@ -213,18 +248,27 @@ void ArchiveWindow::exportSelected()
 void ArchiveWindow::deleteSelected()
 {
     const auto record = selectedRecord();
-    Archive *a = m_archive();
-    if (!record || !a)
+    ArchiveService *archive = m_archive();
+    if (!record || !archive)
         return;
     if (!m_platform.confirm(this,
                             tr("Eliminare la prova %1 del %2 dall'archivio?")
                                 .arg(record->code, QLocale().toString(record->takenAt, QLocale::ShortFormat)),
                             tr("Archivio prove")))
         return;
-    if (!a->remove(record->id))
-        m_platform.message(this, tr("La prova non è stata eliminata: %1").arg(a->error()), tr("Archivio prove"),
-                           MessageIcon::Critical);
-    refresh();
+    archive->ask(
+        this,
+        [id = record->id](Archive &a) {
+            ArchiveReply reply;
+            reply.ok = reply.changed = a.remove(id);
+            reply.error = a.error().isEmpty() ? tr("non è più nell'archivio") : a.error();
+            return reply;
+        },
+        [this](const ArchiveReply &reply) {
+            if (!reply.ok)
+                m_platform.message(this, tr("La prova non è stata eliminata: %1").arg(reply.error), tr("Archivio prove"),
+                                   MessageIcon::Critical);
+        });
 }
 
 } // namespace dravino

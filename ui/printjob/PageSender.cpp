@@ -37,8 +37,14 @@ void PageSender::send(PrintSurface &page, PrintRequest request)
         m_printing.end();
         if (!outcome.device.isEmpty() && !outcome.port.isEmpty() && outcome.printerFailure == CupsFailure::None)
             setPrinterTooltip({outcome.device, outcome.port});
-        if (const auto report = reportOf(outcome, m_quietWhenPrinted))
-            m_platform.message(m_button->window(), report->text, m_title, report->icon);
+        auto tell = [this, outcome] {
+            if (const auto report = reportOf(outcome, m_quietWhenPrinted))
+                m_platform.message(m_button->window(), report->text, m_title, report->icon);
+        };
+        if (m_delivered)
+            m_delivered(outcome, std::move(tell));
+        else
+            tell();
     });
 }
 

@@ -44,6 +44,10 @@ public:
     void route(Destination where, std::shared_ptr<PrintSurface> page, const QString &what, const QString &pdfName,
                const QString &printer = {}, const std::function<void(const QString &)> &sending = {});
     void setPrinterTooltip(const PrinterName &printer);
+    // Hears each page's outcome before the technician does; the report
+    // waits until tell is called.
+    using Delivered = std::function<void(const PrintOutcome &outcome, std::function<void()> tell)>;
+    void setDelivered(Delivered delivered) { m_delivered = std::move(delivered); }
 
 private:
     Platform &m_platform;
@@ -51,6 +55,7 @@ private:
     QString m_title;
     bool m_quietWhenPrinted;
     PrintInProgress m_printing;
+    Delivered m_delivered;
 };
 
 // The folder the last file was saved in (the documents folder at first),

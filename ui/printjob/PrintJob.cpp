@@ -157,6 +157,22 @@ int printJobsRunning()
     return running().count;
 }
 
+QString destinationOf(const PrintOutcome &o)
+{
+    switch (o.kind) {
+    case PrintOutcome::Printed:
+        return o.device;
+    case PrintOutcome::Held:
+        return PrintReportText::tr("%1, in attesa").arg(o.device);
+    case PrintOutcome::SavedToFile:
+        return QDir::toNativeSeparators(o.file);
+    case PrintOutcome::Failed:
+    case PrintOutcome::Abandoned:
+        break;
+    }
+    return PrintReportText::tr("non stampata");
+}
+
 std::optional<PrintReport> reportOf(const PrintOutcome &o, bool quietWhenPrinted)
 {
     const QString file = QDir::toNativeSeparators(o.file);

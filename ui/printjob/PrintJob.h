@@ -41,6 +41,8 @@ struct PrintReport {
 // What the technician is told; nothing for a page given up at the end, or
 // for a printed page when quietWhenPrinted (the scale sheet).
 std::optional<PrintReport> reportOf(const PrintOutcome &outcome, bool quietWhenPrinted);
+// Where the page went in the end, in a few words: the printer, the file.
+QString destinationOf(const PrintOutcome &outcome);
 
 // A print button while its page is on its way: held down, a busy cursor
 // over it, a tooltip and a description that say so; presses meanwhile

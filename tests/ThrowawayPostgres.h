@@ -1,0 +1,105 @@
+#pragma once
+// A PostgreSQL server of the tests' own: initdb into a temporary folder and
+// pg_ctl on a Unix socket in that folder (no TCP port), as nobody when the
+// tests run as root (the server refuses root); stopped and removed when it
+// goes. why() says what is missing where it could not start.
+
+#include <QDir>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <pwd.h>
+#include <unistd.h>
+
+class ThrowawayPostgres final
+{
+public:
+    ThrowawayPostgres() : m_dir(QStringLiteral("/tmp/dravino-pg-XXXXXX"))
+    {
+        if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QPSQL"))) {
+            m_why = QStringLiteral("Qt's PostgreSQL driver is missing (make deps installs libqt6sql6-psql)");
+            return;
+        }
+        const QStringList versions = QDir(QStringLiteral("/usr/lib/postgresql")).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        for (const QString &v : versions)
+            if (QFile::exists(QStringLiteral("/usr/lib/postgresql/%1/bin/pg_ctl").arg(v)))
+                m_bin = QStringLiteral("/usr/lib/postgresql/%1/bin/").arg(v);
+        if (m_bin.isEmpty()) {
+            m_why = QStringLiteral("PostgreSQL is not installed (apt-get install postgresql)");
+            return;
+        }
+        if (!m_dir.isValid()) {
+            m_why = QStringLiteral("no temporary folder for the server");
+            return;
+        }
+        if (geteuid() == 0) {
+            const passwd *nobody = getpwnam("nobody");
+            if (!nobody || ::chown(QFile::encodeName(m_dir.path()).constData(), nobody->pw_uid, nobody->pw_gid) != 0) {
+                m_why = QStringLiteral("cannot hand the server's folder to nobody");
+                return;
+            }
+        }
+        const QString data = m_dir.filePath(QStringLiteral("data"));
+        if (!run(QStringLiteral("initdb"), {"-D", data, "-A", "trust", "-U", "dravino", "-E", "UTF8", "--locale=C", "--no-sync"})
+            || !run(QStringLiteral("pg_ctl"), {"-D", data, "-l", m_dir.filePath(QStringLiteral("log")), "-w", "-t", "60", "-o",
+                                               QStringLiteral("-k %1 -c listen_addresses='' -c fsync=off").arg(m_dir.path()),
+                                               "start"}))
+            return;
+        m_running = true;
+    }
+    ~ThrowawayPostgres()
+    {
+        if (m_running)
+            run(QStringLiteral("pg_ctl"), {"-D", m_dir.filePath(QStringLiteral("data")), "-m", "immediate", "-w", "stop"});
+    }
+    ThrowawayPostgres(const ThrowawayPostgres &) = delete;
+    ThrowawayPostgres &operator=(const ThrowawayPostgres &) = delete;
+
+    QString why() const { return m_running ? QString() : m_why; }
+    QString url(const QString &database) const
+    {
+        return QStringLiteral("postgresql://dravino@/%1?host=%2").arg(database, m_dir.path());
+    }
+    // A new, empty database on the server, by its URL.
+    QString freshDatabase()
+    {
+        const QString name = QStringLiteral("archivio%1").arg(++m_databases);
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("throwaway"));
+            db.setHostName(m_dir.path());
+            db.setUserName(QStringLiteral("dravino"));
+            db.setDatabaseName(QStringLiteral("postgres"));
+            if (db.open())
+                QSqlQuery(db).exec(QStringLiteral("CREATE DATABASE %1").arg(name));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("throwaway"));
+        return url(name);
+    }
+
+private:
+    bool run(const QString &program, const QStringList &arguments)
+    {
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        p.setWorkingDirectory(m_dir.path());
+        if (geteuid() == 0)
+            p.start(QStringLiteral("runuser"), QStringList{"-u", "nobody", "--", m_bin + program} + arguments);
+        else
+            p.start(m_bin + program, arguments);
+        if (!p.waitForFinished(120000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0) {
+            m_why = QStringLiteral("%1 failed: %2").arg(program, QString::fromLocal8Bit(p.readAll()).trimmed());
+            return false;
+        }
+        return true;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_bin;
+    QString m_why;
+    bool m_running = false;
+    int m_databases = 0;
+};
