@@ -19,6 +19,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -130,6 +131,8 @@ private slots:
     void twoProgramsWriting();
     void killedWhileRecording();
     void throughItsThread();
+    void whereItIs_data();
+    void whereItIs();
 };
 
 void TestArchive::keepsAndFinds()
@@ -469,6 +472,44 @@ void TestArchive::throughItsThread()
                                    .arg(QString::fromLatin1(silent.address())));
     QTest::qWait(500);
     QCOMPARE(replies.size(), 1);
+}
+
+void TestArchive::whereItIs_data()
+{
+    // DRAVINO_ARCHIVE, the setting, and where the archive is then.
+    QTest::addColumn<QString>("environment");
+    QTest::addColumn<QString>("setting");
+    QTest::addColumn<QString>("location");
+    const QString server = QStringLiteral("postgresql://officina@server.local/dravino");
+    QTest::newRow("nothing configured: the file in the data folder") << "" << "" << "DATA/Dravino/archivio.sqlite";
+    QTest::newRow("the setting") << "" << server << server;
+    QTest::newRow("the environment before the setting") << "/tmp/altro.sqlite" << server << "/tmp/altro.sqlite";
+}
+
+void TestArchive::whereItIs()
+{
+    QFETCH(QString, environment);
+    QFETCH(QString, setting);
+    QFETCH(QString, location);
+    // (Qt finds the settings' folder once in a process)
+    static QTemporaryDir home;
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME"), data = qgetenv("XDG_DATA_HOME");
+    const auto restore = qScopeGuard([&] {
+        qputenv("XDG_CONFIG_HOME", config);
+        qputenv("XDG_DATA_HOME", data);
+        qunsetenv("DRAVINO_ARCHIVE");
+        QSettings(QStringLiteral("Dravino"), QStringLiteral("Dravino")).remove(QStringLiteral("archive"));
+    });
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
+    QCoreApplication::setApplicationName(QStringLiteral("Dravino"));
+    if (!environment.isEmpty())
+        qputenv("DRAVINO_ARCHIVE", environment.toLocal8Bit());
+    if (!setting.isEmpty())
+        QSettings(QStringLiteral("Dravino"), QStringLiteral("Dravino")).setValue(QStringLiteral("archive"), setting);
+    QVERIFY(QFile::exists(home.filePath(QStringLiteral("config/Dravino/Dravino.conf"))) || setting.isEmpty());
+    QCOMPARE(Archive::configuredLocation(), QString(location).replace(QStringLiteral("DATA"), home.filePath(QStringLiteral("data"))));
+    QCOMPARE(Archive::isServer(location), location.startsWith(QLatin1String("postgresql:")));
 }
 
 // tst_archive --writer PATH N: records N checks, printing each one's id once

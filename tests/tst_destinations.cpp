@@ -6,6 +6,7 @@
 
 #include "PdfWords.h"
 #include "PrintServerStandIn.h"
+#include "ThrowawayPostgres.h"
 #include "WindowFixture.h"
 #include "print/PdfFile.h"
 #include "ui/printjob/PrintPreview.h"
@@ -116,12 +117,14 @@ private slots:
     void readOnlyFolder();
     void csv_data();
     void csv();
+    void archiveFindsAndReprints_data();
     void archiveFindsAndReprints();
     void unrecordedCheckIsTold_data();
     void unrecordedCheckIsTold();
 
 private:
     std::unique_ptr<QTemporaryDir> m_config;
+    std::unique_ptr<ThrowawayPostgres> m_server; // started by the first test that needs it
 };
 
 void TestDestinations::init()
@@ -131,7 +134,11 @@ void TestDestinations::init()
     qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
 }
 
-void TestDestinations::cleanup() { qunsetenv("XDG_CONFIG_HOME"); }
+void TestDestinations::cleanup()
+{
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("DRAVINO_ARCHIVE");
+}
 
 void TestDestinations::menuEntries_data()
 {
@@ -397,12 +404,30 @@ void TestDestinations::csv()
     QCOMPARE(t.platform.requests, QStringList{QString()}); // the CSV printed nothing
 }
 
+void TestDestinations::archiveFindsAndReprints_data()
+{
+    QTest::addColumn<bool>("shared");
+    QTest::newRow("the bench's own archive") << false;
+    QTest::newRow("an archive shared on a PostgreSQL server") << true;
+}
+
 void TestDestinations::archiveFindsAndReprints()
 {
     // A sheet saved as PDF is recorded; F4 finds it by part of its code and
     // its preview saves the same page again.
+    QFETCH(bool, shared);
     QTemporaryDir data, out;
     qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    if (shared) {
+        if (!m_server)
+            m_server = std::make_unique<ThrowawayPostgres>();
+        if (!m_server->why().isEmpty()) {
+            if (qgetenv("CI") == "true")
+                QFAIL(qPrintable(m_server->why()));
+            QSKIP(qPrintable(m_server->why()));
+        }
+        qputenv("DRAVINO_ARCHIVE", m_server->freshDatabase().toUtf8());
+    }
     Window t;
     t.platform.realPages = true;
     t.run(QStringLiteral("%1@answer:abc12;txtADCValue(4)=640;cmdScala").arg(kOpenScale));
@@ -432,6 +457,12 @@ void TestDestinations::archiveFindsAndReprints()
     // Where each page went in the end: the printer that took it, the file
     // (the list follows the archive).
     QTRY_COMPARE(list->item(0, 5)->text(), t.platform.deviceName);
+    // Tab goes from field to field, not through a date's day, month, year.
+    QCOMPARE(archive->focusWidget(), archive->findChild<QLineEdit *>(QStringLiteral("txtCercaCodice")));
+    for (const char *next : {"dtDa", "dtA", "lstProve", "cmdApri"}) {
+        QTest::keyClick(archive->focusWidget(), Qt::Key_Tab);
+        QCOMPARE(archive->focusWidget()->objectName(), QLatin1String(next));
+    }
     QTest::keyClicks(archive->findChild<QLineEdit *>(QStringLiteral("txtCercaCodice")), QStringLiteral("bc1"));
     QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 1"));
     QCOMPARE(list->rowCount(), 1);

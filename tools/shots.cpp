@@ -11,7 +11,10 @@
 #include "print/ValueTable.h"
 #include "ui/printjob/PrintPreview.h"
 #include "ui/archive/Archive.h"
+#include "ui/archive/ArchiveService.h"
 #include "ui/archive/ArchiveWindow.h"
+
+#include <QTableWidget>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -196,8 +199,13 @@ int main(int argc, char *argv[])
             checks << r;
         }
         archive.recordAll(checks);
-        ArchiveWindow window(platform, [&archive] { return &archive; }, &w);
+    }
+    {
+        ArchiveService service(QDir(data.path()).filePath(QStringLiteral("archivio.sqlite")));
+        ArchiveWindow window(platform, [&service] { return &service; }, &w);
         window.show();
+        auto *list = window.findChild<QTableWidget *>(QStringLiteral("lstProve"));
+        QTest::qWaitFor([list] { return list->rowCount() == 3; }, 10000);
         shot(window, out + QStringLiteral("/archive%1.png").arg(suffix));
     }
     return 0;

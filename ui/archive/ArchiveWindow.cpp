@@ -22,6 +22,21 @@
 
 namespace dravino {
 
+namespace {
+
+// A date field that Tab leaves, as every other field (Qt's own walks its
+// day, month and year first); the arrows still move between them.
+class DateField final : public QDateEdit
+{
+public:
+    using QDateEdit::QDateEdit;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
+
+} // namespace
+
 void printRecordedSheet(PrintSurface &surface, const CheckRecord &record)
 {
     printScaleSheet(surface, {record.check, record.code, record.takenAt});
@@ -38,9 +53,9 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     m_search->setObjectName(QStringLiteral("txtCercaCodice"));
     m_search->setPlaceholderText(tr("parte del codice del sensore"));
     m_search->setClearButtonEnabled(true);
-    m_from = new QDateEdit(QDate::currentDate().addYears(-1), this);
+    m_from = new DateField(QDate::currentDate().addYears(-1), this);
     m_from->setObjectName(QStringLiteral("dtDa"));
-    m_to = new QDateEdit(QDate::currentDate(), this);
+    m_to = new DateField(QDate::currentDate(), this);
     m_to->setObjectName(QStringLiteral("dtA"));
     for (QDateEdit *d : {m_from, m_to}) {
         d->setCalendarPopup(true);
