@@ -386,7 +386,7 @@ int main(int argc, char *argv[])
     row("Calculate: Enter in the voltage field", calc, "us", "< 50 us", calc < 50);
     row("135-row value table to PDF", table, "ms", "< 150 ms", table < 150);
     row("scale sheet to PDF", sheet, "ms", "< 150 ms", sheet < 150);
-    row("archive of 100,000: first window, file opened, checked", archive.openingMs, "ms", "-", true);
+    row("archive of 100,000: first window, file opened", archive.openingMs, "ms", "-", true);
     row("archive of 100,000: window's first screen", archive.firstScreenMs, "ms", "< 150 ms", archive.firstScreenMs < 150);
     row("archive of 100,000: search by part of the code", archive.searchMs, "ms", "< 50 ms", archive.searchMs < 50);
     row("archive of 100,000: one check recorded", archive.recordMs, "ms", "< 20 ms", archive.recordMs < 20);
