@@ -417,7 +417,7 @@ void TestDestinations::archiveFindsAndReprints()
     // its preview saves the same page again.
     QFETCH(bool, shared);
     QTemporaryDir data, out;
-    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+    qputenv("DRAVINO_ARCHIVE", data.filePath(QStringLiteral("archivio.sqlite")).toLocal8Bit());
     if (shared) {
         if (!m_server)
             m_server = std::make_unique<ThrowawayPostgres>();
@@ -524,8 +524,8 @@ void TestDestinations::unrecordedCheckIsTold()
         qunsetenv("DRAVINO_ARCHIVE_TIMEOUT_MS");
     });
     if (geteuid() == 0) // root writes anywhere: a file stands where the folder should be
-        QVERIFY(QFile(data.filePath(QStringLiteral("tst_destinations"))).open(QIODevice::WriteOnly));
-    qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+        QVERIFY(QFile(data.filePath(QStringLiteral("Dravino"))).open(QIODevice::WriteOnly));
+    qputenv("DRAVINO_ARCHIVE", data.filePath(QStringLiteral("Dravino/archivio.sqlite")).toLocal8Bit());
     std::unique_ptr<PrintServerStandIn> server;
     if (archive != QLatin1String("folder")) {
         server = std::make_unique<PrintServerStandIn>(archive == QLatin1String("silent") ? PrintServerStandIn::Silent
@@ -548,6 +548,17 @@ void TestDestinations::unrecordedCheckIsTold()
         QVERIFY2(t.platform.messages[0].text.endsWith(QStringLiteral("/officina non risponde")), qPrintable(t.platform.messages[0].text));
     QCOMPARE(t.platform.messages[1].title, QStringLiteral("Stampa foglio scala"));
     QVERIFY2(t.platform.messages[1].text.contains(QStringLiteral("Dravino.pdf")), qPrintable(t.platform.messages[1].text));
+    // The archive window says why it has nothing to show.
+    t.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
+    t.run(QStringLiteral("!F4"));
+    auto *archiveWindow = t.w->findChild<QDialog *>(QStringLiteral("frmArchivio"));
+    QVERIFY(archiveWindow);
+    auto *state = archiveWindow->findChild<QLabel *>(QStringLiteral("lblStatoArchivio"));
+    QCOMPARE(state->text(), QStringLiteral("Ricerca in corso..."));
+    QTRY_VERIFY_WITH_TIMEOUT(state->text().startsWith(QStringLiteral("L'archivio non si può leggere: ") + why), 10000);
+    QCOMPARE(archiveWindow->findChild<QTableWidget *>(QStringLiteral("lstProve"))->rowCount(), 0);
+    archiveWindow->close();
 }
 
 QTEST_MAIN(TestDestinations)
