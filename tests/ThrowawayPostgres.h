@@ -59,6 +59,11 @@ public:
     ThrowawayPostgres &operator=(const ThrowawayPostgres &) = delete;
 
     QString why() const { return m_running ? QString() : m_why; }
+    // Stops the server and starts it again, as an administrator might.
+    bool restart()
+    {
+        return run(QStringLiteral("pg_ctl"), {"-D", m_dir.filePath(QStringLiteral("data")), "-m", "fast", "-w", "restart"});
+    }
     QString url(const QString &database) const
     {
         return QStringLiteral("postgresql://dravino@/%1?host=%2").arg(database, m_dir.path());

@@ -452,6 +452,16 @@ void TestArchive::throughItsThread()
         QCOMPARE(codes(replies[2].records), QStringList({"SECONDA", "PRIMA"}));
         // A damaged file is told once, when the archive opens.
         QCOMPARE(notices.size(), g_server ? 0 : 1);
+        if (g_server) {
+            // The server restarted between two checks: the next is kept.
+            QVERIFY(g_server->restart());
+            replies.clear();
+            service.ask(&asker, [r = sample(QStringLiteral("TERZA"))](Archive &a) mutable {
+                return ArchiveReply{a.record(r), a.error()};
+            }, keep);
+            QTRY_COMPARE(replies.size(), 1);
+            QVERIFY2(replies[0].ok, qPrintable(replies[0].error));
+        }
     }
     if (g_server)
         return;

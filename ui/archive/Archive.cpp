@@ -219,6 +219,14 @@ Archive::~Archive()
     QSqlDatabase::removeDatabase(m_connection);
 }
 
+bool Archive::answers() const
+{
+    if (!m_open || !m_server)
+        return m_open;
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    return q.exec(QStringLiteral("SELECT 1"));
+}
+
 bool Archive::fail(const QString &what) const
 {
     m_error = what;

@@ -59,6 +59,8 @@ public:
     static QString shown(const QString &location);
 
     bool isOpen() const { return m_open; }
+    // Whether the connection still answers (a server restarted drops it).
+    bool answers() const;
     bool readOnly() const { return m_readOnly; }
     // Told once, after opening: a corrupted file moved aside, a newer archive.
     QString notice() const { return m_notice; }

@@ -27,6 +27,10 @@ public:
     void run(quint64 id, const ArchiveService::Work &work)
     {
         ArchiveReply reply;
+        // A connection to a server that restarted is made again before the
+        // call, not found dead in the middle of it.
+        if (m_archive && Archive::isServer(m_location) && !m_archive->answers())
+            m_archive.reset();
         if (!m_archive) {
             m_archive = std::make_unique<Archive>(m_location);
             reply.notice = m_archive->notice();
