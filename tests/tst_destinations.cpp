@@ -7,6 +7,7 @@
 #include "PdfWords.h"
 #include "PrintServerStandIn.h"
 #include "ThrowawayPostgres.h"
+#include "ui/archive/Archive.h"
 #include "WindowFixture.h"
 #include "print/PdfFile.h"
 #include "ui/printjob/PrintPreview.h"
@@ -119,6 +120,8 @@ private slots:
     void csv();
     void archiveFindsAndReprints_data();
     void archiveFindsAndReprints();
+    void onlyAComputedCheckIsRecorded_data();
+    void onlyAComputedCheckIsRecorded();
     void unrecordedCheckIsTold_data();
     void unrecordedCheckIsTold();
 
@@ -499,6 +502,35 @@ void TestDestinations::archiveFindsAndReprints()
     archive->close();
 }
 
+void TestDestinations::onlyAComputedCheckIsRecorded_data()
+{
+    // What is done before the sheet is printed; the messages then (the
+    // page's last, once the record is settled); the checks recorded.
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("messages");
+    QTest::addColumn<int>("recorded");
+    QTest::newRow("a computed check") << "txtADCValue(4)=640;cmdScala" << 1 << 1;
+    QTest::newRow("no computation") << "txtADCValue(4)=640" << 1 << 0;
+    QTest::newRow("a failed computation") << "txtADCValue(1)=98;cmdScala" << 2 << 0;
+    QTest::newRow("a failed computation after a good one") << "cmdScala;txtADCValue(1)=98;cmdScala" << 2 << 0;
+}
+
+void TestDestinations::onlyAComputedCheckIsRecorded()
+{
+    QFETCH(QString, before);
+    QFETCH(int, messages);
+    QFETCH(int, recorded);
+    QTemporaryDir data;
+    const QString path = data.filePath(QStringLiteral("archivio.sqlite"));
+    qputenv("DRAVINO_ARCHIVE", path.toLocal8Bit());
+    Window t;
+    t.platform.printerFails = true;
+    t.run(QStringLiteral("%1%2;@answer:x;cmdStampaScala").arg(kOpenScale, before));
+    QTRY_COMPARE(t.platform.messages.size(), messages);
+    QCOMPARE(t.platform.messages.last().title, QStringLiteral("Stampa foglio scala"));
+    QCOMPARE(dravino::Archive(path).find().size(), recorded);
+}
+
 void TestDestinations::unrecordedCheckIsTold_data()
 {
     // What stands where the archive should be; how the message goes on.
@@ -536,7 +568,7 @@ void TestDestinations::unrecordedCheckIsTold()
     Window t;
     t.platform.printerFails = true; // the page's own report waits for the record's
     StandStillMeter meter;
-    t.run(QStringLiteral("%1@answer:x;cmdStampaScala").arg(kOpenScale));
+    t.run(QStringLiteral("%1txtADCValue(4)=640;cmdScala;@answer:x;cmdStampaScala").arg(kOpenScale));
     QCOMPARE(t.platform.requests, QStringList{QString()});
     QTRY_COMPARE_WITH_TIMEOUT(t.platform.messages.size(), 2, 10000);
     QVERIFY2(meter.longestMs() < allowedStandStillMs(), qPrintable(QString::number(meter.longestMs())));

@@ -249,6 +249,7 @@ void ScalePanel::CalcolaScala()
             grid.scostamentoColor[i] = m_check.scostamentoColor[i];
     }
     m_check = grid;
+    m_computed = failures.empty();
 
     for (int i = 0; i < kScaleRows; ++i) {
         txtBarScala[i]->setText(QString::fromStdString(grid.bar[i]));
@@ -313,7 +314,8 @@ void ScalePanel::recordSheet(const ScaleSheet &sheet, const QString &destination
 {
     ArchiveService *archive = m_archive ? m_archive() : nullptr;
     m_recording.reset();
-    if (!archive)
+    // A sheet with no computation behind it, or a failed one, is no test.
+    if (!archive || !m_computed)
         return;
     CheckRecord r;
     r.takenAt = sheet.now;

@@ -78,6 +78,7 @@ private:
     // The last computation's results and verdicts; a verdict holds until a
     // later computation gives the row another.
     ScaleGrid m_check;
+    bool m_computed = false; // the last computation went through
     std::array<TextBox *, 6> txtBarScala{};
     std::array<TextBox *, 6> txtADCValue{};
     std::array<Label *, 6> lblMvoltScala{};
