@@ -460,6 +460,15 @@ void TestDestinations::archiveFindsAndReprints()
     // Where each page went in the end: the printer that took it, the file
     // (the list follows the archive).
     QTRY_COMPARE(list->item(0, 5)->text(), t.platform.deviceName);
+    // A list read again keeps the row the technician is on.
+    auto *search = archive->findChild<QLineEdit *>(QStringLiteral("txtCercaCodice"));
+    list->selectRow(1);
+    for (const auto key : {Qt::Key_Space, Qt::Key_Backspace}) {
+        QTest::keyClick(search, key);
+        QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 2"));
+        QCOMPARE(list->selectionModel()->selectedRows().value(0).row(), 1);
+    }
+    list->selectRow(0);
     // Tab goes from field to field, not through a date's day, month, year.
     QCOMPARE(archive->focusWidget(), archive->findChild<QLineEdit *>(QStringLiteral("txtCercaCodice")));
     for (const char *next : {"dtDa", "dtA", "lstProve", "cmdApri"}) {

@@ -174,6 +174,8 @@ void ArchiveWindow::showFound(const ArchiveReply &reply)
         m_state->setText(tr("L'archivio non si può leggere: %1").arg(reply.error));
         return;
     }
+    // The row the technician was on stays selected when the list is read again.
+    const QList<qint64> selected = selectedIds();
     m_records = reply.records;
     m_list->setRowCount(0);
     m_list->setRowCount(int(m_records.size()));
@@ -190,8 +192,12 @@ void ArchiveWindow::showFound(const ArchiveReply &reply)
         }
     }
     m_list->resizeColumnsToContents();
+    int current = 0;
+    for (int row = 0; row < m_records.size(); ++row)
+        if (m_records[row].id == selected.value(0, -1))
+            current = row;
     if (!m_records.isEmpty())
-        m_list->selectRow(0);
+        m_list->selectRow(current);
     m_state->setText(m_records.isEmpty() ? tr("Nessuna prova trovata.") : tr("Prove trovate: %1").arg(m_records.size()));
 }
 
