@@ -57,11 +57,14 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     m_from->setObjectName(QStringLiteral("dtDa"));
     m_to = new DateField(QDate::currentDate(), this);
     m_to->setObjectName(QStringLiteral("dtA"));
+    // The dates as the list shows them, in the window's language, with the
+    // whole year.
+    QString dateFormat = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!dateFormat.contains(QLatin1String("yyyy")))
+        dateFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     for (QDateEdit *d : {m_from, m_to}) {
         d->setCalendarPopup(true);
-        d->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat).contains(QLatin1String("yyyy"))
-                                ? QLocale().dateFormat(QLocale::ShortFormat)
-                                : QStringLiteral("dd/MM/yyyy"));
+        d->setDisplayFormat(dateFormat);
     }
     auto *filters = new QFormLayout;
     filters->addRow(tr("&Codice:"), m_search);
