@@ -12,6 +12,7 @@
 #include "ui/ScalePanel.h"
 #include "ui/frmDravino.h"
 #include "ui/archive/Archive.h"
+#include "tools/FilePlatform.h"
 #include "ui/archive/ArchiveService.h"
 #include "ui/archive/ArchiveWindow.h"
 
@@ -37,34 +38,7 @@ using namespace dravino;
 
 namespace {
 
-class BenchPlatform final : public Platform
-{
-public:
-    void message(QWidget *, const QString &, const QString &, MessageIcon) override {}
-    std::optional<QString> inputText(QWidget *, const QString &, const QString &) override { return QString(); }
-    std::optional<QString> saveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    bool confirm(QWidget *, const QString &, const QString &) override { return false; }
-    int shellOpen(const QString &) override { return kShellOk; }
-    PrinterName printer() override { return {QStringLiteral("PDF"), QStringLiteral("file")}; }
-    std::unique_ptr<PrintSurface> newPage() override { return std::make_unique<QtPrintSurface>(); }
-    // The page into pdf, told at once.
-    void print(PrintSurface &page, PrintRequest, QObject *context,
-               std::function<void(const PrintOutcome &)> done) override
-    {
-        QFile out(pdf);
-        PrintOutcome o;
-        o.kind = out.open(QIODevice::WriteOnly) && out.write(static_cast<QtPrintSurface &>(page).pdf()) > 0
-            ? PrintOutcome::SavedToFile : PrintOutcome::Failed;
-        o.file = pdf;
-        QTimer::singleShot(0, context, [o, done] { done(o); });
-    }
-    void listPrinters(QObject *, std::function<void(const CupsQueues &)>) override {}
-    QDate today() override { return QDate::currentDate(); }
-    QString pdf;
-};
+using BenchPlatform = FilePlatform;
 
 double median(std::vector<double> v)
 {

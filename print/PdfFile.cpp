@@ -55,35 +55,12 @@ public:
     PendingFile(const PendingFile &) = delete;
     PendingFile &operator=(const PendingFile &) = delete;
 
+    // The file made in the folder, every byte written and on the disk:
     // errno on failure, 0 on success.
-    int open()
-    {
-        const QByteArray dir = QFile::encodeName(m_folder);
-        m_fd = ::open(dir.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
-        if (m_fd >= 0)
-            return 0;
-        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
-            return errno;
-        // No unnamed files here: a hidden one, created new, never through a link.
-        for (int tries = 0; tries < 100; ++tries) {
-            const QString name = QStringLiteral(".Dravino-%1.part")
-                                     .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-            const QString path = QDir(m_folder).filePath(name);
-            m_fd = ::open(QFile::encodeName(path).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC | O_NOFOLLOW,
-                          0666);
-            if (m_fd >= 0) {
-                m_hidden = path;
-                return 0;
-            }
-            if (errno != EEXIST)
-                return errno;
-        }
-        return EEXIST;
-    }
-
-    // Every byte written and on the disk: errno on failure, 0 on success.
     int write(const QByteArray &data)
     {
+        if (const int err = open())
+            return err;
         const char *p = data.constData();
         qsizetype left = data.size();
         while (left > 0) {
@@ -150,6 +127,32 @@ public:
     }
 
 private:
+    // errno on failure, 0 on success.
+    int open()
+    {
+        const QByteArray dir = QFile::encodeName(m_folder);
+        m_fd = ::open(dir.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (m_fd >= 0)
+            return 0;
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)
+            return errno;
+        // No unnamed files here: a hidden one, created new, never through a link.
+        for (int tries = 0; tries < 100; ++tries) {
+            const QString name = QStringLiteral(".Dravino-%1.part")
+                                     .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
+            const QString path = QDir(m_folder).filePath(name);
+            m_fd = ::open(QFile::encodeName(path).constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC | O_NOFOLLOW,
+                          0666);
+            if (m_fd >= 0) {
+                m_hidden = path;
+                return 0;
+            }
+            if (errno != EEXIST)
+                return errno;
+        }
+        return EEXIST;
+    }
+
     QString m_folder;
     QString m_hidden; // the hidden file's path, where there are no unnamed files
     int m_fd = -1;
@@ -193,8 +196,6 @@ WrittenFile writeNewFile(const QByteArray &data, const QString &folder, const st
     if (!QFileInfo(folder).isDir())
         return {{}, failure(kind, kCannotWriteIn, folder, ENOENT)};
     PendingFile file(folder);
-    if (const int err = file.open())
-        return {{}, failure(kind, kCannotWriteIn, folder, err)};
     if (const int err = file.write(data))
         return {{}, failure(kind, kCannotWriteIn, folder, err)};
     const QDir dir(folder);
@@ -221,8 +222,6 @@ WrittenFile replaceFile(const QByteArray &data, const QString &path, const QStri
     if (kind == QLatin1String("PDF") && !isCompletePdf(data))
         return {{}, failure(kind, kIncomplete, path, ENODATA)};
     PendingFile file(folder);
-    if (const int err = file.open())
-        return {{}, failure(kind, kCannotWriteIn, folder, err)};
     if (const int err = file.write(data))
         return {{}, failure(kind, kCannotWriteIn, folder, err)};
     if (QFileInfo(path).isDir())

@@ -22,6 +22,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include "ui/MainPanel.h"
+#include "tools/FilePlatform.h"
 #include "ui/Platform.h"
 #include "ui/PrintBox.h"
 #include "ui/ScalePanel.h"
@@ -39,32 +40,18 @@ using namespace dravino;
 
 namespace {
 
-class ShotPlatform final : public Platform
+// Messages printed, the code answered, two printers in the menu.
+class ShotPlatform final : public FilePlatform
 {
 public:
+    ShotPlatform()
+    {
+        code = QStringLiteral("0281002930");
+        printerName = {QStringLiteral("PDF"), QStringLiteral("cups-pdf:/")};
+    }
     void message(QWidget *, const QString &text, const QString &, MessageIcon) override
     {
         std::printf("message: %s\n", qPrintable(text));
-    }
-    std::optional<QString> inputText(QWidget *, const QString &, const QString &) override { return QStringLiteral("0281002930"); }
-    std::optional<QString> saveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return std::nullopt;
-    }
-    bool confirm(QWidget *, const QString &, const QString &) override { return false; }
-    int shellOpen(const QString &) override { return kShellOk; }
-    PrinterName printer() override { return {QStringLiteral("PDF"), QStringLiteral("cups-pdf:/")}; }
-    std::unique_ptr<PrintSurface> newPage() override { return std::make_unique<QtPrintSurface>(); }
-    // The page into nextPdf, told at once.
-    void print(PrintSurface &page, PrintRequest, QObject *context,
-               std::function<void(const PrintOutcome &)> done) override
-    {
-        QFile out(nextPdf);
-        PrintOutcome o;
-        o.kind = out.open(QIODevice::WriteOnly) && out.write(static_cast<QtPrintSurface &>(page).pdf()) > 0
-            ? PrintOutcome::SavedToFile : PrintOutcome::Failed;
-        o.file = nextPdf;
-        QTimer::singleShot(0, context, [o, done] { done(o); });
     }
     void listPrinters(QObject *context, std::function<void(const CupsQueues &)> done) override
     {
@@ -73,8 +60,6 @@ public:
         q.queues.push_back({QStringLiteral("Ufficio"), QStringLiteral("ipp://ufficio/"), true, false, {}, false});
         QTimer::singleShot(0, context, [q, done] { done(q); });
     }
-    QDate today() override { return QDate::currentDate(); }
-    QString nextPdf;
 };
 
 void settle()
@@ -140,7 +125,7 @@ int main(int argc, char *argv[])
     shot(w, out + QStringLiteral("/main%1.png").arg(suffix));
 
     // A full page: 135 values in three column groups.
-    platform.nextPdf = out + QStringLiteral("/table%1.pdf").arg(suffix);
+    platform.pdf = out + QStringLiteral("/table%1.pdf").arg(suffix);
     main.printBox->txtStampaDa->setText(QStringLiteral("0"));
     main.printBox->txtStampaA->setText(QStringLiteral("2680"));
     main.printBox->cmdStampa_Click();
@@ -173,7 +158,7 @@ int main(int argc, char *argv[])
     w.lblLabel_MouseUp(4);
     w.scalePanel().CalcolaScala();
     shot(w, out + QStringLiteral("/scale%1.png").arg(suffix));
-    platform.nextPdf = out + QStringLiteral("/sheet%1.pdf").arg(suffix);
+    platform.pdf = out + QStringLiteral("/sheet%1.pdf").arg(suffix);
     w.scalePanel().StampaFoglioScala();
     w.cmdBack_Click();
 
@@ -205,7 +190,10 @@ int main(int argc, char *argv[])
         ArchiveWindow window(platform, [&service] { return &service; }, &w);
         window.show();
         auto *list = window.findChild<QTableWidget *>(QStringLiteral("lstProve"));
-        QTest::qWaitFor([list] { return list->rowCount() == 3; }, 10000);
+        if (!QTest::qWaitFor([list] { return list->rowCount() == 3; }, 10000)) {
+            std::fprintf(stderr, "the archive window listed nothing\n");
+            return 1;
+        }
         shot(window, out + QStringLiteral("/archive%1.png").arg(suffix));
     }
     return 0;

@@ -305,16 +305,8 @@
         <translation>Scale %1 %2</translation>
     </message>
     <message>
-        <source>Esporta CSV</source>
-        <translation>Export CSV</translation>
-    </message>
-    <message>
         <source>Prove.csv</source>
         <translation>Checks.csv</translation>
-    </message>
-    <message>
-        <source>File CSV (*.csv)</source>
-        <translation>CSV files (*.csv)</translation>
     </message>
     <message>
         <source>BAR %1</source>
@@ -735,14 +727,6 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <translation>Table %1-%2 %3</translation>
     </message>
     <message>
-        <source>Esporta CSV</source>
-        <translation>Export CSV</translation>
-    </message>
-    <message>
-        <source>File CSV (*.csv)</source>
-        <translation>CSV files (*.csv)</translation>
-    </message>
-    <message>
         <source>Tabella salvata nel file CSV %1</source>
         <translation>Table saved as CSV file %1</translation>
     </message>
@@ -800,6 +784,14 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>stampante predefinita</source>
         <translation>default printer</translation>
+    </message>
+    <message>
+        <source>Esporta CSV</source>
+        <translation>Export CSV</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
     </message>
 </context>
 <context>

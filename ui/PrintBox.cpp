@@ -3,7 +3,6 @@
 #include "core/PrintRange.h"
 #include "print/PrintSurface.h"
 #include "print/Delivery.h"
-#include "print/PdfFile.h"
 #include "print/ValueTable.h"
 #include "ui/Build.h"
 #include "ui/MainPanel.h"
@@ -12,7 +11,6 @@
 #include "ui/printjob/PageSender.h"
 #include "ui/printjob/PrintMenu.h"
 
-#include <QDir>
 #include <QLocale>
 
 namespace dravino {
@@ -244,19 +242,8 @@ void PrintBox::exportCsv()
     const auto table = checkedTable();
     if (!table)
         return;
-    const auto path = m_platform.saveFileName(window(), tr("Esporta CSV"),
-                                              QDir(lastSaveFolder()).filePath(fileNameFor(m_what) + QStringLiteral(".csv")),
-                                              tr("File CSV (*.csv)"));
-    if (!path)
-        return;
-    rememberSaveFolder(*path);
-    const WrittenFile written = replaceFile(valueTableCsv(*table, csvSeparator()), *path, QStringLiteral("CSV"));
-    const QString title = tr("Esporta CSV");
-    if (written.ok())
-        m_platform.message(window(), tr("Tabella salvata nel file CSV %1").arg(QDir::toNativeSeparators(written.path)),
-                           title, MessageIcon::Information);
-    else
-        m_platform.message(window(), written.error, title, MessageIcon::Critical);
+    saveCsv(m_platform, window(), fileNameFor(m_what) + QStringLiteral(".csv"),
+            [&table] { return valueTableCsv(*table, csvSeparator()); }, tr("Tabella salvata nel file CSV %1"));
 }
 
 } // namespace dravino

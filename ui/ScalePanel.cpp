@@ -312,10 +312,10 @@ struct ScalePanel::Recording {
 
 void ScalePanel::recordSheet(const ScaleSheet &sheet, const QString &destination)
 {
-    ArchiveService *archive = m_archive ? m_archive() : nullptr;
     m_recording.reset();
     // A sheet with no computation behind it, or a failed one, is no test.
-    if (!archive || !m_computed)
+    ArchiveService *archive = m_computed && m_archive ? m_archive() : nullptr;
+    if (!archive)
         return;
     CheckRecord r;
     r.takenAt = sheet.now;

@@ -375,10 +375,9 @@ bool Archive::record(CheckRecord &r)
 
 bool Archive::recordAll(QList<CheckRecord> &records)
 {
-    if (m_open)
-        m_error.clear();
-    else
+    if (!m_open)
         return false; // error() says why
+    m_error.clear();
     if (m_readOnly)
         return fail(ArchiveText::tr("l'archivio è di una versione più recente ed è aperto in sola lettura"));
     QSqlDatabase db = QSqlDatabase::database(m_connection);
@@ -418,10 +417,9 @@ bool Archive::insert(CheckRecord &r)
 QList<CheckRecord> Archive::find(const QString &codeContains, const QDate &from, const QDate &to, int limit) const
 {
     QList<CheckRecord> out;
-    if (m_open)
-        m_error.clear();
     if (!m_open)
         return out;
+    m_error.clear();
     QString needle = codeContains.trimmed().toUpper();
     needle.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('%'), QLatin1String("\\%"))
         .replace(QLatin1Char('_'), QLatin1String("\\_"));
@@ -452,33 +450,30 @@ std::optional<CheckRecord> Archive::byId(qint64 id) const
     return recordFrom(q);
 }
 
-bool Archive::setDestination(qint64 id, const QString &destination)
+bool Archive::changeOne(const QString &sql, const QVariantList &values)
 {
-    if (m_open)
-        m_error.clear();
-    if (!m_open || m_readOnly)
+    if (!m_open)
+        return false;
+    m_error.clear();
+    if (m_readOnly)
         return false;
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("UPDATE checks SET destination = ? WHERE id = ?"));
-    q.addBindValue(text(destination));
-    q.addBindValue(id);
+    q.prepare(sql);
+    for (const QVariant &v : values)
+        q.addBindValue(v);
     if (!q.exec())
         return fail(q.lastError().text());
     return q.numRowsAffected() == 1;
 }
 
+bool Archive::setDestination(qint64 id, const QString &destination)
+{
+    return changeOne(QStringLiteral("UPDATE checks SET destination = ? WHERE id = ?"), {text(destination), id});
+}
+
 bool Archive::remove(qint64 id)
 {
-    if (m_open)
-        m_error.clear();
-    if (!m_open || m_readOnly)
-        return false;
-    QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("DELETE FROM checks WHERE id = ?"));
-    q.addBindValue(id);
-    if (!q.exec())
-        return fail(q.lastError().text());
-    return q.numRowsAffected() == 1;
+    return changeOne(QStringLiteral("DELETE FROM checks WHERE id = ?"), {id});
 }
 
 } // namespace dravino

@@ -89,6 +89,8 @@ private:
     bool migrate(int from);
     bool fail(const QString &what) const;
     bool insert(CheckRecord &record);
+    // One statement that changes one record: false when none was changed.
+    bool changeOne(const QString &sql, const QVariantList &values);
 
     QString m_path;
     bool m_server = false;

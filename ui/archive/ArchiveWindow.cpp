@@ -1,6 +1,5 @@
 #include "ui/archive/ArchiveWindow.h"
 
-#include "print/PdfFile.h"
 #include "print/PrintSurface.h"
 #include "print/ScaleSheet.h"
 #include "print/ValueTable.h"
@@ -9,7 +8,6 @@
 #include "ui/printjob/PageSender.h"
 
 #include <QDateEdit>
-#include <QDir>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -86,7 +84,7 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     m_list = new QTableWidget(0, 6, this);
     m_list->setObjectName(QStringLiteral("lstProve"));
     m_list->setAccessibleName(tr("Prove registrate"));
-    m_list->setHorizontalHeaderLabels({tr("Data e ora"), tr("Sensore"), tr("Tipo"), tr("ADC"), tr("Media"), tr("Stampata su")});
+    m_list->setHorizontalHeaderLabels(headings());
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->verticalHeader()->hide();
@@ -147,6 +145,11 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
 }
 
 ArchiveWindow::~ArchiveWindow() = default;
+
+QStringList ArchiveWindow::headings()
+{
+    return {tr("Data e ora"), tr("Sensore"), tr("Tipo"), tr("ADC"), tr("Media"), tr("Stampata su")};
+}
 
 void ArchiveWindow::refresh()
 {
@@ -241,32 +244,26 @@ void ArchiveWindow::exportSelected()
     const auto ids = selectedIds();
     if (ids.isEmpty())
         return;
-    const auto path = m_platform.saveFileName(this, tr("Esporta CSV"), QDir(lastSaveFolder()).filePath(tr("Prove.csv")),
-                                              tr("File CSV (*.csv)"));
-    if (!path)
-        return;
-    rememberSaveFolder(*path);
-    const QChar sep = csvSeparator();
-    QStringList header{tr("Data e ora"), tr("Sensore"), tr("Tipo"), tr("ADC"), tr("Media"), tr("Stampata su")};
-    for (int i = 0; i < kScaleRows; ++i)
-        header << tr("BAR %1").arg(i) << tr("ADC %1").arg(i) << tr("mVolt %1").arg(i) << tr("SCALA %1").arg(i)
-               << tr("Linearità %1").arg(i) << tr("Scostamento %1").arg(i);
-    QString out = csvLine(header, sep);
-    for (const CheckRecord &listed : m_records) {
-        if (!ids.contains(listed.id))
-            continue;
-        const CheckRecord *r = &listed;
-        QStringList fields{r->takenAt.toString(Qt::ISODate), r->code, r->denso ? tr("Denso") : tr("Bosch/VDO/Delphi"),
-                           r->bits12 ? tr("12 bit") : tr("10 bit"), QString::fromStdString(r->check.media), r->destination};
+    saveCsv(m_platform, this, tr("Prove.csv"), [this, &ids] {
+        const QChar sep = csvSeparator();
+        QStringList header = headings();
         for (int i = 0; i < kScaleRows; ++i)
-            fields << QString::fromStdString(r->check.bar[i]) << QString::fromStdString(r->check.adc[i])
-                   << QString::fromStdString(r->check.mvolt[i]) << QString::fromStdString(r->check.scala[i])
-                   << QString::fromStdString(r->check.linearita[i]) << QString::fromStdString(r->check.scostamento[i]);
-        out += csvLine(fields, sep);
-    }
-    const WrittenFile written = replaceFile(csvFile(out), *path, QStringLiteral("CSV"));
-    m_platform.message(this, written.ok() ? tr("Prove salvate nel file CSV %1").arg(QDir::toNativeSeparators(written.path)) : written.error,
-                       tr("Esporta CSV"), written.ok() ? MessageIcon::Information : MessageIcon::Critical);
+            header << tr("BAR %1").arg(i) << tr("ADC %1").arg(i) << tr("mVolt %1").arg(i) << tr("SCALA %1").arg(i)
+                   << tr("Linearità %1").arg(i) << tr("Scostamento %1").arg(i);
+        QString out = csvLine(header, sep);
+        for (const CheckRecord &r : m_records) {
+            if (!ids.contains(r.id))
+                continue;
+            QStringList fields{r.takenAt.toString(Qt::ISODate), r.code, r.denso ? tr("Denso") : tr("Bosch/VDO/Delphi"),
+                               r.bits12 ? tr("12 bit") : tr("10 bit"), QString::fromStdString(r.check.media), r.destination};
+            for (int i = 0; i < kScaleRows; ++i)
+                fields << QString::fromStdString(r.check.bar[i]) << QString::fromStdString(r.check.adc[i])
+                       << QString::fromStdString(r.check.mvolt[i]) << QString::fromStdString(r.check.scala[i])
+                       << QString::fromStdString(r.check.linearita[i]) << QString::fromStdString(r.check.scostamento[i]);
+            out += csvLine(fields, sep);
+        }
+        return csvFile(out);
+    }, tr("Prove salvate nel file CSV %1"));
 }
 
 void ArchiveWindow::deleteSelected()

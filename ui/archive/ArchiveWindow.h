@@ -42,6 +42,8 @@ public:
     void deleteSelected();
 
 private:
+    // The list's columns, and the CSV's first ones.
+    static QStringList headings();
     QList<qint64> selectedIds() const;
     std::optional<CheckRecord> selectedRecord() const;
 

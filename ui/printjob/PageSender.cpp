@@ -117,6 +117,22 @@ void rememberSaveFolder(const QString &file)
     QSettings(kOrganisation, kOrganisation).setValue(kLastFolder, QFileInfo(file).absolutePath());
 }
 
+void saveCsv(Platform &platform, QWidget *parent, const QString &suggestedName,
+             const std::function<QByteArray()> &content, const QString &saved)
+{
+    const QString title = QCoreApplication::translate("dravino::PrintMenu", "Esporta CSV");
+    const auto path = platform.saveFileName(parent, title, QDir(lastSaveFolder()).filePath(suggestedName),
+                                            QCoreApplication::translate("dravino::PrintMenu", "File CSV (*.csv)"));
+    if (!path)
+        return;
+    rememberSaveFolder(*path);
+    const WrittenFile written = replaceFile(content(), *path, QStringLiteral("CSV"));
+    if (written.ok())
+        platform.message(parent, saved.arg(QDir::toNativeSeparators(written.path)), title, MessageIcon::Information);
+    else
+        platform.message(parent, written.error, title, MessageIcon::Critical);
+}
+
 QString fileNameFor(const QString &what)
 {
     QString name = what.simplified();

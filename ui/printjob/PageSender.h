@@ -63,6 +63,12 @@ private:
 QString lastSaveFolder();
 void rememberSaveFolder(const QString &file);
 
+// Asks where to save a CSV file (the dialog starts in the folder last used,
+// with suggestedName), writes content() there in one piece and tells the
+// outcome: saved, its "%1" the file, or why it was not written.
+void saveCsv(Platform &platform, QWidget *parent, const QString &suggestedName,
+             const std::function<QByteArray()> &content, const QString &saved);
+
 // A file name that says what a page is, without characters a file system
 // or a desktop would refuse.
 QString fileNameFor(const QString &what);
