@@ -1,9 +1,10 @@
 #include "app/CommandLine.h"
 #include "ui/Language.h"
 #include "ui/frmDravino.h"
-#include "ui/printjob/PrintJob.h"
+#include "base/Workers.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLocale>
 #include <cstdio>
 #include <cstdlib>
@@ -54,14 +55,18 @@ int main(int argc, char *argv[])
     // dravino --lang it|en; otherwise the desktop's preferred language.
     dravino::applyLanguage(dravino::chooseLanguage(QApplication::arguments(), QLocale::system().uiLanguages()));
     int rc = 0;
+    QElapsedTimer closed;
     {
         frmDravino window;
+        QObject::connect(&app, &QGuiApplication::lastWindowClosed, &app, [&closed] { closed.start(); });
         window.show();
         rc = QApplication::exec();
     }
-    // A print server may still hold a page's thread: it gives up at once;
-    // the program does not wait longer than a second for it.
-    if (!dravino::endPrintJobs(1000)) {
+    // A print server, the archive's server or a meter may still hold a
+    // thread: each gives up at once, and the program ends within a second
+    // of its window closing, whatever they still wait for.
+    constexpr int kEndWithinMs = 900;
+    if (!dravino::endWorkers(kEndWithinMs, closed.isValid() ? closed.elapsed() : 0)) {
         std::fflush(nullptr);
         std::_Exit(rc);
     }

@@ -11,9 +11,9 @@
 #include "ui/PrintBox.h"
 #include "ui/ScalePanel.h"
 #include "ui/frmDravino.h"
-#include "ui/archive/Archive.h"
+#include "archive/Archive.h"
 #include "tools/FilePlatform.h"
-#include "ui/archive/ArchiveService.h"
+#include "archive/ArchiveService.h"
 #include "ui/archive/ArchiveWindow.h"
 
 #include <QApplication>

@@ -162,6 +162,7 @@ std::vector<ScaleFailure> calcolaScala(ScaleGrid &g, const ScaleSettings &settin
                 ratio = static_cast<float>(Run::divide(avg, rowScale));
             });
             linearity = static_cast<float>((1.0f - ratio) * 100.0f);
+            g.linearityPercent[i] = linearity;
             g.linearitaColor[i] = (linearity >= -1.0f && linearity <= 1.0f) ? Verdict::Green : Verdict::Red;
             g.linearita[i] = formatLinearity(linearity, settings.decimalSeparator) + "%";
         }
@@ -169,6 +170,7 @@ std::vector<ScaleFailure> calcolaScala(ScaleGrid &g, const ScaleSettings &settin
         run.statement([&] {
             tolerance = static_cast<std::int16_t>(roundHalfEven(run.toInt(g.media) / 100.0));
         });
+        g.tolerance = tolerance;
         // 7. Deviation of every computed row.
         for (int i = 1; i < kScaleRows; ++i) {
             if (g.scala[i].empty())

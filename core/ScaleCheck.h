@@ -29,6 +29,11 @@ struct ScaleGrid {
     std::array<Verdict, kScaleRows> linearitaColor{};
     std::array<Verdict, kScaleRows> scostamentoColor{};
     std::string media;                                // the average field
+    // The numbers behind the texts, as the last computation left them: each
+    // row's linearity in percent (where its text is not empty) and the
+    // deviations' window, one hundredth of the average.
+    std::array<float, kScaleRows> linearityPercent{};
+    int tolerance = 0;
 };
 
 struct ScaleSettings {

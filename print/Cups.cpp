@@ -106,8 +106,13 @@ public:
     bool timedOut() const { return m_timedOut; }
     QString reason() const
     {
+        // The system's words for a connection are in the C library's
+        // language and often say nothing ("Bad file descriptor"): only the
+        // two a technician can act on are passed on, as CUPS-like keywords.
         if (!m_http && m_connectError)
-            return QString::fromLocal8Bit(std::strerror(m_connectError));
+            return m_connectError == ECONNREFUSED                                  ? QStringLiteral("connection-refused")
+                : m_connectError == EHOSTUNREACH || m_connectError == ENETUNREACH ? QStringLiteral("host-unreachable")
+                                                                                   : QString();
         return QString::fromUtf8(cupsLastErrorString());
     }
 
@@ -373,8 +378,15 @@ CupsJob submitPdf(const QString &queue, const QByteArray &pdf, const QString &ti
     bool answered = false;
     QString why;
     job.state = jobState(s, name, job.id, answered, why);
-    if (!answered)
-        return failed();
+    if (!answered) {
+        // Handed over whole: not to be saved again as if it were lost.
+        const int id = job.id;
+        failed();
+        job.id = id;
+        if (job.failure != CupsFailure::Cancelled)
+            job.state = CupsJob::Unconfirmed;
+        return job;
+    }
     if (job.state == CupsJob::NotTaken) {
         job.failure = CupsFailure::Refused;
         job.reason = why;

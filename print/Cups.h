@@ -58,7 +58,9 @@ CupsQueues listQueues(const CupsLimits &limits, const std::atomic_bool *cancel =
 
 struct CupsJob {
     int id = 0;
-    enum State { NotTaken, Held, Pending, Processing, Completed } state = NotTaken;
+    // Unconfirmed: the server took the whole page (a job id, the document
+    // finished) but its state never came back.
+    enum State { NotTaken, Held, Pending, Processing, Completed, Unconfirmed } state = NotTaken;
     CupsFailure failure = CupsFailure::None;
     QString reason; // CUPS's reason when the job was not taken
 };

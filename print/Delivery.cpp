@@ -81,6 +81,12 @@ PrintOutcome deliver(const PrintRequest &r, const std::atomic_bool *cancel)
     const CupsJob job = submitPdf(found.queue->name, r.pdf, r.title, r.limits, cancel);
     if (job.failure == CupsFailure::Cancelled)
         return abandoned();
+    if (job.state == CupsJob::Unconfirmed) {
+        o.kind = PrintOutcome::Unconfirmed;
+        o.job = job.id;
+        o.printerFailure = job.failure;
+        return o;
+    }
     if (job.state == CupsJob::NotTaken) {
         o.printerFailure = job.failure == CupsFailure::None ? CupsFailure::Refused : job.failure;
         o.printerReason = job.reason;

@@ -27,12 +27,14 @@ struct PrintOutcome {
     enum Kind {
         Printed,     // the printer holds the whole page
         Held,        // ... and keeps it until the queue runs again
+        Unconfirmed, // handed to the printer whole as job, its state never told
         SavedToFile, // the page is in file
         Failed,      // the page is nowhere
         Abandoned,   // given up because the program is ending
     } kind = Failed;
     QString device;  // the printer, when one was found
     QString port;    // its device URI or location
+    int job = 0;     // the print server's job, where it is not confirmed
     QString file;    // the PDF written
     // Why no printer took the page (None: there was no printer to ask).
     CupsFailure printerFailure = CupsFailure::None;

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
+#include <QDateTime>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -40,6 +42,19 @@ bool usableFolder(const QString &path)
     return info.isAbsolute() && info.isDir() && path != QLatin1String("/");
 }
 
+// What a save killed half-way left in folder under Dravino's own hidden
+// names (.Dravino-1a2b3c4d.part, .Name.pdf.1a2b3c4d.part): gone at the next
+// save there, once old enough that no other window can still be writing it.
+void sweepLeftovers(const QString &folder)
+{
+    static const QRegularExpression ours(QStringLiteral("^\\.(Dravino-|.+\\.)[0-9a-f]{8}\\.part$"));
+    const QDateTime stale = QDateTime::currentDateTime().addSecs(-600);
+    const QFileInfoList hidden = QDir(folder).entryInfoList({QStringLiteral(".*.part")}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QFileInfo &f : hidden)
+        if (ours.match(f.fileName()).hasMatch() && !f.isSymLink() && f.lastModified() < stale)
+            QFile::remove(f.filePath());
+}
+
 // An open file that gets its name only when it is complete.
 class PendingFile
 {
@@ -59,6 +74,7 @@ public:
     // errno on failure, 0 on success.
     int write(const QByteArray &data)
     {
+        sweepLeftovers(m_folder);
         if (const int err = open())
             return err;
         const char *p = data.constData();

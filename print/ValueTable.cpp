@@ -1,5 +1,7 @@
 #include "print/ValueTable.h"
 
+#include "print/Spreadsheet.h"
+
 #include "print/Footer.h"
 #include "print/PrintSurface.h"
 
@@ -110,6 +112,29 @@ QString csvLine(const QStringList &fields, QChar separator)
 }
 
 QByteArray csvFile(const QString &lines) { return QByteArray("\xEF\xBB\xBF") + lines.toUtf8(); }
+
+QString csvText(const QString &field)
+{
+    static const QString formulaStarts = QStringLiteral("=+-@\t\r");
+    return !field.isEmpty() && formulaStarts.contains(field.front()) ? QLatin1Char('\'') + field : field;
+}
+
+Spreadsheet valueTableSheet(const ValueTableInput &in)
+{
+    const QString mvolt = text(QT_TRANSLATE_NOOP("ValueTable", "MVolt"));
+    const QString bar = text(QT_TRANSLATE_NOOP("ValueTable", "Bar"));
+    Spreadsheet sheet;
+    sheet.name = text(QT_TRANSLATE_NOOP("ValueTable", "Tabella"));
+    sheet.columns = {{in.millivoltStepped ? mvolt : bar}, {in.millivoltStepped ? bar : mvolt}};
+    const auto cell = [](const QString &t) -> SheetCell {
+        bool ok = false;
+        const int n = t.toInt(&ok);
+        return ok ? SheetCell(double(n)) : SheetCell(t);
+    };
+    for (const ValueTableRow &r : in.rows)
+        sheet.rows.append({cell(r.stepped), cell(r.computed)});
+    return sheet;
+}
 
 QByteArray valueTableCsv(const ValueTableInput &in, QChar separator)
 {

@@ -50,11 +50,19 @@ constexpr int kMaxGroups = 3;
 QChar csvSeparator();
 QString csvLine(const QStringList &fields, QChar separator);
 QByteArray csvFile(const QString &lines);
+// A text field (a code, a name) as a spreadsheet keeps it: one that starts
+// as a formula would (= + - @, a tab, a carriage return) gets a leading
+// apostrophe, so that "=1+1" stays those four characters and runs nothing.
+QString csvText(const QString &field);
 
 // The same rows as a CSV file: the two headings in the window's language,
 // then a line per row, separated by separator; UTF-8 with a byte-order
 // mark and CR LF line ends, as spreadsheets read it.
 QByteArray valueTableCsv(const ValueTableInput &input, QChar separator);
+
+// The same rows as a spreadsheet: numbers as numbers, "--" as a text.
+struct Spreadsheet;
+Spreadsheet valueTableSheet(const ValueTableInput &input);
 
 // Prints the document and ends it; the checks are the caller's.
 void printValueTable(PrintSurface &surface, const ValueTableInput &input);

@@ -44,25 +44,44 @@ public:
         }
         const QString data = m_dir.filePath(QStringLiteral("data"));
         if (!run(QStringLiteral("initdb"), {"-D", data, "-A", "trust", "-U", "dravino", "-E", "UTF8", "--locale=C", "--no-sync"})
-            || !run(QStringLiteral("pg_ctl"), {"-D", data, "-l", m_dir.filePath(QStringLiteral("log")), "-w", "-t", "60", "-o",
-                                               QStringLiteral("-k %1 -c listen_addresses='' -c fsync=off").arg(m_dir.path()),
-                                               "start"}))
+            || !start())
             return;
         m_running = true;
     }
     ~ThrowawayPostgres()
     {
         if (m_running)
-            run(QStringLiteral("pg_ctl"), {"-D", m_dir.filePath(QStringLiteral("data")), "-m", "immediate", "-w", "stop"});
+            pgCtl({"-m", "immediate", "-w", "stop"});
     }
     ThrowawayPostgres(const ThrowawayPostgres &) = delete;
     ThrowawayPostgres &operator=(const ThrowawayPostgres &) = delete;
 
     QString why() const { return m_running ? QString() : m_why; }
     // Stops the server and starts it again, as an administrator might.
-    bool restart()
+    bool restart() { return pgCtl({"-m", "fast", "-w", "restart"}); }
+    // The server away, and back.
+    bool stop() { return pgCtl({"-m", "fast", "-w", "stop"}); }
+    bool start()
     {
-        return run(QStringLiteral("pg_ctl"), {"-D", m_dir.filePath(QStringLiteral("data")), "-m", "fast", "-w", "restart"});
+        return pgCtl({"-l", m_dir.filePath(QStringLiteral("log")), "-w", "-t", "60", "-o",
+                      QStringLiteral("-k %1 -c listen_addresses='' -c fsync=off").arg(m_dir.path()), "start"});
+    }
+    // Runs statements on a database of the server; false when one fails.
+    bool exec(const QString &url, const QStringList &statements)
+    {
+        bool ok = false;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("throwaway"));
+            db.setHostName(m_dir.path());
+            db.setUserName(QStringLiteral("dravino"));
+            db.setDatabaseName(url.section(QLatin1Char('/'), 3).section(QLatin1Char('?'), 0, 0));
+            ok = db.open();
+            for (const QString &sql : statements)
+                ok = ok && QSqlQuery(db).exec(sql);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("throwaway"));
+        return ok;
     }
     QString url(const QString &database) const
     {
@@ -72,20 +91,15 @@ public:
     QString freshDatabase()
     {
         const QString name = QStringLiteral("archivio%1").arg(++m_databases);
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), QStringLiteral("throwaway"));
-            db.setHostName(m_dir.path());
-            db.setUserName(QStringLiteral("dravino"));
-            db.setDatabaseName(QStringLiteral("postgres"));
-            if (db.open())
-                QSqlQuery(db).exec(QStringLiteral("CREATE DATABASE %1").arg(name));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("throwaway"));
+        exec(url(QStringLiteral("postgres")), {QStringLiteral("CREATE DATABASE %1").arg(name)});
         return url(name);
     }
 
 private:
+    bool pgCtl(QStringList arguments)
+    {
+        return run(QStringLiteral("pg_ctl"), QStringList{"-D", m_dir.filePath(QStringLiteral("data"))} + arguments);
+    }
     bool run(const QString &program, const QStringList &arguments)
     {
         QProcess p;

@@ -207,7 +207,7 @@ void TestCore::scaleCheck_data()
     const QString adc = QStringLiteral("98,232,370,506,0,0"), bar = QStringLiteral("0,400,800,1200,1600,2000");
     QTest::newRow("opening values, Bosch, 10 bit") << adc << bar << ""
         << "mv=479/1134/1808/2473/0/0;scala=/2443/2408/2407//;media=2419;lin=/0.98%/-0.46%/-0.50%//;"
-           "dev=/24/-11/-12//;linColour=-GGG--;devColour=-GGG--;fail=";
+           "dev=/24/-11/-12//;linColour=-GGG--;devColour=-GGG--;tol=24;fail=";
     QTest::newRow("Denso, 10 bit") << adc << bar << "D" << "scala=/1954/1926/1926//;media=1935;fail=";
     QTest::newRow("Bosch, 12 bit: row 1 not above 400 mV") << adc << bar << "12"
         << "mv=120/283/452/618/0/0;scala=//9639/9639//;media=9639;linColour=--GG--";
@@ -224,6 +224,9 @@ void TestCore::scaleCheck_data()
     QTest::newRow("linearity exactly -1.00%") << "0,3276" << "0,100" << "12M:101" << "lin=/-1.00%////;linColour=-G----";
     QTest::newRow("manual average 0") << "0,3276" << "0,2424" << "12M:0" << "lin=/100.00%////;linColour=-R----;devColour=-R----";
     QTest::newRow("average 2418.5 to 2418") << "0,3276,3276" << "0,2418,2419" << "12" << "media=2418";
+    // The window the verdicts used: 24.5 goes to 24, 25.5 to 26.
+    QTest::newRow("tolerance 24.5 to 24") << "0,3276" << "0,2450" << "12" << "tol=24;devColour=-G----";
+    QTest::newRow("tolerance 25.5 to 26") << "0,3276" << "0,2550" << "12" << "tol=26";
     QTest::newRow("average 2419.5 to 2420") << "0,3276,3276" << "0,2419,2420" << "12" << "media=2420";
     QTest::newRow("leading zeros go") << "0098,232" << "0,0400" << "" << "adc=98/232/0/0/0/0;bar=0/400/0/0/0/0";
     QTest::newRow("row 0's pressure takes no part") << adc << "999,400,800,1200,1600,2000" << "" << "media=2419";
@@ -266,6 +269,7 @@ void TestCore::scaleCheck()
                                      {"adc", joined(g.adc)},           {"bar", joined(g.bar)},
                                      {"linColour", verdicts(g.linearitaColor)},
                                      {"devColour", verdicts(g.scostamentoColor)},
+                                     {"tol", QString::number(g.tolerance)},
                                      {"fail", fail.join(QLatin1Char(','))}};
     for (const QString &e : expected.split(QLatin1Char(';'))) {
         const QString key = e.section(QLatin1Char('='), 0, 0);

@@ -9,6 +9,7 @@
 #include "PrintServerStandIn.h"
 #include "WindowFixture.h"
 #include "print/PdfFile.h"
+#include "base/Workers.h"
 #include "ui/printjob/PrintJob.h"
 
 #include <QDir>
@@ -132,15 +133,15 @@ void TestPrintServer::closingDoesNotWait()
         QVERIFY(t.platform.pending == 1); // on its way
         clock.start();
     }
-    // What main() does once the window is gone: it waits for the page's
-    // thread a second at most, then ends whatever libcups still waits for.
-    const bool ended = dravino::endPrintJobs(1000);
+    // What main() does once the window is gone: every worker gives up, and
+    // the program ends within its deadline from the window's close.
+    const bool ended = dravino::endWorkers(900, clock.elapsed());
     const qint64 programEnds = clock.elapsed();
-    QVERIFY2(programEnds < 1100, qPrintable(QString::number(programEnds)));
+    QVERIFY2(programEnds < 1000, qPrintable(QString::number(programEnds)));
     qInfo("the program would end %lld ms after the window closed (page's thread %s)", programEnds,
           ended ? "ended" : "given up");
     // The page not yet handed over is given up: nothing told, nothing left.
-    QTRY_COMPARE_WITH_TIMEOUT(dravino::printJobsRunning(), 0, 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(dravino::workersRunning(), 0, 5000);
     QCOMPARE(filesIn(QDir(m_home->path()).filePath(QStringLiteral("Documents"))), QStringList());
     QCOMPARE(filesIn(m_tmp->path()), QStringList());
 }
@@ -165,7 +166,7 @@ void TestPrintServer::startUpDoesNotWait()
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
         clock.restart();
     }
-    QVERIFY(dravino::endPrintJobs(1000));
+    QVERIFY(dravino::endWorkers(900, clock.elapsed()));
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
     qInfo("closed and every print thread ended in %lld ms", clock.elapsed());
 }

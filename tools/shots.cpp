@@ -10,8 +10,8 @@
 #include "print/QtPrintSurface.h"
 #include "print/ValueTable.h"
 #include "ui/printjob/PrintPreview.h"
-#include "ui/archive/Archive.h"
-#include "ui/archive/ArchiveService.h"
+#include "archive/Archive.h"
+#include "archive/ArchiveService.h"
 #include "ui/archive/ArchiveWindow.h"
 
 #include <QTableWidget>

@@ -3,6 +3,7 @@
 #include "core/PrintRange.h"
 #include "print/PrintSurface.h"
 #include "print/Delivery.h"
+#include "print/Spreadsheet.h"
 #include "print/ValueTable.h"
 #include "ui/Build.h"
 #include "ui/MainPanel.h"
@@ -66,7 +67,7 @@ PrintBox::PrintBox(MainPanel &calculator, Platform &platform, QWidget *parent)
     new PrintMenu(m_platform, cmdStampa,
                   {[this] { sendTable(Destination::DefaultPrinter); }, [this] { sendTable(Destination::Preview); },
                    [this](const QString &printer) { sendTable(Destination::Printer, printer); },
-                   [this] { sendTable(Destination::Pdf); }, [this] { exportCsv(); }, {}});
+                   [this] { sendTable(Destination::Pdf); }, [this](ExportKind kind) { exportTable(kind); }, {}});
     for (auto *field : {txtStampaDa, txtStampaA, txtStep})
         rangeField(field);
 }
@@ -237,13 +238,19 @@ void PrintBox::sendTable(Destination where, const QString &printer)
     m_sender->route(where, page, m_what, fileNameFor(m_what) + QStringLiteral(".pdf"), printer);
 }
 
-void PrintBox::exportCsv()
+void PrintBox::exportTable(ExportKind kind)
 {
     const auto table = checkedTable();
     if (!table)
         return;
-    saveCsv(m_platform, window(), fileNameFor(m_what) + QStringLiteral(".csv"),
-            [&table] { return valueTableCsv(*table, csvSeparator()); }, tr("Tabella salvata nel file CSV %1"));
+    const bool csv = kind == ExportKind::Csv;
+    saveExport(m_platform, window(), kind, fileNameFor(m_what),
+               [&table, csv](QString *why) -> std::optional<QByteArray> {
+                   if (csv)
+                       return valueTableCsv(*table, csvSeparator());
+                   return xlsxFile(valueTableSheet(*table), why);
+               },
+               csv ? tr("Tabella salvata nel file CSV %1") : tr("Tabella salvata nel foglio di calcolo %1"));
 }
 
 } // namespace dravino

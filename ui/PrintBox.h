@@ -45,7 +45,8 @@ public:
     // rows as CSV.
     using Destination = PageSender::Destination;
     void sendTable(Destination where, const QString &printer = {});
-    void exportCsv();
+    // The rows the table prints, as CSV or a spreadsheet.
+    void exportTable(ExportKind kind);
 
     void markStartDirection();
     void setPrinterTooltip(const PrinterName &printer);

@@ -8,7 +8,7 @@
 #include "ui/CoreTexts.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
-#include "ui/archive/ArchiveService.h"
+#include "ui/archive/CheckRecorder.h"
 #include "ui/printjob/PrintJob.h"
 #include "ui/printjob/PrintMenu.h"
 
@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFrame>
+#include <QPointer>
 
 namespace dravino {
 
@@ -141,9 +142,6 @@ void ScalePanel::connectHandlers()
     connect(cmdBack, &QPushButton::clicked, this, &ScalePanel::backRequested);
     connect(cmdStampaScala, &QPushButton::clicked, this, [this] { StampaFoglioScala(); });
     m_sender = std::make_unique<PageSender>(m_platform, cmdStampaScala, tr("Stampa foglio scala"), true);
-    m_sender->setDelivered([this](const PrintOutcome &outcome, std::function<void()> tell) {
-        pageDelivered(outcome, std::move(tell));
-    });
     new PrintMenu(m_platform, cmdStampaScala,
                   {[this] { sendSheet(Destination::DefaultPrinter); }, [this] { sendSheet(Destination::Preview); },
                    [this](const QString &printer) { sendSheet(Destination::Printer, printer); },
@@ -291,96 +289,31 @@ void ScalePanel::sendSheet(Destination where, const QString &printer)
     printScaleSheet(*page, sheet);
     const QString date = sheet.now.date().toString(Qt::ISODate);
     const QString what = sheet.code.isEmpty() ? tr("Scala %1").arg(date) : tr("Scala %1 %2").arg(sheet.code, date);
-    // Every sheet that goes to a printer or a file is recorded first.
-    m_sender->route(where, page, what, fileNameFor(what) + QStringLiteral(".pdf"), printer,
-                    [this, sheet](const QString &destination) { recordSheet(sheet, destination); });
+    // Every computed check whose sheet goes to a printer or a file is
+    // recorded as it goes (a sheet with no computation behind it, or a
+    // failed one, is no test).
+    PageSender::Sending sending;
+    if (m_computed && m_recorder) {
+        CheckRecord record = checkOf(sheet.check, optSensoreTipo[1]->isChecked(), optADCScala[1]->isChecked(),
+                                     optMedia[0]->isChecked());
+        record.takenAt = sheet.now;
+        record.code = sheet.code;
+        record.version = QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral(DRAVINO_VERSION)
+                                                                          : QCoreApplication::applicationVersion();
+        // Each page the sheet makes (the preview may print it and save it)
+        // is a record of its own.
+        sending = [recorder = QPointer<CheckRecorder>(m_recorder), record]() mutable -> PageSender::Delivered {
+            record.key = newCheckKey();
+            return recorder ? recorder->record(record) : PageSender::Delivered();
+        };
+    }
+    m_sender->route(where, page, what, fileNameFor(what) + QStringLiteral(".pdf"), printer, sending);
 }
 
 void ScalePanel::setArchive(std::function<ArchiveService *()> archive, std::function<void()> openArchive)
 {
-    m_archive = std::move(archive);
+    m_recorder = new CheckRecorder(m_platform, this, std::move(archive));
     m_openArchive = std::move(openArchive);
-}
-
-// The record of the sheet on its way, until its page's outcome is known.
-struct ScalePanel::Recording {
-    bool answered = false;
-    qint64 id = 0;                 // 0: not kept
-    std::optional<PrintOutcome> outcome;
-    std::function<void()> tell;    // the page's report, waiting for the record
-};
-
-void ScalePanel::recordSheet(const ScaleSheet &sheet, const QString &destination)
-{
-    m_recording.reset();
-    // A sheet with no computation behind it, or a failed one, is no test.
-    ArchiveService *archive = m_computed && m_archive ? m_archive() : nullptr;
-    if (!archive)
-        return;
-    CheckRecord r;
-    r.takenAt = sheet.now;
-    r.code = sheet.code;
-    r.denso = optSensoreTipo[1]->isChecked();
-    r.bits12 = optADCScala[1]->isChecked();
-    r.automaticAverage = optMedia[0]->isChecked();
-    r.check = sheet.check;
-    const int average = readInt32(txtScalaMedia->text()).valueOr(0);
-    r.tolerance = tr("linearità ±1 %, scostamento ±%1 bar").arg(qRound(average / 100.0));
-    r.destination = destination;
-    r.version = QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral(DRAVINO_VERSION)
-                                                                 : QCoreApplication::applicationVersion();
-    auto recording = std::make_shared<Recording>();
-    m_recording = recording;
-    archive->ask(
-        this,
-        [r](Archive &a) mutable {
-            ArchiveReply reply;
-            reply.ok = reply.changed = a.record(r);
-            reply.id = r.id;
-            reply.error = a.error();
-            return reply;
-        },
-        [this, recording](const ArchiveReply &reply) {
-            recording->answered = true;
-            recording->id = reply.ok ? reply.id : 0;
-            // The page goes out all the same; the technician hears it was not kept.
-            if (!reply.ok)
-                m_platform.message(window(), tr("Questa prova non è stata registrata nell'archivio: %1").arg(reply.error),
-                                   tr("Archivio prove"), MessageIcon::Exclamation);
-            if (recording->outcome)
-                settle(*recording);
-        });
-}
-
-void ScalePanel::pageDelivered(const PrintOutcome &outcome, std::function<void()> tell)
-{
-    // One page on its way at a time: the outcome is the last sheet's.
-    const std::shared_ptr<Recording> recording = std::exchange(m_recording, {});
-    if (!recording) {
-        tell();
-        return;
-    }
-    recording->outcome = outcome;
-    recording->tell = std::move(tell);
-    if (recording->answered)
-        settle(*recording);
-}
-
-void ScalePanel::settle(Recording &recording)
-{
-    ArchiveService *archive = m_archive ? m_archive() : nullptr;
-    if (recording.id > 0 && archive && recording.outcome->kind != PrintOutcome::Abandoned) {
-        archive->ask(
-            this,
-            [id = recording.id, where = destinationOf(*recording.outcome)](Archive &a) {
-                ArchiveReply reply;
-                reply.ok = reply.changed = a.setDestination(id, where);
-                return reply;
-            },
-            [](const ArchiveReply &) {}); // else the record keeps the destination asked for
-    }
-    if (const auto tell = std::exchange(recording.tell, {}))
-        tell();
 }
 
 } // namespace dravino

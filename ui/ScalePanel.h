@@ -20,7 +20,6 @@ class QFrame;
 
 namespace dravino {
 
-class Archive;
 class Platform;
 struct PrinterName;
 
@@ -65,16 +64,9 @@ private:
 
     Platform &m_platform;
     std::unique_ptr<PageSender> m_sender;
-    std::function<ArchiveService *()> m_archive;
     std::function<void()> m_openArchive;
-    // Records the sheet as its page goes; says so when it could not be
-    // kept. The page's report waits for the record, which then learns
-    // where the page went in the end.
-    void recordSheet(const struct ScaleSheet &sheet, const QString &destination);
-    void pageDelivered(const PrintOutcome &outcome, std::function<void()> tell);
-    struct Recording;
-    void settle(Recording &recording);
-    std::shared_ptr<Recording> m_recording; // the last sheet's, until its page's outcome
+    // Records each computed check as its sheet goes.
+    class CheckRecorder *m_recorder = nullptr;
     // The last computation's results and verdicts; a verdict holds until a
     // later computation gives the row another.
     ScaleGrid m_check;

@@ -6,11 +6,13 @@
 #include "ui/PrintBox.h"
 #include "ui/ScalePanel.h"
 #include "ui/SensataPanel.h"
-#include "ui/archive/ArchiveService.h"
+#include "archive/ArchiveService.h"
+#include "archive/Location.h"
 #include "ui/archive/ArchiveWindow.h"
 #include "ui/printjob/PrintJob.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QScreen>
@@ -38,7 +40,7 @@ frmDravino::~frmDravino() = default;
 ArchiveService *frmDravino::archive()
 {
     if (!m_archive) {
-        m_archive = new ArchiveService(Archive::configuredLocation(), this);
+        m_archive = new ArchiveService(configuredLocation(), this);
         connect(m_archive, &ArchiveService::notice, this, [this](const QString &text) {
             m_platform.message(this, text, tr("Archivio prove"), MessageIcon::Exclamation);
         });
@@ -117,6 +119,13 @@ void frmDravino::Form_Load()
     dravino::setTabOrder(order);
     // The first control in tab order takes the focus when the window shows.
     fraMain->focusFirst();
+
+    // Checks that waited on the bench for the archive's server (an earlier
+    // session's) go as soon as it answers, off the window's thread.
+    QTimer::singleShot(0, this, [this] {
+        if (isServerLocation(configuredLocation()) && QFileInfo::exists(outboxPath()))
+            archive();
+    });
 }
 
 void frmDravino::askForPrinter()

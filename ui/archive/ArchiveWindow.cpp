@@ -2,10 +2,12 @@
 
 #include "print/PrintSurface.h"
 #include "print/ScaleSheet.h"
+#include "print/Spreadsheet.h"
 #include "print/ValueTable.h"
+#include "ui/Numbers.h"
 #include "ui/Platform.h"
-#include "ui/archive/Archive.h"
-#include "ui/printjob/PageSender.h"
+#include "ui/archive/ArchiveModel.h"
+#include "ui/archive/CheckRecorder.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
@@ -15,7 +17,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QScreen>
+#include <QTableView>
 #include <QVBoxLayout>
 
 namespace dravino {
@@ -23,21 +26,108 @@ namespace dravino {
 namespace {
 
 // A date field that Tab leaves, as every other field (Qt's own walks its
-// day, month and year first); the arrows still move between them.
+// day, month and year first); the arrows and a typed separator still move
+// between them, so that "01/12/2026" can be typed whole.
 class DateField final : public QDateEdit
 {
 public:
     using QDateEdit::QDateEdit;
 
 protected:
-    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+    bool event(QEvent *e) override
+    {
+        if (e->type() == QEvent::KeyPress) {
+            const auto *key = static_cast<QKeyEvent *>(e);
+            const bool tab = key->key() == Qt::Key_Tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+            const bool backtab = key->key() == Qt::Key_Backtab
+                || (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier));
+            if (tab || backtab) {
+                QWidget::focusNextPrevChild(!backtab);
+                return true;
+            }
+        }
+        return QDateEdit::event(e);
+    }
 };
+
+// The rows' columns of a check in the exports, after the list's own.
+QStringList rowHeadings()
+{
+    QStringList out;
+    for (int i = 0; i < kScaleRows; ++i)
+        out << ArchiveWindow::tr("BAR %1").arg(i) << ArchiveWindow::tr("ADC %1").arg(i) << ArchiveWindow::tr("mVolt %1").arg(i)
+            << ArchiveWindow::tr("SCALA %1").arg(i) << ArchiveWindow::tr("Linearità %1").arg(i)
+            << ArchiveWindow::tr("Scostamento %1").arg(i);
+    return out;
+}
+
+// The texts a technician typed or a printer's name: kept as text by a spreadsheet.
+const QList<int> kTextColumns{ArchiveModel::Code, ArchiveModel::Destination, ArchiveModel::Customer, ArchiveModel::Vehicle,
+                              ArchiveModel::Job, ArchiveModel::Operator};
+
+QByteArray checksCsv(const QList<CheckRecord> &records)
+{
+    const QChar sep = csvSeparator();
+    const QChar point = QLocale().decimalPoint().front();
+    QStringList header;
+    for (int c = 0; c < ArchiveModel::Columns; ++c)
+        header << ArchiveModel::heading(c);
+    QString out = csvLine(header + rowHeadings(), sep);
+    for (const CheckRecord &r : records) {
+        QStringList fields;
+        for (int c = 0; c < ArchiveModel::Columns; ++c) {
+            const QString cell = c == ArchiveModel::Taken ? r.takenAt.toString(Qt::ISODate) : ArchiveModel::cell(r, c);
+            fields << (kTextColumns.contains(c) ? csvText(cell) : cell);
+        }
+        for (const CheckRow &row : r.rows)
+            fields << cellText(row.bar) << cellText(row.adc) << cellText(row.mvolt) << cellText(row.scale)
+                   << linearityText(row.linearity, point) << cellText(row.deviation);
+        out += csvLine(fields, sep);
+    }
+    return csvFile(out);
+}
+
+SheetCell sheetCell(const Cell &c)
+{
+    if (const auto n = cellNumber(c))
+        return *n;
+    return cellText(c);
+}
+
+Spreadsheet checksSheet(const QList<CheckRecord> &records)
+{
+    Spreadsheet sheet;
+    sheet.name = ArchiveWindow::tr("Prove");
+    QString date = QLocale().dateFormat(QLocale::ShortFormat);
+    sheet.dateFormat = date;
+    for (int c = 0; c < ArchiveModel::Columns; ++c)
+        sheet.columns << SheetColumn{ArchiveModel::heading(c), c == ArchiveModel::Taken ? SheetColumn::DateTime : SheetColumn::General};
+    const QStringList rows = rowHeadings();
+    for (int i = 0; i < rows.size(); ++i)
+        sheet.columns << SheetColumn{rows[i], i % 6 == 4 ? SheetColumn::Percent : SheetColumn::General};
+    for (const CheckRecord &r : records) {
+        QList<SheetCell> line;
+        for (int c = 0; c < ArchiveModel::Columns; ++c) {
+            if (c == ArchiveModel::Taken)
+                line << r.takenAt;
+            else if (c == ArchiveModel::Average)
+                line << sheetCell(r.average);
+            else
+                line << ArchiveModel::cell(r, c);
+        }
+        for (const CheckRow &row : r.rows)
+            line << sheetCell(row.bar) << sheetCell(row.adc) << sheetCell(row.mvolt) << sheetCell(row.scale)
+                 << sheetCell(row.linearity) << sheetCell(row.deviation);
+        sheet.rows << line;
+    }
+    return sheet;
+}
 
 } // namespace
 
 void printRecordedSheet(PrintSurface &surface, const CheckRecord &record)
 {
-    printScaleSheet(surface, {record.check, record.code, record.takenAt});
+    printScaleSheet(surface, {gridOf(record, QLatin1Char(localeDecimalSeparator())), record.code, record.takenAt});
 }
 
 ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *()> archive, QWidget *parent)
@@ -81,15 +171,17 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     m_to->setAccessibleName(tr("Al giorno"));
     m_search->setAccessibleName(tr("Codice del sensore"));
 
-    m_list = new QTableWidget(0, 6, this);
+    m_model = new ArchiveModel(m_archive, this);
+    m_list = new QTableView(this);
     m_list->setObjectName(QStringLiteral("lstProve"));
     m_list->setAccessibleName(tr("Prove registrate"));
-    m_list->setHorizontalHeaderLabels(headings());
+    m_list->setModel(m_model);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->verticalHeader()->hide();
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->setTabKeyNavigation(false);
+    m_list->setWordWrap(false);
     m_state = new QLabel(this);
     m_state->setObjectName(QStringLiteral("lblStatoArchivio"));
     m_state->setWordWrap(true);
@@ -101,14 +193,16 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     m_print->setObjectName(QStringLiteral("cmdStampaArchivio"));
     auto *csv = new QPushButton(tr("Esporta &CSV..."), this);
     csv->setObjectName(QStringLiteral("cmdEsportaCsv"));
+    auto *xlsx = new QPushButton(tr("Esporta &foglio di calcolo (.xlsx)..."), this);
+    xlsx->setObjectName(QStringLiteral("cmdEsportaXlsx"));
     auto *remove = new QPushButton(tr("&Elimina..."), this);
     remove->setObjectName(QStringLiteral("cmdElimina"));
     auto *close = new QPushButton(tr("Chiudi"), this);
     close->setObjectName(QStringLiteral("cmdChiudiArchivio"));
-    for (auto *b : {open, m_print, csv, remove, close})
+    for (auto *b : {open, m_print, csv, xlsx, remove, close})
         b->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
-    for (auto *b : {open, m_print, csv, remove})
+    for (auto *b : {open, m_print, csv, xlsx, remove})
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(close);
@@ -118,27 +212,31 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     layout->addWidget(m_list);
     layout->addWidget(m_state);
     layout->addLayout(buttons);
-    resize(680, 420);
+    resize(720, 420);
 
     m_sender = std::make_unique<PageSender>(m_platform, m_print, tr("Archivio prove"), true);
-    // A check recorded meanwhile, a page's destination learnt, a record
-    // deleted: the list follows.
+    // A check recorded meanwhile (here or on another bench), a page's
+    // destination learnt, a record deleted: the list follows.
     if (ArchiveService *service = m_archive())
-        connect(service, &ArchiveService::changed, this, &ArchiveWindow::refresh);
+        connect(service, &ArchiveService::changed, m_model, &ArchiveModel::reload);
+    connect(m_model, &ArchiveModel::answered, this, &ArchiveWindow::showState);
+    connect(m_model, &ArchiveModel::reloaded, this, [this] {
+        const int row = std::max(0, m_model->rowOf(m_keep));
+        if (m_model->rowCount() > 0)
+            m_list->selectRow(row);
+    });
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
+        if (current.isValid())
+            m_keep = m_model->at(current.row()).key;
+    });
     connect(m_search, &QLineEdit::textChanged, this, &ArchiveWindow::refresh);
     connect(m_from, &QDateEdit::dateChanged, this, &ArchiveWindow::refresh);
     connect(m_to, &QDateEdit::dateChanged, this, &ArchiveWindow::refresh);
-    connect(m_list, &QTableWidget::cellActivated, this, &ArchiveWindow::openSelected);
+    connect(m_list, &QTableView::activated, this, &ArchiveWindow::openSelected);
     connect(open, &QPushButton::clicked, this, &ArchiveWindow::openSelected);
-    connect(m_print, &QPushButton::clicked, this, [this] {
-        const auto record = selectedRecord();
-        if (!record || m_sender->refuseWhileBusy())
-            return;
-        const auto page = m_platform.newPage();
-        printRecordedSheet(*page, *record);
-        m_sender->send(*page, {});
-    });
-    connect(csv, &QPushButton::clicked, this, &ArchiveWindow::exportSelected);
+    connect(m_print, &QPushButton::clicked, this, &ArchiveWindow::printSelected);
+    connect(csv, &QPushButton::clicked, this, [this] { exportSelected(ExportKind::Csv); });
+    connect(xlsx, &QPushButton::clicked, this, [this] { exportSelected(ExportKind::Spreadsheet); });
     connect(remove, &QPushButton::clicked, this, &ArchiveWindow::deleteSelected);
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     refresh();
@@ -146,150 +244,133 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
 
 ArchiveWindow::~ArchiveWindow() = default;
 
-QStringList ArchiveWindow::headings()
+void ArchiveWindow::showEvent(QShowEvent *event)
 {
-    return {tr("Data e ora"), tr("Sensore"), tr("Tipo"), tr("ADC"), tr("Media"), tr("Stampata su")};
+    QDialog::showEvent(event);
+    fitToScreen();
+}
+
+// No larger than the screen it opens on (200 % on 1366x768), and inside it.
+void ArchiveWindow::fitToScreen()
+{
+    const QScreen *s = screen();
+    if (!s)
+        return;
+    const QRect avail = s->availableGeometry();
+    const QMargins frame(6, 32, 6, 6); // a window manager's, before it has drawn one
+    const QSize room(avail.width() - frame.left() - frame.right(), avail.height() - frame.top() - frame.bottom());
+    if (width() > room.width() || height() > room.height())
+        resize(size().boundedTo(room).expandedTo(minimumSizeHint().boundedTo(room)));
+    QRect outer = frameGeometry();
+    outer.moveLeft(std::clamp(outer.left(), avail.left(), std::max(avail.left(), avail.right() + 1 - outer.width())));
+    outer.moveTop(std::clamp(outer.top(), avail.top(), std::max(avail.top(), avail.bottom() + 1 - outer.height())));
+    move(outer.topLeft());
 }
 
 void ArchiveWindow::refresh()
 {
-    ArchiveService *archive = m_archive();
-    if (!archive)
-        return;
-    const quint64 search = ++m_searches;
     m_state->setText(tr("Ricerca in corso..."));
-    archive->ask(
-        this,
-        [code = m_search->text(), from = m_from->date(), to = m_to->date()](Archive &a) {
-            ArchiveReply reply;
-            reply.records = a.find(code, from, to);
-            reply.ok = a.error().isEmpty();
-            reply.error = a.error();
-            return reply;
-        },
-        [this, search](const ArchiveReply &reply) {
-            if (search == m_searches) // an earlier search answered late
-                showFound(reply);
-        });
+    m_model->search({m_search->text(), m_from->date(), m_to->date()});
 }
 
-void ArchiveWindow::showFound(const ArchiveReply &reply)
+void ArchiveWindow::showState()
 {
-    if (!reply.ok) {
-        // What was listed stays; the line says why it is not up to date.
-        m_state->setText(tr("L'archivio non si può leggere: %1").arg(reply.error));
+    if (m_model->searching()) {
+        m_state->setText(tr("Ricerca in corso..."));
         return;
     }
-    // The row the technician was on stays selected when the list is read again.
-    const QList<qint64> selected = selectedIds();
-    m_records = reply.records;
-    m_list->setRowCount(0);
-    m_list->setRowCount(int(m_records.size()));
-    for (int row = 0; row < m_records.size(); ++row) {
-        const CheckRecord &r = m_records[row];
-        const QStringList cells{QLocale().toString(r.takenAt, QLocale::ShortFormat), r.code,
-                                r.denso ? tr("Denso") : tr("Bosch/VDO/Delphi"),
-                                r.bits12 ? tr("12 bit") : tr("10 bit"), QString::fromStdString(r.check.media),
-                                r.destination};
-        for (int c = 0; c < cells.size(); ++c) {
-            auto *item = new QTableWidgetItem(cells[c]);
-            item->setData(Qt::UserRole, r.id);
-            m_list->setItem(row, c, item);
-        }
+    if (!m_model->lastError().isEmpty()) {
+        // What was listed stays; the line says why it is not up to date.
+        m_state->setText(tr("L'archivio non si può leggere: %1").arg(m_model->lastError()));
+        return;
     }
-    m_list->resizeColumnsToContents();
-    int current = 0;
-    for (int row = 0; row < m_records.size(); ++row)
-        if (m_records[row].id == selected.value(0, -1))
-            current = row;
-    if (!m_records.isEmpty())
-        m_list->selectRow(current);
-    m_state->setText(m_records.isEmpty() ? tr("Nessuna prova trovata.") : tr("Prove trovate: %1").arg(m_records.size()));
+    const int total = m_model->total();
+    m_state->setText(total <= 0 ? tr("Nessuna prova trovata.") : tr("Prove trovate: %1").arg(QLocale().toString(total)));
 }
 
-QList<qint64> ArchiveWindow::selectedIds() const
+QStringList ArchiveWindow::selectedKeys() const
 {
-    QList<qint64> ids;
-    for (const QModelIndex &i : m_list->selectionModel()->selectedRows())
-        ids << m_list->item(i.row(), 0)->data(Qt::UserRole).toLongLong();
-    return ids;
+    QStringList keys;
+    QModelIndexList rows = m_list->selectionModel()->selectedRows();
+    std::sort(rows.begin(), rows.end());
+    for (const QModelIndex &i : rows)
+        keys << m_model->at(i.row()).key;
+    return keys;
 }
 
-std::optional<CheckRecord> ArchiveWindow::selectedRecord() const
+void ArchiveWindow::withSelected(bool all, std::function<void(const QList<CheckRecord> &)> then)
 {
-    const auto ids = selectedIds();
-    if (ids.isEmpty())
-        return std::nullopt;
-    for (const CheckRecord &r : m_records)
-        if (r.id == ids.first())
-            return r;
-    return std::nullopt;
+    QStringList keys = selectedKeys();
+    ArchiveService *archive = m_archive();
+    if (keys.isEmpty() || !archive)
+        return;
+    if (!all)
+        keys = keys.mid(0, 1);
+    archive->records(keys, this, [this, then = std::move(then)](const ArchiveReply &reply) {
+        if (!reply.records.isEmpty())
+            then(reply.records);
+        else
+            m_platform.message(this, tr("L'archivio non si può leggere: %1").arg(reply.error.isEmpty() ? tr("la prova non c'è più") : reply.error),
+                               tr("Archivio prove"), MessageIcon::Critical);
+    });
 }
 
 void ArchiveWindow::openSelected()
 {
-    const auto record = selectedRecord();
-    if (!record)
-        return;
-    std::shared_ptr<PrintSurface> page = m_platform.newPage();
-    printRecordedSheet(*page, *record);
-    const QString what = tr("%1 del %2").arg(record->code.isEmpty() ? tr("Prova") : record->code,
-                                             QLocale().toString(record->takenAt, QLocale::ShortFormat));
-    const QString name = fileNameFor(tr("Scala %1 %2").arg(record->code, record->takenAt.date().toString(Qt::ISODate)));
-    m_sender->route(PageSender::Destination::Preview, page, what, name + QStringLiteral(".pdf"));
+    withSelected(false, [this](const QList<CheckRecord> &records) {
+        const CheckRecord &record = records.first();
+        std::shared_ptr<PrintSurface> page = m_platform.newPage();
+        printRecordedSheet(*page, record);
+        const QString what = tr("%1 del %2").arg(record.code.isEmpty() ? tr("Prova") : record.code,
+                                                 QLocale().toString(record.takenAt, QLocale::ShortFormat));
+        const QString name = fileNameFor(tr("Scala %1 %2").arg(record.code, record.takenAt.date().toString(Qt::ISODate)));
+        m_sender->route(PageSender::Destination::Preview, page, what, name + QStringLiteral(".pdf"));
+    });
 }
 
-void ArchiveWindow::exportSelected()
+void ArchiveWindow::printSelected()
 {
-    const auto ids = selectedIds();
-    if (ids.isEmpty())
+    if (m_sender->refuseWhileBusy())
         return;
-    saveCsv(m_platform, this, tr("Prove.csv"), [this, &ids] {
-        const QChar sep = csvSeparator();
-        QStringList header = headings();
-        for (int i = 0; i < kScaleRows; ++i)
-            header << tr("BAR %1").arg(i) << tr("ADC %1").arg(i) << tr("mVolt %1").arg(i) << tr("SCALA %1").arg(i)
-                   << tr("Linearità %1").arg(i) << tr("Scostamento %1").arg(i);
-        QString out = csvLine(header, sep);
-        for (const CheckRecord &r : m_records) {
-            if (!ids.contains(r.id))
-                continue;
-            QStringList fields{r.takenAt.toString(Qt::ISODate), r.code, r.denso ? tr("Denso") : tr("Bosch/VDO/Delphi"),
-                               r.bits12 ? tr("12 bit") : tr("10 bit"), QString::fromStdString(r.check.media), r.destination};
-            for (int i = 0; i < kScaleRows; ++i)
-                fields << QString::fromStdString(r.check.bar[i]) << QString::fromStdString(r.check.adc[i])
-                       << QString::fromStdString(r.check.mvolt[i]) << QString::fromStdString(r.check.scala[i])
-                       << QString::fromStdString(r.check.linearita[i]) << QString::fromStdString(r.check.scostamento[i]);
-            out += csvLine(fields, sep);
-        }
-        return csvFile(out);
-    }, tr("Prove salvate nel file CSV %1"));
+    withSelected(false, [this](const QList<CheckRecord> &records) {
+        const auto page = m_platform.newPage();
+        printRecordedSheet(*page, records.first());
+        m_sender->send(*page, {});
+    });
+}
+
+void ArchiveWindow::exportSelected(ExportKind kind)
+{
+    withSelected(true, [this, kind](const QList<CheckRecord> &records) {
+        const bool csv = kind == ExportKind::Csv;
+        saveExport(m_platform, this, kind, tr("Prove"),
+                   [&records, csv](QString *why) -> std::optional<QByteArray> {
+                       if (csv)
+                           return checksCsv(records);
+                       return xlsxFile(checksSheet(records), why);
+                   },
+                   csv ? tr("Prove salvate nel file CSV %1") : tr("Prove salvate nel foglio di calcolo %1"));
+    });
 }
 
 void ArchiveWindow::deleteSelected()
 {
-    const auto record = selectedRecord();
+    const QStringList keys = selectedKeys();
     ArchiveService *archive = m_archive();
-    if (!record || !archive)
+    const int row = m_model->rowOf(keys.value(0));
+    if (row < 0 || !archive)
         return;
+    const CheckSummary &check = m_model->at(row);
     if (!m_platform.confirm(this,
                             tr("Eliminare la prova %1 del %2 dall'archivio?")
-                                .arg(record->code, QLocale().toString(record->takenAt, QLocale::ShortFormat)),
+                                .arg(check.code, QLocale().toString(check.takenAt, QLocale::ShortFormat)),
                             tr("Archivio prove")))
         return;
-    archive->ask(
-        this,
-        [id = record->id](Archive &a) {
-            ArchiveReply reply;
-            reply.ok = reply.changed = a.remove(id);
-            reply.error = a.error().isEmpty() ? tr("non è più nell'archivio") : a.error();
-            return reply;
-        },
-        [this](const ArchiveReply &reply) {
-            if (!reply.ok)
-                m_platform.message(this, tr("La prova non è stata eliminata: %1").arg(reply.error), tr("Archivio prove"),
-                                   MessageIcon::Critical);
-        });
+    archive->remove(check.key, this, [this](const ArchiveReply &reply) {
+        if (!reply.ok)
+            m_platform.message(this, tr("La prova non è stata eliminata: %1").arg(reply.error), tr("Archivio prove"),
+                               MessageIcon::Critical);
+    });
 }
 
 } // namespace dravino

@@ -1,30 +1,33 @@
 #pragma once
 // "Archivio prove": the scale checks recorded, newest first, found by part
-// of the sensor's code and a date range; a record opens as the sheet it
+// of the sensor's code (or of the job's data) and a date range, every one
+// of them counted and reached by scrolling; a record opens as the sheet it
 // produced (the print preview, with Stampa and Salva come PDF...); the
-// records selected go to a CSV file; a record can be deleted after a
-// confirmation. F4 from any panel, or the scale sheet's print menu. The
-// archive answers on its own thread: a line under the list says when a
-// search is under way and why the archive could not be read.
+// records selected go to a CSV file or a spreadsheet; a record can be
+// deleted after a confirmation. F4 from any panel, or the scale sheet's
+// print menu. The archive answers on its own thread: a line under the list
+// says when a search is under way, how many checks it found, and why the
+// archive could not be read. The list follows the archive, also another
+// bench's checks on a shared server.
 
 #include <QDialog>
 #include <functional>
 #include <memory>
-#include <optional>
 
-#include "ui/archive/ArchiveService.h"
+#include "archive/ArchiveService.h"
+#include "ui/printjob/PageSender.h"
 
 class QDateEdit;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
+class QTableView;
 
 namespace dravino {
 
-class ArchiveService;
-class PageSender;
+class ArchiveModel;
 class Platform;
+class PrintSurface;
 
 class ArchiveWindow final : public QDialog
 {
@@ -34,34 +37,37 @@ public:
     ~ArchiveWindow() override;
     Q_DISABLE_COPY_MOVE(ArchiveWindow)
 
-    // Reads the archive again with the search as it stands; the list shows
-    // the answer to the latest search.
+    // Reads the archive again with the search as it stands.
     void refresh();
     void openSelected();
-    void exportSelected();
+    void printSelected();
+    void exportSelected(ExportKind kind);
     void deleteSelected();
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
-    // The list's columns, and the CSV's first ones.
-    static QStringList headings();
-    QList<qint64> selectedIds() const;
-    std::optional<CheckRecord> selectedRecord() const;
+    QStringList selectedKeys() const;
+    // The whole records of the rows selected, then what to do with them.
+    void withSelected(bool all, std::function<void(const QList<CheckRecord> &)> then);
+    void showState();
+    void fitToScreen();
 
     Platform &m_platform;
-    void showFound(const ArchiveReply &reply);
     std::function<ArchiveService *()> m_archive;
-    QList<CheckRecord> m_records; // as listed
-    quint64 m_searches = 0;
+    ArchiveModel *m_model = nullptr;
+    QString m_keep; // the row the technician is on, kept when the list is read again
     QLineEdit *m_search = nullptr;
     QDateEdit *m_from = nullptr;
     QDateEdit *m_to = nullptr;
-    QTableWidget *m_list = nullptr;
+    QTableView *m_list = nullptr;
     QLabel *m_state = nullptr;
     QPushButton *m_print = nullptr;
     std::unique_ptr<PageSender> m_sender;
 };
 
-// The sheet a record produced, as it was printed.
-void printRecordedSheet(class PrintSurface &surface, const CheckRecord &record);
+// The sheet a record produced, as it was printed, in the window's language.
+void printRecordedSheet(PrintSurface &surface, const CheckRecord &record);
 
 } // namespace dravino

@@ -1,5 +1,6 @@
 #include "ui/printjob/PageSender.h"
 
+#include "base/Settings.h"
 #include "print/PdfFile.h"
 #include "ui/Platform.h"
 #include "ui/printjob/PrintPreview.h"
@@ -8,12 +9,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
 
 namespace dravino {
 
 namespace {
-const QString kOrganisation = QStringLiteral("Dravino");
 const QString kLastFolder = QStringLiteral("lastSaveFolder");
 } // namespace
 
@@ -30,10 +29,13 @@ bool PageSender::refuseWhileBusy()
     return true;
 }
 
-void PageSender::send(PrintSurface &page, PrintRequest request)
+void PageSender::send(PrintSurface &page, PrintRequest request, const Sending &sending)
 {
+    if (refuseWhileBusy())
+        return;
     m_printing.begin(m_button);
-    m_platform.print(page, std::move(request), m_button, [this](const PrintOutcome &outcome) {
+    Delivered delivered = sending ? sending() : Delivered();
+    m_platform.print(page, std::move(request), m_button, [this, delivered](const PrintOutcome &outcome) {
         m_printing.end();
         if (!outcome.device.isEmpty() && !outcome.port.isEmpty() && outcome.printerFailure == CupsFailure::None)
             setPrinterTooltip({outcome.device, outcome.port});
@@ -41,47 +43,39 @@ void PageSender::send(PrintSurface &page, PrintRequest request)
             if (const auto report = reportOf(outcome, m_quietWhenPrinted))
                 m_platform.message(m_button->window(), report->text, m_title, report->icon);
         };
-        if (m_delivered)
-            m_delivered(outcome, std::move(tell));
+        if (delivered)
+            delivered(outcome, std::move(tell));
         else
             tell();
     });
 }
 
-void PageSender::saveAsPdf(PrintSurface &page, const QString &suggestedName,
-                           const std::function<void(const QString &)> &chosen)
+void PageSender::saveAsPdf(PrintSurface &page, const QString &suggestedName, const Sending &sending)
 {
+    if (refuseWhileBusy())
+        return;
     const auto path = m_platform.saveFileName(
         m_button->window(), QCoreApplication::translate("dravino::PrintMenu", "Salva come PDF"),
         QDir(lastSaveFolder()).filePath(suggestedName), QCoreApplication::translate("dravino::PrintMenu", "File PDF (*.pdf)"));
     if (!path)
         return;
     rememberSaveFolder(*path);
-    if (chosen)
-        chosen(*path);
     PrintRequest request;
     request.saveAs = *path;
-    send(page, std::move(request));
+    send(page, std::move(request), sending);
 }
 
 void PageSender::route(Destination where, std::shared_ptr<PrintSurface> page, const QString &what,
-                       const QString &pdfName, const QString &printer, const std::function<void(const QString &)> &sending)
+                       const QString &pdfName, const QString &printer, const Sending &sending)
 {
-    const auto toDefault = [this, page, sending] {
-        if (sending)
-            sending(QCoreApplication::translate("dravino::PrintMenu", "stampante predefinita"));
-        send(*page, {});
-    };
     switch (where) {
     case Destination::DefaultPrinter:
-        toDefault();
+        send(*page, {}, sending);
         break;
     case Destination::Printer: {
-        if (sending)
-            sending(printer);
         PrintRequest request;
         request.printer = printer;
-        send(*page, std::move(request));
+        send(*page, std::move(request), sending);
         break;
     }
     case Destination::Pdf:
@@ -89,7 +83,7 @@ void PageSender::route(Destination where, std::shared_ptr<PrintSurface> page, co
         break;
     case Destination::Preview: {
         PrintPreview preview(page, what, m_button->window());
-        QObject::connect(&preview, &PrintPreview::printRequested, &preview, toDefault);
+        QObject::connect(&preview, &PrintPreview::printRequested, &preview, [this, page, sending] { send(*page, {}, sending); });
         QObject::connect(&preview, &PrintPreview::saveRequested, &preview,
                          [this, page, pdfName, sending] { saveAsPdf(*page, pdfName, sending); });
         preview.exec();
@@ -105,7 +99,7 @@ void PageSender::setPrinterTooltip(const PrinterName &printer)
 
 QString lastSaveFolder()
 {
-    const QString folder = QSettings(kOrganisation, kOrganisation).value(kLastFolder).toString();
+    const QString folder = settingsValue(kLastFolder).toString();
     if (!folder.isEmpty() && QFileInfo(folder).isDir())
         return folder;
     const QString documents = pdfFolder();
@@ -114,19 +108,28 @@ QString lastSaveFolder()
 
 void rememberSaveFolder(const QString &file)
 {
-    QSettings(kOrganisation, kOrganisation).setValue(kLastFolder, QFileInfo(file).absolutePath());
+    setSettingsValue(kLastFolder, QFileInfo(file).absolutePath());
 }
 
-void saveCsv(Platform &platform, QWidget *parent, const QString &suggestedName,
-             const std::function<QByteArray()> &content, const QString &saved)
+void saveExport(Platform &platform, QWidget *parent, ExportKind kind, const QString &suggestedName,
+                const ExportContent &content, const QString &saved)
 {
-    const QString title = QCoreApplication::translate("dravino::PrintMenu", "Esporta CSV");
-    const auto path = platform.saveFileName(parent, title, QDir(lastSaveFolder()).filePath(suggestedName),
-                                            QCoreApplication::translate("dravino::PrintMenu", "File CSV (*.csv)"));
+    const bool csv = kind == ExportKind::Csv;
+    const QString title = csv ? QCoreApplication::translate("dravino::PrintMenu", "Esporta CSV")
+                              : QCoreApplication::translate("dravino::PrintMenu", "Esporta foglio di calcolo");
+    const QString filter = csv ? QCoreApplication::translate("dravino::PrintMenu", "File CSV (*.csv)")
+                               : QCoreApplication::translate("dravino::PrintMenu", "Foglio di calcolo (*.xlsx)");
+    const auto path = platform.saveFileName(parent, title,
+                                            QDir(lastSaveFolder()).filePath(suggestedName + (csv ? QStringLiteral(".csv")
+                                                                                                 : QStringLiteral(".xlsx"))),
+                                            filter);
     if (!path)
         return;
     rememberSaveFolder(*path);
-    const WrittenFile written = replaceFile(content(), *path, QStringLiteral("CSV"));
+    QString why;
+    const auto bytes = content(&why);
+    const WrittenFile written = bytes ? replaceFile(*bytes, *path, csv ? QStringLiteral("CSV") : QStringLiteral("XLSX"))
+                                      : WrittenFile{*path, why};
     if (written.ok())
         platform.message(parent, saved.arg(QDir::toNativeSeparators(written.path)), title, MessageIcon::Information);
     else
@@ -135,9 +138,12 @@ void saveCsv(Platform &platform, QWidget *parent, const QString &suggestedName,
 
 QString fileNameFor(const QString &what)
 {
+    // Letters and digits as they are; of the rest only what every file
+    // system and file dialog takes (a quote would split the dialog's name).
+    static const QString kept = QStringLiteral(" -_.()+,");
     QString name = what.simplified();
     for (QChar &c : name)
-        if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c == QLatin1Char(':') || c.category() == QChar::Other_Control)
+        if (!c.isLetterOrNumber() && !c.isMark() && !kept.contains(c))
             c = QLatin1Char('_');
     while (name.startsWith(QLatin1Char('.')))
         name.remove(0, 1);

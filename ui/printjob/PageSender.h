@@ -2,7 +2,9 @@
 // What a print button does with a drawn page, whatever the destination
 // (the default printer, one chosen, a PDF file the user names): hands it
 // over as a print job, shows on the button that it is under way, and tells
-// the outcome under the document's title. One page on its way at a time.
+// the outcome under the document's title. One page on its way at a time,
+// however it leaves (the button, the menu, the preview's own buttons): a
+// press meanwhile starts nothing.
 
 #include "print/Delivery.h"
 #include "ui/printjob/PrintJob.h"
@@ -10,6 +12,7 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QAbstractButton;
 class QWidget;
@@ -28,26 +31,27 @@ public:
     PageSender(Platform &platform, QAbstractButton *button, QString title, bool quietWhenPrinted);
     Q_DISABLE_COPY_MOVE(PageSender)
 
-    // True (and the button pressed again) when a page is on its way.
-    bool refuseWhileBusy();
-    // The page, its document ended, to where request says.
-    void send(PrintSurface &page, PrintRequest request);
-    // Asks the user where to save the page (the dialog starts in the folder
-    // last used, with suggestedName) and saves it there; chosen hears the
-    // file before the page goes.
-    void saveAsPdf(PrintSurface &page, const QString &suggestedName,
-                   const std::function<void(const QString &)> &chosen = {});
-    // The page to where: printer for Printer; pdfName suggested for Pdf; what
-    // names it in the preview, whose Stampa and Salva come PDF... go on from
-    // here. sending hears where each page goes (the printer, the file)
-    // before it goes.
-    void route(Destination where, std::shared_ptr<PrintSurface> page, const QString &what, const QString &pdfName,
-               const QString &printer = {}, const std::function<void(const QString &)> &sending = {});
-    void setPrinterTooltip(const PrinterName &printer);
-    // Hears each page's outcome before the technician does; the report
+    // Hears one page's outcome before the technician does; the report
     // waits until tell is called.
     using Delivered = std::function<void(const PrintOutcome &outcome, std::function<void()> tell)>;
-    void setDelivered(Delivered delivered) { m_delivered = std::move(delivered); }
+    // Called as each page goes (after its file is chosen): what is to hear
+    // that page's outcome.
+    using Sending = std::function<Delivered()>;
+
+    // True (and the button pressed again) when a page is on its way.
+    bool refuseWhileBusy();
+    // The page, its document ended, to where request says; nothing while
+    // another is on its way.
+    void send(PrintSurface &page, PrintRequest request, const Sending &sending = {});
+    // Asks the user where to save the page (the dialog starts in the folder
+    // last used, with suggestedName) and saves it there.
+    void saveAsPdf(PrintSurface &page, const QString &suggestedName, const Sending &sending = {});
+    // The page to where: printer for Printer; pdfName suggested for Pdf; what
+    // names it in the preview, whose Stampa and Salva come PDF... go on from
+    // here.
+    void route(Destination where, std::shared_ptr<PrintSurface> page, const QString &what, const QString &pdfName,
+               const QString &printer = {}, const Sending &sending = {});
+    void setPrinterTooltip(const PrinterName &printer);
 
 private:
     Platform &m_platform;
@@ -55,7 +59,6 @@ private:
     QString m_title;
     bool m_quietWhenPrinted;
     PrintInProgress m_printing;
-    Delivered m_delivered;
 };
 
 // The folder the last file was saved in (the documents folder at first),
@@ -63,11 +66,17 @@ private:
 QString lastSaveFolder();
 void rememberSaveFolder(const QString &file);
 
-// Asks where to save a CSV file (the dialog starts in the folder last used,
-// with suggestedName), writes content() there in one piece and tells the
-// outcome: saved, its "%1" the file, or why it was not written.
-void saveCsv(Platform &platform, QWidget *parent, const QString &suggestedName,
-             const std::function<QByteArray()> &content, const QString &saved);
+// What an export writes: CSV (the spreadsheets' list separator of the
+// window's language) or a spreadsheet file (.xlsx).
+enum class ExportKind { Csv, Spreadsheet };
+// The file's bytes, or nothing and why.
+using ExportContent = std::function<std::optional<QByteArray>(QString *why)>;
+// Asks where to save the export (the dialog starts in the folder last used,
+// with suggestedName, its suffix the kind's), writes content() there in one
+// piece and tells the outcome: saved, its "%1" the file, or why it was not
+// written.
+void saveExport(Platform &platform, QWidget *parent, ExportKind kind, const QString &suggestedName,
+                const ExportContent &content, const QString &saved);
 
 // A file name that says what a page is, without characters a file system
 // or a desktop would refuse.

@@ -5,9 +5,8 @@
 #include <QDir>
 #include <QThread>
 
-#include <chrono>
-#include <condition_variable>
-#include <mutex>
+#include "base/Workers.h"
+
 
 namespace dravino
 {
@@ -21,36 +20,13 @@ class PrintReportText
     Q_DECLARE_TR_FUNCTIONS(dravino::PrintReport)
 };
 
-// The threads under way; left alive at exit, so that a thread ending late
-// still finds it.
-struct Running {
-    std::mutex mutex;
-    std::condition_variable idle;
-    int count = 0;
-};
-Running &running()
-{
-    static auto *r = new Running;
-    return *r;
-}
-
 template <typename Result>
 void runOffThread(std::function<Result()> work, QObject *context, std::function<void(const Result &)> done)
 {
+    giveUpPrintJobsAtTheEnd();
     auto result = std::make_shared<Result>();
-    {
-        std::lock_guard lock(running().mutex);
-        ++running().count;
-    }
-    QThread *thread = QThread::create([work = std::move(work), result] {
-        *result = work();
-        Running &r = running();
-        {
-            std::lock_guard lock(r.mutex);
-            --r.count;
-        }
-        r.idle.notify_all();
-    });
+    QThread *thread = QThread::create([work = std::move(work), result] { *result = work(); });
+    countWorker(thread);
     // Nothing comes back to an object that is gone.
     QObject::connect(thread, &QThread::finished, context, [result, done = std::move(done)] { done(*result); });
     QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
@@ -75,6 +51,8 @@ QString reasonText(const QString &reason)
         {"job-canceled", QT_TRANSLATE_NOOP("dravino::PrintReport", "la stampa è stata annullata")},
         {"job-aborted", QT_TRANSLATE_NOOP("dravino::PrintReport", "la stampa è stata interrotta")},
         {"client-error-not-found", QT_TRANSLATE_NOOP("dravino::PrintReport", "la stampante non esiste")},
+        {"connection-refused", QT_TRANSLATE_NOOP("dravino::PrintReport", "rifiuta la connessione")},
+        {"host-unreachable", QT_TRANSLATE_NOOP("dravino::PrintReport", "la rete non lo raggiunge")},
     };
     QStringList out;
     for (const QString &part : reason.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
@@ -101,7 +79,8 @@ QString printerPart(const PrintOutcome &o)
     case CupsFailure::Cancelled:
         return {};
     case CupsFailure::Unreachable:
-        if (reason.isEmpty() || reason == QLatin1String("Success"))
+        // A library's "Success" or an empty reason adds nothing.
+        if (reason.isEmpty() || reason == QLatin1String("Success") || reason == QLatin1String("successful-ok"))
             return PrintReportText::tr("Impossibile stampare %1: il server di stampa non è raggiungibile.").arg(on);
         return PrintReportText::tr("Impossibile stampare %1: il server di stampa non è raggiungibile (%2).").arg(on, reason);
     case CupsFailure::NoAnswer:
@@ -143,34 +122,13 @@ void startQueueListing(QObject *context, std::function<void(const CupsQueues &)>
     runOffThread<CupsQueues>([] { return listQueues(printLimits()); }, context, std::move(done));
 }
 
-bool endPrintJobs(int ms)
+void giveUpPrintJobsAtTheEnd()
 {
-    abandonCupsRequests();
-    Running &r = running();
-    std::unique_lock lock(r.mutex);
-    return r.idle.wait_for(lock, std::chrono::milliseconds(ms), [&] { return r.count == 0; });
-}
-
-int printJobsRunning()
-{
-    std::lock_guard lock(running().mutex);
-    return running().count;
-}
-
-QString destinationOf(const PrintOutcome &o)
-{
-    switch (o.kind) {
-    case PrintOutcome::Printed:
-        return o.device;
-    case PrintOutcome::Held:
-        return PrintReportText::tr("%1, in attesa").arg(o.device);
-    case PrintOutcome::SavedToFile:
-        return QDir::toNativeSeparators(o.file);
-    case PrintOutcome::Failed:
-    case PrintOutcome::Abandoned:
-        break;
-    }
-    return PrintReportText::tr("non stampata");
+    static const bool registered = [] {
+        onProgramEnd([] { abandonCupsRequests(); });
+        return true;
+    }();
+    Q_UNUSED(registered);
 }
 
 std::optional<PrintReport> reportOf(const PrintOutcome &o, bool quietWhenPrinted)
@@ -184,6 +142,12 @@ std::optional<PrintReport> reportOf(const PrintOutcome &o, bool quietWhenPrinted
         if (quietWhenPrinted)
             return std::nullopt;
         return PrintReport{PrintReportText::tr("Stampa effettuata su ") + o.device, MessageIcon::Information};
+    case PrintOutcome::Unconfirmed:
+        return PrintReport{PrintReportText::tr("La pagina è stata inviata a %1 (lavoro %2), ma il server di stampa non ne ha "
+                                               "confermato la stampa: controllare la stampante.")
+                               .arg(o.device)
+                               .arg(o.job),
+                           MessageIcon::Exclamation};
     case PrintOutcome::Held: {
         const QString why = o.printerReason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reasonText(o.printerReason));
         return PrintReport{PrintReportText::tr("La stampa su %1 è in attesa: la stampante è ferma%2 e la stamperà quando verrà riattivata.")

@@ -28,11 +28,9 @@ void startPrinterLookup(std::function<PrinterName()> lookup, QObject *context,
 // Lists the print server's queues on a thread of its own.
 void startQueueListing(QObject *context, std::function<void(const CupsQueues &)> done);
 
-// The program is ending: every request to CUPS gives up; waits up to ms
-// for the threads. True when none is left.
-bool endPrintJobs(int ms);
-// Threads of pages and lookups still under way.
-int printJobsRunning();
+// Every request to CUPS gives up at once when the program ends
+// (base/Workers.h: endWorkers).
+void giveUpPrintJobsAtTheEnd();
 
 struct PrintReport {
     QString text;
@@ -41,8 +39,6 @@ struct PrintReport {
 // What the technician is told; nothing for a page given up at the end, or
 // for a printed page when quietWhenPrinted (the scale sheet).
 std::optional<PrintReport> reportOf(const PrintOutcome &outcome, bool quietWhenPrinted);
-// Where the page went in the end, in a few words: the printer, the file.
-QString destinationOf(const PrintOutcome &outcome);
 
 // A print button while its page is on its way: held down, a busy cursor
 // over it, a tooltip and a description that say so; presses meanwhile

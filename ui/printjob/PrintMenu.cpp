@@ -57,8 +57,11 @@ void PrintMenu::open(const QPoint &where)
     QAction *looking = printers->addAction(tr("ricerca stampanti..."));
     looking->setEnabled(false);
     add(menu, tr("Salva come PDF..."), "menuSavePdf", m_actions.saveAsPdf);
-    if (m_actions.exportCsv)
-        add(menu, tr("Esporta CSV..."), "menuExportCsv", m_actions.exportCsv);
+    if (const auto exportTable = m_actions.exportTable) {
+        add(menu, tr("Esporta CSV..."), "menuExportCsv", [exportTable] { exportTable(ExportKind::Csv); });
+        add(menu, tr("Esporta foglio di calcolo (.xlsx)..."), "menuExportXlsx",
+            [exportTable] { exportTable(ExportKind::Spreadsheet); });
+    }
     if (m_actions.archive) {
         menu->addSeparator();
         add(menu, tr("Archivio prove..."), "menuArchive", m_actions.archive);

@@ -3,8 +3,10 @@
 // focused button): the one-click print, the preview, another printer (the
 // print server's queues, asked off the window's thread when the menu
 // opens), a PDF where the user wants it, and for the value table its rows
-// as CSV. Each entry goes through the document's own routine; the button's
+// as CSV or as a spreadsheet. Each entry goes through the document's own routine; the button's
 // click stays the one-click print.
+
+#include "ui/printjob/PageSender.h"
 
 #include <QObject>
 #include <QMenu>
@@ -23,7 +25,7 @@ struct PrintMenuActions {
     std::function<void()> preview;
     std::function<void(const QString &printer)> printTo;
     std::function<void()> saveAsPdf;
-    std::function<void()> exportCsv; // none: no such entry
+    std::function<void(ExportKind)> exportTable; // none: no such entries
     std::function<void()> archive;   // none: no such entry
 };
 

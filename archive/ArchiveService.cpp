@@ -1,0 +1,370 @@
+#include "archive/ArchiveService.h"
+
+#include "archive/Location.h"
+#include "archive/Outbox.h"
+#include "base/Workers.h"
+
+#include <QCoreApplication>
+#include <QThread>
+#include <QTimer>
+#include <chrono>
+#include <future>
+#include <memory>
+
+namespace dravino {
+
+namespace {
+class ArchiveServiceText
+{
+    Q_DECLARE_TR_FUNCTIONS(dravino::ArchiveService)
+};
+
+QThread *startThread(const char *name, QObject *worker)
+{
+    auto *thread = new QThread;
+    thread->setObjectName(QLatin1String(name));
+    worker->moveToThread(thread);
+    // The connections are closed on their own thread as that thread ends.
+    QObject::connect(thread, &QThread::finished, worker, &QObject::deleteLater);
+    countWorker(thread);
+    thread->start();
+    return thread;
+}
+
+int envMs(const char *name, int fallback)
+{
+    bool ok = false;
+    const int ms = qEnvironmentVariableIntValue(name, &ok);
+    return ok && ms > 0 ? ms : fallback;
+}
+} // namespace
+
+namespace detail {
+
+// Keeps checks on the bench, on a thread no server holds up.
+class OutboxWorker final : public QObject
+{
+    Q_OBJECT
+public:
+    explicit OutboxWorker(QString location) : m_location(std::move(location)) {}
+    // True when record waits on the bench now.
+    std::pair<bool, QString> put(const CheckRecord &record)
+    {
+        if (!m_outbox)
+            m_outbox = std::make_unique<Outbox>(outboxPath(), m_location);
+        if (m_outbox->put(record))
+            return {true, {}};
+        return {false, m_outbox->error()};
+    }
+
+private:
+    QString m_location;
+    std::unique_ptr<Outbox> m_outbox;
+};
+
+// Lives on the archive's thread and owns the connection there (Qt SQL's
+// connections belong to the thread that made them).
+class ArchiveWorker final : public QObject
+{
+    Q_OBJECT
+public:
+    explicit ArchiveWorker(QString location) : m_location(std::move(location)), m_server(isServerLocation(m_location)) {}
+
+    // The archive, opened (again) where needed; nothing when it does not
+    // open (error() says why, the next call tries again).
+    Archive *archive(ArchiveReply &reply)
+    {
+        // A connection to a server that restarted, or that failed a call, is
+        // made again before the next call, not found dead in the middle of it.
+        if (m_archive && m_server && (m_broken || !m_archive->answers()))
+            m_archive.reset();
+        m_broken = false;
+        if (!m_archive) {
+            m_archive = std::make_unique<Archive>(m_location);
+            if (!m_archive->notice().isEmpty())
+                emit notice(m_archive->notice());
+            if (m_archive->isOpen())
+                m_archive->watch([this] { emit changedElsewhere(); });
+        }
+        if (m_archive->isOpen())
+            return m_archive.get();
+        reply.error = m_archive->error();
+        m_archive.reset();
+        return nullptr;
+    }
+
+    // A call failed on a server: its connection is not trusted again.
+    void failed() { m_broken = m_server; }
+
+    Outbox *outbox()
+    {
+        if (!m_server)
+            return nullptr;
+        if (!m_outbox)
+            m_outbox = std::make_unique<Outbox>(outboxPath(), m_location);
+        return m_outbox->isOpen() ? m_outbox.get() : nullptr;
+    }
+
+    // Sends what waits on the bench; true when something was sent.
+    bool sendWaiting(Archive &a)
+    {
+        Outbox *box = outbox();
+        bool sent = false;
+        for (CheckRecord r : box ? box->waiting() : QList<CheckRecord>()) {
+            r.waiting = false;
+            if (!a.keep(r)) {
+                failed();
+                break;
+            }
+            box->sent(r);
+            sent = true;
+        }
+        return sent;
+    }
+
+    // Tries the waiting checks again, on a timer, where there are any.
+    void retry()
+    {
+        Outbox *box = outbox();
+        if (!box || box->waiting().isEmpty())
+            return;
+        ArchiveReply ignored;
+        if (Archive *a = archive(ignored); a && sendWaiting(*a))
+            emit changedElsewhere();
+    }
+
+    void startRetrying(int ms)
+    {
+        auto *timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, &ArchiveWorker::retry);
+        timer->start(ms);
+        retry();
+    }
+
+signals:
+    void answered(quint64 id, const dravino::ArchiveReply &reply);
+    void notice(const QString &text);
+    void changedElsewhere();
+
+private:
+    QString m_location;
+    bool m_server;
+    std::unique_ptr<Archive> m_archive;
+    bool m_broken = false;
+    std::unique_ptr<Outbox> m_outbox;
+};
+
+} // namespace detail
+
+int ArchiveService::timeLimitMs() { return envMs("DRAVINO_ARCHIVE_TIMEOUT_MS", 15000); }
+int ArchiveService::retryMs() { return envMs("DRAVINO_OUTBOX_RETRY_MS", 30000); }
+
+ArchiveService::ArchiveService(QString location, QObject *parent)
+    : QObject(parent), m_location(std::move(location)), m_worker(new detail::ArchiveWorker(m_location))
+{
+    connect(m_worker, &detail::ArchiveWorker::answered, this, &ArchiveService::answered, Qt::QueuedConnection);
+    connect(m_worker, &detail::ArchiveWorker::notice, this, &ArchiveService::notice, Qt::QueuedConnection);
+    connect(m_worker, &detail::ArchiveWorker::changedElsewhere, this, &ArchiveService::changed, Qt::QueuedConnection);
+    m_thread = startThread("archive", m_worker);
+    if (isServer()) {
+        m_outbox = new detail::OutboxWorker(m_location);
+        m_outboxThread = startThread("outbox", m_outbox);
+        // What waits from an earlier session goes as soon as the server answers.
+        QMetaObject::invokeMethod(m_worker, [worker = m_worker, ms = retryMs()] { worker->startRetrying(ms); },
+                                  Qt::QueuedConnection);
+    }
+}
+
+ArchiveService::~ArchiveService()
+{
+    // Nothing more comes back here; the workers go with their threads.
+    m_worker->disconnect(this);
+    for (QThread *thread : {m_thread, m_outboxThread})
+        if (thread)
+            thread->quit();
+    // A local file's thread ends at once; one held by a server that does
+    // not answer ends when its call gives up, and the program's end does
+    // not wait for it beyond its deadline.
+    for (QThread *thread : {m_thread, m_outboxThread})
+        if (thread && thread->wait(200))
+            delete thread;
+}
+
+bool ArchiveService::isServer() const { return isServerLocation(m_location); }
+
+quint64 ArchiveService::call(QObject *context, Done done, bool writes)
+{
+    const quint64 id = ++m_next;
+    auto *timer = new QTimer(this);
+    timer->setSingleShot(true);
+    connect(timer, &QTimer::timeout, this, [this, id] {
+        ArchiveReply reply;
+        reply.late = true;
+        const QString shown = shownLocation(m_location);
+        reply.error = !isServer() ? ArchiveServiceText::tr("l'archivio %1 non risponde").arg(shown)
+            : shown.isEmpty()     ? ArchiveServiceText::tr("il server dell'archivio non risponde")
+                                  : ArchiveServiceText::tr("il server dell'archivio %1 non risponde").arg(shown);
+        answered(id, reply);
+    });
+    m_calls.insert(id, {context, std::move(done), timer, writes});
+    timer->start(timeLimitMs());
+    return id;
+}
+
+void ArchiveService::run(quint64 id, Work work)
+{
+    QMetaObject::invokeMethod(
+        m_worker,
+        [worker = m_worker, id, work = std::move(work)] {
+            ArchiveReply opened;
+            Archive *a = worker->archive(opened);
+            // Before anything else, what waits on the bench.
+            if (a && worker->sendWaiting(*a))
+                emit worker->changedElsewhere();
+            ArchiveReply reply = work(*worker, a);
+            if (!a)
+                reply.error = opened.error;
+            else if (!reply.ok)
+                worker->failed();
+            emit worker->answered(id, reply);
+        },
+        Qt::QueuedConnection);
+}
+
+void ArchiveService::keep(const CheckRecord &record, QObject *context, Done done)
+{
+    const quint64 id = call(context, std::move(done), true);
+    if (!m_outbox) {
+        run(id, [record](detail::ArchiveWorker &, Archive *a) {
+            CheckRecord r = record;
+            ArchiveReply reply;
+            reply.ok = a && a->keep(r);
+            reply.error = a ? a->error() : QString();
+            return reply;
+        });
+        return;
+    }
+    // On the bench first, on a thread no server holds up; then to the
+    // server with the rest of what waits there. The archive's part is queued
+    // now, so that calls made after this one come after it.
+    auto put = std::make_shared<std::promise<std::pair<bool, QString>>>();
+    std::shared_future<std::pair<bool, QString>> onBench = put->get_future().share();
+    QMetaObject::invokeMethod(m_outbox, [outbox = m_outbox, record, put] { put->set_value(outbox->put(record)); },
+                              Qt::QueuedConnection);
+    run(id, [record, onBench](detail::ArchiveWorker &w, Archive *a) {
+        const auto [kept, benchError] = onBench.wait_for(std::chrono::seconds(10)) == std::future_status::ready
+            ? onBench.get()
+            : std::pair{false, ArchiveServiceText::tr("le prove in attesa non si possono conservare su questo banco")};
+        ArchiveReply reply;
+        CheckRecord r = record;
+        if (kept && a)
+            w.sendWaiting(*a);
+        reply.ok = kept || (a && a->keep(r));
+        if (!reply.ok && a)
+            reply.error = a->error();
+        if (!kept)
+            reply.error = reply.error.isEmpty() ? benchError : reply.error + QStringLiteral("; ") + benchError;
+        if (Outbox *box = kept ? w.outbox() : nullptr)
+            for (const CheckRecord &waiting : box->waiting())
+                reply.waiting = reply.waiting || waiting.key == record.key;
+        if (reply.waiting && a)
+            reply.error = a->error(); // why the server did not take it
+        return reply;
+    });
+}
+
+namespace {
+bool matches(const CheckSummary &s, const CheckQuery &q)
+{
+    const QString text = q.text.trimmed();
+    const bool found = text.isEmpty() || s.code.contains(text, Qt::CaseInsensitive)
+        || s.jobData.customer.contains(text, Qt::CaseInsensitive) || s.jobData.vehicle.contains(text, Qt::CaseInsensitive)
+        || s.jobData.job.contains(text, Qt::CaseInsensitive) || s.jobData.operatorName.contains(text, Qt::CaseInsensitive);
+    const QDate day = s.takenAt.date();
+    return found && (!q.from.isValid() || day >= q.from) && (!q.to.isValid() || day <= q.to);
+}
+} // namespace
+
+void ArchiveService::page(const CheckQuery &query, std::optional<CheckSummary> after, int limit, bool withTotal,
+                          QObject *context, Done done)
+{
+    const quint64 id = call(context, std::move(done), false);
+    run(id, [query, after, limit, withTotal](detail::ArchiveWorker &w, Archive *a) {
+        ArchiveReply reply;
+        // What waits on the bench leads the list, newest first.
+        if (Outbox *box = after ? nullptr : w.outbox()) {
+            const QList<CheckRecord> waiting = box->waiting();
+            for (auto it = waiting.rbegin(); it != waiting.rend(); ++it)
+                if (matches(*it, query))
+                    reply.page << *it;
+        }
+        const int onBench = int(reply.page.size());
+        if (!a)
+            return reply;
+        reply.page += a->page(query, after ? &*after : nullptr, limit);
+        if (a->error().isEmpty() && withTotal)
+            reply.total = a->count(query) + onBench;
+        reply.ok = a->error().isEmpty();
+        reply.error = a->error();
+        return reply;
+    });
+}
+
+void ArchiveService::records(const QStringList &keys, QObject *context, Done done)
+{
+    const quint64 id = call(context, std::move(done), false);
+    run(id, [keys](detail::ArchiveWorker &w, Archive *a) {
+        ArchiveReply reply;
+        QList<CheckRecord> waiting;
+        if (Outbox *box = w.outbox())
+            waiting = box->waiting();
+        const QList<CheckRecord> kept = a ? a->records(keys) : QList<CheckRecord>();
+        // In the order asked, wherever each is.
+        for (const QString &key : keys) {
+            for (const CheckRecord &r : waiting + kept)
+                if (r.key == key) {
+                    reply.records << r;
+                    break;
+                }
+        }
+        reply.ok = a && a->error().isEmpty();
+        reply.error = a ? a->error() : QString();
+        return reply;
+    });
+}
+
+void ArchiveService::remove(const QString &key, QObject *context, Done done)
+{
+    const quint64 id = call(context, std::move(done), true);
+    run(id, [key](detail::ArchiveWorker &w, Archive *a) {
+        ArchiveReply reply;
+        Outbox *box = w.outbox();
+        reply.ok = (box && box->remove(key)) || (a && a->remove(key));
+        if (!reply.ok && a)
+            reply.error = a->error().isEmpty() ? ArchiveServiceText::tr("non è più nell'archivio") : a->error();
+        return reply;
+    });
+}
+
+void ArchiveService::sendWaiting()
+{
+    QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->retry(); }, Qt::QueuedConnection);
+}
+
+void ArchiveService::answered(quint64 id, const ArchiveReply &reply)
+{
+    const auto it = m_calls.find(id);
+    if (it == m_calls.end())
+        return; // answered late, after its time limit
+    const Call c = it.value();
+    m_calls.erase(it);
+    c.timer->deleteLater();
+    if (reply.ok && c.writes)
+        emit changed();
+    if (c.context)
+        c.done(reply);
+}
+
+} // namespace dravino
+
+#include "ArchiveService.moc"

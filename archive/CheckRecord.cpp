@@ -1,0 +1,250 @@
+#include "archive/CheckRecord.h"
+
+#include "core/WholeNumber.h"
+
+#include <QJsonArray>
+#include <QRegularExpression>
+#include <QUuid>
+
+namespace dravino {
+
+namespace {
+
+// A whole number as the grid's texts hold it, or nothing.
+Cell wholeCell(const std::string &text)
+{
+    if (text.empty())
+        return {};
+    const auto n = toInt32(text);
+    // A text the grid shows must come back as it was: "0400" is 400, "--" stays.
+    if (n.ok() && text.find_first_not_of("-0123456789") == std::string::npos)
+        return double(n.value);
+    return QString::fromStdString(text);
+}
+
+const char *verdictName(Verdict v) { return v == Verdict::Green ? "pass" : v == Verdict::Red ? "fail" : nullptr; }
+Verdict verdictFrom(const QJsonValue &v)
+{
+    return v == QLatin1String("pass") ? Verdict::Green : v == QLatin1String("fail") ? Verdict::Red : Verdict::Unchanged;
+}
+
+std::string gridText(const Cell &c) { return cellText(c).toStdString(); }
+
+} // namespace
+
+QString cellText(const Cell &cell)
+{
+    if (const auto *n = std::get_if<double>(&cell))
+        return QString::number(qint64(*n));
+    if (const auto *t = std::get_if<QString>(&cell))
+        return *t;
+    return {};
+}
+
+QString linearityText(const Cell &cell, QChar decimalSeparator)
+{
+    if (const auto *n = std::get_if<double>(&cell))
+        return QString::fromStdString(formatLinearity(float(*n), char(decimalSeparator.unicode()))) + QLatin1Char('%');
+    return cellText(cell);
+}
+
+std::optional<double> cellNumber(const Cell &cell)
+{
+    if (const auto *n = std::get_if<double>(&cell))
+        return *n;
+    return std::nullopt;
+}
+
+QString newCheckKey() { return QUuid::createUuid().toString(QUuid::WithoutBraces); }
+
+CheckRecord checkOf(const ScaleGrid &g, bool denso, bool bits12, bool automaticAverage)
+{
+    CheckRecord r;
+    r.denso = denso;
+    r.bits12 = bits12;
+    r.automaticAverage = automaticAverage;
+    for (int i = 0; i < kScaleRows; ++i) {
+        CheckRow &row = r.rows[i];
+        row.bar = wholeCell(g.bar[i]);
+        row.adc = wholeCell(g.adc[i]);
+        row.mvolt = wholeCell(g.mvolt[i]);
+        row.scale = wholeCell(g.scala[i]);
+        if (!g.linearita[i].empty())
+            row.linearity = double(g.linearityPercent[i]);
+        row.deviation = wholeCell(g.scostamento[i]);
+        row.linearityVerdict = g.linearitaColor[i];
+        row.deviationVerdict = g.scostamentoColor[i];
+    }
+    r.average = wholeCell(g.media);
+    r.tolerance = double(g.tolerance);
+    return r;
+}
+
+ScaleGrid gridOf(const CheckRecord &r, QChar decimalSeparator)
+{
+    ScaleGrid g;
+    for (int i = 0; i < kScaleRows; ++i) {
+        const CheckRow &row = r.rows[i];
+        g.bar[i] = gridText(row.bar);
+        g.adc[i] = gridText(row.adc);
+        g.mvolt[i] = gridText(row.mvolt);
+        g.scala[i] = gridText(row.scale);
+        g.linearita[i] = linearityText(row.linearity, decimalSeparator).toStdString();
+        g.scostamento[i] = gridText(row.deviation);
+        g.linearitaColor[i] = row.linearityVerdict;
+        g.scostamentoColor[i] = row.deviationVerdict;
+        if (const auto n = cellNumber(row.linearity))
+            g.linearityPercent[i] = float(*n);
+    }
+    g.media = gridText(r.average);
+    g.tolerance = int(cellNumber(r.tolerance).value_or(0));
+    return g;
+}
+
+QJsonValue cellJson(const Cell &c)
+{
+    if (const auto *n = std::get_if<double>(&c))
+        return *n;
+    if (const auto *t = std::get_if<QString>(&c))
+        return *t;
+    return QJsonValue::Null;
+}
+
+Cell cellFrom(const QJsonValue &v)
+{
+    if (v.isDouble())
+        return v.toDouble();
+    if (v.isString())
+        return v.toString();
+    return {};
+}
+
+QJsonArray rowsJson(const std::array<CheckRow, kScaleRows> &rows)
+{
+    QJsonArray out;
+    for (const CheckRow &row : rows) {
+        QJsonObject o{{QStringLiteral("bar"), cellJson(row.bar)},
+                      {QStringLiteral("adc"), cellJson(row.adc)},
+                      {QStringLiteral("mvolt"), cellJson(row.mvolt)},
+                      {QStringLiteral("scale"), cellJson(row.scale)},
+                      {QStringLiteral("linearity"), cellJson(row.linearity)},
+                      {QStringLiteral("deviation"), cellJson(row.deviation)}};
+        if (const char *v = verdictName(row.linearityVerdict))
+            o.insert(QStringLiteral("linearityVerdict"), QLatin1String(v));
+        if (const char *v = verdictName(row.deviationVerdict))
+            o.insert(QStringLiteral("deviationVerdict"), QLatin1String(v));
+        out.append(o);
+    }
+    return out;
+}
+
+std::array<CheckRow, kScaleRows> rowsFrom(const QJsonArray &json)
+{
+    std::array<CheckRow, kScaleRows> rows;
+    for (int i = 0; i < kScaleRows && i < json.size(); ++i) {
+        const QJsonObject o = json.at(i).toObject();
+        CheckRow &row = rows[i];
+        row.bar = cellFrom(o.value(QStringLiteral("bar")));
+        row.adc = cellFrom(o.value(QStringLiteral("adc")));
+        row.mvolt = cellFrom(o.value(QStringLiteral("mvolt")));
+        row.scale = cellFrom(o.value(QStringLiteral("scale")));
+        row.linearity = cellFrom(o.value(QStringLiteral("linearity")));
+        row.deviation = cellFrom(o.value(QStringLiteral("deviation")));
+        row.linearityVerdict = verdictFrom(o.value(QStringLiteral("linearityVerdict")));
+        row.deviationVerdict = verdictFrom(o.value(QStringLiteral("deviationVerdict")));
+    }
+    return rows;
+}
+
+namespace {
+const char *const kKinds[] = {"none", "printer", "held", "file", "unconfirmed"};
+} // namespace
+
+QJsonObject recordJson(const CheckRecord &r)
+{
+    return {{QStringLiteral("key"), r.key},
+            {QStringLiteral("takenAt"), r.takenAt.toUTC().toString(Qt::ISODateWithMs)},
+            {QStringLiteral("code"), r.code},
+            {QStringLiteral("denso"), r.denso},
+            {QStringLiteral("bits12"), r.bits12},
+            {QStringLiteral("automaticAverage"), r.automaticAverage},
+            {QStringLiteral("average"), cellJson(r.average)},
+            {QStringLiteral("tolerance"), cellJson(r.tolerance)},
+            {QStringLiteral("outcome"), QLatin1String(kKinds[r.destination.kind])},
+            {QStringLiteral("destination"), r.destination.name},
+            {QStringLiteral("job"), r.destination.job},
+            {QStringLiteral("customer"), r.jobData.customer},
+            {QStringLiteral("vehicle"), r.jobData.vehicle},
+            {QStringLiteral("jobNumber"), r.jobData.job},
+            {QStringLiteral("operator"), r.jobData.operatorName},
+            {QStringLiteral("version"), r.version},
+            {QStringLiteral("rows"), rowsJson(r.rows)}};
+}
+
+PageDestination::Kind destinationKind(const QString &name)
+{
+    for (int k = 0; k < int(std::size(kKinds)); ++k)
+        if (name == QLatin1String(kKinds[k]))
+            return PageDestination::Kind(k);
+    return PageDestination::NotPrinted;
+}
+
+CheckRecord recordFrom(const QJsonObject &o)
+{
+    CheckRecord r;
+    r.key = o.value(QStringLiteral("key")).toString();
+    r.takenAt = QDateTime::fromString(o.value(QStringLiteral("takenAt")).toString(), Qt::ISODateWithMs).toLocalTime();
+    r.code = o.value(QStringLiteral("code")).toString();
+    r.denso = o.value(QStringLiteral("denso")).toBool();
+    r.bits12 = o.value(QStringLiteral("bits12")).toBool();
+    r.automaticAverage = o.value(QStringLiteral("automaticAverage")).toBool(true);
+    r.average = cellFrom(o.value(QStringLiteral("average")));
+    r.tolerance = cellFrom(o.value(QStringLiteral("tolerance")));
+    r.destination = {destinationKind(o.value(QStringLiteral("outcome")).toString()),
+                     o.value(QStringLiteral("destination")).toString(), o.value(QStringLiteral("job")).toInt()};
+    r.jobData = {o.value(QStringLiteral("customer")).toString(), o.value(QStringLiteral("vehicle")).toString(),
+                 o.value(QStringLiteral("jobNumber")).toString(), o.value(QStringLiteral("operator")).toString()};
+    r.version = o.value(QStringLiteral("version")).toString();
+    r.rows = rowsFrom(o.value(QStringLiteral("rows")).toArray());
+    return r;
+}
+
+Cell cellOfText(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (t.isEmpty())
+        return {};
+    static const QRegularExpression whole(QStringLiteral("^-?\\d{1,9}$"));
+    static const QRegularExpression percent(QStringLiteral("^(-?\\d{1,6})(?:[.,](\\d{1,2}))?\\s?%$"));
+    if (whole.match(t).hasMatch())
+        return t.toDouble();
+    if (const auto m = percent.match(t); m.hasMatch())
+        return QString(m.captured(1) + QLatin1Char('.') + (m.captured(2).isEmpty() ? QStringLiteral("0") : m.captured(2))).toDouble();
+    return text;
+}
+
+Cell toleranceOfText(const QString &text)
+{
+    static const QRegularExpression either(
+        QStringLiteral("^(?:linearità|linearity) ±1 %, (?:scostamento|deviation) ±(\\d{1,5}) bar$"));
+    if (const auto m = either.match(text.trimmed()); m.hasMatch())
+        return m.captured(1).toDouble();
+    return text.isEmpty() ? Cell{} : Cell{text};
+}
+
+PageDestination destinationOfText(const QString &text)
+{
+    for (const char *held : {", in attesa", ", held"})
+        if (text.endsWith(QLatin1String(held)))
+            return {PageDestination::Held, text.chopped(int(qstrlen(held)))};
+    if (text.isEmpty() || text == QLatin1String("non stampata") || text == QLatin1String("not printed"))
+        return {};
+    // Sent to the default printer, and never heard of again.
+    if (text == QLatin1String("stampante predefinita") || text == QLatin1String("default printer"))
+        return {PageDestination::NotConfirmed, {}};
+    if (text.startsWith(QLatin1Char('/')))
+        return {PageDestination::File, text};
+    return {PageDestination::Printer, text};
+}
+
+} // namespace dravino

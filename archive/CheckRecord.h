@@ -1,0 +1,106 @@
+#pragma once
+// One scale check as the archive keeps it: numbers and states, never the
+// texts of one language. The window, the reprinted sheet and the exports
+// format it in the window's language. A check from an older archive may
+// hold a text that did not read as a number: it is kept, and shown, as it
+// was.
+
+#include "core/ScaleCheck.h"
+
+#include <QDateTime>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <array>
+#include <optional>
+#include <variant>
+
+namespace dravino {
+
+// A cell: empty, a number, or a text of an older archive that did not read.
+using Cell = std::variant<std::monostate, double, QString>;
+
+// The cell as the screen shows a whole number; linearity as percent with
+// two decimals and the given separator.
+QString cellText(const Cell &cell);
+QString linearityText(const Cell &cell, QChar decimalSeparator);
+std::optional<double> cellNumber(const Cell &cell);
+
+struct CheckRow {
+    Cell bar, adc;                      // as entered
+    Cell mvolt, scale, linearity, deviation; // as computed; linearity in percent
+    Verdict linearityVerdict = Verdict::Unchanged;
+    Verdict deviationVerdict = Verdict::Unchanged;
+};
+
+// Where the page went.
+struct PageDestination {
+    enum Kind {
+        NotPrinted,   // nowhere (yet: the record is written as the page goes)
+        Printer,      // the printer name holds the whole page
+        Held,         // ... and keeps it until its queue runs again
+        File,         // the PDF file name
+        NotConfirmed, // handed to the printer name as job, whose state never came
+    } kind = NotPrinted;
+    QString name;
+    int job = 0;
+    bool operator==(const PageDestination &) const = default;
+};
+
+// What the technician wrote of the job on the sheet.
+struct JobData {
+    QString customer, vehicle, job, operatorName;
+    bool isEmpty() const { return customer.isEmpty() && vehicle.isEmpty() && job.isEmpty() && operatorName.isEmpty(); }
+    bool operator==(const JobData &) const = default;
+};
+
+// What the list of checks shows of one.
+struct CheckSummary {
+    qint64 id = 0;             // the archive's
+    QString key;               // made on the bench: the same check is never kept twice
+    QDateTime takenAt;
+    QString code;
+    bool denso = false;        // "Sensore Denso"
+    bool bits12 = false;       // "ADC a 12 bit"
+    Cell average;
+    PageDestination destination;
+    JobData jobData;
+    bool waiting = false;      // kept on the bench until the archive's server answers
+};
+
+struct CheckRecord : CheckSummary {
+    bool automaticAverage = true;
+    std::array<CheckRow, kScaleRows> rows;
+    Cell tolerance;            // the deviations' window the verdicts used, bar
+    QString version;           // of the program that recorded it
+};
+
+// A new bench key.
+QString newCheckKey();
+
+// The check a computed grid holds: its entries as they stand, its results,
+// verdicts and tolerance as the computation left them.
+CheckRecord checkOf(const ScaleGrid &grid, bool denso, bool bits12, bool automaticAverage);
+// The grid again, its texts in the window's language (decimalSeparator).
+ScaleGrid gridOf(const CheckRecord &record, QChar decimalSeparator);
+
+// The six rows as JSON (numbers, null for an empty cell, a text kept as it
+// was), and back.
+QJsonArray rowsJson(const std::array<CheckRow, kScaleRows> &rows);
+std::array<CheckRow, kScaleRows> rowsFrom(const QJsonArray &json);
+// The whole record (the outbox keeps it so).
+QJsonObject recordJson(const CheckRecord &record);
+CheckRecord recordFrom(const QJsonObject &json);
+QJsonValue cellJson(const Cell &cell);
+Cell cellFrom(const QJsonValue &json);
+
+// Texts of an archive of the first version, written on an Italian or an
+// English desktop: "2443", "3,48%", "-0.50%", "" (empty); anything else is
+// kept as a text. The tolerance from "linearità ±1 %, scostamento ±24 bar"
+// or "linearity ±1 %, deviation ±24 bar"; the destination from "stampante
+// predefinita", "PDF, in attesa", "non stampata", a path, a printer.
+Cell cellOfText(const QString &text);
+Cell toleranceOfText(const QString &text);
+PageDestination destinationOfText(const QString &text);
+
+} // namespace dravino

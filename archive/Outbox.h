@@ -1,0 +1,42 @@
+#pragma once
+// Checks kept on the bench while the archive's server does not answer: a
+// SQLite file of the user's alone beside the default archive, one row a
+// check (the whole record), for the server it waits for. A check leaves it
+// only once the server holds it; sent again after a crash, its bench key
+// keeps it from being kept twice.
+
+#include "archive/CheckRecord.h"
+
+#include <QList>
+#include <QString>
+
+namespace dravino {
+
+class Outbox final
+{
+public:
+    // The outbox at path, for the server location (its password plays no part).
+    Outbox(QString path, const QString &server);
+    ~Outbox();
+    Q_DISABLE_COPY_MOVE(Outbox)
+
+    bool isOpen() const { return m_open; }
+    QString error() const { return m_error; }
+    // Keeps record, in place of one with the same key.
+    bool put(const CheckRecord &record);
+    // What waits for this server, in the order it came.
+    QList<CheckRecord> waiting() const;
+    // record has reached the server: gone from here, unless it has changed
+    // since (a page's outcome learnt meanwhile), which is then sent too.
+    bool sent(const CheckRecord &record);
+    bool remove(const QString &key);
+
+private:
+    QString m_path;
+    QString m_server;
+    QString m_connection;
+    bool m_open = false;
+    mutable QString m_error;
+};
+
+} // namespace dravino

@@ -1,0 +1,17 @@
+#pragma once
+// Dravino's settings file, ~/.config/Dravino/Dravino.conf: readable by the
+// user alone from its first byte, and again after every rewrite, since it
+// may hold an archive server's password.
+
+#include <QString>
+#include <QVariant>
+
+namespace dravino {
+
+QVariant settingsValue(const QString &key, const QVariant &fallback = {});
+// Writes key (an empty value removes it); false when the file could not be
+// written.
+bool setSettingsValue(const QString &key, const QVariant &value);
+QString settingsFile();
+
+} // namespace dravino

@@ -1,0 +1,73 @@
+#include "base/Workers.h"
+
+#include <QThread>
+
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <vector>
+
+namespace dravino {
+
+namespace {
+// Left alive at exit, so that a thread ending late still finds it.
+struct Registry {
+    std::mutex mutex;
+    std::condition_variable idle;
+    int count = 0;
+    std::vector<std::function<void()>> giveUp;
+};
+Registry &registry()
+{
+    static auto *r = new Registry;
+    return *r;
+}
+} // namespace
+
+void countWorker(QThread *thread)
+{
+    Registry &r = registry();
+    {
+        std::lock_guard lock(r.mutex);
+        ++r.count;
+    }
+    // Direct: counted off as the thread itself ends, not when an event
+    // loop gets round to it.
+    QObject::connect(thread, &QThread::finished, thread, [] {
+        Registry &r = registry();
+        {
+            std::lock_guard lock(r.mutex);
+            --r.count;
+        }
+        r.idle.notify_all();
+    }, Qt::DirectConnection);
+}
+
+int workersRunning()
+{
+    std::lock_guard lock(registry().mutex);
+    return registry().count;
+}
+
+void onProgramEnd(std::function<void()> giveUp)
+{
+    std::lock_guard lock(registry().mutex);
+    registry().giveUp.push_back(std::move(giveUp));
+}
+
+bool endWorkers(int ms, qint64 windowClosedMs)
+{
+    Registry &r = registry();
+    std::vector<std::function<void()>> giveUp;
+    {
+        std::lock_guard lock(r.mutex);
+        giveUp = r.giveUp;
+    }
+    for (const auto &g : giveUp)
+        g();
+    std::unique_lock lock(r.mutex);
+    const auto left = std::chrono::milliseconds(std::max<qint64>(0, ms - windowClosedMs));
+    return r.idle.wait_for(lock, left, [&] { return r.count == 0; });
+}
+
+} // namespace dravino
