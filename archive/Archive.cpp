@@ -114,8 +114,7 @@ QStringList createV2(bool server, const QString &table)
                        " bench_key TEXT NOT NULL UNIQUE,"  // made on the bench
                        " taken_at TEXT NOT NULL,"          // ISO 8601, UTC
                        " code TEXT NOT NULL,"
-                       " code_key TEXT NOT NULL,"          // the code in upper case, for searching
-                       " job_key TEXT NOT NULL,"           // the job's data in upper case, for searching
+                       " search_key TEXT NOT NULL,"        // the code and the job's data in upper case
                        " sensor TEXT NOT NULL,"            // bosch | denso
                        " resolution INTEGER NOT NULL,"     // 10 | 12
                        " average_mode TEXT NOT NULL,"      // auto | manual
@@ -137,8 +136,9 @@ QStringList createV2(bool server, const QString &table)
                  table),
     };
 }
-const QStringList kIndexes{QStringLiteral("CREATE INDEX IF NOT EXISTS checks_code ON checks(code_key)"),
-                           QStringLiteral("CREATE INDEX IF NOT EXISTS checks_taken ON checks(taken_at, id)")};
+// One index answers every search: its rows are found, counted and put in
+// order without reading the checks themselves.
+const QStringList kIndexes{QStringLiteral("CREATE INDEX IF NOT EXISTS checks_search ON checks(search_key, taken_at, id)")};
 
 QString utc(const QDateTime &t) { return t.toUTC().toString(Qt::ISODateWithMs); }
 
@@ -169,9 +169,10 @@ PageDestination::Kind kindOf(const QString &s)
     return PageDestination::NotPrinted;
 }
 
-QString jobKey(const JobData &j)
+QString searchKey(const CheckRecord &r)
 {
-    return QStringList{j.customer, j.vehicle, j.job, j.operatorName}.join(QChar(0x1f)).toUpper();
+    const JobData &j = r.jobData;
+    return QStringList{r.code, j.customer, j.vehicle, j.job, j.operatorName}.join(QChar(0x1f)).toUpper();
 }
 
 const char *const kSummaryColumns = "id, bench_key, taken_at, code, sensor, resolution, average, average_text, outcome, "
@@ -610,16 +611,16 @@ bool Archive::insertInto(CheckRecord &r, const QString &table, bool withId)
 {
     QSqlQuery q(QSqlDatabase::database(m_connection));
     QJsonObject grid{{QStringLiteral("rows"), rowsJson(r.rows)}};
-    q.prepare(QStringLiteral("INSERT INTO %1 (%2bench_key, taken_at, code, code_key, job_key, sensor, resolution, average_mode, "
+    q.prepare(QStringLiteral("INSERT INTO %1 (%2bench_key, taken_at, code, search_key, sensor, resolution, average_mode, "
                              "average, average_text, tolerance, tolerance_text, outcome, destination, job, customer, vehicle, "
                              "job_number, operator_name, version, grid) VALUES (%3?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                             "?, ?, ?, ?, ?, ?) ON CONFLICT (bench_key) DO UPDATE SET outcome = excluded.outcome, "
+                             "?, ?, ?, ?, ?) ON CONFLICT (bench_key) DO UPDATE SET outcome = excluded.outcome, "
                              "destination = excluded.destination, job = excluded.job RETURNING id")
                   .arg(table, withId ? QStringLiteral("id, ") : QString(), withId ? QStringLiteral("?, ") : QString()));
     if (withId)
         q.addBindValue(r.id);
     for (const QVariant &v :
-         {text(r.key), text(utc(r.takenAt)), text(r.code), text(r.code.toUpper()), text(jobKey(r.jobData)),
+         {text(r.key), text(utc(r.takenAt)), text(r.code), text(searchKey(r)),
           text(r.denso ? QStringLiteral("denso") : QStringLiteral("bosch")), QVariant(r.bits12 ? 12 : 10),
           text(r.automaticAverage ? QStringLiteral("auto") : QStringLiteral("manual")), wholeOrNull(r.average),
           text(textOf(r.average)), wholeOrNull(r.tolerance), text(textOf(r.tolerance)),
@@ -641,10 +642,10 @@ QString where(const CheckQuery &query, QVariantList &values)
     QString needle = query.text.trimmed().toUpper();
     needle.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('%'), QLatin1String("\\%"))
         .replace(QLatin1Char('_'), QLatin1String("\\_"));
-    const QString like = QLatin1Char('%') + needle + QLatin1Char('%');
-    values << like << like << (query.from.isValid() ? utc(query.from.startOfDay()) : QStringLiteral("0"))
+    values << QLatin1Char('%') + needle + QLatin1Char('%')
+           << (query.from.isValid() ? utc(query.from.startOfDay()) : QStringLiteral("0"))
            << (query.to.isValid() ? utc(query.to.addDays(1).startOfDay()) : QStringLiteral("9"));
-    return QStringLiteral("(code_key LIKE ? ESCAPE '\\' OR job_key LIKE ? ESCAPE '\\') AND taken_at >= ? AND taken_at < ?");
+    return QStringLiteral("search_key LIKE ? ESCAPE '\\' AND taken_at >= ? AND taken_at < ?");
 }
 } // namespace
 
@@ -654,14 +655,17 @@ QList<CheckSummary> Archive::page(const CheckQuery &query, const CheckSummary *a
     if (!m_open)
         return out;
     m_error.clear();
+    // The page's checks are found in the index, then read.
     QVariantList values;
-    QString sql = QStringLiteral("SELECT %1 FROM checks WHERE %2").arg(QLatin1String(kSummaryColumns), where(query, values));
+    QString found = QStringLiteral("SELECT id FROM checks WHERE %1").arg(where(query, values));
     if (after) {
-        sql += QStringLiteral(" AND (taken_at < ? OR (taken_at = ? AND id < ?))");
+        found += QStringLiteral(" AND (taken_at < ? OR (taken_at = ? AND id < ?))");
         values << utc(after->takenAt) << utc(after->takenAt) << after->id;
     }
-    sql += QStringLiteral(" ORDER BY taken_at DESC, id DESC LIMIT ?");
+    found += QStringLiteral(" ORDER BY taken_at DESC, id DESC LIMIT ?");
     values << limit;
+    const QString sql = QStringLiteral("SELECT %1 FROM checks WHERE id IN (%2) ORDER BY taken_at DESC, id DESC")
+                            .arg(QLatin1String(kSummaryColumns), found);
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.setForwardOnly(true);
     q.prepare(sql);

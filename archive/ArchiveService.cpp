@@ -177,11 +177,13 @@ ArchiveService::ArchiveService(QString location, QObject *parent)
 
 ArchiveService::~ArchiveService()
 {
-    // Nothing more comes back here; the workers go with their threads.
+    // Nothing more comes back here; the calls already made still run (a
+    // check recorded as its page went is kept), then the threads end and
+    // the workers go with them.
     m_worker->disconnect(this);
-    for (QThread *thread : {m_thread, m_outboxThread})
+    for (auto [thread, worker] : {std::pair<QThread *, QObject *>{m_thread, m_worker}, {m_outboxThread, m_outbox}})
         if (thread)
-            thread->quit();
+            QMetaObject::invokeMethod(worker, [thread] { thread->quit(); }, Qt::QueuedConnection);
     // A local file's thread ends at once; one held by a server that does
     // not answer ends when its call gives up, and the program's end does
     // not wait for it beyond its deadline.

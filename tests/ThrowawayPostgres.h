@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include <csignal>
 #include <pwd.h>
 #include <unistd.h>
 
@@ -65,6 +66,26 @@ public:
     {
         return pgCtl({"-l", m_dir.filePath(QStringLiteral("log")), "-w", "-t", "60", "-o",
                       QStringLiteral("-k %1 -c listen_addresses='' -c fsync=off").arg(m_dir.path()), "start"});
+    }
+    // The whole cluster frozen (SIGSTOP), as a server that hangs; and
+    // running again (SIGCONT).
+    bool freeze(bool frozen)
+    {
+        QFile pidFile(m_dir.filePath(QStringLiteral("data/postmaster.pid")));
+        if (!pidFile.open(QIODevice::ReadOnly))
+            return false;
+        const pid_t postmaster = pid_t(pidFile.readLine().trimmed().toInt());
+        QList<pid_t> pids{postmaster};
+        for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+            if (entry.toInt() > 0 && stat.open(QIODevice::ReadOnly)
+                && stat.readAll().split(')').value(1).split(' ').value(2).toInt() == postmaster)
+                pids << pid_t(entry.toInt());
+        }
+        bool ok = true;
+        for (pid_t pid : pids)
+            ok = ::kill(pid, frozen ? SIGSTOP : SIGCONT) == 0 && ok;
+        return ok;
     }
     // Runs statements on a database of the server; false when one fails.
     bool exec(const QString &url, const QStringList &statements)

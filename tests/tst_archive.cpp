@@ -627,6 +627,21 @@ void TestArchive::whileTheServerIsAway()
         QTRY_COMPARE_WITH_TIMEOUT(replies.size(), 3, 15000);
         QVERIFY(replies[2].ok && !replies[2].waiting);
         QCOMPARE(total(url), 1);
+        // The server hangs in the middle of a check: not confirmed in time,
+        // kept all the same once it runs again, and once only.
+        qputenv("DRAVINO_ARCHIVE_TIMEOUT_MS", "1500");
+        QVERIFY(g_server->freeze(true));
+        const auto thaw = qScopeGuard([] { g_server->freeze(false); });
+        service.keep(sample(QStringLiteral("SOSPESA")), &asker, [&](const ArchiveReply &r) { replies << r; });
+        QTRY_COMPARE_WITH_TIMEOUT(replies.size(), 4, 10000);
+        QVERIFY(replies[3].late && !replies[3].ok);
+        QTest::qWait(1000);
+        QVERIFY(g_server->freeze(false));
+        qunsetenv("DRAVINO_ARCHIVE_TIMEOUT_MS");
+        QTRY_COMPARE_WITH_TIMEOUT(total(url), 2, 20000);
+        service.sendWaiting();
+        QTest::qWait(500);
+        QCOMPARE(Archive(url).count({QStringLiteral("SOSPESA")}), 1);
     }
     QProcess sender;
     sender.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--sender"), url, QStringLiteral("100000")});

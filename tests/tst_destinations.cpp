@@ -12,6 +12,7 @@
 #include "print/PdfFile.h"
 #include "ui/printjob/PrintPreview.h"
 
+#include <QDateEdit>
 #include <QDialog>
 #include <QLabel>
 #include <QFileDialog>
@@ -99,6 +100,44 @@ QStringList csvRows(const QString &file, QChar delimiter)
     return QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
+// The cells of an .xlsx file as a spreadsheet reads them (its XML, where
+// no spreadsheet program is installed), one row a line, cells joined by
+// '|': a text as 'TEXT, a number as it is, a date as date:NUMBER; then
+// "frozen" where the heading row stays in view and "widths" where the
+// columns are sized.
+QStringList xlsxRows(const QString &file)
+{
+    QProcess p;
+    p.start(QStringLiteral("python3"),
+            {QStringLiteral("-c"),
+             QStringLiteral(
+                 "import re,sys,zipfile\n"
+                 "z = zipfile.ZipFile(sys.argv[1])\n"
+                 "x = lambda n: z.read(n).decode('utf-8')\n"
+                 "strings = [re.sub('<[^>]+>', '', s) for s in re.findall('<si>(.*?)</si>', x('xl/sharedStrings.xml'), re.S)]\n"
+                 "styles = x('xl/styles.xml')\n"
+                 "xfs = re.findall('<xf [^>]*numFmtId=\"(\\d+)\"', styles.split('<cellXfs')[1])\n"
+                 "dates = {i for i, f in enumerate(xfs) if int(f) >= 164 and 'yy' in "
+                 "re.search('numFmtId=\"%s\" formatCode=\"([^\"]*)\"' % f, styles).group(1)}\n"
+                 "sheet = x('xl/worksheets/sheet1.xml')\n"
+                 "for row in re.findall('<row [^>]*>(.*?)</row>', sheet, re.S):\n"
+                 "  out = {}\n"
+                 "  for attrs, body in re.findall('<c ([^>]*?)(?:/>|>(.*?)</c>)', row, re.S):\n"
+                 "    col = 0\n"
+                 "    for ch in re.search('r=\"([A-Z]+)', attrs).group(1): col = col * 26 + ord(ch) - 64\n"
+                 "    v = re.search('<v>(.*?)</v>', body or '')\n"
+                 "    s = re.search('s=\"(\\d+)\"', attrs)\n"
+                 "    if 't=\"s\"' in attrs: out[col] = \"'\" + strings[int(v.group(1))]\n"
+                 "    elif s and int(s.group(1)) in dates: out[col] = 'date:' + v.group(1)\n"
+                 "    else: out[col] = v.group(1) if v else ''\n"
+                 "  print('|'.join(out.get(c, '') for c in range(1, max(out) + 1)))\n"
+                 "if re.search('<pane [^>]*ySplit=\"1\"[^>]*state=\"frozen\"', sheet): print('frozen')\n"
+                 "if '<cols>' in sheet: print('widths')\n"),
+             file});
+    p.waitForFinished();
+    return QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
 } // namespace
 
 class TestDestinations : public QObject
@@ -118,6 +157,7 @@ private slots:
     void readOnlyFolder();
     void csv_data();
     void csv();
+    void archiveReachesEveryCheck();
     void archiveFindsAndReprints_data();
     void archiveFindsAndReprints();
     void onlyAComputedCheckIsRecorded_data();
@@ -239,11 +279,12 @@ void TestDestinations::preview()
     QCOMPARE(t.platform.requests, QStringList());
     QCOMPARE(t.check(QStringLiteral("txtMvolt1=500;txtPressione=0;msgs=")) + t.errors(), QStringList());
 
-    // Its Stampa prints the page shown on the default printer.
+    // Its Stampa prints the page shown on the default printer, once
+    // however often it is pressed while the page is on its way.
     whenModal<dravino::PrintPreview>([](dravino::PrintPreview *modal) {
-        QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("previewPrint")), Qt::LeftButton);
-        QTRY_VERIFY(!modal->findChild<QPushButton *>(QStringLiteral("previewPrint"))->isDown());
-        QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("previewClose")), Qt::LeftButton);
+        const auto close = qScopeGuard([modal] { modal->reject(); });
+        for (int press = 0; press < 2; ++press)
+            QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("previewPrint")), Qt::LeftButton);
     });
     choose(t, button, QStringLiteral("menuPreview"));
     QTRY_COMPARE(t.platform.requests, QStringList{QString()});
@@ -376,6 +417,9 @@ void TestDestinations::csv_data()
     QTest::newRow("a row with no value") << "txtStampaDa=0;txtStampaA=1000;txtStep=500" << "MVolt|Bar,0|--,500|0,1000|250";
     QTest::newRow("From as typed") << "txtStampaDa=0500;txtStampaA=520" << "MVolt|Bar,0500|0,520|10";
     QTest::newRow("range running backwards: refused, no file") << "txtStampaDa=500;txtStampaA=400" << "";
+    // The same rows as a spreadsheet: numbers as numbers, "--" a text.
+    QTest::newRow("spreadsheet") << "xlsx:txtStampaDa=0;txtStampaA=1000;txtStep=500"
+                                 << "'MVolt|'Bar,0|'--,500|0,1000|250,frozen,widths";
 }
 
 void TestDestinations::csv()
@@ -384,6 +428,17 @@ void TestDestinations::csv()
     QFETCH(QString, rows);
     QTemporaryDir dir;
     Window t;
+    if (settings.startsWith(QLatin1String("xlsx:"))) {
+        t.run(settings.mid(5));
+        t.platform.saveAs = dir.filePath(QStringLiteral("tabella.xlsx"));
+        choose(t, QStringLiteral("cmdStampa"), QStringLiteral("menuExportXlsx"));
+        QTRY_COMPARE(t.platform.messages.size(), 1);
+        QCOMPARE(t.platform.messages[0].text, QStringLiteral("Tabella salvata nel foglio di calcolo %1").arg(t.platform.saveAs));
+        QVERIFY2(t.platform.saveDialogs[0].endsWith(QStringLiteral("/Tabella 0-1000 mV.xlsx|Foglio di calcolo (*.xlsx)")),
+                 qPrintable(t.platform.saveDialogs[0]));
+        QCOMPARE(xlsxRows(t.platform.saveAs).join(QLatin1Char(',')), rows);
+        return;
+    }
     t.run(settings);
     t.platform.saveAs = dir.filePath(QStringLiteral("tabella.csv"));
     choose(t, QStringLiteral("cmdStampa"), QStringLiteral("menuExportCsv"));
@@ -406,6 +461,80 @@ void TestDestinations::csv()
         printed << r.split(QLatin1Char('|'));
     QCOMPARE(t.check(QStringLiteral("rows=") + printed.join(QLatin1Char(','))) + t.errors(), QStringList());
     QCOMPARE(t.platform.requests, QStringList{QString()}); // the CSV printed nothing
+}
+
+void TestDestinations::archiveReachesEveryCheck()
+{
+    // 1,200 checks: the true count in the window's number format, the list
+    // reached to its last row by scrolling; a date typed with its
+    // separators; the checks selected exported as CSV and as a spreadsheet,
+    // a code typed as a formula kept as text, a code's leading 0 kept.
+    QTemporaryDir data, out;
+    const QString path = data.filePath(QStringLiteral("archivio.sqlite"));
+    qputenv("DRAVINO_ARCHIVE", path.toLocal8Bit());
+    {
+        dravino::Archive archive(path);
+        QList<dravino::CheckRecord> checks;
+        for (int i = 0; i < 1200; ++i) {
+            dravino::CheckRecord r;
+            r.key = dravino::newCheckKey();
+            r.takenAt = QDateTime(QDate(2026, 12, 1), QTime(8, 0)).addSecs(60 * i);
+            r.code = i == 1199 ? QStringLiteral("=1+1") : i == 1198 ? QStringLiteral("@SUM(1)") : QStringLiteral("0281%1").arg(i, 6, 10, QLatin1Char('0'));
+            r.average = double(2400 + i % 40);
+            r.rows[1].linearity = 0.98;
+            r.destination = {dravino::PageDestination::Printer, QStringLiteral("PDF")};
+            checks << r;
+        }
+        QVERIFY(archive.keepAll(checks));
+    }
+    Window t;
+    t.run(QStringLiteral("!F4"));
+    auto *archive = t.w->findChild<QDialog *>(QStringLiteral("frmArchivio"));
+    QVERIFY(archive);
+    auto *list = archive->findChild<QTableView *>(QStringLiteral("lstProve"));
+    auto *state = archive->findChild<QLabel *>(QStringLiteral("lblStatoArchivio"));
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 1.200"));
+    QVERIFY(list->model()->rowCount() < 1200);
+    list->setFocus();
+    for (int tries = 0; tries < 20 && list->model()->rowCount() < 1200; ++tries) {
+        QTest::keyClick(list, Qt::Key_End, Qt::ControlModifier);
+        QTest::qWait(50);
+    }
+    QCOMPARE(list->model()->rowCount(), 1200);
+    QCOMPARE(list->model()->index(1199, 1).data().toString(), QStringLiteral("0281000000")); // the oldest, last
+    // "Dal" typed whole, separators and all: the range it says, nothing else.
+    auto *from = archive->findChild<QDateEdit *>(QStringLiteral("dtDa"));
+    from->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(from, QStringLiteral("01/12/2026"));
+    QCOMPARE(from->date(), QDate(2026, 12, 1));
+    QCOMPARE(QApplication::focusWidget(), from);
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 1.200"));
+    // The three newest, as CSV and as a spreadsheet.
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
+    QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
+    t.platform.saveAs = out.filePath(QStringLiteral("prove.csv"));
+    QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdEsportaCsv")), Qt::LeftButton);
+    QTRY_COMPARE(t.platform.messages.size(), 1);
+    const QStringList csv = csvRows(t.platform.saveAs, QLatin1Char(';'));
+    QCOMPARE(csv.size(), 4);
+    QCOMPARE(csv[1].section(QLatin1Char('|'), 0, 5), QStringLiteral("2026-12-02T03:59:00|'=1+1|Bosch/VDO/Delphi|10 bit|2439|PDF"));
+    QCOMPARE(csv[2].section(QLatin1Char('|'), 1, 1), QStringLiteral("'@SUM(1)"));
+    QCOMPARE(csv[3].section(QLatin1Char('|'), 1, 1), QStringLiteral("0281001197"));
+    QCOMPARE(csv[1].section(QLatin1Char('|'), 10 + 6 + 4, 10 + 6 + 4), QStringLiteral("0,98%")); // row 1's linearity
+    t.platform.saveAs = out.filePath(QStringLiteral("prove.xlsx"));
+    QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdEsportaXlsx")), Qt::LeftButton);
+    QTRY_COMPARE(t.platform.messages.size(), 2);
+    QCOMPARE(t.platform.messages[1].text, QStringLiteral("Prove salvate nel foglio di calcolo %1").arg(t.platform.saveAs));
+    const QStringList sheet = xlsxRows(t.platform.saveAs);
+    QVERIFY2(sheet.size() == 6, qPrintable(sheet.join(QLatin1Char('\n'))));
+    QVERIFY2(sheet[1].startsWith(QStringLiteral("date:46358.1659")), qPrintable(sheet[1])); // 2 December 2026, 03:59
+    QCOMPARE(sheet[1].section(QLatin1Char('|'), 1, 5), QStringLiteral("'=1+1|'Bosch/VDO/Delphi|'10 bit|2439|'PDF"));
+    QCOMPARE(sheet[3].section(QLatin1Char('|'), 1, 1), QStringLiteral("'0281001197"));
+    QCOMPARE(sheet[1].section(QLatin1Char('|'), 20, 20), QStringLiteral("0.0098")); // 0.98 %, a percent
+    QCOMPARE(sheet.mid(4), QStringList({"frozen", "widths"}));
+    archive->close();
 }
 
 void TestDestinations::archiveFindsAndReprints_data()

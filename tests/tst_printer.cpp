@@ -235,6 +235,9 @@ void TestPrinter::faults_data()
     QTest::newRow("server answering late: printed") << "slow" << table << printed << 0 << true;
     QTest::newRow("server stalling on Create-Job") << "stall5" << table << silent << 0 << false;
     QTest::newRow("server stalling on Send-Document") << "stall6" << table << silent << -1 << false;
+    // The page handed over whole, its state never told: sent, not confirmed, not saved again.
+    QTest::newRow("server stalling on Get-Job-Attributes")
+        << "stall9" << table << QStringLiteral("~La pagina è stata inviata a %1 (lavoro ").arg(kQueue) << 0 << true;
 }
 
 void TestPrinter::faults()
@@ -308,6 +311,9 @@ void TestPrinter::faults()
                 QVERIFY(dravino::isCompletePdf(home.filePath(QStringLiteral("Documents/Dravino.pdf"))));
             }
         }
+        // A page the printer has is not saved a second time.
+        if (printed)
+            QVERIFY(!QFile::exists(home.filePath(QStringLiteral("Documents/Dravino.pdf"))));
         if (server && fault.startsWith(QLatin1String("stall")))
             QVERIFY(server->stalled());
         const qint64 still = meter.longestMs();

@@ -601,6 +601,15 @@ void TestWindow::windowFitsTheScreen()
             t.key(Qt::Key_Tab);
         }
     }
+    // The archive window too, its buttons in view.
+    t.run(QStringLiteral("!Escape;!F4"));
+    auto *archive = t.w->findChild<QDialog *>(QStringLiteral("frmArchivio"));
+    QVERIFY(archive);
+    QTRY_VERIFY2(archive->isVisible() && avail.contains(archive->frameGeometry()),
+                 qPrintable(QStringLiteral("%1x%2").arg(archive->frameGeometry().width()).arg(archive->frameGeometry().height())));
+    auto *close = archive->findChild<QWidget *>(QStringLiteral("cmdChiudiArchivio"));
+    QVERIFY(archive->rect().contains(QRect(close->mapTo(archive, QPoint()), close->size())));
+    archive->close();
     QCOMPARE(t.errors(), QStringList());
 }
 

@@ -14,7 +14,7 @@
 #include "archive/ArchiveService.h"
 #include "ui/archive/ArchiveWindow.h"
 
-#include <QTableWidget>
+#include <QTableView>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -176,21 +176,23 @@ int main(int argc, char *argv[])
         const char *const codes[] = {"0281002930", "0281006158", "45PP3-1"};
         for (int i = 0; i < 3; ++i) {
             CheckRecord r;
+            r.key = newCheckKey();
             r.takenAt = QDateTime::currentDateTime().addDays(-7 * i);
             r.code = QString::fromLatin1(codes[i]);
             r.denso = i == 2;
-            r.destination = i == 1 ? QStringLiteral("PDF") : QStringLiteral("/home/tecnico/Documenti/Scala.pdf");
-            r.check.media = i == 2 ? "1935" : "2419";
+            r.destination = i == 1 ? PageDestination{PageDestination::Printer, QStringLiteral("PDF")}
+                                   : PageDestination{PageDestination::File, QStringLiteral("/home/tecnico/Documenti/Scala.pdf")};
+            r.average = i == 2 ? 1935.0 : 2419.0;
             checks << r;
         }
-        archive.recordAll(checks);
+        archive.keepAll(checks);
     }
     {
         ArchiveService service(QDir(data.path()).filePath(QStringLiteral("archivio.sqlite")));
         ArchiveWindow window(platform, [&service] { return &service; }, &w);
         window.show();
-        auto *list = window.findChild<QTableWidget *>(QStringLiteral("lstProve"));
-        if (!QTest::qWaitFor([list] { return list->rowCount() == 3; }, 10000)) {
+        auto *list = window.findChild<QTableView *>(QStringLiteral("lstProve"));
+        if (!QTest::qWaitFor([list] { return list->model()->rowCount() == 3; }, 10000)) {
             std::fprintf(stderr, "the archive window listed nothing\n");
             return 1;
         }

@@ -92,6 +92,10 @@
         <source>Bar</source>
         <translation>Bar</translation>
     </message>
+    <message>
+        <source>Tabella</source>
+        <translation>Table</translation>
+    </message>
 </context>
 <context>
     <name>core</name>
@@ -171,16 +175,175 @@
         <translation>The archive %1 is from a newer version of Dravino: it is open read-only and new checks are not recorded.</translation>
     </message>
     <message>
-        <source>l&apos;archivio è di una versione più recente ed è aperto in sola lettura</source>
-        <translation>the archive is from a newer version and open read-only</translation>
-    </message>
-    <message>
         <source>il driver PostgreSQL di Qt non è installato (libqt6sql6-psql)</source>
         <translation>Qt&apos;s PostgreSQL driver is not installed (libqt6sql6-psql)</translation>
     </message>
     <message>
-        <source>il server dell&apos;archivio %1 non si raggiunge (%2)</source>
-        <translation>the archive server %1 cannot be reached (%2)</translation>
+        <source>il disco è pieno</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>il file o la sua cartella non si possono scrivere</source>
+        <translation>the file or its folder cannot be written</translation>
+    </message>
+    <message>
+        <source>è occupato da un altro programma</source>
+        <translation>it is busy in another program</translation>
+    </message>
+    <message>
+        <source>errore di lettura o scrittura sul disco</source>
+        <translation>a disk read or write error</translation>
+    </message>
+    <message>
+        <source>è danneggiato</source>
+        <translation>it is damaged</translation>
+    </message>
+    <message>
+        <source>errore dell&apos;archivio</source>
+        <translation>an archive error</translation>
+    </message>
+    <message>
+        <source>rifiuta la connessione</source>
+        <translation>refuses the connection</translation>
+    </message>
+    <message>
+        <source>non risponde</source>
+        <translation>does not answer</translation>
+    </message>
+    <message>
+        <source>non accetta l&apos;utente o la password</source>
+        <translation>does not accept the user or the password</translation>
+    </message>
+    <message>
+        <source>non ha il database indicato</source>
+        <translation>has no such database</translation>
+    </message>
+    <message>
+        <source>ha un nome sconosciuto</source>
+        <translation>has an unknown name</translation>
+    </message>
+    <message>
+        <source>ha chiuso la connessione</source>
+        <translation>closed the connection</translation>
+    </message>
+    <message>
+        <source>non si raggiunge</source>
+        <translation>cannot be reached</translation>
+    </message>
+    <message>
+        <source>il server dell&apos;archivio</source>
+        <translation>the archive server</translation>
+    </message>
+    <message>
+        <source>il server dell&apos;archivio %1</source>
+        <translation>the archive server %1</translation>
+    </message>
+    <message>
+        <source>l&apos;indirizzo del server dell&apos;archivio non è valido: si scrive postgresql://utente@server:porta/database</source>
+        <translation>the archive server&apos;s address is not valid: it is written postgresql://user@server:port/database</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è un archivio di Dravino: non viene né letto né modificato.</source>
+        <translation>The file %1 is not a Dravino archive: it is neither read nor changed.</translation>
+    </message>
+    <message>
+        <source>l&apos;archivio non è stato aggiornato alla nuova versione (%1)</source>
+        <translation>the archive was not updated to the new version (%1)</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio %1 non si può aprire: %2.</source>
+        <translation>The archive %1 cannot be opened: %2.</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio %1 non si può leggere: %2.</source>
+        <translation>The archive %1 cannot be read: %2.</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio %1 si può solo leggere (%2): le prove nuove non vengono registrate.</source>
+        <translation>The archive %1 can only be read (%2): new checks are not recorded.</translation>
+    </message>
+    <message>
+        <source>%1 non è un archivio di Dravino: non viene né letto né modificato.</source>
+        <translation>%1 is not a Dravino archive: it is neither read nor changed.</translation>
+    </message>
+    <message>
+        <source>l&apos;archivio non è stato aggiornato alla nuova versione: la copia %1 non si può scrivere (%2)</source>
+        <translation>the archive was not updated to the new version: the copy %1 cannot be written (%2)</translation>
+    </message>
+    <message>
+        <source>%1 ha già una tabella checks che non è di Dravino</source>
+        <translation>%1 already has a checks table that is not Dravino&apos;s</translation>
+    </message>
+    <message>
+        <source>l&apos;archivio si può solo leggere</source>
+        <translation>the archive can only be read</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::ArchiveModel</name>
+    <message>
+        <source>Data e ora</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Sensore</source>
+        <translation>Sensor</translation>
+    </message>
+    <message>
+        <source>Tipo</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>ADC</source>
+        <translation>ADC</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>Stampata su</source>
+        <translation>Printed on</translation>
+    </message>
+    <message>
+        <source>Cliente</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>Veicolo</source>
+        <translation>Vehicle</translation>
+    </message>
+    <message>
+        <source>Commessa</source>
+        <translation>Job</translation>
+    </message>
+    <message>
+        <source>Operatore</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>Denso</source>
+        <translation>Denso</translation>
+    </message>
+    <message>
+        <source>Bosch/VDO/Delphi</source>
+        <translation>Bosch/VDO/Delphi</translation>
+    </message>
+    <message>
+        <source>12 bit</source>
+        <translation>12-bit</translation>
+    </message>
+    <message>
+        <source>10 bit</source>
+        <translation>10-bit</translation>
+    </message>
+    <message>
+        <source>%1 (in attesa di invio all&apos;archivio)</source>
+        <translation>%1 (waiting to be sent to the archive)</translation>
+    </message>
+    <message>
+        <source>Conservata su questo banco: sarà inviata all&apos;archivio quando il server risponderà.</source>
+        <translation>Kept on this bench: it will be sent to the archive when the server answers.</translation>
     </message>
 </context>
 <context>
@@ -192,6 +355,18 @@
     <message>
         <source>l&apos;archivio %1 non risponde</source>
         <translation>the archive %1 does not answer</translation>
+    </message>
+    <message>
+        <source>il server dell&apos;archivio non risponde</source>
+        <translation>the archive server does not answer</translation>
+    </message>
+    <message>
+        <source>le prove in attesa non si possono conservare su questo banco</source>
+        <translation>waiting checks cannot be kept on this bench</translation>
+    </message>
+    <message>
+        <source>non è più nell&apos;archivio</source>
+        <translation>it is no longer in the archive</translation>
     </message>
 </context>
 <context>
@@ -233,30 +408,6 @@
         <translation>Recorded checks</translation>
     </message>
     <message>
-        <source>Data e ora</source>
-        <translation>Date and time</translation>
-    </message>
-    <message>
-        <source>Sensore</source>
-        <translation>Sensor</translation>
-    </message>
-    <message>
-        <source>Tipo</source>
-        <translation>Type</translation>
-    </message>
-    <message>
-        <source>ADC</source>
-        <translation>ADC</translation>
-    </message>
-    <message>
-        <source>Media</source>
-        <translation>Average</translation>
-    </message>
-    <message>
-        <source>Stampata su</source>
-        <translation>Printed on</translation>
-    </message>
-    <message>
         <source>&amp;Apri</source>
         <translation>&amp;Open</translation>
     </message>
@@ -277,22 +428,6 @@
         <translation>Close</translation>
     </message>
     <message>
-        <source>Denso</source>
-        <translation>Denso</translation>
-    </message>
-    <message>
-        <source>Bosch/VDO/Delphi</source>
-        <translation>Bosch/VDO/Delphi</translation>
-    </message>
-    <message>
-        <source>12 bit</source>
-        <translation>12-bit</translation>
-    </message>
-    <message>
-        <source>10 bit</source>
-        <translation>10-bit</translation>
-    </message>
-    <message>
         <source>%1 del %2</source>
         <translation>%1 of %2</translation>
     </message>
@@ -303,10 +438,6 @@
     <message>
         <source>Scala %1 %2</source>
         <translation>Scale %1 %2</translation>
-    </message>
-    <message>
-        <source>Prove.csv</source>
-        <translation>Checks.csv</translation>
     </message>
     <message>
         <source>BAR %1</source>
@@ -361,8 +492,59 @@
         <translation>Checks found: %1</translation>
     </message>
     <message>
-        <source>non è più nell&apos;archivio</source>
-        <translation>it is no longer in the archive</translation>
+        <source>Prove</source>
+        <translation>Checks</translation>
+    </message>
+    <message>
+        <source>Esporta &amp;foglio di calcolo (.xlsx)...</source>
+        <translation>Export &amp;spreadsheet (.xlsx)...</translation>
+    </message>
+    <message>
+        <source>la prova non c&apos;è più</source>
+        <translation>the check is no longer there</translation>
+    </message>
+    <message>
+        <source>Prove salvate nel foglio di calcolo %1</source>
+        <translation>Checks saved as spreadsheet %1</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::CheckRecorder</name>
+    <message>
+        <source>%1, in attesa</source>
+        <translation>%1, held</translation>
+    </message>
+    <message>
+        <source>stampante predefinita</source>
+        <translation>default printer</translation>
+    </message>
+    <message>
+        <source>%1 (lavoro %2), non confermata</source>
+        <translation>%1 (job %2), not confirmed</translation>
+    </message>
+    <message>
+        <source>%1, non confermata</source>
+        <translation>%1, not confirmed</translation>
+    </message>
+    <message>
+        <source>non stampata</source>
+        <translation>not printed</translation>
+    </message>
+    <message>
+        <source>Archivio prove</source>
+        <translation>Check archive</translation>
+    </message>
+    <message>
+        <source>Questa prova non è ancora confermata dall&apos;archivio (%1): sarà verificata quando l&apos;archivio risponderà.</source>
+        <translation>This check is not confirmed by the archive yet (%1): it will be checked when the archive answers.</translation>
+    </message>
+    <message>
+        <source>Questa prova non è stata registrata nell&apos;archivio: %1</source>
+        <translation>This check was not recorded in the archive: %1</translation>
+    </message>
+    <message>
+        <source>Questa prova è conservata su questo banco e sarà inviata all&apos;archivio quando il server risponderà%1.</source>
+        <translation>This check is kept on this bench and will be sent to the archive when the server answers%1.</translation>
     </message>
 </context>
 <context>
@@ -582,6 +764,21 @@ Calculator for the rail-pressure sensors of common-rail systems.
     </message>
 </context>
 <context>
+    <name>dravino::Outbox</name>
+    <message>
+        <source>la cartella non si può creare</source>
+        <translation>the folder cannot be created</translation>
+    </message>
+    <message>
+        <source>le prove in attesa non si possono conservare in %1: %2</source>
+        <translation>waiting checks cannot be kept in %1: %2</translation>
+    </message>
+    <message>
+        <source>le prove in attesa non si possono conservare in %1 (%2)</source>
+        <translation>waiting checks cannot be kept in %1 (%2)</translation>
+    </message>
+</context>
+<context>
     <name>dravino::Platform</name>
     <message>
         <source>Stampa su </source>
@@ -730,6 +927,10 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <source>Tabella salvata nel file CSV %1</source>
         <translation>Table saved as CSV file %1</translation>
     </message>
+    <message>
+        <source>Tabella salvata nel foglio di calcolo %1</source>
+        <translation>Table saved as spreadsheet %1</translation>
+    </message>
 </context>
 <context>
     <name>dravino::PrintMenu</name>
@@ -782,16 +983,24 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <translation>Check archive...</translation>
     </message>
     <message>
-        <source>stampante predefinita</source>
-        <translation>default printer</translation>
-    </message>
-    <message>
         <source>Esporta CSV</source>
         <translation>Export CSV</translation>
     </message>
     <message>
         <source>File CSV (*.csv)</source>
         <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Esporta foglio di calcolo</source>
+        <translation>Export spreadsheet</translation>
+    </message>
+    <message>
+        <source>Foglio di calcolo (*.xlsx)</source>
+        <translation>Spreadsheet (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Esporta foglio di calcolo (.xlsx)...</source>
+        <translation>Export spreadsheet (.xlsx)...</translation>
     </message>
 </context>
 <context>
@@ -944,12 +1153,27 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <translation>the printer does not exist</translation>
     </message>
     <message>
-        <source>%1, in attesa</source>
-        <translation>%1, held</translation>
+        <source>rifiuta la connessione</source>
+        <translation>it refuses the connection</translation>
     </message>
     <message>
-        <source>non stampata</source>
-        <translation>not printed</translation>
+        <source>la rete non lo raggiunge</source>
+        <translation>the network does not reach it</translation>
+    </message>
+    <message>
+        <source>La pagina è stata inviata a %1 (lavoro %2), ma il server di stampa non ne ha confermato la stampa: controllare la stampante.</source>
+        <translation>The page was sent to %1 (job %2), but the print server did not confirm it was printed: check the printer.</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::PrivateFile</name>
+    <message>
+        <source>il disco è pieno</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>la cartella non si può scrivere</source>
+        <translation>the folder cannot be written</translation>
     </message>
 </context>
 <context>
@@ -1114,18 +1338,6 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <source>Scala %1 %2</source>
         <translation>Scale %1 %2</translation>
     </message>
-    <message>
-        <source>linearità ±1 %, scostamento ±%1 bar</source>
-        <translation>linearity ±1 %, deviation ±%1 bar</translation>
-    </message>
-    <message>
-        <source>Questa prova non è stata registrata nell&apos;archivio: %1</source>
-        <translation>This check was not recorded in the archive: %1</translation>
-    </message>
-    <message>
-        <source>Archivio prove</source>
-        <translation>Check archive</translation>
-    </message>
 </context>
 <context>
     <name>dravino::SensataPanel</name>
@@ -1204,6 +1416,21 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Logo Sensata</source>
         <translation>Sensata logo</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::Spreadsheet</name>
+    <message>
+        <source>nessuna cartella temporanea in cui preparare il file</source>
+        <translation>no temporary folder to prepare the file in</translation>
+    </message>
+    <message>
+        <source>il foglio di calcolo non si può preparare</source>
+        <translation>the spreadsheet cannot be prepared</translation>
+    </message>
+    <message>
+        <source>il foglio di calcolo non si può scrivere (%1)</source>
+        <translation>the spreadsheet cannot be written (%1)</translation>
     </message>
 </context>
 <context>

@@ -121,8 +121,9 @@ void frmDravino::Form_Load()
     fraMain->focusFirst();
 
     // Checks that waited on the bench for the archive's server (an earlier
-    // session's) go as soon as it answers, off the window's thread.
-    QTimer::singleShot(0, this, [this] {
+    // session's) go as soon as it answers, off the window's thread; looked
+    // for once the window is up, not before its first paint.
+    QTimer::singleShot(2000, this, [this] {
         if (isServerLocation(configuredLocation()) && QFileInfo::exists(outboxPath()))
             archive();
     });

@@ -27,13 +27,26 @@ namespace {
 
 // A date field that Tab leaves, as every other field (Qt's own walks its
 // day, month and year first); the arrows and a typed separator still move
-// between them, so that "01/12/2026" can be typed whole.
+// between them, so that "01/12/2026", "1/12/2026" or "01122026" can be
+// typed whole: a separator right after a section that filled itself (and
+// moved on) is the one typed, not a move past the next.
 class DateField final : public QDateEdit
 {
 public:
     using QDateEdit::QDateEdit;
 
 protected:
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        const QString typed = e->text();
+        const bool separator = typed.size() == 1 && !typed.front().isLetterOrNumber() && typed.front().isPrint();
+        if (separator && std::exchange(m_advanced, false))
+            return;
+        const auto before = currentSection();
+        QDateEdit::keyPressEvent(e);
+        m_advanced = typed.size() == 1 && typed.front().isDigit() && currentSection() != before;
+    }
+
     bool event(QEvent *e) override
     {
         if (e->type() == QEvent::KeyPress) {
@@ -48,6 +61,9 @@ protected:
         }
         return QDateEdit::event(e);
     }
+
+private:
+    bool m_advanced = false;
 };
 
 // The rows' columns of a check in the exports, after the list's own.
@@ -220,10 +236,17 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     if (ArchiveService *service = m_archive())
         connect(service, &ArchiveService::changed, m_model, &ArchiveModel::reload);
     connect(m_model, &ArchiveModel::answered, this, &ArchiveWindow::showState);
+    // The rows the technician had selected stay so when the list is read again.
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_selected = selectedKeys(); });
     connect(m_model, &ArchiveModel::reloaded, this, [this] {
-        const int row = std::max(0, m_model->rowOf(m_keep));
-        if (m_model->rowCount() > 0)
-            m_list->selectRow(row);
+        if (m_model->rowCount() == 0)
+            return;
+        const int current = std::max(0, m_model->rowOf(m_keep));
+        m_list->selectionModel()->setCurrentIndex(m_model->index(current, 0),
+                                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        for (const QString &key : std::as_const(m_selected))
+            if (const int row = m_model->rowOf(key); row >= 0)
+                m_list->selectionModel()->select(m_model->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     });
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
         if (current.isValid())

@@ -57,7 +57,8 @@ private:
     Platform &m_platform;
     std::function<ArchiveService *()> m_archive;
     ArchiveModel *m_model = nullptr;
-    QString m_keep; // the row the technician is on, kept when the list is read again
+    QString m_keep;         // the row the technician is on, kept when the list is read again
+    QStringList m_selected; // ... and those selected
     QLineEdit *m_search = nullptr;
     QDateEdit *m_from = nullptr;
     QDateEdit *m_to = nullptr;
