@@ -22,7 +22,7 @@ SCREENSHOT_PACKAGES := xvfb xauth imagemagick
 # The accessibility bus and a client of it, for make a11y.
 A11Y_PACKAGES := at-spi2-core dbus python3-pyatspi
 
-.PHONY: deps build run test monkey a11y package bench sanitize fuzz fuzz-smoke screenshots clean
+.PHONY: deps build run test quick monkey a11y package bench sanitize fuzz fuzz-smoke screenshots clean
 
 define install_missing
 	@missing=$$(for p in $(1); do \
@@ -53,11 +53,17 @@ $(BUILD)/CMakeCache.txt: | deps
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
 
-run: build
+# The program alone: the test programs wait for make test.
+run: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j$(JOBS) --target dravino
 	./$(BUILD)/dravino
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure
+
+# The edit-build-test loop: the core, the window and the documents.
+quick: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -L quick
 
 # A longer monkey: make monkey SEEDS=1,2,777 EVENTS=100000
 SEEDS ?= 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20

@@ -46,7 +46,10 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 #include <memory>
 
@@ -355,6 +358,37 @@ private:
         return out;
     }
 };
+
+// Runs answer on the next modal window of kind T, from inside its own
+// event loop (a timer that looks for it, for 30 s). A modal the answer left
+// open, because a check in it failed and returned early, is closed a few
+// seconds later, so that the test goes on and reports it instead of
+// waiting for ever.
+template <typename T = QWidget>
+void whenModal(std::function<void(T *)> answer)
+{
+    auto *timer = new QTimer;
+    timer->setInterval(10);
+    auto *clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(timer, &QTimer::timeout, timer, [timer, clock, answer = std::move(answer)] {
+        auto *modal = qobject_cast<T *>(QApplication::activeModalWidget());
+        if (!modal && clock->elapsed() < 30000)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        delete clock;
+        if (!modal)
+            return;
+        const QPointer<QWidget> open(modal);
+        answer(modal);
+        QTimer::singleShot(5000, [open] {
+            if (open && open->isVisible())
+                open->close();
+        });
+    });
+    timer->start();
+}
 
 // The columns of a scenario table, and a scenario row run: actions, then checks.
 inline void scenarioColumns()

@@ -20,6 +20,16 @@ for tool in Xvfb openbox; do
 done
 locale -a 2>/dev/null | grep -qix 'it_IT\.utf-\?8' || cannot_run "the it_IT.UTF-8 locale is missing (make deps generates it)"
 
+# Whatever ends this script (the test's end, a signal, CTest's time limit
+# killing it outright), the X server and the window manager end with it.
+xvfb= wm=
+cleanup() {
+    [ -n "$wm$xvfb" ] && kill $wm $xvfb 2>/dev/null
+    wait $wm $xvfb 2>/dev/null
+}
+trap cleanup EXIT
+trap 'exit 143' TERM INT HUP
+
 displayfile=$(mktemp)
 Xvfb -displayfd 3 -screen 0 "${DRAVINO_SCREEN:-1280x1024x24}" -nolisten tcp 3>"$displayfile" 2>/dev/null &
 xvfb=$!
@@ -28,7 +38,6 @@ display=:$(head -n 1 "$displayfile")
 rm -f "$displayfile"
 if [ "$display" = ":" ]; then
     echo "FAIL!  : Xvfb did not start"
-    kill "$xvfb" 2>/dev/null
     exit 1
 fi
 # openbox runs its start-up command once it manages the screen.
@@ -38,13 +47,13 @@ wm=$!
 for _ in $(seq 200); do [ -e "$ready" ] && break; sleep 0.05; done
 if [ ! -e "$ready" ]; then
     echo "FAIL!  : openbox did not take the screen"
-    kill "$wm" "$xvfb" 2>/dev/null
     exit 1
 fi
 rm -f "$ready"
+# A SIGKILL runs no trap: a watcher ends them a second after this script.
+script=$$
+( while kill -0 "$script" 2>/dev/null; do sleep 1; done; kill $wm $xvfb 2>/dev/null ) >/dev/null 2>&1 &
 
 env -u LC_ALL -u LANGUAGE DISPLAY="$display" QT_QPA_PLATFORM=xcb LANG=it_IT.UTF-8 "$@"
 rc=$?
-kill "$wm" "$xvfb" 2>/dev/null
-wait "$wm" "$xvfb" 2>/dev/null
 exit "$rc"

@@ -28,23 +28,6 @@ namespace {
 
 const char *const kOpenScale = "!F2;";
 
-// Runs answer on the next modal window of kind T, from inside its own
-// event loop (a timer that looks for it).
-template <typename T = QWidget>
-void whenModal(std::function<void(T *)> answer)
-{
-    auto *timer = new QTimer;
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, timer, [timer, answer = std::move(answer)] {
-        if (auto *modal = qobject_cast<T *>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            answer(modal);
-        }
-    });
-    timer->start();
-}
-
 QMenu *openMenu(Window &t, const QString &button, const QString &how)
 {
     auto *b = t.get(button);

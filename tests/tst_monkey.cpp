@@ -8,6 +8,11 @@
 // (make monkey SEEDS=... EVENTS=...). By default 20 seeds of 10,000 events.
 
 #include "WindowFixture.h"
+#include <cstdio>
+#include <chrono>
+#include <thread>
+#include <mutex>
+#include <condition_variable>
 #include "ui/Numbers.h"
 
 #include <QAbstractButton>
@@ -145,6 +150,45 @@ QString brokenInvariant(const Window &t, const Monkey &monkey)
 
 } // namespace
 
+namespace {
+// The time one seed may take (DRAVINO_MONKEY_SEED_LIMIT_S, 10 minutes by
+// default): a seed that hangs is named and ends the run; any number of
+// seeds may run one after another.
+class SeedLimit
+{
+public:
+    explicit SeedLimit(uint seed)
+        : m_watch([this, seed] {
+              const int seconds = qEnvironmentVariableIsSet("DRAVINO_MONKEY_SEED_LIMIT_S")
+                  ? qEnvironmentVariableIntValue("DRAVINO_MONKEY_SEED_LIMIT_S") : 600;
+              std::unique_lock lock(m_mutex);
+              if (!m_done.wait_for(lock, std::chrono::seconds(seconds), [this] { return m_finished; })) {
+                  std::fprintf(stderr, "FAIL!  : seed %u ran longer than %d s; replay with DRAVINO_MONKEY_SEEDS=%u\n", seed,
+                               seconds, seed);
+                  std::fflush(stderr);
+                  std::abort();
+              }
+          })
+    {
+    }
+    ~SeedLimit()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_finished = true;
+        }
+        m_done.notify_all();
+        m_watch.join();
+    }
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_done;
+    bool m_finished = false;
+    std::thread m_watch;
+};
+} // namespace
+
 class TestMonkey : public QObject
 {
     Q_OBJECT
@@ -170,6 +214,7 @@ void TestMonkey::randomEventsKeepTheInvariants()
     QFETCH(uint, seed);
     const int events = qEnvironmentVariableIsSet("DRAVINO_MONKEY_EVENTS")
         ? qEnvironmentVariableIntValue("DRAVINO_MONKEY_EVENTS") : 10000;
+    const SeedLimit limit(seed);
     Window t;
     Monkey monkey(t, seed);
     int documents = 0, messages = 0;
@@ -193,5 +238,15 @@ void TestMonkey::randomEventsKeepTheInvariants()
     QCOMPARE(monkey.eventsOnPanel.size(), 3);
 }
 
-QTEST_MAIN(TestMonkey)
+int main(int argc, char *argv[])
+{
+    // QtTest's own limit covers the whole function, every seed together:
+    // each seed has its own (SeedLimit) instead.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", "86400000");
+    QApplication app(argc, argv);
+    TestMonkey tc;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&tc, argc, argv);
+}
 #include "tst_monkey.moc"

@@ -104,6 +104,7 @@ private slots:
 
 private:
     QDir m_out;
+    QStringList m_before; // what cups-pdf's folder held before the test
     QStringList newPdfs(const QStringList &before) const;
 };
 
@@ -117,6 +118,7 @@ void TestPrinter::initTestCase()
     qunsetenv("CUPS_SERVER");
     // cups-pdf writes into the submitting user's home as the password file has it.
     m_out.setPath(QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + QStringLiteral("/PDF"));
+    m_before = m_out.entryList({QStringLiteral("*.pdf")}, QDir::Files);
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
 }
 
@@ -126,6 +128,9 @@ void TestPrinter::cleanupTestCase()
         run(QStringLiteral("cancel"), {QStringLiteral("-a"), queue});
         run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), queue});
     }
+    // The pages this test printed leave nothing behind.
+    for (const QString &pdf : newPdfs(m_before))
+        QFile::remove(pdf);
 }
 
 void TestPrinter::cleanup()

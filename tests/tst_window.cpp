@@ -38,8 +38,8 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void startUpState();
     void startUpDoesNotWaitForThePrinter();
-    void layoutFollowsTheDesign_data();
-    void layoutFollowsTheDesign();
+    void controlsDoNotOverlap_data();
+    void controlsDoNotOverlap();
     void tabChains_data();
     void tabChains();
     void optionGroups_data();
@@ -132,31 +132,41 @@ void TestWindow::startUpDoesNotWaitForThePrinter()
     QTRY_COMPARE(silent.printerQueries.load(), 1);
 }
 
-void TestWindow::layoutFollowsTheDesign_data()
+void TestWindow::controlsDoNotOverlap_data()
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("pixels"); // twips / 15, in the container
-    QTest::newRow("panels") << "panels" << QRect(16, 8, 497, 377);
-    QTest::newRow("fraMain") << "fraMain" << QRect(0, 0, 497, 377);
-    QTest::newRow("fraSensata") << "fraSensata" << QRect(0, 0, 497, 377);
-    QTest::newRow("txtMvolt1") << "txtMvolt1" << QRect(24, 40, 89, 33);
-    QTest::newRow("shaMillivolt") << "shaMillivolt" << QRect(22, 38, 93, 37);
-    QTest::newRow("shaPressione") << "shaPressione" << QRect(22, 198, 93, 37);
-    QTest::newRow("cmdCalcola") << "cmdCalcola" << QRect(384, 35, 97, 37);
-    QTest::newRow("optSensore(2)") << "optSensore(2)" << QRect(16, 76, 113, 25);
-    QTest::newRow("lblValStampa") << "lblValStampa" << QRect(16, 132, 129, 17);
-    QTest::newRow("txtBarScala(5)") << "txtBarScala(5)" << QRect(16, 216, 51, 28);
-    QTest::newRow("lblScostamento(0)") << "lblScostamento(0)" << QRect(416, 56, 65, 28);
-    QTest::newRow("txtSensataCode") << "txtSensataCode" << QRect(24, 64, 161, 30);
-    QTest::newRow("Picture3") << "Picture3" << QRect(136, 232, 199, 134);
+    QTest::addColumn<QString>("open");
+    QTest::newRow("main") << "";
+    QTest::newRow("scale") << kOpenScale;
+    QTest::newRow("Sensata") << kOpenSensata;
 }
 
-void TestWindow::layoutFollowsTheDesign()
+void TestWindow::controlsDoNotOverlap()
 {
-    QFETCH(QString, name);
+    // What a technician sees of each panel: every control whole inside the
+    // box it sits in, and no two side by side covering each other (a focus
+    // frame surrounds its field by design; the design's twips let
+    // neighbours share a line of pixels).
+    QFETCH(QString, open);
     Window t;
-    QCOMPARE(t.w->size(), QSize(528, 398));
-    QTEST(t.get(name)->geometry(), "pixels");
+    t.run(open);
+    QCOMPARE(t.get(QStringLiteral("canvas"))->size(), QSize(528, 398));
+    QStringList wrong;
+    const std::function<void(QWidget *)> look = [&](QWidget *box) {
+        QList<QWidget *> shown;
+        for (QWidget *c : box->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+            if (c->isVisible() && !c->objectName().isEmpty() && !qobject_cast<dravino::RectShape *>(c))
+                shown << c;
+        for (int i = 0; i < shown.size(); ++i) {
+            if (!box->rect().contains(shown[i]->geometry()))
+                wrong << shown[i]->objectName() + QLatin1String(" outside ") + box->objectName();
+            for (int j = i + 1; j < shown.size(); ++j)
+                if (shown[i]->geometry().adjusted(0, 0, -1, -1).intersects(shown[j]->geometry().adjusted(0, 0, -1, -1)))
+                    wrong << shown[i]->objectName() + QLatin1String(" over ") + shown[j]->objectName();
+            look(shown[i]);
+        }
+    };
+    look(t.get(t.front()));
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
 }
 
 void TestWindow::tabChains_data()
@@ -696,11 +706,10 @@ void TestWindow::qtTextsAreItalian()
     QCOMPARE(texts, QStringList({"Ann&ulla", "&Rifai", "&Taglia", "&Copia", "&Incolla", "Elimina", "Seleziona tutto"}));
     // The code prompt of the scale sheet: its buttons too.
     QString buttons;
-    QTimer::singleShot(0, [&] {
-        QTRY_VERIFY(QApplication::activeModalWidget());
-        for (auto *b : QApplication::activeModalWidget()->findChildren<QPushButton *>())
+    whenModal<QDialog>([&](QDialog *prompt) {
+        for (auto *b : prompt->findChildren<QPushButton *>())
             buttons += b->text() + QLatin1Char(' ');
-        QMetaObject::invokeMethod(QApplication::activeModalWidget(), "reject");
+        prompt->reject();
     });
     const auto answer = dravino::DesktopPlatform().inputText(
         t.w.get(), QStringLiteral("Inserisci il codice o la sigla del sensore"), QStringLiteral("Sigla del sensore"));
@@ -744,9 +753,7 @@ void TestWindow::realMessageBox()
     // The desktop's message box: text with its line break, title, icon, OK.
     QString text, title;
     int icon = -1;
-    QTimer::singleShot(0, [&] {
-        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    whenModal<QMessageBox>([&](QMessageBox *box) {
         text = box->text();
         title = box->windowTitle();
         icon = box->icon();
@@ -761,9 +768,7 @@ void TestWindow::realMessageBox()
     // in a bold face beside a title bar's icon and buttons.
     int width = 0;
     const QString longTitle = QStringLiteral("Stampa valori di pressione/tensione");
-    QTimer::singleShot(0, [&] {
-        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    whenModal<QMessageBox>([&](QMessageBox *box) {
         width = box->width();
         box->button(QMessageBox::Ok)->click();
     });
