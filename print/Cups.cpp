@@ -239,22 +239,26 @@ CupsJob::State jobState(Session &s, const QByteArray &queue, int id, bool &answe
         return CupsJob::Completed;
     }
     const int state = ippGetInteger(ippFindAttribute(response, "job-state", IPP_TAG_ENUM), 0);
-    bool incoming = false, stopped = false;
-    if (ipp_attribute_t *reasons = ippFindAttribute(response, "job-state-reasons", IPP_TAG_KEYWORD)) {
-        for (int i = 0; i < ippGetCount(reasons); ++i) {
-            const char *r = ippGetString(reasons, i, nullptr);
-            incoming = incoming || std::strcmp(r, "job-incoming") == 0;
-            stopped = stopped || std::strcmp(r, "printer-stopped") == 0;
-        }
-    }
+    QStringList reasons;
+    if (ipp_attribute_t *said = ippFindAttribute(response, "job-state-reasons", IPP_TAG_KEYWORD))
+        for (int i = 0; i < ippGetCount(said); ++i)
+            reasons << QString::fromUtf8(ippGetString(said, i, nullptr));
     ippDelete(response);
-    if (incoming) {
+    return jobStateOf(state, reasons, why);
+}
+
+} // namespace
+
+CupsJob::State jobStateOf(int state, const QStringList &reasons, QString &why)
+{
+    // A job still receiving its document does not hold the whole page.
+    if (reasons.contains(QLatin1String("job-incoming"))) {
         why = QStringLiteral("job-incoming");
         return CupsJob::NotTaken;
     }
     switch (state) {
     case IPP_JSTATE_PENDING:
-        return stopped ? CupsJob::Held : CupsJob::Pending;
+        return reasons.contains(QLatin1String("printer-stopped")) ? CupsJob::Held : CupsJob::Pending;
     case IPP_JSTATE_HELD:
     case IPP_JSTATE_STOPPED:
         return CupsJob::Held;
@@ -267,8 +271,6 @@ CupsJob::State jobState(Session &s, const QByteArray &queue, int id, bool &answe
         return CupsJob::NotTaken;
     }
 }
-
-} // namespace
 
 CupsLookup lookUpQueue(const QString &name, const CupsLimits &limits, const std::atomic_bool *cancel)
 {

@@ -8,6 +8,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <atomic>
 #include <optional>
 #include <vector>
@@ -64,6 +65,10 @@ struct CupsJob {
     CupsFailure failure = CupsFailure::None;
     QString reason; // CUPS's reason when the job was not taken
 };
+
+// What a job's IPP state and reasons mean for the page; why the reason
+// where the printer does not hold it.
+CupsJob::State jobStateOf(int ippJobState, const QStringList &reasons, QString &why);
 
 // Hands the PDF over to queue and asks CUPS back that the job holds all of
 // it; a job still receiving its document counts as not taken.

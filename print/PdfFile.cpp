@@ -137,9 +137,23 @@ public:
         if (errno != EINVAL && errno != ENOSYS)
             return errno;
 #endif
-        if (::link(from.constData(), to.constData()) != 0)
+        if (::link(from.constData(), to.constData()) == 0)
+            return 0; // the hidden name goes with this object
+        if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS)
             return errno;
-        return 0; // the hidden name goes with this object
+        // No hard links here (a FAT stick): the name is claimed with a new
+        // empty file, which the whole one then replaces.
+        const int claim = ::open(to.constData(), O_CREAT | O_EXCL | O_WRONLY | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (claim < 0)
+            return errno;
+        ::close(claim);
+        if (::rename(from.constData(), to.constData()) != 0) {
+            const int err = errno;
+            ::unlink(to.constData());
+            return err;
+        }
+        m_hidden.clear();
+        return 0;
     }
 
 private:

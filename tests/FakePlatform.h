@@ -107,9 +107,20 @@ public:
             o.printerReason = QStringLiteral("client-error-not-possible");
             o.file = QStringLiteral("/home/tecnico/Documenti/Dravino.pdf");
         }
+        if (holdPages) {
+            held.append([o, finish = std::move(finish)] { finish(o); });
+            return;
+        }
         QTimer::singleShot(0, context, [o, finish = std::move(finish)] { finish(o); });
     }
-    // Two printers, PDF the default; the real ones with realPrinter.
+    // The pages held back (holdPages), on their way until released.
+    void releasePages()
+    {
+        for (const auto &release : std::exchange(held, {}))
+            release();
+    }
+    // Two printers, PDF the default; none ("none"), a print server that
+    // does not answer ("silent"); the real ones with realPrinter.
     void listPrinters(QObject *context, std::function<void(const dravino::CupsQueues &)> done) override
     {
         if (realPrinter) {
@@ -117,8 +128,12 @@ public:
             return;
         }
         dravino::CupsQueues q;
-        q.queues.push_back({deviceName, port, true, false, {}, true});
-        q.queues.push_back({QStringLiteral("Ufficio"), QStringLiteral("ipp://ufficio/"), true, false, {}, false});
+        if (queues == QLatin1String("silent"))
+            q.failure = dravino::CupsFailure::NoAnswer;
+        if (queues.isEmpty()) {
+            q.queues.push_back({deviceName, port, true, false, {}, true});
+            q.queues.push_back({QStringLiteral("Ufficio"), QStringLiteral("ipp://ufficio/"), true, false, {}, false});
+        }
         QTimer::singleShot(0, context, [q, done = std::move(done)] { done(q); });
     }
     QDate today() override { return QDate(2026, 12, 6); }
@@ -141,6 +156,9 @@ public:
     bool realPages = false; // pages drawn by Qt and delivered by the desktop's print path
     QStringList requests;   // where each page was sent: a printer ("" the default) or file:PATH
     int pending = 0;
+    bool holdPages = false;
+    QString queues; // what the print server lists: see listPrinters
+    QList<std::function<void()>> held;
     QString pdfTo; // the next pages go to this PDF file (which must not exist)
     std::atomic<int> printerQueries = 0;
     std::atomic<QThread *> printerThread = nullptr;

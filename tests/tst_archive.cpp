@@ -212,6 +212,13 @@ void TestArchive::keepsAndFinds()
     QCOMPARE(int(back.rows[2].deviationVerdict), int(Verdict::Green));
     QCOMPARE(cellNumber(back.average), std::optional<double>(9639));
     QCOMPARE(cellNumber(back.tolerance), std::optional<double>(96));
+    // The tolerance is the one the verdicts used: 2450 / 100 is 24, halves to even.
+    ScaleGrid half;
+    half.adc = {"0", "3276"};
+    half.bar = {"0", "2450"};
+    half.media = "2450";
+    calcolaScala(half, {true, false, false, '.'});
+    QCOMPARE(cellNumber(checkOf(half, false, true, false).tolerance), std::optional<double>(24));
     QVERIFY(back.bits12 && !back.denso && back.automaticAverage);
     QCOMPARE(back.jobData.vehicle, QStringLiteral("AB123CD"));
     QCOMPARE(back.takenAt.toSecsSinceEpoch(), now.addDays(-3).toSecsSinceEpoch());
@@ -723,6 +730,9 @@ void TestArchive::location()
     if (!environment.isEmpty())
         qputenv("DRAVINO_ARCHIVE", environment.toLocal8Bit());
     if (!setting.isEmpty()) {
+        // An older Dravino's file, readable by all, is made the user's alone.
+        if (QFile::exists(settingsFile()))
+            QVERIFY(QFile::setPermissions(settingsFile(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
         QVERIFY(setSettingsValue(QStringLiteral("archive"), setting));
         // A password may be kept there: the file is the user's alone, also rewritten.
         QVERIFY(setSettingsValue(QStringLiteral("lastSaveFolder"), home.path()));

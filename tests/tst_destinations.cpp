@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QScopeGuard>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -172,14 +173,20 @@ void TestDestinations::menuEntries_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("how");
     QTest::addColumn<QString>("entries");
+    QTest::addColumn<QString>("queues");   // what the print server lists (FakePlatform)
+    QTest::addColumn<QString>("printers"); // what "Stampa su" then shows
+    const QString two = QStringLiteral("PDF (predefinita)|Ufficio");
     const QString table = QStringLiteral("Stampa|Anteprima di stampa...|Stampa su|Salva come PDF...|Esporta CSV...|"
                                          "Esporta foglio di calcolo (.xlsx)...");
     const QString sheet = QStringLiteral("Stampa|Anteprima di stampa...|Stampa su|Salva come PDF...|Archivio prove...");
-    QTest::newRow("table, right click") << "" << "cmdStampa" << "right" << table;
-    QTest::newRow("table, Menu key") << "" << "cmdStampa" << "menu" << table;
-    QTest::newRow("table, Shift+F10") << "" << "cmdStampa" << "shiftf10" << table;
-    QTest::newRow("sheet, right click: no CSV") << kOpenScale << "cmdStampaScala" << "right" << sheet;
-    QTest::newRow("sheet, Shift+F10") << kOpenScale << "cmdStampaScala" << "shiftf10" << sheet;
+    QTest::newRow("table, right click") << "" << "cmdStampa" << "right" << table << "" << two;
+    QTest::newRow("table, Menu key") << "" << "cmdStampa" << "menu" << table << "" << two;
+    QTest::newRow("table, Shift+F10") << "" << "cmdStampa" << "shiftf10" << table << "" << two;
+    QTest::newRow("sheet, right click: no CSV") << kOpenScale << "cmdStampaScala" << "right" << sheet << "" << two;
+    QTest::newRow("sheet, Shift+F10") << kOpenScale << "cmdStampaScala" << "shiftf10" << sheet << "" << two;
+    QTest::newRow("no printer") << "" << "cmdStampa" << "right" << table << "none" << "nessuna stampante";
+    QTest::newRow("a print server not answering") << kOpenScale << "cmdStampaScala" << "menu" << sheet << "silent"
+                                                   << "il server di stampa non risponde";
 }
 
 void TestDestinations::menuEntries()
@@ -188,7 +195,10 @@ void TestDestinations::menuEntries()
     QFETCH(QString, button);
     QFETCH(QString, how);
     QFETCH(QString, entries);
+    QFETCH(QString, queues);
+    QFETCH(QString, printers);
     Window t;
+    t.platform.queues = queues;
     t.run(open);
     QMenu *menu = openMenu(t, button, how);
     QVERIFY(menu);
@@ -197,8 +207,8 @@ void TestDestinations::menuEntries()
     QCOMPARE(menu->defaultAction()->text(), QStringLiteral("Stampa"));
     QCOMPARE(menu->accessibleName(), QStringLiteral("Stampa"));
     // The printers come from the print server, the default marked.
-    auto *printers = menu->findChild<QMenu *>(QStringLiteral("menuPrintTo"));
-    QTRY_COMPARE(texts(printers).join(QLatin1Char('|')), QStringLiteral("PDF (predefinita)|Ufficio"));
+    auto *printTo = menu->findChild<QMenu *>(QStringLiteral("menuPrintTo"));
+    QTRY_COMPARE(texts(printTo).join(QLatin1Char('|')), printers);
     QTest::keyClick(menu, Qt::Key_Escape);
     QTRY_VERIFY(!menu || !menu->isVisible());
     QCOMPARE(t.platform.documents.size(), 0);
@@ -245,8 +255,10 @@ void TestDestinations::preview()
     whenModal<dravino::PrintPreview>([&](dravino::PrintPreview *preview) {
         shownTitle = preview->windowTitle();
         shown = preview->shownPage().size();
-        fitsTheWindow = preview->findChild<QWidget *>(QStringLiteral("previewArea"))->width() >= shown.width()
-            / preview->devicePixelRatioF();
+        // The whole page, both ways.
+        const QSize room = preview->findChild<QScrollArea *>(QStringLiteral("previewArea"))->viewport()->size();
+        fitsTheWindow = room.width() >= shown.width() / preview->devicePixelRatioF()
+            && room.height() >= shown.height() / preview->devicePixelRatioF();
         // 100 %: the page at its real size on this screen.
         QTest::mouseClick(preview->findChild<QPushButton *>(QStringLiteral("previewActualSize")), Qt::LeftButton);
         QCOMPARE(preview->scale(), 1.0);
@@ -462,7 +474,11 @@ void TestDestinations::archiveReachesEveryCheck()
             dravino::CheckRecord r;
             r.key = dravino::newCheckKey();
             r.takenAt = QDateTime(QDate(2026, 12, 1), QTime(8, 0)).addSecs(60 * i);
-            r.code = i == 1199 ? QStringLiteral("=1+1") : i == 1198 ? QStringLiteral("@SUM(1)") : QStringLiteral("0281%1").arg(i, 6, 10, QLatin1Char('0'));
+            r.code = i == 1199 ? QStringLiteral("=1+1")
+                : i == 1198    ? QStringLiteral("@SUM(1)")
+                : i == 1197    ? QStringLiteral("A;B")
+                : i == 1196    ? QStringLiteral("0281\"X\"")
+                               : QStringLiteral("0281%1").arg(i, 6, 10, QLatin1Char('0'));
             r.average = double(2400 + i % 40);
             r.rows[1].linearity = 0.98;
             r.destination = {dravino::PageDestination::Printer, QStringLiteral("PDF")};
@@ -492,31 +508,42 @@ void TestDestinations::archiveReachesEveryCheck()
     QCOMPARE(from->date(), QDate(2026, 12, 1));
     QCOMPARE(QApplication::focusWidget(), from);
     QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 1.200"));
-    // The three newest, as CSV and as a spreadsheet.
+    // The four newest, as CSV and as a spreadsheet.
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Home, Qt::ControlModifier);
-    QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
-    QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
+    for (int row = 1; row < 4; ++row)
+        QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
     t.platform.saveAs = out.filePath(QStringLiteral("prove.csv"));
     QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdEsportaCsv")), Qt::LeftButton);
     QTRY_COMPARE(t.platform.messages.size(), 1);
     const QStringList csv = csvRows(t.platform.saveAs, QLatin1Char(';'));
-    QCOMPARE(csv.size(), 4);
+    QCOMPARE(csv.size(), 5);
     QCOMPARE(csv[1].section(QLatin1Char('|'), 0, 5), QStringLiteral("2026-12-02T03:59:00|'=1+1|Bosch/VDO/Delphi|10 bit|2439|PDF"));
     QCOMPARE(csv[2].section(QLatin1Char('|'), 1, 1), QStringLiteral("'@SUM(1)"));
-    QCOMPARE(csv[3].section(QLatin1Char('|'), 1, 1), QStringLiteral("0281001197"));
+    QCOMPARE(csv[3].section(QLatin1Char('|'), 1, 1), QStringLiteral("A;B"));
+    QCOMPARE(csv[4].section(QLatin1Char('|'), 1, 1), QStringLiteral("0281\"X\""));
+    // The bytes as a spreadsheet takes them: UTF-8 with its mark, CR LF,
+    // a field holding the separator or a quote quoted, its quotes doubled.
+    QFile raw(t.platform.saveAs);
+    QVERIFY(raw.open(QIODevice::ReadOnly));
+    const QByteArray bytes = raw.readAll();
+    QVERIFY(bytes.startsWith("\xEF\xBB\xBF") && bytes.endsWith("\r\n"));
+    QCOMPARE(bytes.count("\r\n"), 5);
+    QCOMPARE(bytes.count('\n'), 5);
+    QVERIFY(bytes.contains(";\"A;B\";") && bytes.contains(";\"0281\"\"X\"\"\";"));
     QCOMPARE(csv[1].section(QLatin1Char('|'), 10 + 6 + 4, 10 + 6 + 4), QStringLiteral("0,98%")); // row 1's linearity
     t.platform.saveAs = out.filePath(QStringLiteral("prove.xlsx"));
     QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdEsportaXlsx")), Qt::LeftButton);
     QTRY_COMPARE(t.platform.messages.size(), 2);
     QCOMPARE(t.platform.messages[1].text, QStringLiteral("Prove salvate nel foglio di calcolo %1").arg(t.platform.saveAs));
     const QStringList sheet = xlsxRows(t.platform.saveAs);
-    QVERIFY2(sheet.size() == 6, qPrintable(sheet.join(QLatin1Char('\n'))));
+    QVERIFY2(sheet.size() == 7, qPrintable(sheet.join(QLatin1Char('\n'))));
     QVERIFY2(sheet[1].startsWith(QStringLiteral("date:46358.1659")), qPrintable(sheet[1])); // 2 December 2026, 03:59
     QCOMPARE(sheet[1].section(QLatin1Char('|'), 1, 5), QStringLiteral("'=1+1|'Bosch/VDO/Delphi|'10 bit|2439|'PDF"));
-    QCOMPARE(sheet[3].section(QLatin1Char('|'), 1, 1), QStringLiteral("'0281001197"));
+    QCOMPARE(sheet[3].section(QLatin1Char('|'), 1, 1), QStringLiteral("'A;B"));
+    QCOMPARE(sheet[4].section(QLatin1Char('|'), 1, 1), QStringLiteral("'0281\"X\"")); // its leading 0
     QCOMPARE(sheet[1].section(QLatin1Char('|'), 20, 20), QStringLiteral("0.0098")); // 0.98 %, a percent
-    QCOMPARE(sheet.mid(4), QStringList({"frozen", "widths"}));
+    QCOMPARE(sheet.mid(5), QStringList({"frozen", "widths"}));
     archive->close();
 }
 
@@ -550,13 +577,17 @@ void TestDestinations::archiveFindsAndReprints()
     t.platform.saveAs = out.filePath(QStringLiteral("prima.pdf"));
     choose(t, QStringLiteral("cmdStampaScala"), QStringLiteral("menuSavePdf"));
     QTRY_VERIFY(QFile::exists(t.platform.saveAs));
-    // A second check, on the (recording) default printer: nothing reaches
-    // the machine's own.
+    // A second check, a Denso one whose row 1 fails on linearity and passes
+    // on deviation, on the (recording) default printer: nothing reaches the
+    // machine's own.
     t.platform.realPages = false;
-    t.run(QStringLiteral("@answer:altro99;cmdStampaScala"));
+    t.run(QStringLiteral("optSensoreTipo(1);optADCScala(1);txtADCValue(0)=0;txtADCValue(1)=3276;txtBarScala(1)=2970;"
+                         "optMedia(1);txtScalaMedia=2400;cmdScala;@answer:altro99;cmdStampaScala"));
+    QCOMPARE(t.check(QStringLiteral("lblLinearità(1)=-1,01%;lblLinearità(1)*=#dc0000;lblScostamento(1)=-24;lblScostamento(1)*=#007800"))
+                 + t.errors(), QStringList());
     QTRY_COMPARE(t.platform.pending, 0);
     QCOMPARE(t.platform.requests.last(), QString());
-    t.platform.realPages = true;
+    // (the reprint below goes to the recording printer too)
 
     // (offscreen, nothing gives the window back its activation after the menu)
     t.w->activateWindow();
@@ -565,12 +596,30 @@ void TestDestinations::archiveFindsAndReprints()
     auto *archive = t.w->findChild<QDialog *>(QStringLiteral("frmArchivio"));
     QVERIFY(archive);
     QTRY_VERIFY(archive->isVisible());
+    // It opens with the code to type.
+    QTRY_COMPARE(archive->focusWidget(), archive->findChild<QLineEdit *>(QStringLiteral("txtCercaCodice")));
     auto *list = archive->findChild<QTableView *>(QStringLiteral("lstProve"));
     const auto cell = [list](int row, int column) { return list->model()->index(row, column).data().toString(); };
     auto *state = archive->findChild<QLabel *>(QStringLiteral("lblStatoArchivio"));
     QTRY_COMPARE(list->model()->rowCount(), 2);
     QCOMPARE(state->text(), QStringLiteral("Prove trovate: 2"));
     QCOMPARE(cell(0, 1), QStringLiteral("ALTRO99")); // newest first
+    QCOMPARE(cell(0, 2) + QLatin1Char('|') + cell(1, 2), QStringLiteral("Denso|Bosch/VDO/Delphi"));
+    QCOMPARE(cell(0, 0), QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat)); // the bench's own hour
+    // Printed again from the archive: the same page, every text in its
+    // place and its colour (row 1: linearity red, deviation green).
+    list->selectRow(0);
+    QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdStampaArchivio")), Qt::LeftButton);
+    QTRY_COMPARE(t.platform.documents.size(), 2);
+    const auto page = [](const QList<dravino::RecordedItem> &items) {
+        QStringList out;
+        for (const auto &i : items)
+            out << QStringLiteral("%1|%2|%3,%4").arg(i.text, i.color.name()).arg(i.x).arg(i.y);
+        return out;
+    };
+    QCOMPARE(page(t.platform.documents[1]), page(t.platform.documents[0]));
+    QCOMPARE(page(t.platform.documents[1]).filter(QRegularExpression(QStringLiteral("^(-1,01%|-24)\\|"))).join(QLatin1Char(' ')).remove(QRegularExpression(QStringLiteral("\\|[0-9.,]+"))),
+             QStringLiteral("-1,01%|#dc0000 -24|#007800"));
     // Where each page went in the end: the printer that took it, the file
     // (the list follows the archive).
     QTRY_COMPARE(cell(0, 5), t.platform.deviceName);
@@ -584,7 +633,7 @@ void TestDestinations::archiveFindsAndReprints()
     }
     list->selectRow(0);
     // Tab goes from field to field, not through a date's day, month, year.
-    QCOMPARE(archive->focusWidget(), archive->findChild<QLineEdit *>(QStringLiteral("txtCercaCodice")));
+    archive->findChild<QLineEdit *>(QStringLiteral("txtCercaCodice"))->setFocus(Qt::TabFocusReason);
     for (const char *next : {"dtDa", "dtA", "lstProve", "cmdApri"}) {
         QTest::keyClick(archive->focusWidget(), Qt::Key_Tab);
         QCOMPARE(archive->focusWidget()->objectName(), QLatin1String(next));
@@ -595,6 +644,7 @@ void TestDestinations::archiveFindsAndReprints()
     QCOMPARE(cell(0, 1), QStringLiteral("ABC12"));
     QCOMPARE(cell(0, 5), out.filePath(QStringLiteral("prima.pdf")));
 
+    t.platform.realPages = true;
     t.platform.saveAs = out.filePath(QStringLiteral("ristampa.pdf"));
     whenModal<dravino::PrintPreview>([](dravino::PrintPreview *preview) {
         QTest::mouseClick(preview->findChild<QPushButton *>(QStringLiteral("previewSave")), Qt::LeftButton);

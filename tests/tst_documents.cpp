@@ -309,11 +309,17 @@ void TestDocuments::pdfWithoutPrinter_data()
     QTest::newRow("empty folder") << "" << "Dravino.pdf" << "";
     QTest::newRow("names in the way") << "file;dir;dangling" << "Dravino (2).pdf/,Dravino (3).pdf->outside.pdf,Dravino (4).pdf,Dravino.pdf" << "";
     QTest::newRow("full disk") << "fsize" << "" << "Impossibile scrivere il file PDF";
+    // What a save killed half-way left under Dravino's hidden names goes
+    // once it is old; a fresh one (another window's save) and the user's stay.
+    QTest::newRow("leftovers of a killed save") << "leftovers"
+        << ".Dravino-0000beef.part,.appunti.part,Dravino.pdf" << "";
     // A real small file system, and a read-only one (root ignores a
     // folder's permissions): as root only, in a CTest entry of their own.
     if (asRoot()) {
         QTest::newRow("full tmpfs") << "tmpfs" << "filler" << "Impossibile scrivere il file PDF";
         QTest::newRow("read-only tmpfs") << "readonly" << "" << "Impossibile scrivere il file PDF nella cartella";
+        // A USB stick: no unnamed files, no links.
+        QTest::newRow("FAT stick") << "fat;file" << "Dravino (2).pdf,Dravino.pdf" << "";
     } else if (geteuid() != 0) {
         QTest::newRow("read-only folder") << "readonly" << "" << "Impossibile scrivere il file PDF nella cartella";
     }
@@ -367,6 +373,26 @@ void TestDocuments::pdfWithoutPrinter()
                 QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
                 undo << [folder] { QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); };
             }
+        } else if (step == QLatin1String("leftovers")) {
+            const QDateTime old = QDateTime::currentDateTime().addSecs(-3600);
+            for (const char *name : {".Dravino-0badc0de.part", ".Scala ABC 2026-12-06.pdf.0badc0de.part", ".Dravino-0000beef.part",
+                                     ".appunti.part"}) {
+                QFile f(QDir(folder).filePath(QString::fromUtf8(name)));
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                if (QByteArray(name).contains("0badc0de") || QByteArray(name).contains("appunti"))
+                    QVERIFY(f.setFileTime(old, QFileDevice::FileModificationTime));
+            }
+        } else if (step == QLatin1String("fat")) {
+            if (QStandardPaths::findExecutable(QStringLiteral("fusefat")).isEmpty()
+                || QStandardPaths::findExecutable(QStringLiteral("mkfs.vfat")).isEmpty())
+                QSKIP("fusefat or mkfs.vfat is missing (make deps installs them)");
+            const QString image = root.filePath(QStringLiteral("chiavetta.img"));
+            QFile stick(image);
+            QVERIFY(stick.open(QIODevice::WriteOnly) && stick.resize(4 << 20));
+            stick.close();
+            QCOMPARE(QProcess::execute(QStringLiteral("mkfs.vfat"), {image}), 0);
+            QCOMPARE(QProcess::execute(QStringLiteral("fusefat"), {"-o", "rw+", image, folder}), 0);
+            undo << [folder] { QProcess::execute(QStringLiteral("fusermount"), {"-u", folder}); };
         } else if (step == QLatin1String("missing")) {
             folder = root.filePath(QStringLiteral("gone"));
         } else if (step == QLatin1String("none")) {
@@ -522,10 +548,12 @@ void TestDocuments::longCodeReachesThePaper()
 
 void TestDocuments::printReports_data()
 {
-    // An outcome: kind (P printed, H held, S saved, F failed, A abandoned),
-    // the printer's failure (- none, U unreachable, N no answer, R refused,
-    // X not accepting), its reason, the file or the file's error; for the
-    // table (T) or the sheet (S); the printer's name ("PDF" unless given).
+    // An outcome: kind (P printed, H held, S saved, F failed, A abandoned,
+    // C sent as job 12 and not confirmed), the printer's failure (- none,
+    // U unreachable, N no answer, R refused, X not accepting), its reason
+    // (or "job STATE REASONS": what CUPS said of the job, which must mean
+    // that kind), the file or the file's error; for the table (T) or the
+    // sheet (S); the printer's name ("PDF" unless given).
     // What the technician is told: icon|text, or nothing.
     QTest::addColumn<QString>("outcome");
     QTest::addColumn<QString>("told");
@@ -539,11 +567,21 @@ void TestDocuments::printReports_data()
     QTest::newRow("no printer: the file, also for the sheet") << "S|-||" + file + "|S" << "I|Stampa effettuata su file PDF " + file;
     QTest::newRow("server not answering") << "S|N||" + file + "|T" << "E|Impossibile stampare su PDF: il server di stampa non risponde. La pagina è stata salvata nel file PDF " + file + ".";
     QTest::newRow("server not answering, printer never named") << "S|N||" + file + "|T|" << "E|Impossibile stampare sulla stampante predefinita: il server di stampa non risponde. La pagina è stata salvata nel file PDF " + file + ".";
-    QTest::newRow("server away, with the reason") << "S|U|Connection refused|" + file + "|S" << "E|Impossibile stampare su PDF: il server di stampa non è raggiungibile (Connection refused). La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("server away, with the reason") << "S|U|connection-refused|" + file + "|S" << "E|Impossibile stampare su PDF: il server di stampa non è raggiungibile (rifiuta la connessione). La pagina è stata salvata nel file PDF " + file + ".";
     QTest::newRow("server away, no reason") << "S|U|Success|" + file + "|T" << "E|Impossibile stampare su PDF: il server di stampa non è raggiungibile. La pagina è stata salvata nel file PDF " + file + ".";
     QTest::newRow("not accepting, no reason") << "S|X||" + file + "|T" << "E|La stampante PDF non accetta stampe (rifiuta i lavori): la pagina non è stata stampata. La pagina è stata salvata nel file PDF " + file + ".";
     QTest::newRow("refused: never Success") << "S|R|Success|" + file + "|T" << "E|La stampa su PDF non è riuscita: nessuna risposta valida dal server di stampa. La pagina è stata salvata nel file PDF " + file + ".";
     QTest::newRow("refused: page incomplete") << "S|R|job-incoming|" + file + "|T" << "E|La stampa su PDF non è riuscita: la pagina non è arrivata per intero. La pagina è stata salvata nel file PDF " + file + ".";
+    // CUPS's words for a job: held, taken, or not holding the page, and why.
+    QTest::newRow("job processing: printed") << "P|-|job 5 job-printing||T" << "I|Stampa effettuata su PDF";
+    QTest::newRow("job pending, printer stopped: held") << "H|-|job 3 printer-stopped||T" << "E|La stampa su PDF è in attesa: la stampante è ferma e la stamperà quando verrà riattivata.";
+    QTest::newRow("job still receiving its page") << "S|R|job 5 job-incoming,job-printing|" + file + "|T" << "E|La stampa su PDF non è riuscita: la pagina non è arrivata per intero. La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("job canceled") << "S|R|job 7|" + file + "|T" << "E|La stampa su PDF non è riuscita: la stampa è stata annullata. La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("job aborted") << "S|R|job 8|" + file + "|T" << "E|La stampa su PDF non è riuscita: la stampa è stata interrotta. La pagina è stata salvata nel file PDF " + file + ".";
+    // A printer's reasons with their suffix, in Italian all the same.
+    QTest::newRow("not accepting: media-empty-error") << "S|X|media-empty-error|" + file + "|T" << "E|La stampante PDF non accetta stampe (carta esaurita): la pagina non è stata stampata. La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("held: door-open-warning") << "H|-|door-open-warning||T" << "E|La stampa su PDF è in attesa: la stampante è ferma (sportello aperto) e la stamperà quando verrà riattivata.";
+    QTest::newRow("sent, never confirmed") << "C|N|||S" << "E|La pagina è stata inviata a PDF (lavoro 12), ma il server di stampa non ne ha confermato la stampa: controllare la stampante.";
     QTest::newRow("lost: no printer, no folder") << "F|-|||T" << "C|Nessuna stampante e nessuna cartella in cui salvare il file PDF: la pagina non è stata salvata.";
     QTest::newRow("lost: printer and folder fail") << "F|N||Impossibile scrivere il file PDF nella cartella /x: No space left on device.|T"
         << "C|Impossibile stampare su PDF: il server di stampa non risponde. Impossibile scrivere il file PDF nella cartella /x: No space left on device.";
@@ -560,7 +598,9 @@ void TestDocuments::printReports()
         : f[0] == QLatin1String("H")      ? PrintOutcome::Held
         : f[0] == QLatin1String("S")      ? PrintOutcome::SavedToFile
         : f[0] == QLatin1String("A")      ? PrintOutcome::Abandoned
+        : f[0] == QLatin1String("C")      ? PrintOutcome::Unconfirmed
                                           : PrintOutcome::Failed;
+    o.job = 12;
     o.device = f.size() > 5 ? f[5] : QStringLiteral("PDF");
     const QChar why = f[1].at(0);
     o.printerFailure = why == QLatin1Char('U') ? CupsFailure::Unreachable
@@ -569,6 +609,13 @@ void TestDocuments::printReports()
                                                              : CupsFailure::None;
     o.printerNotAccepting = why == QLatin1Char('X');
     o.printerReason = f[2];
+    if (f[2].startsWith(QLatin1String("job "))) {
+        const QStringList job = f[2].split(QLatin1Char(' '));
+        o.printerReason.clear();
+        const CupsJob::State state = jobStateOf(job[1].toInt(), job.value(2).split(QLatin1Char(','), Qt::SkipEmptyParts), o.printerReason);
+        QCOMPARE(state != CupsJob::NotTaken, o.kind == PrintOutcome::Printed || o.kind == PrintOutcome::Held);
+        QCOMPARE(state == CupsJob::Held, o.kind == PrintOutcome::Held);
+    }
     (o.kind == PrintOutcome::Failed ? o.fileError : o.file) = f[3];
     const auto report = reportOf(o, f[4] == QLatin1String("S"));
     QTEST(report ? QString(QLatin1Char("IEC"[int(report->icon)])) + QLatin1Char('|') + report->text : QString(), "told");

@@ -35,6 +35,7 @@ private slots:
     void cleanup();
     void faults_data();
     void faults();
+    void silenceIsItsOwnLimit();
     void closingDoesNotWait_data();
     void closingDoesNotWait();
     void startUpDoesNotWait();
@@ -121,6 +122,22 @@ void TestPrintServer::faults()
     QVERIFY2(toldMs < kLimitMs + 1500, qPrintable(QString::number(toldMs)));
     QVERIFY2(still < allowedStandStillMs(), qPrintable(QStringLiteral("stood still %1 ms").arg(still)));
     qInfo("%s: told after %lld ms, longest stand-still %lld ms", QTest::currentDataTag(), toldMs, still);
+}
+
+void TestPrintServer::silenceIsItsOwnLimit()
+{
+    // A server that goes quiet is given up after the silence limit, long
+    // before the whole exchange's.
+    PrintServerStandIn server(PrintServerStandIn::Silent);
+    qputenv("CUPS_SERVER", server.address());
+    dravino::CupsLimits limits;
+    limits.silenceMs = 2000;
+    limits.totalMs = 30000;
+    QElapsedTimer clock;
+    clock.start();
+    const dravino::CupsLookup found = dravino::lookUpQueue({}, limits);
+    QCOMPARE(int(found.failure), int(dravino::CupsFailure::NoAnswer));
+    QVERIFY2(clock.elapsed() >= 1000 && clock.elapsed() < 10000, qPrintable(QString::number(clock.elapsed())));
 }
 
 void TestPrintServer::closingDoesNotWait_data()

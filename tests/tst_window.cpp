@@ -60,6 +60,8 @@ private slots:
     void switchingAndLinks_data();
     void switchingAndLinks() { RUN_SCENARIO(); }
     void pressedLooks();
+    void printButtonHoldsItsPage_data();
+    void printButtonHoldsItsPage();
     void windowFitsTheScreen();
     void windowSwitchIsNoNewFocus();
     void realMessageBox();
@@ -582,6 +584,39 @@ void TestWindow::switchingAndLinks_data()
     QTest::newRow("logo, no browser") << "@shellfails;picLogo" << "opened=https://dravino.example.com/;msgs=Errore|C|Errore 31";
     QTest::newRow("mail, right button") << "right:lblMail" << "opened=mailto:lab@example.com";
     QTest::newRow("mail, no mail program: silent") << "@shellfails;lblMail" << "opened=mailto:lab@example.com;msgs=";
+}
+
+void TestWindow::printButtonHoldsItsPage_data()
+{
+    QTest::addColumn<QString>("open");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("table") << "" << "cmdStampa";
+    QTest::newRow("sheet") << QString::fromLatin1(kOpenScale) + "@answer:x" << "cmdStampaScala";
+}
+
+void TestWindow::printButtonHoldsItsPage()
+{
+    // While its page is on its way the button stays pressed, says so, and a
+    // press meanwhile sends nothing; once the page has gone it is let up.
+    QFETCH(QString, open);
+    QFETCH(QString, button);
+    Window t;
+    t.run(open);
+    auto *print = t.get<QPushButton>(button);
+    const QString tooltip = print->toolTip();
+    t.platform.holdPages = true;
+    QTest::mouseClick(print, Qt::LeftButton);
+    QTest::mouseClick(print, Qt::LeftButton);
+    QCOMPARE(t.platform.requests.size(), 1);
+    QVERIFY(print->isDown());
+    QCOMPARE(print->toolTip(), QStringLiteral("Stampa in corso..."));
+    QCOMPARE(print->accessibleDescription(), QStringLiteral("Stampa in corso..."));
+    t.platform.releasePages();
+    QVERIFY(!print->isDown());
+    QCOMPARE(print->toolTip(), tooltip);
+    QTest::mouseClick(print, Qt::LeftButton);
+    QCOMPARE(t.platform.requests.size(), 2);
+    t.platform.releasePages();
 }
 
 void TestWindow::windowFitsTheScreen()
