@@ -187,9 +187,15 @@ ArchiveService::~ArchiveService()
     // A local file's thread ends at once; one held by a server that does
     // not answer ends when its call gives up, and the program's end does
     // not wait for it beyond its deadline.
-    for (QThread *thread : {m_thread, m_outboxThread})
-        if (thread && thread->wait(200))
+    static auto *abandoned = new QList<QThread *>; // kept until the program ends
+    for (QThread *thread : {m_thread, m_outboxThread}) {
+        if (!thread)
+            continue;
+        if (thread->wait(200))
             delete thread;
+        else
+            abandoned->append(thread);
+    }
 }
 
 bool ArchiveService::isServer() const { return isServerLocation(m_location); }

@@ -5,6 +5,7 @@
 // hold a text that did not read as a number: it is kept, and shown, as it
 // was.
 
+#include "base/JobData.h"
 #include "core/ScaleCheck.h"
 
 #include <QDateTime>
@@ -45,13 +46,6 @@ struct PageDestination {
     QString name;
     int job = 0;
     bool operator==(const PageDestination &) const = default;
-};
-
-// What the technician wrote of the job on the sheet.
-struct JobData {
-    QString customer, vehicle, job, operatorName;
-    bool isEmpty() const { return customer.isEmpty() && vehicle.isEmpty() && job.isEmpty() && operatorName.isEmpty(); }
-    bool operator==(const JobData &) const = default;
 };
 
 // What the list of checks shows of one.

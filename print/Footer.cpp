@@ -7,18 +7,19 @@
 namespace dravino {
 
 namespace {
-const QString kAuthorPart = QStringLiteral(" - ©") + kFooterAuthor + QStringLiteral("  ");
+const QString kAuthorPart = QStringLiteral(" - ©") + kFooterAuthor;
+QString webPart(const QString &web) { return web.isEmpty() ? QString() : QStringLiteral("  ") + web; }
 const QString kDateSeparator = QStringLiteral("  -  ");
 } // namespace
 
 QString printDateTime(const QDateTime &now) { return QLocale().toString(now, QLocale::ShortFormat); }
 
-QString footerText(const QDateTime &now)
+QString footerText(const QDateTime &now, const QString &web)
 {
-    return kProgramName + kAuthorPart + kMakerWebAddress + kDateSeparator + printDateTime(now);
+    return kProgramName + kAuthorPart + webPart(web) + kDateSeparator + printDateTime(now);
 }
 
-void printFooter(PrintSurface &surface, const QDateTime &now)
+void printFooter(PrintSurface &surface, const QDateTime &now, const QString &web)
 {
     surface.FontSize(9);
     surface.FontBold(true);
@@ -29,7 +30,7 @@ void printFooter(PrintSurface &surface, const QDateTime &now)
     surface.FontItalic(false);
     surface.FontBold(true);
     surface.ForeColor(QColor(0, 0, 255));
-    surface.Print(kMakerWebAddress, false);
+    surface.Print(webPart(web), false);
     surface.FontBold(false);
     surface.ForeColor(Qt::black);
     surface.Print(kDateSeparator + printDateTime(now), true);

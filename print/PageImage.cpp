@@ -59,6 +59,8 @@ QImage renderPage(const QList<RecordedItem> &items, double dpi)
             p.setPen(i.color);
             const QFontMetricsF fm(i.font, &pdfMetricsDevice());
             p.drawText(QPointF(device(i.x), device(i.y) + fm.ascent()), i.text);
+        } else if (i.kind == RecordedItem::Picture) {
+            p.drawImage(QRectF(device(i.x), device(i.y), device(i.x2 - i.x), device(i.y2 - i.y)), i.image);
         } else {
             p.setPen(QPen(i.color, 0));
             p.drawLine(QPointF(device(i.x), device(i.y)), QPointF(device(i.x2), device(i.y2)));

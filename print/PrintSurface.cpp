@@ -37,6 +37,14 @@ void PrintSurface::Line(double x1, double y1, double x2, double y2, const QColor
     m_y = y2;
 }
 
+void PrintSurface::PaintPicture(const QImage &image, double x, double y, double width, double height)
+{
+    if (image.isNull() || width <= 0 || height <= 0)
+        return;
+    const QSizeF fitted = QSizeF(image.size()).scaled(width, height, Qt::KeepAspectRatio);
+    drawPicture(image, x + (width - fitted.width()) / 2, y + (height - fitted.height()) / 2, fitted.width(), fitted.height());
+}
+
 void PrintSurface::EndDoc()
 {
     endDocument();

@@ -30,8 +30,12 @@ public:
     double CurrentX() const { return m_x; }
     double CurrentY() const { return m_y; }
     double TextWidth(const QString &text) const { return measure(m_font, text); }
+    // One line of the current font, as Print(..., true) advances.
+    double TextHeight() const { return lineHeight(m_font); }
     void Print(const QString &text, bool endLine);
     void Line(double x1, double y1, double x2, double y2, const QColor &color);
+    // image scaled into the box (twips), its proportions kept, centred.
+    void PaintPicture(const QImage &image, double x, double y, double width, double height);
     void EndDoc();
 
     // The last document ended, drawn as an image at dpi (the print
@@ -51,6 +55,7 @@ protected:
     virtual void drawText(double x, double y, const QFont &font, const QColor &color,
                           const QString &text) = 0;
     virtual void drawLine(double x1, double y1, double x2, double y2, const QColor &color) = 0;
+    virtual void drawPicture(const QImage &image, double x, double y, double width, double height) = 0;
     virtual void endDocument() = 0;
 
 private:

@@ -66,6 +66,14 @@ void QtPrintSurface::drawLine(double x1, double y1, double x2, double y2, const 
     m_painter.drawLine(QPointF(toDevice(x1), toDevice(y1)), QPointF(toDevice(x2), toDevice(y2)));
 }
 
+void QtPrintSurface::drawPicture(const QImage &image, double x, double y, double width, double height)
+{
+    if (!ensureBegun())
+        return;
+    m_drawing.append({RecordedItem::Picture, x, y, x + width, y + height, {}, {}, {}, 0, image});
+    m_painter.drawImage(QRectF(toDevice(x), toDevice(y), toDevice(width), toDevice(height)), image);
+}
+
 void QtPrintSurface::endDocument()
 {
     if (!m_painter.isActive())

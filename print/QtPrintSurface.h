@@ -34,6 +34,7 @@ protected:
     void drawText(double x, double y, const QFont &font, const QColor &color,
                   const QString &text) override;
     void drawLine(double x1, double y1, double x2, double y2, const QColor &color) override;
+    void drawPicture(const QImage &image, double x, double y, double width, double height) override;
     void endDocument() override;
 
 private:

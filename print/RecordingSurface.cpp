@@ -52,4 +52,9 @@ void RecordingSurface::drawLine(double x1, double y1, double x2, double y2, cons
     m_items.append({RecordedItem::Line, x1, y1, x2, y2, {}, {}, color, m_ended});
 }
 
+void RecordingSurface::drawPicture(const QImage &image, double x, double y, double width, double height)
+{
+    m_items.append({RecordedItem::Picture, x, y, x + width, y + height, {}, {}, {}, m_ended, image});
+}
+
 } // namespace dravino

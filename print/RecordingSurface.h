@@ -10,12 +10,13 @@
 namespace dravino {
 
 struct RecordedItem {
-    enum Kind { Text, Line } kind = Text;
+    enum Kind { Text, Line, Picture } kind = Text;
     double x = 0, y = 0, x2 = 0, y2 = 0;
     QString text;
     QFont font;
     QColor color;
     int document = 0; // 0 for the first document printed on this surface
+    QImage image;     // a picture, in the box x, y to x2, y2
 };
 
 class RecordingSurface final : public PrintSurface
@@ -39,6 +40,7 @@ protected:
     void drawText(double x, double y, const QFont &font, const QColor &color,
                   const QString &text) override;
     void drawLine(double x1, double y1, double x2, double y2, const QColor &color) override;
+    void drawPicture(const QImage &image, double x, double y, double width, double height) override;
     void endDocument() override
     {
         ++m_ended;

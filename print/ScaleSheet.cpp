@@ -4,6 +4,7 @@
 #include "print/PrintSurface.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 
 namespace dravino {
 
@@ -22,8 +23,101 @@ QColor verdictColor(Verdict v)
     return Qt::black;
 }
 
+std::optional<bool> rowPasses(const ScaleGrid &g, int i)
+{
+    if (i < 1 || i >= kScaleRows || g.linearita[i].empty())
+        return std::nullopt;
+    return g.linearitaColor[i] == Verdict::Green && g.scostamentoColor[i] == Verdict::Green;
+}
+
+bool sensorPasses(const ScaleGrid &g)
+{
+    bool any = false;
+    for (int i = 1; i < kScaleRows; ++i)
+        if (const auto pass = rowPasses(g, i)) {
+            if (!*pass)
+                return false;
+            any = true;
+        }
+    return any;
+}
+
 namespace
 {
+QString text(const char *source) { return QCoreApplication::translate("ScaleSheet", source); }
+QString word(bool pass)
+{
+    return pass ? text(QT_TRANSLATE_NOOP("ScaleSheet", "CONFORME")) : text(QT_TRANSLATE_NOOP("ScaleSheet", "NON CONFORME"));
+}
+
+// The verdict, the limits and settings behind it, each row's verdict; the
+// job; a reprint's dates: below the footer, in the room the page leaves.
+void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
+{
+    constexpr double kLeft = 1000;
+    constexpr double kBottom = 16000; // the printable area's end, with a margin
+    s.ForeColor(Qt::black);
+    s.CurrentY(s.CurrentY() + 400);
+    if (sheet.reprinted.isValid()) {
+        s.FontSize(10);
+        s.FontBold(true);
+        s.CurrentX(kLeft);
+        printWrapped(s, text(QT_TRANSLATE_NOOP("ScaleSheet", "Ristampa del %1 della prova del %2"))
+                            .arg(QLocale().toString(sheet.reprinted.date(), QLocale::ShortFormat), printDateTime(sheet.now)),
+                     kRuleRight, kBottom);
+        s.FontBold(false);
+        s.CurrentY(s.CurrentY() + 100);
+    }
+    if (const auto &v = sheet.verdict) {
+        const double top = s.CurrentY();
+        s.CurrentY(top + 120);
+        s.FontSize(14);
+        s.FontBold(true);
+        s.CurrentX(kLeft + 100);
+        s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Esito della prova: ")) + word(sensorPasses(sheet.check)), true);
+        s.FontBold(false);
+        s.FontSize(9);
+        const QString limits = text(QT_TRANSLATE_NOOP("ScaleSheet", "Limiti: linearità ±1 %, scostamento ±%1 bar")).arg(v->toleranceBar);
+        const QString settings =
+            QStringList{v->denso ? text(QT_TRANSLATE_NOOP("ScaleSheet", "Sensore Denso"))
+                                 : text(QT_TRANSLATE_NOOP("ScaleSheet", "Sensore Bosch/VDO/Delphi")),
+                        v->bits12 ? text(QT_TRANSLATE_NOOP("ScaleSheet", "ADC a 12 bit"))
+                                  : text(QT_TRANSLATE_NOOP("ScaleSheet", "ADC a 10 bit")),
+                        v->automaticAverage ? text(QT_TRANSLATE_NOOP("ScaleSheet", "media automatica"))
+                                            : text(QT_TRANSLATE_NOOP("ScaleSheet", "media manuale")),
+                        text(QT_TRANSLATE_NOOP("ScaleSheet", "zero %1 mV")).arg(v->zeroMv)}
+                .join(QStringLiteral(" · "));
+        QStringList rows;
+        for (int i = 1; i < kScaleRows; ++i)
+            if (const auto pass = rowPasses(sheet.check, i))
+                rows << text(QT_TRANSLATE_NOOP("ScaleSheet", "riga %1 %2")).arg(i).arg(word(*pass));
+        for (const QString &line : {limits, settings, text(QT_TRANSLATE_NOOP("ScaleSheet", "Righe: %1")).arg(rows.join(QStringLiteral(" · ")))}) {
+            s.CurrentX(kLeft + 100);
+            printWrapped(s, line, kRuleRight - 100, kBottom);
+        }
+        // Framed: a black-and-white printer keeps it.
+        const double bottom = s.CurrentY() + 100;
+        for (const auto &[x1, y1, x2, y2] : {std::array{kRuleLeft, top, kRuleRight, top}, {kRuleRight, top, kRuleRight, bottom},
+                                              {kRuleRight, bottom, kRuleLeft, bottom}, {kRuleLeft, bottom, kRuleLeft, top}})
+            s.Line(x1, y1, x2, y2, Qt::black);
+        s.CurrentY(bottom + 200);
+    }
+    const JobData &job = sheet.job;
+    QStringList parts;
+    const std::pair<const char *, QString> fields[] = {{QT_TRANSLATE_NOOP("ScaleSheet", "Cliente: %1"), job.customer},
+                                                       {QT_TRANSLATE_NOOP("ScaleSheet", "Veicolo: %1"), job.vehicle},
+                                                       {QT_TRANSLATE_NOOP("ScaleSheet", "Commessa: %1"), job.job},
+                                                       {QT_TRANSLATE_NOOP("ScaleSheet", "Operatore: %1"), job.operatorName}};
+    for (const auto &[label, value] : fields)
+        if (!value.isEmpty())
+            parts << text(label).arg(value.simplified());
+    if (!parts.isEmpty()) {
+        s.FontSize(10);
+        s.CurrentX(kLeft);
+        printWrapped(s, parts.join(QStringLiteral(" · ")), kRuleRight, kBottom);
+    }
+}
+
 // The code from the current position to the rules' right end, going on
 // under its start on as many lines as it takes: every character reaches
 // the paper.
@@ -51,7 +145,7 @@ void printScaleSheet(PrintSurface &s, const ScaleSheet &sheet)
         QT_TRANSLATE_NOOP("ScaleSheet", "BAR"),   QT_TRANSLATE_NOOP("ScaleSheet", "ADC"),
         QT_TRANSLATE_NOOP("ScaleSheet", "mVolt"), QT_TRANSLATE_NOOP("ScaleSheet", "SCALA"),
         QT_TRANSLATE_NOOP("ScaleSheet", "Linearità"), QT_TRANSLATE_NOOP("ScaleSheet", "Scostamento")};
-    const auto text = [](const char *source) { return QCoreApplication::translate("ScaleSheet", source); };
+    printWorkshopBand(s, sheet.frame);
     s.FontName(QStringLiteral("Arial"));
     s.FontSize(12);
     s.FontBold(true);
@@ -100,7 +194,12 @@ void printScaleSheet(PrintSurface &s, const ScaleSheet &sheet)
 
     s.CurrentX(kClosingLeft);
     s.CurrentY(s.CurrentY() + kGapBeforeFooter);
-    printFooter(s, sheet.now);
+    printFooter(s, sheet.now, sheet.frame.web);
+    printBandBelow(s, sheet);
+    s.FontName(QStringLiteral("Arial"));
+    s.FontSize(9);
+    s.FontBold(false);
+    s.ForeColor(Qt::black);
     s.EndDoc();
 }
 

@@ -148,8 +148,20 @@ QByteArray valueTableCsv(const ValueTableInput &in, QChar separator)
 
 void printValueTable(PrintSurface &s, const ValueTableInput &in)
 {
+    printWorkshopBand(s, in.frame);
     s.ForeColor(Qt::black);
     printTitle(s, in.fullScaleText);
+    // What the values hold for: a page reading -20 bar at 500 mV says why.
+    if (!in.family.isEmpty()) {
+        QString about = text(QT_TRANSLATE_NOOP("ValueTable", "Sensore %1")).arg(in.family);
+        if (in.zeroMv != in.familyZeroMv)
+            about += text(QT_TRANSLATE_NOOP("ValueTable", ", zero in uso %1 mV (quello della famiglia: %2 mV)"))
+                         .arg(in.zeroMv)
+                         .arg(in.familyZeroMv);
+        s.FontSize(9);
+        s.CurrentX(centred(s, about));
+        s.Print(about, true);
+    }
     s.FontSize(12);
     Group g;
     int groups = 1;
@@ -174,8 +186,8 @@ void printValueTable(PrintSurface &s, const ValueTableInput &in)
 
     s.FontSize(9);
     s.CurrentY(kFooterY);
-    s.CurrentX(centred(s, footerText(in.now)));
-    printFooter(s, in.now);
+    s.CurrentX(centred(s, footerText(in.now, in.frame.web)));
+    printFooter(s, in.now, in.frame.web);
     s.EndDoc();
 }
 

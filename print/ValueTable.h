@@ -1,10 +1,13 @@
 #pragma once
-// The printed value table: a title with the full scale, up to three column
-// groups of right-aligned stepped/computed pairs with a rule under every row,
-// and the footer. The rows are texts made from the core's printRows, the
+// The printed value table: the workshop's band, a title with the full
+// scale and under it the sensor family and, where it is not the family's
+// own, the zero point the rows used; up to three column groups of
+// right-aligned stepped/computed pairs with a rule under every row, and
+// the footer. The rows are texts made from the core's printRows, the
 // same for every destination of the page.
 
 #include "core/PrintRange.h"
+#include "print/Workshop.h"
 
 #include <QDateTime>
 #include <QList>
@@ -24,6 +27,10 @@ struct ValueTableInput {
     bool millivoltStepped = true; // the stepped column holds millivolts
     QList<ValueTableRow> rows;
     QDateTime now;
+    QString family;               // the sensor family, as the window names it
+    int zeroMv = 0;               // the zero point the rows used
+    int familyZeroMv = 0;         // ... and the family's own
+    PageFrame frame;
 };
 
 // The rows as the table prints them: the first stepped value as From was

@@ -56,6 +56,21 @@ public:
             return std::nullopt;
         return saveAs;
     }
+    std::optional<QString> openFileName(QWidget *, const QString &caption, const QString &folder, const QString &filter) override
+    {
+        saveDialogs.append(caption + QLatin1Char('|') + folder + QLatin1Char('|') + filter);
+        if (openAnswer.isEmpty())
+            return std::nullopt;
+        return openAnswer;
+    }
+    // The job's form answered with job (nothing: Annulla); what it proposed is kept.
+    std::optional<dravino::JobData> jobForm(QWidget *, const dravino::JobData &proposed) override
+    {
+        jobProposals.append(proposed);
+        return job;
+    }
+    QString makerWeb() const override { return web; }
+    QString makerMail() const override { return mail; }
     int shellOpen(const QString &target) override
     {
         opened.append(target);
@@ -144,6 +159,11 @@ public:
     bool confirmAnswer = true;
     QStringList saveDialogs;
     QString saveAs;
+    QString openAnswer;                 // the file an open dialog gives (empty: cancelled)
+    std::optional<dravino::JobData> job; // the job's form: what it gives (nothing: Annulla)
+    QList<dravino::JobData> jobProposals;
+    // The maker's addresses, as a distributor's build gives them (empty: none).
+    QString web = QStringLiteral("https://officina.test/"), mail = QStringLiteral("lab@officina.test");
     QString inputAnswer;
     bool inputCancelled = false;
     QStringList opened;

@@ -57,7 +57,8 @@ struct Window {
     FakePlatform platform;
     std::unique_ptr<frmDravino> w;
 
-    Window() : w(makeWindow(platform))
+    // prepare: the services set up before the window is made.
+    explicit Window(const std::function<void(FakePlatform &)> &prepare = {}) : w(makeWindow(platform, prepare))
     {
         w->show();
         w->activateWindow();
@@ -69,8 +70,10 @@ struct Window {
 
     // The window in the language a suite set with dravino::applyLanguage;
     // Italian, with Qt's own Italian texts, unless a suite chose otherwise.
-    static std::unique_ptr<frmDravino> makeWindow(FakePlatform &platform)
+    static std::unique_ptr<frmDravino> makeWindow(FakePlatform &platform, const std::function<void(FakePlatform &)> &prepare = {})
     {
+        if (prepare)
+            prepare(platform);
         static const bool chosen = [] {
             if (QLocale().language() != QLocale::English)
                 dravino::applyLanguage(dravino::Language::Italian);

@@ -177,8 +177,8 @@ void TestDestinations::menuEntries_data()
     QTest::addColumn<QString>("printers"); // what "Stampa su" then shows
     const QString two = QStringLiteral("PDF (predefinita)|Ufficio");
     const QString table = QStringLiteral("Stampa|Anteprima di stampa...|Stampa su|Salva come PDF...|Esporta CSV...|"
-                                         "Esporta foglio di calcolo (.xlsx)...");
-    const QString sheet = QStringLiteral("Stampa|Anteprima di stampa...|Stampa su|Salva come PDF...|Archivio prove...");
+                                         "Esporta foglio di calcolo (.xlsx)...|Officina...");
+    const QString sheet = QStringLiteral("Stampa|Anteprima di stampa...|Stampa su|Salva come PDF...|Archivio prove...|Officina...");
     QTest::newRow("table, right click") << "" << "cmdStampa" << "right" << table << "" << two;
     QTest::newRow("table, Menu key") << "" << "cmdStampa" << "menu" << table << "" << two;
     QTest::newRow("table, Shift+F10") << "" << "cmdStampa" << "shiftf10" << table << "" << two;
@@ -617,7 +617,14 @@ void TestDestinations::archiveFindsAndReprints()
             out << QStringLiteral("%1|%2|%3,%4").arg(i.text, i.color.name()).arg(i.x).arg(i.y);
         return out;
     };
-    QCOMPARE(page(t.platform.documents[1]), page(t.platform.documents[0]));
+    // (the design's part: down to the footer; below it the reprint says so)
+    const auto design = [&](const QList<dravino::RecordedItem> &items) {
+        QStringList out = page(items);
+        return out.mid(0, out.indexOf(QRegularExpression(QStringLiteral("^Dravino\\|"))) + 1);
+    };
+    QCOMPARE(design(t.platform.documents[1]), design(t.platform.documents[0]));
+    QVERIFY(!page(t.platform.documents[0]).filter(QStringLiteral("Ristampa")).size());
+    QCOMPARE(page(t.platform.documents[1]).filter(QRegularExpression(QStringLiteral("^Ristampa del \\d\\d/\\d\\d/\\d\\d della prova del "))).size(), 1);
     QCOMPARE(page(t.platform.documents[1]).filter(QRegularExpression(QStringLiteral("^(-1,01%|-24)\\|"))).join(QLatin1Char(' ')).remove(QRegularExpression(QStringLiteral("\\|[0-9.,]+"))),
              QStringLiteral("-1,01%|#dc0000 -24|#007800"));
     // Where each page went in the end: the printer that took it, the file
@@ -653,12 +660,16 @@ void TestDestinations::archiveFindsAndReprints()
     });
     QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdApri")), Qt::LeftButton);
     QTRY_VERIFY(QFile::exists(t.platform.saveAs));
+    // The same words, and the reprint's own line.
     QStringList first, again;
     for (const auto &w : pdfWords(out.filePath(QStringLiteral("prima.pdf"))))
         first << w.text;
     for (const auto &w : pdfWords(t.platform.saveAs))
         again << w.text;
-    QVERIFY(first.contains(QStringLiteral("ABC12")));
+    QVERIFY(first.contains(QStringLiteral("ABC12")) && !first.contains(QStringLiteral("Ristampa")));
+    const qsizetype reprint = again.indexOf(QStringLiteral("Ristampa"));
+    QVERIFY(reprint > 0);
+    again.remove(reprint, 8); // Ristampa del DATE della prova del DATE TIME
     QCOMPARE(again, first);
 
     // Deleted after a Sì, kept after a No.

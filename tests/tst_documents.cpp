@@ -85,8 +85,9 @@ QStringList lineFrom(const RecordingSurface &s, const QString &first)
     return out;
 }
 
-const QStringList kFooter{"Dravino|9 bold #000000", " - ©Laboratorio Dravino  |9 regular italic #000000",
-                          "https://dravino.example.com/|9 bold #0000ff", "  -  06/12/26 09:30|9 regular #000000"};
+// The footer of a build that names no maker's web page.
+const QStringList kFooter{"Dravino|9 bold #000000", " - ©Laboratorio Dravino|9 regular italic #000000",
+                          "  -  06/12/26 09:30|9 regular #000000"};
 
 } // namespace
 

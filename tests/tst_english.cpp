@@ -61,7 +61,7 @@ void TestEnglish::startUpTexts()
         "fraSecondary=Scale and linearity;"
         "optSensore(1)=Denso 1-way;optSensore(2)?=Sensor with a full scale of 2200 bar;"
         "lblLabel(5)=from;lblLabel(6)=to;lblValStampa=76 values to print;cboScala?=coefficient: 0.5;"
-        "txtADC?=102.3;imgSensore(3)?=Bosch sensor 0281006158;cmdZeroBar?=Zero-point drift setting;"
+        "txtADC?=102.3;imgSensore(3)?=Bosch sensor 0281006158;cmdZeroBar?=Zero-point drift setting: zero in use 500 mV;"
         "lblSecondary(4)=linearity;lblSecondary(5)=deviation;optMedia(0)=automatic average;cmdScala=calculate;"
         "lblSensata(0)=Number on the sensor;lblSensata(5)=date of manufacture;lblSensata(7)=Made in MALAYSIA");
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));

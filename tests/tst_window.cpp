@@ -60,6 +60,7 @@ private slots:
     void switchingAndLinks_data();
     void switchingAndLinks() { RUN_SCENARIO(); }
     void pressedLooks();
+    void linksWithoutAddresses();
     void printButtonHoldsItsPage_data();
     void printButtonHoldsItsPage();
     void windowFitsTheScreen();
@@ -578,12 +579,21 @@ void TestWindow::switchingAndLinks_data()
     QTest::newRow("F3 over the scale panel does nothing") << "!F2;!F3" << "front=fraSecondary";
     QTest::newRow("opens a second time") << "lblLabel(4);lblLabel(4);cmdBack;lblLabel(4);lblLabel(4)" << "front=fraSecondary";
     QTest::newRow("Sensata a second time") << "!F3;cmdSensataBack;lblLabel(2);lblLabel(2);!Escape;!F3" << "front=fraSensata";
-    QTest::newRow("logo") << "picLogo" << "opened=https://dravino.example.com/;msgs=";
-    QTest::newRow("logo from the keyboard") << "txtADC<;!Tab;!Return;!Space" << "focus=picLogo;opened=https://dravino.example.com/,https://dravino.example.com/";
-    QTest::newRow("mail from the keyboard") << "txtStep<;!Tab;!Tab;!Tab;!Tab;!Enter" << "focus=lblMail;opened=mailto:lab@example.com";
-    QTest::newRow("logo, no browser") << "@shellfails;picLogo" << "opened=https://dravino.example.com/;msgs=Errore|C|Errore 31";
-    QTest::newRow("mail, right button") << "right:lblMail" << "opened=mailto:lab@example.com";
-    QTest::newRow("mail, no mail program: silent") << "@shellfails;lblMail" << "opened=mailto:lab@example.com;msgs=";
+    QTest::newRow("logo") << "picLogo" << "opened=https://officina.test/;msgs=";
+    QTest::newRow("logo from the keyboard") << "txtADC<;!Tab;!Return;!Space" << "focus=picLogo;opened=https://officina.test/,https://officina.test/";
+    QTest::newRow("mail from the keyboard") << "txtStep<;!Tab;!Tab;!Tab;!Tab;!Enter" << "focus=lblMail;opened=mailto:lab@officina.test";
+    QTest::newRow("logo, no browser") << "@shellfails;picLogo" << "opened=https://officina.test/;msgs=Errore|C|Errore 31";
+    QTest::newRow("mail, right button") << "right:lblMail" << "opened=mailto:lab@officina.test";
+    QTest::newRow("mail, no mail program: silent") << "@shellfails;lblMail" << "opened=mailto:lab@officina.test;msgs=";
+}
+
+void TestWindow::linksWithoutAddresses()
+{
+    // A build that names no maker: the two links show no address and open
+    // nothing, by mouse or keyboard.
+    Window t([](FakePlatform &p) { p.web.clear(); p.mail.clear(); });
+    t.run(QStringLiteral("picLogo;lblMail;txtADC<;!Tab;!Return;txtStep<;!Tab;!Tab;!Tab;!Tab;!Enter"));
+    QCOMPARE(t.check(QStringLiteral("opened=;msgs=;lblMail=;picLogo?=;focus=lblMail")) + t.errors(), QStringList());
 }
 
 void TestWindow::printButtonHoldsItsPage_data()

@@ -73,6 +73,78 @@
         <source>Valore medio della scala:  </source>
         <translation>Average full scale:  </translation>
     </message>
+    <message>
+        <source>CONFORME</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>NON CONFORME</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>Ristampa del %1 della prova del %2</source>
+        <translation>Reprint of %1 of the check of %2</translation>
+    </message>
+    <message>
+        <source>Esito della prova: </source>
+        <translation>Result of the check: </translation>
+    </message>
+    <message>
+        <source>Limiti: linearità ±1 %, scostamento ±%1 bar</source>
+        <translation>Limits: linearity ±1 %, deviation ±%1 bar</translation>
+    </message>
+    <message>
+        <source>Sensore Denso</source>
+        <translation>Denso sensor</translation>
+    </message>
+    <message>
+        <source>Sensore Bosch/VDO/Delphi</source>
+        <translation>Bosch/VDO/Delphi sensor</translation>
+    </message>
+    <message>
+        <source>ADC a 12 bit</source>
+        <translation>ADC 12 bit</translation>
+    </message>
+    <message>
+        <source>ADC a 10 bit</source>
+        <translation>ADC 10 bit</translation>
+    </message>
+    <message>
+        <source>media automatica</source>
+        <translation>automatic average</translation>
+    </message>
+    <message>
+        <source>media manuale</source>
+        <translation>manual average</translation>
+    </message>
+    <message>
+        <source>zero %1 mV</source>
+        <translation>zero %1 mV</translation>
+    </message>
+    <message>
+        <source>riga %1 %2</source>
+        <translation>row %1 %2</translation>
+    </message>
+    <message>
+        <source>Righe: %1</source>
+        <translation>Rows: %1</translation>
+    </message>
+    <message>
+        <source>Cliente: %1</source>
+        <translation>Customer: %1</translation>
+    </message>
+    <message>
+        <source>Veicolo: %1</source>
+        <translation>Vehicle: %1</translation>
+    </message>
+    <message>
+        <source>Commessa: %1</source>
+        <translation>Job: %1</translation>
+    </message>
+    <message>
+        <source>Operatore: %1</source>
+        <translation>Operator: %1</translation>
+    </message>
 </context>
 <context>
     <name>ValueTable</name>
@@ -95,6 +167,41 @@
     <message>
         <source>Tabella</source>
         <translation>Table</translation>
+    </message>
+    <message>
+        <source>Sensore %1</source>
+        <translation>Sensor %1</translation>
+    </message>
+    <message>
+        <source>, zero in uso %1 mV (quello della famiglia: %2 mV)</source>
+        <translation>, zero in use %1 mV (the family&apos;s own: %2 mV)</translation>
+    </message>
+</context>
+<context>
+    <name>Workshop</name>
+    <message>
+        <source>il file non c&apos;è</source>
+        <translation>the file is not there</translation>
+    </message>
+    <message>
+        <source>il file è troppo grande</source>
+        <translation>the file is too large</translation>
+    </message>
+    <message>
+        <source>il file non è un&apos;immagine PNG, JPEG o SVG</source>
+        <translation>the file is not a PNG, JPEG or SVG picture</translation>
+    </message>
+    <message>
+        <source>il file non si può leggere</source>
+        <translation>the file cannot be read</translation>
+    </message>
+    <message>
+        <source>l&apos;immagine è troppo grande</source>
+        <translation>the picture is too large</translation>
+    </message>
+    <message>
+        <source>tel. %1</source>
+        <translation>tel. %1</translation>
     </message>
 </context>
 <context>
@@ -507,6 +614,10 @@
         <source>Prove salvate nel foglio di calcolo %1</source>
         <translation>Checks saved as spreadsheet %1</translation>
     </message>
+    <message>
+        <source>&amp;Officina...</source>
+        <translation>&amp;Workshop...</translation>
+    </message>
 </context>
 <context>
     <name>dravino::CheckRecorder</name>
@@ -568,6 +679,57 @@ Calculator for the rail-pressure sensors of common-rail systems.
     <message>
         <source>dravino: lingua sconosciuta: &apos;%1&apos; (si può scegliere it o en)</source>
         <translation>dravino: unknown language: &apos;%1&apos; (choose it or en)</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::JobForm</name>
+    <message>
+        <source>Dati del lavoro</source>
+        <translation>Job data</translation>
+    </message>
+    <message>
+        <source>Cliente</source>
+        <translation>Customer</translation>
+    </message>
+    <message>
+        <source>Veicolo</source>
+        <translation>Vehicle</translation>
+    </message>
+    <message>
+        <source>targa o telaio</source>
+        <translation>plate or VIN</translation>
+    </message>
+    <message>
+        <source>Commessa</source>
+        <translation>Job</translation>
+    </message>
+    <message>
+        <source>Operatore</source>
+        <translation>Operator</translation>
+    </message>
+    <message>
+        <source>&amp;Cliente:</source>
+        <translation>&amp;Customer:</translation>
+    </message>
+    <message>
+        <source>&amp;Veicolo:</source>
+        <translation>&amp;Vehicle:</translation>
+    </message>
+    <message>
+        <source>Co&amp;mmessa:</source>
+        <translation>&amp;Job:</translation>
+    </message>
+    <message>
+        <source>&amp;Operatore:</source>
+        <translation>&amp;Operator:</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -761,6 +923,10 @@ Calculator for the rail-pressure sensors of common-rail systems.
     <message>
         <source>Foto del sensore</source>
         <translation>Sensor photo</translation>
+    </message>
+    <message>
+        <source>Gestione deriva di start: zero in uso %1 mV</source>
+        <translation>Zero-point drift setting: zero in use %1 mV</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1167,10 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Esporta foglio di calcolo (.xlsx)...</source>
         <translation>Export spreadsheet (.xlsx)...</translation>
+    </message>
+    <message>
+        <source>Officina...</source>
+        <translation>Workshop...</translation>
     </message>
 </context>
 <context>
@@ -1431,6 +1601,89 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>il foglio di calcolo non si può scrivere (%1)</source>
         <translation>the spreadsheet cannot be written (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::WorkshopDialog</name>
+    <message>
+        <source>Il logo dell&apos;officina %1 non si può stampare: %2. Le pagine si stampano senza.</source>
+        <translation>The workshop&apos;s logo %1 cannot be printed: %2. The pages are printed without it.</translation>
+    </message>
+    <message>
+        <source>Officina</source>
+        <translation>Workshop</translation>
+    </message>
+    <message>
+        <source>Nome dell&apos;officina</source>
+        <translation>Workshop&apos;s name</translation>
+    </message>
+    <message>
+        <source>Indirizzo</source>
+        <translation>Address</translation>
+    </message>
+    <message>
+        <source>Telefono</source>
+        <translation>Phone</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>File del logo</source>
+        <translation>Logo file</translation>
+    </message>
+    <message>
+        <source>nessun logo</source>
+        <translation>no logo</translation>
+    </message>
+    <message>
+        <source>S&amp;cegli...</source>
+        <translation>&amp;Choose...</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>Logo</translation>
+    </message>
+    <message>
+        <source>Chiedi cliente, veicolo, commessa e operatore a ogni foglio di scala</source>
+        <translation>Ask for customer, vehicle, job and operator with every scale sheet</translation>
+    </message>
+    <message>
+        <source>&amp;Nome:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Indirizzo:</source>
+        <translation>&amp;Address:</translation>
+    </message>
+    <message>
+        <source>&amp;Telefono:</source>
+        <translation>&amp;Phone:</translation>
+    </message>
+    <message>
+        <source>&amp;E-mail:</source>
+        <translation>&amp;E-mail:</translation>
+    </message>
+    <message>
+        <source>&amp;Logo:</source>
+        <translation>&amp;Logo:</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Logo dell&apos;officina</source>
+        <translation>Workshop&apos;s logo</translation>
+    </message>
+    <message>
+        <source>Immagini (*.png *.jpg *.jpeg *.svg)</source>
+        <translation>Pictures (*.png *.jpg *.jpeg *.svg)</translation>
+    </message>
+    <message>
+        <source>Nessu&amp;no</source>
+        <translation>N&amp;one</translation>
     </message>
 </context>
 <context>

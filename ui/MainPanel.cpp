@@ -66,13 +66,15 @@ void MainPanel::buildControls()
     setTextColor(txtPressione, kRed);
     cmdZeroBar = makeButton(this, QStringLiteral("cmdZeroBar"), {360, 3600, 1335, 345}, tr("SET 0 bar"), calibri(9.75));
     cmdZeroBar->setToolTip(tr("Gestione deriva di start"));
-    lblMail = makeLabel(this, QStringLiteral("lblMail"), {300, 4320, 1515, 240}, kAuthorMail, calibri(9.75, true));
+    // The addresses are the build's: none where it gives none.
+    const QString mail = m_platform.makerMail(), web = m_platform.makerWeb();
+    lblMail = makeLabel(this, QStringLiteral("lblMail"), {300, 4320, 1515, 240}, mail, calibri(9.75, true));
     lblMail->setToolTip(tr("fammi sapere se ti piace..."));
     setTextColor(lblMail, kBlue);
     // Reachable from the keyboard too: Enter or Space opens the mail.
     lblMail->setFocusPolicy(Qt::TabFocus);
     lblMail->setAccessibleName(tr("Scrivi all'autore"));
-    lblMail->setAccessibleDescription(kAuthorMail);
+    lblMail->setAccessibleDescription(mail);
 
     fraOpt = makeFrame(this, QStringLiteral("fraOpt"), {360, 4620, 1335, 855}, QString(), calibri(8.25));
     fraOpt->setAccessibleName(tr("Risoluzione ADC"));
@@ -102,10 +104,10 @@ void MainPanel::buildControls()
 
     picLogo = named(new PictureBox(this), QStringLiteral("picLogo"), {4560, 540, 510, 510});
     picLogo->setPixmap(picture(QStringLiteral("dravino")));
-    picLogo->setToolTip(kMakerWebAddress);
+    picLogo->setToolTip(web);
     picLogo->setFocusPolicy(Qt::TabFocus);
     picLogo->setAccessibleName(tr("Sito del produttore"));
-    picLogo->setAccessibleDescription(kMakerWebAddress);
+    picLogo->setAccessibleDescription(web);
     picLogo->setRaised3D(false);
 
     cmdCalcola = makeButton(this, QStringLiteral("cmdCalcola"), {5760, 520, 1455, 550}, tr("Calcola"), arial(11.25, true));
@@ -240,7 +242,24 @@ void MainPanel::message(const QString &text, const QString &title, MessageIcon i
 
 // ---- start-up -------------------------------------------------------------
 
-void MainPanel::startSetZero() { m_zeroMvolt = 500; }
+void MainPanel::startSetZero() { setZero(500); }
+
+void MainPanel::setZero(int mv)
+{
+    m_zeroMvolt = mv;
+    // The zero point the calculator uses now, beside the design's own words.
+    const QString said = tr("Gestione deriva di start: zero in uso %1 mV").arg(mv);
+    cmdZeroBar->setToolTip(said);
+    cmdZeroBar->setAccessibleDescription(said);
+}
+
+QString MainPanel::familyName() const
+{
+    for (auto *opt : optSensore)
+        if (opt->isChecked())
+            return opt->text();
+    return {};
+}
 
 void MainPanel::startSelectFamily() { selectSensore(0); }
 
@@ -406,7 +425,7 @@ void MainPanel::optSensore_Click(int index)
     printBox->setPrintingEnabled(true);
 
     const auto type = static_cast<SensorType>(index);
-    m_zeroMvolt = family(type).nominalZeroMv;
+    setZero(family(type).nominalZeroMv);
     txtMvolt1->setText(QString::number(m_zeroMvolt));
     if (type == SensorType::DensoTwoWay) {
         selectScala(family(type).fullScaleEntry);
@@ -481,7 +500,7 @@ void MainPanel::cmdZeroBar_Click()
 {
     const auto v = readInt16(txtMvolt1->text());
     if (v.ok() && v.value > 400 && v.value < 1200) {
-        m_zeroMvolt = v.value;
+        setZero(v.value);
         txtPressione->setText(QStringLiteral("0"));
         return;
     }

@@ -53,6 +53,8 @@ public:
     // field counts only once an entry is chosen.
     QString fullScaleText() const;
     AdcResolution adcResolution() const;
+    // The family's caption, as the window shows it.
+    QString familyName() const;
 
     // Calculate converts a voltage above 0 and a pressure of 0 or more.
     static bool converts(ConversionDirection d, int value)
@@ -121,6 +123,8 @@ private:
     // Calculate's empty-field rule, also for text that does not convert.
     void normalize(TextBox *field);
     void focusTo(QWidget *w);
+    // The zero point, and the SET 0 button saying it.
+    void setZero(int mv);
     void message(const QString &text, const QString &title, MessageIcon icon);
 
     Platform &m_platform;
@@ -139,7 +143,5 @@ private:
     std::array<QLabel *, 4> imgSensore{};
 };
 
-// The mail link's address; the web link's is the footer's (print/Footer.h).
-inline const QString kAuthorMail = QStringLiteral("lab@example.com");
 
 } // namespace dravino

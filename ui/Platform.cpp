@@ -2,6 +2,7 @@
 
 #include "print/PdfFile.h"
 #include "print/QtPrintSurface.h"
+#include "ui/dialogs/JobForm.h"
 #include "ui/printjob/PrintJob.h"
 
 #include <QDesktopServices>
@@ -77,6 +78,30 @@ std::optional<QString> DesktopPlatform::saveFileName(QWidget *parent, const QStr
         return std::nullopt;
     return dialog.selectedFiles().first();
 }
+
+std::optional<QString> DesktopPlatform::openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                                     const QString &filter)
+{
+    QFileDialog dialog(parent, caption, folder, filter);
+    dialog.setObjectName(QStringLiteral("openDialog"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
+std::optional<JobData> DesktopPlatform::jobForm(QWidget *parent, const JobData &proposed)
+{
+    JobForm form(proposed, parent);
+    if (form.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return form.job();
+}
+
+QString Platform::makerWeb() const { return QStringLiteral(DRAVINO_MAKER_WEB); }
+QString Platform::makerMail() const { return QStringLiteral(DRAVINO_MAKER_MAIL); }
 
 int DesktopPlatform::shellOpen(const QString &target)
 {

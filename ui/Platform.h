@@ -2,6 +2,8 @@
 // The services the window takes from the desktop, behind one seam so tests
 // can answer message boxes, the code prompt, the shell and the printer.
 
+#include "base/JobData.h"
+
 #include <QCoreApplication>
 #include <QDate>
 #include <QString>
@@ -50,9 +52,20 @@ public:
     // asks before a name in the way is replaced. Nothing when cancelled.
     virtual std::optional<QString> saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
                                                 const QString &filter) = 0;
+    // A modal file dialog to open a file of filter's kind, starting in
+    // folder. Nothing when cancelled.
+    virtual std::optional<QString> openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                                const QString &filter) = 0;
+    // The job's form of a scale sheet (customer, vehicle, job, operator),
+    // proposed as given; nothing when cancelled.
+    virtual std::optional<JobData> jobForm(QWidget *parent, const JobData &proposed) = 0;
     // The shell's "open" verb: a number above 32 on success, as the old
     // desktop shells answered.
     virtual int shellOpen(const QString &target) = 0;
+    // The maker's web page and mail address, as the build sets them
+    // (DRAVINO_MAKER_WEB, DRAVINO_MAKER_MAIL); empty: none.
+    virtual QString makerWeb() const;
+    virtual QString makerMail() const;
     // Name and port of the printer a document would go to now (one query,
     // with a time limit; the window asks off its own thread).
     virtual PrinterName printer() = 0;
@@ -81,6 +94,9 @@ public:
     bool confirm(QWidget *parent, const QString &text, const QString &title) override;
     std::optional<QString> saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
                                         const QString &filter) override;
+    std::optional<QString> openFileName(QWidget *parent, const QString &caption, const QString &folder,
+                                        const QString &filter) override;
+    std::optional<JobData> jobForm(QWidget *parent, const JobData &proposed) override;
     int shellOpen(const QString &target) override;
     PrinterName printer() override;
     std::unique_ptr<PrintSurface> newPage() override;

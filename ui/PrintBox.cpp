@@ -10,6 +10,7 @@
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 #include "ui/printjob/PageSender.h"
+#include "ui/dialogs/WorkshopDialog.h"
 #include "ui/printjob/PrintMenu.h"
 
 #include <QLocale>
@@ -67,7 +68,8 @@ PrintBox::PrintBox(MainPanel &calculator, Platform &platform, QWidget *parent)
     new PrintMenu(m_platform, cmdStampa,
                   {[this] { sendTable(Destination::DefaultPrinter); }, [this] { sendTable(Destination::Preview); },
                    [this](const QString &printer) { sendTable(Destination::Printer, printer); },
-                   [this] { sendTable(Destination::Pdf); }, [this](ExportKind kind) { exportTable(kind); }, {}});
+                   [this] { sendTable(Destination::Pdf); }, [this](ExportKind kind) { exportTable(kind); }, {},
+                   [this] { WorkshopDialog::edit(m_platform, window()); }});
     for (auto *field : {txtStampaDa, txtStampaA, txtStep})
         rangeField(field);
 }
@@ -222,7 +224,14 @@ std::optional<ValueTableInput> PrintBox::PrintValueTable(int from, int to, int s
     txtStampaDa->setText(QString::number(savedFrom));
     lblValStampa->setText(QString::number(n) + tr(kValuesSuffix));
     m_what = tr("Tabella %1-%2 %3").arg(from).arg(to).arg(millivolt ? QStringLiteral("mV") : QStringLiteral("bar"));
-    return ValueTableInput{fullScale, millivolt, valueTableRows(rows, fromText), QDateTime::currentDateTime()};
+    return ValueTableInput{fullScale,
+                           millivolt,
+                           valueTableRows(rows, fromText),
+                           QDateTime::currentDateTime(),
+                           m_calc.familyName(),
+                           m_calc.zeroMvolt(),
+                           family(m_calc.sensorType()).nominalZeroMv,
+                           {}};
 }
 
 void PrintBox::sendTable(Destination where, const QString &printer)
@@ -233,8 +242,10 @@ void PrintBox::sendTable(Destination where, const QString &printer)
     const auto table = checkedTable();
     if (!table)
         return;
+    ValueTableInput input = *table;
+    input.frame = pageFrame(m_platform, window());
     std::shared_ptr<PrintSurface> page = m_platform.newPage();
-    printValueTable(*page, *table);
+    printValueTable(*page, input);
     m_sender->route(where, page, m_what, fileNameFor(m_what) + QStringLiteral(".pdf"), printer);
 }
 

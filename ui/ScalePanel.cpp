@@ -8,7 +8,9 @@
 #include "ui/CoreTexts.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
+#include "base/Settings.h"
 #include "ui/archive/CheckRecorder.h"
+#include "ui/dialogs/WorkshopDialog.h"
 #include "ui/printjob/PrintJob.h"
 #include "ui/printjob/PrintMenu.h"
 
@@ -148,7 +150,8 @@ void ScalePanel::connectHandlers()
                    [this] { sendSheet(Destination::Pdf); }, {}, [this] {
                        if (m_openArchive)
                            m_openArchive();
-                   }});
+                   },
+                   [this] { WorkshopDialog::edit(m_platform, window()); }});
     for (int i = 0; i < 2; ++i) {
         connect(optADCScala[i], &QRadioButton::clicked, this, [this, i] { optADCScala_Click(i); });
         connect(optMedia[i], &QRadioButton::clicked, this, [this, i] { optMedia_Click(i); });
@@ -284,7 +287,21 @@ void ScalePanel::sendSheet(Destination where, const QString &printer)
                                              tr("Sigla del sensore"));
     if (!answer)
         return;
-    const ScaleSheet sheet{check(), answer->toUpper(), QDateTime::currentDateTime()};
+    ScaleSheet sheet{check(), answer->toUpper(), QDateTime::currentDateTime()};
+    sheet.frame = pageFrame(m_platform, window());
+    // The job's data, where the workshop asks for them: Annulla prints nothing.
+    if (sheet.frame.workshop.askJob) {
+        JobData proposed = m_lastJob;
+        proposed.operatorName = settingsValue(QStringLiteral("job/operator")).toString();
+        const auto job = m_platform.jobForm(window(), proposed);
+        if (!job)
+            return;
+        m_lastJob = sheet.job = *job;
+        setSettingsValue(QStringLiteral("job/operator"), job->operatorName);
+    }
+    if (m_computed)
+        sheet.verdict = SheetVerdict{m_check.tolerance, optSensoreTipo[1]->isChecked(), optADCScala[1]->isChecked(),
+                                     optMedia[0]->isChecked(), QString::fromStdString(m_check.mvolt[0])};
     std::shared_ptr<PrintSurface> page = m_platform.newPage();
     printScaleSheet(*page, sheet);
     const QString date = sheet.now.date().toString(Qt::ISODate);
@@ -298,6 +315,7 @@ void ScalePanel::sendSheet(Destination where, const QString &printer)
                                      optMedia[0]->isChecked());
         record.takenAt = sheet.now;
         record.code = sheet.code;
+        record.jobData = sheet.job;
         record.version = QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral(DRAVINO_VERSION)
                                                                           : QCoreApplication::applicationVersion();
         // Each page the sheet makes (the preview may print it and save it)

@@ -71,6 +71,7 @@ private:
     // later computation gives the row another.
     ScaleGrid m_check;
     bool m_computed = false; // the last computation went through
+    JobData m_lastJob;       // proposed to the next sheet
     std::array<TextBox *, 6> txtBarScala{};
     std::array<TextBox *, 6> txtADCValue{};
     std::array<Label *, 6> lblMvoltScala{};

@@ -348,10 +348,17 @@ void frmDravino::cmdSensataBack_Click() { showPanel(fraMain); }
 
 void frmDravino::picLogo_MouseUp()
 {
-    const int result = m_platform.shellOpen(kMakerWebAddress);
+    const QString web = m_platform.makerWeb();
+    if (web.isEmpty())
+        return; // the build names no web page
+    const int result = m_platform.shellOpen(web);
     if (result <= 32)
         m_platform.message(this, tr("Errore %1").arg(result), tr("Errore"),
                            MessageIcon::Critical);
 }
 
-void frmDravino::lblMail_MouseUp() { m_platform.shellOpen(QStringLiteral("mailto:") + kAuthorMail); }
+void frmDravino::lblMail_MouseUp()
+{
+    if (const QString mail = m_platform.makerMail(); !mail.isEmpty())
+        m_platform.shellOpen(QStringLiteral("mailto:") + mail);
+}

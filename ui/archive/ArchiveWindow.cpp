@@ -8,6 +8,7 @@
 #include "ui/Platform.h"
 #include "ui/archive/ArchiveModel.h"
 #include "ui/archive/CheckRecorder.h"
+#include "ui/dialogs/WorkshopDialog.h"
 
 #include <QDateEdit>
 #include <QFormLayout>
@@ -141,9 +142,17 @@ Spreadsheet checksSheet(const QList<CheckRecord> &records)
 
 } // namespace
 
-void printRecordedSheet(PrintSurface &surface, const CheckRecord &record)
+void printRecordedSheet(PrintSurface &surface, const CheckRecord &record, const PageFrame &frame)
 {
-    printScaleSheet(surface, {gridOf(record, QLatin1Char(localeDecimalSeparator())), record.code, record.takenAt});
+    ScaleSheet sheet{gridOf(record, QLatin1Char(localeDecimalSeparator())), record.code, record.takenAt, frame};
+    // Every record is of a computed check; one of an older archive whose
+    // tolerance did not read has no verdict to give.
+    if (const auto tolerance = cellNumber(record.tolerance))
+        sheet.verdict = SheetVerdict{int(*tolerance), record.denso, record.bits12, record.automaticAverage,
+                                     cellText(record.rows[0].mvolt)};
+    sheet.job = record.jobData;
+    sheet.reprinted = QDateTime::currentDateTime();
+    printScaleSheet(surface, sheet);
 }
 
 ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *()> archive, QWidget *parent)
@@ -213,15 +222,26 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     xlsx->setObjectName(QStringLiteral("cmdEsportaXlsx"));
     auto *remove = new QPushButton(tr("&Elimina..."), this);
     remove->setObjectName(QStringLiteral("cmdElimina"));
+    auto *workshop = new QPushButton(tr("&Officina..."), this);
+    workshop->setObjectName(QStringLiteral("cmdOfficina"));
     auto *close = new QPushButton(tr("Chiudi"), this);
     close->setObjectName(QStringLiteral("cmdChiudiArchivio"));
-    for (auto *b : {open, m_print, csv, xlsx, remove, close})
+    for (auto *b : {open, m_print, csv, xlsx, remove, workshop, close})
         b->setAutoDefault(false);
-    auto *buttons = new QHBoxLayout;
-    for (auto *b : {open, m_print, csv, xlsx, remove})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    buttons->addWidget(close);
+    // Two rows, so that the window fits a small screen at 200 %: what is
+    // done with a check, then where it goes and the window's own.
+    auto *buttons = new QVBoxLayout;
+    auto *check = new QHBoxLayout;
+    for (auto *b : {open, m_print, remove})
+        check->addWidget(b);
+    check->addStretch();
+    auto *rest = new QHBoxLayout;
+    for (auto *b : {csv, xlsx, workshop})
+        rest->addWidget(b);
+    rest->addStretch();
+    rest->addWidget(close);
+    buttons->addLayout(check);
+    buttons->addLayout(rest);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(filters);
@@ -261,6 +281,7 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     connect(csv, &QPushButton::clicked, this, [this] { exportSelected(ExportKind::Csv); });
     connect(xlsx, &QPushButton::clicked, this, [this] { exportSelected(ExportKind::Spreadsheet); });
     connect(remove, &QPushButton::clicked, this, &ArchiveWindow::deleteSelected);
+    connect(workshop, &QPushButton::clicked, this, [this] { WorkshopDialog::edit(m_platform, this); });
     connect(close, &QPushButton::clicked, this, &QDialog::close);
     refresh();
 }
@@ -343,7 +364,7 @@ void ArchiveWindow::openSelected()
     withSelected(false, [this](const QList<CheckRecord> &records) {
         const CheckRecord &record = records.first();
         std::shared_ptr<PrintSurface> page = m_platform.newPage();
-        printRecordedSheet(*page, record);
+        printRecordedSheet(*page, record, pageFrame(m_platform, this));
         const QString what = tr("%1 del %2").arg(record.code.isEmpty() ? tr("Prova") : record.code,
                                                  QLocale().toString(record.takenAt, QLocale::ShortFormat));
         const QString name = fileNameFor(tr("Scala %1 %2").arg(record.code, record.takenAt.date().toString(Qt::ISODate)));
@@ -357,7 +378,7 @@ void ArchiveWindow::printSelected()
         return;
     withSelected(false, [this](const QList<CheckRecord> &records) {
         const auto page = m_platform.newPage();
-        printRecordedSheet(*page, records.first());
+        printRecordedSheet(*page, records.first(), pageFrame(m_platform, this));
         m_sender->send(*page, {});
     });
 }

@@ -68,7 +68,8 @@ private:
     std::unique_ptr<PageSender> m_sender;
 };
 
-// The sheet a record produced, as it was printed, in the window's language.
-void printRecordedSheet(PrintSurface &surface, const CheckRecord &record);
+// The sheet a record produced, in the window's language, saying it is a
+// reprint, of when.
+void printRecordedSheet(PrintSurface &surface, const CheckRecord &record, const struct PageFrame &frame);
 
 } // namespace dravino

@@ -62,10 +62,11 @@ void PrintMenu::open(const QPoint &where)
         add(menu, tr("Esporta foglio di calcolo (.xlsx)..."), "menuExportXlsx",
             [exportTable] { exportTable(ExportKind::Spreadsheet); });
     }
-    if (m_actions.archive) {
-        menu->addSeparator();
+    menu->addSeparator();
+    if (m_actions.archive)
         add(menu, tr("Archivio prove..."), "menuArchive", m_actions.archive);
-    }
+    if (m_actions.workshop)
+        add(menu, tr("Officina..."), "menuWorkshop", m_actions.workshop);
 
     // The printers come when the print server answers; the menu waits for nothing.
     m_platform.listPrinters(printers, [this, printers, looking, add](const CupsQueues &found) {

@@ -27,6 +27,7 @@ struct PrintMenuActions {
     std::function<void()> saveAsPdf;
     std::function<void(ExportKind)> exportTable; // none: no such entries
     std::function<void()> archive;   // none: no such entry
+    std::function<void()> workshop;  // the workshop's identity on the pages
 };
 
 class PrintMenu final : public QObject

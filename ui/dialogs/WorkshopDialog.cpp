@@ -1,0 +1,162 @@
+#include "ui/dialogs/WorkshopDialog.h"
+
+#include "base/Settings.h"
+#include "ui/Platform.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSet>
+
+namespace dravino {
+
+namespace {
+QString key(const char *name) { return QStringLiteral("workshop/") + QLatin1String(name); }
+} // namespace
+
+Workshop loadWorkshop()
+{
+    Workshop w;
+    w.name = settingsValue(key("name")).toString();
+    w.address = settingsValue(key("address")).toString();
+    w.phone = settingsValue(key("phone")).toString();
+    w.email = settingsValue(key("email")).toString();
+    w.logo = settingsValue(key("logo")).toString();
+    w.askJob = settingsValue(key("askJob"), false).toBool();
+    return w;
+}
+
+void saveWorkshop(const Workshop &w)
+{
+    setSettingsValue(key("name"), w.name);
+    setSettingsValue(key("address"), w.address);
+    setSettingsValue(key("phone"), w.phone);
+    setSettingsValue(key("email"), w.email);
+    setSettingsValue(key("logo"), w.logo);
+    setSettingsValue(key("askJob"), w.askJob ? QVariant(true) : QVariant());
+}
+
+PageFrame pageFrame(Platform &platform, QWidget *parent)
+{
+    PageFrame frame;
+    frame.workshop = loadWorkshop();
+    frame.web = platform.makerWeb();
+    if (frame.workshop.logo.isEmpty())
+        return frame;
+    QString why;
+    frame.logo = readLogo(frame.workshop.logo, &why);
+    // Told once a run for each file; the pages go without it meanwhile.
+    static QSet<QString> told;
+    if (frame.logo.isNull() && !told.contains(frame.workshop.logo)) {
+        told.insert(frame.workshop.logo);
+        platform.message(parent,
+                         WorkshopDialog::tr("Il logo dell'officina %1 non si può stampare: %2. Le pagine si stampano senza.")
+                             .arg(QDir::toNativeSeparators(frame.workshop.logo), why),
+                         WorkshopDialog::tr("Officina"), MessageIcon::Exclamation);
+    }
+    return frame;
+}
+
+WorkshopDialog::WorkshopDialog(Platform &platform, QWidget *parent) : QDialog(parent), m_platform(platform)
+{
+    setObjectName(QStringLiteral("frmOfficina"));
+    setWindowTitle(tr("Officina"));
+    setAccessibleName(windowTitle());
+    const Workshop w = loadWorkshop();
+    const auto field = [this](const char *name, const QString &text, const QString &accessible) {
+        auto *e = new QLineEdit(text, this);
+        e->setObjectName(QLatin1String(name));
+        e->setAccessibleName(accessible);
+        return e;
+    };
+    m_name = field("txtOfficina", w.name, tr("Nome dell'officina"));
+    m_address = new QPlainTextEdit(w.address, this);
+    m_address->setObjectName(QStringLiteral("txtIndirizzo"));
+    m_address->setAccessibleName(tr("Indirizzo"));
+    m_address->setTabChangesFocus(true);
+    m_address->setFixedHeight(m_address->fontMetrics().lineSpacing() * 3 + 12);
+    m_phone = field("txtTelefono", w.phone, tr("Telefono"));
+    m_email = field("txtEmail", w.email, tr("E-mail"));
+    m_logo = field("txtLogo", w.logo, tr("File del logo"));
+    m_logo->setPlaceholderText(tr("nessun logo"));
+    auto *choose = new QPushButton(tr("S&cegli..."), this);
+    choose->setObjectName(QStringLiteral("cmdScegliLogo"));
+    choose->setAutoDefault(false);
+    auto *clear = new QPushButton(tr("Nessu&no"), this);
+    clear->setObjectName(QStringLiteral("cmdNessunLogo"));
+    clear->setAutoDefault(false);
+    m_logoShown = new QLabel(this);
+    m_logoShown->setObjectName(QStringLiteral("imgLogo"));
+    m_logoShown->setFixedSize(170, 38);
+    m_logoShown->setAlignment(Qt::AlignCenter);
+    m_logoShown->setAccessibleName(tr("Logo"));
+    m_askJob = new QCheckBox(tr("Chiedi cliente, veicolo, commessa e operatore a ogni foglio di scala"), this);
+    m_askJob->setObjectName(QStringLiteral("chkDatiLavoro"));
+    m_askJob->setChecked(w.askJob);
+
+    auto *logoRow = new QHBoxLayout;
+    logoRow->addWidget(m_logo, 1);
+    logoRow->addWidget(choose);
+    logoRow->addWidget(clear);
+    auto *form = new QFormLayout(this);
+    form->addRow(tr("&Nome:"), m_name);
+    form->addRow(tr("&Indirizzo:"), m_address);
+    form->addRow(tr("&Telefono:"), m_phone);
+    form->addRow(tr("&E-mail:"), m_email);
+    form->addRow(tr("&Logo:"), logoRow);
+    form->addRow(QString(), m_logoShown);
+    form->addRow(m_askJob);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("cmdOkOfficina"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(choose, &QPushButton::clicked, this, &WorkshopDialog::chooseLogo);
+    connect(clear, &QPushButton::clicked, m_logo, &QLineEdit::clear);
+    connect(m_logo, &QLineEdit::textChanged, this, &WorkshopDialog::showLogo);
+    showLogo();
+    resize(560, sizeHint().height());
+}
+
+Workshop WorkshopDialog::workshop() const
+{
+    return {m_name->text().simplified(), m_address->toPlainText().trimmed(), m_phone->text().simplified(),
+            m_email->text().simplified(), m_logo->text().trimmed(), m_askJob->isChecked()};
+}
+
+void WorkshopDialog::chooseLogo()
+{
+    const QString folder = m_logo->text().isEmpty() ? QDir::homePath() : QFileInfo(m_logo->text()).absolutePath();
+    if (const auto file = m_platform.openFileName(this, tr("Logo dell'officina"), folder,
+                                                  tr("Immagini (*.png *.jpg *.jpeg *.svg)")))
+        m_logo->setText(*file);
+}
+
+void WorkshopDialog::showLogo()
+{
+    QString why;
+    const QImage logo = m_logo->text().isEmpty() ? QImage() : readLogo(m_logo->text(), &why);
+    if (logo.isNull()) {
+        m_logoShown->setPixmap({});
+        m_logoShown->setText(m_logo->text().isEmpty() ? QString() : why);
+        return;
+    }
+    m_logoShown->setPixmap(QPixmap::fromImage(logo).scaled(m_logoShown->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+}
+
+void WorkshopDialog::edit(Platform &platform, QWidget *parent)
+{
+    WorkshopDialog dialog(platform, parent);
+    if (dialog.exec() == QDialog::Accepted)
+        saveWorkshop(dialog.workshop());
+}
+
+} // namespace dravino
