@@ -23,8 +23,12 @@ inline QList<PdfWord> pdfWords(const QString &pdf)
     QList<PdfWord> words;
     for (auto it = re.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); it.hasNext();) {
         const auto m = it.next();
+        QString text = m.captured(5); // as XML escapes it
+        text.replace(QLatin1String("&apos;"), QLatin1String("'")).replace(QLatin1String("&quot;"), QLatin1String("\""))
+            .replace(QLatin1String("&lt;"), QLatin1String("<")).replace(QLatin1String("&gt;"), QLatin1String(">"))
+            .replace(QLatin1String("&amp;"), QLatin1String("&"));
         words.append({m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
-                      m.captured(4).toDouble(), m.captured(5)});
+                      m.captured(4).toDouble(), text});
     }
     return words;
 }

@@ -46,6 +46,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -77,10 +78,12 @@ struct Window {
         static const bool chosen = [] {
             if (QLocale().language() != QLocale::English)
                 dravino::applyLanguage(dravino::Language::Italian);
-            // The archive of scale checks goes to a folder of the test's
-            // own, never into the user's.
-            static QTemporaryDir data;
+            // The archive of scale checks and the settings go to folders
+            // of the test's own, never into the user's.
+            static QTemporaryDir data, config;
             qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
+            if (!qEnvironmentVariable("XDG_CONFIG_HOME").startsWith(QDir::tempPath()))
+                qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
             return true;
         }();
         Q_UNUSED(chosen);

@@ -10,8 +10,10 @@
 #include "archive/Archive.h"
 #include "WindowFixture.h"
 #include "print/PdfFile.h"
+#include "ui/dialogs/WorkshopDialog.h"
 #include "ui/printjob/PrintPreview.h"
 
+#include <QCheckBox>
 #include <QDateEdit>
 #include <QDialog>
 #include <QLabel>
@@ -141,6 +143,7 @@ private slots:
     void readOnlyFolder();
     void csv_data();
     void csv();
+    void workshopAndJob();
     void archiveReachesEveryCheck();
     void archiveFindsAndReprints_data();
     void archiveFindsAndReprints();
@@ -151,19 +154,21 @@ private slots:
 
 private:
     std::unique_ptr<QTemporaryDir> m_config;
+    QByteArray m_oldConfig;
     std::unique_ptr<ThrowawayPostgres> m_server; // started by the first test that needs it
 };
 
 void TestDestinations::init()
 {
-    // The last folder is remembered in a settings file of the test's own.
+    // The last folder is remembered in a settings file of each test's own.
     m_config = std::make_unique<QTemporaryDir>();
+    m_oldConfig = qgetenv("XDG_CONFIG_HOME");
     qputenv("XDG_CONFIG_HOME", m_config->path().toLocal8Bit());
 }
 
 void TestDestinations::cleanup()
 {
-    qunsetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", m_oldConfig);
     qunsetenv("DRAVINO_ARCHIVE");
 }
 
@@ -456,6 +461,63 @@ void TestDestinations::csv()
         printed << r.split(QLatin1Char('|'));
     QCOMPARE(t.check(QStringLiteral("rows=") + printed.join(QLatin1Char(','))) + t.errors(), QStringList());
     QCOMPARE(t.platform.requests, QStringList{QString()}); // the CSV printed nothing
+}
+
+void TestDestinations::workshopAndJob()
+{
+    // "Officina..." from the sheet's print menu keeps the workshop; each
+    // sheet then asks for the job (proposing the last one's, the operator
+    // remembered), prints it and records it; Annulla prints nothing; a
+    // logo that is no picture is told once and the pages go without it.
+    QTemporaryDir dir;
+    qputenv("DRAVINO_ARCHIVE", dir.filePath(QStringLiteral("archivio.sqlite")).toLocal8Bit());
+    const QString logo = dir.filePath(QStringLiteral("logo.png"));
+    QFile notAPicture(logo);
+    QVERIFY(notAPicture.open(QIODevice::WriteOnly) && notAPicture.write("no picture") > 0);
+    notAPicture.close();
+    Window t;
+    t.run(kOpenScale);
+    t.platform.openAnswer = logo;
+    whenModal<QDialog>([](QDialog *workshop) {
+        QCOMPARE(workshop->objectName(), QStringLiteral("frmOfficina"));
+        workshop->findChild<QLineEdit *>(QStringLiteral("txtOfficina"))->setText(QStringLiteral("Officina Rossi"));
+        workshop->findChild<QLineEdit *>(QStringLiteral("txtTelefono"))->setText(QStringLiteral("011 555"));
+        QTest::mouseClick(workshop->findChild<QPushButton *>(QStringLiteral("cmdScegliLogo")), Qt::LeftButton);
+        workshop->findChild<QCheckBox *>(QStringLiteral("chkDatiLavoro"))->setChecked(true);
+        workshop->accept();
+    });
+    choose(t, QStringLiteral("cmdStampaScala"), QStringLiteral("menuWorkshop"));
+    QTRY_COMPARE(dravino::loadWorkshop().name, QStringLiteral("Officina Rossi"));
+    QCOMPARE(dravino::loadWorkshop().logo, logo);
+    const dravino::JobData first{QStringLiteral("Bianchi"), QStringLiteral("AB123CD"), QStringLiteral("C-1"), QStringLiteral("Mario")};
+    t.platform.job = first;
+    t.run(QStringLiteral("cmdScala;@answer:s1;cmdStampaScala"));
+    t.platform.job = dravino::JobData{QStringLiteral("Verdi"), QStringLiteral("XY999ZZ"), QStringLiteral("C-2"), QStringLiteral("Mario")};
+    t.run(QStringLiteral("@answer:s2;cmdStampaScala"));
+    t.platform.job.reset();
+    t.run(QStringLiteral("@answer:s3;cmdStampaScala"));
+    // Proposed: nothing, then the first sheet's; the operator remembered.
+    QCOMPARE(t.platform.jobProposals.size(), 3);
+    QCOMPARE(t.platform.jobProposals[0], dravino::JobData{});
+    QCOMPARE(t.platform.jobProposals[1], first);
+    QCOMPARE(t.platform.jobProposals[2].operatorName, QStringLiteral("Mario"));
+    QCOMPARE(t.platform.documents.size(), 2); // Annulla printed nothing
+    QStringList page;
+    for (const auto &item : t.platform.documents[0]) {
+        page << item.text;
+        QVERIFY(item.kind != dravino::RecordedItem::Picture); // no logo: it is no picture
+    }
+    QVERIFY2(page.contains(QStringLiteral("Officina Rossi")) && page.contains(QStringLiteral("tel. 011 555")),
+             qPrintable(page.join(QLatin1Char('|'))));
+    QVERIFY(page.contains(QStringLiteral("Cliente: Bianchi · Veicolo: AB123CD · Commessa: C-1 · Operatore: Mario")));
+    // The logo told once, for both pages.
+    QStringList told;
+    for (const ShownMessage &m : t.platform.messages)
+        told << m.text;
+    QCOMPARE(told.filter(QStringLiteral("Il logo dell'officina")).size(), 1);
+    // Kept with the check, found by it.
+    QTRY_COMPARE(dravino::Archive(qEnvironmentVariable("DRAVINO_ARCHIVE")).count({QStringLiteral("bianchi")}), 1);
+    dravino::saveWorkshop({});
 }
 
 void TestDestinations::archiveReachesEveryCheck()

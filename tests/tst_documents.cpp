@@ -98,6 +98,7 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void valueTableLayout_data();
     void valueTableLayout();
+    void valueTableSaysItsZero();
     void tallFaceNeverLeavesThePage();
     void scaleSheetLayout();
     void realPdfFromTheQtSurface();
@@ -110,6 +111,8 @@ private slots:
     void previewIsThePrintedPage();
     void longCodeReachesThePaper_data();
     void longCodeReachesThePaper();
+    void sheetForTheCustomer_data();
+    void sheetForTheCustomer();
 };
 
 void TestDocuments::valueTableLayout_data()
@@ -181,6 +184,24 @@ void TestDocuments::valueTableLayout()
     QCOMPARE(lineFrom(s, QStringLiteral("Dravino")), kFooter);
     QCOMPARE(lineFrom(s, QStringLiteral("Rapporto tra la pressione e la tensione di un sensore pressione con fondo scala a ")).mid(1),
              QStringList({"2000|13 bold italic #14640a", " bar|13 regular italic #000000"}));
+}
+
+void TestDocuments::valueTableSaysItsZero()
+{
+    // A page reading -20 bar at 500 mV says why: the family and a zero
+    // point not the family's own, under the title, above the headings.
+    RecordingSurface s;
+    PrintTable t;
+    t.zeroMv = 540;
+    t.from = 500;
+    t.to = 600;
+    t.step = 20;
+    printValueTable(s, {QStringLiteral("2000"), true, valueTableRows(printRows(t), QStringLiteral("500")), kNow,
+                        QStringLiteral("Bosch / Delphi / Vdo"), 540, 500, {}});
+    const auto about = items(s, QStringLiteral("Sensore Bosch / Delphi / Vdo, zero in uso 540 mV (quello della famiglia: 500 mV)"));
+    QCOMPARE(about.size(), 1);
+    QVERIFY(about[0].y + s.lineHeightOf(about[0].font) <= 950);
+    QCOMPARE(items(s, QStringLiteral("-20")).size(), 1);
 }
 
 void TestDocuments::tallFaceNeverLeavesThePage()
@@ -620,6 +641,109 @@ void TestDocuments::printReports()
     (o.kind == PrintOutcome::Failed ? o.fileError : o.file) = f[3];
     const auto report = reportOf(o, f[4] == QLatin1String("S"));
     QTEST(report ? QString(QLatin1Char("IEC"[int(report->icon)])) + QLatin1Char('|') + report->text : QString(), "told");
+}
+
+void TestDocuments::sheetForTheCustomer_data()
+{
+    // The sheet, read back from its PDF: what it is made of (C computed,
+    // F a failing check, W the workshop, J the job, R a reprint, L a name
+    // and an address too long for the band); phrases it holds; one it must not.
+    QTest::addColumn<QString>("made");
+    QTest::addColumn<QStringList>("holds");
+    QTest::addColumn<QString>("never");
+    QTest::newRow("a passing check") << "CWJ"
+        << QStringList{"Officina Rossi Diesel", "Via dell'Industria 12, 10135 Torino · tel. 011 555 0123 · officina@rossidiesel.it",
+                       "Esito della prova: CONFORME", "Limiti: linearità ±1 %, scostamento ±24 bar",
+                       "Sensore Bosch/VDO/Delphi · ADC a 10 bit · media automatica · zero 479 mV",
+                       "Righe: riga 1 CONFORME · riga 2 CONFORME · riga 3 CONFORME",
+                       "Cliente: Trasporti Bianchi srl · Veicolo: AB 123 CD · Commessa: C-18 · Operatore: M. Rossi"}
+        << "NON";
+    QTest::newRow("a failing check") << "CF"
+        << QStringList{"Esito della prova: NON CONFORME", "media manuale", "Righe: riga 1 NON CONFORME · riga 2 NON CONFORME"}
+        << "Officina";
+    QTest::newRow("no computation: no verdict") << "WJ" << QStringList{"Officina Rossi Diesel", "Cliente:"} << "Esito";
+    QTest::newRow("a reprint") << "CR" << QStringList{"Ristampa del 07/12/26 della prova del 06/12/26 09:30", "Esito della prova: CONFORME"} << "Cliente";
+    QTest::newRow("a name and address too long") << "CWL" << QStringList{"Esito della prova: CONFORME", "..."} << "Ristampa";
+}
+
+void TestDocuments::sheetForTheCustomer()
+{
+    QFETCH(QString, made);
+    QFETCH(QStringList, holds);
+    QFETCH(QString, never);
+    ScaleSheet sheet;
+    ScaleGrid &g = sheet.check;
+    const char *bars[] = {"0", "400", "800", "1200", "1600", "2000"};
+    const char *adcs[] = {"98", "232", "370", "506", "0", "0"};
+    for (int i = 0; i < kScaleRows; ++i) {
+        g.bar[i] = bars[i];
+        g.adc[i] = adcs[i];
+    }
+    const bool failing = made.contains(QLatin1Char('F'));
+    g.media = "2300";
+    calcolaScala(g, {false, false, !failing, ','});
+    sheet.code = QStringLiteral("ABC12");
+    sheet.now = kNow;
+    if (made.contains(QLatin1Char('C')))
+        sheet.verdict = SheetVerdict{g.tolerance, false, false, !failing, QString::fromStdString(g.mvolt[0])};
+    if (made.contains(QLatin1Char('W')))
+        sheet.frame.workshop = {QStringLiteral("Officina Rossi Diesel"), QStringLiteral("Via dell'Industria 12, 10135 Torino"),
+                                QStringLiteral("011 555 0123"), QStringLiteral("officina@rossidiesel.it")};
+    if (made.contains(QLatin1Char('L')))
+        sheet.frame.workshop = {QStringLiteral("Officina ").repeated(40), QStringLiteral("Via lunga ").repeated(60)};
+    sheet.frame.logo = QImage(QStringLiteral(DRAVINO_SOURCE_DIR "/resources/dravino.png"));
+    if (made.contains(QLatin1Char('J')))
+        sheet.job = {QStringLiteral("Trasporti Bianchi srl"), QStringLiteral("AB 123 CD"), QStringLiteral("C-18"), QStringLiteral("M. Rossi")};
+    if (made.contains(QLatin1Char('R')))
+        sheet.reprinted = kNow.addDays(1);
+    QtPrintSurface s;
+    printScaleSheet(s, sheet);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("foglio.pdf"));
+    QFile out(pdf);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(s.pdf()) == s.pdf().size());
+    out.close();
+
+    const QList<PdfWord> words = pdfWords(pdf);
+    QStringList all;
+    double gridTop = 0, footer = 0;
+    for (const PdfWord &w : words) {
+        all << w.text;
+        // Every word on the page, as text (searchable), no placeholder.
+        QVERIFY2(w.xMin >= 0 && w.xMax <= 595 && w.yMin >= 0 && w.yMax <= 842, qPrintable(w.text));
+        QVERIFY2(!w.text.contains(QLatin1String("example.")), qPrintable(w.text));
+        if (w.text == QLatin1String("BAR"))
+            gridTop = w.yMin;
+        if (w.text == QLatin1String("Dravino"))
+            footer = w.yMax;
+    }
+    const QString text = all.join(QLatin1Char(' '));
+    for (const QString &phrase : holds)
+        QVERIFY2(text.contains(phrase), qPrintable(phrase + QLatin1String("\n in: ") + text));
+    QVERIFY2(!text.contains(never), qPrintable(never));
+    // The band above never reaches the grid; what is added below starts under the footer.
+    bool band = true; // the words before the grid's first heading
+    for (const PdfWord &w : words) {
+        band = band && w.text != QLatin1String("BAR");
+        if (band)
+            QVERIFY2(w.yMax < gridTop, qPrintable(w.text));
+        if (w.text == QLatin1String("Esito") || w.text == QLatin1String("Ristampa") || w.text == QLatin1String("Cliente:"))
+            QVERIFY2(w.yMin > footer, qPrintable(w.text));
+    }
+    // On a black-and-white printer the verdict is still there: black, bold.
+    if (made.contains(QLatin1Char('C'))) {
+        const auto verdict = std::find_if(words.begin(), words.end(), [](const PdfWord &w) { return w.text == QLatin1String("Esito"); });
+        QVERIFY(verdict != words.end());
+        QProcess gray;
+        gray.start(QStringLiteral("pdftoppm"), {"-gray", "-r", "72", "-singlefile", pdf, dir.filePath(QStringLiteral("bn"))});
+        QVERIFY(gray.waitForFinished(30000) && gray.exitCode() == 0);
+        const QImage page(dir.filePath(QStringLiteral("bn.pgm")));
+        int darkest = 255;
+        for (int y = int(verdict->yMin); y <= int(verdict->yMax); ++y)
+            for (int x = int(verdict->xMin); x <= int(verdict->xMax); ++x)
+                darkest = std::min(darkest, qGray(page.pixel(x, y)));
+        QVERIFY2(darkest < 40, qPrintable(QString::number(darkest)));
+    }
 }
 
 DRAVINO_TEST_MAIN_REQUIRING(TestDocuments, requirement)

@@ -109,6 +109,7 @@ void TestEnglish::printedPages()
     QVERIFY2(table.contains(QStringLiteral("Pressure against voltage of a pressure sensor with a full scale of 2000 bar")), qPrintable(table));
     QVERIFY(table.contains(QStringLiteral("MVolt Bar")));
     QVERIFY2(table.contains(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)), qPrintable(table));
+    QVERIFY2(table.contains(QStringLiteral("Sensor Bosch / Delphi / Vdo")), qPrintable(table));
     // Positions, fonts and colours are the Italian table's, checked in tst_documents.
 
     // The sheet, as the scale panel prints it, with the English prompt.
@@ -116,7 +117,9 @@ void TestEnglish::printedPages()
     t.run(QStringLiteral("lblLabel(4);lblLabel(4);@answer:ab1;cmdScala;cmdStampaScala"));
     QCOMPARE(t.platform.prompts, QStringList{QStringLiteral("Enter the sensor's code or part number|Sensor code")});
     const QString printed = pdfText(t.platform.pdfTo);
-    for (const char *words : {"BAR ADC mVolt SCALE Linearity Deviation", "Sensor: AB1", "Average full scale: 2419"})
+    for (const char *words : {"BAR ADC mVolt SCALE Linearity Deviation", "Sensor: AB1", "Average full scale: 2419",
+                              "Result of the check: PASS", "Limits: linearity ±1 %, deviation ±24 bar",
+                              "Rows: row 1 PASS · row 2 PASS · row 3 PASS"})
         QVERIFY2(printed.contains(QString::fromUtf8(words)), qPrintable(printed));
 }
 

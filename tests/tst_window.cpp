@@ -431,9 +431,10 @@ void TestWindow::countAndZeroPoint_data()
     // SET 0 bar: 401..1199, nothing else changes.
     const char *const set = "txtPressione<100;!Return;txtMvolt1<;txtMvolt1=";
     QTest::newRow("400 refused") << QString(set) + "400;cmdZeroBar" << QStringLiteral("zero=500;txtPressione=100;txtADC=143;dir=0;msgs=") + kZeroRange;
-    QTest::newRow("401 accepted") << QString(set) + "401;cmdZeroBar" << "zero=401;txtPressione=0;txtMvolt1=401;txtADC=143;dir=0;msgs=";
+    QTest::newRow("401 accepted") << QString(set) + "401;cmdZeroBar" << "zero=401;txtPressione=0;txtMvolt1=401;txtADC=143;dir=0;msgs=;"
+                                                                       "cmdZeroBar?=Gestione deriva di start: zero in uso 401 mV";
     QTest::newRow("1199 accepted") << QString(set) + "1199;cmdZeroBar" << "zero=1199;txtPressione=0;msgs=";
-    QTest::newRow("1200 refused") << QString(set) + "1200;cmdZeroBar" << QStringLiteral("zero=500;msgs=") + kZeroRange;
+    QTest::newRow("1200 refused") << QString(set) + "1200;cmdZeroBar" << QStringLiteral("cmdZeroBar?=Gestione deriva di start: zero in uso 500 mV;zero=500;msgs=") + kZeroRange;
     QTest::newRow("empty refused") << QString(set) + ";cmdZeroBar" << QStringLiteral("zero=500;msgs=") + kZeroRange;
     // Converting from a new zero point.
     QTest::newRow("Bosch 540: 4500 mV") << "txtMvolt1<540;cmdZeroBar;txtMvolt1<4500;!Return" << "txtPressione=1980;txtADC=921";
@@ -693,9 +694,21 @@ void TestWindow::pressedLooks()
 void TestWindow::scaleSheetPrintsTheScreen()
 {
     Window t;
-    t.run(QStringLiteral("%1@answer:abc12;txtADCValue(4)=10;cmdScala;txtScalaMedia=2430;cmdStampaScala").arg(kOpenScale));
+    // Before any computation there is no verdict to give.
+    const auto says = [&](int document, const QString &text) {
+        for (const auto &item : t.platform.documents.value(document))
+            if (item.text.startsWith(text))
+                return true;
+        return false;
+    };
+    t.run(QStringLiteral("%1@answer:nulla;cmdStampaScala").arg(kOpenScale));
+    QVERIFY(!says(0, QStringLiteral("Esito della prova")));
+    t.platform.documents.clear();
+    t.platform.prompts.clear();
+    t.run(QStringLiteral("@answer:abc12;txtADCValue(4)=10;cmdScala;txtScalaMedia=2430;cmdStampaScala"));
     QCOMPARE(t.platform.prompts, QStringList{QStringLiteral("Inserisci il codice o la sigla del sensore|Sigla del sensore")});
     QCOMPARE(t.platform.documents.size(), 1);
+    QVERIFY(says(0, QStringLiteral("Esito della prova: ")));
     QMap<QString, QColor> printed;
     for (const auto &item : t.platform.documents[0])
         printed.insert(item.text, item.color);

@@ -21,6 +21,11 @@ public:
         return std::nullopt;
     }
     bool confirm(QWidget *, const QString &, const QString &) override { return false; }
+    std::optional<QString> openFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<dravino::JobData> jobForm(QWidget *, const dravino::JobData &) override { return job; }
     int shellOpen(const QString &) override { return dravino::kShellOk; }
     dravino::PrinterName printer() override { return printerName; }
     std::unique_ptr<dravino::PrintSurface> newPage() override { return std::make_unique<dravino::QtPrintSurface>(); }
@@ -40,5 +45,6 @@ public:
 
     QString pdf;  // where the pages go
     QString code; // the sensor code typed at the prompt
+    dravino::JobData job; // the job's form answered
     dravino::PrinterName printerName{QStringLiteral("PDF"), QStringLiteral("file")};
 };

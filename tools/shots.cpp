@@ -28,6 +28,7 @@
 #include "ui/ScalePanel.h"
 #include "ui/SensataPanel.h"
 #include "ui/Language.h"
+#include "ui/dialogs/WorkshopDialog.h"
 #include "ui/frmDravino.h"
 
 #include <QApplication>
@@ -158,8 +159,29 @@ int main(int argc, char *argv[])
     w.lblLabel_MouseUp(4);
     w.scalePanel().CalcolaScala();
     shot(w, out + QStringLiteral("/scale%1.png").arg(suffix));
+
+    // A workshop's sheet: its identity and logo, the job asked for.
+    QTemporaryDir logoFolder;
+    const QString logo = logoFolder.filePath(QStringLiteral("logo.svg"));
+    QFile svg(logo);
+    if (svg.open(QIODevice::WriteOnly))
+        svg.write("<svg xmlns='http://www.w3.org/2000/svg' width='240' height='60'>"
+                  "<rect x='2' y='2' width='236' height='56' rx='10' fill='#b3261e'/>"
+                  "<text x='120' y='41' font-family='Liberation Sans' font-weight='bold' font-size='30' fill='white' "
+                  "text-anchor='middle'>ROSSI DIESEL</text></svg>");
+    svg.close();
+    saveWorkshop({QStringLiteral("Officina Rossi Diesel"), QStringLiteral("Via dell'Industria 12, 10135 Torino"),
+                  QStringLiteral("011 555 0123"), QStringLiteral("officina@rossidiesel.it"), logo, true});
+    platform.job = {QStringLiteral("Trasporti Bianchi srl"), QStringLiteral("AB 123 CD"), QStringLiteral("C-2026-0418"),
+                    QStringLiteral("M. Rossi")};
+    {
+        WorkshopDialog dialog(platform, &w);
+        dialog.show();
+        shot(dialog, out + QStringLiteral("/workshop%1.png").arg(suffix));
+    }
     platform.pdf = out + QStringLiteral("/sheet%1.pdf").arg(suffix);
     w.scalePanel().StampaFoglioScala();
+    settle();
     w.cmdBack_Click();
 
     w.lblLabel_MouseUp(2);
