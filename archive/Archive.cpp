@@ -493,17 +493,35 @@ bool Archive::migrate(int from)
         }
         QFile::setPermissions(copy, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     }
-    if (!db.transaction())
-        return fail(m_server ? serverReason(db.lastError()) : fileReason(db.lastError()));
+    // One program at a time looks at the version and takes the archive on
+    // (on a file: SQLite's write lock, taken at once); the others find it done.
     QSqlQuery q(db);
+    const bool begun = m_server ? db.transaction() : q.exec(QStringLiteral("BEGIN IMMEDIATE"));
+    if (!begun)
+        return fail(m_server ? serverReason(db.lastError()) : fileReason(q.lastError()));
+    const auto rollback = [&] {
+        q = QSqlQuery(db);
+        if (m_server)
+            db.rollback();
+        else
+            q.exec(QStringLiteral("ROLLBACK"));
+    };
     const auto abandon = [&] {
         const QString why = !m_error.isEmpty() ? m_error
             : q.lastError().isValid()          ? q.lastError().text()
                                                : db.lastError().text();
-        q = QSqlQuery();
-        db.rollback();
+        rollback();
         return fail(from == 1 ? ArchiveText::tr("l'archivio non è stato aggiornato alla nuova versione (%1)").arg(why) : why);
     };
+    if (!m_server) {
+        if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+            return abandon();
+        from = q.value(0).toInt();
+        if (from >= kSchemaVersion) {
+            rollback();
+            return true;
+        }
+    }
     if (m_server) {
         // One bench at a time looks at the version and takes the archive on;
         // the others find it done.
@@ -519,8 +537,7 @@ bool Archive::migrate(int from)
         }
         m_readOnly = from > kSchemaVersion;
         if (from >= kSchemaVersion) {
-            q = QSqlQuery();
-            db.rollback();
+            rollback();
             return true;
         }
     }
@@ -546,7 +563,7 @@ bool Archive::migrate(int from)
     const bool versioned = m_server ? q.exec(QStringLiteral("DELETE FROM dravino_schema"))
                                           && q.exec(QStringLiteral("INSERT INTO dravino_schema (version) VALUES (%1)").arg(kSchemaVersion))
                                     : q.exec(QStringLiteral("PRAGMA user_version = %1").arg(kSchemaVersion));
-    if (!versioned || !db.commit())
+    if (!versioned || !(m_server ? db.commit() : q.exec(QStringLiteral("COMMIT"))))
         return abandon();
     return true;
 }

@@ -475,6 +475,7 @@ void TestDestinations::workshopAndJob()
     QFile notAPicture(logo);
     QVERIFY(notAPicture.open(QIODevice::WriteOnly) && notAPicture.write("no picture") > 0);
     notAPicture.close();
+    const auto forget = qScopeGuard([] { dravino::saveWorkshop({}); });
     Window t;
     t.run(kOpenScale);
     t.platform.openAnswer = logo;
@@ -517,7 +518,6 @@ void TestDestinations::workshopAndJob()
     QCOMPARE(told.filter(QStringLiteral("Il logo dell'officina")).size(), 1);
     // Kept with the check, found by it.
     QTRY_COMPARE(dravino::Archive(qEnvironmentVariable("DRAVINO_ARCHIVE")).count({QStringLiteral("bianchi")}), 1);
-    dravino::saveWorkshop({});
 }
 
 void TestDestinations::archiveReachesEveryCheck()
