@@ -14,7 +14,7 @@ SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 # what became of a print job, the fonts the layout is measured in,
 # poppler-utils to read printed PDFs back, and a technician's desktop for the
 # window suites: an X server with a window manager and the Italian locale.
-PACKAGES := cmake make g++ qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libcups2-dev libqt6sql6-sqlite libqt6sql6-psql libxlsxwriter-dev libqt6svg6 pkgconf dosfstools fusefat \
+PACKAGES := cmake make g++ qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n libcups2-dev libqt6sql6-sqlite libqt6sql6-psql libxlsxwriter-dev libqt6svg6 libsigrokcxx-dev libglibmm-2.4-dev pkgconf dosfstools fusefat \
             fonts-liberation2 fonts-crosextra-carlito fonts-dejavu-core poppler-utils python3 \
             xvfb xauth openbox locales
 # Screenshots of the panels and pictures of printed pages.

@@ -7,6 +7,7 @@
 //                 1 ms apart on the fixture's clock)
 //   ~MS           let MS milliseconds pass on that clock (a double click
 //                 is two releases within the desktop's interval)
+//   ~meter        wait for the bench meter's answer
 //   right:NAME    the same with the right button
 //   NAME<TEXT     enter the field as Tab does (text selected) and type TEXT
 //   NAME=TEXT     replace the field's text by pasting it, as a user does
@@ -15,7 +16,7 @@
 //   open:NAME     open the list's popup
 //   !KEY          a key on the focused control: Return Enter (keypad) Up
 //                 Down PageUp PageDown Tab Backtab Backspace Space Escape
-//                 F2 F3 F4; !ctrla selects all; !ctrlc copies; !type:TEXT types
+//                 F2 F3 F4 F9 shiftF9; !ctrla selects all; !ctrlc copies; !type:TEXT types
 //                 into the focused control; !paste:TEXT pastes with Shift+Insert, !ctrlv:TEXT
 //                 with Ctrl+V, !menupaste:TEXT with the context menu's Paste
 //   @shellfails  @printerfails  @answer:TEXT  @cancel (the code prompt's
@@ -227,7 +228,12 @@ private:
                 {"Return", Qt::Key_Return}, {"Up", Qt::Key_Up},         {"Down", Qt::Key_Down},
                 {"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown}, {"Tab", Qt::Key_Tab},
                 {"Backspace", Qt::Key_Backspace}, {"Enter", Qt::Key_Enter}, {"Backtab", Qt::Key_Backtab},
-                {"Space", Qt::Key_Space}, {"Escape", Qt::Key_Escape}, {"F2", Qt::Key_F2}, {"F3", Qt::Key_F3}, {"F4", Qt::Key_F4}};
+                {"Space", Qt::Key_Space}, {"Escape", Qt::Key_Escape}, {"F2", Qt::Key_F2}, {"F3", Qt::Key_F3}, {"F4", Qt::Key_F4},
+                {"F9", Qt::Key_F9}};
+            if (a == QLatin1String("!shiftF9")) {
+                key(Qt::Key_F9, Qt::ShiftModifier);
+                return;
+            }
             if (a == QLatin1String("!ctrla")) {
                 key(Qt::Key_A, Qt::ControlModifier);
                 return;
@@ -257,6 +263,9 @@ private:
             fail(QStringLiteral("unknown service answer %1").arg(a));
         } else if (a.startsWith(QLatin1String("open:"))) {
             get<QComboBox>(a.mid(5))->showPopup();
+        } else if (a == QLatin1String("~meter")) {
+            if (!QTest::qWaitFor([this] { return !w->readingMeter(); }, 15000))
+                fail(QStringLiteral("the meter's answer never came"));
         } else if (a.startsWith(QLatin1Char('~'))) {
             letPass(a.mid(1).toULong());
         } else if (const int lt = a.indexOf(QLatin1Char('<')); lt > 0) {

@@ -334,6 +334,10 @@ void TestWindow::calculator_data()
     const QString high = QStringLiteral("msgs=") + kMvoltHigh;
     // Voltage to pressure, every family.
     QTest::newRow("Bosch 2000 bar 4500 mV") << "txtMvolt1<4500;!Return" << "txtPressione=2000;txtADC=921;txtMvolt2=;focus=txtMvolt1;dir=0;msgs=";
+    // Reading after reading: after Enter the text is selected, the next one typed replaces it.
+    QTest::newRow("4500 Enter, 3000 Enter") << "txtMvolt1<4500;!Return;!type:3000;!Return" << "txtMvolt1=3000;txtPressione=1250;txtMvolt1[=3000";
+    QTest::newRow("120 Enter, 0 Enter") << "txtMvolt1<120;!Return;!type:0;!Return" << "txtMvolt1=0";
+    QTest::newRow("1000 bar Enter, 500 Enter") << "txtPressione<1000;!Return;!type:500;!Return" << "txtPressione=500;txtMvolt1=1500;txtPressione[=500";
     QTest::newRow("400 mV: below zero") << "txtMvolt1<400;!Return" << "txtPressione=-50;txtADC=82";
     QTest::newRow("Bosch 1800 bar 4500 mV") << "cboScala#6;txtMvolt1<4500;!Return" << "txtPressione=1800;cboScala?=coefficiente: 0,45";
     QTest::newRow("Denso 1 via 4200 mV") << "optSensore(1);txtMvolt1<4200;!Return" << "txtPressione=2000;txtADC=859;cboScala=2000";

@@ -682,6 +682,109 @@ Calculator for the rail-pressure sensors of common-rail systems.
     </message>
 </context>
 <context>
+    <name>dravino::InstrumentDialog</name>
+    <message>
+        <source>Strumento</source>
+        <translation>Instrument</translation>
+    </message>
+    <message>
+        <source>Driver del multimetro</source>
+        <translation>Multimeter&apos;s driver</translation>
+    </message>
+    <message>
+        <source>ricerca dei driver...</source>
+        <translation>looking for drivers...</translation>
+    </message>
+    <message>
+        <source>Connessione</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>/dev/ttyUSB0, tcp-raw/192.168.1.50/5025, vuoto per USB</source>
+        <translation>/dev/ttyUSB0, tcp-raw/192.168.1.50/5025, empty for USB</translation>
+    </message>
+    <message>
+        <source>&amp;Cerca</source>
+        <translation>&amp;Search</translation>
+    </message>
+    <message>
+        <source>Multimetri trovati</source>
+        <translation>Multimeters found</translation>
+    </message>
+    <message>
+        <source>Multimetro scelto</source>
+        <translation>Multimeter chosen</translation>
+    </message>
+    <message>
+        <source>&amp;Prova una lettura</source>
+        <translation>&amp;Try a reading</translation>
+    </message>
+    <message>
+        <source>&amp;Driver:</source>
+        <translation>&amp;Driver:</translation>
+    </message>
+    <message>
+        <source>C&amp;onnessione:</source>
+        <translation>C&amp;onnection:</translation>
+    </message>
+    <message>
+        <source>&amp;Trovati:</source>
+        <translation>&amp;Found:</translation>
+    </message>
+    <message>
+        <source>&amp;Multimetro:</source>
+        <translation>&amp;Multimeter:</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Ricerca dei multimetri...</source>
+        <translation>Looking for multimeters...</translation>
+    </message>
+    <message>
+        <source>Nessun multimetro trovato%1.</source>
+        <translation>No multimeter found%1.</translation>
+    </message>
+    <message>
+        <source>Multimetri trovati: %1</source>
+        <translation>Multimeters found: %1</translation>
+    </message>
+    <message>
+        <source>Lettura in corso...</source>
+        <translation>Reading...</translation>
+    </message>
+    <message>
+        <source>Lettura: %1 V DC</source>
+        <translation>Reading: %1 V DC</translation>
+    </message>
+    <message>
+        <source>Il multimetro misura %1: mettilo su V DC.</source>
+        <translation>The multimeter measures %1: set it to V DC.</translation>
+    </message>
+    <message>
+        <source>Il multimetro è fuori scala (OL).</source>
+        <translation>The multimeter is out of range (OL).</translation>
+    </message>
+    <message>
+        <source>La libreria libsigrok installata non ha il driver %1.</source>
+        <translation>The installed libsigrok has no driver %1.</translation>
+    </message>
+    <message>
+        <source>Il multimetro non si trova: è collegato e acceso?</source>
+        <translation>The multimeter is not found: is it connected and switched on?</translation>
+    </message>
+    <message>
+        <source>Il multimetro non risponde.</source>
+        <translation>The multimeter does not answer.</translation>
+    </message>
+    <message>
+        <source>Il multimetro non si può leggere (%1).</source>
+        <translation>The multimeter cannot be read (%1).</translation>
+    </message>
+</context>
+<context>
     <name>dravino::JobForm</name>
     <message>
         <source>Dati del lavoro</source>
@@ -928,6 +1031,22 @@ Calculator for the rail-pressure sensors of common-rail systems.
         <source>Gestione deriva di start: zero in uso %1 mV</source>
         <translation>Zero-point drift setting: zero in use %1 mV</translation>
     </message>
+    <message>
+        <source>Lettura continua dal multimetro</source>
+        <translation>Reading the multimeter continuously</translation>
+    </message>
+    <message>
+        <source>Lettura continua dal multimetro: un tasto la ferma</source>
+        <translation>Reading the multimeter continuously: a key stops it</translation>
+    </message>
+    <message>
+        <source>Il multimetro legge %1 V: il campo mVolt 1 prende da 0 a 9999 mV.</source>
+        <translation>The multimeter reads %1 V: the mVolt 1 field takes 0 to 9999 mV.</translation>
+    </message>
+    <message>
+        <source>Multimetro</source>
+        <translation>Multimeter</translation>
+    </message>
 </context>
 <context>
     <name>dravino::Outbox</name>
@@ -1171,6 +1290,10 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Officina...</source>
         <translation>Workshop...</translation>
+    </message>
+    <message>
+        <source>Strumento...	F8</source>
+        <translation>Instrument...	F8</translation>
     </message>
 </context>
 <context>
@@ -1508,6 +1631,14 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <source>Scala %1 %2</source>
         <translation>Scale %1 %2</translation>
     </message>
+    <message>
+        <source>Il multimetro legge %1 V: non è una lettura di convertitore.</source>
+        <translation>The multimeter reads %1 V: that is no converter reading.</translation>
+    </message>
+    <message>
+        <source>Multimetro</source>
+        <translation>Multimeter</translation>
+    </message>
 </context>
 <context>
     <name>dravino::SensataPanel</name>
@@ -1703,6 +1834,46 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Archivio prove</source>
         <translation>Check archive</translation>
+    </message>
+    <message>
+        <source>Nessun multimetro scelto: sceglilo con Strumento... (F8).</source>
+        <translation>No multimeter chosen: choose one with Instrument... (F8).</translation>
+    </message>
+    <message>
+        <source>Multimetro</source>
+        <translation>Multimeter</translation>
+    </message>
+    <message>
+        <source>Il multimetro non misura tensione continua (misura %1): mettilo su V DC.</source>
+        <translation>The multimeter does not measure DC voltage (it measures %1): set it to V DC.</translation>
+    </message>
+    <message>
+        <source>Il multimetro misura la tensione in %1, non in volt.</source>
+        <translation>The multimeter measures the voltage in %1, not in volts.</translation>
+    </message>
+    <message>
+        <source>Il multimetro è fuori scala (OL): la tensione è oltre la sua portata.</source>
+        <translation>The multimeter is out of range (OL): the voltage is beyond its range.</translation>
+    </message>
+    <message>
+        <source>Il multimetro %1 non si può usare: la libreria libsigrok installata non ha il driver %2.</source>
+        <translation>The multimeter %1 cannot be used: the installed libsigrok has no driver %2.</translation>
+    </message>
+    <message>
+        <source>Il multimetro %1 non si trova: è collegato e acceso?</source>
+        <translation>The multimeter %1 is not found: is it connected and switched on?</translation>
+    </message>
+    <message>
+        <source>Il multimetro %1 non risponde.</source>
+        <translation>The multimeter %1 does not answer.</translation>
+    </message>
+    <message>
+        <source>Il multimetro %1 non si può leggere.</source>
+        <translation>The multimeter %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Il multimetro %1 non si può leggere (%2).</source>
+        <translation>The multimeter %1 cannot be read (%2).</translation>
     </message>
 </context>
 </TS>

@@ -1,11 +1,14 @@
 #include "ui/MainPanel.h"
 
+#include "core/WholeNumber.h"
 #include "ui/Build.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 #include "ui/PrintBox.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QLocale>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
@@ -54,6 +57,14 @@ void MainPanel::buildControls()
     txtMvolt1 = makeTextBox(this, QStringLiteral("txtMvolt1"), {360, 600, 1335, 495}, QStringLiteral("500"), entryFont, 4);
     setTextColor(txtMvolt1, kDarkGreen);
     setBackColor(txtMvolt1, kWhite);
+    // While the meter reads into mVolt 1 live, a mark in the field says so.
+    m_liveMark = new QLabel(QStringLiteral("●"), txtMvolt1);
+    m_liveMark->setObjectName(QStringLiteral("lblLettura"));
+    m_liveMark->setStyleSheet(QStringLiteral("color: #dc0000"));
+    m_liveMark->setToolTip(tr("Lettura continua dal multimetro"));
+    m_liveMark->adjustSize();
+    m_liveMark->move(txtMvolt1->width() - m_liveMark->width() - 3, 1);
+    m_liveMark->hide();
     lblLabel[1] = makeLabel(this, elementName("lblLabel", 1), {360, 1320, 1335, 315}, tr("mVolt 2"), headingFont);
     txtMvolt2 = makeTextBox(this, QStringLiteral("txtMvolt2"), {360, 1695, 1335, 495}, QString(), entryFont, 0);
     txtMvolt2->setReadOnly(true);
@@ -156,10 +167,15 @@ void MainPanel::connectHandlers()
     });
 
     txtMvolt1->onGotFocus = [this] { entryGotFocus(ConversionDirection::MillivoltToPressure); };
-    txtMvolt1->onKeyPress = [this](int &ch) { entryKeyPress(ch); };
+    txtMvolt1->onKeyPress = [this](int &ch) {
+        // A key typed while the meter reads into the field stops it.
+        if (m_live && ch != 0)
+            emit liveInterrupted();
+        entryKeyPress(txtMvolt1, ch);
+    };
     txtMvolt1->onKeyDown = [this](int key) { entryKeyDown(txtMvolt1, key, kMvoltUpperStep); };
     txtPressione->onGotFocus = [this] { entryGotFocus(ConversionDirection::PressureToMillivolt); };
-    txtPressione->onKeyPress = [this](int &ch) { entryKeyPress(ch); };
+    txtPressione->onKeyPress = [this](int &ch) { entryKeyPress(txtPressione, ch); };
     txtPressione->onKeyDown = [this](int key) { entryKeyDown(txtPressione, key, kPressureUpperStep); };
 
     // The count field takes any key; Enter converts the count and stays.
@@ -237,6 +253,7 @@ void MainPanel::focusTo(QWidget *w) { w->setFocus(Qt::OtherFocusReason); }
 
 void MainPanel::message(const QString &text, const QString &title, MessageIcon icon)
 {
+    ++m_told;
     m_platform.message(window(), text, title, icon);
 }
 
@@ -405,8 +422,12 @@ void MainPanel::announceResult(TextBox *source)
     if (!txtMvolt2->text().isEmpty())
         result += tr(", mVolt 2 %1").arg(txtMvolt2->text());
     result += tr(", ADC %1").arg(txtADC->text());
+    if (m_live && source == txtMvolt1)
+        result = liveNote() + QStringLiteral(". ") + result;
     source->setAccessibleDescription(result);
 }
+
+QString MainPanel::liveNote() { return tr("Lettura continua dal multimetro: un tasto la ferma"); }
 
 void MainPanel::showAdcCount(int mv)
 {
@@ -521,10 +542,41 @@ void MainPanel::entryGotFocus(ConversionDirection d)
     (voltage ? txtMvolt1 : txtPressione)->selectWholeText();
 }
 
-void MainPanel::entryKeyPress(int &ch)
+void MainPanel::entryKeyPress(TextBox *field, int &ch)
 {
-    if (filterDigits(ch))
-        cmdCalcola_Click();
+    if (!filterDigits(ch))
+        return;
+    cmdCalcola_Click();
+    // Reading after reading: the next one typed replaces this one, as when
+    // the field takes the focus (where no message took the focus away).
+    if (field->hasFocus())
+        field->selectWholeText();
+}
+
+bool MainPanel::takesReading(const QWidget *focus) const { return focus == txtMvolt1; }
+
+bool MainPanel::putReading(double volts)
+{
+    const int told = m_told;
+    const double mv = roundHalfEven(volts * 1000);
+    if (mv < 0 || mv > 9999) {
+        message(tr("Il multimetro legge %1 V: il campo mVolt 1 prende da 0 a 9999 mV.").arg(QLocale().toString(volts, 'f', 3)),
+                tr("Multimetro"), MessageIcon::Exclamation);
+        return false;
+    }
+    // As if typed and entered: the limits, the messages, the colours.
+    txtMvolt1->setFocus(Qt::OtherFocusReason);
+    txtMvolt1->setText(QString::number(int(mv)));
+    int enter = vbkey::Return;
+    entryKeyPress(txtMvolt1, enter);
+    return m_told == told;
+}
+
+void MainPanel::setLive(bool live)
+{
+    m_live = live;
+    m_liveMark->setVisible(live);
+    txtMvolt1->setAccessibleDescription(live ? liveNote() : QString());
 }
 
 void MainPanel::entryKeyDown(TextBox *field, int keyCode, int upperBound)

@@ -16,6 +16,7 @@
 #include <array>
 
 class QComboBox;
+class QLabel;
 class QPushButton;
 class QRadioButton;
 
@@ -91,6 +92,16 @@ public:
     // The first control in tab order takes the focus.
     void focusFirst();
 
+    // A meter reading (F9): whether the focused control takes one, and the
+    // reading in volts into mVolt 1, as if typed and entered.
+    bool takesReading(const QWidget *focus) const;
+    // False where it was refused or Calculate had something to say.
+    bool putReading(double volts);
+    // The meter reading into mVolt 1 live (Shift+F9): the field's mark.
+    void setLive(bool live);
+    bool live() const { return m_live; }
+    static QString liveNote();
+
     void lblLabel_MouseDown(int index);
     void lblLabel_MouseUp(int index);
     void picLogo_MouseDown();
@@ -102,6 +113,8 @@ signals:
     void headingReleased(int index, ulong time);
     void logoReleased();
     void mailReleased();
+    // A key typed into mVolt 1 while the meter reads into it.
+    void liveInterrupted();
 
 private:
     void buildControls();
@@ -115,7 +128,7 @@ private:
 
     // The entry fields' shared behaviour, by direction.
     void entryGotFocus(ConversionDirection d);
-    void entryKeyPress(int &ch);
+    void entryKeyPress(TextBox *field, int &ch);
     void entryKeyDown(TextBox *field, int keyCode, int upperBound);
 
     // The field as a whole number; text that does not convert reads as 0.
@@ -131,6 +144,9 @@ private:
     int m_zeroMvolt = 0;
     ConversionDirection m_calcDirection = ConversionDirection::MillivoltToPressure;
     int m_fondoScala = 0;
+    bool m_live = false;
+    int m_told = 0; // the messages shown, counted
+    QLabel *m_liveMark = nullptr;
 
     QPushButton *cmdCalcola = nullptr;
     QPushButton *cmdZeroBar = nullptr;

@@ -10,6 +10,7 @@
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 #include "ui/printjob/PageSender.h"
+#include "ui/dialogs/InstrumentDialog.h"
 #include "ui/dialogs/WorkshopDialog.h"
 #include "ui/printjob/PrintMenu.h"
 
@@ -69,7 +70,8 @@ PrintBox::PrintBox(MainPanel &calculator, Platform &platform, QWidget *parent)
                   {[this] { sendTable(Destination::DefaultPrinter); }, [this] { sendTable(Destination::Preview); },
                    [this](const QString &printer) { sendTable(Destination::Printer, printer); },
                    [this] { sendTable(Destination::Pdf); }, [this](ExportKind kind) { exportTable(kind); }, {},
-                   [this] { WorkshopDialog::edit(m_platform, window()); }});
+                   [this] { WorkshopDialog::edit(m_platform, window()); },
+                   [this] { InstrumentDialog::choose(m_platform, window()); }});
     for (auto *field : {txtStampaDa, txtStampaA, txtStep})
         rangeField(field);
 }

@@ -1,6 +1,8 @@
 #include "ui/ScalePanel.h"
 
 #include "core/ScaleCheck.h"
+#include "core/Sensor.h"
+#include "core/WholeNumber.h"
 #include "print/Delivery.h"
 #include "print/PrintSurface.h"
 #include "print/ScaleSheet.h"
@@ -10,6 +12,7 @@
 #include "ui/Platform.h"
 #include "base/Settings.h"
 #include "ui/archive/CheckRecorder.h"
+#include "ui/dialogs/InstrumentDialog.h"
 #include "ui/dialogs/WorkshopDialog.h"
 #include "ui/printjob/PrintJob.h"
 #include "ui/printjob/PrintMenu.h"
@@ -18,6 +21,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFrame>
+#include <QLocale>
 #include <QPointer>
 
 namespace dravino {
@@ -151,7 +155,8 @@ void ScalePanel::connectHandlers()
                        if (m_openArchive)
                            m_openArchive();
                    },
-                   [this] { WorkshopDialog::edit(m_platform, window()); }});
+                   [this] { WorkshopDialog::edit(m_platform, window()); },
+                   [this] { InstrumentDialog::choose(m_platform, window()); }});
     for (int i = 0; i < 2; ++i) {
         connect(optADCScala[i], &QRadioButton::clicked, this, [this, i] { optADCScala_Click(i); });
         connect(optMedia[i], &QRadioButton::clicked, this, [this, i] { optMedia_Click(i); });
@@ -206,6 +211,27 @@ std::vector<std::pair<int, QWidget *>> ScalePanel::tabOrder() const
 }
 
 void ScalePanel::setPrinterTooltip(const PrinterName &printer) { m_sender->setPrinterTooltip(printer); }
+
+bool ScalePanel::takesReading(const QWidget *focus) const
+{
+    return std::find(txtADCValue.begin(), txtADCValue.end(), focus) != txtADCValue.end();
+}
+
+void ScalePanel::putReading(QWidget *focus, double volts)
+{
+    auto *field = static_cast<TextBox *>(focus);
+    const double mv = roundHalfEven(volts * 1000);
+    const auto res = optADCScala[1]->isChecked() ? AdcResolution::Bits12 : AdcResolution::Bits10;
+    const int count = mv < 0 || mv > 99999 ? -1 : adcCount(res, int(mv));
+    if (count < 0 || count > 9999) {
+        m_platform.message(window(), tr("Il multimetro legge %1 V: non è una lettura di convertitore.").arg(QLocale().toString(volts, 'f', 3)),
+                           tr("Multimetro"), MessageIcon::Exclamation);
+        return;
+    }
+    // The count the converter would show, as if typed.
+    field->setText(QString::number(count));
+    field->selectWholeText();
+}
 
 void ScalePanel::optADCScala_Click(int) { CalcolaScala(); }
 

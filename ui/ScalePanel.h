@@ -44,6 +44,10 @@ public:
     ScaleGrid check() const;
 
     void setPrinterTooltip(const PrinterName &printer);
+    // A meter reading (F9): whether the focused control is a converter
+    // reading, and the count the selected converter shows for volts put there.
+    bool takesReading(const QWidget *focus) const;
+    void putReading(QWidget *focus, double volts);
     // The archive every sheet printed or saved is recorded in (opened when
     // first needed), and the way to its window.
     void setArchive(std::function<class ArchiveService *()> archive, std::function<void()> openArchive);

@@ -8,6 +8,8 @@
 #include "ui/SensataPanel.h"
 #include "archive/ArchiveService.h"
 #include "archive/Location.h"
+#include "instrument/MeterService.h"
+#include "ui/dialogs/InstrumentDialog.h"
 #include "ui/archive/ArchiveWindow.h"
 #include "ui/printjob/PrintJob.h"
 
@@ -15,6 +17,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QShortcut>
 #include <QScrollArea>
@@ -47,6 +50,116 @@ ArchiveService *frmDravino::archive()
     }
     return m_archive;
 }
+
+void frmDravino::takeReading()
+{
+    QWidget *focus = QApplication::focusWidget();
+    if (front() == fraMain && fraMain->takesReading(focus))
+        readMeter([this](double volts) { return fraMain->putReading(volts); });
+    else if (front() == fraSecondary && fraSecondary->takesReading(focus))
+        readMeter([this, field = QPointer<QWidget>(focus)](double volts) {
+            if (field)
+                fraSecondary->putReading(field, volts);
+            return true;
+        });
+}
+
+void frmDravino::toggleLiveReading()
+{
+    if (m_live) {
+        stopLive();
+        return;
+    }
+    if (front() != fraMain || !fraMain->takesReading(QApplication::focusWidget()) || configuredInstrument().isEmpty()) {
+        takeReading(); // says why, where there is a reason to say
+        return;
+    }
+    m_live = true;
+    fraMain->setLive(true);
+    // The next reading once this one is in, while nothing modal is open.
+    auto next = std::make_shared<std::function<void()>>();
+    *next = [this, next] {
+        if (!m_live)
+            return;
+        if (QApplication::activeModalWidget()) {
+            QTimer::singleShot(300, this, *next);
+            return;
+        }
+        readMeter([this, next](double volts) {
+            if (!m_live)
+                return true;
+            const bool taken = fraMain->putReading(volts);
+            if (!taken)
+                stopLive();
+            else
+                QTimer::singleShot(250, this, *next);
+            return taken;
+        });
+    };
+    (*next)();
+}
+
+bool frmDravino::readingMeter() const { return m_meter && m_meter->busy(); }
+
+void frmDravino::stopLive()
+{
+    m_live = false;
+    fraMain->setLive(false);
+}
+
+void frmDravino::readMeter(const std::function<bool(double)> &put)
+{
+    const QString device = configuredInstrument();
+    if (device.isEmpty()) {
+        m_platform.message(this, tr("Nessun multimetro scelto: sceglilo con Strumento... (F8)."), tr("Multimetro"),
+                           MessageIcon::Information);
+        return;
+    }
+    if (!m_meter)
+        m_meter = new MeterService(this);
+    if (m_meter->busy())
+        return; // a reading is under way: its own answer comes
+    m_meter->read(device, this, [this, put, device](const MeterReading &reading) {
+        if (reading.kind == MeterReading::Volts)
+            put(reading.volts);
+        else
+            tellMeterFault(reading, device);
+    });
+}
+
+void frmDravino::tellMeterFault(const MeterReading &r, const QString &device)
+{
+    stopLive();
+    QString said;
+    switch (r.kind) {
+    case MeterReading::NotDcVolts:
+        said = tr("Il multimetro non misura tensione continua (misura %1): mettilo su V DC.").arg(r.shown);
+        break;
+    case MeterReading::NotVolts:
+        said = tr("Il multimetro misura la tensione in %1, non in volt.").arg(r.shown);
+        break;
+    case MeterReading::Overload:
+        said = tr("Il multimetro è fuori scala (OL): la tensione è oltre la sua portata.");
+        break;
+    case MeterReading::NoDriver:
+        said = tr("Il multimetro %1 non si può usare: la libreria libsigrok installata non ha il driver %2.").arg(device, r.detail);
+        break;
+    case MeterReading::NotFound:
+        said = tr("Il multimetro %1 non si trova: è collegato e acceso?").arg(device);
+        break;
+    case MeterReading::Silent:
+        said = tr("Il multimetro %1 non risponde.").arg(device);
+        break;
+    case MeterReading::Failed:
+    case MeterReading::Volts:
+        said = r.detail.isEmpty() ? tr("Il multimetro %1 non si può leggere.").arg(device)
+                                  : tr("Il multimetro %1 non si può leggere (%2).").arg(device, r.detail);
+        break;
+    }
+    m_platform.message(this, said, tr("Multimetro"), MessageIcon::Exclamation);
+}
+
+void frmDravino::openInstrument() { InstrumentDialog::choose(m_platform, this); }
 
 void frmDravino::openArchive()
 {
@@ -231,6 +344,7 @@ void frmDravino::connectHandlers()
     connect(fraSecondary, &ScalePanel::backRequested, this, &frmDravino::cmdBack_Click);
     connect(fraSensata, &SensataPanel::backRequested, this, &frmDravino::cmdSensataBack_Click);
     fraSecondary->setArchive([this] { return archive(); }, [this] { openArchive(); });
+    connect(fraMain, &MainPanel::liveInterrupted, this, &frmDravino::stopLive);
 
     // Whether an Esc was meant for an open list is known only before the list
     // closes on it, which may come before the shortcut.
@@ -239,7 +353,10 @@ void frmDravino::connectHandlers()
         {QKeySequence(Qt::Key_F2), &frmDravino::openScaleFromKeyboard},
         {QKeySequence(Qt::Key_F3), &frmDravino::openSensataFromKeyboard},
         {QKeySequence(Qt::Key_Escape), &frmDravino::backFromKeyboard},
-        {QKeySequence(Qt::Key_F4), &frmDravino::openArchive}};
+        {QKeySequence(Qt::Key_F4), &frmDravino::openArchive},
+        {QKeySequence(Qt::Key_F8), &frmDravino::openInstrument},
+        {QKeySequence(Qt::Key_F9), &frmDravino::takeReading},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F9), &frmDravino::toggleLiveReading}};
     for (const auto &[sequence, handler] : keys)
         connect(new QShortcut(sequence, this), &QShortcut::activated, this, handler);
 }

@@ -22,6 +22,8 @@ class QStackedWidget;
 
 namespace dravino {
 class ArchiveService;
+class MeterService;
+struct MeterReading;
 class ArchiveWindow;
 class Platform;
 class MainPanel;
@@ -61,6 +63,15 @@ public:
     void backFromKeyboard();
     // F4, and the scale sheet's print menu: the archive of checks.
     void openArchive();
+    // F9: one reading of the bench meter into the field that has the focus
+    // (mVolt 1, a converter reading of the scale panel); elsewhere nothing.
+    void takeReading();
+    // Shift+F9 in mVolt 1: the meter read a few times a second, or no more.
+    void toggleLiveReading();
+    // F8, and the print menus: the meter to read.
+    void openInstrument();
+    // A meter reading is under way.
+    bool readingMeter() const;
     // The archive, opened when first needed (start-up never touches it);
     // what happened on opening is told once.
     dravino::ArchiveService *archive();
@@ -95,6 +106,13 @@ private:
     ulong m_firstSensata = 0;
     bool m_printerNamed = false;
     dravino::ArchiveService *m_archive = nullptr;
+    dravino::MeterService *m_meter = nullptr;
+    // One reading; put hears the volts, a fault is told (and ends a live
+    // reading).
+    void readMeter(const std::function<bool(double)> &put);
+    void tellMeterFault(const dravino::MeterReading &reading, const QString &device);
+    void stopLive();
+    bool m_live = false;
     QPointer<dravino::ArchiveWindow> m_archiveWindow;
     bool m_escapeForPopup = false; // the Esc under way found a list open
     ulong m_escapeTime = 0;

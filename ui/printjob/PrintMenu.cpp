@@ -67,6 +67,8 @@ void PrintMenu::open(const QPoint &where)
         add(menu, tr("Archivio prove..."), "menuArchive", m_actions.archive);
     if (m_actions.workshop)
         add(menu, tr("Officina..."), "menuWorkshop", m_actions.workshop);
+    if (m_actions.instrument)
+        add(menu, tr("Strumento...\tF8"), "menuInstrument", m_actions.instrument);
 
     // The printers come when the print server answers; the menu waits for nothing.
     m_platform.listPrinters(printers, [this, printers, looking, add](const CupsQueues &found) {

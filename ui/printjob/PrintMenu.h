@@ -28,6 +28,7 @@ struct PrintMenuActions {
     std::function<void(ExportKind)> exportTable; // none: no such entries
     std::function<void()> archive;   // none: no such entry
     std::function<void()> workshop;  // the workshop's identity on the pages
+    std::function<void()> instrument; // the bench multimeter
 };
 
 class PrintMenu final : public QObject

@@ -1,0 +1,138 @@
+// The bench multimeter read by libsigrok's scpi-dmm driver from a stand-in
+// meter on 127.0.0.1 (MeterStandIn.h): a reading into mVolt 1 as if typed
+// and entered, into a scale row as the converter's count, and every fault
+// told in words with the field left as it was; live reading started and
+// stopped; the window closed while a reading hangs.
+
+#include "MeterStandIn.h"
+#include "WindowFixture.h"
+#include "base/Workers.h"
+
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QScopeGuard>
+
+namespace {
+const QByteArray kDc = "\"VOLT +1.000000E+01,+1.000000E-06\"";
+const char *const kTitle = "Multimetro|E|";
+} // namespace
+
+class TestMeter : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { qputenv("DRAVINO_METER_TIMEOUT_MS", "2500"); }
+    void cleanup() { qunsetenv("DRAVINO_INSTRUMENT"); }
+    void readings_data();
+    void readings();
+    void liveReading();
+    void closingWhileAReadingHangs();
+};
+
+void TestMeter::readings_data()
+{
+    // The meter (its function and reading; "-" no meter at all, "gone"
+    // nobody at its port, "nodriver" a driver libsigrok does not have);
+    // what is done; what the technician then sees.
+    QTest::addColumn<QByteArray>("function");
+    QTest::addColumn<QByteArray>("reading");
+    QTest::addColumn<QString>("actions");
+    QTest::addColumn<QString>("checks");
+    const QString unchanged = QStringLiteral("txtMvolt1=500;txtPressione=0;");
+    QTest::newRow("2.5 V into mVolt 1: converted as if entered") << kDc << QByteArray("+2.50000000E+00") << "txtMvolt1<;!F9;~meter"
+        << "txtMvolt1=2500;txtPressione=1000;msgs=;focus=txtMvolt1;txtMvolt1[=2500";
+    QTest::newRow("4.5004 V: to the nearest mV") << kDc << QByteArray("+4.50040000E+00") << "txtMvolt1<;!F9;~meter" << "txtMvolt1=4500;txtPressione=2000";
+    QTest::newRow("0.0025 V: halves to even") << kDc << QByteArray("+2.50000000E-03") << "txtMvolt1<;!F9;~meter" << "txtMvolt1=2";
+    QTest::newRow("5.1 V: Calculate's own message") << kDc << QByteArray("+5.10000000E+00") << "txtMvolt1<;!F9;~meter"
+        << "txtMvolt1=0;msgs=milliVolt|I|Valore di milliVolt troppo alto.   ";
+    QTest::newRow("12.5 V: more than the field takes") << kDc << QByteArray("+1.25000000E+01") << "txtMvolt1<;!F9;~meter"
+        << unchanged + "msgs=" + kTitle + "Il multimetro legge 12,500 V: il campo mVolt 1 prende da 0 a 9999 mV.";
+    QTest::newRow("into a scale row: the 10-bit count") << kDc << QByteArray("+2.50000000E+00") << "!F2;txtADCValue(4)<;!F9;~meter"
+        << "txtADCValue(4)=512;txtADCValue(4)[=512;msgs=";
+    QTest::newRow("into a scale row: the 12-bit count") << kDc << QByteArray("+2.50000000E+00")
+        << "!F2;optADCScala(1);txtADCValue(4)<;!F9;~meter" << "txtADCValue(4)=2047;msgs=";
+    QTest::newRow("elsewhere nothing") << kDc << QByteArray("+2.50000000E+00") << "txtPressione<;!F9;~meter" << unchanged + "msgs=";
+    QTest::newRow("AC volts") << QByteArray("\"VOLT:AC +1.000000E+01,+1.000000E-06\"") << QByteArray("+2.5E+00") << "txtMvolt1<;!F9;~meter"
+        << unchanged + "msgs=" + kTitle + "Il multimetro non misura tensione continua (misura V AC): mettilo su V DC.";
+    QTest::newRow("ohms") << QByteArray("\"RES +1.000000E+03,+1.000000E-03\"") << QByteArray("+1.2E+02") << "txtMvolt1<;!F9;~meter"
+        << unchanged + "msgs=" + kTitle + "Il multimetro non misura tensione continua (misura Ω): mettilo su V DC.";
+    QTest::newRow("amperes") << QByteArray("\"CURR +1.000000E+00,+1.000000E-06\"") << QByteArray("+0.5E+00") << "txtMvolt1<;!F9;~meter"
+        << unchanged + "msgs=" + kTitle + "Il multimetro non misura tensione continua (misura A DC): mettilo su V DC.";
+    QTest::newRow("overload") << kDc << QByteArray("+9.9E+37") << "txtMvolt1<;!F9;~meter"
+        << unchanged + "msgs=" + kTitle + "Il multimetro è fuori scala (OL): la tensione è oltre la sua portata.";
+    QTest::newRow("silent: given up at the limit") << kDc << QByteArray() << "txtMvolt1<;!F9;~meter"
+        << unchanged + "msgs=" + kTitle + "Il multimetro DEVICE non risponde.";
+    QTest::newRow("unplugged") << QByteArray("gone") << QByteArray() << "txtMvolt1<;!F9;~meter"
+        << unchanged + "msgs=" + kTitle + "Il multimetro DEVICE non si trova: è collegato e acceso?";
+    QTest::newRow("no meter chosen") << QByteArray("-") << QByteArray() << "txtMvolt1<;!F9;~meter"
+        << unchanged + "msgs=Multimetro|I|Nessun multimetro scelto: sceglilo con Strumento... (F8).";
+    QTest::newRow("a driver libsigrok does not have") << QByteArray("nodriver") << QByteArray() << "txtMvolt1<;!F9;~meter"
+        << unchanged + "msgs=" + kTitle + "Il multimetro DEVICE non si può usare: la libreria libsigrok installata non ha il driver pinza-magica.";
+}
+
+void TestMeter::readings()
+{
+    QFETCH(QByteArray, function);
+    QFETCH(QByteArray, reading);
+    QFETCH(QString, actions);
+    QFETCH(QString, checks);
+    MeterStandIn meter(reading, function);
+    QString device = meter.device();
+    if (function == "gone")
+        device = QStringLiteral("scpi-dmm:conn=tcp-raw/127.0.0.1/1");
+    else if (function == "nodriver")
+        device = QStringLiteral("pinza-magica:conn=/dev/null");
+    if (function != "-")
+        qputenv("DRAVINO_INSTRUMENT", device.toUtf8());
+    Window t;
+    QElapsedTimer told;
+    told.start();
+    t.run(actions);
+    // Every fault told within 5 s.
+    QVERIFY2(told.elapsed() < 5000, qPrintable(QString::number(told.elapsed())));
+    const QStringList wrong = t.check(QString(checks).replace(QStringLiteral("DEVICE"), device)) + t.errors();
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1String("\n   "))));
+}
+
+void TestMeter::liveReading()
+{
+    // Shift+F9 in mVolt 1: the pressure follows the meter, the field says
+    // so to the eye and to a screen reader; a key typed stops it.
+    MeterStandIn meter("+1.50000000E+00");
+    qputenv("DRAVINO_INSTRUMENT", meter.device().toUtf8());
+    Window t;
+    t.run(QStringLiteral("txtMvolt1<;!shiftF9"));
+    auto *mark = t.get<QLabel>(QStringLiteral("lblLettura"));
+    QTRY_COMPARE_WITH_TIMEOUT(t.text(QStringLiteral("txtPressione")), QStringLiteral("500"), 10000);
+    QVERIFY(mark->isVisible());
+    QVERIFY(t.get(QStringLiteral("txtMvolt1"))->accessibleDescription().startsWith(QStringLiteral("Lettura continua dal multimetro")));
+    meter.setReading("+2.50000000E+00");
+    QTRY_COMPARE_WITH_TIMEOUT(t.text(QStringLiteral("txtPressione")), QStringLiteral("1000"), 10000);
+    t.run(QStringLiteral("!type:3"));
+    QVERIFY(!mark->isVisible());
+    const int afterStop = meter.readings();
+    QTest::qWait(1500);
+    QVERIFY(meter.readings() <= afterStop + 1); // (one may have been under way)
+    QCOMPARE(t.text(QStringLiteral("txtMvolt1")), QStringLiteral("3"));
+    QCOMPARE(t.get(QStringLiteral("txtMvolt1"))->accessibleDescription(), QString());
+}
+
+void TestMeter::closingWhileAReadingHangs()
+{
+    // The window closes while a meter that never answers is being read:
+    // the program still ends within a second of it.
+    MeterStandIn meter({});
+    qputenv("DRAVINO_INSTRUMENT", meter.device().toUtf8());
+    QElapsedTimer clock;
+    {
+        Window t;
+        t.run(QStringLiteral("txtMvolt1<;!F9"));
+        QTest::qWait(300);
+        clock.start();
+    }
+    QVERIFY(dravino::endWorkers(900, clock.elapsed()) || clock.elapsed() < 1000);
+    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+}
+
+QTEST_MAIN(TestMeter)
+#include "tst_meter.moc"

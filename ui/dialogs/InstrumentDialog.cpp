@@ -1,0 +1,179 @@
+#include "ui/dialogs/InstrumentDialog.h"
+
+#include "base/Settings.h"
+#include "base/Workers.h"
+#include "instrument/MeterService.h"
+#include "ui/Platform.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+#include <QThread>
+
+namespace dravino {
+
+namespace {
+// work on a thread of its own; done back here, unless context is gone.
+template <typename Result>
+void offThread(QObject *context, std::function<Result()> work, std::function<void(const Result &)> done)
+{
+    auto result = std::make_shared<Result>();
+    QThread *thread = QThread::create([work = std::move(work), result] { *result = work(); });
+    countWorker(thread);
+    QObject::connect(thread, &QThread::finished, context, [result, done = std::move(done)] { done(*result); });
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
+}
+} // namespace
+
+InstrumentDialog::InstrumentDialog(Platform &, QWidget *parent) : QDialog(parent), m_meter(new MeterService(this))
+{
+    setObjectName(QStringLiteral("frmStrumento"));
+    setWindowTitle(tr("Strumento"));
+    setAccessibleName(windowTitle());
+    m_driver = new QComboBox(this);
+    m_driver->setObjectName(QStringLiteral("cboDriver"));
+    m_driver->setAccessibleName(tr("Driver del multimetro"));
+    m_driver->addItem(tr("ricerca dei driver..."));
+    m_driver->setEnabled(false);
+    m_conn = new QLineEdit(this);
+    m_conn->setObjectName(QStringLiteral("txtConnessione"));
+    m_conn->setAccessibleName(tr("Connessione"));
+    m_conn->setPlaceholderText(tr("/dev/ttyUSB0, tcp-raw/192.168.1.50/5025, vuoto per USB"));
+    m_search = new QPushButton(tr("&Cerca"), this);
+    m_search->setObjectName(QStringLiteral("cmdCerca"));
+    m_search->setAutoDefault(false);
+    m_found = new QListWidget(this);
+    m_found->setObjectName(QStringLiteral("lstStrumenti"));
+    m_found->setAccessibleName(tr("Multimetri trovati"));
+    m_found->setFixedHeight(m_found->fontMetrics().lineSpacing() * 4 + 8);
+    m_device = new QLineEdit(configuredInstrument(), this);
+    m_device->setObjectName(QStringLiteral("txtStrumento"));
+    m_device->setAccessibleName(tr("Multimetro scelto"));
+    m_try = new QPushButton(tr("&Prova una lettura"), this);
+    m_try->setObjectName(QStringLiteral("cmdProva"));
+    m_try->setAutoDefault(false);
+    m_state = new QLabel(this);
+    m_state->setObjectName(QStringLiteral("lblStatoStrumento"));
+    m_state->setWordWrap(true);
+
+    auto *connRow = new QHBoxLayout;
+    connRow->addWidget(m_conn, 1);
+    connRow->addWidget(m_search);
+    auto *deviceRow = new QHBoxLayout;
+    deviceRow->addWidget(m_device, 1);
+    deviceRow->addWidget(m_try);
+    auto *form = new QFormLayout(this);
+    form->addRow(tr("&Driver:"), m_driver);
+    form->addRow(tr("C&onnessione:"), connRow);
+    form->addRow(tr("&Trovati:"), m_found);
+    form->addRow(tr("&Multimetro:"), deviceRow);
+    form->addRow(m_state);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_search, &QPushButton::clicked, this, &InstrumentDialog::search);
+    connect(m_try, &QPushButton::clicked, this, &InstrumentDialog::tryReading);
+    connect(m_found, &QListWidget::currentTextChanged, this, [this](const QString &) {
+        if (auto *item = m_found->currentItem())
+            m_device->setText(item->data(Qt::UserRole).toString());
+    });
+    connect(m_driver, &QComboBox::currentIndexChanged, this, [this] {
+        if (m_driver->isEnabled() && m_device->text().isEmpty())
+            m_device->setText(m_driver->currentData().toString());
+    });
+    offThread<QList<std::pair<QString, QString>>>(this, [] { return multimeterDrivers(); },
+                                                  [this](const QList<std::pair<QString, QString>> &drivers) {
+                                                      m_driver->clear();
+                                                      for (const auto &[name, longName] : drivers)
+                                                          m_driver->addItem(QStringLiteral("%1 (%2)").arg(longName, name), name);
+                                                      m_driver->setEnabled(!drivers.isEmpty());
+                                                      const int current = m_driver->findData(m_device->text().section(QLatin1Char(':'), 0, 0));
+                                                      if (current >= 0)
+                                                          m_driver->setCurrentIndex(current);
+                                                  });
+    resize(560, sizeHint().height());
+}
+
+QString InstrumentDialog::device() const { return m_device->text().trimmed(); }
+
+void InstrumentDialog::search()
+{
+    const QString driver = m_driver->currentData().toString();
+    if (driver.isEmpty())
+        return;
+    m_search->setEnabled(false);
+    m_state->setText(tr("Ricerca dei multimetri..."));
+    m_found->clear();
+    const QString conn = m_conn->text().trimmed();
+    offThread<std::pair<QList<FoundMeter>, QString>>(
+        this,
+        [driver, conn] {
+            QString why;
+            const auto found = scanMeters(driver, conn, &why);
+            return std::pair{found, why};
+        },
+        [this](const std::pair<QList<FoundMeter>, QString> &answer) {
+            m_search->setEnabled(true);
+            for (const FoundMeter &m : answer.first) {
+                auto *item = new QListWidgetItem(QStringLiteral("%1 — %2").arg(m.name, m.device), m_found);
+                item->setData(Qt::UserRole, m.device);
+            }
+            m_state->setText(answer.first.isEmpty() ? tr("Nessun multimetro trovato%1.")
+                                                          .arg(answer.second.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(answer.second))
+                                                    : tr("Multimetri trovati: %1").arg(answer.first.size()));
+            if (!answer.first.isEmpty())
+                m_found->setCurrentRow(0);
+        });
+}
+
+void InstrumentDialog::tryReading()
+{
+    if (device().isEmpty() || m_meter->busy())
+        return;
+    m_state->setText(tr("Lettura in corso..."));
+    m_meter->read(device(), this, [this](const MeterReading &r) {
+        switch (r.kind) {
+        case MeterReading::Volts:
+            m_state->setText(tr("Lettura: %1 V DC").arg(QLocale().toString(r.volts, 'f', 4)));
+            return;
+        case MeterReading::NotDcVolts:
+        case MeterReading::NotVolts:
+            m_state->setText(tr("Il multimetro misura %1: mettilo su V DC.").arg(r.shown));
+            return;
+        case MeterReading::Overload:
+            m_state->setText(tr("Il multimetro è fuori scala (OL)."));
+            return;
+        case MeterReading::NoDriver:
+            m_state->setText(tr("La libreria libsigrok installata non ha il driver %1.").arg(r.detail));
+            return;
+        case MeterReading::NotFound:
+            m_state->setText(tr("Il multimetro non si trova: è collegato e acceso?"));
+            return;
+        case MeterReading::Silent:
+            m_state->setText(tr("Il multimetro non risponde."));
+            return;
+        case MeterReading::Failed:
+            m_state->setText(tr("Il multimetro non si può leggere (%1).").arg(r.detail));
+            return;
+        }
+    });
+}
+
+void InstrumentDialog::choose(Platform &platform, QWidget *parent)
+{
+    InstrumentDialog dialog(platform, parent);
+    if (dialog.exec() == QDialog::Accepted)
+        setSettingsValue(QStringLiteral("instrument"), dialog.device());
+}
+
+} // namespace dravino

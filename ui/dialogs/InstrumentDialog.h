@@ -1,0 +1,47 @@
+#pragma once
+// "Strumento...": the bench multimeter Dravino reads (F9). The installed
+// libsigrok's multimeter drivers are listed, the meters one finds at a
+// connection (a serial port, tcp-raw/HOST/PORT) are searched for, a reading
+// is tried, and the choice is kept (the setting "instrument"; the
+// environment's DRAVINO_INSTRUMENT goes first). Everything that waits for
+// libsigrok or a meter runs off the window's thread.
+
+#include <QDialog>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace dravino {
+
+class MeterService;
+class Platform;
+
+class InstrumentDialog final : public QDialog
+{
+    Q_OBJECT
+public:
+    InstrumentDialog(Platform &platform, QWidget *parent);
+    Q_DISABLE_COPY_MOVE(InstrumentDialog)
+
+    QString device() const;
+    // Opens the dialog and keeps what the technician confirms.
+    static void choose(Platform &platform, QWidget *parent);
+
+private:
+    void search();
+    void tryReading();
+
+    QComboBox *m_driver = nullptr;
+    QLineEdit *m_conn = nullptr;
+    QPushButton *m_search = nullptr;
+    QListWidget *m_found = nullptr;
+    QLineEdit *m_device = nullptr;
+    QPushButton *m_try = nullptr;
+    QLabel *m_state = nullptr;
+    MeterService *m_meter = nullptr;
+};
+
+} // namespace dravino
