@@ -229,7 +229,7 @@ private:
                 {"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown}, {"Tab", Qt::Key_Tab},
                 {"Backspace", Qt::Key_Backspace}, {"Enter", Qt::Key_Enter}, {"Backtab", Qt::Key_Backtab},
                 {"Space", Qt::Key_Space}, {"Escape", Qt::Key_Escape}, {"F2", Qt::Key_F2}, {"F3", Qt::Key_F3}, {"F4", Qt::Key_F4},
-                {"F9", Qt::Key_F9}};
+                {"F8", Qt::Key_F8}, {"F9", Qt::Key_F9}};
             if (a == QLatin1String("!shiftF9")) {
                 key(Qt::Key_F9, Qt::ShiftModifier);
                 return;

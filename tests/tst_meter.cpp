@@ -6,10 +6,17 @@
 
 #include "MeterStandIn.h"
 #include "WindowFixture.h"
+#include "base/Settings.h"
 #include "base/Workers.h"
+#include "instrument/Meter.h"
 
 #include <QElapsedTimer>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
 #include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include <QScopeGuard>
 
 namespace {
@@ -27,6 +34,7 @@ private slots:
     void readings();
     void liveReading();
     void closingWhileAReadingHangs();
+    void choosingTheMeter();
 };
 
 void TestMeter::readings_data()
@@ -132,6 +140,41 @@ void TestMeter::closingWhileAReadingHangs()
     }
     QVERIFY(dravino::endWorkers(900, clock.elapsed()) || clock.elapsed() < 1000);
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestMeter::choosingTheMeter()
+{
+    // F8: libsigrok's multimeter drivers listed, the meter at a connection
+    // found, a reading tried, the choice kept for F9.
+    MeterStandIn meter("+2.50000000E+00");
+    const QString conn = meter.device().section(QStringLiteral("conn="), 1);
+    Window t;
+    QString found, tried;
+    whenModal<QDialog>([&](QDialog *dialog) {
+        const auto close = qScopeGuard([dialog] { dialog->accept(); });
+        auto *driver = dialog->findChild<QComboBox *>(QStringLiteral("cboDriver"));
+        QTRY_VERIFY(driver->findData(QStringLiteral("scpi-dmm")) >= 0);
+        QVERIFY(driver->findData(QStringLiteral("demo")) < 0); // a logic analyser, not a meter
+        driver->setCurrentIndex(driver->findData(QStringLiteral("scpi-dmm")));
+        dialog->findChild<QLineEdit *>(QStringLiteral("txtConnessione"))->setText(conn);
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdCerca")), Qt::LeftButton);
+        auto *list = dialog->findChild<QListWidget *>(QStringLiteral("lstStrumenti"));
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), 1, 10000);
+        found = list->item(0)->text();
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdProva")), Qt::LeftButton);
+        auto *state = dialog->findChild<QLabel *>(QStringLiteral("lblStatoStrumento"));
+        QTRY_VERIFY_WITH_TIMEOUT(state->text().startsWith(QStringLiteral("Lettura:")), 10000);
+        tried = state->text();
+    });
+    t.run(QStringLiteral("!F8"));
+    QCOMPARE(found, QStringLiteral("Agilent Technologies 34405A — %1").arg(meter.device()));
+    QCOMPARE(tried, QStringLiteral("Lettura: 2,5000 V DC"));
+    QCOMPARE(dravino::configuredInstrument(), meter.device());
+    t.w->activateWindow(); // offscreen, nobody gives it back when the dialog closes
+    QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
+    t.run(QStringLiteral("txtMvolt1<;!F9;~meter"));
+    QCOMPARE(t.check(QStringLiteral("txtMvolt1=2500;msgs=")) + t.errors(), QStringList());
+    dravino::setSettingsValue(QStringLiteral("instrument"), {});
 }
 
 QTEST_MAIN(TestMeter)
