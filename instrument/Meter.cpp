@@ -28,6 +28,17 @@ std::shared_ptr<Context> context()
     return ctx;
 }
 
+// libsigrok keeps each driver's state in the driver itself, not in the
+// context: a second context made while one is in use takes the drivers
+// from under it, and a reading then crashes when the other context ends.
+// One context at a time, then, held from its making to its end (a lock
+// taken before the context, so released after it).
+std::timed_mutex &oneContext()
+{
+    static std::timed_mutex mutex;
+    return mutex;
+}
+
 // driver:key=value:key=value, as sigrok-cli takes it.
 struct DeviceSpec {
     std::string driver;
@@ -71,6 +82,7 @@ QString configuredInstrument()
 QList<std::pair<QString, QString>> multimeterDrivers()
 {
     QList<std::pair<QString, QString>> out;
+    const std::lock_guard lock(oneContext());
     try {
         for (const auto &[name, driver] : context()->drivers()) {
             const auto keys = driver->config_keys();
@@ -85,6 +97,7 @@ QList<std::pair<QString, QString>> multimeterDrivers()
 QList<FoundMeter> scanMeters(const QString &driverName, const QString &conn, QString *why)
 {
     QList<FoundMeter> out;
+    const std::lock_guard lock(oneContext());
     try {
         auto ctx = context();
         const auto drivers = ctx->drivers();
@@ -113,6 +126,14 @@ QList<FoundMeter> scanMeters(const QString &driverName, const QString &conn, QSt
 MeterReading readMeter(const QString &device, const std::atomic_bool *stop)
 {
     MeterReading r;
+    // Another reading or search under way: this one waits for it, and
+    // gives up with it when stopped meanwhile.
+    std::unique_lock lock(oneContext(), std::defer_lock);
+    while (!lock.try_lock_for(std::chrono::milliseconds(50)))
+        if (stop && *stop) {
+            r.kind = MeterReading::Silent;
+            return r;
+        }
     try {
         auto ctx = context();
         const DeviceSpec spec = parse(device);

@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <thread>
 
 namespace {
 const QByteArray kDc = "\"VOLT +1.000000E+01,+1.000000E-06\"";
@@ -35,6 +36,7 @@ private slots:
     void liveReading();
     void closingWhileAReadingHangs();
     void choosingTheMeter();
+    void readingsAtOnce();
 };
 
 void TestMeter::readings_data()
@@ -175,6 +177,26 @@ void TestMeter::choosingTheMeter()
     t.run(QStringLiteral("txtMvolt1<;!F9;~meter"));
     QCOMPARE(t.check(QStringLiteral("txtMvolt1=2500;msgs=")) + t.errors(), QStringList());
     dravino::setSettingsValue(QStringLiteral("instrument"), {});
+}
+
+void TestMeter::readingsAtOnce()
+{
+    // Readings and searches on several threads at once, as when a reading
+    // given up at the time limit still runs while the next one starts:
+    // every one answered, none ending the program.
+    MeterStandIn meter("+2.50000000E+00");
+    std::atomic_int volts = 0, found = 0;
+    std::vector<std::thread> threads;
+    for (int i = 0; i < 4; ++i)
+        threads.emplace_back([&] {
+            for (int n = 0; n < 5; ++n)
+                volts += dravino::readMeter(meter.device()).kind == dravino::MeterReading::Volts;
+            found += int(dravino::scanMeters(QStringLiteral("scpi-dmm"), meter.device().section(QStringLiteral("conn="), 1)).size());
+        });
+    for (auto &thread : threads)
+        thread.join();
+    QCOMPARE(volts.load(), 20);
+    QCOMPARE(found.load(), 4);
 }
 
 QTEST_MAIN(TestMeter)
