@@ -17,7 +17,6 @@
 #include <QTimer>
 
 #include <QList>
-#include <QSemaphore>
 #include <QThread>
 #include <atomic>
 
@@ -76,13 +75,9 @@ public:
         opened.append(target);
         return shellResult;
     }
-    // Asked on the thread that asks; a gate holds the answer back, as a
-    // slow print system would.
+    // Asked on the thread that asks.
     dravino::PrinterName printer() override
     {
-        printerThread = QThread::currentThread();
-        if (printerGate)
-            printerGate->acquire();
         const auto answer = realPrinter ? m_desktop.printer() : dravino::PrinterName{deviceName, port};
         ++printerQueries; // last: the test may end this platform once it counts
         return answer;
@@ -181,8 +176,6 @@ public:
     QList<std::function<void()>> held;
     QString pdfTo; // the next pages go to this PDF file (which must not exist)
     std::atomic<int> printerQueries = 0;
-    std::atomic<QThread *> printerThread = nullptr;
-    QSemaphore *printerGate = nullptr;
 
 private:
     dravino::DesktopPlatform m_desktop;

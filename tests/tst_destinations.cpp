@@ -333,6 +333,10 @@ void TestDestinations::saveAsPdf()
     if (name.startsWith(QLatin1String("Tabella 0-2680"))) {
         const QStringList wrong = valueTableProblems(t.platform.saveAs, dravino::QtPrintSurface::kMarginPoints, 4, true);
         QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+        // Arial as Liberation Sans: rows regular, headings bold, the title
+        // italic, the scale in it bold italic.
+        QCOMPARE(pdfFonts(t.platform.saveAs), QStringList({"LiberationSans", "LiberationSans-Bold", "LiberationSans-BoldItalic",
+                                                           "LiberationSans-Italic"}));
     }
     // The next time the dialog starts in the folder last used.
     t.platform.saveAs.clear();

@@ -101,7 +101,6 @@ private slots:
     void valueTableSaysItsZero();
     void tallFaceNeverLeavesThePage();
     void scaleSheetLayout();
-    void realPdfFromTheQtSurface();
     void pdfWithoutPrinter_data();
     void pdfWithoutPrinter();
     void pdfFolderFromHome();
@@ -109,8 +108,6 @@ private slots:
     void printReports();
     void previewIsThePrintedPage_data();
     void previewIsThePrintedPage();
-    void longCodeReachesThePaper_data();
-    void longCodeReachesThePaper();
     void sheetForTheCustomer_data();
     void sheetForTheCustomer();
 };
@@ -270,26 +267,6 @@ void TestDocuments::scaleSheetLayout()
     QCOMPARE(lineFrom(s, QStringLiteral("Dravino")), kFooter);
     // The surface is left Arial 9 pt, neither bold nor italic, black.
     QVERIFY(s.font().pointSizeF() == 9 && !s.font().bold() && !s.font().italic() && s.foreColor() == Qt::black);
-}
-
-void TestDocuments::realPdfFromTheQtSurface()
-{
-    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
-             "pdftotext is missing (make deps installs poppler-utils)");
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("table.pdf"));
-    {
-        QtPrintSurface s;
-        printTable(s, 0, 2680);
-        QFile out(pdf);
-        QVERIFY(out.open(QIODevice::WriteOnly) && out.write(s.pdf()) == s.pdf().size());
-    }
-    const QStringList wrong = valueTableProblems(pdf, QtPrintSurface::kMarginPoints, 4, true);
-    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
-    // Arial as Liberation Sans: rows regular, headings bold, the title
-    // italic, the scale in it bold italic.
-    QCOMPARE(pdfFonts(pdf), QStringList({"LiberationSans", "LiberationSans-Bold", "LiberationSans-BoldItalic",
-                                         "LiberationSans-Italic"}));
 }
 
 namespace {
@@ -518,56 +495,6 @@ void TestDocuments::previewIsThePrintedPage()
     QVERIFY2((difference < 1e-5) == same, qPrintable(QString::number(difference)));
 }
 
-void TestDocuments::longCodeReachesThePaper_data()
-{
-    // The code typed at the prompt; the lines it takes on the sheet.
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<int>("lines");
-    QTest::newRow("short") << "ABC12" << 1;
-    QTest::newRow("80 characters") << "CODICE-SENSORE-RAIL-0281006158-PROVA-BANCO-OFFICINA-CLIENTE-ROSSI-2026-DICEMBRE" << 2;
-    QTest::newRow("a word longer than the page") << QString(240, QLatin1Char('W')) << 6;
-}
-
-void TestDocuments::longCodeReachesThePaper()
-{
-    QFETCH(QString, code);
-    QFETCH(int, lines);
-    QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(),
-             "pdftotext is missing (make deps installs poppler-utils)");
-    ScaleSheet sheet;
-    sheet.code = code;
-    sheet.check.media = "2419";
-    sheet.now = kNow;
-    QtPrintSurface s;
-    printScaleSheet(s, sheet);
-    QTemporaryDir dir;
-    QFile out(dir.filePath(QStringLiteral("sheet.pdf")));
-    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(s.pdf()) == s.pdf().size());
-    out.close();
-    // The code's words, from "Sensore:" to "Valore": all of it, on the page,
-    // each further line starting under the first one's start.
-    const auto words = pdfWords(out.fileName());
-    qsizetype at = 0;
-    while (at < words.size() && words[at].text != QLatin1String("Sensore:"))
-        ++at;
-    QVERIFY(at + 1 < words.size());
-    QString printed;
-    QList<PdfWord> parts;
-    for (qsizetype i = at + 1; i < words.size() && words[i].text != QLatin1String("Valore"); ++i) {
-        printed += words[i].text;
-        parts << words[i];
-    }
-    QCOMPARE(printed, code);
-    QCOMPARE(parts.size(), lines);
-    const double pageRightPoints = 555 + QtPrintSurface::kMarginPoints; // the rules' right end, 11100 twips
-    for (const PdfWord &w : parts) {
-        QVERIFY2(w.xMax <= pageRightPoints + 1, qPrintable(QStringLiteral("%1 ends at %2").arg(w.text).arg(w.xMax)));
-        QCOMPARE(qRound(w.xMin), qRound(parts.first().xMin));
-    }
-    for (qsizetype i = 1; i < parts.size(); ++i)
-        QVERIFY(parts[i].yMin > parts[i - 1].yMax - 1);
-}
-
 void TestDocuments::printReports_data()
 {
     // An outcome: kind (P printed, H held, S saved, F failed, A abandoned,
@@ -651,19 +578,25 @@ void TestDocuments::sheetForTheCustomer_data()
     QTest::addColumn<QString>("made");
     QTest::addColumn<QStringList>("holds");
     QTest::addColumn<QString>("never");
+    QTest::addColumn<QString>("code"); // typed at the prompt; the lines it takes
+    QTest::addColumn<int>("lines");
+    const QString longCode = QStringLiteral("CODICE-SENSORE-RAIL-0281006158-PROVA-BANCO-OFFICINA-CLIENTE-ROSSI-2026-DICEMBRE");
     QTest::newRow("a passing check") << "CWJ"
         << QStringList{"Officina Rossi Diesel", "Via dell'Industria 12, 10135 Torino · tel. 011 555 0123 · officina@rossidiesel.it",
                        "Esito della prova: CONFORME", "Limiti: linearità ±1 %, scostamento ±24 bar",
                        "Sensore Bosch/VDO/Delphi · ADC a 10 bit · media automatica · zero 479 mV",
                        "Righe: riga 1 CONFORME · riga 2 CONFORME · riga 3 CONFORME",
                        "Cliente: Trasporti Bianchi srl · Veicolo: AB 123 CD · Commessa: C-18 · Operatore: M. Rossi"}
-        << "NON";
+        << "NON" << "ABC12" << 1;
     QTest::newRow("a failing check") << "CF"
         << QStringList{"Esito della prova: NON CONFORME", "media manuale", "Righe: riga 1 NON CONFORME · riga 2 NON CONFORME"}
-        << "Officina";
-    QTest::newRow("no computation: no verdict") << "WJ" << QStringList{"Officina Rossi Diesel", "Cliente:"} << "Esito";
-    QTest::newRow("a reprint") << "CR" << QStringList{"Ristampa del 07/12/26 della prova del 06/12/26 09:30", "Esito della prova: CONFORME"} << "Cliente";
-    QTest::newRow("a name and address too long") << "CWL" << QStringList{"Esito della prova: CONFORME", "..."} << "Ristampa";
+        << "Officina" << "ABC12" << 1;
+    QTest::newRow("no computation: no verdict") << "WJ" << QStringList{"Officina Rossi Diesel", "Cliente:"} << "Esito" << "ABC12" << 1;
+    QTest::newRow("a reprint") << "CR" << QStringList{"Ristampa del 07/12/26 della prova del 06/12/26 09:30", "Esito della prova: CONFORME"}
+        << "Cliente" << "ABC12" << 1;
+    QTest::newRow("a name and address too long") << "CWL" << QStringList{"Esito della prova: CONFORME", "..."} << "Ristampa" << "ABC12" << 1;
+    QTest::newRow("a code of 80 characters") << "C" << QStringList{"Esito della prova: CONFORME"} << "Officina" << longCode << 2;
+    QTest::newRow("a word longer than the page") << "" << QStringList{"Valore medio"} << "Esito" << QString(240, QLatin1Char('W')) << 6;
 }
 
 void TestDocuments::sheetForTheCustomer()
@@ -671,6 +604,8 @@ void TestDocuments::sheetForTheCustomer()
     QFETCH(QString, made);
     QFETCH(QStringList, holds);
     QFETCH(QString, never);
+    QFETCH(QString, code);
+    QFETCH(int, lines);
     ScaleSheet sheet;
     ScaleGrid &g = sheet.check;
     const char *bars[] = {"0", "400", "800", "1200", "1600", "2000"};
@@ -682,7 +617,7 @@ void TestDocuments::sheetForTheCustomer()
     const bool failing = made.contains(QLatin1Char('F'));
     g.media = "2300";
     calcolaScala(g, {false, false, !failing, ','});
-    sheet.code = QStringLiteral("ABC12");
+    sheet.code = code;
     sheet.now = kNow;
     if (made.contains(QLatin1Char('C')))
         sheet.verdict = SheetVerdict{g.tolerance, false, false, !failing, QString::fromStdString(g.mvolt[0])};
@@ -729,6 +664,16 @@ void TestDocuments::sheetForTheCustomer()
             QVERIFY2(w.yMax < gridTop, qPrintable(w.text));
         if (w.text == QLatin1String("Esito") || w.text == QLatin1String("Ristampa") || w.text == QLatin1String("Cliente:"))
             QVERIFY2(w.yMin > footer, qPrintable(w.text));
+    }
+    // The code whole from "Sensore:" to "Valore", each further line under
+    // the first one's start, none past the rules' right end (11100 twips).
+    const qsizetype at = all.indexOf(QStringLiteral("Sensore:")), end = all.indexOf(QStringLiteral("Valore"), at);
+    QCOMPARE(all.mid(at + 1, end - at - 1).join(QString()), code);
+    QCOMPARE(end - at - 1, lines);
+    for (qsizetype i = at + 1; i < end; ++i) {
+        QVERIFY2(words[i].xMax <= 555 + QtPrintSurface::kMarginPoints + 1, qPrintable(words[i].text));
+        QCOMPARE(qRound(words[i].xMin), qRound(words[at + 1].xMin));
+        QVERIFY(i == at + 1 || words[i].yMin > words[i - 1].yMax - 1);
     }
     // On a black-and-white printer the verdict is still there: black, bold.
     if (made.contains(QLatin1Char('C'))) {

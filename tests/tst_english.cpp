@@ -6,11 +6,6 @@
 #include "PdfWords.h"
 #include "WindowFixture.h"
 #include "core/Sensata.h"
-#include "PageCompare.h"
-#include "print/QtPrintSurface.h"
-#include "print/ScaleSheet.h"
-#include "print/ValueTable.h"
-#include "ui/printjob/PrintJob.h"
 #include "ui/CoreTexts.h"
 
 #include <QAbstractButton>
@@ -45,9 +40,6 @@ private slots:
     void everyCaptionFits();
     void everyCoreTextTranslated();
     void everyTextTranslated();
-    void previewIsThePrintedPage();
-    void printReports_data();
-    void printReports();
     void languageChoice_data();
     void languageChoice();
     void languageFromTheDesktop();
@@ -85,6 +77,8 @@ void TestEnglish::messages_data()
     QTest::newRow("link") << "@shellfails;picLogo" << "msgs=Error|C|Error 31";
     QTest::newRow("print range") << "txtStampaDa=;cmdStampa" << "msgs=Range of values|I|Implausible value  ";
     QTest::newRow("printed") << "txtStampaA=520;cmdStampa" << "msgs=Printing pressure/voltage values|I|Printed on PDF";
+    QTest::newRow("refused, saved") << "@printerfails;cmdStampa" << "msgs=Printing pressure/voltage values|E|Printing on Guasta "
+        "failed: client-error-not-possible. The page was saved as PDF file /home/tecnico/Documenti/Dravino.pdf.";
     QTest::newRow("too many") << "txtStampaDa=0;txtStampaA=2700;cmdStampa"
         << "msgs=Printing a range of values|E|Too many values to print  (136) .  The maximum allowed is 135.\r\nNarrow the pressure/mVolt range or raise the Step.";
     QTest::newRow("scale: zero division") << QString(scale) + "txtADCValue(1)=98;cmdScala" << "msgs=Scale check|C|Calculation error ";
@@ -144,63 +138,6 @@ void TestEnglish::everyTextTranslated()
     const QString said = QString::fromLocal8Bit(tool.readAllStandardOutput());
     QVERIFY2(said.contains(QLatin1String(" finished and 0 unfinished")) && !said.contains(QLatin1String("untranslated")),
              qPrintable(said));
-}
-
-void TestEnglish::previewIsThePrintedPage()
-{
-    // The English table and sheet: the preview draws what the PDF holds.
-    const QDateTime now(QDate(2026, 12, 6), QTime(9, 30));
-    dravino::PrintTable t;
-    t.from = 500;
-    t.to = 1400;
-    t.step = 20;
-    dravino::QtPrintSurface table, sheet;
-    dravino::printValueTable(table, {QStringLiteral("2000"), true, dravino::valueTableRows(dravino::printRows(t), QStringLiteral("500")), now});
-    dravino::ScaleSheet s;
-    s.code = QStringLiteral("AB1");
-    s.check.media = "2419";
-    s.now = now;
-    dravino::printScaleSheet(sheet, s);
-    for (const auto *page : {&table, &sheet}) {
-        const double difference = pageDifference(*page, page->pdf(), 100);
-        QVERIFY2(difference < 1e-5, qPrintable(QString::number(difference)));
-    }
-}
-
-void TestEnglish::printReports_data()
-{
-    // Where a page went, as an English-speaking technician reads it.
-    QTest::addColumn<int>("kind");
-    QTest::addColumn<int>("failure");
-    QTest::addColumn<QString>("device");
-    QTest::addColumn<QString>("reason");
-    QTest::addColumn<QString>("told");
-    using O = dravino::PrintOutcome;
-    using F = dravino::CupsFailure;
-    QTest::newRow("printed") << int(O::Printed) << int(F::None) << "PDF" << "" << "Printed on PDF";
-    QTest::newRow("saved, no printer") << int(O::SavedToFile) << int(F::None) << "" << "" << "Saved as PDF file /home/t/Documents/Dravino.pdf";
-    QTest::newRow("server not answering") << int(O::SavedToFile) << int(F::NoAnswer) << "" << ""
-        << "Cannot print on the default printer: the print server is not responding. The page was saved as PDF file /home/t/Documents/Dravino.pdf.";
-    QTest::newRow("stopped, paused") << int(O::Held) << int(F::None) << "PDF" << "paused"
-        << "The page is queued on PDF: the printer is stopped (paused) and will print it once it is resumed.";
-    QTest::newRow("not accepting") << int(O::SavedToFile) << int(F::Refused) << "PDF" << ""
-        << "The printer PDF is not accepting jobs (rejecting jobs): the page was not printed. The page was saved as PDF file /home/t/Documents/Dravino.pdf.";
-}
-
-void TestEnglish::printReports()
-{
-    QFETCH(int, kind);
-    QFETCH(int, failure);
-    QFETCH(QString, device);
-    QFETCH(QString, reason);
-    dravino::PrintOutcome o;
-    o.kind = dravino::PrintOutcome::Kind(kind);
-    o.printerFailure = dravino::CupsFailure(failure);
-    o.printerNotAccepting = o.printerFailure == dravino::CupsFailure::Refused;
-    o.device = device;
-    o.printerReason = reason;
-    o.file = QStringLiteral("/home/t/Documents/Dravino.pdf");
-    QTEST(dravino::reportOf(o, false).value().text, "told");
 }
 
 void TestEnglish::everyCaptionFits()

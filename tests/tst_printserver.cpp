@@ -203,6 +203,9 @@ void TestPrintServer::startUpDoesNotWait()
         QApplication::sendEvent(print, &tip);
         QVERIFY(!w.printerNamed());
         QCOMPARE(print->toolTip(), QStringLiteral("Stampa 135 valori max"));
+        // It converts meanwhile.
+        QTest::keyClicks(w.findChild<QLineEdit *>(QStringLiteral("txtMvolt1")), QStringLiteral("4500\r"));
+        QCOMPARE(w.findChild<QLineEdit *>(QStringLiteral("txtPressione"))->text(), QStringLiteral("2000"));
         QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
         clock.restart();
     }

@@ -37,7 +37,6 @@ class TestWindow : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void startUpState();
-    void startUpDoesNotWaitForThePrinter();
     void controlsDoNotOverlap_data();
     void controlsDoNotOverlap();
     void tabChains_data();
@@ -88,51 +87,6 @@ void TestWindow::startUpState()
     QCOMPARE(t.platform.printerQueries, 1);
     QCOMPARE(t.get<dravino::RectShape>(QStringLiteral("shaPressione"))->borderColor(),
              dravino::designColor(dravino::kButtonFace));
-}
-
-void TestWindow::startUpDoesNotWaitForThePrinter()
-{
-    FakePlatform platform;
-    QSemaphore gate;
-    platform.printerGate = &gate;
-    frmDravino w(platform);
-    w.show();
-    w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    // The print system has not answered: the window is shown and converts.
-    QTest::keyClicks(w.findChild<QLineEdit *>(QStringLiteral("txtMvolt1")), QStringLiteral("4500"));
-    QTest::keyClick(w.findChild<QLineEdit *>(QStringLiteral("txtMvolt1")), Qt::Key_Return);
-    QCOMPARE(w.findChild<QLineEdit *>(QStringLiteral("txtPressione"))->text(), QStringLiteral("2000"));
-    QVERIFY(!w.printerNamed());
-    QVERIFY(platform.printerThread.load() != QThread::currentThread());
-    // A tooltip asked for now shows at once, the button's own, and takes
-    // the printer's name when the answer comes.
-    auto *print = w.findChild<QWidget *>(QStringLiteral("cmdStampa"));
-    QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), print->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(print, &tip);
-    QCOMPARE(print->toolTip(), QStringLiteral("Stampa 135 valori max"));
-    gate.release();
-    QTRY_VERIFY(w.printerNamed());
-    QCOMPARE(print->toolTip(), QStringLiteral("Stampa su PDF; porta cups-pdf:/"));
-    QCOMPARE(platform.printerQueries.load(), 1);
-    QTest::qWait(50);
-    QCOMPARE(platform.printerQueries.load(), 1);
-
-    // Closing the window while the print system has not answered ends it at
-    // once; the late answer goes nowhere.
-    FakePlatform silent;
-    QSemaphore never;
-    silent.printerGate = &never;
-    QElapsedTimer clock;
-    clock.start();
-    {
-        frmDravino closing(silent);
-        closing.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&closing));
-    }
-    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-    never.release();
-    QTRY_COMPARE(silent.printerQueries.load(), 1);
 }
 
 void TestWindow::controlsDoNotOverlap_data()
