@@ -317,10 +317,12 @@ void TestDocuments::pdfWithoutPrinter_data()
     if (asRoot()) {
         QTest::newRow("full tmpfs") << "tmpfs" << "filler" << "Impossibile scrivere il file PDF";
         QTest::newRow("read-only tmpfs") << "readonly" << "" << "Impossibile scrivere il file PDF nella cartella";
+        QTest::newRow("saved as, into a read-only tmpfs") << "readonly;saveas" << "" << "Impossibile scrivere il file PDF nella cartella";
         // A USB stick: no unnamed files, no links.
         QTest::newRow("FAT stick") << "fat;file" << "Dravino (2).pdf,Dravino.pdf" << "";
     } else if (geteuid() != 0) {
         QTest::newRow("read-only folder") << "readonly" << "" << "Impossibile scrivere il file PDF nella cartella";
+        QTest::newRow("saved as, into a read-only folder") << "readonly;saveas" << "" << "Impossibile scrivere il file PDF nella cartella";
     }
     QTest::newRow("missing folder") << "missing" << "" << "Impossibile scrivere il file PDF nella cartella";
     QTest::newRow("no folder at all") << "none" << "" << "Nessuna stampante e nessuna cartella";
@@ -401,7 +403,10 @@ void TestDocuments::pdfWithoutPrinter()
     const QStringList before = entries(root.path());
     QtPrintSurface s;
     printTable(s, 0, 2680);
-    const PrintOutcome o = saveToFolder(s.pdf(), folder);
+    // (saveas: the name the user chose in the save dialog)
+    const PrintOutcome o = setup.contains(QLatin1String("saveas"))
+        ? deliver({.pdf = s.pdf(), .saveAs = QDir(folder).filePath(QStringLiteral("tabella.pdf"))})
+        : saveToFolder(s.pdf(), folder);
     const QString placed = o.file;
     const QString message = reportOf(o, false).value().text;
     const QStringList afterFiles = folder.isEmpty() ? QStringList() : entries(folder);
