@@ -475,6 +475,8 @@ void TestDestinations::workshopAndJob()
     t.platform.openAnswer = logo;
     whenModal<QDialog>([](QDialog *workshop) {
         QCOMPARE(workshop->objectName(), QStringLiteral("frmOfficina"));
+        for (auto *caption : workshop->findChildren<QLabel *>()) // a key's '&' is underlined, never shown
+            QVERIFY2(!caption->text().contains(QLatin1Char('&')) || caption->buddy(), qPrintable(caption->text()));
         workshop->findChild<QLineEdit *>(QStringLiteral("txtOfficina"))->setText(QStringLiteral("Officina Rossi"));
         workshop->findChild<QLineEdit *>(QStringLiteral("txtTelefono"))->setText(QStringLiteral("011 555"));
         QTest::mouseClick(workshop->findChild<QPushButton *>(QStringLiteral("cmdScegliLogo")), Qt::LeftButton);

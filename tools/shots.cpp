@@ -28,7 +28,14 @@
 #include "ui/ScalePanel.h"
 #include "ui/SensataPanel.h"
 #include "ui/Language.h"
+#include "ui/dialogs/InstrumentDialog.h"
 #include "ui/dialogs/WorkshopDialog.h"
+#include "tests/MeterStandIn.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
 #include "ui/frmDravino.h"
 
 #include <QApplication>
@@ -178,6 +185,24 @@ int main(int argc, char *argv[])
         WorkshopDialog dialog(platform, &w);
         dialog.show();
         shot(dialog, out + QStringLiteral("/workshop%1.png").arg(suffix));
+    }
+    // The bench multimeter (F8): a meter found on the network and a reading tried.
+    {
+        MeterStandIn meter("+2.50120000E+00");
+        InstrumentDialog dialog(platform, &w);
+        dialog.show();
+        auto *driver = dialog.findChild<QComboBox *>(QStringLiteral("cboDriver"));
+        QTest::qWaitFor([driver] { return driver->isEnabled(); }, 10000);
+        driver->setCurrentIndex(driver->findData(QStringLiteral("scpi-dmm")));
+        dialog.findChild<QLineEdit *>(QStringLiteral("txtConnessione"))->setText(meter.device().section(QStringLiteral("conn="), 1));
+        dialog.findChild<QPushButton *>(QStringLiteral("cmdCerca"))->click();
+        auto *found = dialog.findChild<QListWidget *>(QStringLiteral("lstStrumenti"));
+        QTest::qWaitFor([found] { return found->count() > 0; }, 10000);
+        found->setCurrentRow(0);
+        dialog.findChild<QPushButton *>(QStringLiteral("cmdProva"))->click();
+        auto *state = dialog.findChild<QLabel *>(QStringLiteral("lblStatoStrumento"));
+        QTest::qWaitFor([state] { return state->text().contains(QLatin1Char(':')) && !state->text().endsWith(QLatin1String("...")); }, 10000);
+        shot(dialog, out + QStringLiteral("/instrument%1.png").arg(suffix));
     }
     platform.pdf = out + QStringLiteral("/sheet%1.pdf").arg(suffix);
     w.scalePanel().StampaFoglioScala();

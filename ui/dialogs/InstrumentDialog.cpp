@@ -72,9 +72,15 @@ InstrumentDialog::InstrumentDialog(Platform &, QWidget *parent) : QDialog(parent
     deviceRow->addWidget(m_try);
     auto *form = new QFormLayout(this);
     form->addRow(tr("&Driver:"), m_driver);
-    form->addRow(tr("C&onnessione:"), connRow);
+    // A row of several controls: its caption's key goes to the field.
+    const auto caption = [this](const QString &text, QWidget *field) {
+        auto *label = new QLabel(text, this);
+        label->setBuddy(field);
+        return label;
+    };
+    form->addRow(caption(tr("C&onnessione:"), m_conn), connRow);
     form->addRow(tr("&Trovati:"), m_found);
-    form->addRow(tr("&Multimetro:"), deviceRow);
+    form->addRow(caption(tr("&Multimetro:"), m_device), deviceRow);
     form->addRow(m_state);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));

@@ -110,7 +110,10 @@ WorkshopDialog::WorkshopDialog(Platform &platform, QWidget *parent) : QDialog(pa
     form->addRow(tr("&Indirizzo:"), m_address);
     form->addRow(tr("&Telefono:"), m_phone);
     form->addRow(tr("&E-mail:"), m_email);
-    form->addRow(tr("&Logo:"), logoRow);
+    // A row of several controls: its caption's key goes to the first.
+    auto *logoCaption = new QLabel(tr("&Logo:"), this);
+    logoCaption->setBuddy(m_logo);
+    form->addRow(logoCaption, logoRow);
     form->addRow(QString(), m_logoShown);
     form->addRow(m_askJob);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
