@@ -8,7 +8,7 @@ import time
 
 import pyatspi
 
-KEYS = {"Tab": 0xFF09, "F2": 0xFFBF, "F3": 0xFFC0, "F4": 0xFFC1, "Escape": 0xFF1B, "Return": 0xFF0D}
+KEYS = {"Tab": 0xFF09, "F2": 0xFFBF, "F3": 0xFFC0, "F4": 0xFFC1, "F8": 0xFFC5, "Escape": 0xFF1B, "Return": 0xFF0D}
 KEYS.update({digit: ord(digit) for digit in "0123456789"})
 
 
@@ -46,10 +46,12 @@ def describe(acc):
 
 
 def focused(acc):
+    # The first control that has the focus; a panel that says it has it
+    # (a button box, when one of its buttons has) is looked into.
     for child in acc:
         if child is None:
             continue
-        if child.getState().contains(pyatspi.STATE_FOCUSED):
+        if child.getState().contains(pyatspi.STATE_FOCUSED) and child.getRoleName() != "panel":
             return child
         found = focused(child)
         if found is not None:
@@ -70,14 +72,17 @@ def main():
         main_window = app[0]
         for title, opening, closing in (("Main panel", None, None), ("Scale panel (F2)", "F2", "Escape"),
                                         ("Sensata panel (F3)", "F3", "Escape"),
-                                        ("Archive window (F4)", "F4", "Escape")):
+                                        ("Archive window (F4)", "F4", "Escape"),
+                                        ("Multimeter dialog (F8)", "F8", "Escape")):
             if opening:
                 press(opening)
             window = main_window
-            if opening == "F4":
-                # A window of its own, which answers once the archive has.
+            if opening in ("F4", "F8"):
+                # A window of its own, which answers once the archive, or
+                # libsigrok's list of drivers, has.
                 time.sleep(1.5)
-                window = next(w for w in app if w is not None and w.name == "Archivio prove")
+                title_shown = "Archivio prove" if opening == "F4" else "Strumento"
+                window = next(w for w in app if w is not None and w.name == title_shown)
             print("## %s\n" % title)
             print("What is showing:\n")
             tree = []
