@@ -121,6 +121,11 @@ public:
         return std::nullopt;
     }
     bool confirm(QWidget *, const QString &, const QString &) override { return false; }
+    std::optional<QString> openFileName(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return std::nullopt;
+    }
+    std::optional<JobData> jobForm(QWidget *, const JobData &proposed) override { return proposed; }
     int shellOpen(const QString &) override { return kShellOk; }
     PrinterName printer() override { return m_desktop.printer(); }
     std::unique_ptr<PrintSurface> newPage() override { return m_desktop.newPage(); }

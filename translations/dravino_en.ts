@@ -783,6 +783,10 @@ Calculator for the rail-pressure sensors of common-rail systems.
         <source>Il multimetro non si può leggere (%1).</source>
         <translation>The multimeter cannot be read (%1).</translation>
     </message>
+    <message>
+        <source>Nessun multimetro ha risposto entro %1 s.</source>
+        <translation>No multimeter answered within %1 s.</translation>
+    </message>
 </context>
 <context>
     <name>dravino::JobForm</name>

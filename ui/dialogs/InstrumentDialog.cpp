@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QThread>
+#include <QTimer>
 
 namespace dravino {
 
@@ -121,6 +122,17 @@ void InstrumentDialog::search()
     m_state->setText(tr("Ricerca dei multimetri..."));
     m_found->clear();
     const QString conn = m_conn->text().trimmed();
+    // An address nobody answers at can hold a search for minutes: it is
+    // given up after three readings' time, and its late answer dropped.
+    const int search = ++m_searches;
+    const int limitMs = 3 * MeterService::timeLimitMs();
+    QTimer::singleShot(limitMs, this, [this, search, limitMs] {
+        if (search != m_searches)
+            return;
+        ++m_searches;
+        m_search->setEnabled(true);
+        m_state->setText(tr("Nessun multimetro ha risposto entro %1 s.").arg((limitMs + 999) / 1000));
+    });
     offThread<std::pair<QList<FoundMeter>, QString>>(
         this,
         [driver, conn] {
@@ -128,7 +140,10 @@ void InstrumentDialog::search()
             const auto found = scanMeters(driver, conn, &why);
             return std::pair{found, why};
         },
-        [this](const std::pair<QList<FoundMeter>, QString> &answer) {
+        [this, search](const std::pair<QList<FoundMeter>, QString> &answer) {
+            if (search != m_searches)
+                return;
+            ++m_searches;
             m_search->setEnabled(true);
             for (const FoundMeter &m : answer.first) {
                 auto *item = new QListWidgetItem(QStringLiteral("%1 — %2").arg(m.name, m.device), m_found);

@@ -42,6 +42,7 @@ private:
     QPushButton *m_try = nullptr;
     QLabel *m_state = nullptr;
     MeterService *m_meter = nullptr;
+    int m_searches = 0; // the search whose answer is awaited; a given-up one's is dropped
 };
 
 } // namespace dravino
