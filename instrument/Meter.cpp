@@ -1,74 +1,56 @@
-// libsigrok's C++ bindings (glibmm) come before any Qt header: Qt's
-// keywords would break them.
-#include <libsigrokcxx/libsigrokcxx.hpp>
-
 #include "instrument/Meter.h"
 
 #include "base/Settings.h"
+#include "instrument/MeterModule.h"
 
-#include <QStringList>
-#include <chrono>
-#include <cmath>
-#include <condition_variable>
-#include <mutex>
-#include <thread>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QLibrary>
 
 namespace dravino {
 
 namespace {
 
-using namespace sigrok;
-
-QString fromStd(const std::string &s) { return QString::fromStdString(s); }
-
-std::shared_ptr<Context> context()
-{
-    auto ctx = Context::create();
-    ctx->set_log_level(LogLevel::NONE);
-    return ctx;
-}
-
-// libsigrok keeps each driver's state in the driver itself, not in the
-// context: a second context made while one is in use takes the drivers
-// from under it, and a reading then crashes when the other context ends.
-// One context at a time, then, held from its making to its end (a lock
-// taken before the context, so released after it).
-std::timed_mutex &oneContext()
-{
-    static std::timed_mutex mutex;
-    return mutex;
-}
-
-// driver:key=value:key=value, as sigrok-cli takes it.
-struct DeviceSpec {
-    std::string driver;
-    std::map<const ConfigKey *, Glib::VariantBase> options;
+struct Module {
+    meter_module::ReadFunction read = nullptr;
+    meter_module::DriversFunction drivers = nullptr;
+    meter_module::ScanFunction scan = nullptr;
+    QString error; // why the module is not there
 };
 
-DeviceSpec parse(const QString &device)
+// The module, loaded once, on the thread that first needs it (never the
+// window's: every call here runs on a worker), and never unloaded.
+const Module &module()
 {
-    DeviceSpec spec;
-    const QStringList parts = device.split(QLatin1Char(':'));
-    spec.driver = parts.value(0).trimmed().toStdString();
-    for (const QString &part : parts.mid(1)) {
-        const QString key = part.section(QLatin1Char('='), 0, 0), value = part.section(QLatin1Char('='), 1);
-        if (key == QLatin1String("conn"))
-            spec.options[ConfigKey::CONN] = Glib::Variant<Glib::ustring>::create(value.toStdString());
-        else if (key == QLatin1String("serialcomm"))
-            spec.options[ConfigKey::SERIALCOMM] = Glib::Variant<Glib::ustring>::create(value.toStdString());
-    }
-    return spec;
-}
-
-QString unitText(const std::shared_ptr<Analog> &a)
-{
-    QString out = a->unit() == Unit::VOLT ? QStringLiteral("V") : a->unit() == Unit::OHM ? QStringLiteral("Ω")
-        : a->unit() == Unit::AMPERE                                                   ? QStringLiteral("A")
-                                                                                       : fromStd(a->unit()->name());
-    for (const QuantityFlag *f : a->mq_flags())
-        if (f == QuantityFlag::AC || f == QuantityFlag::DC)
-            out += QLatin1Char(' ') + fromStd(f->name());
-    return out;
+    static const Module loaded = [] {
+        Module m;
+        static QLibrary library;
+        // Installed beside the program's libraries; in a build tree, where
+        // it was built.
+        const QStringList candidates{
+            QCoreApplication::applicationDirPath() + QStringLiteral("/" DRAVINO_METER_INSTALLED "/libdravino_meter.so"),
+            QStringLiteral(DRAVINO_METER_BUILT)};
+        for (const QString &path : candidates) {
+            if (!QFileInfo::exists(path))
+                continue;
+            library.setFileName(path);
+            if (library.load())
+                break;
+            m.error = library.errorString();
+        }
+        if (!library.isLoaded()) {
+            if (m.error.isEmpty())
+                m.error = QCoreApplication::translate("dravino::Meter", "il modulo dei multimetri libdravino_meter.so non è installato");
+            return m;
+        }
+        m.read = reinterpret_cast<meter_module::ReadFunction>(library.resolve(meter_module::kRead));
+        m.drivers = reinterpret_cast<meter_module::DriversFunction>(library.resolve(meter_module::kDrivers));
+        m.scan = reinterpret_cast<meter_module::ScanFunction>(library.resolve(meter_module::kScan));
+        if (!m.read || !m.drivers || !m.scan)
+            m.error = library.errorString();
+        return m;
+    }();
+    return loaded;
 }
 
 } // namespace
@@ -79,132 +61,32 @@ QString configuredInstrument()
     return env.isEmpty() ? settingsValue(QStringLiteral("instrument")).toString() : env;
 }
 
-QList<std::pair<QString, QString>> multimeterDrivers()
-{
-    QList<std::pair<QString, QString>> out;
-    const std::lock_guard lock(oneContext());
-    try {
-        for (const auto &[name, driver] : context()->drivers()) {
-            const auto keys = driver->config_keys();
-            if (keys.count(ConfigKey::MULTIMETER))
-                out.append({fromStd(name), fromStd(driver->long_name())});
-        }
-    } catch (const Error &) {
-    }
-    return out;
-}
-
-QList<FoundMeter> scanMeters(const QString &driverName, const QString &conn, QString *why)
-{
-    QList<FoundMeter> out;
-    const std::lock_guard lock(oneContext());
-    try {
-        auto ctx = context();
-        const auto drivers = ctx->drivers();
-        const auto it = drivers.find(driverName.toStdString());
-        if (it == drivers.end())
-            return out;
-        std::map<const ConfigKey *, Glib::VariantBase> options;
-        if (!conn.isEmpty())
-            options[ConfigKey::CONN] = Glib::Variant<Glib::ustring>::create(conn.toStdString());
-        for (const auto &d : it->second->scan(options)) {
-            QString device = driverName;
-            const QString id = fromStd(d->connection_id());
-            if (!conn.isEmpty())
-                device += QStringLiteral(":conn=") + conn;
-            else if (!id.isEmpty())
-                device += QStringLiteral(":conn=") + id;
-            out.append({device, (fromStd(d->vendor()) + QLatin1Char(' ') + fromStd(d->model())).trimmed()});
-        }
-    } catch (const Error &e) {
-        if (why)
-            *why = QString::fromUtf8(e.what());
-    }
-    return out;
-}
-
 MeterReading readMeter(const QString &device, const std::atomic_bool *stop)
 {
     MeterReading r;
-    // Another reading or search under way: this one waits for it, and
-    // gives up with it when stopped meanwhile.
-    std::unique_lock lock(oneContext(), std::defer_lock);
-    while (!lock.try_lock_for(std::chrono::milliseconds(50)))
-        if (stop && *stop) {
-            r.kind = MeterReading::Silent;
-            return r;
-        }
-    try {
-        auto ctx = context();
-        const DeviceSpec spec = parse(device);
-        const auto drivers = ctx->drivers();
-        const auto driver = drivers.find(spec.driver);
-        if (driver == drivers.end()) {
-            r.kind = MeterReading::NoDriver;
-            r.detail = fromStd(spec.driver);
-            return r;
-        }
-        const auto found = driver->second->scan(spec.options);
-        if (found.empty() || (stop && *stop)) {
-            r.kind = MeterReading::NotFound;
-            return r;
-        }
-        const auto meter = found.front();
-        meter->open();
-        auto session = ctx->create_session();
-        session->add_device(meter);
-        meter->config_set(ConfigKey::LIMIT_SAMPLES, Glib::Variant<guint64>::create(1));
-        bool got = false;
-        session->add_datafeed_callback([&](std::shared_ptr<Device>, std::shared_ptr<Packet> packet) {
-            if (got || packet->type() != PacketType::ANALOG)
-                return;
-            const auto analog = std::dynamic_pointer_cast<Analog>(packet->payload());
-            if (!analog || analog->num_samples() < 1)
-                return;
-            got = true;
-            std::vector<float> values(analog->num_samples());
-            analog->get_data_as_float(values.data());
-            const double v = values.front();
-            const auto flags = analog->mq_flags();
-            const bool dc = std::find(flags.begin(), flags.end(), QuantityFlag::DC) != flags.end();
-            r.shown = unitText(analog);
-            r.volts = v;
-            if (analog->mq() != Quantity::VOLTAGE || !dc)
-                r.kind = MeterReading::NotDcVolts;
-            else if (analog->unit() != Unit::VOLT)
-                r.kind = MeterReading::NotVolts;
-            else if (!std::isfinite(v) || std::fabs(v) >= 9e37)
-                r.kind = MeterReading::Overload;
-            else
-                r.kind = MeterReading::Volts;
-        });
-        session->start();
-        // The session's own loop waits for the meter; a stop asked meanwhile ends it.
-        std::mutex m;
-        std::condition_variable ended;
-        bool done = false;
-        std::thread watch([&] {
-            std::unique_lock lock(m);
-            while (!done && !(stop && *stop))
-                ended.wait_for(lock, std::chrono::milliseconds(50));
-            if (!done)
-                session->stop();
-        });
-        session->run();
-        {
-            std::lock_guard lock(m);
-            done = true;
-        }
-        ended.notify_all();
-        watch.join();
-        meter->close();
-        if (!got)
-            r.kind = MeterReading::Silent;
-    } catch (const Error &e) {
-        r.kind = MeterReading::Failed;
-        r.detail = QString::fromUtf8(e.what());
-    }
+    if (const Module &m = module(); m.error.isEmpty())
+        m.read(device, stop, &r);
+    else
+        r.detail = m.error;
     return r;
+}
+
+QList<std::pair<QString, QString>> multimeterDrivers()
+{
+    QList<std::pair<QString, QString>> out;
+    if (const Module &m = module(); m.error.isEmpty())
+        m.drivers(&out);
+    return out;
+}
+
+QList<FoundMeter> scanMeters(const QString &driver, const QString &conn, QString *why)
+{
+    QList<FoundMeter> out;
+    if (const Module &m = module(); m.error.isEmpty())
+        m.scan(driver, conn, why, &out);
+    else if (why)
+        *why = m.error;
+    return out;
 }
 
 } // namespace dravino

@@ -1053,6 +1053,13 @@ Calculator for the rail-pressure sensors of common-rail systems.
     </message>
 </context>
 <context>
+    <name>dravino::Meter</name>
+    <message>
+        <source>il modulo dei multimetri libdravino_meter.so non è installato</source>
+        <translation>the multimeter module libdravino_meter.so is not installed</translation>
+    </message>
+</context>
+<context>
     <name>dravino::Outbox</name>
     <message>
         <source>la cartella non si può creare</source>

@@ -1,0 +1,18 @@
+#pragma once
+// What the multimeter module (SigrokMeter.cpp, libdravino_meter.so) gives
+// the program that loads it (Meter.cpp): three functions, looked up by
+// these names.
+
+#include "instrument/Meter.h"
+
+namespace dravino::meter_module {
+
+using ReadFunction = void (*)(const QString &device, const std::atomic_bool *stop, MeterReading *out);
+using DriversFunction = void (*)(QList<std::pair<QString, QString>> *out);
+using ScanFunction = void (*)(const QString &driver, const QString &conn, QString *why, QList<FoundMeter> *out);
+
+inline constexpr char kRead[] = "dravinoReadMeter";
+inline constexpr char kDrivers[] = "dravinoMeterDrivers";
+inline constexpr char kScan[] = "dravinoScanMeters";
+
+} // namespace dravino::meter_module
