@@ -127,6 +127,14 @@ void TestMeter::liveReading()
     QVERIFY(meter.readings() <= afterStop + 1); // (one may have been under way)
     QCOMPARE(t.text(QStringLiteral("txtMvolt1")), QStringLiteral("3"));
     QCOMPARE(t.get(QStringLiteral("txtMvolt1"))->accessibleDescription(), QString());
+    // Started again, it stops where the focus leaves the field, and the
+    // field the focus went to keeps it.
+    t.run(QStringLiteral("!shiftF9;~meter"));
+    QVERIFY(mark->isVisible());
+    t.run(QStringLiteral("!Tab"));
+    QVERIFY(!mark->isVisible());
+    QTest::qWait(1500);
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtPressione"));
 }
 
 void TestMeter::closingWhileAReadingHangs()

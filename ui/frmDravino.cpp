@@ -345,6 +345,13 @@ void frmDravino::connectHandlers()
     connect(fraSensata, &SensataPanel::backRequested, this, &frmDravino::cmdSensataBack_Click);
     fraSecondary->setArchive([this] { return archive(); }, [this] { openArchive(); });
     connect(fraMain, &MainPanel::liveInterrupted, this, &frmDravino::stopLive);
+    // The live reading belongs to mVolt 1: it stops when the focus goes to
+    // another control (another panel, a dialog), not when another program
+    // takes the desktop's.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (m_live && now && !fraMain->takesReading(now))
+            stopLive();
+    });
 
     // Whether an Esc was meant for an open list is known only before the list
     // closes on it, which may come before the shortcut.
