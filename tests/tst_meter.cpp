@@ -113,7 +113,7 @@ void TestMeter::liveReading()
     MeterStandIn meter("+1.50000000E+00");
     qputenv("DRAVINO_INSTRUMENT", meter.device().toUtf8());
     Window t;
-    t.run(QStringLiteral("txtMvolt1<;!shiftF9"));
+    t.run(QStringLiteral("txtMvolt1<;!F9;!shiftF9")); // (started while F9's reading is under way)
     auto *mark = t.get<QLabel>(QStringLiteral("lblLettura"));
     QTRY_COMPARE_WITH_TIMEOUT(t.text(QStringLiteral("txtPressione")), QStringLiteral("500"), 10000);
     QVERIFY(mark->isVisible());

@@ -81,11 +81,7 @@ void frmDravino::toggleLiveReading()
     *next = [this, next] {
         if (!m_live)
             return;
-        if (QApplication::activeModalWidget()) {
-            QTimer::singleShot(300, this, *next);
-            return;
-        }
-        readMeter([this, next](double volts) {
+        const auto put = [this, next](double volts) {
             if (!m_live)
                 return true;
             const bool taken = fraMain->putReading(volts);
@@ -94,7 +90,10 @@ void frmDravino::toggleLiveReading()
             else
                 QTimer::singleShot(250, this, *next);
             return taken;
-        });
+        };
+        // A dialog open, or an F9 reading still under way: a moment later.
+        if (QApplication::activeModalWidget() || !readMeter(put))
+            QTimer::singleShot(300, this, *next);
     };
     (*next)();
 }
@@ -107,24 +106,25 @@ void frmDravino::stopLive()
     fraMain->setLive(false);
 }
 
-void frmDravino::readMeter(const std::function<bool(double)> &put)
+bool frmDravino::readMeter(const std::function<bool(double)> &put)
 {
     const QString device = configuredInstrument();
     if (device.isEmpty()) {
         m_platform.message(this, tr("Nessun multimetro scelto: sceglilo con Strumento... (F8)."), tr("Multimetro"),
                            MessageIcon::Information);
-        return;
+        return true; // (nothing to wait for)
     }
     if (!m_meter)
         m_meter = new MeterService(this);
     if (m_meter->busy())
-        return; // a reading is under way: its own answer comes
+        return false; // a reading is under way: its own answer comes
     m_meter->read(device, this, [this, put, device](const MeterReading &reading) {
         if (reading.kind == MeterReading::Volts)
             put(reading.volts);
         else
             tellMeterFault(reading, device);
     });
+    return true;
 }
 
 void frmDravino::tellMeterFault(const MeterReading &r, const QString &device)

@@ -108,8 +108,8 @@ private:
     dravino::ArchiveService *m_archive = nullptr;
     dravino::MeterService *m_meter = nullptr;
     // One reading; put hears the volts, a fault is told (and ends a live
-    // reading).
-    void readMeter(const std::function<bool(double)> &put);
+    // reading). False where one is under way already and none was started.
+    bool readMeter(const std::function<bool(double)> &put);
     void tellMeterFault(const dravino::MeterReading &reading, const QString &device);
     void stopLive();
     bool m_live = false;
