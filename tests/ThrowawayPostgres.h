@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <csignal>
 #include <pwd.h>
 #include <unistd.h>
@@ -82,9 +83,9 @@ public:
                 && stat.readAll().split(')').value(1).split(' ').value(2).toInt() == postmaster)
                 pids << pid_t(entry.toInt());
         }
-        bool ok = true;
+        bool ok = true; // (a backend that ended meanwhile is no failure)
         for (pid_t pid : pids)
-            ok = ::kill(pid, frozen ? SIGSTOP : SIGCONT) == 0 && ok;
+            ok = (::kill(pid, frozen ? SIGSTOP : SIGCONT) == 0 || errno == ESRCH) && ok;
         return ok;
     }
     // Runs statements on a database of the server; false when one fails.

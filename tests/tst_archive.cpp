@@ -637,8 +637,8 @@ void TestArchive::whileTheServerIsAway()
         // The server hangs in the middle of a check: not confirmed in time,
         // kept all the same once it runs again, and once only.
         qputenv("DRAVINO_ARCHIVE_TIMEOUT_MS", "1500");
-        QVERIFY(g_server->freeze(true));
         const auto thaw = qScopeGuard([] { g_server->freeze(false); });
+        QVERIFY(g_server->freeze(true));
         service.keep(sample(QStringLiteral("SOSPESA")), &asker, [&](const ArchiveReply &r) { replies << r; });
         QTRY_COMPARE_WITH_TIMEOUT(replies.size(), 4, 10000);
         QVERIFY(replies[3].late && !replies[3].ok);

@@ -38,7 +38,11 @@ frmDravino::frmDravino() : m_ownPlatform(std::make_shared<DesktopPlatform>()), m
 
 frmDravino::frmDravino(Platform &platform) : m_platform(platform) { Form_Load(); }
 
-frmDravino::~frmDravino() = default;
+frmDravino::~frmDravino()
+{
+    // The focus moves while the widgets go: not to this window's handler.
+    disconnect(m_focusWatch);
+}
 
 ArchiveService *frmDravino::archive()
 {
@@ -76,26 +80,27 @@ void frmDravino::toggleLiveReading()
     }
     m_live = true;
     fraMain->setLive(true);
-    // The next reading once this one is in, while nothing modal is open.
-    auto next = std::make_shared<std::function<void()>>();
-    *next = [this, next] {
-        if (!m_live)
-            return;
-        const auto put = [this, next](double volts) {
-            if (!m_live)
-                return true;
-            const bool taken = fraMain->putReading(volts);
-            if (!taken)
-                stopLive();
-            else
-                QTimer::singleShot(250, this, *next);
-            return taken;
-        };
-        // A dialog open, or an F9 reading still under way: a moment later.
-        if (QApplication::activeModalWidget() || !readMeter(put))
-            QTimer::singleShot(300, this, *next);
+    liveStep(++m_liveRun);
+}
+
+void frmDravino::liveStep(int run)
+{
+    // (a step of a live reading stopped since, and started again, ends here)
+    if (!m_live || run != m_liveRun)
+        return;
+    const auto put = [this, run](double volts) {
+        if (!m_live || run != m_liveRun)
+            return true;
+        const bool taken = fraMain->putReading(volts);
+        if (!taken)
+            stopLive();
+        else
+            QTimer::singleShot(250, this, [this, run] { liveStep(run); });
+        return taken;
     };
-    (*next)();
+    // A dialog open, or an F9 reading still under way: a moment later.
+    if (QApplication::activeModalWidget() || !readMeter(put))
+        QTimer::singleShot(300, this, [this, run] { liveStep(run); });
 }
 
 bool frmDravino::readingMeter() const { return m_meter && m_meter->busy(); }
@@ -348,7 +353,7 @@ void frmDravino::connectHandlers()
     // The live reading belongs to mVolt 1: it stops when the focus goes to
     // another control (another panel, a dialog), not when another program
     // takes the desktop's.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+    m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
         if (m_live && now && !fraMain->takesReading(now))
             stopLive();
     });

@@ -112,7 +112,11 @@ private:
     bool readMeter(const std::function<bool(double)> &put);
     void tellMeterFault(const dravino::MeterReading &reading, const QString &device);
     void stopLive();
+    // One reading of a live reading, and the next after it.
+    void liveStep(int run);
     bool m_live = false;
+    int m_liveRun = 0; // which live reading runs: each start is a new one
+    QMetaObject::Connection m_focusWatch;
     QPointer<dravino::ArchiveWindow> m_archiveWindow;
     bool m_escapeForPopup = false; // the Esc under way found a list open
     ulong m_escapeTime = 0;
