@@ -8,11 +8,10 @@
 // (make monkey SEEDS=... EVENTS=...). By default 20 seeds of 10,000 events.
 
 #include "WindowFixture.h"
+#include <csignal>
 #include <cstdio>
-#include <chrono>
-#include <thread>
-#include <mutex>
-#include <condition_variable>
+#include <cstring>
+#include <unistd.h>
 #include "ui/Numbers.h"
 
 #include <QAbstractButton>
@@ -148,45 +147,22 @@ QString brokenInvariant(const Window &t, const Monkey &monkey)
     return {};
 }
 
-} // namespace
-
-namespace {
 // The time one seed may take (DRAVINO_MONKEY_SEED_LIMIT_S, 10 minutes by
 // default): a seed that hangs is named and ends the run; any number of
-// seeds may run one after another.
-class SeedLimit
+// seeds may run one after another. (The message is made beforehand: the
+// signal's handler only writes it.)
+char g_tooLong[128];
+void seedTooLong(int)
 {
-public:
-    explicit SeedLimit(uint seed)
-        : m_watch([this, seed] {
-              const int seconds = qEnvironmentVariableIsSet("DRAVINO_MONKEY_SEED_LIMIT_S")
-                  ? qEnvironmentVariableIntValue("DRAVINO_MONKEY_SEED_LIMIT_S") : 600;
-              std::unique_lock lock(m_mutex);
-              if (!m_done.wait_for(lock, std::chrono::seconds(seconds), [this] { return m_finished; })) {
-                  std::fprintf(stderr, "FAIL!  : seed %u ran longer than %d s; replay with DRAVINO_MONKEY_SEEDS=%u\n", seed,
-                               seconds, seed);
-                  std::fflush(stderr);
-                  std::abort();
-              }
-          })
-    {
-    }
-    ~SeedLimit()
-    {
-        {
-            std::lock_guard lock(m_mutex);
-            m_finished = true;
-        }
-        m_done.notify_all();
-        m_watch.join();
-    }
-
-private:
-    std::mutex m_mutex;
-    std::condition_variable m_done;
-    bool m_finished = false;
-    std::thread m_watch;
-};
+    (void)!::write(2, g_tooLong, std::strlen(g_tooLong));
+    std::abort();
+}
+void limitSeed(uint seed)
+{
+    std::snprintf(g_tooLong, sizeof g_tooLong, "FAIL!  : seed %u ran too long; replay with DRAVINO_MONKEY_SEEDS=%u\n", seed, seed);
+    std::signal(SIGALRM, seedTooLong);
+    ::alarm(qEnvironmentVariableIsSet("DRAVINO_MONKEY_SEED_LIMIT_S") ? qEnvironmentVariableIntValue("DRAVINO_MONKEY_SEED_LIMIT_S") : 600);
+}
 } // namespace
 
 class TestMonkey : public QObject
@@ -214,7 +190,8 @@ void TestMonkey::randomEventsKeepTheInvariants()
     QFETCH(uint, seed);
     const int events = qEnvironmentVariableIsSet("DRAVINO_MONKEY_EVENTS")
         ? qEnvironmentVariableIntValue("DRAVINO_MONKEY_EVENTS") : 10000;
-    const SeedLimit limit(seed);
+    limitSeed(seed);
+    const auto done = qScopeGuard([] { ::alarm(0); });
     Window t;
     Monkey monkey(t, seed);
     int documents = 0, messages = 0;
