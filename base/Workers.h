@@ -4,10 +4,10 @@
 // the program ends within its one deadline after the window closes,
 // whatever they still wait for.
 
-#include <QtGlobal>
+#include <QObject>
+#include <QThread>
 #include <functional>
-
-class QThread;
+#include <memory>
 
 namespace dravino {
 
@@ -22,5 +22,18 @@ int workersRunning();
 bool endWorkers(int ms, qint64 windowClosedMs = 0);
 // Called by endWorkers: what a kind of worker does to give up at once.
 void onProgramEnd(std::function<void()> giveUp);
+
+// work on a counted thread of its own; done with its result on context's
+// thread, unless context is gone by then.
+template <typename Result>
+void offThread(QObject *context, std::function<Result()> work, std::function<void(const Result &)> done)
+{
+    auto result = std::make_shared<Result>();
+    QThread *thread = QThread::create([work = std::move(work), result] { *result = work(); });
+    countWorker(thread);
+    QObject::connect(thread, &QThread::finished, context, [result, done = std::move(done)] { done(*result); });
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
+}
 
 } // namespace dravino

@@ -13,26 +13,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
-#include <QPointer>
 #include <QPushButton>
-#include <QThread>
 #include <QTimer>
 
 namespace dravino {
-
-namespace {
-// work on a thread of its own; done back here, unless context is gone.
-template <typename Result>
-void offThread(QObject *context, std::function<Result()> work, std::function<void(const Result &)> done)
-{
-    auto result = std::make_shared<Result>();
-    QThread *thread = QThread::create([work = std::move(work), result] { *result = work(); });
-    countWorker(thread);
-    QObject::connect(thread, &QThread::finished, context, [result, done = std::move(done)] { done(*result); });
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start();
-}
-} // namespace
 
 InstrumentDialog::InstrumentDialog(Platform &, QWidget *parent) : QDialog(parent), m_meter(new MeterService(this))
 {

@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
-#include <QThread>
 
 #include "base/Workers.h"
 
@@ -24,13 +23,7 @@ template <typename Result>
 void runOffThread(std::function<Result()> work, QObject *context, std::function<void(const Result &)> done)
 {
     giveUpPrintJobsAtTheEnd();
-    auto result = std::make_shared<Result>();
-    QThread *thread = QThread::create([work = std::move(work), result] { *result = work(); });
-    countWorker(thread);
-    // Nothing comes back to an object that is gone.
-    QObject::connect(thread, &QThread::finished, context, [result, done = std::move(done)] { done(*result); });
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start();
+    offThread<Result>(context, std::move(work), std::move(done));
 }
 
 // CUPS's reasons a technician may meet, in the window's language; any other
