@@ -160,15 +160,6 @@ Cell cellOf(const QVariant &number, const QVariant &textValue)
     return {};
 }
 
-const char *const kKinds[] = {"none", "printer", "held", "file", "unconfirmed"};
-PageDestination::Kind kindOf(const QString &s)
-{
-    for (int k = 0; k < int(std::size(kKinds)); ++k)
-        if (s == QLatin1String(kKinds[k]))
-            return PageDestination::Kind(k);
-    return PageDestination::NotPrinted;
-}
-
 QString searchKey(const CheckRecord &r)
 {
     const JobData &j = r.jobData;
@@ -188,7 +179,7 @@ void readSummary(const QSqlQuery &q, CheckSummary &s)
     s.denso = q.value(4).toString() == QLatin1String("denso");
     s.bits12 = q.value(5).toInt() == 12;
     s.average = cellOf(q.value(6), q.value(7));
-    s.destination = {kindOf(q.value(8).toString()), q.value(9).toString(), q.value(10).toInt()};
+    s.destination = {kindNamed(q.value(8).toString()), q.value(9).toString(), q.value(10).toInt()};
     s.jobData = {q.value(11).toString(), q.value(12).toString(), q.value(13).toString(), q.value(14).toString()};
 }
 
@@ -641,7 +632,7 @@ bool Archive::insertInto(CheckRecord &r, const QString &table, bool withId)
           text(r.denso ? QStringLiteral("denso") : QStringLiteral("bosch")), QVariant(r.bits12 ? 12 : 10),
           text(r.automaticAverage ? QStringLiteral("auto") : QStringLiteral("manual")), wholeOrNull(r.average),
           text(textOf(r.average)), wholeOrNull(r.tolerance), text(textOf(r.tolerance)),
-          text(QLatin1String(kKinds[r.destination.kind])), text(r.destination.name), QVariant(r.destination.job),
+          text(kindName(r.destination.kind)), text(r.destination.name), QVariant(r.destination.job),
           text(r.jobData.customer), text(r.jobData.vehicle), text(r.jobData.job), text(r.jobData.operatorName),
           text(r.version), text(QString::fromUtf8(QJsonDocument(grid).toJson(QJsonDocument::Compact)))})
         q.addBindValue(v);

@@ -160,6 +160,16 @@ namespace {
 const char *const kKinds[] = {"none", "printer", "held", "file", "unconfirmed"};
 } // namespace
 
+QLatin1String kindName(PageDestination::Kind kind) { return QLatin1String(kKinds[kind]); }
+
+PageDestination::Kind kindNamed(const QString &name)
+{
+    for (int k = 0; k < int(std::size(kKinds)); ++k)
+        if (name == QLatin1String(kKinds[k]))
+            return PageDestination::Kind(k);
+    return PageDestination::NotPrinted;
+}
+
 QJsonObject recordJson(const CheckRecord &r)
 {
     return {{QStringLiteral("key"), r.key},
@@ -170,7 +180,7 @@ QJsonObject recordJson(const CheckRecord &r)
             {QStringLiteral("automaticAverage"), r.automaticAverage},
             {QStringLiteral("average"), cellJson(r.average)},
             {QStringLiteral("tolerance"), cellJson(r.tolerance)},
-            {QStringLiteral("outcome"), QLatin1String(kKinds[r.destination.kind])},
+            {QStringLiteral("outcome"), kindName(r.destination.kind)},
             {QStringLiteral("destination"), r.destination.name},
             {QStringLiteral("job"), r.destination.job},
             {QStringLiteral("customer"), r.jobData.customer},
@@ -179,14 +189,6 @@ QJsonObject recordJson(const CheckRecord &r)
             {QStringLiteral("operator"), r.jobData.operatorName},
             {QStringLiteral("version"), r.version},
             {QStringLiteral("rows"), rowsJson(r.rows)}};
-}
-
-PageDestination::Kind destinationKind(const QString &name)
-{
-    for (int k = 0; k < int(std::size(kKinds)); ++k)
-        if (name == QLatin1String(kKinds[k]))
-            return PageDestination::Kind(k);
-    return PageDestination::NotPrinted;
 }
 
 CheckRecord recordFrom(const QJsonObject &o)
@@ -200,7 +202,7 @@ CheckRecord recordFrom(const QJsonObject &o)
     r.automaticAverage = o.value(QStringLiteral("automaticAverage")).toBool(true);
     r.average = cellFrom(o.value(QStringLiteral("average")));
     r.tolerance = cellFrom(o.value(QStringLiteral("tolerance")));
-    r.destination = {destinationKind(o.value(QStringLiteral("outcome")).toString()),
+    r.destination = {kindNamed(o.value(QStringLiteral("outcome")).toString()),
                      o.value(QStringLiteral("destination")).toString(), o.value(QStringLiteral("job")).toInt()};
     r.jobData = {o.value(QStringLiteral("customer")).toString(), o.value(QStringLiteral("vehicle")).toString(),
                  o.value(QStringLiteral("jobNumber")).toString(), o.value(QStringLiteral("operator")).toString()};

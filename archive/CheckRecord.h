@@ -47,6 +47,10 @@ struct PageDestination {
     int job = 0;
     bool operator==(const PageDestination &) const = default;
 };
+// The name a kind is stored under ("none", "printer", ...), and back (an
+// unknown name is NotPrinted).
+QLatin1String kindName(PageDestination::Kind kind);
+PageDestination::Kind kindNamed(const QString &name);
 
 // What the list of checks shows of one.
 struct CheckSummary {
