@@ -260,7 +260,7 @@ void TestDestinations::preview_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("title");
     QTest::newRow("table") << "txtStampaA=600" << "cmdStampa" << "Anteprima di stampa - Tabella 500-600 mV";
-    QTest::newRow("sheet") << QStringLiteral("%1@answer:abc12").arg(kOpenScale) << "cmdStampaScala"
+    QTest::newRow("sheet, computed") << QStringLiteral("%1@answer:abc12;txtADCValue(4)=640;cmdScala").arg(kOpenScale) << "cmdStampaScala"
                            << "Anteprima di stampa - Scala ABC12 " + QDate::currentDate().toString(Qt::ISODate);
 }
 
@@ -269,6 +269,9 @@ void TestDestinations::preview()
     QFETCH(QString, open);
     QFETCH(QString, button);
     QFETCH(QString, title);
+    QTemporaryDir data;
+    const QString archive = data.filePath(QStringLiteral("archivio.sqlite"));
+    qputenv("DRAVINO_ARCHIVE", archive.toLocal8Bit());
     Window t;
     t.run(open);
     QString shownTitle;
@@ -307,6 +310,11 @@ void TestDestinations::preview()
     QTRY_COMPARE(t.platform.requests, QStringList{QString()});
     QTRY_COMPARE(t.platform.pending, 0);
     QCOMPARE(t.platform.messages.size(), button == QLatin1String("cmdStampa") ? 1 : 0); // the sheet is quiet
+    // The sheet's one page, one record, settled by that page: on PDF.
+    if (button == QLatin1String("cmdStampaScala"))
+        QTRY_COMPARE(dravino::Archive(archive).page({}, nullptr, 10).value(0).destination,
+                     (dravino::PageDestination{dravino::PageDestination::Printer, QStringLiteral("PDF")}));
+    QCOMPARE(dravino::Archive(archive).count({}), button == QLatin1String("cmdStampaScala") ? 1 : 0);
 }
 
 void TestDestinations::saveAsPdf_data()
