@@ -760,32 +760,40 @@ Calculator for the rail-pressure sensors of common-rail systems.
         <translation>Reading: %1 V DC</translation>
     </message>
     <message>
-        <source>Il multimetro misura %1: mettilo su V DC.</source>
-        <translation>The multimeter measures %1: set it to V DC.</translation>
-    </message>
-    <message>
-        <source>Il multimetro è fuori scala (OL).</source>
-        <translation>The multimeter is out of range (OL).</translation>
-    </message>
-    <message>
-        <source>La libreria libsigrok installata non ha il driver %1.</source>
-        <translation>The installed libsigrok has no driver %1.</translation>
-    </message>
-    <message>
-        <source>Il multimetro non si trova: è collegato e acceso?</source>
-        <translation>The multimeter is not found: is it connected and switched on?</translation>
-    </message>
-    <message>
-        <source>Il multimetro non risponde.</source>
-        <translation>The multimeter does not answer.</translation>
-    </message>
-    <message>
-        <source>Il multimetro non si può leggere (%1).</source>
-        <translation>The multimeter cannot be read (%1).</translation>
-    </message>
-    <message>
         <source>Nessun multimetro ha risposto entro %1 s.</source>
         <translation>No multimeter answered within %1 s.</translation>
+    </message>
+    <message>
+        <source>Il multimetro non misura tensione continua (misura %1): mettilo su V DC.</source>
+        <translation>The multimeter does not measure DC voltage (it measures %1): set it to V DC.</translation>
+    </message>
+    <message>
+        <source>Il multimetro misura la tensione in %1, non in volt.</source>
+        <translation>The multimeter measures the voltage in %1, not in volts.</translation>
+    </message>
+    <message>
+        <source>Il multimetro è fuori scala (OL): la tensione è oltre la sua portata.</source>
+        <translation>The multimeter is out of range (OL): the voltage is beyond its range.</translation>
+    </message>
+    <message>
+        <source>Il multimetro %1 non si può usare: la libreria libsigrok installata non ha il driver %2.</source>
+        <translation>The multimeter %1 cannot be used: the installed libsigrok has no driver %2.</translation>
+    </message>
+    <message>
+        <source>Il multimetro %1 non si trova: è collegato e acceso?</source>
+        <translation>The multimeter %1 is not found: is it connected and switched on?</translation>
+    </message>
+    <message>
+        <source>Il multimetro %1 non risponde.</source>
+        <translation>The multimeter %1 does not answer.</translation>
+    </message>
+    <message>
+        <source>Il multimetro %1 non si può leggere.</source>
+        <translation>The multimeter %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Il multimetro %1 non si può leggere (%2).</source>
+        <translation>The multimeter %1 cannot be read (%2).</translation>
     </message>
 </context>
 <context>
@@ -1853,38 +1861,6 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Multimetro</source>
         <translation>Multimeter</translation>
-    </message>
-    <message>
-        <source>Il multimetro non misura tensione continua (misura %1): mettilo su V DC.</source>
-        <translation>The multimeter does not measure DC voltage (it measures %1): set it to V DC.</translation>
-    </message>
-    <message>
-        <source>Il multimetro misura la tensione in %1, non in volt.</source>
-        <translation>The multimeter measures the voltage in %1, not in volts.</translation>
-    </message>
-    <message>
-        <source>Il multimetro è fuori scala (OL): la tensione è oltre la sua portata.</source>
-        <translation>The multimeter is out of range (OL): the voltage is beyond its range.</translation>
-    </message>
-    <message>
-        <source>Il multimetro %1 non si può usare: la libreria libsigrok installata non ha il driver %2.</source>
-        <translation>The multimeter %1 cannot be used: the installed libsigrok has no driver %2.</translation>
-    </message>
-    <message>
-        <source>Il multimetro %1 non si trova: è collegato e acceso?</source>
-        <translation>The multimeter %1 is not found: is it connected and switched on?</translation>
-    </message>
-    <message>
-        <source>Il multimetro %1 non risponde.</source>
-        <translation>The multimeter %1 does not answer.</translation>
-    </message>
-    <message>
-        <source>Il multimetro %1 non si può leggere.</source>
-        <translation>The multimeter %1 cannot be read.</translation>
-    </message>
-    <message>
-        <source>Il multimetro %1 non si può leggere (%2).</source>
-        <translation>The multimeter %1 cannot be read (%2).</translation>
     </message>
 </context>
 </TS>

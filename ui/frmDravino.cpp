@@ -135,33 +135,7 @@ bool frmDravino::readMeter(const std::function<bool(double)> &put)
 void frmDravino::tellMeterFault(const MeterReading &r, const QString &device)
 {
     stopLive();
-    QString said;
-    switch (r.kind) {
-    case MeterReading::NotDcVolts:
-        said = tr("Il multimetro non misura tensione continua (misura %1): mettilo su V DC.").arg(r.shown);
-        break;
-    case MeterReading::NotVolts:
-        said = tr("Il multimetro misura la tensione in %1, non in volt.").arg(r.shown);
-        break;
-    case MeterReading::Overload:
-        said = tr("Il multimetro è fuori scala (OL): la tensione è oltre la sua portata.");
-        break;
-    case MeterReading::NoDriver:
-        said = tr("Il multimetro %1 non si può usare: la libreria libsigrok installata non ha il driver %2.").arg(device, r.detail);
-        break;
-    case MeterReading::NotFound:
-        said = tr("Il multimetro %1 non si trova: è collegato e acceso?").arg(device);
-        break;
-    case MeterReading::Silent:
-        said = tr("Il multimetro %1 non risponde.").arg(device);
-        break;
-    case MeterReading::Failed:
-    case MeterReading::Volts:
-        said = r.detail.isEmpty() ? tr("Il multimetro %1 non si può leggere.").arg(device)
-                                  : tr("Il multimetro %1 non si può leggere (%2).").arg(device, r.detail);
-        break;
-    }
-    m_platform.message(this, said, tr("Multimetro"), MessageIcon::Exclamation);
+    m_platform.message(this, InstrumentDialog::faultText(r, device), tr("Multimetro"), MessageIcon::Exclamation);
 }
 
 void frmDravino::openInstrument() { InstrumentDialog::choose(m_platform, this); }

@@ -147,31 +147,32 @@ void InstrumentDialog::tryReading()
         return;
     m_state->setText(tr("Lettura in corso..."));
     m_meter->read(device(), this, [this](const MeterReading &r) {
-        switch (r.kind) {
-        case MeterReading::Volts:
-            m_state->setText(tr("Lettura: %1 V DC").arg(QLocale().toString(r.volts, 'f', 4)));
-            return;
-        case MeterReading::NotDcVolts:
-        case MeterReading::NotVolts:
-            m_state->setText(tr("Il multimetro misura %1: mettilo su V DC.").arg(r.shown));
-            return;
-        case MeterReading::Overload:
-            m_state->setText(tr("Il multimetro è fuori scala (OL)."));
-            return;
-        case MeterReading::NoDriver:
-            m_state->setText(tr("La libreria libsigrok installata non ha il driver %1.").arg(r.detail));
-            return;
-        case MeterReading::NotFound:
-            m_state->setText(tr("Il multimetro non si trova: è collegato e acceso?"));
-            return;
-        case MeterReading::Silent:
-            m_state->setText(tr("Il multimetro non risponde."));
-            return;
-        case MeterReading::Failed:
-            m_state->setText(tr("Il multimetro non si può leggere (%1).").arg(r.detail));
-            return;
-        }
+        m_state->setText(r.kind == MeterReading::Volts ? tr("Lettura: %1 V DC").arg(QLocale().toString(r.volts, 'f', 4))
+                                                       : faultText(r, device()));
     });
+}
+
+QString InstrumentDialog::faultText(const MeterReading &r, const QString &device)
+{
+    switch (r.kind) {
+    case MeterReading::NotDcVolts:
+        return tr("Il multimetro non misura tensione continua (misura %1): mettilo su V DC.").arg(r.shown);
+    case MeterReading::NotVolts:
+        return tr("Il multimetro misura la tensione in %1, non in volt.").arg(r.shown);
+    case MeterReading::Overload:
+        return tr("Il multimetro è fuori scala (OL): la tensione è oltre la sua portata.");
+    case MeterReading::NoDriver:
+        return tr("Il multimetro %1 non si può usare: la libreria libsigrok installata non ha il driver %2.").arg(device, r.detail);
+    case MeterReading::NotFound:
+        return tr("Il multimetro %1 non si trova: è collegato e acceso?").arg(device);
+    case MeterReading::Silent:
+        return tr("Il multimetro %1 non risponde.").arg(device);
+    case MeterReading::Failed:
+    case MeterReading::Volts:
+        break;
+    }
+    return r.detail.isEmpty() ? tr("Il multimetro %1 non si può leggere.").arg(device)
+                              : tr("Il multimetro %1 non si può leggere (%2).").arg(device, r.detail);
 }
 
 void InstrumentDialog::choose(Platform &platform, QWidget *parent)

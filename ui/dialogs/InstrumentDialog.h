@@ -18,6 +18,7 @@ namespace dravino {
 
 class MeterService;
 class Platform;
+struct MeterReading;
 
 class InstrumentDialog final : public QDialog
 {
@@ -29,6 +30,9 @@ public:
     QString device() const;
     // Opens the dialog and keeps what the technician confirms.
     static void choose(Platform &platform, QWidget *parent);
+    // What a reading from device that brought no voltage means, in words:
+    // the window's message after F9 and the dialog's own line alike.
+    static QString faultText(const MeterReading &reading, const QString &device);
 
 private:
     void search();
