@@ -230,8 +230,8 @@ void ArchiveService::run(quint64 id, Work work)
             if (a && worker->sendWaiting(*a))
                 emit worker->changedElsewhere();
             ArchiveReply reply = work(*worker, a);
-            if (!a)
-                reply.error = opened.error;
+            if (!a) // why there is no archive first, then what the call itself met (the bench's outbox)
+                reply.error = reply.error.isEmpty() ? opened.error : opened.error + QStringLiteral("; ") + reply.error;
             else if (!reply.ok)
                 worker->failed();
             emit worker->answered(id, reply);

@@ -784,6 +784,8 @@ void TestDestinations::unrecordedCheckIsTold_data()
         << "folder" << "Questa prova non è stata registrata nell'archivio: Impossibile creare " << 0;
     QTest::newRow("an archive server that refuses the call: kept on the bench")
         << "refused" << "Questa prova è conservata su questo banco e sarà inviata all'archivio quando il server risponderà (" + server << 1;
+    QTest::newRow("an archive server that refuses, and nowhere on the bench to keep it")
+        << "nobench" << "Questa prova non è stata registrata nell'archivio: " + server << 0;
     QTest::newRow("an archive server that never answers: not confirmed")
         << "silent" << "Questa prova non è ancora confermata dall'archivio (" + server << 0;
 }
@@ -798,10 +800,12 @@ void TestDestinations::unrecordedCheckIsTold()
     QFETCH(int, listed);
     QTemporaryDir data;
     QVERIFY(QFile::setPermissions(data.path(), QFile::ReadOwner | QFile::ExeOwner));
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
     const auto restore = qScopeGuard([&] {
         QFile::setPermissions(data.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qunsetenv("DRAVINO_ARCHIVE");
         qunsetenv("DRAVINO_ARCHIVE_TIMEOUT_MS");
+        qputenv("XDG_DATA_HOME", dataHome);
     });
     if (geteuid() == 0) // root writes anywhere: a file stands where the folder should be
         QVERIFY(QFile(data.filePath(QStringLiteral("Dravino"))).open(QIODevice::WriteOnly));
@@ -814,6 +818,8 @@ void TestDestinations::unrecordedCheckIsTold()
         qputenv("DRAVINO_ARCHIVE_TIMEOUT_MS", "1500");
     }
     Window t;
+    if (archive == QLatin1String("nobench")) // a file stands where the bench's data folder should be
+        qputenv("XDG_DATA_HOME", QFile::encodeName(QCoreApplication::applicationFilePath()));
     t.platform.printerFails = true; // the page's own report waits for the record's
     StandStillMeter meter;
     t.run(QStringLiteral("%1txtADCValue(4)=640;cmdScala;@answer:x;cmdStampaScala").arg(kOpenScale));
@@ -823,6 +829,9 @@ void TestDestinations::unrecordedCheckIsTold()
     QCOMPARE(t.platform.messages[0].title, QStringLiteral("Archivio prove"));
     QVERIFY2(t.platform.messages[0].text.startsWith(told), qPrintable(t.platform.messages[0].text));
     QVERIFY2(!t.platform.messages[0].text.contains(QStringLiteral("segreta")), "a password is never shown");
+    QVERIFY2(t.platform.messages[0].text.contains(QStringLiteral("rifiuta la connessione; le prove in attesa non si possono conservare in "))
+                 == (archive == QLatin1String("nobench")),
+             qPrintable(t.platform.messages[0].text));
     QCOMPARE(t.platform.messages[1].title, QStringLiteral("Stampa foglio scala"));
     QVERIFY2(t.platform.messages[1].text.contains(QStringLiteral("Dravino.pdf")), qPrintable(t.platform.messages[1].text));
     // The archive window says why it cannot read the archive, and lists
