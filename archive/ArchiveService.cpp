@@ -50,7 +50,7 @@ public:
     // True when record waits on the bench now.
     std::pair<bool, QString> put(const CheckRecord &record)
     {
-        if (!m_outbox)
+        if (!m_outbox || !m_outbox->isOpen())
             m_outbox = std::make_unique<Outbox>(outboxPath(), m_location);
         if (m_outbox->put(record))
             return {true, {}};
@@ -100,7 +100,7 @@ public:
     {
         if (!m_server)
             return nullptr;
-        if (!m_outbox)
+        if (!m_outbox || !m_outbox->isOpen()) // a folder that could not be written may be by now
             m_outbox = std::make_unique<Outbox>(outboxPath(), m_location);
         return m_outbox->isOpen() ? m_outbox.get() : nullptr;
     }

@@ -10,6 +10,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <atomic>
 
 namespace dravino {
@@ -40,13 +41,23 @@ Outbox::Outbox(QString path, const QString &server)
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(m_path);
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
-    QSqlQuery q(db);
-    m_open = db.open() && q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && q.exec(QStringLiteral("PRAGMA synchronous=FULL"))
-        && q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS waiting (bench_key TEXT PRIMARY KEY, server TEXT NOT NULL, "
-                                 "taken_at TEXT NOT NULL, record TEXT NOT NULL)"));
+    // The bench's two threads may open a new outbox at the same moment; the
+    // one that does not get to switch it to WAL is told at once that it is
+    // locked (no busy timeout there), and tries again.
+    QSqlError failed;
+    for (int attempt = 0; !m_open && attempt < 100; ++attempt) {
+        if (attempt > 0)
+            QThread::msleep(20);
+        QSqlQuery q(db);
+        m_open = db.open() && q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && q.exec(QStringLiteral("PRAGMA synchronous=FULL"))
+            && q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS waiting (bench_key TEXT PRIMARY KEY, server TEXT NOT NULL, "
+                                     "taken_at TEXT NOT NULL, record TEXT NOT NULL)"));
+        failed = db.isOpen() ? q.lastError() : db.lastError();
+        if (failed.nativeErrorCode() != QLatin1String("5")) // SQLITE_BUSY
+            break;
+    }
     if (!m_open)
-        m_error = OutboxText::tr("le prove in attesa non si possono conservare in %1 (%2)")
-                      .arg(shown, (db.isOpen() ? q.lastError() : db.lastError()).text());
+        m_error = OutboxText::tr("le prove in attesa non si possono conservare in %1 (%2)").arg(shown, failed.text());
 }
 
 Outbox::~Outbox()

@@ -16,18 +16,22 @@
 #include "ThrowawayPostgres.h"
 #include "archive/ArchiveService.h"
 #include "archive/Location.h"
+#include "archive/Outbox.h"
 #include "base/Settings.h"
 
 #include <QDir>
 #include <QFile>
+#include <QMutex>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QtTest>
 
+#include <atomic>
 #include <csignal>
 #include <cstdio>
 #include <sys/stat.h>
@@ -508,6 +512,27 @@ void TestArchive::twoProgramsWriting()
         QCOMPARE(p->readAllStandardOutput().count('\n'), 100);
     }
     QCOMPARE(total(path), 300);
+    // The bench's two threads opening a new outbox at the same moment (the
+    // first check for a server): both get it open.
+    for (int round = 0; round < 100; ++round) {
+        const QString outbox = dir.filePath(QStringLiteral("in-attesa-%1.sqlite").arg(round));
+        std::atomic_int ready = 0;
+        QStringList failed;
+        QMutex guard;
+        std::unique_ptr<QThread> threads[2];
+        for (auto &t : threads) {
+            t.reset(QThread::create([&] {
+                for (++ready; ready < 2;) {}
+                const Outbox box(outbox, QStringLiteral("postgresql://a@b/c"));
+                const QMutexLocker lock(&guard);
+                failed << box.error();
+            }));
+            t->start();
+        }
+        for (auto &t : threads)
+            QVERIFY(t->wait(30000));
+        QCOMPARE(failed, QStringList({QString(), QString()}));
+    }
 }
 
 void TestArchive::killedWhileRecording()
