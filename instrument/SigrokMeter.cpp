@@ -43,24 +43,24 @@ std::timed_mutex &oneContext()
 }
 
 // driver:key=value:key=value, as sigrok-cli takes it.
-struct DeviceSpec {
+struct ParsedDevice {
     std::string driver;
     std::map<const ConfigKey *, Glib::VariantBase> options;
 };
 
-DeviceSpec parse(const QString &device)
+ParsedDevice parse(const QString &device)
 {
-    DeviceSpec spec;
+    ParsedDevice parsed;
     const QStringList parts = device.split(QLatin1Char(':'));
-    spec.driver = parts.value(0).trimmed().toStdString();
+    parsed.driver = parts.value(0).trimmed().toStdString();
     for (const QString &part : parts.mid(1)) {
         const QString key = part.section(QLatin1Char('='), 0, 0), value = part.section(QLatin1Char('='), 1);
         if (key == QLatin1String("conn"))
-            spec.options[ConfigKey::CONN] = Glib::Variant<Glib::ustring>::create(value.toStdString());
+            parsed.options[ConfigKey::CONN] = Glib::Variant<Glib::ustring>::create(value.toStdString());
         else if (key == QLatin1String("serialcomm"))
-            spec.options[ConfigKey::SERIALCOMM] = Glib::Variant<Glib::ustring>::create(value.toStdString());
+            parsed.options[ConfigKey::SERIALCOMM] = Glib::Variant<Glib::ustring>::create(value.toStdString());
     }
-    return spec;
+    return parsed;
 }
 
 QString unitText(const std::shared_ptr<Analog> &a)
@@ -131,15 +131,15 @@ MeterReading readOnce(const QString &device, const std::atomic_bool *stop)
         }
     try {
         auto ctx = context();
-        const DeviceSpec spec = parse(device);
+        const ParsedDevice parsed = parse(device);
         const auto drivers = ctx->drivers();
-        const auto driver = drivers.find(spec.driver);
+        const auto driver = drivers.find(parsed.driver);
         if (driver == drivers.end()) {
             r.kind = MeterReading::NoDriver;
-            r.detail = fromStd(spec.driver);
+            r.detail = fromStd(parsed.driver);
             return r;
         }
-        const auto found = driver->second->scan(spec.options);
+        const auto found = driver->second->scan(parsed.options);
         if (found.empty() || (stop && *stop)) {
             r.kind = MeterReading::NotFound;
             return r;
