@@ -48,11 +48,15 @@ Outbox::Outbox(QString path, const QString &server)
     for (int attempt = 0; !m_open && attempt < 100; ++attempt) {
         if (attempt > 0)
             QThread::msleep(20);
+        if (!db.isOpen() && !db.open()) {
+            failed = db.lastError();
+            break;
+        }
         QSqlQuery q(db);
-        m_open = db.open() && q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && q.exec(QStringLiteral("PRAGMA synchronous=FULL"))
+        m_open = q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && q.exec(QStringLiteral("PRAGMA synchronous=FULL"))
             && q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS waiting (bench_key TEXT PRIMARY KEY, server TEXT NOT NULL, "
                                      "taken_at TEXT NOT NULL, record TEXT NOT NULL)"));
-        failed = db.isOpen() ? q.lastError() : db.lastError();
+        failed = q.lastError();
         if (failed.nativeErrorCode() != QLatin1String("5")) // SQLITE_BUSY
             break;
     }
