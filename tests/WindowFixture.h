@@ -16,7 +16,7 @@
 //   open:NAME     open the list's popup
 //   !KEY          a key on the focused control: Return Enter (keypad) Up
 //                 Down PageUp PageDown Tab Backtab Backspace Space Escape
-//                 F2 F3 F4 F9 shiftF9; !ctrla selects all; !ctrlc copies; !type:TEXT types
+//                 F2 F3 F4 F8 F9 shiftF9; !ctrla selects all; !ctrlc copies; !type:TEXT types
 //                 into the focused control; !paste:TEXT pastes with Shift+Insert, !ctrlv:TEXT
 //                 with Ctrl+V, !menupaste:TEXT with the context menu's Paste
 //   @shellfails  @printerfails  @answer:TEXT  @cancel (the code prompt's
@@ -197,68 +197,7 @@ private:
         } else if (a == QLatin1String("@cancel")) {
             platform.inputCancelled = true;
         } else if (a.startsWith(QLatin1Char('!'))) {
-            if (a.startsWith(QLatin1String("!menupaste:"))) {
-                QApplication::clipboard()->setText(a.mid(11));
-                auto *e = qobject_cast<QLineEdit *>(QApplication::focusWidget());
-                if (!e) {
-                    fail(QStringLiteral("%1: the focus is in no field").arg(a));
-                    return;
-                }
-                std::unique_ptr<QMenu> menu(e->createStandardContextMenu());
-                QAction *paste = nullptr;
-                for (QAction *action : menu->actions())
-                    if (action->text().startsWith(QLatin1String("&Incolla")) || action->text().startsWith(QLatin1String("&Paste")))
-                        paste = action;
-                if (!paste) {
-                    fail(QStringLiteral("%1: the context menu has no Paste").arg(a));
-                    return;
-                }
-                paste->trigger();
-                return;
-            }
-            if (a.startsWith(QLatin1String("!paste:")) || a.startsWith(QLatin1String("!ctrlv:"))) {
-                QApplication::clipboard()->setText(a.mid(7));
-                if (a.startsWith(QLatin1String("!paste:")))
-                    key(Qt::Key_Insert, Qt::ShiftModifier);
-                else
-                    key(Qt::Key_V, Qt::ControlModifier);
-                return;
-            }
-            static const QMap<QString, Qt::Key> keys{
-                {"Return", Qt::Key_Return}, {"Up", Qt::Key_Up},         {"Down", Qt::Key_Down},
-                {"PageUp", Qt::Key_PageUp}, {"PageDown", Qt::Key_PageDown}, {"Tab", Qt::Key_Tab},
-                {"Backspace", Qt::Key_Backspace}, {"Enter", Qt::Key_Enter}, {"Backtab", Qt::Key_Backtab},
-                {"Space", Qt::Key_Space}, {"Escape", Qt::Key_Escape}, {"F2", Qt::Key_F2}, {"F3", Qt::Key_F3}, {"F4", Qt::Key_F4},
-                {"F8", Qt::Key_F8}, {"F9", Qt::Key_F9}};
-            if (a == QLatin1String("!shiftF9")) {
-                key(Qt::Key_F9, Qt::ShiftModifier);
-                return;
-            }
-            if (a == QLatin1String("!ctrla")) {
-                key(Qt::Key_A, Qt::ControlModifier);
-                return;
-            }
-            if (a.startsWith(QLatin1String("!type:"))) {
-                if (!QApplication::focusWidget())
-                    fail(QStringLiteral("%1: no control has the focus").arg(a));
-                else
-                    QTest::keyClicks(QApplication::focusWidget(), a.mid(6));
-                return;
-            }
-            if (a == QLatin1String("!ctrlc")) {
-                QApplication::clipboard()->clear();
-                key(Qt::Key_C, Qt::ControlModifier);
-                return;
-            }
-            if (a == QLatin1String("!Enter")) {
-                key(Qt::Key_Enter, Qt::KeypadModifier);
-                return;
-            }
-            if (!keys.contains(a.mid(1))) {
-                fail(QStringLiteral("unknown key %1").arg(a));
-                return;
-            }
-            key(keys.value(a.mid(1)));
+            press(a.mid(1));
         } else if (a.startsWith(QLatin1Char('@'))) {
             fail(QStringLiteral("unknown service answer %1").arg(a));
         } else if (a.startsWith(QLatin1String("open:"))) {
@@ -297,6 +236,41 @@ private:
                 QTest::mouseClick(c, button, {}, c->rect().center());
             }
         }
+    }
+
+    // A key of the script on the focused control, or text typed or pasted there.
+    void press(const QString &k)
+    {
+        const QString text = k.section(QLatin1Char(':'), 1);
+        if (k.startsWith(QLatin1String("type:"))) {
+            if (!QApplication::focusWidget())
+                fail(QStringLiteral("!%1: no control has the focus").arg(k));
+            else
+                QTest::keyClicks(QApplication::focusWidget(), text);
+            return;
+        }
+        if (k.contains(QLatin1Char(':')) || k == QLatin1String("ctrlc"))
+            QApplication::clipboard()->setText(text); // (empty: Ctrl+C must fill it)
+        if (k.startsWith(QLatin1String("menupaste:"))) {
+            auto *e = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+            std::unique_ptr<QMenu> menu(e ? e->createStandardContextMenu() : nullptr);
+            for (QAction *action : menu ? menu->actions() : QList<QAction *>())
+                if (action->text().startsWith(QLatin1String("&Incolla")) || action->text().startsWith(QLatin1String("&Paste")))
+                    return action->trigger();
+            return fail(QStringLiteral("!%1: no field with a context menu's Paste").arg(k));
+        }
+        static const QMap<QString, QKeyCombination> keys{
+            {"Return", Qt::Key_Return}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}, {"PageUp", Qt::Key_PageUp},
+            {"PageDown", Qt::Key_PageDown}, {"Tab", Qt::Key_Tab}, {"Backtab", Qt::Key_Backtab}, {"Backspace", Qt::Key_Backspace},
+            {"Space", Qt::Key_Space}, {"Escape", Qt::Key_Escape}, {"F2", Qt::Key_F2}, {"F3", Qt::Key_F3}, {"F4", Qt::Key_F4},
+            {"F8", Qt::Key_F8}, {"F9", Qt::Key_F9}, {"Enter", Qt::KeypadModifier | Qt::Key_Enter},
+            {"shiftF9", Qt::ShiftModifier | Qt::Key_F9}, {"ctrla", Qt::ControlModifier | Qt::Key_A},
+            {"ctrlc", Qt::ControlModifier | Qt::Key_C}, {"paste", Qt::ShiftModifier | Qt::Key_Insert},
+            {"ctrlv", Qt::ControlModifier | Qt::Key_V}};
+        const auto found = keys.constFind(k.section(QLatin1Char(':'), 0, 0));
+        if (found == keys.constEnd())
+            return fail(QStringLiteral("unknown key !%1").arg(k));
+        key(found->key(), found->keyboardModifiers());
     }
 
     QString actual(const QString &lhs) const
