@@ -2,6 +2,8 @@
 // The words of a PDF with their boxes, as pdftotext -bbox gives them
 // (points from the page's top-left corner).
 
+#include "TestMain.h"
+
 #include <QList>
 #include <QProcess>
 #include <QRegularExpression>
@@ -14,14 +16,11 @@ struct PdfWord {
 
 inline QList<PdfWord> pdfWords(const QString &pdf)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    p.waitForFinished(30000);
     static const char *const pattern =
         R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re";
     static const QRegularExpression re(QString::fromLatin1(pattern));
     QList<PdfWord> words;
-    for (auto it = re.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); it.hasNext();) {
+    for (auto it = re.globalMatch(dravino::test::outputOf(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")})); it.hasNext();) {
         const auto m = it.next();
         QString text = m.captured(5); // as XML escapes it
         text.replace(QLatin1String("&apos;"), QLatin1String("'")).replace(QLatin1String("&quot;"), QLatin1String("\""))
@@ -36,11 +35,8 @@ inline QList<PdfWord> pdfWords(const QString &pdf)
 // The fonts a PDF uses, as pdffonts names them (without the subset tag).
 inline QStringList pdfFonts(const QString &pdf)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdffonts"), {pdf});
-    p.waitForFinished(30000);
     QStringList fonts;
-    const QStringList lines = QString::fromUtf8(p.readAllStandardOutput()).split(QLatin1Char('\n'));
+    const QStringList lines = dravino::test::outputOf(QStringLiteral("pdffonts"), {pdf}).split(QLatin1Char('\n'));
     for (const QString &line : lines.mid(2))
         if (!line.trimmed().isEmpty())
             fonts << line.section(QLatin1Char(' '), 0, 0).section(QLatin1Char('+'), -1);

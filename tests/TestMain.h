@@ -5,8 +5,10 @@
 // requirement is a failure, so that nothing CI must run can be skipped.
 
 #include <QApplication>
+#include <QProcess>
 #include <QtTest>
 #include <cstdio>
+#include <functional>
 
 namespace dravino::test {
 
@@ -21,6 +23,25 @@ inline int cannotRun(const QString &reason)
     std::fprintf(stdout, "SKIP   : %s\n", qPrintable(reason));
     return kSkipped;
 }
+
+// What a program writes on its standard output.
+inline QString outputOf(const QString &program, const QStringList &arguments)
+{
+    QProcess p;
+    p.start(program, arguments);
+    p.waitForFinished(60000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+// Changes made to the machine, undone when it goes (last first), whatever
+// the checks said.
+struct Undo : QList<std::function<void()>> {
+    ~Undo()
+    {
+        while (!isEmpty())
+            takeLast()();
+    }
+};
 
 } // namespace dravino::test
 

@@ -131,7 +131,7 @@ int mode(const QString &path)
 
 // folder made read-only until undo runs: for root (who writes anywhere) a
 // read-only mount of it.
-bool readOnly(const QString &folder, QList<std::function<void()>> &undo)
+bool readOnly(const QString &folder, dravino::test::Undo &undo)
 {
     if (geteuid() != 0) {
         undo << [folder] { QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); };
@@ -285,11 +285,7 @@ void TestArchive::migration()
         QVERIFY(f.open(QIODevice::ReadOnly));
         before = f.readAll();
     }
-    QList<std::function<void()>> undo;
-    const auto restore = qScopeGuard([&] {
-        while (!undo.isEmpty())
-            undo.takeLast()();
-    });
+    dravino::test::Undo undo;
     if (fault == QLatin1String("readonly"))
         QVERIFY(readOnly(dir.path(), undo));
     Archive a(location);
@@ -389,11 +385,7 @@ void TestArchive::faults()
         QFile f(path);
         QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
     };
-    QList<std::function<void()>> undo;
-    const auto restore = qScopeGuard([&] {
-        while (!undo.isEmpty())
-            undo.takeLast()();
-    });
+    dravino::test::Undo undo;
     const auto mount = [&](const char *options) {
         QCOMPARE(QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", options, "tmpfs", folder}), 0);
         undo << [folder] { QProcess::execute(QStringLiteral("umount"), {folder}); };

@@ -337,12 +337,7 @@ void TestDocuments::pdfWithoutPrinter()
     QString folder = root.filePath(QStringLiteral("Documents"));
     QVERIFY(QDir().mkpath(folder));
     const QString outside = root.filePath(QStringLiteral("outside.pdf"));
-    // Undone in reverse, whatever the checks say.
-    QList<std::function<void()>> undo;
-    const auto restore = qScopeGuard([&] {
-        while (!undo.isEmpty())
-            undo.takeLast()();
-    });
+    dravino::test::Undo undo;
     for (const QString &step : setup.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
         if (step == QLatin1String("file")) {
             QFile keep(QDir(folder).filePath(QStringLiteral("Dravino.pdf")));

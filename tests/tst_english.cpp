@@ -21,10 +21,7 @@ namespace {
 // The words of a PDF, one text.
 QString pdfText(const QString &pdf)
 {
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-    p.waitForFinished();
-    return QString::fromUtf8(p.readAllStandardOutput()).simplified();
+    return dravino::test::outputOf(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}).simplified();
 }
 } // namespace
 

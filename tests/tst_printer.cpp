@@ -37,34 +37,12 @@ int run(const QString &program, const QStringList &args)
     return QProcess::execute(program, args);
 }
 
-QString output(const QString &program, const QStringList &args)
-{
-    QProcess p;
-    p.start(program, args);
-    p.waitForFinished();
-    return QString::fromLocal8Bit(p.readAllStandardOutput());
-}
+QString lpstat(const QStringList &args) { return dravino::test::outputOf(QStringLiteral("lpstat"), args); }
 
-// The jobs CUPS has not finished on one queue, as lpstat lists them.
-int pendingJobs(const QString &queue)
+// The jobs on one queue CUPS has not finished ("not-completed"), or has.
+int jobs(const QString &queue, const QString &which = QStringLiteral("not-completed"))
 {
-    return int(output(QStringLiteral("lpstat"), {QStringLiteral("-o"), queue}).count(QLatin1Char('\n')));
-}
-
-bool queueAccepting(const QString &queue)
-{
-    return !output(QStringLiteral("lpstat"), {QStringLiteral("-a"), queue}).contains(QLatin1String("not accepting"));
-}
-bool queueEnabled(const QString &queue)
-{
-    return !output(QStringLiteral("lpstat"), {QStringLiteral("-p"), queue}).contains(QLatin1String("disabled"));
-}
-
-// The jobs a queue has finished.
-int completedJobs(const QString &queue)
-{
-    return int(output(QStringLiteral("lpstat"), {QStringLiteral("-W"), QStringLiteral("completed"), QStringLiteral("-o"), queue})
-                   .count(QLatin1Char('\n')));
+    return int(lpstat({QStringLiteral("-W"), which, QStringLiteral("-o"), queue}).count(QLatin1Char('\n')));
 }
 
 // A PDF that cups-pdf has finished writing.
@@ -79,7 +57,7 @@ bool finishedPdf(const QString &path)
 
 QString requirement(const QStringList &)
 {
-    if (!output(QStringLiteral("lpstat"), {QStringLiteral("-r")}).contains(QLatin1String("is running")))
+    if (!lpstat({QStringLiteral("-r")}).contains(QLatin1String("is running")))
         return QStringLiteral("no CUPS scheduler is running (tools/cups-pdf-setup.sh starts one, as root)");
     if (!QFile::exists(QStringLiteral("/usr/lib/cups/backend/cups-pdf")))
         return QStringLiteral("the cups-pdf backend is missing (apt-get install printer-driver-cups-pdf)");
@@ -174,7 +152,7 @@ void TestPrinter::pagePrintsOnTheQueueChosen()
     // "Stampa su" lists both queues of the test, DravinoTest the default;
     // the page chosen for DravinoOther arrives there, and the next one-click
     // print goes to the default again.
-    const int other = completedJobs(kOtherQueue), test = completedJobs(kQueue);
+    const int other = jobs(kOtherQueue, QStringLiteral("completed")), test = jobs(kQueue, QStringLiteral("completed"));
     Window t;
     t.platform.realPrinter = true;
     t.run(QStringLiteral("txtStampaDa=500;txtStampaA=600"));
@@ -189,12 +167,12 @@ void TestPrinter::pagePrintsOnTheQueueChosen()
     menu->close();
     QTRY_COMPARE(t.platform.messages.size(), 1);
     QCOMPARE(t.platform.messages[0].text, QStringLiteral("Stampa effettuata su ") + kOtherQueue);
-    QTRY_COMPARE_WITH_TIMEOUT(completedJobs(kOtherQueue), other + 1, 60000);
-    QCOMPARE(completedJobs(kQueue), test);
+    QTRY_COMPARE_WITH_TIMEOUT(jobs(kOtherQueue, QStringLiteral("completed")), other + 1, 60000);
+    QCOMPARE(jobs(kQueue, QStringLiteral("completed")), test);
     t.run(QStringLiteral("cmdStampa"));
     QCOMPARE(t.platform.messages.value(1).text, QStringLiteral("Stampa effettuata su ") + kQueue);
-    QTRY_COMPARE_WITH_TIMEOUT(completedJobs(kQueue), test + 1, 60000);
-    QCOMPARE(completedJobs(kOtherQueue), other + 1);
+    QTRY_COMPARE_WITH_TIMEOUT(jobs(kQueue, QStringLiteral("completed")), test + 1, 60000);
+    QCOMPARE(jobs(kOtherQueue, QStringLiteral("completed")), other + 1);
 }
 
 void TestPrinter::printerChosenIsGone()
@@ -271,10 +249,10 @@ void TestPrinter::faults()
     std::unique_ptr<PrintServerStandIn> server;
     if (fault == QLatin1String("reject")) {
         QCOMPARE(run(QStringLiteral("cupsreject"), {kQueue}), 0);
-        QTRY_VERIFY(!queueAccepting(kQueue));
+        QTRY_VERIFY(lpstat({QStringLiteral("-a"), kQueue}).contains(QLatin1String("not accepting")));
     } else if (fault == QLatin1String("disable")) {
         QCOMPARE(run(QStringLiteral("cupsdisable"), {kQueue}), 0);
-        QTRY_VERIFY(!queueEnabled(kQueue));
+        QTRY_VERIFY(lpstat({QStringLiteral("-p"), kQueue}).contains(QLatin1String("disabled")));
     } else if (fault == QLatin1String("notmp")) {
         qputenv("TMPDIR", tmp.filePath(QStringLiteral("gone")).toLocal8Bit());
     } else if (fault == QLatin1String("fulltmp")) {
@@ -294,7 +272,7 @@ void TestPrinter::faults()
     if (server)
         qputenv("CUPS_SERVER", server->address());
     const QStringList before = m_out.entryList({QStringLiteral("*.pdf")}, QDir::Files);
-    const int jobsBefore = pendingJobs(kQueue);
+    const int jobsBefore = jobs(kQueue);
     {
         Window t;
         t.platform.realPrinter = true;
@@ -326,9 +304,9 @@ void TestPrinter::faults()
     }
     // A held page stays in the queue; a printed one leaves it.
     if (held > 0)
-        QCOMPARE(pendingJobs(kQueue) - jobsBefore, held);
+        QCOMPARE(jobs(kQueue) - jobsBefore, held);
     else if (held == 0)
-        QTRY_COMPARE_WITH_TIMEOUT(pendingJobs(kQueue) - jobsBefore, 0, 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(jobs(kQueue) - jobsBefore, 0, 60000);
     if (mounted)
         QCOMPARE(QDir(tmp.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("filler")}); // no temporary file at all
