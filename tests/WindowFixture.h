@@ -379,6 +379,16 @@ void whenModal(std::function<void(T *)> answer)
     timer->start();
 }
 
+// A menu's entries as a user reads them (a key shown after a tab left out).
+inline QStringList menuTexts(const QMenu *menu)
+{
+    QStringList out;
+    for (const QAction *a : menu->actions())
+        if (!a->isSeparator())
+            out << a->text().section(QLatin1Char('\t'), 0, 0);
+    return out;
+}
+
 // The columns of a scenario table, and a scenario row run: actions, then checks.
 inline void scenarioColumns()
 {

@@ -46,15 +46,6 @@ QMenu *openMenu(Window &t, const QString &button, const QString &how)
     return b->findChild<QMenu *>(QStringLiteral("printMenu"));
 }
 
-QStringList texts(const QMenu *menu)
-{
-    QStringList out;
-    for (const QAction *a : menu->actions())
-        if (!a->isSeparator())
-            out << a->text().section(QLatin1Char('\t'), 0, 0); // (a key shown after a tab)
-    return out;
-}
-
 // Chooses the menu entry named name (a printer, "printer:NAME", once the
 // print server has listed it).
 void choose(Window &t, const QString &button, const QString &name)
@@ -220,12 +211,12 @@ void TestDestinations::menuEntries()
     QMenu *menu = openMenu(t, button, how);
     QVERIFY(menu);
     QTRY_VERIFY(menu->isVisible());
-    QCOMPARE(texts(menu).join(QLatin1Char('|')), entries);
+    QCOMPARE(menuTexts(menu).join(QLatin1Char('|')), entries);
     QCOMPARE(menu->defaultAction()->text(), QStringLiteral("Stampa"));
     QCOMPARE(menu->accessibleName(), QStringLiteral("Stampa"));
     // The printers come from the print server, the default marked.
     auto *printTo = menu->findChild<QMenu *>(QStringLiteral("menuPrintTo"));
-    QTRY_COMPARE(texts(printTo).join(QLatin1Char('|')), printers);
+    QTRY_COMPARE(menuTexts(printTo).join(QLatin1Char('|')), printers);
     QTest::keyClick(menu, Qt::Key_Escape);
     QTRY_VERIFY(!menu || !menu->isVisible());
     QCOMPARE(t.platform.documents.size(), 0);
