@@ -37,6 +37,15 @@ int envMs(const char *name, int fallback)
     const int ms = qEnvironmentVariableIntValue(name, &ok);
     return ok && ms > 0 ? ms : fallback;
 }
+
+// The bench's outbox for location, opened again where it did not open
+// before (a folder that could not be written may be by now).
+Outbox &openedOutbox(std::unique_ptr<Outbox> &box, const QString &location)
+{
+    if (!box || !box->isOpen())
+        box = std::make_unique<Outbox>(outboxPath(), location);
+    return *box;
+}
 } // namespace
 
 namespace detail {
@@ -50,11 +59,10 @@ public:
     // True when record waits on the bench now.
     std::pair<bool, QString> put(const CheckRecord &record)
     {
-        if (!m_outbox || !m_outbox->isOpen())
-            m_outbox = std::make_unique<Outbox>(outboxPath(), m_location);
-        if (m_outbox->put(record))
+        Outbox &box = openedOutbox(m_outbox, m_location);
+        if (box.put(record))
             return {true, {}};
-        return {false, m_outbox->error()};
+        return {false, box.error()};
     }
 
 private:
@@ -100,9 +108,8 @@ public:
     {
         if (!m_server)
             return nullptr;
-        if (!m_outbox || !m_outbox->isOpen()) // a folder that could not be written may be by now
-            m_outbox = std::make_unique<Outbox>(outboxPath(), m_location);
-        return m_outbox->isOpen() ? m_outbox.get() : nullptr;
+        Outbox &box = openedOutbox(m_outbox, m_location);
+        return box.isOpen() ? &box : nullptr;
     }
 
     // Sends what waits on the bench; true when something was sent.
