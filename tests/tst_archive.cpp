@@ -8,8 +8,7 @@
 //
 // tst_archive --postgresql runs the same tests of an archive shared between
 // benches on a PostgreSQL server the test starts itself, and what only a
-// server has: checks kept on the bench while it is away, sent exactly once,
-// and another bench's check heard.
+// server has: checks kept on the bench while it is away, sent exactly once.
 
 #include "PrintServerStandIn.h"
 #include "TestMain.h"
@@ -165,7 +164,6 @@ private slots:
     void killedWhileRecording();
     void throughItsThread();
     void whileTheServerIsAway();
-    void benchesSeeEachOther();
     void location_data();
     void location();
 };
@@ -681,24 +679,6 @@ void TestArchive::whileTheServerIsAway()
     QVERIFY(Archive(url).count({QStringLiteral("INVIATA")}) <= keys.size() + 1);
 }
 
-void TestArchive::benchesSeeEachOther()
-{
-    // Two benches on one server: one lists, the other records; the first
-    // hears of it within seconds, with no search of its own.
-    if (!g_server)
-        QSKIP("an archive on a server (tst_archive --postgresql)");
-    const QString url = g_server->freshDatabase();
-    ArchiveService mine(url), other(url);
-    QObject asker;
-    int answered = 0, changed = 0;
-    connect(&mine, &ArchiveService::changed, this, [&] { ++changed; });
-    mine.page({}, {}, 10, true, &asker, [&](const ArchiveReply &) { ++answered; });
-    QTRY_COMPARE(answered, 1);
-    other.keep(sample(QStringLiteral("ALTRO BANCO")), &asker, [&](const ArchiveReply &) { ++answered; });
-    QTRY_COMPARE(answered, 2);
-    QTRY_VERIFY_WITH_TIMEOUT(changed >= 1, 5000);
-}
-
 void TestArchive::location_data()
 {
     // DRAVINO_ARCHIVE, the setting, and what the location reads as: where
@@ -830,8 +810,7 @@ int main(int argc, char *argv[])
         if (arguments.size() == 1)
             arguments << QStringLiteral("keepsAndFinds") << QStringLiteral("migration") << QStringLiteral("faults")
                       << QStringLiteral("twoProgramsWriting") << QStringLiteral("killedWhileRecording")
-                      << QStringLiteral("throughItsThread") << QStringLiteral("whileTheServerIsAway")
-                      << QStringLiteral("benchesSeeEachOther");
+                      << QStringLiteral("throughItsThread") << QStringLiteral("whileTheServerIsAway");
         const int rc = QTest::qExec(&tc, arguments);
         g_server = nullptr;
         return rc;

@@ -98,8 +98,6 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void valueTableLayout_data();
     void valueTableLayout();
-    void valueTableSaysItsZero();
-    void tallFaceNeverLeavesThePage();
     void scaleSheetLayout();
     void pdfWithoutPrinter_data();
     void pdfWithoutPrinter();
@@ -181,34 +179,6 @@ void TestDocuments::valueTableLayout()
     QCOMPARE(lineFrom(s, QStringLiteral("Dravino")), kFooter);
     QCOMPARE(lineFrom(s, QStringLiteral("Rapporto tra la pressione e la tensione di un sensore pressione con fondo scala a ")).mid(1),
              QStringList({"2000|13 bold italic #14640a", " bar|13 regular italic #000000"}));
-}
-
-void TestDocuments::valueTableSaysItsZero()
-{
-    // A page reading -20 bar at 500 mV says why: the family and a zero
-    // point not the family's own, under the title, above the headings.
-    RecordingSurface s;
-    PrintTable t;
-    t.zeroMv = 540;
-    t.from = 500;
-    t.to = 600;
-    t.step = 20;
-    printValueTable(s, {QStringLiteral("2000"), true, valueTableRows(printRows(t), QStringLiteral("500")), kNow,
-                        QStringLiteral("Bosch / Delphi / Vdo"), 540, 500, {}});
-    const auto about = items(s, QStringLiteral("Sensore Bosch / Delphi / Vdo, zero in uso 540 mV (quello della famiglia: 500 mV)"));
-    QCOMPARE(about.size(), 1);
-    QVERIFY(about[0].y + s.lineHeightOf(about[0].font) <= 950);
-    QCOMPARE(items(s, QStringLiteral("-20")).size(), 1);
-}
-
-void TestDocuments::tallFaceNeverLeavesThePage()
-{
-    RecordingSurface s;
-    s.FontName(QStringLiteral("DejaVu Serif")); // a 12 pt line above 272 twips
-    printTable(s, 0, 2680);
-    QVERIFY(items(s, QStringLiteral("MVolt")).size() <= 3);
-    for (const auto &i : s.items())
-        QVERIFY(i.x >= 0 && i.x < 11906);
 }
 
 void TestDocuments::scaleSheetLayout()

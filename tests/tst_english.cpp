@@ -37,8 +37,6 @@ private slots:
     void everyCaptionFits();
     void everyCoreTextTranslated();
     void everyTextTranslated();
-    void languageChoice_data();
-    void languageChoice();
     void languageFromTheDesktop();
 };
 
@@ -179,26 +177,6 @@ void TestEnglish::everyCoreTextTranslated()
     QCOMPARE(same, QStringList({"Made in BULGARIA", "Made in CHINA", "Made in MALAYSIA", "Made in KOREA"}));
     for (const char *italian : {dravino::kGasTexts[0], dravino::kGasTexts[1], "Tipo non corrispondente"})
         QVERIFY2(dravino::coreText(italian) != QString::fromUtf8(italian), italian);
-}
-
-void TestEnglish::languageChoice_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QStringList>("uiLanguages");
-    QTest::addColumn<bool>("english");
-    // (The desktops of CTest's tst_language_* entries, read from a real
-    // environment, are not repeated here.)
-    QTest::newRow("plain en") << QStringList() << QStringList{"en"} << true;
-    QTest::newRow("German: unsupported") << QStringList() << QStringList{"de-DE", "en"} << false;
-    QTest::newRow("English second only") << QStringList() << QStringList{"it-IT", "en-GB"} << false;
-    QTest::newRow("--lang fr ignored") << QStringList{"dravino", "--lang", "fr"} << QStringList{"en-US"} << true;
-}
-
-void TestEnglish::languageChoice()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QStringList, uiLanguages);
-    QTEST(dravino::chooseLanguage(arguments, uiLanguages) == Language::English, "english");
 }
 
 void TestEnglish::languageFromTheDesktop()

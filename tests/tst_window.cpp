@@ -45,7 +45,6 @@ private slots:
     void optionGroups();
     void accessibility();
     void qtTextsAreItalian();
-    void roughEdges();
     void calculator_data();
     void calculator() { RUN_SCENARIO(); }
     void countAndZeroPoint_data();
@@ -58,8 +57,6 @@ private slots:
     void sensata() { RUN_SCENARIO(); }
     void switchingAndLinks_data();
     void switchingAndLinks() { RUN_SCENARIO(); }
-    void pressedLooks();
-    void linksWithoutAddresses();
     void printButtonHoldsItsPage_data();
     void printButtonHoldsItsPage();
     void windowFitsTheScreen();
@@ -204,12 +201,6 @@ void TestWindow::optionGroups()
         QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
         QVERIFY2(checked() == only(i), qPrintable(names[i] + QLatin1String(": ") + checked()));
     }
-    // The arrows move the check through the group.
-    t.get(names[0])->setFocus(Qt::TabFocusReason);
-    t.key(Qt::Key_Down);
-    QCOMPARE(checked(), only(1));
-    t.key(Qt::Key_Up);
-    QCOMPARE(checked(), only(0));
 }
 
 namespace {
@@ -543,15 +534,6 @@ void TestWindow::switchingAndLinks_data()
     QTest::newRow("mail, no mail program: silent") << "@shellfails;lblMail" << "opened=mailto:lab@officina.test;msgs=";
 }
 
-void TestWindow::linksWithoutAddresses()
-{
-    // A build that names no maker: the two links show no address and open
-    // nothing, by mouse or keyboard.
-    Window t([](FakePlatform &p) { p.web.clear(); p.mail.clear(); });
-    t.run(QStringLiteral("picLogo;lblMail;txtADC<;!Tab;!Return;txtStep<;!Tab;!Tab;!Tab;!Tab;!Enter"));
-    QCOMPARE(t.check(QStringLiteral("opened=;msgs=;lblMail=;picLogo?=;focus=lblMail")) + t.errors(), QStringList());
-}
-
 void TestWindow::printButtonHoldsItsPage_data()
 {
     QTest::addColumn<QString>("open");
@@ -625,28 +607,6 @@ void TestWindow::windowFitsTheScreen()
     QCOMPARE(t.errors(), QStringList());
 }
 
-void TestWindow::pressedLooks()
-{
-    Window t;
-    auto *logo = t.get<dravino::PictureBox>(QStringLiteral("picLogo"));
-    t.pressOn(logo);
-    QVERIFY(logo->isRaised3D());
-    t.releaseOn(logo);
-    QVERIFY(!logo->isRaised3D());
-    auto *scala = t.get<dravino::Label>(QStringLiteral("lblLabel(4)"));
-    for (int release = 0; release < 2; ++release) {
-        t.pressOn(scala);
-        QVERIFY(scala->hasBorder());
-        t.releaseOn(scala); // the second opens the panel
-        QVERIFY(!scala->hasBorder());
-    }
-    QCOMPARE(t.front(), QStringLiteral("fraSecondary"));
-    t.run(QStringLiteral("cmdBack"));
-    auto *mv = t.get<dravino::Label>(QStringLiteral("lblLabel(0)"));
-    t.pressOn(mv);
-    QVERIFY(!mv->hasBorder());
-}
-
 void TestWindow::scaleSheetPrintsTheScreen()
 {
     Window t;
@@ -705,37 +665,6 @@ void TestWindow::qtTextsAreItalian()
     QVERIFY(!answer); // Annulla is no answer, not an empty code
 }
 
-void TestWindow::roughEdges()
-{
-    Window t;
-    // A skipped row's empty boxes are framed in black, not in the colour
-    // their last result left.
-    t.run(QStringLiteral("%1txtADCValue(4)=640;cmdScala;txtADCValue(4)=0;cmdScala").arg(kOpenScale));
-    QCOMPARE(t.check(QStringLiteral("lblLinearità(4)=;lblScostamento(4)=;lblLinearità(4)*=#007800")), QStringList());
-    for (const char *name : {"lblLinearità(4)", "lblScostamento(4)", "lblMvoltScala(0)"}) {
-        const QImage shot = t.get(QString::fromUtf8(name))->grab().toImage();
-        QCOMPARE(shot.pixelColor(0, shot.height() / 2), QColor(Qt::black));
-    }
-    // With printing off, the count of values greys like the rest of the box.
-    t.run(QStringLiteral("cmdBack;optSensore(2)"));
-    auto *count = t.get(QStringLiteral("lblValStampa"));
-    auto *heading = t.get(QStringLiteral("lblLabel(5)"));
-    QVERIFY(!count->isEnabled());
-    QCOMPARE(count->palette().color(QPalette::Disabled, QPalette::WindowText),
-             heading->palette().color(QPalette::Disabled, QPalette::WindowText));
-    // A long paste's count still shows whole in its heading.
-    t.run(QStringLiteral("optSensore(0);lblLabel(2);lblLabel(2);txtSensataCode=%1").arg(QString(12000, QLatin1Char('1'))));
-    auto *length = t.get<QLabel>(QStringLiteral("lblSensata(0)"));
-    QCOMPARE(length->text(), QStringLiteral("Numero sul sensore (12000)"));
-    QVERIFY(QFontMetrics(length->font()).horizontalAdvance(length->text()) <= length->contentsRect().width());
-    // The logo shows when it has the focus.
-    t.run(QStringLiteral("cmdSensataBack"));
-    auto *logo = t.get(QStringLiteral("picLogo"));
-    const QImage plain = logo->grab().toImage();
-    logo->setFocus(Qt::TabFocusReason);
-    QVERIFY(logo->grab().toImage() != plain);
-}
-
 void TestWindow::realMessageBox()
 {
     // The desktop's message box: text with its line break, title, icon, OK.
@@ -752,18 +681,6 @@ void TestWindow::realMessageBox()
     QCOMPARE(text, QStringLiteral("uno\ndue"));
     QCOMPARE(title, QStringLiteral("Zero Bar"));
     QCOMPARE(icon, int(QMessageBox::Warning));
-    // A long title over a short text: the box is wide enough for the title
-    // in a bold face beside a title bar's icon and buttons.
-    int width = 0;
-    const QString longTitle = QStringLiteral("Stampa valori di pressione/tensione");
-    whenModal<QMessageBox>([&](QMessageBox *box) {
-        width = box->width();
-        box->button(QMessageBox::Ok)->click();
-    });
-    dravino::DesktopPlatform().message(nullptr, QStringLiteral("OK"), longTitle, dravino::MessageIcon::Information);
-    QFont bold = QApplication::font();
-    bold.setBold(true);
-    QVERIFY2(width >= QFontMetrics(bold).horizontalAdvance(longTitle) + 100, qPrintable(QString::number(width)));
 }
 
 QTEST_MAIN(TestWindow)
