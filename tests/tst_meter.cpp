@@ -5,7 +5,6 @@
 // stopped; the window closed while a reading hangs.
 
 #include "MeterStandIn.h"
-#include "PrintServerStandIn.h"
 #include "WindowFixture.h"
 #include "base/Settings.h"
 #include "base/Workers.h"
@@ -38,7 +37,6 @@ private slots:
     void closingWhileAReadingHangs();
     void choosingTheMeter();
     void readingsAtOnce();
-    void searchGivesUp();
 };
 
 void TestMeter::readings_data()
@@ -209,33 +207,6 @@ void TestMeter::readingsAtOnce()
         thread.join();
     QCOMPARE(volts.load(), 20);
     QCOMPARE(found.load(), 4);
-}
-
-void TestMeter::searchGivesUp()
-{
-    // A search at an address whose connection never completes is given up
-    // at three times a reading's limit (7.5 s here), said so, and Cerca is back.
-    PrintServerStandIn nobody(PrintServerStandIn::Blackhole);
-    Window t;
-    QString said;
-    bool searchAgain = false;
-    whenModal<QDialog>([&](QDialog *dialog) {
-        const auto close = qScopeGuard([dialog] { dialog->reject(); });
-        auto *driver = dialog->findChild<QComboBox *>(QStringLiteral("cboDriver"));
-        QTRY_VERIFY(driver->findData(QStringLiteral("scpi-dmm")) >= 0);
-        driver->setCurrentIndex(driver->findData(QStringLiteral("scpi-dmm")));
-        dialog->findChild<QLineEdit *>(QStringLiteral("txtConnessione"))->setText(QStringLiteral("tcp-raw/") + nobody.address().replace(':', '/'));
-        auto *search = dialog->findChild<QPushButton *>(QStringLiteral("cmdCerca"));
-        QTest::mouseClick(search, Qt::LeftButton);
-        QVERIFY(!search->isEnabled());
-        auto *state = dialog->findChild<QLabel *>(QStringLiteral("lblStatoStrumento"));
-        QTRY_VERIFY_WITH_TIMEOUT(search->isEnabled(), 15000);
-        said = state->text();
-        searchAgain = search->isEnabled();
-    });
-    t.run(QStringLiteral("!F8"));
-    QCOMPARE(said, QStringLiteral("Nessun multimetro ha risposto entro 8 s."));
-    QVERIFY(searchAgain);
 }
 
 QTEST_MAIN(TestMeter)

@@ -8,10 +8,7 @@
 // (make monkey SEEDS=... EVENTS=...). By default 20 seeds of 10,000 events.
 
 #include "WindowFixture.h"
-#include <csignal>
 #include <cstdio>
-#include <cstring>
-#include <unistd.h>
 #include "ui/Numbers.h"
 
 #include <QAbstractButton>
@@ -147,22 +144,6 @@ QString brokenInvariant(const Window &t, const Monkey &monkey)
     return {};
 }
 
-// The time one seed may take (DRAVINO_MONKEY_SEED_LIMIT_S, 10 minutes by
-// default): a seed that hangs is named and ends the run; any number of
-// seeds may run one after another. (The message is made beforehand: the
-// signal's handler only writes it.)
-char g_tooLong[128];
-void seedTooLong(int)
-{
-    (void)!::write(2, g_tooLong, std::strlen(g_tooLong));
-    std::abort();
-}
-void limitSeed(uint seed)
-{
-    std::snprintf(g_tooLong, sizeof g_tooLong, "FAIL!  : seed %u ran too long; replay with DRAVINO_MONKEY_SEEDS=%u\n", seed, seed);
-    std::signal(SIGALRM, seedTooLong);
-    ::alarm(qEnvironmentVariableIsSet("DRAVINO_MONKEY_SEED_LIMIT_S") ? qEnvironmentVariableIntValue("DRAVINO_MONKEY_SEED_LIMIT_S") : 600);
-}
 } // namespace
 
 class TestMonkey : public QObject
@@ -190,8 +171,6 @@ void TestMonkey::randomEventsKeepTheInvariants()
     QFETCH(uint, seed);
     const int events = qEnvironmentVariableIsSet("DRAVINO_MONKEY_EVENTS")
         ? qEnvironmentVariableIntValue("DRAVINO_MONKEY_EVENTS") : 10000;
-    limitSeed(seed);
-    const auto done = qScopeGuard([] { ::alarm(0); });
     Window t;
     Monkey monkey(t, seed);
     int documents = 0, messages = 0;
@@ -218,7 +197,7 @@ void TestMonkey::randomEventsKeepTheInvariants()
 int main(int argc, char *argv[])
 {
     // QtTest's own limit covers the whole function, every seed together:
-    // each seed has its own (SeedLimit) instead.
+    // CTest's limit on the run stands instead.
     if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
         qputenv("QTEST_FUNCTION_TIMEOUT", "86400000");
     QApplication app(argc, argv);
