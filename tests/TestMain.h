@@ -36,6 +36,12 @@ inline QString outputOf(const QString &program, const QStringList &arguments)
 // Changes made to the machine, undone when it goes (last first), whatever
 // the checks said.
 struct Undo : QList<std::function<void()>> {
+    // An environment variable set (unset where value is null) until the undo.
+    void setEnv(const char *name, const QByteArray &value)
+    {
+        append([name, old = qgetenv(name), was = qEnvironmentVariableIsSet(name)] { was ? qputenv(name, old) : qunsetenv(name); });
+        value.isNull() ? qunsetenv(name) : qputenv(name, value);
+    }
     ~Undo()
     {
         while (!isEmpty())

@@ -595,8 +595,8 @@ void TestArchive::throughItsThread()
         return;
 
     auto silent = std::make_unique<PrintServerStandIn>(PrintServerStandIn::Silent);
-    qputenv("DRAVINO_ARCHIVE_TIMEOUT_MS", "300");
-    const auto restore = qScopeGuard([] { qunsetenv("DRAVINO_ARCHIVE_TIMEOUT_MS"); });
+    dravino::test::Undo undo;
+    undo.setEnv("DRAVINO_ARCHIVE_TIMEOUT_MS", "300");
     const QString address = QString::fromLatin1(silent->address());
     ArchiveService service(QStringLiteral("postgresql://tecnico@%1/officina").arg(address));
     QObject asker;
@@ -625,8 +625,8 @@ void TestArchive::whileTheServerIsAway()
         QSKIP("an archive on a server (tst_archive --postgresql)");
     QTemporaryDir dir;
     const QString url = g_server->freshDatabase();
-    qputenv("DRAVINO_OUTBOX_RETRY_MS", "300");
-    const auto restore = qScopeGuard([] { qunsetenv("DRAVINO_OUTBOX_RETRY_MS"); });
+    dravino::test::Undo undo;
+    undo.setEnv("DRAVINO_OUTBOX_RETRY_MS", "300");
     { Archive created(url); }
     QList<ArchiveReply> replies;
     {
@@ -714,18 +714,12 @@ void TestArchive::location()
     QFETCH(QString, parts);
     // (Qt finds the settings' folder once in a process)
     static QTemporaryDir home;
-    const QByteArray config = qgetenv("XDG_CONFIG_HOME"), data = qgetenv("XDG_DATA_HOME");
-    const auto restore = qScopeGuard([&] {
-        qputenv("XDG_CONFIG_HOME", config);
-        qputenv("XDG_DATA_HOME", data);
-        qunsetenv("DRAVINO_ARCHIVE");
-        setSettingsValue(QStringLiteral("archive"), {});
-    });
-    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
-    qputenv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
+    dravino::test::Undo undo;
+    undo.setEnv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toLocal8Bit());
+    undo.setEnv("XDG_DATA_HOME", home.filePath(QStringLiteral("data")).toLocal8Bit());
+    undo.setEnv("DRAVINO_ARCHIVE", environment.isEmpty() ? QByteArray() : environment.toLocal8Bit());
+    undo << [] { setSettingsValue(QStringLiteral("archive"), {}); };
     QCoreApplication::setApplicationName(QStringLiteral("Dravino"));
-    if (!environment.isEmpty())
-        qputenv("DRAVINO_ARCHIVE", environment.toLocal8Bit());
     if (!setting.isEmpty()) {
         // An older Dravino's file, readable by all, is made the user's alone.
         if (QFile::exists(settingsFile()))

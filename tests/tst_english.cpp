@@ -1,19 +1,13 @@
 // The English window: its texts, one message of each part of the program,
 // the printed pages read back from real PDFs, the Sensata date in English
-// formats, every caption fitting its control, and the choice of language
-// from the arguments and the desktop's preferred languages.
+// formats, every text translated, and the choice of language from the
+// arguments and the desktop's preferred languages.
 
 #include "PdfWords.h"
 #include "WindowFixture.h"
-#include "core/Sensata.h"
-#include "ui/CoreTexts.h"
 
-#include <QAbstractButton>
-#include <QGroupBox>
 #include <QMenu>
 #include <QProcess>
-#include <QRadioButton>
-#include <QStyle>
 
 using dravino::Language;
 
@@ -34,8 +28,6 @@ private slots:
     void messages_data();
     void messages() { RUN_SCENARIO(); }
     void printedPages();
-    void everyCaptionFits();
-    void everyCoreTextTranslated();
     void everyTextTranslated();
     void languageFromTheDesktop();
 };
@@ -133,50 +125,6 @@ void TestEnglish::everyTextTranslated()
     const QString said = QString::fromLocal8Bit(tool.readAllStandardOutput());
     QVERIFY2(said.contains(QLatin1String(" finished and 0 unfinished")) && !said.contains(QLatin1String("untranslated")),
              qPrintable(said));
-}
-
-void TestEnglish::everyCaptionFits()
-{
-    // Every caption within its control, as the design placed it: labels,
-    // buttons, options (after their indicator) and frame titles.
-    Window t;
-    QStringList tooWide;
-    for (QWidget *w : t.w->findChildren<QWidget *>()) {
-        const QFontMetrics fm(w->font());
-        int need = 0, room = w->width();
-        QString text;
-        if (auto *l = qobject_cast<QLabel *>(w); l && l->pixmap().isNull()) {
-            text = l->text();
-            need = fm.horizontalAdvance(text);
-            room = l->contentsRect().width();
-        } else if (auto *r = qobject_cast<QRadioButton *>(w)) {
-            text = r->text();
-            need = fm.horizontalAdvance(text) + r->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, r)
-                + r->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, r);
-        } else if (auto *b = qobject_cast<QAbstractButton *>(w)) {
-            text = b->text();
-            need = fm.horizontalAdvance(text) + 8;
-        } else if (auto *g = qobject_cast<QGroupBox *>(w)) {
-            text = g->title();
-            need = QFontMetrics(g->font()).horizontalAdvance(text) + 16;
-        }
-        if (!text.isEmpty() && need > room)
-            tooWide << QStringLiteral("%1 '%2': %3 > %4").arg(w->objectName(), text).arg(need).arg(room);
-    }
-    QVERIFY2(tooWide.isEmpty(), qPrintable(tooWide.join(QLatin1Char('\n'))));
-}
-
-void TestEnglish::everyCoreTextTranslated()
-{
-    // Every text the core gives in Italian has its English one (country
-    // names that are the same in both excepted).
-    QStringList same;
-    for (int i = -1; i < int(dravino::kCountryMarks.size()); ++i)
-        if (const char *country = dravino::countryText(i); dravino::coreText(country) == QString::fromUtf8(country))
-            same << QString::fromUtf8(country);
-    QCOMPARE(same, QStringList({"Made in BULGARIA", "Made in CHINA", "Made in MALAYSIA", "Made in KOREA"}));
-    for (const char *italian : {dravino::kGasTexts[0], dravino::kGasTexts[1], "Tipo non corrispondente"})
-        QVERIFY2(dravino::coreText(italian) != QString::fromUtf8(italian), italian);
 }
 
 void TestEnglish::languageFromTheDesktop()

@@ -212,14 +212,13 @@ void TestPrinter::faults()
     QFETCH(bool, printed);
     QTemporaryDir tmp, home;
     QVERIFY(QDir(home.path()).mkdir(QStringLiteral("Documents")));
-    const QByteArray oldTmp = qgetenv("TMPDIR"), oldHome = qgetenv("HOME");
-    qputenv("HOME", home.path().toLocal8Bit()); // where a page no printer took is saved
-    // Whatever the checks below say, the queue takes and prints jobs again,
-    // TMPDIR and HOME are the old ones and the tmpfs is gone.
+    dravino::test::Undo env;
+    env.setEnv("TMPDIR", qgetenv("TMPDIR"));
+    env.setEnv("HOME", home.path().toLocal8Bit()); // where a page no printer took is saved
+    // Whatever the checks below say, the queue takes and prints jobs again
+    // and the tmpfs is gone.
     bool mounted = false;
     const auto restore = qScopeGuard([&] {
-        qputenv("TMPDIR", oldTmp);
-        qputenv("HOME", oldHome);
         run(QStringLiteral("cupsaccept"), {kQueue});
         run(QStringLiteral("cupsenable"), {kQueue});
         run(QStringLiteral("cancel"), {QStringLiteral("-a"), kQueue});

@@ -7,6 +7,7 @@
 // closing the window does not wait for the server.
 
 #include "PrintServerStandIn.h"
+#include "TestMain.h"
 #include "WindowFixture.h"
 #include "print/PdfFile.h"
 #include "archive/Archive.h"
@@ -15,7 +16,6 @@
 
 #include <QDir>
 #include <QElapsedTimer>
-#include <QScopeGuard>
 #include <QTemporaryDir>
 
 namespace {
@@ -43,7 +43,7 @@ private slots:
 private:
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<QTemporaryDir> m_tmp;
-    QByteArray m_oldHome, m_oldTmp;
+    std::unique_ptr<dravino::test::Undo> m_env;
 };
 
 void TestPrintServer::init()
@@ -52,19 +52,17 @@ void TestPrintServer::init()
     m_home = std::make_unique<QTemporaryDir>();
     m_tmp = std::make_unique<QTemporaryDir>();
     QVERIFY(QDir(m_home->path()).mkdir(QStringLiteral("Documents")));
-    m_oldHome = qgetenv("HOME");
-    m_oldTmp = qgetenv("TMPDIR");
-    qputenv("HOME", m_home->path().toLocal8Bit());
-    qputenv("TMPDIR", m_tmp->path().toLocal8Bit());
-    qputenv("DRAVINO_PRINT_TIMEOUT_MS", QByteArray::number(kLimitMs));
-    qunsetenv("PRINTER");
+    m_env = std::make_unique<dravino::test::Undo>();
+    m_env->setEnv("HOME", m_home->path().toLocal8Bit());
+    m_env->setEnv("TMPDIR", m_tmp->path().toLocal8Bit());
+    m_env->setEnv("DRAVINO_PRINT_TIMEOUT_MS", QByteArray::number(kLimitMs));
+    m_env->setEnv("PRINTER", {});
+    m_env->setEnv("CUPS_SERVER", {});
 }
 
 void TestPrintServer::cleanup()
 {
-    qputenv("HOME", m_oldHome);
-    qputenv("TMPDIR", m_oldTmp);
-    qunsetenv("CUPS_SERVER");
+    m_env.reset();
     dravino::abandonCupsRequests(false);
 }
 
@@ -158,8 +156,7 @@ void TestPrintServer::closingDoesNotWait()
     qputenv("CUPS_SERVER", server.address());
     const QString archive = silentArchive ? QStringLiteral("postgresql://tecnico@%1/officina").arg(QString::fromLatin1(archiveServer.address()))
                                           : m_tmp->filePath(QStringLiteral("archivio.sqlite"));
-    qputenv("DRAVINO_ARCHIVE", archive.toUtf8());
-    const auto restore = qScopeGuard([] { qunsetenv("DRAVINO_ARCHIVE"); });
+    m_env->setEnv("DRAVINO_ARCHIVE", archive.toUtf8());
     QElapsedTimer clock;
     {
         Window t;
