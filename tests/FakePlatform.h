@@ -13,11 +13,9 @@
 #include "print/RecordingSurface.h"
 #include "ui/Platform.h"
 
-#include <QPointer>
 #include <QTimer>
 
 #include <QList>
-#include <QThread>
 #include <atomic>
 
 struct ShownMessage {

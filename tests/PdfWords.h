@@ -5,7 +5,6 @@
 #include "TestMain.h"
 
 #include <QList>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QString>
 

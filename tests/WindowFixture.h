@@ -91,24 +91,14 @@ struct Window {
         return std::make_unique<frmDravino>(platform);
     }
 
-    // The control; a missing one is an error of the row, and a stand-in
-    // keeps the row going to its end.
+    // The control; a missing one ends the run, named.
     template <typename T = QWidget>
     T *get(const QString &name) const
     {
-        if (auto *c = w->findChild<T *>(name))
-            return c;
-        fail(QStringLiteral("no control %1").arg(name));
-        std::unique_ptr<T> standIn;
-        if constexpr (std::is_constructible_v<T>)
-            standIn = std::make_unique<T>();
-        else if constexpr (std::is_constructible_v<T, QWidget *>)
-            standIn = std::make_unique<T>(nullptr);
-        else
-            standIn = std::make_unique<T>(nullptr, 1);
-        T *raw = standIn.get();
-        m_standIns.push_back(std::move(standIn));
-        return raw;
+        T *c = w->findChild<T *>(name);
+        if (!c)
+            qFatal("no control %s of that kind", qPrintable(name));
+        return c;
     }
     // What in the script could not be done.
     const QStringList &errors() const { return m_errors; }
@@ -334,7 +324,6 @@ private:
     ulong m_clock = 1000000;
 
     mutable QStringList m_errors;
-    mutable std::vector<std::unique_ptr<QWidget>> m_standIns;
 
     // Texts of the rows of the value tables printed (12 pt, not bold).
     QStringList rows() const

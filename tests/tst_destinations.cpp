@@ -18,9 +18,6 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QLabel>
-#include <QFileDialog>
-#include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScopeGuard>

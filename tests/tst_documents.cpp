@@ -23,7 +23,6 @@
 #include <QtTest>
 
 #include <csignal>
-#include <functional>
 #include <sys/resource.h>
 #include <unistd.h>
 

@@ -8,7 +8,6 @@
 // (make monkey SEEDS=... EVENTS=...). By default 20 seeds of 10,000 events.
 
 #include "WindowFixture.h"
-#include <cstdio>
 #include "ui/Numbers.h"
 
 #include <QAbstractButton>

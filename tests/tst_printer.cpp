@@ -20,7 +20,6 @@
 #include "print/QtPrintSurface.h"
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QProcess>
 #include <QScopeGuard>
