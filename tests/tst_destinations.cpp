@@ -269,8 +269,8 @@ void TestDestinations::preview()
     QCOMPARE(t.platform.messages.size(), button == QLatin1String("cmdStampa") ? 1 : 0); // the sheet is quiet
     // The sheet's one page, one record, settled by that page: on PDF.
     if (button == QLatin1String("cmdStampaScala"))
-        QTRY_COMPARE(dravino::Archive(archive).page({}, nullptr, 10).value(0).destination,
-                     (dravino::PageDestination{dravino::PageDestination::Printer, QStringLiteral("PDF")}));
+        QTRY_COMPARE_WITH_TIMEOUT(dravino::Archive(archive).page({}, nullptr, 10).value(0).destination,
+                                  (dravino::PageDestination{dravino::PageDestination::Printer, QStringLiteral("PDF")}), 20000);
     QCOMPARE(dravino::Archive(archive).count({}), button == QLatin1String("cmdStampaScala") ? 1 : 0);
 }
 

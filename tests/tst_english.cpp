@@ -85,12 +85,12 @@ void TestEnglish::printedPages()
     // The table and the sheet as the window prints them.
     Window t;
     t.platform.pdfTo = dir.filePath(QStringLiteral("table.pdf"));
-    t.run(QStringLiteral("txtStampaDa<500;txtStampaA<1400;cmdStampa"));
+    t.run(QStringLiteral("txtMvolt1<540;cmdZeroBar;txtStampaDa<500;txtStampaA<1400;cmdStampa"));
     const QString table = pdfText(t.platform.pdfTo);
     QVERIFY2(table.contains(QStringLiteral("Pressure against voltage of a pressure sensor with a full scale of 2000 bar")), qPrintable(table));
     QVERIFY(table.contains(QStringLiteral("MVolt Bar")));
     QVERIFY2(table.contains(QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)), qPrintable(table));
-    QVERIFY2(table.contains(QStringLiteral("Sensor Bosch / Delphi / Vdo")), qPrintable(table));
+    QVERIFY2(table.contains(QStringLiteral("Sensor Bosch / Delphi / Vdo, zero in use 540 mV (the family's own: 500 mV)")), qPrintable(table));
     // Positions, fonts and colours are the Italian table's, checked in tst_documents.
 
     // The sheet, as the scale panel prints it, with the English prompt.

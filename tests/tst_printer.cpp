@@ -14,9 +14,7 @@
 #include "PrintServerStandIn.h"
 #include "TestMain.h"
 #include "WindowFixture.h"
-#include "print/Delivery.h"
 #include "print/PdfFile.h"
-#include "ui/printjob/PrintJob.h"
 #include "print/QtPrintSurface.h"
 
 #include <QDir>
