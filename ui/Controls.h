@@ -109,7 +109,6 @@ public:
 
     // A single-line border in the window-frame colour, whatever the text's.
     void setBorder(bool single);
-    bool hasBorder() const { return m_border; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -127,7 +126,6 @@ public:
     explicit PictureBox(QWidget *parent);
 
     void setRaised3D(bool on);
-    bool isRaised3D() const { return frameShape() != QFrame::NoFrame; }
 };
 
 // A rectangle outline, drawn behind the controls it frames.
