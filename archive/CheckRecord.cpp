@@ -57,12 +57,14 @@ std::optional<double> cellNumber(const Cell &cell)
 
 QString newCheckKey() { return QUuid::createUuid().toString(QUuid::WithoutBraces); }
 
-CheckRecord checkOf(const ScaleGrid &g, bool denso, bool bits12, bool automaticAverage)
+CheckRecord checkOf(const ScaleCheckModel &check)
 {
+    const ScaleGrid &g = check.grid();
     CheckRecord r;
-    r.denso = denso;
-    r.bits12 = bits12;
-    r.automaticAverage = automaticAverage;
+    r.denso = check.settings().denso;
+    r.bits12 = check.settings().bits12;
+    r.automaticAverage = check.settings().automaticAverage;
+    r.nominalFullScale = check.settings().nominalFullScale;
     for (int i = 0; i < kScaleRows; ++i) {
         CheckRow &row = r.rows[i];
         row.bar = wholeCell(g.bar[i]);
@@ -99,6 +101,13 @@ ScaleGrid gridOf(const CheckRecord &r, QChar decimalSeparator)
     g.media = gridText(r.average);
     g.tolerance = int(cellNumber(r.tolerance).value_or(0));
     return g;
+}
+
+ScaleCheckModel checkModelOf(const CheckRecord &r, QChar decimalSeparator)
+{
+    return ScaleCheckModel::restored(gridOf(r, decimalSeparator),
+                                     {r.bits12, r.denso, r.automaticAverage, r.nominalFullScale},
+                                     cellNumber(r.tolerance).has_value());
 }
 
 QJsonValue cellJson(const Cell &c)
@@ -180,6 +189,7 @@ QJsonObject recordJson(const CheckRecord &r)
             {QStringLiteral("automaticAverage"), r.automaticAverage},
             {QStringLiteral("average"), cellJson(r.average)},
             {QStringLiteral("tolerance"), cellJson(r.tolerance)},
+            {QStringLiteral("nominal"), r.nominalFullScale},
             {QStringLiteral("outcome"), kindName(r.destination.kind)},
             {QStringLiteral("destination"), r.destination.name},
             {QStringLiteral("job"), r.destination.job},
@@ -202,6 +212,7 @@ CheckRecord recordFrom(const QJsonObject &o)
     r.automaticAverage = o.value(QStringLiteral("automaticAverage")).toBool(true);
     r.average = cellFrom(o.value(QStringLiteral("average")));
     r.tolerance = cellFrom(o.value(QStringLiteral("tolerance")));
+    r.nominalFullScale = o.value(QStringLiteral("nominal")).toInt();
     r.destination = {kindNamed(o.value(QStringLiteral("outcome")).toString()),
                      o.value(QStringLiteral("destination")).toString(), o.value(QStringLiteral("job")).toInt()};
     r.jobData = {o.value(QStringLiteral("customer")).toString(), o.value(QStringLiteral("vehicle")).toString(),

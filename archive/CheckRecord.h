@@ -6,7 +6,7 @@
 // was.
 
 #include "base/JobData.h"
-#include "core/ScaleCheck.h"
+#include "core/ScaleCheckModel.h"
 
 #include <QDateTime>
 #include <QJsonObject>
@@ -70,17 +70,22 @@ struct CheckRecord : CheckSummary {
     bool automaticAverage = true;
     std::array<CheckRow, kScaleRows> rows;
     Cell tolerance;            // the deviations' window the verdicts used, bar
+    int nominalFullScale = 0;  // what the average was judged against; 0: not kept (an older record)
     QString version;           // of the program that recorded it
 };
 
 // A new bench key.
 QString newCheckKey();
 
-// The check a computed grid holds: its entries as they stand, its results,
+// The check a computed model holds: its entries, settings, results,
 // verdicts and tolerance as the computation left them.
-CheckRecord checkOf(const ScaleGrid &grid, bool denso, bool bits12, bool automaticAverage);
+CheckRecord checkOf(const ScaleCheckModel &check);
 // The grid again, its texts in the window's language (decimalSeparator).
 ScaleGrid gridOf(const CheckRecord &record, QChar decimalSeparator);
+// The check again, as recorded: computed where its tolerance reads (every
+// record is of a computed check; one of an older archive may not say what
+// its verdicts were measured against).
+ScaleCheckModel checkModelOf(const CheckRecord &record, QChar decimalSeparator);
 
 // The six rows as JSON (numbers, null for an empty cell, a text kept as it
 // was), and back.

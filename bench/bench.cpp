@@ -85,8 +85,8 @@ double tableMilliseconds(frmDravino &w, BenchPlatform &platform, const QString &
     std::vector<double> samples;
     for (int i = 0; i < 9; ++i) {
         platform.pdf = QStringLiteral("%1/table%2.pdf").arg(folder).arg(i);
-        box.txtStampaDa->setText(QStringLiteral("0"));
-        box.txtStampaA->setText(QStringLiteral("2680"));
+        w.findChild<QLineEdit *>(QStringLiteral("txtStampaDa"))->setText(QStringLiteral("0"));
+        w.findChild<QLineEdit *>(QStringLiteral("txtStampaA"))->setText(QStringLiteral("2680"));
         QElapsedTimer t;
         t.start();
         box.cmdStampa_Click(); // draws the page and sends it on its way
@@ -166,8 +166,8 @@ PrintWait printStandStill(const QByteArray &cupsServer)
         w.show();
         QTest::qWaitForWindowExposed(&w);
         auto &box = *w.mainPanel().printBox;
-        box.txtStampaDa->setText(QStringLiteral("0"));
-        box.txtStampaA->setText(QStringLiteral("2680"));
+        w.findChild<QLineEdit *>(QStringLiteral("txtStampaDa"))->setText(QStringLiteral("0"));
+        w.findChild<QLineEdit *>(QStringLiteral("txtStampaA"))->setText(QStringLiteral("2680"));
         StandStillMeter meter;
         QElapsedTimer t;
         t.start();
@@ -197,13 +197,14 @@ ArchiveFigures archiveFigures(Platform &platform)
     const QString path = dir.filePath(QStringLiteral("archivio.sqlite"));
     Archive archive(path);
     const QDateTime start = QDateTime::currentDateTime().addYears(-3);
-    ScaleGrid grid;
+    ScaleCheckModel check;
     for (int row = 0; row < kScaleRows; ++row) {
-        grid.bar[row] = std::to_string(400 * row);
-        grid.adc[row] = std::to_string(98 + 130 * row);
+        check.setBar(row, std::to_string(400 * row));
+        check.setAdc(row, std::to_string(98 + 130 * row));
     }
-    calcolaScala(grid, {});
-    const CheckRecord computed = checkOf(grid, false, false, true);
+    check.setNominalFullScale(2000);
+    check.compute('.');
+    const CheckRecord computed = checkOf(check);
     for (int batch = 0; batch < 10; ++batch) {
         QList<CheckRecord> records;
         for (int i = 0; i < 10000; ++i) {

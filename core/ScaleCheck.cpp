@@ -34,7 +34,7 @@ public:
         try {
             s();
         } catch (const Failure &f) {
-            m_failures.push_back({false, f.number, describe(f.number)});
+            m_failures.push_back({ScaleFailure::RunTime, f.number, describe(f.number)});
         }
     }
 
@@ -111,7 +111,8 @@ std::vector<ScaleFailure> calcolaScala(ScaleGrid &g, const ScaleSettings &settin
     float linearity = 0;
     std::int16_t tolerance = 0;
     std::int32_t deviation = 0;
-    const double factor = adcFactor(settings.bits12 ? AdcResolution::Bits12 : AdcResolution::Bits10);
+    const AdcResolution resolution = settings.bits12 ? AdcResolution::Bits12 : AdcResolution::Bits10;
+    const double factor = adcFactor(resolution);
 
     try {
         // 1. Clear the results.
@@ -121,14 +122,31 @@ std::vector<ScaleFailure> calcolaScala(ScaleGrid &g, const ScaleSettings &settin
             g.linearita[i].clear();
             g.scostamento[i].clear();
         }
-        // 2. Read the rows; rewriting the fields drops leading zeros.
+        // 2. Read the rows; rewriting the fields drops leading zeros. A count
+        // the converter cannot show leaves its row's millivolts empty.
+        bool zeroRowRead = true;
         for (int i = 0; i < kScaleRows; ++i) {
-            run.statement([&] { mv[i] = Run::roundToLong(double(run.toLong(g.adc[i])) * factor); });
-            g.mvolt[i] = std::to_string(mv[i]);
+            bool beyond = false;
+            run.statement([&] {
+                const std::int32_t count = run.toLong(g.adc[i]);
+                if (count > adcMaxCount(resolution)) {
+                    beyond = true;
+                    run.m_failures.push_back({ScaleFailure::CountBeyond, 0, {}, i, count, adcMaxCount(resolution)});
+                    return;
+                }
+                mv[i] = Run::roundToLong(double(count) * factor);
+            });
+            if (!beyond)
+                g.mvolt[i] = std::to_string(mv[i]);
+            else if (i == 0)
+                zeroRowRead = false;
             run.statement([&] { pressure[i] = run.toLong(g.bar[i]); });
             run.statement([&] { g.adc[i] = std::to_string(run.toLong(g.adc[i])); });
             run.statement([&] { g.bar[i] = std::to_string(run.toInt(g.bar[i])); });
         }
+        // Every row is measured from the zero row's reading.
+        if (!zeroRowRead)
+            return run.m_failures;
         // 3. Full scale of every row above the validity threshold.
         const int span = settings.denso ? kSpanDenso : kSpanBosch;
         for (int i = 1; i < kScaleRows; ++i) {
@@ -183,7 +201,7 @@ std::vector<ScaleFailure> calcolaScala(ScaleGrid &g, const ScaleSettings &settin
             g.scostamento[i] = std::to_string(deviation);
         }
     } catch (const DivisionByZero &) {
-        run.m_failures.push_back({true, 11, "Divisione per zero"});
+        run.m_failures.push_back({ScaleFailure::DivisionByZero, 11, "Divisione per zero"});
     }
     return run.m_failures;
 }

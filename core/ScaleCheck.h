@@ -7,9 +7,11 @@
 // follows the bench program's error policy: a division by zero stops it; any
 // other failure (text that is not a number, a value beyond its width, zero
 // divided by zero) is reported, the failing statement is skipped and the
-// computation goes on.
+// computation goes on. A reading above the converter's highest count is no
+// reading: its row is not computed (without row 0, no row is).
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -44,9 +46,17 @@ struct ScaleSettings {
 };
 
 struct ScaleFailure {
-    bool divisionByZero = false; // ends the computation
-    int number = 0;              // otherwise: 13 type mismatch, 6 overflow
+    enum Kind {
+        RunTime,        // reported, the statement skipped: number and description
+        DivisionByZero, // ends the computation
+        CountBeyond,    // row's reading count is above the converter's highest, maxCount
+    } kind = RunTime;
+    int number = 0;     // 13 type mismatch, 6 overflow
     std::string description;
+    int row = -1;
+    std::int32_t count = 0;
+    int maxCount = 0;
+    bool divisionByZero() const { return kind == DivisionByZero; }
 };
 
 inline constexpr int kErrTypeMismatch = 13;

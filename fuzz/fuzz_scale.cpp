@@ -1,11 +1,14 @@
-// The scale computation over six arbitrary rows.
+// The scale computation over six arbitrary rows, and the check as a model:
+// a verdict only for the entries and settings it was computed from.
 #include "FuzzInput.h"
 #include "core/ScaleCheck.h"
+#include "core/ScaleCheckModel.h"
 #include "core/Sensor.h"
 #include "core/WholeNumber.h"
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 using namespace dravino;
 
@@ -30,16 +33,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const ScaleGrid before = g;
     const auto failures = calcolaScala(g, settings);
 
-    const auto divisions = std::count_if(failures.begin(), failures.end(), [](auto &f) { return f.divisionByZero; });
-    const bool stopped = !failures.empty() && failures.back().divisionByZero;
+    const auto divisions = std::count_if(failures.begin(), failures.end(), [](auto &f) { return f.divisionByZero(); });
+    const bool stopped = !failures.empty() && failures.back().divisionByZero();
     fuzz::check(divisions == (stopped ? 1 : 0), "a division by zero ends the computation");
     // A computed row whose reading equals the zero row's, with a pressure
     // other than 0, divides by zero: never a success. (The 32-bit product
     // pressure x span may overflow first, error 6.)
-    const double factor = adcFactor(settings.bits12 ? AdcResolution::Bits12 : AdcResolution::Bits10);
+    const auto resolution = settings.bits12 ? AdcResolution::Bits12 : AdcResolution::Bits10;
+    const double factor = adcFactor(resolution);
     const auto r0 = toInt32(before.adc[0]);
-    for (int i = 1; i < kScaleRows && r0.ok(); ++i) {
+    // (A count the converter cannot show is no reading: its row, or without
+    // row 0 every row, is not computed.)
+    for (int i = 1; i < kScaleRows && r0.ok() && r0.value <= adcMaxCount(resolution); ++i) {
         const auto ri = toInt32(before.adc[i]);
+        if (ri.ok() && ri.value > adcMaxCount(resolution))
+            continue;
         const auto p = toInt32(before.bar[i]);
         const double mv = ri.ok() ? roundHalfEven(ri.value * factor) : 0;
         if (!p.ok() || p.value == 0 || mv <= 400 || mv != roundHalfEven(r0.value * factor) || mv >= 2147483647.0)
@@ -49,10 +57,45 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             fuzz::check(stopped, "that division by zero ends the computation");
     }
     for (int i = 0; i < kScaleRows; ++i) {
+        const auto count = toInt32(before.adc[i]);
+        fuzz::check(!count.ok() || count.value <= adcMaxCount(resolution) || g.mvolt[i].empty(),
+                    "a count beyond the converter gives no millivolts");
         fuzz::check(wholeOrEmpty(g.mvolt[i]) && wholeOrEmpty(g.scala[i]) && wholeOrEmpty(g.scostamento[i]),
                     "millivolts, scales and deviations are whole numbers");
         fuzz::check(g.linearita[i].empty() || g.linearita[i].back() == '%', "a linearity ends with %");
     }
     fuzz::check(g.scala[0].empty() && g.linearita[0].empty(), "row 0 gets no results");
+
+    // The same check as a model, judged against a nominal full scale.
+    ScaleCheckModel model;
+    for (int i = 0; i < kScaleRows; ++i) {
+        model.setAdc(i, before.adc[i]);
+        model.setBar(i, before.bar[i]);
+    }
+    model.setAverage(before.media);
+    model.setSettings({settings.bits12, settings.denso, settings.automaticAverage, kFullScales[in.byte() % kFullScales.size()]});
+    const bool wentThrough = model.compute('.').empty();
+    fuzz::check(model.computed() == wentThrough && !model.stale(), "computed exactly when the computation went through");
+    if (const auto v = model.verdict()) {
+        bool rowsPass = true, any = false;
+        for (int i = 1; i < kScaleRows; ++i)
+            if (v->rows[i]) {
+                any = true;
+                rowsPass = rowsPass && *v->rows[i];
+            }
+        fuzz::check(v->rowsPass == (any && rowsPass), "the rows pass when every computed row does");
+        fuzz::check(!v->passes() || (v->average && std::llabs(std::int64_t(*v->average) - v->nominal) <= v->tolerance),
+                    "a passing sensor's average is within its window of the nominal");
+    }
+    // Any change after it leaves no verdict; putting it back gives it again.
+    const int row = in.number(0, kScaleRows - 1);
+    const std::string other = in.text(6);
+    const std::string was = model.grid().adc[row];
+    model.setAdc(row, other);
+    fuzz::check(other == was || (!model.verdict() && model.stale() == wentThrough), "a changed reading leaves no verdict");
+    model.setAdc(row, was);
+    fuzz::check(model.computed() == wentThrough, "the reading put back gives the verdict back");
+    model.setDenso(!settings.denso);
+    fuzz::check(!model.verdict(), "another sensor kind leaves no verdict");
     return 0;
 }

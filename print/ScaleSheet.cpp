@@ -23,25 +23,6 @@ QColor verdictColor(Verdict v)
     return Qt::black;
 }
 
-std::optional<bool> rowPasses(const ScaleGrid &g, int i)
-{
-    if (i < 1 || i >= kScaleRows || g.linearita[i].empty())
-        return std::nullopt;
-    return g.linearitaColor[i] == Verdict::Green && g.scostamentoColor[i] == Verdict::Green;
-}
-
-bool sensorPasses(const ScaleGrid &g)
-{
-    bool any = false;
-    for (int i = 1; i < kScaleRows; ++i)
-        if (const auto pass = rowPasses(g, i)) {
-            if (!*pass)
-                return false;
-            any = true;
-        }
-    return any;
-}
-
 namespace
 {
 QString text(const char *source) { return QCoreApplication::translate("ScaleSheet", source); }
@@ -68,30 +49,41 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
         s.FontBold(false);
         s.CurrentY(s.CurrentY() + 100);
     }
-    if (const auto &v = sheet.verdict) {
+    const ScaleCheckModel &check = sheet.check;
+    if (const auto v = check.verdict()) {
+        const ScaleCheckSettings &set = check.settings();
         const double top = s.CurrentY();
         s.CurrentY(top + 120);
         s.FontSize(14);
         s.FontBold(true);
         s.CurrentX(kLeft + 100);
-        s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Esito della prova: ")) + word(sensorPasses(sheet.check)), true);
+        s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Esito della prova: ")) + word(v->passes()), true);
         s.FontBold(false);
         s.FontSize(9);
-        const QString limits = text(QT_TRANSLATE_NOOP("ScaleSheet", "Limiti: linearità ±1 %, scostamento ±%1 bar")).arg(v->toleranceBar);
-        const QString settings =
-            QStringList{v->denso ? text(QT_TRANSLATE_NOOP("ScaleSheet", "Sensore Denso"))
-                                 : text(QT_TRANSLATE_NOOP("ScaleSheet", "Sensore Bosch/VDO/Delphi")),
-                        v->bits12 ? text(QT_TRANSLATE_NOOP("ScaleSheet", "ADC a 12 bit"))
-                                  : text(QT_TRANSLATE_NOOP("ScaleSheet", "ADC a 10 bit")),
-                        v->automaticAverage ? text(QT_TRANSLATE_NOOP("ScaleSheet", "media automatica"))
-                                            : text(QT_TRANSLATE_NOOP("ScaleSheet", "media manuale")),
-                        text(QT_TRANSLATE_NOOP("ScaleSheet", "zero %1 mV")).arg(v->zeroMv)}
-                .join(QStringLiteral(" · "));
+        QStringList lines{text(QT_TRANSLATE_NOOP("ScaleSheet", "Limiti: linearità ±1 %, scostamento ±%1 bar")).arg(v->tolerance)};
+        // What the average was judged against (an older record may not know).
+        if (v->nominal > 0 && v->average) {
+            const QString nominal = text(QT_TRANSLATE_NOOP("ScaleSheet", "Fondo scala nominale %1 bar")).arg(v->nominal);
+            lines << (v->nominalPasses
+                          ? text(QT_TRANSLATE_NOOP("ScaleSheet", "%1: media %2 bar, entro ±%3 bar"))
+                                .arg(nominal).arg(*v->average).arg(v->tolerance)
+                          : text(QT_TRANSLATE_NOOP("ScaleSheet", "%1: media %2 bar, fuori di ±%3 bar; il fondo scala più vicino è %4 bar"))
+                                .arg(nominal).arg(*v->average).arg(v->tolerance).arg(v->nearestFullScale));
+        }
+        lines << QStringList{set.denso ? text(QT_TRANSLATE_NOOP("ScaleSheet", "Sensore Denso"))
+                                       : text(QT_TRANSLATE_NOOP("ScaleSheet", "Sensore Bosch/VDO/Delphi")),
+                             set.bits12 ? text(QT_TRANSLATE_NOOP("ScaleSheet", "ADC a 12 bit"))
+                                        : text(QT_TRANSLATE_NOOP("ScaleSheet", "ADC a 10 bit")),
+                             set.automaticAverage ? text(QT_TRANSLATE_NOOP("ScaleSheet", "media automatica"))
+                                                  : text(QT_TRANSLATE_NOOP("ScaleSheet", "media manuale")),
+                             text(QT_TRANSLATE_NOOP("ScaleSheet", "zero %1 mV")).arg(QString::fromStdString(check.grid().mvolt[0]))}
+                     .join(QStringLiteral(" · "));
         QStringList rows;
         for (int i = 1; i < kScaleRows; ++i)
-            if (const auto pass = rowPasses(sheet.check, i))
+            if (const auto pass = v->rows[i])
                 rows << text(QT_TRANSLATE_NOOP("ScaleSheet", "riga %1 %2")).arg(i).arg(word(*pass));
-        for (const QString &line : {limits, settings, text(QT_TRANSLATE_NOOP("ScaleSheet", "Righe: %1")).arg(rows.join(QStringLiteral(" · ")))}) {
+        lines << text(QT_TRANSLATE_NOOP("ScaleSheet", "Righe: %1")).arg(rows.join(QStringLiteral(" · ")));
+        for (const QString &line : lines) {
             s.CurrentX(kLeft + 100);
             printWrapped(s, line, kRuleRight - 100, kBottom);
         }
@@ -101,6 +93,15 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
                                               {kRuleRight, bottom, kRuleLeft, bottom}, {kRuleLeft, bottom, kRuleLeft, top}})
             s.Line(x1, y1, x2, y2, Qt::black);
         s.CurrentY(bottom + 200);
+    } else if (check.stale()) {
+        // Its results are not those of the readings printed above.
+        s.FontSize(10);
+        s.FontBold(true);
+        s.CurrentX(kLeft);
+        printWrapped(s, text(QT_TRANSLATE_NOOP("ScaleSheet", "Senza esito: le letture o le impostazioni sono cambiate dopo l'ultimo calcolo.")),
+                     kRuleRight, kBottom);
+        s.FontBold(false);
+        s.CurrentY(s.CurrentY() + 200);
     }
     const JobData &job = sheet.job;
     QStringList parts;
@@ -157,7 +158,7 @@ void printScaleSheet(PrintSurface &s, const ScaleSheet &sheet)
     s.FontBold(false);
     s.CurrentY(s.CurrentY() + kGapAfterHeadings);
 
-    const ScaleGrid &g = sheet.check;
+    const ScaleGrid &g = sheet.check.grid();
     for (int i = 0; i < kScaleRows; ++i) {
         const std::pair<const std::string &, QColor> cells[] = {
             {g.bar[i], QColor(255, 0, 0)},

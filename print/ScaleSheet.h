@@ -1,18 +1,20 @@
 #pragma once
-// The printed scale sheet: a scale check (the grid as entered, its results
-// and verdicts), the sensor's code (wrapped onto further lines where it is
+// The printed scale sheet: one snapshot of a scale check (the grid as
+// entered, its results and verdicts, its settings), the sensor's code (wrapped onto further lines where it is
 // longer than the page is wide), the average full scale and the footer.
 // The colours are the screen's: pressures red, millivolts blue, linearity and
 // deviation after their verdicts, the rest black.
 //
 // Around it, in the room the page leaves: the workshop's band above; below,
 // for a computed check, the verdict in words ("CONFORME", "NON CONFORME")
-// in a bold framed band a black-and-white printer keeps, with the limits
-// and settings behind it and each row's verdict; the job; and for a sheet
-// printed again from the archive, that it is a reprint, of when.
+// in a bold framed band a black-and-white printer keeps, with the limits,
+// the nominal full scale and settings behind it and each row's verdict; for
+// a check changed since its computation, that it has no result; the job;
+// and for a sheet printed again from the archive, that it is a reprint, of
+// when.
 
 #include "base/JobData.h"
-#include "core/ScaleCheck.h"
+#include "core/ScaleCheckModel.h"
 #include "print/Workshop.h"
 
 #include <QColor>
@@ -25,30 +27,14 @@ namespace dravino {
 
 class PrintSurface;
 
-// The computation behind a sheet: what its verdicts were measured against.
-struct SheetVerdict {
-    int toleranceBar = 0;
-    bool denso = false;
-    bool bits12 = false;
-    bool automaticAverage = true;
-    QString zeroMv; // row 0's millivolts
-};
-
 struct ScaleSheet {
-    ScaleGrid check;
+    ScaleCheckModel check;      // its verdict, where it has one, is the sheet's
     QString code;
     QDateTime now;              // when the check was printed first
     PageFrame frame;
-    std::optional<SheetVerdict> verdict; // nothing: no computation, no verdict
     JobData job;
     QDateTime reprinted;        // a reprint's date; invalid on the first print
 };
-
-// A computed row's verdict (both its linearity and deviation in their
-// windows); nothing for a row the last computation did not reach.
-std::optional<bool> rowPasses(const ScaleGrid &grid, int row);
-// The sensor's: every computed row passes (and there is one).
-bool sensorPasses(const ScaleGrid &grid);
 
 // A verdict's colour, on the screen and on paper; black before any verdict.
 QColor verdictColor(Verdict v);

@@ -33,6 +33,8 @@
 //                 the only one enabled and the only one shown
 //   msgs=TITLE|I/E/C|TEXT&&...  (every message box, in order)
 //   rows=TEXT,TEXT,...  (the rows of the one value table printed)
+//   verdict=TEXT  the last sheet printed: its "Esito della prova: ..." line,
+//                 "senza esito" where it says it has none, "none", "no page"
 // An unknown control, key or action, or a context menu without its Paste,
 // fails the row (errors()).
 
@@ -293,6 +295,8 @@ private:
         }
         if (lhs == QLatin1String("rows"))
             return rows().join(QLatin1Char(','));
+        if (lhs == QLatin1String("verdict"))
+            return verdict();
         if (lhs.endsWith(QLatin1Char('?')))
             return get(lhs.chopped(1))->toolTip();
         if (lhs.endsWith(QLatin1Char('*'))) {
@@ -324,6 +328,20 @@ private:
     ulong m_clock = 1000000;
 
     mutable QStringList m_errors;
+
+    QString verdict() const
+    {
+        if (platform.documents.isEmpty())
+            return QStringLiteral("no page");
+        QString said = QStringLiteral("none");
+        for (const auto &item : platform.documents.last()) {
+            if (item.text.startsWith(QLatin1String("Esito della prova: ")))
+                return item.text;
+            if (item.text.startsWith(QLatin1String("Senza esito")))
+                said = QStringLiteral("senza esito");
+        }
+        return said;
+    }
 
     // Texts of the rows of the value tables printed (12 pt, not bold).
     QStringList rows() const

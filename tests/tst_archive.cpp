@@ -43,15 +43,10 @@ namespace {
 // A check as the scale panel records it: the opening readings computed.
 CheckRecord sample(const QString &code, const QDateTime &when = QDateTime::currentDateTime())
 {
-    ScaleGrid g;
-    const char *bars[] = {"0", "400", "800", "1200", "1600", "2000"};
-    const char *adcs[] = {"98", "232", "370", "506", "0", "0"};
-    for (int i = 0; i < kScaleRows; ++i) {
-        g.bar[i] = bars[i];
-        g.adc[i] = adcs[i];
-    }
-    calcolaScala(g, {true, false, true, '.'});
-    CheckRecord r = checkOf(g, false, true, true);
+    ScaleCheckModel check; // the opening readings
+    check.setSettings({true, false, true, 2000});
+    check.compute('.');
+    CheckRecord r = checkOf(check);
     r.key = newCheckKey();
     r.takenAt = when;
     r.code = code;
@@ -215,12 +210,15 @@ void TestArchive::keepsAndFinds()
     QCOMPARE(cellNumber(back.average), std::optional<double>(9639));
     QCOMPARE(cellNumber(back.tolerance), std::optional<double>(96));
     // The tolerance is the one the verdicts used: 2450 / 100 is 24, halves to even.
-    ScaleGrid half;
-    half.adc = {"0", "3276"};
-    half.bar = {"0", "2450"};
-    half.media = "2450";
-    calcolaScala(half, {true, false, false, '.'});
-    QCOMPARE(cellNumber(checkOf(half, false, true, false).tolerance), std::optional<double>(24));
+    ScaleCheckModel half;
+    for (int i = 0; i < kScaleRows; ++i)
+        half.setAdc(i, i == 1 ? "3276" : "0");
+    half.setBar(1, "2450");
+    half.setAverage("2450");
+    half.setSettings({true, false, false, 2400});
+    half.compute('.');
+    QCOMPARE(cellNumber(checkOf(half).tolerance), std::optional<double>(24));
+    QCOMPARE(back.nominalFullScale, 2000);
     QVERIFY(back.bits12 && !back.denso && back.automaticAverage);
     QCOMPARE(back.jobData.vehicle, QStringLiteral("AB123CD"));
     QCOMPARE(back.takenAt.toSecsSinceEpoch(), now.addDays(-3).toSecsSinceEpoch());

@@ -1,10 +1,14 @@
-// The core's arithmetic at its edges (the window's suites drive the everyday
-// values through it): whole numbers as text, the transfer functions'
-// rounding, the scale and linearity computation with its error policy and
-// limits, the value table's count and rows, and the Sensata calendar.
+// The core's arithmetic, input -> expected: whole numbers as text, the
+// transfer functions of the three families at all 17 full scales and their
+// rounding, the converter counts at their limits, the scale and linearity
+// computation with its error policy and limits, the scale check as a model
+// (its verdict against the nominal full scale, its results made stale by
+// every kind of change), the value table's count and rows, and the Sensata
+// calendar.
 
 #include "core/PrintRange.h"
 #include "core/ScaleCheck.h"
+#include "core/ScaleCheckModel.h"
 #include "core/Sensata.h"
 #include "core/Sensor.h"
 #include "core/WholeNumber.h"
@@ -45,8 +49,14 @@ private slots:
     void writesSingles();
     void transferFunctions_data();
     void transferFunctions();
+    void everyFullScale_data();
+    void everyFullScale();
+    void converterCounts_data();
+    void converterCounts();
     void scaleCheck_data();
     void scaleCheck();
+    void scaleCheckModel_data();
+    void scaleCheckModel();
     void linearityText();
     void printCount_data();
     void printCount();
@@ -183,6 +193,13 @@ void TestCore::scaleCheck_data()
     QTest::newRow("manual average above 32767") << adc << bar << "M:40000" << "dev=/-37557/-37592/-37593//;devColour=-RRR--;fail=6";
     QTest::newRow("a scale above 32767") << "98,100" << "0,200" << "" << "scala=/80000////;dev=/0////;fail=6,6";
     QTest::newRow("letters in a pressure") << "98,232" << "0,4x0" << "" << "bar=0/4x0/0/0/0/0;scala=/0////;lin=/100.00%////;fail=13,13,6";
+    // A count the converter cannot show is no reading: its row is not computed.
+    QTest::newRow("10 bit 1023 computed") << "0,1023" << "0,2000" << "" << "mv=0/5000/0/0/0/0;scala=/1600////;fail=";
+    QTest::newRow("10 bit 1024 not computed") << "0,1024,512" << "0,2000,1000" << "" << "mv=0//2502/0/0/0;scala=//1599///;fail=beyond1:1024>1023";
+    QTest::newRow("12 bit 4095 computed") << "0,4095" << "0,2000" << "12" << "mv=0/5000/0/0/0/0;scala=/1600////;fail=";
+    QTest::newRow("12 bit 4096 not computed") << "0,4096,2048" << "0,2000,1000" << "12" << "mv=0//2501/0/0/0;scala=//1599///;fail=beyond1:4096>4095";
+    QTest::newRow("9999 at 10 bit") << "0,9999" << "0,2000" << "" << "mv=0//0/0/0/0;fail=beyond1:9999>1023,6";
+    QTest::newRow("zero row beyond: nothing computed") << "1024,232,370" << "0,400,800" << "" << "mv=/1134/1808/0/0/0;scala=/////;media=;fail=beyond0:1024>1023";
 }
 
 void TestCore::scaleCheck()
@@ -206,7 +223,9 @@ void TestCore::scaleCheck()
                                            settings.contains(QLatin1Char('D')), !manual, '.'});
     QStringList fail;
     for (const auto &f : failures)
-        fail << (f.divisionByZero ? QStringLiteral("div0") : QString::number(f.number));
+        fail << (f.divisionByZero()                       ? QStringLiteral("div0")
+                 : f.kind == ScaleFailure::CountBeyond ? QStringLiteral("beyond%1:%2>%3").arg(f.row).arg(f.count).arg(f.maxCount)
+                                                       : QString::number(f.number));
     const QMap<QString, QString> got{{"mv", joined(g.mvolt)},          {"scala", joined(g.scala)},
                                      {"media", QString::fromStdString(g.media)},
                                      {"lin", joined(g.linearita)},     {"dev", joined(g.scostamento)},
@@ -220,6 +239,163 @@ void TestCore::scaleCheck()
         QVERIFY2(got.contains(key), qPrintable(key));
         QCOMPARE(got.value(key), e.section(QLatin1Char('='), 1));
     }
+}
+
+void TestCore::everyFullScale_data()
+{
+    // Each family at each full scale: its zero point is 0 bar, zero + span
+    // its full scale, half the span half of it, both ways.
+    QTest::addColumn<int>("family");
+    QTest::addColumn<int>("fullScale");
+    const char *const names[] = {"Bosch", "Denso 1 via", "Denso 2 vie"};
+    for (int f = 0; f < 3; ++f)
+        for (int scale : kFullScales)
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2 bar").arg(QLatin1String(names[f])).arg(scale))) << f << scale;
+}
+
+void TestCore::everyFullScale()
+{
+    QFETCH(int, family);
+    QFETCH(int, fullScale);
+    const auto type = static_cast<SensorType>(family);
+    const int spans[] = {4000, 3200, 3000}, zeros[] = {500, 1000, 1000};
+    const int span = spans[family], zero = zeros[family];
+    QCOMPARE(dravino::family(type).spanMv, span);
+    QCOMPARE(dravino::family(type).nominalZeroMv, zero);
+    QCOMPARE(pressureFromVoltage(type, fullScale, zero, zero), 0);
+    QCOMPARE(pressureFromVoltage(type, fullScale, zero, zero + span), fullScale);
+    QCOMPARE(pressureFromVoltage(type, fullScale, zero, zero + span / 2), fullScale / 2);
+    QCOMPARE(voltageFromPressure(type, fullScale, zero, 0), zero);
+    QCOMPARE(voltageFromPressure(type, fullScale, zero, fullScale), zero + span);
+    QCOMPARE(voltageFromPressure(type, fullScale, zero, fullScale / 2), zero + span / 2);
+    QCOMPARE(double(coefficient(type, fullScale)), double(float(double(fullScale) / span)));
+}
+
+void TestCore::converterCounts_data()
+{
+    // 10 or 12 bit, mV -> the unrounded count, the count shown; the voltage of a count.
+    QTest::addColumn<int>("bits");
+    QTest::addColumn<int>("mv");
+    QTest::addColumn<QString>("exact");
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("countMv");
+    QTest::newRow("10 bit 500 mV") << 10 << 500 << "102.3" << 102 << 499;
+    QTest::newRow("10 bit 2500 mV: 511.5 to 512") << 10 << 2500 << "511.5" << 512 << 2502;
+    QTest::newRow("10 bit 5000 mV: the highest") << 10 << 5000 << "1023" << 1023 << 5000;
+    QTest::newRow("10 bit 0 mV") << 10 << 0 << "0" << 0 << 0;
+    QTest::newRow("12 bit 500 mV") << 12 << 500 << "409.5" << 409 << 499;
+    QTest::newRow("12 bit 2500 mV") << 12 << 2500 << "2047.5" << 2047 << 2499;
+    QTest::newRow("12 bit 5000 mV: the highest") << 12 << 5000 << "4095" << 4095 << 5000;
+    QTest::newRow("12 bit 1 mV") << 12 << 1 << "0.8189999" << 1 << 1;
+}
+
+void TestCore::converterCounts()
+{
+    QFETCH(int, bits);
+    QFETCH(int, mv);
+    const auto res = bits == 10 ? AdcResolution::Bits10 : AdcResolution::Bits12;
+    QCOMPARE(adcMaxCount(res), bits == 10 ? 1023 : 4095);
+    QTEST(QString::fromStdString(singleToText(adcCountExact(res, mv), '.')), "exact");
+    QTEST(int(adcCount(res, mv)), "count");
+    QTEST(int(voltageFromAdcCount(res, adcCount(res, mv))), "countMv");
+}
+
+// A scale check as the panel holds it: the readings and pressures of rows
+// 0..5, then steps on the model ("compute", "adcN=TEXT", "barN=TEXT",
+// "media=TEXT", "12bit", "10bit", "denso", "bosch", "manual", "auto",
+// "nominal=N"), and what it says afterwards: "none" (no computation that
+// went through), "stale", or "computed" with its verdict.
+void TestCore::scaleCheckModel_data()
+{
+    QTest::addColumn<QString>("adc");
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("expected");
+    const QString opening = QStringLiteral("98,232,370,506,0,0"), bars = QStringLiteral("0,400,800,1200,1600,2000");
+    // At 12 bit 3276 counts are 4000 mV over a zero row of 0: a row's
+    // scale is its pressure, and so is the average.
+    const QString one = QStringLiteral("0,3276");
+    QTest::newRow("not computed") << opening << bars << "nominal=2000" << "none";
+    QTest::newRow("opening values against 2000 bar") << opening << bars << "nominal=2000;compute"
+        << "computed: rows pass, average 2419, nominal 2000 fails ±24, nearest 2400";
+    QTest::newRow("opening values against 2400 bar") << opening << bars << "nominal=2400;compute"
+        << "computed: rows pass, average 2419, nominal 2400 passes ±24, nearest 2400";
+    QTest::newRow("2020 against 2000: on the limit") << one << "0,2020" << "12bit;nominal=2000;compute"
+        << "computed: rows pass, average 2020, nominal 2000 passes ±20, nearest 2000";
+    QTest::newRow("2021 against 2000: beyond") << one << "0,2021" << "12bit;nominal=2000;compute"
+        << "computed: rows pass, average 2021, nominal 2000 fails ±20, nearest 2000";
+    QTest::newRow("1980 against 2000: on the limit") << one << "0,1980" << "12bit;nominal=2000;compute"
+        << "computed: rows pass, average 1980, nominal 2000 passes ±20, nearest 2000";
+    QTest::newRow("1979 against 2000: beyond") << one << "0,1979" << "12bit;nominal=2000;compute"
+        << "computed: rows pass, average 1979, nominal 2000 fails ±20, nearest 2000";
+    QTest::newRow("2250: the lower of two as near") << one << "0,2250" << "12bit;nominal=150;compute"
+        << "computed: rows pass, average 2250, nominal 150 fails ±22, nearest 2200";
+    QTest::newRow("3100: nearest the top") << one << "0,3100" << "12bit;nominal=3000;compute"
+        << "computed: rows pass, average 3100, nominal 3000 fails ±31, nearest 3000";
+    QTest::newRow("100: nearest the bottom") << one << "0,100" << "12bit;nominal=150;compute"
+        << "computed: rows pass, average 100, nominal 150 fails ±1, nearest 150";
+    QTest::newRow("no nominal kept: rows alone") << opening << bars << "compute" << "computed: rows pass, average 2419";
+    // The rows' own verdicts: a linearity out, a deviation out, one row of three.
+    QTest::newRow("linearity out, deviation in") << one << "0,2376" << "12bit;manual;media=2400;nominal=2400;compute"
+        << "computed: rows fail, average 2400, nominal 2400 passes ±24, nearest 2400";
+    QTest::newRow("one row failing among passing") << "98,232,370,508" << bars << "nominal=2400;compute"
+        << "computed: rows fail, average 2415, nominal 2400 passes ±24, nearest 2400";
+    QTest::newRow("a failed computation") << "98,98" << "0,400" << "nominal=2000;compute" << "none";
+    QTest::newRow("a count beyond the converter") << "98,1024,370" << bars << "nominal=2000;compute" << "none";
+    // Every kind of change after the computation, and computing again.
+    const QString computed = QStringLiteral("nominal=2000;compute;");
+    for (const char *change : {"adc2=371", "adc0=99", "bar3=1201", "media=2430", "12bit", "denso", "manual", "nominal=2400"})
+        QTest::newRow(qPrintable(QStringLiteral("changed: ") + QLatin1String(change))) << opening << bars << computed + change << "stale";
+    QTest::newRow("a reading typed over with the same") << opening << bars << computed + "adc2=3;adc2=370" << "computed: rows pass, average 2419, nominal 2000 fails ±24, nearest 2400";
+    QTest::newRow("an option there and back") << opening << bars << computed + "denso;bosch" << "computed: rows pass, average 2419, nominal 2000 fails ±24, nearest 2400";
+    QTest::newRow("the option chosen already") << opening << bars << computed + "10bit;auto" << "computed: rows pass, average 2419, nominal 2000 fails ±24, nearest 2400";
+    QTest::newRow("changed, computed again") << opening << bars << computed + "adc3=550;compute" << "computed: rows fail, average 2341, nominal 2000 fails ±23, nearest 2300";
+    QTest::newRow("changed, computed again and failing") << opening << bars << computed + "adc1=98;compute" << "none";
+    QTest::newRow("leading zeros rewritten: still its own") << "0098,232,370,506,0,0" << bars << "nominal=2000;compute" << "computed: rows pass, average 2419, nominal 2000 fails ±24, nearest 2400";
+}
+
+void TestCore::scaleCheckModel()
+{
+    QFETCH(QString, adc);
+    QFETCH(QString, bar);
+    QFETCH(QString, steps);
+    ScaleCheckModel check;
+    const QStringList a = adc.split(QLatin1Char(',')), b = bar.split(QLatin1Char(','));
+    for (int i = 0; i < kScaleRows; ++i) {
+        check.setAdc(i, i < a.size() ? a[i].toStdString() : "0");
+        check.setBar(i, i < b.size() ? b[i].toStdString() : "0");
+    }
+    for (const QString &step : steps.split(QLatin1Char(';'))) {
+        const QString name = step.section(QLatin1Char('='), 0, 0), value = step.section(QLatin1Char('='), 1);
+        if (step == QLatin1String("compute"))
+            check.compute('.');
+        else if (name.startsWith(QLatin1String("adc")))
+            check.setAdc(name.mid(3).toInt(), value.toStdString());
+        else if (name.startsWith(QLatin1String("bar")))
+            check.setBar(name.mid(3).toInt(), value.toStdString());
+        else if (name == QLatin1String("media"))
+            check.setAverage(value.toStdString());
+        else if (name == QLatin1String("nominal"))
+            check.setNominalFullScale(value.toInt());
+        else if (step == QLatin1String("12bit") || step == QLatin1String("10bit"))
+            check.setBits12(step == QLatin1String("12bit"));
+        else if (step == QLatin1String("denso") || step == QLatin1String("bosch"))
+            check.setDenso(step == QLatin1String("denso"));
+        else if (step == QLatin1String("manual") || step == QLatin1String("auto"))
+            check.setAutomaticAverage(step == QLatin1String("auto"));
+        else
+            QFAIL(qPrintable(step));
+    }
+    QString got = check.stale() ? QStringLiteral("stale") : check.computed() ? QStringLiteral("computed") : QStringLiteral("none");
+    QCOMPARE(check.verdict().has_value(), check.computed());
+    if (const auto v = check.verdict()) {
+        got += QStringLiteral(": rows %1, average %2").arg(v->rowsPass ? "pass" : "fail").arg(v->average.value_or(-1));
+        if (v->nominal > 0)
+            got += QStringLiteral(", nominal %1 %2 ±%3, nearest %4")
+                       .arg(v->nominal).arg(v->nominalPasses ? "passes" : "fails").arg(v->tolerance).arg(v->nearestFullScale);
+        QCOMPARE(v->passes(), v->rowsPass && v->nominalPasses);
+    }
+    QTEST(got, "expected");
 }
 
 void TestCore::linearityText()

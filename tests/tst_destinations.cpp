@@ -142,6 +142,8 @@ private slots:
     void archiveFindsAndReprints();
     void onlyAComputedCheckIsRecorded_data();
     void onlyAComputedCheckIsRecorded();
+    void verdictOnlyForItsReadings_data();
+    void verdictOnlyForItsReadings();
     void unrecordedCheckIsTold_data();
     void unrecordedCheckIsTold();
 
@@ -664,6 +666,71 @@ void TestDestinations::onlyAComputedCheckIsRecorded()
     QTRY_COMPARE(t.platform.messages.size(), messages);
     QCOMPARE(t.platform.messages.last().title, QStringLiteral("Stampa foglio scala"));
     QCOMPARE(dravino::Archive(path).count({}), recorded);
+}
+
+void TestDestinations::verdictOnlyForItsReadings_data()
+{
+    // A check computed, then changed (or not); where its sheet goes. The
+    // PDF read back and the archive say whether the verdict came along.
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("where");
+    QTest::addColumn<bool>("stale");
+    for (const char *where : {"print", "preview", "pdf"}) {
+        QTest::newRow(qPrintable(QStringLiteral("computed, %1").arg(where))) << "" << where << false;
+        QTest::newRow(qPrintable(QStringLiteral("a reading pasted since, %1").arg(where))) << "txtADCValue(2)=371" << where << true;
+    }
+    QTest::newRow("Denso since, print") << "optSensoreTipo(1)" << "print" << true;
+    QTest::newRow("another nominal since, print") << "cmdBack;cboScala#10;!F2" << "print" << true;
+}
+
+void TestDestinations::verdictOnlyForItsReadings()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, where);
+    QFETCH(bool, stale);
+    QTemporaryDir data;
+    const QString archive = data.filePath(QStringLiteral("archivio.sqlite")), pdf = data.filePath(QStringLiteral("foglio.pdf"));
+    qputenv("DRAVINO_ARCHIVE", archive.toLocal8Bit());
+    Window t;
+    t.run(QStringLiteral("%1@answer:abc12;cmdScala;%2").arg(kOpenScale, change));
+    if (where == QLatin1String("pdf")) {
+        t.platform.realPages = true;
+        t.platform.saveAs = pdf;
+        choose(t, QStringLiteral("cmdStampaScala"), QStringLiteral("menuSavePdf"));
+    } else if (where == QLatin1String("preview")) {
+        t.platform.pdfTo = pdf;
+        whenModal<dravino::PrintPreview>([](dravino::PrintPreview *modal) {
+            const auto close = qScopeGuard([modal] { modal->reject(); });
+            QTest::mouseClick(modal->findChild<QPushButton *>(QStringLiteral("previewPrint")), Qt::LeftButton);
+        });
+        choose(t, QStringLiteral("cmdStampaScala"), QStringLiteral("menuPreview"));
+    } else {
+        t.platform.pdfTo = pdf;
+        t.run(QStringLiteral("cmdStampaScala"));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(t.platform.requests.size() == 1 && t.platform.pending == 0, 20000);
+    QTRY_VERIFY(!t.platform.messages.isEmpty());
+    const QString said = t.platform.messages.first().text;
+    QString text;
+    for (const PdfWord &w : pdfWords(pdf))
+        text += w.text + QLatin1Char(' ');
+    if (stale) {
+        QVERIFY2(said.startsWith(QLatin1String("Le letture o le impostazioni sono cambiate dopo l'ultimo calcolo")), qPrintable(said));
+        QVERIFY2(text.contains(QLatin1String("Senza esito: le letture o le impostazioni sono cambiate")) && !text.contains(QLatin1String("CONFORME"))
+                     && !text.contains(QLatin1String("Fondo scala nominale")), qPrintable(text));
+        QTRY_COMPARE(t.platform.messages.size(), 2); // then the page's own report
+        QCOMPARE(dravino::Archive(archive).count({}), 0);
+        return;
+    }
+    QVERIFY2(text.contains(QLatin1String("Esito della prova: NON CONFORME"))
+                 && text.contains(QStringLiteral("Fondo scala nominale 2000 bar: media 2419 bar, fuori di ±24 bar; il fondo scala più vicino è 2400 bar")),
+             qPrintable(text));
+    QTRY_COMPARE_WITH_TIMEOUT(dravino::Archive(archive).count({}), 1, 20000);
+    const auto summary = dravino::Archive(archive).page({}, nullptr, 1).value(0);
+    const auto record = dravino::Archive(archive).records({summary.key}).value(0);
+    QCOMPARE(record.nominalFullScale, 2000);
+    QCOMPARE(record.code, QStringLiteral("ABC12"));
+    QCOMPARE(dravino::cellNumber(record.average), std::optional<double>(2419));
 }
 
 void TestDestinations::unrecordedCheckIsTold_data()

@@ -184,7 +184,7 @@ void TestDocuments::scaleSheetLayout()
 {
     ScaleSheet sheet;
     const QColor red(255, 0, 0), blue(0, 0, 255), green(0, 120, 0), verdictRed(220, 0, 0), black(0, 0, 0);
-    ScaleGrid &g = sheet.check;
+    ScaleGrid g;
     for (int i = 0; i < 6; ++i) {
         g.bar[i] = std::to_string(400 * i);
         g.adc[i] = "98";
@@ -196,6 +196,7 @@ void TestDocuments::scaleSheetLayout()
         g.scostamentoColor[i] = i == 5 ? Verdict::Red : i ? Verdict::Green : Verdict::Unchanged;
     }
     g.media = "2419";
+    sheet.check = ScaleCheckModel::restored(g, {}, false);
     sheet.code = QStringLiteral("ABC12");
     sheet.now = kNow;
     RecordingSurface s;
@@ -437,15 +438,17 @@ void TestDocuments::previewIsThePrintedPage()
     const auto draw = [](QtPrintSurface &s, const QString &what) {
         if (what.startsWith(QLatin1String("sheet"))) {
             ScaleSheet sheet;
+            ScaleGrid g;
             for (int i = 0; i < kScaleRows; ++i) {
-                sheet.check.bar[i] = std::to_string(400 * i);
-                sheet.check.adc[i] = "98";
-                sheet.check.mvolt[i] = "479";
-                sheet.check.linearita[i] = i ? "0,98%" : "";
-                sheet.check.linearitaColor[i] = i % 2 ? Verdict::Green : Verdict::Red;
+                g.bar[i] = std::to_string(400 * i);
+                g.adc[i] = "98";
+                g.mvolt[i] = "479";
+                g.linearita[i] = i ? "0,98%" : "";
+                g.linearitaColor[i] = i % 2 ? Verdict::Green : Verdict::Red;
                 if (i == 1 && what.endsWith(QLatin1String("red")))
-                    sheet.check.linearitaColor[i] = Verdict::Red;
+                    g.linearitaColor[i] = Verdict::Red;
             }
+            sheet.check = ScaleCheckModel::restored(g, {}, false);
             sheet.code = QStringLiteral("ABC12");
             sheet.now = kNow;
             printScaleSheet(s, sheet);
@@ -540,8 +543,9 @@ void TestDocuments::printReports()
 void TestDocuments::sheetForTheCustomer_data()
 {
     // The sheet, read back from its PDF: what it is made of (C computed,
-    // F a failing check, W the workshop, J the job, R a reprint, L a name
-    // and an address too long for the band); phrases it holds; one it must not.
+    // F a failing check, N judged against 2000 bar, S changed since its
+    // computation, W the workshop, J the job, R a reprint, L a name and an
+    // address too long for the band); phrases it holds; one it must not.
     QTest::addColumn<QString>("made");
     QTest::addColumn<QStringList>("holds");
     QTest::addColumn<QString>("never");
@@ -551,7 +555,7 @@ void TestDocuments::sheetForTheCustomer_data()
     QTest::newRow("a passing check") << "CWJ"
         << QStringList{"Officina Rossi Diesel", "Via dell'Industria 12, 10135 Torino · tel. 011 555 0123 · officina@rossidiesel.it",
                        "Esito della prova: CONFORME", "Limiti: linearità ±1 %, scostamento ±24 bar",
-                       "Sensore Bosch/VDO/Delphi · ADC a 10 bit · media automatica · zero 479 mV",
+                       "Fondo scala nominale 2400 bar: media 2419 bar, entro ±24 bar", "Sensore Bosch/VDO/Delphi · ADC a 10 bit · media automatica · zero 479 mV",
                        "Righe: riga 1 CONFORME · riga 2 CONFORME · riga 3 CONFORME",
                        "Cliente: Trasporti Bianchi srl · Veicolo: AB 123 CD · Commessa: C-18 · Operatore: M. Rossi"}
         << "NON" << "ABC12" << 1;
@@ -559,6 +563,11 @@ void TestDocuments::sheetForTheCustomer_data()
         << QStringList{"Esito della prova: NON CONFORME", "media manuale", "Righe: riga 1 NON CONFORME · riga 2 NON CONFORME"}
         << "Officina" << "ABC12" << 1;
     QTest::newRow("no computation: no verdict") << "WJ" << QStringList{"Officina Rossi Diesel", "Cliente:"} << "Esito" << "ABC12" << 1;
+    QTest::newRow("changed since: no verdict, said") << "SJ"
+        << QStringList{"Senza esito: le letture o le impostazioni sono cambiate dopo l'ultimo calcolo.", "Cliente:"} << "CONFORME" << "ABC12" << 1;
+    QTest::newRow("judged against 2000 bar") << "CN"
+        << QStringList{"Esito della prova: NON CONFORME", "Fondo scala nominale 2000 bar: media 2419 bar, fuori di ±24 bar; il fondo scala più vicino è 2400 bar",
+                       "riga 1 CONFORME · riga 2 CONFORME · riga 3 CONFORME"} << "Senza" << "ABC12" << 1;
     QTest::newRow("a reprint") << "CR" << QStringList{"Ristampa del 07/12/26 della prova del 06/12/26 09:30", "Esito della prova: CONFORME"}
         << "Cliente" << "ABC12" << 1;
     QTest::newRow("a name and address too long") << "CWL" << QStringList{"Esito della prova: CONFORME", "..."} << "Ristampa" << "ABC12" << 1;
@@ -574,20 +583,19 @@ void TestDocuments::sheetForTheCustomer()
     QFETCH(QString, code);
     QFETCH(int, lines);
     ScaleSheet sheet;
-    ScaleGrid &g = sheet.check;
-    const char *bars[] = {"0", "400", "800", "1200", "1600", "2000"};
-    const char *adcs[] = {"98", "232", "370", "506", "0", "0"};
-    for (int i = 0; i < kScaleRows; ++i) {
-        g.bar[i] = bars[i];
-        g.adc[i] = adcs[i];
-    }
+    // The opening readings, against 2400 bar (passing) or 2000 (N); F: a
+    // manual average of 2300 fails the rows; S: a reading changed since.
+    ScaleCheckModel &check = sheet.check;
     const bool failing = made.contains(QLatin1Char('F'));
-    g.media = "2300";
-    calcolaScala(g, {false, false, !failing, ','});
+    check.setAverage("2300");
+    check.setSettings({false, false, !failing, made.contains(QLatin1Char('N')) ? 2000 : 2400});
+    check.compute(',');
+    if (made.contains(QLatin1Char('S')))
+        check.setAdc(2, "371");
+    else if (!made.contains(QLatin1Char('C')))
+        check = ScaleCheckModel::restored(check.grid(), check.settings(), false);
     sheet.code = code;
     sheet.now = kNow;
-    if (made.contains(QLatin1Char('C')))
-        sheet.verdict = SheetVerdict{g.tolerance, false, false, !failing, QString::fromStdString(g.mvolt[0])};
     if (made.contains(QLatin1Char('W')))
         sheet.frame.workshop = {QStringLiteral("Officina Rossi Diesel"), QStringLiteral("Via dell'Industria 12, 10135 Torino"),
                                 QStringLiteral("011 555 0123"), QStringLiteral("officina@rossidiesel.it")};

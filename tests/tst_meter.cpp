@@ -61,6 +61,21 @@ void TestMeter::readings_data()
         << "txtADCValue(4)=512;txtADCValue(4)[=512;msgs=";
     QTest::newRow("into a scale row: the 12-bit count") << kDc << QByteArray("+2.50000000E+00")
         << "!F2;optADCScala(1);txtADCValue(4)<;!F9;~meter" << "txtADCValue(4)=2047;msgs=";
+    // A count the converter cannot show is refused in calcola's words.
+    QTest::newRow("5.000 V into a 10-bit row: 1023") << kDc << QByteArray("+5.00000000E+00") << "!F2;txtADCValue(4)<;!F9;~meter"
+        << "txtADCValue(4)=1023;msgs=";
+    QTest::newRow("5.003 V into a 10-bit row: 1024, refused") << kDc << QByteArray("+5.00300000E+00") << "!F2;txtADCValue(4)<;!F9;~meter"
+        << "txtADCValue(4)=0;msgs=" + QString(kTitle) + "Riga 4: il valore ADC 1024 supera 1023, il massimo del convertitore a 10 bit.";
+    QTest::newRow("5.000 V into a 12-bit row: 4095") << kDc << QByteArray("+5.00000000E+00")
+        << "!F2;optADCScala(1);txtADCValue(4)<;!F9;~meter" << "txtADCValue(4)=4095;msgs=";
+    QTest::newRow("5.001 V into a 12-bit row: 4096, refused") << kDc << QByteArray("+5.00100000E+00")
+        << "!F2;optADCScala(1);txtADCValue(4)<;!F9;~meter"
+        << "txtADCValue(4)=0;msgs=" + QString(kTitle) + "Riga 4: il valore ADC 4096 supera 4095, il massimo del convertitore a 12 bit.";
+    // A reading after calcola: the results no longer belong to the readings.
+    QTest::newRow("into a scale row after calcola: no verdict") << kDc << QByteArray("+2.50000000E+00")
+        << "!F2;cmdScala;txtADCValue(4)<;!F9;~meter;@answer:x;cmdStampaScala"
+        << "txtADCValue(4)=512;verdict=senza esito;msgs=Stampa foglio scala|I|Le letture o le impostazioni sono cambiate dopo l'ultimo "
+           "calcolo: il foglio esce senza esito e la prova non viene registrata. Premi calcola per dare l'esito al foglio.";
     QTest::newRow("elsewhere nothing") << kDc << QByteArray("+2.50000000E+00") << "txtPressione<;!F9;~meter" << unchanged + "msgs=";
     QTest::newRow("AC volts") << QByteArray("\"VOLT:AC +1.000000E+01,+1.000000E-06\"") << QByteArray("+2.5E+00") << "txtMvolt1<;!F9;~meter"
         << unchanged + "msgs=" + kTitle + "Il multimetro non misura tensione continua (misura V AC): mettilo su V DC.";

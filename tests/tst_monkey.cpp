@@ -3,11 +3,15 @@
 // clicks on every button and option of the panel in front, list entries
 // chosen, releases on the headings, prints to the recording surface; every
 // message box and the code prompt answered. After every event the window's
-// invariants are checked; a failure names the seed and the event, to replay
+// invariants are checked (one: a printed sheet's verdict is the one its own
+// printed readings give when computed again); a failure names the seed and
+// the event, to replay
 // with DRAVINO_MONKEY_SEEDS=<seed> DRAVINO_MONKEY_EVENTS=<n> tst_monkey
 // (make monkey SEEDS=... EVENTS=...). By default 20 seeds of 10,000 events.
 
 #include "WindowFixture.h"
+#include "core/ScaleCheckModel.h"
+#include "print/ScaleSheet.h"
 #include "ui/Numbers.h"
 
 #include <QAbstractButton>
@@ -48,7 +52,13 @@ public:
                 if (!e->isReadOnly())
                     fields << e;
             auto *f = fields.at(pick(fields.size()));
-            const QString text = randomText(kind == 4 ? 12 : 6);
+            QString text = randomText(kind == 4 ? 12 : 6);
+            // Now and then what a bench would give, so that checks compute.
+            const int row = f->objectName().section(QLatin1Char('('), 1).chopped(1).toInt();
+            if (f->objectName().startsWith(QLatin1String("txtADCValue")) && pick(2) == 0)
+                text = QString::number(row == 0 ? 90 + pick(20) : 150 + pick(450));
+            else if (f->objectName().startsWith(QLatin1String("txtBarScala")) && pick(2) == 0)
+                text = QString::number(row == 0 ? 0 : 400 * row + pick(100));
             lastEvent = QStringLiteral("%1 '%2' into %3").arg(kind == 4 ? "paste" : "type", text, f->parentWidget()->objectName() + QLatin1Char('/') + f->objectName());
             if (kind == 4) {
                 QApplication::clipboard()->setText(text);
@@ -124,6 +134,49 @@ private:
     std::mt19937 m_rng;
 };
 
+// A scale sheet that gives a verdict gives the one its printed readings,
+// average and settings give when computed again; empty when it holds.
+QString verdictBroken(const QList<dravino::RecordedItem> &doc)
+{
+    using namespace dravino;
+    const auto starting = [&doc](const QString &text) {
+        return std::find_if(doc.begin(), doc.end(), [&](const RecordedItem &i) { return i.text.startsWith(text); });
+    };
+    const auto said = starting(QStringLiteral("Esito della prova: "));
+    const auto code = starting(QStringLiteral("Sensore: "));
+    if (said == doc.end() || code == doc.end())
+        return {};
+    // The grid: pressures and readings, the first two columns, a row a line.
+    std::map<double, std::array<std::string, 2>> rows;
+    for (auto i = doc.begin(); i != code; ++i)
+        if (i->font.pointSizeF() == 12 && !i->font.bold() && i->x < scalesheet::kCellRight[1])
+            rows[i->y][i->x < scalesheet::kCellRight[0] ? 0 : 1] = i->text.toStdString();
+    if (rows.size() != kScaleRows)
+        return QStringLiteral("a sheet with a verdict and %1 rows of readings").arg(rows.size());
+    ScaleCheckModel check;
+    int row = 0;
+    for (const auto &[y, cells] : rows) {
+        check.setBar(row, cells[0]);
+        check.setAdc(row++, cells[1]);
+    }
+    const auto average = starting(QStringLiteral("Valore medio della scala:  ")) + 1;
+    check.setAverage(average->text.toStdString());
+    const auto settings = starting(QStringLiteral("Sensore Bosch/VDO/Delphi · ")) != doc.end()
+        ? starting(QStringLiteral("Sensore Bosch/VDO/Delphi · ")) : starting(QStringLiteral("Sensore Denso · "));
+    const auto nominal = starting(QStringLiteral("Fondo scala nominale "));
+    if (settings == doc.end() || nominal == doc.end())
+        return QStringLiteral("a verdict without its settings or nominal full scale");
+    check.setSettings({settings->text.contains(QLatin1String("ADC a 12 bit")), settings->text.startsWith(QLatin1String("Sensore Denso")),
+                       settings->text.contains(QLatin1String("media automatica")),
+                       nominal->text.section(QLatin1Char(' '), 3, 3).toInt()});
+    check.compute(localeDecimalSeparator());
+    const auto again = check.verdict();
+    const QString expected = !again ? QStringLiteral("no verdict") : again->passes() ? QStringLiteral("CONFORME") : QStringLiteral("NON CONFORME");
+    if (said->text.mid(19) != expected)
+        return QStringLiteral("the sheet says '%1', its readings give %2").arg(said->text, expected);
+    return {};
+}
+
 QString brokenInvariant(const Window &t, const Monkey &monkey)
 {
     // Exactly one panel enabled and shown, and it is the one on top.
@@ -135,11 +188,14 @@ QString brokenInvariant(const Window &t, const Monkey &monkey)
         if (f->maxChars() > 0 && f->text().size() > f->maxChars()
             && (!dravino::readInt32(f->text()).ok() || f->text().size() > 11))
             return QStringLiteral("%1 holds '%2'").arg(f->objectName(), f->text());
-    for (const auto &doc : t.platform.documents)
+    for (const auto &doc : t.platform.documents) {
         for (const auto &i : doc)
             if (i.document != 0 || i.x < 0 || i.x >= kPageWidth || i.y < 0 || i.y >= kPageHeight
                 || i.x2 < 0 || i.x2 >= kPageWidth || i.y2 < 0 || i.y2 >= kPageHeight)
                 return QStringLiteral("'%1' at %2, %3 is off the page").arg(i.text).arg(i.x).arg(i.y);
+        if (const QString broken = verdictBroken(doc); !broken.isEmpty())
+            return broken;
+    }
     return {};
 }
 
@@ -172,7 +228,7 @@ void TestMonkey::randomEventsKeepTheInvariants()
         ? qEnvironmentVariableIntValue("DRAVINO_MONKEY_EVENTS") : 10000;
     Window t;
     Monkey monkey(t, seed);
-    int documents = 0, messages = 0;
+    int documents = 0, messages = 0, verdicts = 0;
     for (int i = 0; i < events; ++i) {
         monkey.step();
         // A page's outcome comes later, as from a real print job.
@@ -183,13 +239,15 @@ void TestMonkey::randomEventsKeepTheInvariants()
             QFAIL(qPrintable(QStringLiteral("seed %1, event %2 (%3): %4; replay with DRAVINO_MONKEY_SEEDS=%1 "
                                             "DRAVINO_MONKEY_EVENTS=%5").arg(seed).arg(i).arg(monkey.lastEvent, broken).arg(i + 1)));
         documents += int(t.platform.documents.size());
+        for (const auto &doc : t.platform.documents)
+            verdicts += int(std::count_if(doc.begin(), doc.end(), [](const auto &i) { return i.text.startsWith(QLatin1String("Esito della prova: ")); }));
         messages += int(t.platform.messages.size());
         t.platform.documents.clear();
         t.platform.messages.clear();
     }
-    qInfo("seed %u: %d events (main %d, scale %d, Sensata %d), %d documents printed, %d messages answered", seed,
-          events, monkey.eventsOnPanel.value(kPanels[0]), monkey.eventsOnPanel.value(kPanels[1]),
-          monkey.eventsOnPanel.value(kPanels[2]), documents, messages);
+    qInfo("seed %u: %d events (main %d, scale %d, Sensata %d), %d documents printed (%d with a verdict), %d messages answered",
+          seed, events, monkey.eventsOnPanel.value(kPanels[0]), monkey.eventsOnPanel.value(kPanels[1]),
+          monkey.eventsOnPanel.value(kPanels[2]), documents, verdicts, messages);
     QCOMPARE(monkey.eventsOnPanel.size(), 3);
 }
 

@@ -25,6 +25,8 @@ const char *const kPrinted = "Stampa valori di pressione/tensione|I|Stampa effet
 const char *const kOpenScale = "lblLabel(4);lblLabel(4);";
 const char *const kOpenSensata = "lblLabel(2);lblLabel(2);";
 const char *const kTypeMismatch = "Calcolo scala|C|Errore 13  Tipo non corrispondente";
+const char *const kStale = "Stampa foglio scala|I|Le letture o le impostazioni sono cambiate dopo l'ultimo calcolo: il foglio esce "
+                           "senza esito e la prova non viene registrata. Premi calcola per dare l'esito al foglio.";
 
 } // namespace
 
@@ -461,6 +463,32 @@ void TestWindow::scaleCheck_data()
     QTest::newRow("media manuale selects the average") << open + "cmdScala;optMedia(1)" << "focus=txtScalaMedia;txtScalaMedia[=2419";
     QTest::newRow("same reading as the zero row") << open + "txtADCValue(1)=98;cmdScala"
         << "msgs=Calcolo scala|C|Errore di calcolo ;txtScalaMedia=;lblMvoltScala(*)=479,479,1808,2473,0,0";
+    // A count the converter cannot show: told, its row not computed.
+    QTest::newRow("10 bit 1023: computed") << open + "txtADCValue(1)=1023;cmdScala" << "lblMvoltScala(1)=5000;lblScalaOttenuta(1)=354;msgs=";
+    QTest::newRow("10 bit 1024: told, not computed") << open + "txtADCValue(1)=1024;cmdScala"
+        << "lblMvoltScala(*)=479,,1808,2473,0,0;lblScalaOttenuta(*)=,,2408,2407,,;txtScalaMedia=2408;"
+           "msgs=Calcolo scala|E|Riga 1: il valore ADC 1024 supera 1023, il massimo del convertitore a 10 bit.";
+    QTest::newRow("12 bit 4095: computed") << open + "optADCScala(1);txtADCValue(3)=4095;cmdScala" << "lblMvoltScala(3)=5000;msgs=";
+    QTest::newRow("12 bit 4096: told, not computed") << open + "optADCScala(1);txtADCValue(3)=4096;cmdScala"
+        << "lblMvoltScala(3)=;lblScalaOttenuta(*)=,,9639,,,;"
+           "msgs=Calcolo scala|E|Riga 3: il valore ADC 4096 supera 4095, il massimo del convertitore a 12 bit.";
+    // The nominal full scale is the calculator's.
+    QTest::newRow("the nominal full scale") << open << "lblFondoNominale=Fondo scala nominale 2000 bar";
+    QTest::newRow("another full scale chosen") << "cboScala#10;" + open << "lblFondoNominale=Fondo scala nominale 2400 bar";
+    // The sheet's verdict belongs to the readings printed: after calcola,
+    // every kind of change leaves it without one, and says so.
+    const QString computed = open + "cmdScala;";
+    const QString print = QStringLiteral(";@answer:x;cmdStampaScala");
+    QTest::newRow("computed: the verdict") << computed + print << "verdict=Esito della prova: NON CONFORME;msgs=";
+    QTest::newRow("computed against 2400 bar") << "cboScala#10;" + computed + print << "verdict=Esito della prova: CONFORME;msgs=";
+    QTest::newRow("never computed: none") << open + print << "verdict=none;msgs=";
+    for (const char *change : {"txtADCValue(2)<371", "txtADCValue(2)=371", "txtBarScala(3)<1201", "optSensoreTipo(1)", "optMedia(1)",
+                               "txtScalaMedia<2430", "cmdBack;cboScala#10;lblLabel(4);lblLabel(4)"})
+        QTest::newRow(qPrintable(QStringLiteral("changed after calcola: ") + QLatin1String(change)))
+            << computed + change + print << QStringLiteral("verdict=senza esito;msgs=") + kStale;
+    QTest::newRow("12 bit computes again") << computed + "optADCScala(1)" + print << "verdict=Esito della prova: NON CONFORME;msgs=";
+    QTest::newRow("changed, computed again") << computed + "txtADCValue(2)=371;cmdScala" + print << "verdict=Esito della prova: NON CONFORME;msgs=";
+    QTest::newRow("the same reading typed again") << computed + "txtADCValue(2)<370" + print << "verdict=Esito della prova: NON CONFORME;msgs=";
 }
 
 void TestWindow::sensata_data()
@@ -615,11 +643,13 @@ void TestWindow::scaleSheetPrintsTheScreen()
     // Before any computation there is no verdict to give.
     t.run(QStringLiteral("%1@answer:nulla;cmdStampaScala").arg(kOpenScale));
     QVERIFY(!says(0, QStringLiteral("Esito della prova")));
-    // What the screen shows, an average typed after the computation too.
+    // What the screen shows, an average typed after the computation too,
+    // and then no verdict.
     t.run(QStringLiteral("@answer:abc12;txtADCValue(4)=10;cmdScala;txtScalaMedia=2430;cmdStampaScala"));
-    QVERIFY(says(1, QStringLiteral("Esito della prova: ")) && says(1, QStringLiteral("2430")));
+    QVERIFY(!says(1, QStringLiteral("Esito della prova")) && says(1, QStringLiteral("2430")) && says(1, QStringLiteral("Senza esito")));
+    t.platform.messages.clear();
     // Annulla: nothing printed, nothing said.
-    t.run(QStringLiteral("@cancel;cmdStampaScala"));
+    t.run(QStringLiteral("cmdScala;@cancel;cmdStampaScala"));
     QCOMPARE(t.platform.prompts.size(), 3);
     QCOMPARE(t.platform.documents.size(), 2);
     QVERIFY(t.platform.messages.isEmpty());

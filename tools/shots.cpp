@@ -134,10 +134,12 @@ int main(int argc, char *argv[])
 
     // A full page: 135 values in three column groups.
     platform.pdf = out + QStringLiteral("/table%1.pdf").arg(suffix);
-    main.printBox->txtStampaDa->setText(QStringLiteral("0"));
-    main.printBox->txtStampaA->setText(QStringLiteral("2680"));
+    auto *from = w.findChild<QLineEdit *>(QStringLiteral("txtStampaDa"));
+    auto *to = w.findChild<QLineEdit *>(QStringLiteral("txtStampaA"));
+    from->setText(QStringLiteral("0"));
+    to->setText(QStringLiteral("2680"));
     main.printBox->cmdStampa_Click();
-    main.printBox->txtStampaA->setText(QStringLiteral("2000"));
+    to->setText(QStringLiteral("2000"));
     main.printBox->CountPrintValues();
 
     // The print button's menu, and the preview of the page.

@@ -145,6 +145,22 @@
         <source>Operatore: %1</source>
         <translation>Operator: %1</translation>
     </message>
+    <message>
+        <source>Fondo scala nominale %1 bar</source>
+        <translation>Nominal full scale %1 bar</translation>
+    </message>
+    <message>
+        <source>%1: media %2 bar, entro ±%3 bar</source>
+        <translation>%1: average %2 bar, within ±%3 bar</translation>
+    </message>
+    <message>
+        <source>%1: media %2 bar, fuori di ±%3 bar; il fondo scala più vicino è %4 bar</source>
+        <translation>%1: average %2 bar, beyond ±%3 bar; the nearest full scale is %4 bar</translation>
+    </message>
+    <message>
+        <source>Senza esito: le letture o le impostazioni sono cambiate dopo l&apos;ultimo calcolo.</source>
+        <translation>No result: the readings or the settings changed after the last computation.</translation>
+    </message>
 </context>
 <context>
     <name>ValueTable</name>
@@ -1657,6 +1673,22 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Multimetro</source>
         <translation>Multimeter</translation>
+    </message>
+    <message>
+        <source>Il fondo scala scelto nel calcolatore: la media deve restarne entro lo scostamento ammesso</source>
+        <translation>The full scale chosen in the calculator: the average must stay within the deviation allowed of it</translation>
+    </message>
+    <message>
+        <source>Riga %1: il valore ADC %2 supera %3, il massimo del convertitore a %4 bit.</source>
+        <translation>Row %1: the ADC value %2 is above %3, the highest of a %4-bit converter.</translation>
+    </message>
+    <message>
+        <source>Fondo scala nominale %1 bar</source>
+        <translation>Nominal full scale %1 bar</translation>
+    </message>
+    <message>
+        <source>Le letture o le impostazioni sono cambiate dopo l&apos;ultimo calcolo: il foglio esce senza esito e la prova non viene registrata. Premi calcola per dare l&apos;esito al foglio.</source>
+        <translation>The readings or the settings changed after the last computation: the sheet goes without a result and the check is not recorded. Press calculate to give the sheet its result.</translation>
     </message>
 </context>
 <context>

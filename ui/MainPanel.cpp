@@ -2,6 +2,7 @@
 
 #include "core/WholeNumber.h"
 #include "ui/Build.h"
+#include "ui/CalculatorModel.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 #include "ui/PrintBox.h"
@@ -16,8 +17,6 @@
 namespace dravino {
 
 namespace {
-const char *const kMvoltTooHigh = QT_TRANSLATE_NOOP("dravino::MainPanel", "Valore di milliVolt troppo alto.   ");
-const char *const kPressureTooHigh = QT_TRANSLATE_NOOP("dravino::MainPanel", "Valore di pressione introdotto troppo alto.  ");
 const QColor kSecondOutputGreen(27, 114, 37);
 constexpr int kMvoltUpperStep = 4900;
 constexpr int kPressureUpperStep = 3100;
@@ -30,8 +29,8 @@ const char *const kPictureTooltips[] = {
 };
 } // namespace
 
-MainPanel::MainPanel(Platform &platform, QWidget *parent)
-    : QGroupBox(parent), m_platform(platform)
+MainPanel::MainPanel(Platform &platform, CalculatorModel &model, QWidget *parent)
+    : QGroupBox(parent), m_platform(platform), m_model(model)
 {
     setObjectName(QStringLiteral("fraMain"));
     setAccessibleName(tr("Calcolatore pressione/tensione"));
@@ -125,15 +124,12 @@ void MainPanel::buildControls()
 
     fraSensore = makeFrame(this, QStringLiteral("fraSensore"), {4200, 1200, 3015, 1695}, tr("Tipo di sensore"), calibri(12, true));
     const Twips familyPlaces[] = {{240, 420, 2655, 375}, {240, 780, 1695, 375}, {240, 1140, 1695, 375}};
-    const char *const familyCaptions[] = {QT_TR_NOOP("Bosch / Delphi / Vdo"), QT_TR_NOOP("Denso 1 via"),
-                                          QT_TR_NOOP("Denso 2 vie")};
     for (int i = 0; i < 3; ++i)
-        optSensore[i] = makeOption(fraSensore, elementName("optSensore", i), familyPlaces[i], tr(familyCaptions[i]), arial(11.25));
+        optSensore[i] = makeOption(fraSensore, elementName("optSensore", i), familyPlaces[i],
+                                   CalculatorModel::familyName(SensorType(i)), arial(11.25));
     optSensore[0]->setChecked(true);
 
-    printBox = new PrintBox(*this, m_platform, this);
-    for (int i = 0; i < 3; ++i)
-        lblLabel[5 + i] = printBox->labels[i]; // the print box's headings
+    printBox = new PrintBox(m_model, m_platform, this);
 
     nameAfter(txtMvolt1, lblLabel[0]);
     nameAfter(txtMvolt2, lblLabel[1]);
@@ -144,10 +140,12 @@ void MainPanel::buildControls()
 
 void MainPanel::connectHandlers()
 {
-    for (int i = 0; i < 8; ++i) {
+    for (int i = 0; i < int(lblLabel.size()); ++i) {
         lblLabel[i]->onMouseDown = [this, i] { lblLabel_MouseDown(i); };
         lblLabel[i]->onMouseUp = [this, i] { lblLabel_MouseUp(i); };
     }
+    // The print box's headings are labels of the same array.
+    connect(printBox, &PrintBox::headingReleased, this, &MainPanel::headingReleased);
     picLogo->onMouseDown = [this] { picLogo_MouseDown(); };
     picLogo->onMouseUp = [this] { picLogo_MouseUp(); };
     lblMail->onMouseUp = [this] { emit mailReleased(); };
@@ -166,6 +164,8 @@ void MainPanel::connectHandlers()
             cboScala->setEditText(fullScaleText());
     });
 
+    connect(txtMvolt1, &QLineEdit::textChanged, &m_model, &CalculatorModel::setVoltageText);
+    connect(txtPressione, &QLineEdit::textChanged, &m_model, &CalculatorModel::setPressureText);
     txtMvolt1->onGotFocus = [this] { entryGotFocus(ConversionDirection::MillivoltToPressure); };
     txtMvolt1->onKeyPress = [this](int &ch) {
         // A key typed while the meter reads into the field stops it.
@@ -225,21 +225,13 @@ void MainPanel::picLogo_MouseUp()
     emit logoReleased();
 }
 
-SensorType MainPanel::sensorType() const
-{
-    if (optSensore[0]->isChecked())
-        return SensorType::BoschDelphiVdo;
-    if (optSensore[1]->isChecked())
-        return SensorType::DensoOneWay;
-    return SensorType::DensoTwoWay;
-}
+int MainPanel::zeroMvolt() const { return m_model.zeroMv(); }
+ConversionDirection MainPanel::calcDirection() const { return m_model.direction(); }
+int MainPanel::fondoScala() const { return m_model.fullScale(); }
+SensorType MainPanel::sensorType() const { return m_model.family(); }
+AdcResolution MainPanel::adcResolution() const { return m_model.resolution(); }
 
 QString MainPanel::fullScaleText() const { return cboScala->itemText(cboScala->currentIndex()); }
-
-AdcResolution MainPanel::adcResolution() const
-{
-    return optADCBit[0]->isChecked() ? AdcResolution::Bits10 : AdcResolution::Bits12;
-}
 
 int MainPanel::value(const TextBox *field) const { return readInt16(field->text()).valueOr(0); }
 
@@ -263,19 +255,11 @@ void MainPanel::startSetZero() { setZero(500); }
 
 void MainPanel::setZero(int mv)
 {
-    m_zeroMvolt = mv;
+    m_model.setZeroMv(mv);
     // The zero point the calculator uses now, beside the design's own words.
     const QString said = tr("Gestione deriva di start: zero in uso %1 mV").arg(mv);
     cmdZeroBar->setToolTip(said);
     cmdZeroBar->setAccessibleDescription(said);
-}
-
-QString MainPanel::familyName() const
-{
-    for (auto *opt : optSensore)
-        if (opt->isChecked())
-            return opt->text();
-    return {};
 }
 
 void MainPanel::startSelectFamily() { selectSensore(0); }
@@ -342,7 +326,7 @@ void MainPanel::cmdCalcola_Click()
 {
     // A focus move inside this run (a refused field takes the focus) sets the
     // direction for the next run, not for this one.
-    const ConversionDirection direction = m_calcDirection;
+    const ConversionDirection direction = m_model.direction();
     normalize(txtMvolt1);
     normalize(txtPressione);
     const SensorType type = sensorType();
@@ -361,7 +345,7 @@ void MainPanel::cmdCalcola_Click()
     if (type == SensorType::DensoTwoWay)
         setTextColor(txtMvolt2, mv > family(type).voltageLimitMv ? designColor(kRed) : kSecondOutputGreen);
 
-    if (value(txtPressione) > m_fondoScala + 400) {
+    if (value(txtPressione) > m_model.fullScale() + 400) {
         warnAbout(RowWarning::PressureTooHigh);
         focusTo(txtPressione);
         txtPressione->setText(QStringLiteral("0"));
@@ -372,31 +356,29 @@ void MainPanel::cmdCalcola_Click()
         if (!converts(direction, volts))
             return;
         txtPressione->clear();
-        MvoltToBar(volts, m_fondoScala);
+        MvoltToBar(volts, m_model.fullScale());
         announceResult(txtMvolt1);
     } else {
         const int bar = value(txtPressione);
         if (!converts(direction, bar))
             return;
         txtMvolt1->clear();
-        BarToMvolt(bar, m_fondoScala);
+        BarToMvolt(bar, m_model.fullScale());
         announceResult(txtPressione);
     }
 }
 
 void MainPanel::warnAbout(RowWarning warning)
 {
-    if (warning == RowWarning::MillivoltTooHigh)
-        message(tr(kMvoltTooHigh), tr("milliVolt"), MessageIcon::Information);
-    else if (warning == RowWarning::PressureTooHigh)
-        message(tr(kPressureTooHigh), tr("Calcola pressione"), MessageIcon::Critical);
+    if (const auto said = calculatorWarning(warning))
+        message(said->text, said->title, said->icon);
 }
 
 void MainPanel::MvoltToBar(int mv, int fullScale)
 {
     const SensorType type = sensorType();
     cboScala->setToolTip(tr("coefficiente: ") + singleText(coefficient(type, fullScale)));
-    const int bar = pressureFromVoltage(type, fullScale, m_zeroMvolt, mv);
+    const int bar = pressureFromVoltage(type, fullScale, m_model.zeroMv(), mv);
     if (type == SensorType::DensoTwoWay)
         txtMvolt2->setText(QString::number(value(txtMvolt1) + kSecondOutputOffsetMv));
     txtPressione->setText(QString::number(bar));
@@ -406,7 +388,7 @@ void MainPanel::MvoltToBar(int mv, int fullScale)
 void MainPanel::BarToMvolt(int bar, int fullScale)
 {
     const SensorType type = sensorType();
-    const int mv = voltageFromPressure(type, fullScale, m_zeroMvolt, bar);
+    const int mv = voltageFromPressure(type, fullScale, m_model.zeroMv(), bar);
     txtMvolt1->setText(QString::number(mv));
     if (type == SensorType::DensoTwoWay)
         txtMvolt2->setText(QString::number(mv + kSecondOutputOffsetMv));
@@ -443,16 +425,15 @@ void MainPanel::optSensore_Click(int index)
         setTextColor(opt, kBlack);
         setBold(opt, false);
     }
-    printBox->setPrintingEnabled(true);
-
     const auto type = static_cast<SensorType>(index);
+    m_model.chooseFamily(type); // the print box follows: no table of a two-output sensor
+
     setZero(family(type).nominalZeroMv);
-    txtMvolt1->setText(QString::number(m_zeroMvolt));
+    txtMvolt1->setText(QString::number(m_model.zeroMv()));
     if (type == SensorType::DensoTwoWay) {
         selectScala(family(type).fullScaleEntry);
         setBackColor(txtMvolt2, kWindowBackground);
         txtMvolt2->setText(QString::number(value(txtMvolt1) + kSecondOutputOffsetMv));
-        printBox->setPrintingEnabled(false);
     } else {
         setBackColor(txtMvolt2, kButtonFace);
         if (type == SensorType::DensoOneWay)
@@ -474,11 +455,10 @@ void MainPanel::cboScala_Click()
     if (entry < 0)
         return;
     const QString scaleText = cboScala->itemText(entry);
-    m_fondoScala = readInt16(scaleText).valueOr(0);
-    printBox->setLastValue(QString::number(m_fondoScala));
-    if (value(txtPressione) > m_fondoScala)
+    // The print box takes it as the table's last value and recounts.
+    m_model.chooseFullScale(readInt16(scaleText).valueOr(0));
+    if (value(txtPressione) > m_model.fullScale())
         txtPressione->setText(scaleText);
-    printBox->CountPrintValues();
     cmdCalcola_Click();
 }
 
@@ -487,6 +467,7 @@ void MainPanel::optADCBit_Click(int index)
     for (auto *opt : optADCBit)
         setTextColor(opt, kButtonText);
     setTextColor(optADCBit[index], kBlue);
+    m_model.setResolution(index == 0 ? AdcResolution::Bits10 : AdcResolution::Bits12);
     cmdCalcola_Click();
     txtADC->setToolTip(index != 0 ? tr("Valore compreso tra 0 e 4095")
                                   : tr("Valore compreso tra 0 e 1023"));
@@ -513,7 +494,7 @@ void MainPanel::AdcToMvolt()
     const int count = int(roundHalfEven(*typed));
     txtMvolt1->setText(QString::number(voltageFromAdcCount(res, count)));
     focusTo(txtMvolt1);
-    m_calcDirection = ConversionDirection::MillivoltToPressure;
+    m_model.setDirection(ConversionDirection::MillivoltToPressure);
     cmdCalcola_Click();
 }
 
@@ -534,7 +515,7 @@ void MainPanel::cmdZeroBar_Click()
 void MainPanel::entryGotFocus(ConversionDirection d)
 {
     const bool voltage = d == ConversionDirection::MillivoltToPressure;
-    m_calcDirection = d;
+    m_model.setDirection(d);
     (voltage ? shaPressione : shaMillivolt)->setBorderColor(designColor(kButtonFace));
     (voltage ? shaMillivolt : shaPressione)->setBorderColor(designColor(kMagenta));
     setBold(lblLabel[voltage ? 2 : 0], false);

@@ -5,7 +5,9 @@
 // family's limits, converts in that direction and writes the other field, the
 // second output, the converter count and the coefficient tooltip. Selecting a
 // family, a full scale or a resolution from code runs its click handler, as a
-// user's click does. The print box (fraStampa) is a panel of its own.
+// user's click does. The print box (fraStampa) is a panel of its own. The
+// family, full scale, zero point, resolution and direction are the
+// calculator model's, which the print box and the scale panel read.
 
 #include "core/PrintRange.h"
 #include "core/Sensor.h"
@@ -22,6 +24,7 @@ class QRadioButton;
 
 namespace dravino {
 
+class CalculatorModel;
 class Platform;
 class PrintBox;
 enum class MessageIcon;
@@ -31,7 +34,7 @@ class MainPanel final : public QGroupBox
 {
     Q_OBJECT
 public:
-    MainPanel(Platform &platform, QWidget *parent);
+    MainPanel(Platform &platform, CalculatorModel &model, QWidget *parent);
     Q_DISABLE_COPY_MOVE(MainPanel)
 
     // Start-up steps that belong to this panel, in the window's order.
@@ -44,18 +47,12 @@ public:
     void startFillFullScales();    // 10
     void setPrinterTooltip(const PrinterName &printer);
 
-    // The window-level values.
-    int zeroMvolt() const { return m_zeroMvolt; }
-    ConversionDirection calcDirection() const { return m_calcDirection; }
-    void setCalcDirection(ConversionDirection d) { m_calcDirection = d; }
-    int fondoScala() const { return m_fondoScala; }
+    // The window-level values, as the calculator model holds them.
+    int zeroMvolt() const;
+    ConversionDirection calcDirection() const;
+    int fondoScala() const;
     SensorType sensorType() const;
-    // The chosen full-scale entry as text; what is typed in the list's edit
-    // field counts only once an entry is chosen.
-    QString fullScaleText() const;
     AdcResolution adcResolution() const;
-    // The family's caption, as the window shows it.
-    QString familyName() const;
 
     // Calculate converts a voltage above 0 and a pressure of 0 or more.
     static bool converts(ConversionDirection d, int value)
@@ -82,7 +79,7 @@ public:
     TextBox *txtPressione = nullptr;
     TextBox *txtADC = nullptr;
     QComboBox *cboScala = nullptr;
-    std::array<Label *, 8> lblLabel{};
+    std::array<Label *, 5> lblLabel{}; // (5), (6) and (7) are the print box's
     Label *lblMail = nullptr;
     PictureBox *picLogo = nullptr;
     PrintBox *printBox = nullptr;
@@ -136,14 +133,15 @@ private:
     // Calculate's empty-field rule, also for text that does not convert.
     void normalize(TextBox *field);
     void focusTo(QWidget *w);
+    // The chosen full-scale entry as text; what is typed in the list's edit
+    // field counts only once an entry is chosen.
+    QString fullScaleText() const;
     // The zero point, and the SET 0 button saying it.
     void setZero(int mv);
     void message(const QString &text, const QString &title, MessageIcon icon);
 
     Platform &m_platform;
-    int m_zeroMvolt = 0;
-    ConversionDirection m_calcDirection = ConversionDirection::MillivoltToPressure;
-    int m_fondoScala = 0;
+    CalculatorModel &m_model;
     bool m_live = false;
     int m_told = 0; // the messages shown, counted
     QLabel *m_liveMark = nullptr;

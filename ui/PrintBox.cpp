@@ -6,7 +6,7 @@
 #include "print/Spreadsheet.h"
 #include "print/ValueTable.h"
 #include "ui/Build.h"
-#include "ui/MainPanel.h"
+#include "ui/CalculatorModel.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 #include "ui/printjob/PageSender.h"
@@ -28,7 +28,7 @@ constexpr int kMillivoltToLimit = 4900;
 
 } // namespace
 
-PrintBox::PrintBox(MainPanel &calculator, Platform &platform, QWidget *parent)
+PrintBox::PrintBox(CalculatorModel &calculator, Platform &platform, QWidget *parent)
     : QGroupBox(parent), m_calc(calculator), m_platform(platform)
 {
     setObjectName(QStringLiteral("fraStampa"));
@@ -74,6 +74,15 @@ PrintBox::PrintBox(MainPanel &calculator, Platform &platform, QWidget *parent)
                    [this] { InstrumentDialog::choose(m_platform, window()); }});
     for (auto *field : {txtStampaDa, txtStampaA, txtStep})
         rangeField(field);
+    for (int i = 0; i < 3; ++i)
+        labels[i]->onMouseUp = [this, i] { emit headingReleased(5 + i, labels[i]->lastReleaseTime()); };
+    // A two-output sensor has no table; a full scale chosen is the table's last value.
+    connect(&m_calc, &CalculatorModel::familyChosen, this,
+            [this](SensorType type) { setPrintingEnabled(type != SensorType::DensoTwoWay); });
+    connect(&m_calc, &CalculatorModel::fullScaleChosen, this, [this](int bar) {
+        setLastValue(QString::number(bar));
+        CountPrintValues();
+    });
 }
 
 void PrintBox::rangeField(TextBox *field)
@@ -135,11 +144,11 @@ void PrintBox::optStampa_Click(int index)
         setBold(opt, false);
     setBold(optStampa[index], true);
     if (index == 0) {
-        txtStampaDa->setText(m_calc.txtMvolt1->text());
+        txtStampaDa->setText(m_calc.voltageText());
         txtStampaA->setText(QStringLiteral("4500"));
     } else {
-        txtStampaDa->setText(m_calc.txtPressione->text());
-        txtStampaA->setText(m_calc.fullScaleText());
+        txtStampaDa->setText(m_calc.pressureText());
+        txtStampaA->setText(QString::number(m_calc.fullScale()));
     }
     CountPrintValues();
 }
@@ -159,8 +168,8 @@ void PrintBox::cmdStampa_Click()
 std::optional<ValueTableInput> PrintBox::checkedTable()
 {
     const bool millivolt = optStampa[0]->isChecked();
-    m_calc.setCalcDirection(millivolt ? ConversionDirection::MillivoltToPressure
-                                      : ConversionDirection::PressureToMillivolt);
+    m_calc.setDirection(millivolt ? ConversionDirection::MillivoltToPressure
+                                  : ConversionDirection::PressureToMillivolt);
     // Each field must hold a whole number of 16 bits; Step at least 1.
     for (TextBox *field : {txtStampaDa, txtStampaA, txtStep}) {
         const auto v = readInt16(field->text());
@@ -184,11 +193,10 @@ std::optional<ValueTableInput> PrintBox::PrintValueTable(int from, int to, int s
         return std::nullopt;
     }
     const int n = *counted;
-    const QString fullScale = m_calc.fullScaleText();
+    const QString fullScale = QString::number(m_calc.fullScale());
     const auto info = MessageIcon::Information;
     const auto warn = MessageIcon::Exclamation;
-    if ((millivolt && to > kMillivoltToLimit)
-        || (!millivolt && to > readInt16(fullScale).valueOr(m_calc.fondoScala()))) {
+    if ((millivolt && to > kMillivoltToLimit) || (!millivolt && to > m_calc.fullScale())) {
         refuse(tr("Valore di fine stampa fuori scala "), tr("Parametro di stampa"), info, txtStampaA);
         return std::nullopt;
     }
@@ -212,16 +220,17 @@ std::optional<ValueTableInput> PrintBox::PrintValueTable(int from, int to, int s
     // Each row is converted from its own value; the calculator's fields are
     // not touched. A row Calculate would warn about is told as it would be.
     PrintTable table;
-    table.type = m_calc.sensorType();
-    table.fullScale = m_calc.fondoScala();
-    table.zeroMv = m_calc.zeroMvolt();
+    table.type = m_calc.family();
+    table.fullScale = m_calc.fullScale();
+    table.zeroMv = m_calc.zeroMv();
     table.direction = millivolt ? ConversionDirection::MillivoltToPressure : ConversionDirection::PressureToMillivolt;
     table.from = from;
     table.to = to;
     table.step = step;
     const auto rows = printRows(table);
     for (const PrintRow &r : rows)
-        m_calc.warnAbout(r.warning);
+        if (const auto said = calculatorWarning(r.warning))
+            m_platform.message(window(), said->text, said->title, said->icon);
 
     txtStampaDa->setText(QString::number(savedFrom));
     lblValStampa->setText(QString::number(n) + tr(kValuesSuffix));
@@ -230,9 +239,9 @@ std::optional<ValueTableInput> PrintBox::PrintValueTable(int from, int to, int s
                            millivolt,
                            valueTableRows(rows, fromText),
                            QDateTime::currentDateTime(),
-                           m_calc.familyName(),
-                           m_calc.zeroMvolt(),
-                           family(m_calc.sensorType()).nominalZeroMv,
+                           CalculatorModel::familyName(m_calc.family()),
+                           m_calc.zeroMv(),
+                           family(m_calc.family()).nominalZeroMv,
                            {}};
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The print box of the main panel (fraStampa): direction, From, To and Step of
 // the value table, the count of values it will hold, and the print button.
-// Every row of the table goes through the calculator's own Calculate, with
-// the direction the print button set held for the whole print.
+// It reads the calculator model (family, full scale, zero point, the fields'
+// texts) and sets its direction as the print button does; every row of the
+// table is converted as Calculate converts, and a row Calculate would warn
+// about is told in Calculate's words.
 
 #include "ui/Controls.h"
 #include "print/ValueTable.h"
@@ -18,7 +20,7 @@ class QRadioButton;
 
 namespace dravino {
 
-class MainPanel;
+class CalculatorModel;
 class Platform;
 class PrintSurface;
 enum class MessageIcon;
@@ -28,7 +30,7 @@ class PrintBox final : public QGroupBox
 {
     Q_OBJECT
 public:
-    PrintBox(MainPanel &calculator, Platform &platform, QWidget *parent);
+    PrintBox(CalculatorModel &calculator, Platform &platform, QWidget *parent);
     Q_DISABLE_COPY_MOVE(PrintBox)
 
     // The number of rows the table will hold; nothing when From, To or Step
@@ -50,23 +52,26 @@ public:
 
     void markStartDirection();
     void setPrinterTooltip(const PrinterName &printer);
-    void setLastValue(const QString &text);
-    void setPrintingEnabled(bool on);
     std::vector<std::pair<int, QWidget *>> tabOrder() const;
 
-    std::array<Label *, 3> labels{}; // lblLabel(5), (6), (7)
-    TextBox *txtStampaDa = nullptr;
-    TextBox *txtStampaA = nullptr;
-    TextBox *txtStep = nullptr;
+signals:
+    // A heading let go of (lblLabel(5), (6), (7)), at time (ms).
+    void headingReleased(int index, ulong time);
 
 private:
+    void setLastValue(const QString &text);
+    void setPrintingEnabled(bool on);
     void rangeField(TextBox *field);
     // The fields checked, the direction set, the table's rows.
     std::optional<ValueTableInput> checkedTable();
     void refuse(const QString &text, const QString &title, MessageIcon icon, QWidget *focus);
 
-    MainPanel &m_calc;
+    CalculatorModel &m_calc;
     Platform &m_platform;
+    std::array<Label *, 3> labels{}; // lblLabel(5), (6), (7)
+    TextBox *txtStampaDa = nullptr;
+    TextBox *txtStampaA = nullptr;
+    TextBox *txtStep = nullptr;
     std::unique_ptr<PageSender> m_sender;
     QString m_what; // what the last table is, for file names and titles
     std::array<QRadioButton *, 2> optStampa{};

@@ -7,6 +7,7 @@
 #include "print/PrintSurface.h"
 #include "print/ScaleSheet.h"
 #include "ui/Build.h"
+#include "ui/CalculatorModel.h"
 #include "ui/CoreTexts.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
@@ -32,7 +33,8 @@ const char *const kTitle = QT_TRANSLATE_NOOP("dravino::ScalePanel", "Calcolo sca
 int rowTop(int i) { return 840 + 480 * i; }
 } // namespace
 
-ScalePanel::ScalePanel(Platform &platform, QWidget *parent) : QGroupBox(parent), m_platform(platform)
+ScalePanel::ScalePanel(Platform &platform, const CalculatorModel &calculator, QWidget *parent)
+    : QGroupBox(parent), m_platform(platform)
 {
     setObjectName(QStringLiteral("fraSecondary"));
     setTitle(tr("Scala e linearità"));
@@ -41,6 +43,8 @@ ScalePanel::ScalePanel(Platform &platform, QWidget *parent) : QGroupBox(parent),
     setAutoFillBackground(true);
     buildControls();
     connectHandlers();
+    connect(&calculator, &CalculatorModel::fullScaleChosen, this, &ScalePanel::showNominal);
+    showNominal(calculator.fullScale());
 }
 
 void ScalePanel::buildControls()
@@ -64,8 +68,7 @@ void ScalePanel::buildControls()
             lblSecondary[c]->setToolTip(tr(h.tooltip));
     }
 
-    const char *const pressures[] = {"0", "400", "800", "1200", "1600", "2000"};
-    const char *const readings[] = {"98", "232", "370", "506", "0", "0"};
+    const ScaleGrid &opening = m_check.grid();
     const QFont cell = arial(12);
     auto resultLabel = [&](const char *name, int i, int left, int width, const QString &text) {
         auto *l = makeLabel(this, elementName(name, i), {left, rowTop(i), width, 420}, text, cell, Qt::AlignCenter);
@@ -73,20 +76,17 @@ void ScalePanel::buildControls()
         return l;
     };
     for (int i = 0; i < 6; ++i) {
-        txtBarScala[i] = makeTextBox(this, elementName("txtBarScala", i), {240, rowTop(i), 765, 420}, QString::fromUtf8(pressures[i]), cell, 4);
+        txtBarScala[i] = makeTextBox(this, elementName("txtBarScala", i), {240, rowTop(i), 765, 420}, QString::fromStdString(opening.bar[i]), cell, 4);
         setTextColor(txtBarScala[i], kRed);
-        txtADCValue[i] = makeTextBox(this, elementName("txtADCValue", i), {1200, rowTop(i), 765, 420}, QString::fromUtf8(readings[i]), cell, 4);
+        txtADCValue[i] = makeTextBox(this, elementName("txtADCValue", i), {1200, rowTop(i), 765, 420}, QString::fromStdString(opening.adc[i]), cell, 4);
         // A screen reader tells the cells apart by row and column.
         nameAfter(txtBarScala[i], lblSecondary[0], tr("Pressione riga %1 (bar)").arg(i));
         nameAfter(txtADCValue[i], lblSecondary[1], tr("ADC riga %1").arg(i));
-        lblMvoltScala[i] = resultLabel("lblMvoltScala", i, 2160, 855, QStringLiteral("0"));
+        lblMvoltScala[i] = resultLabel("lblMvoltScala", i, 2160, 855, QString::fromStdString(opening.mvolt[i]));
         setTextColor(lblMvoltScala[i], kBlue);
-        // Before the first computation the check's results are the labels' texts.
-        m_check.mvolt[i] = m_check.linearita[i] = m_check.scostamento[i] = "0";
-        m_check.scala[i] = i == 0 ? "--" : "0";
-        lblScalaOttenuta[i] = resultLabel("lblScalaOttenuta", i, 3240, 1095, QString::fromStdString(m_check.scala[i]));
-        lblLinearita[i] = resultLabel("lblLinearità", i, 5040, 975, QStringLiteral("0"));
-        lblScostamento[i] = resultLabel("lblScostamento", i, 6240, 975, QStringLiteral("0"));
+        lblScalaOttenuta[i] = resultLabel("lblScalaOttenuta", i, 3240, 1095, QString::fromStdString(opening.scala[i]));
+        lblLinearita[i] = resultLabel("lblLinearità", i, 5040, 975, QString::fromStdString(opening.linearita[i]));
+        lblScostamento[i] = resultLabel("lblScostamento", i, 6240, 975, QString::fromStdString(opening.scostamento[i]));
         if (i > 0) {
             setBackColor(lblLinearita[i], kHighlightText);
             setBackColor(lblScostamento[i], kHighlightText);
@@ -137,6 +137,11 @@ void ScalePanel::buildControls()
         group->addButton((*pair)[1], 1);
     }
 
+    // What the check is judged against, above the grid's right end.
+    lblFondoNominale = makeLabel(this, QStringLiteral("lblFondoNominale"), {3360, 150, 3855, 255}, QString(), arial(9.75),
+                                 Qt::AlignRight | Qt::AlignVCenter);
+    lblFondoNominale->setToolTip(tr("Il fondo scala scelto nel calcolatore: la media deve restarne entro lo scostamento ammesso"));
+
     cmdBack = makeButton(this, QStringLiteral("cmdBack"), {240, 4980, 1215, 420}, tr("back"), arial(11.25, true));
     cmdStampaScala = makeButton(this, QStringLiteral("cmdStampaScala"), {4440, 4980, 1215, 420}, tr("stampa"), arial(11.25, true));
     cmdScala = makeButton(this, QStringLiteral("cmdScala"), {6000, 4980, 1215, 420}, tr("calcola"), arial(11.25, true));
@@ -162,10 +167,18 @@ void ScalePanel::connectHandlers()
         connect(optMedia[i], &QRadioButton::clicked, this, [this, i] { optMedia_Click(i); });
         connect(optSensoreTipo[i], &QRadioButton::clicked, this, [this, i] { optSensoreTipo_Click(i); });
     }
+    // The check holds what the panel shows, however it got there (typed,
+    // pasted, read from the meter, an option chosen with the keyboard).
+    connect(optADCScala[1], &QRadioButton::toggled, this, [this](bool on) { m_check.setBits12(on); });
+    connect(optMedia[0], &QRadioButton::toggled, this, [this](bool on) { m_check.setAutomaticAverage(on); });
+    connect(optSensoreTipo[1], &QRadioButton::toggled, this, [this](bool on) { m_check.setDenso(on); });
     for (int i = 0; i < 6; ++i) {
         gridField(txtBarScala[i]);
         gridField(txtADCValue[i]);
+        connect(txtBarScala[i], &QLineEdit::textChanged, this, [this, i](const QString &t) { m_check.setBar(i, t.toStdString()); });
+        connect(txtADCValue[i], &QLineEdit::textChanged, this, [this, i](const QString &t) { m_check.setAdc(i, t.toStdString()); });
     }
+    connect(txtScalaMedia, &QLineEdit::textChanged, this, [this](const QString &t) { m_check.setAverage(t.toStdString()); });
     // A digit typed over the automatic average switches to the manual one,
     // whose click selects the text, so the digit replaces the old average.
     txtScalaMedia->onKeyPress = [this](int &ch) {
@@ -217,15 +230,30 @@ bool ScalePanel::takesReading(const QWidget *focus) const
     return std::find(txtADCValue.begin(), txtADCValue.end(), focus) != txtADCValue.end();
 }
 
+QString ScalePanel::countBeyond(int row, qint64 count, int maxCount) const
+{
+    return tr("Riga %1: il valore ADC %2 supera %3, il massimo del convertitore a %4 bit.")
+        .arg(row)
+        .arg(count)
+        .arg(maxCount)
+        .arg(maxCount == adcMaxCount(AdcResolution::Bits10) ? 10 : 12);
+}
+
 void ScalePanel::putReading(QWidget *focus, double volts)
 {
     auto *field = static_cast<TextBox *>(focus);
     const double mv = roundHalfEven(volts * 1000);
-    const auto res = optADCScala[1]->isChecked() ? AdcResolution::Bits12 : AdcResolution::Bits10;
+    const auto res = m_check.settings().bits12 ? AdcResolution::Bits12 : AdcResolution::Bits10;
     const int count = mv < 0 || mv > 99999 ? -1 : adcCount(res, int(mv));
-    if (count < 0 || count > 9999) {
+    if (count < 0) {
         m_platform.message(window(), tr("Il multimetro legge %1 V: non è una lettura di convertitore.").arg(QLocale().toString(volts, 'f', 3)),
                            tr("Multimetro"), MessageIcon::Exclamation);
+        return;
+    }
+    // What calcola would refuse, in its words.
+    if (count > adcMaxCount(res)) {
+        const auto row = std::find(txtADCValue.begin(), txtADCValue.end(), field) - txtADCValue.begin();
+        m_platform.message(window(), countBeyond(int(row), count, adcMaxCount(res)), tr("Multimetro"), MessageIcon::Exclamation);
         return;
     }
     // The count the converter would show, as if typed.
@@ -250,34 +278,28 @@ void ScalePanel::optSensoreTipo_Click(int index)
     setBold(optSensoreTipo[index], true);
 }
 
-ScaleGrid ScalePanel::check() const { return withEntries(m_check, [](const QString &t) { return t.toStdString(); }); }
-
-ScaleGrid ScalePanel::withEntries(ScaleGrid grid, std::string (*text)(const QString &)) const
+void ScalePanel::showNominal(int bar)
 {
-    for (int i = 0; i < kScaleRows; ++i) {
-        grid.bar[i] = text(txtBarScala[i]->text());
-        grid.adc[i] = text(txtADCValue[i]->text());
-    }
-    grid.media = text(txtScalaMedia->text());
-    return grid;
+    m_check.setNominalFullScale(bar);
+    lblFondoNominale->setText(tr("Fondo scala nominale %1 bar").arg(bar));
 }
 
 void ScalePanel::CalcolaScala()
 {
-    // The computation reads ASCII; anything else is no digit to it.
-    ScaleGrid grid = withEntries(m_check, [](const QString &t) { return toAscii(t); });
-    const ScaleSettings settings{optADCScala[1]->isChecked(), optSensoreTipo[1]->isChecked(),
-                                 optMedia[0]->isChecked(), localeDecimalSeparator()};
-    const auto failures = calcolaScala(grid, settings);
-    for (int i = 0; i < kScaleRows; ++i) {
-        if (grid.linearitaColor[i] == Verdict::Unchanged)
-            grid.linearitaColor[i] = m_check.linearitaColor[i];
-        if (grid.scostamentoColor[i] == Verdict::Unchanged)
-            grid.scostamentoColor[i] = m_check.scostamentoColor[i];
+    const auto failures = m_check.compute(localeDecimalSeparator());
+    showCheck();
+    for (const auto &f : failures) {
+        const QString text = f.kind == ScaleFailure::CountBeyond ? countBeyond(f.row, f.count, f.maxCount)
+            : f.divisionByZero()                                 ? tr("Errore di calcolo ")
+                                                                 : tr("Errore %1  %2").arg(f.number).arg(coreText(f.description));
+        m_platform.message(window(), text, tr(kTitle),
+                           f.kind == ScaleFailure::CountBeyond ? MessageIcon::Exclamation : MessageIcon::Critical);
     }
-    m_check = grid;
-    m_computed = failures.empty();
+}
 
+void ScalePanel::showCheck()
+{
+    const ScaleGrid &grid = m_check.grid();
     for (int i = 0; i < kScaleRows; ++i) {
         txtBarScala[i]->setText(QString::fromStdString(grid.bar[i]));
         txtADCValue[i]->setText(QString::fromStdString(grid.adc[i]));
@@ -289,13 +311,6 @@ void ScalePanel::CalcolaScala()
         setTextColor(lblScostamento[i], verdictColor(grid.scostamentoColor[i]));
     }
     txtScalaMedia->setText(QString::fromStdString(grid.media));
-
-    for (const auto &f : failures) {
-        const QString text = f.divisionByZero
-            ? tr("Errore di calcolo ")
-            : tr("Errore %1  %2").arg(f.number).arg(coreText(f.description));
-        m_platform.message(window(), text, tr(kTitle), MessageIcon::Critical);
-    }
 }
 
 void ScalePanel::StampaFoglioScala()
@@ -308,12 +323,23 @@ void ScalePanel::sendSheet(Destination where, const QString &printer)
     // One page on its way at a time.
     if (m_sender->refuseWhileBusy())
         return;
+    // The sheet and its record are this check, whatever comes while the
+    // questions below are open.
+    const ScaleCheckModel check = m_check;
+    if (check.stale())
+        m_platform.message(window(),
+                           tr("Le letture o le impostazioni sono cambiate dopo l'ultimo calcolo: il foglio esce senza esito e "
+                              "la prova non viene registrata. Premi calcola per dare l'esito al foglio."),
+                           tr("Stampa foglio scala"), MessageIcon::Information);
     // Annulla prints nothing; OK with no code prints the sheet without one.
     const auto answer = m_platform.inputText(window(), tr("Inserisci il codice o la sigla del sensore"),
                                              tr("Sigla del sensore"));
     if (!answer)
         return;
-    ScaleSheet sheet{check(), answer->toUpper(), QDateTime::currentDateTime()};
+    ScaleSheet sheet;
+    sheet.check = check;
+    sheet.code = answer->toUpper();
+    sheet.now = QDateTime::currentDateTime();
     sheet.frame = pageFrame(m_platform, window());
     // The job's data, where the workshop asks for them: Annulla prints nothing.
     if (sheet.frame.workshop.askJob) {
@@ -325,20 +351,16 @@ void ScalePanel::sendSheet(Destination where, const QString &printer)
         m_lastJob = sheet.job = *job;
         setSettingsValue(QStringLiteral("job/operator"), job->operatorName);
     }
-    if (m_computed)
-        sheet.verdict = SheetVerdict{m_check.tolerance, optSensoreTipo[1]->isChecked(), optADCScala[1]->isChecked(),
-                                     optMedia[0]->isChecked(), QString::fromStdString(m_check.mvolt[0])};
     std::shared_ptr<PrintSurface> page = m_platform.newPage();
     printScaleSheet(*page, sheet);
     const QString date = sheet.now.date().toString(Qt::ISODate);
     const QString what = sheet.code.isEmpty() ? tr("Scala %1").arg(date) : tr("Scala %1 %2").arg(sheet.code, date);
     // Every computed check whose sheet goes to a printer or a file is
-    // recorded as it goes (a sheet with no computation behind it, or a
-    // failed one, is no test).
+    // recorded as it goes (a sheet with no computation behind it, a failed
+    // one or one changed since, is no test).
     PageSender::Sending sending;
-    if (m_computed && m_recorder) {
-        CheckRecord record = checkOf(sheet.check, optSensoreTipo[1]->isChecked(), optADCScala[1]->isChecked(),
-                                     optMedia[0]->isChecked());
+    if (check.computed() && m_recorder) {
+        CheckRecord record = checkOf(check);
         record.takenAt = sheet.now;
         record.code = sheet.code;
         record.jobData = sheet.job;

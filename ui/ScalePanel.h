@@ -1,11 +1,13 @@
 #pragma once
 // The scale panel (fraSecondary): a grid of six rows (zero plus five known
 // pressures) where the converter readings give each row's full scale, its
-// linearity and its deviation from the average. The arithmetic is
-// calcolaScala in core/; this panel reads and writes the grid, shows the
-// failures and prints the sheet.
+// linearity and its deviation from the average. The check itself is a
+// ScaleCheckModel: every entry typed, pasted or read from the meter and
+// every option goes into it, calcola computes it and the panel shows it;
+// the sheet and its record are made from one snapshot of it. The nominal
+// full scale it is judged against is the calculator's.
 
-#include "core/ScaleCheck.h"
+#include "core/ScaleCheckModel.h"
 #include "ui/Controls.h"
 #include "ui/printjob/PageSender.h"
 
@@ -20,6 +22,7 @@ class QFrame;
 
 namespace dravino {
 
+class CalculatorModel;
 class Platform;
 struct PrinterName;
 
@@ -27,7 +30,7 @@ class ScalePanel final : public QGroupBox
 {
     Q_OBJECT
 public:
-    ScalePanel(Platform &platform, QWidget *parent);
+    ScalePanel(Platform &platform, const CalculatorModel &calculator, QWidget *parent);
     Q_DISABLE_COPY_MOVE(ScalePanel)
 
     void CalcolaScala();
@@ -40,8 +43,8 @@ public:
     void optSensoreTipo_Click(int index);
 
     // The check as it stands: the grid as entered now, the results and
-    // verdicts of the last computation.
-    ScaleGrid check() const;
+    // verdicts of the last computation, whether they still belong together.
+    const ScaleCheckModel &check() const { return m_check; }
 
     void setPrinterTooltip(const PrinterName &printer);
     // A meter reading (F9): whether the focused control is a converter
@@ -63,18 +66,18 @@ private:
     void buildControls();
     void connectHandlers();
     void gridField(TextBox *field);
-    // grid with the texts of the entry fields as they stand.
-    ScaleGrid withEntries(ScaleGrid grid, std::string (*text)(const QString &)) const;
+    // The model's grid on the panel.
+    void showCheck();
+    void showNominal(int bar);
+    // "Riga 3: il valore ADC 1100 supera 1023, ...".
+    QString countBeyond(int row, qint64 count, int maxCount) const;
 
     Platform &m_platform;
     std::unique_ptr<PageSender> m_sender;
     std::function<void()> m_openArchive;
     // Records each computed check as its sheet goes.
     class CheckRecorder *m_recorder = nullptr;
-    // The last computation's results and verdicts; a verdict holds until a
-    // later computation gives the row another.
-    ScaleGrid m_check;
-    bool m_computed = false; // the last computation went through
+    ScaleCheckModel m_check;
     JobData m_lastJob;       // proposed to the next sheet
     std::array<TextBox *, 6> txtBarScala{};
     std::array<TextBox *, 6> txtADCValue{};
@@ -84,6 +87,7 @@ private:
     std::array<Label *, 6> lblScostamento{};
     std::array<Label *, 7> lblSecondary{};
     TextBox *txtScalaMedia = nullptr;
+    Label *lblFondoNominale = nullptr;
     QFrame *Picture1 = nullptr;
     QFrame *Picture2 = nullptr;
     std::array<QRadioButton *, 2> optADCScala{};

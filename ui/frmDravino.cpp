@@ -1,6 +1,7 @@
 #include "ui/frmDravino.h"
 
 #include "ui/Build.h"
+#include "ui/CalculatorModel.h"
 #include "ui/MainPanel.h"
 #include "ui/Platform.h"
 #include "ui/PrintBox.h"
@@ -42,6 +43,8 @@ frmDravino::~frmDravino()
 {
     // The focus moves while the widgets go: not to this window's handler.
     disconnect(m_focusWatch);
+    // The panels go before the model they share.
+    delete m_scroll;
 }
 
 ArchiveService *frmDravino::archive()
@@ -181,8 +184,9 @@ void frmDravino::Form_Load()
     m_panels = new QStackedWidget(canvas);
     m_panels->setObjectName(QStringLiteral("panels"));
     place(m_panels, 240, 120, 7455, 5655);
-    fraMain = new MainPanel(m_platform, m_panels);
-    fraSecondary = new ScalePanel(m_platform, m_panels);
+    m_calculator = std::make_unique<CalculatorModel>();
+    fraMain = new MainPanel(m_platform, *m_calculator, m_panels);
+    fraSecondary = new ScalePanel(m_platform, *m_calculator, m_panels);
     fraSensata = new SensataPanel(m_platform, m_panels);
     for (QWidget *panel : {static_cast<QWidget *>(fraMain), static_cast<QWidget *>(fraSecondary),
                            static_cast<QWidget *>(fraSensata)}) {

@@ -8,7 +8,8 @@
 // open a panel, the back buttons return; from the keyboard F2 opens the
 // scale panel, F3 the Sensata panel and Esc returns) and hands the two links
 // to the desktop shell. Everything else is the panels' own: a panel asks
-// for a switch with a signal. The panels not in front are hidden, so that
+// for a switch with a signal, and the calculator's state they share is a
+// model of its own (CalculatorModel). The panels not in front are hidden, so that
 // neither Tab nor a screen reader finds them.
 
 #include <QPointer>
@@ -22,6 +23,7 @@ class QStackedWidget;
 
 namespace dravino {
 class ArchiveService;
+class CalculatorModel;
 class MeterService;
 struct MeterReading;
 class ArchiveWindow;
@@ -92,6 +94,8 @@ private:
     // Shared with the printer lookup, which may outlive the window.
     std::shared_ptr<dravino::Platform> m_ownPlatform;
     dravino::Platform &m_platform;
+    // The calculator's state, which the panels share; it outlives them.
+    std::unique_ptr<dravino::CalculatorModel> m_calculator;
     QScrollArea *m_scroll = nullptr;
     QStackedWidget *m_panels = nullptr;
     dravino::MainPanel *fraMain = nullptr;

@@ -144,12 +144,11 @@ Spreadsheet checksSheet(const QList<CheckRecord> &records)
 
 void printRecordedSheet(PrintSurface &surface, const CheckRecord &record, const PageFrame &frame)
 {
-    ScaleSheet sheet{gridOf(record, QLatin1Char(localeDecimalSeparator())), record.code, record.takenAt, frame};
-    // Every record is of a computed check; one of an older archive whose
-    // tolerance did not read has no verdict to give.
-    if (const auto tolerance = cellNumber(record.tolerance))
-        sheet.verdict = SheetVerdict{int(*tolerance), record.denso, record.bits12, record.automaticAverage,
-                                     cellText(record.rows[0].mvolt)};
+    ScaleSheet sheet;
+    sheet.check = checkModelOf(record, QLatin1Char(localeDecimalSeparator()));
+    sheet.code = record.code;
+    sheet.now = record.takenAt;
+    sheet.frame = frame;
     sheet.job = record.jobData;
     sheet.reprinted = QDateTime::currentDateTime();
     printScaleSheet(surface, sheet);
