@@ -18,7 +18,7 @@ PACKAGES := cmake make g++ qt6-base-dev libgl-dev qt6-tools-dev qt6-l10n-tools q
             fonts-liberation2 fonts-crosextra-carlito fonts-dejavu-core poppler-utils python3 \
             xvfb xauth openbox locales
 # Screenshots of the panels and pictures of printed pages.
-SCREENSHOT_PACKAGES := xvfb xauth imagemagick
+SCREENSHOT_PACKAGES := xvfb xauth openbox imagemagick
 # The accessibility bus and a client of it, for make a11y.
 A11Y_PACKAGES := at-spi2-core dbus python3-pyatspi
 
