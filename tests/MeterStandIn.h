@@ -54,6 +54,11 @@ public:
         std::lock_guard lock(m_mutex);
         m_reading = reading;
     }
+    void setFunction(const QByteArray &function)
+    {
+        std::lock_guard lock(m_mutex);
+        m_function = function;
+    }
     int readings() const { return m_readings; }
 
 private:

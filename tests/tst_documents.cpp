@@ -107,6 +107,8 @@ private slots:
     void previewIsThePrintedPage();
     void sheetForTheCustomer_data();
     void sheetForTheCustomer();
+    void verdictWords_data();
+    void verdictWords();
 };
 
 void TestDocuments::valueTableLayout_data()
@@ -664,6 +666,65 @@ void TestDocuments::sheetForTheCustomer()
                 darkest = std::min(darkest, qGray(page.pixel(x, y)));
         QVERIFY2(darkest < 40, qPrintable(QString::number(darkest)));
     }
+}
+
+void TestDocuments::verdictWords_data()
+{
+    // Readings and pressures of rows 0..5, the settings ("12" 12 bit, "M:N"
+    // a manual average, "n:N" the nominal), and the verdict's words read
+    // back from the PDF: the sensor's and each computed row's.
+    QTest::addColumn<QString>("adc");
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<QString>("settings");
+    QTest::addColumn<QString>("verdict");
+    QTest::addColumn<QString>("rows");
+    const QString opening = QStringLiteral("98,232,370,506,0,0"), bars = QStringLiteral("0,400,800,1200,1600,2000");
+    QTest::newRow("every row passing") << opening << bars << "n:2400" << "CONFORME" << "riga 1 CONFORME · riga 2 CONFORME · riga 3 CONFORME";
+    QTest::newRow("linearity within, deviation beyond") << "0,100" << "0,1241" << "M:10050" << "NON CONFORME" << "riga 1 NON CONFORME";
+    QTest::newRow("linearity beyond, deviation within") << "0,3276" << "0,2376" << "12;M:2400;n:2400" << "NON CONFORME" << "riga 1 NON CONFORME";
+    QTest::newRow("one row failing among passing") << "98,232,370,508" << bars << "n:2400" << "NON CONFORME"
+                                                   << "riga 1 NON CONFORME · riga 2 CONFORME · riga 3 CONFORME";
+}
+
+void TestDocuments::verdictWords()
+{
+    QFETCH(QString, adc);
+    QFETCH(QString, bar);
+    QFETCH(QString, settings);
+    ScaleSheet sheet;
+    const QStringList a = adc.split(QLatin1Char(',')), b = bar.split(QLatin1Char(','));
+    for (int i = 0; i < kScaleRows; ++i) {
+        sheet.check.setAdc(i, i < a.size() ? a[i].toStdString() : "0");
+        sheet.check.setBar(i, i < b.size() ? b[i].toStdString() : "0");
+    }
+    ScaleCheckSettings set;
+    for (const QString &s : settings.split(QLatin1Char(';'))) {
+        set.bits12 = set.bits12 || s == QLatin1String("12");
+        if (s.startsWith(QLatin1String("M:"))) {
+            set.automaticAverage = false;
+            sheet.check.setAverage(s.mid(2).toStdString());
+        }
+        if (s.startsWith(QLatin1String("n:")))
+            set.nominalFullScale = s.mid(2).toInt();
+    }
+    sheet.check.setSettings(set);
+    QVERIFY(sheet.check.compute(',').empty());
+    sheet.now = kNow;
+    QtPrintSurface s;
+    printScaleSheet(s, sheet);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("foglio.pdf"));
+    QFile out(pdf);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(s.pdf()) == s.pdf().size());
+    out.close();
+    QStringList words;
+    for (const PdfWord &w : pdfWords(pdf))
+        words << w.text;
+    const QString text = words.join(QLatin1Char(' '));
+    QFETCH(QString, verdict);
+    QFETCH(QString, rows);
+    QVERIFY2(text.contains(QStringLiteral("Esito della prova: %1 Limiti").arg(verdict)), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Righe: %1 ").arg(rows)) || text.endsWith(QStringLiteral("Righe: %1").arg(rows)), qPrintable(text));
 }
 
 DRAVINO_TEST_MAIN_REQUIRING(TestDocuments, requirement)

@@ -34,6 +34,8 @@ private slots:
     void readings_data();
     void readings();
     void liveReading();
+    void liveReadingStopsOnAFault_data();
+    void liveReadingStopsOnAFault();
     void closingWhileAReadingHangs();
     void choosingTheMeter();
     void readingsAtOnce();
@@ -53,12 +55,17 @@ void TestMeter::readings_data()
         << "txtMvolt1=2500;txtPressione=1000;msgs=;focus=txtMvolt1;txtMvolt1[=2500";
     QTest::newRow("4.5004 V: to the nearest mV") << kDc << QByteArray("+4.50040000E+00") << "txtMvolt1<;!F9;~meter" << "txtMvolt1=4500;txtPressione=2000";
     QTest::newRow("0.0025 V: halves to even") << kDc << QByteArray("+2.50000000E-03") << "txtMvolt1<;!F9;~meter" << "txtMvolt1=2";
+    // True halves in libsigrok's single precision: 62.5 and 187.5 mV.
+    QTest::newRow("0.0625 V: a half, down to even") << kDc << QByteArray("+6.25000000E-02") << "txtMvolt1<;!F9;~meter" << "txtMvolt1=62";
+    QTest::newRow("0.1875 V: a half, up to even") << kDc << QByteArray("+1.87500000E-01") << "txtMvolt1<;!F9;~meter" << "txtMvolt1=188";
     QTest::newRow("5.1 V: Calculate's own message") << kDc << QByteArray("+5.10000000E+00") << "txtMvolt1<;!F9;~meter"
         << "txtMvolt1=0;msgs=milliVolt|I|Valore di milliVolt troppo alto.   ";
     QTest::newRow("12.5 V: more than the field takes") << kDc << QByteArray("+1.25000000E+01") << "txtMvolt1<;!F9;~meter"
         << unchanged + "msgs=" + kTitle + "Il multimetro legge 12,500 V: il campo mVolt 1 prende da 0 a 9999 mV.";
     QTest::newRow("into a scale row: the 10-bit count") << kDc << QByteArray("+2.50000000E+00") << "!F2;txtADCValue(4)<;!F9;~meter"
         << "txtADCValue(4)=512;txtADCValue(4)[=512;msgs=";
+    QTest::newRow("1.2345 V into a scale row: 1235 mV, 252.68 counts, 253") << kDc << QByteArray("+1.23450000E+00")
+        << "!F2;txtADCValue(4)<;!F9;~meter" << "txtADCValue(4)=253;msgs=";
     QTest::newRow("into a scale row: the 12-bit count") << kDc << QByteArray("+2.50000000E+00")
         << "!F2;optADCScala(1);txtADCValue(4)<;!F9;~meter" << "txtADCValue(4)=2047;msgs=";
     // A count the converter cannot show is refused in calcola's words.
@@ -148,6 +155,46 @@ void TestMeter::liveReading()
     QVERIFY(!mark->isVisible());
     QTest::qWait(1500);
     QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("txtPressione"));
+}
+
+void TestMeter::liveReadingStopsOnAFault_data()
+{
+    // What the meter turns to while it is read live, and what is told.
+    QTest::addColumn<QByteArray>("function");
+    QTest::addColumn<QByteArray>("reading");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("AC volts") << QByteArray("\"VOLT:AC +1.000000E+01,+1.000000E-06\"") << QByteArray("+1.5E+00")
+                              << "Il multimetro non misura tensione continua (misura V AC): mettilo su V DC.";
+    QTest::newRow("overload") << kDc << QByteArray("+9.9E+37") << "Il multimetro è fuori scala (OL): la tensione è oltre la sua portata.";
+    QTest::newRow("more than the field takes") << kDc << QByteArray("+1.25000000E+01")
+                                               << "Il multimetro legge 12,500 V: il campo mVolt 1 prende da 0 a 9999 mV.";
+    QTest::newRow("silent") << kDc << QByteArray() << "Il multimetro DEVICE non risponde.";
+}
+
+void TestMeter::liveReadingStopsOnAFault()
+{
+    // A fault ends the live reading: told once, the mark gone for the eye
+    // and for a screen reader, the meter no longer read.
+    QFETCH(QByteArray, function);
+    QFETCH(QByteArray, reading);
+    QFETCH(QString, told);
+    MeterStandIn meter("+1.50000000E+00");
+    qputenv("DRAVINO_INSTRUMENT", meter.device().toUtf8());
+    Window t;
+    t.run(QStringLiteral("txtMvolt1<;!shiftF9"));
+    auto *mark = t.get<QLabel>(QStringLiteral("lblLettura"));
+    QTRY_COMPARE_WITH_TIMEOUT(t.text(QStringLiteral("txtPressione")), QStringLiteral("500"), 10000);
+    QVERIFY(mark->isVisible());
+    meter.setFunction(function);
+    meter.setReading(reading);
+    QTRY_COMPARE_WITH_TIMEOUT(t.platform.messages.size(), 1, 10000);
+    QCOMPARE(t.platform.messages[0].text, QString(told).replace(QStringLiteral("DEVICE"), meter.device()));
+    QVERIFY(!mark->isVisible());
+    QVERIFY(!t.get(QStringLiteral("txtMvolt1"))->accessibleDescription().startsWith(QStringLiteral("Lettura continua")));
+    const int after = meter.readings();
+    QTest::qWait(1000);
+    QVERIFY(meter.readings() <= after + 1);
+    QCOMPARE(t.platform.messages.size(), 1);
 }
 
 void TestMeter::closingWhileAReadingHangs()
