@@ -60,11 +60,12 @@ public:
             return std::nullopt;
         return openAnswer;
     }
-    // The job's form answered with job (nothing: Annulla); what it proposed is kept.
-    std::optional<dravino::JobData> jobForm(QWidget *, const dravino::JobData &proposed) override
+    // The job's form answered with job (nothing: Annulla), or the real form
+    // (realJobForm); what it proposed is kept.
+    std::optional<dravino::JobData> jobForm(QWidget *parent, const dravino::JobData &proposed) override
     {
         jobProposals.append(proposed);
-        return job;
+        return realJobForm ? m_desktop.jobForm(parent, proposed) : job;
     }
     QString makerWeb() const override { return web; }
     QString makerMail() const override { return mail; }
@@ -154,6 +155,7 @@ public:
     QString saveAs;
     QString openAnswer;                 // the file an open dialog gives (empty: cancelled)
     std::optional<dravino::JobData> job; // the job's form: what it gives (nothing: Annulla)
+    bool realJobForm = false;
     QList<dravino::JobData> jobProposals;
     // The maker's addresses, as a distributor's build gives them (empty: none).
     QString web = QStringLiteral("https://officina.test/"), mail = QStringLiteral("lab@officina.test");

@@ -17,6 +17,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -401,6 +402,14 @@ void TestDestinations::workshopAndJob()
     const auto forget = qScopeGuard([] { dravino::saveWorkshop({}); });
     Window t;
     t.run(kOpenScale);
+    // Annulla keeps nothing of what was typed.
+    whenModal<QDialog>([](QDialog *workshop) {
+        workshop->findChild<QLineEdit *>(QStringLiteral("txtOfficina"))->setText(QStringLiteral("Officina Sbagliata"));
+        workshop->reject();
+    });
+    choose(t, QStringLiteral("cmdStampaScala"), QStringLiteral("menuWorkshop"));
+    QTRY_VERIFY(!QApplication::activeModalWidget());
+    QCOMPARE(dravino::loadWorkshop().name, QString());
     t.platform.openAnswer = logo;
     whenModal<QDialog>([](QDialog *workshop) {
         QCOMPARE(workshop->objectName(), QStringLiteral("frmOfficina"));
@@ -440,7 +449,24 @@ void TestDestinations::workshopAndJob()
         told << m.text;
     QCOMPARE(told.filter(QStringLiteral("Il logo dell'officina")).size(), 1);
     // Kept with the check, found by it.
-    QTRY_COMPARE(dravino::Archive(qEnvironmentVariable("DRAVINO_ARCHIVE")).count({QStringLiteral("bianchi")}), 1);
+    const dravino::Archive archive(qEnvironmentVariable("DRAVINO_ARCHIVE"));
+    QTRY_COMPARE(archive.count({QStringLiteral("bianchi")}), 1);
+    // The real form: each field where it belongs, on the page and in the record.
+    t.platform.realJobForm = true;
+    whenModal<QDialog>([](QDialog *form) {
+        const std::pair<const char *, const char *> typed[] = {
+            {"txtCliente", "Neri spa"}, {"txtVeicolo", "ZZ999YY"}, {"txtCommessa", "C-77"}, {"txtOperatore", "Anna"}};
+        for (const auto &[field, text] : typed)
+            form->findChild<QLineEdit *>(QLatin1String(field))->setText(QLatin1String(text));
+        QTest::mouseClick(form->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    t.run(QStringLiteral("@answer:s4;cmdStampaScala"));
+    QVERIFY(t.platform.documents.size() == 3 && std::any_of(t.platform.documents[2].begin(), t.platform.documents[2].end(), [](const auto &item) {
+        return item.text == QStringLiteral("Cliente: Neri spa · Veicolo: ZZ999YY · Commessa: C-77 · Operatore: Anna");
+    }));
+    QTRY_COMPARE(archive.count({QStringLiteral("neri")}), 1);
+    const auto neri = archive.records({archive.page({QStringLiteral("neri")}, nullptr, 1).value(0).key}).value(0);
+    QCOMPARE(neri.jobData, (dravino::JobData{QStringLiteral("Neri spa"), QStringLiteral("ZZ999YY"), QStringLiteral("C-77"), QStringLiteral("Anna")}));
 }
 
 void TestDestinations::archiveReachesEveryCheck()

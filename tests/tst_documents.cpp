@@ -109,6 +109,8 @@ private slots:
     void sheetForTheCustomer();
     void verdictWords_data();
     void verdictWords();
+    void fieldsLeftEmpty_data();
+    void fieldsLeftEmpty();
 };
 
 void TestDocuments::valueTableLayout_data()
@@ -725,6 +727,57 @@ void TestDocuments::verdictWords()
     QFETCH(QString, rows);
     QVERIFY2(text.contains(QStringLiteral("Esito della prova: %1 Limiti").arg(verdict)), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("Righe: %1 ").arg(rows)) || text.endsWith(QStringLiteral("Righe: %1").arg(rows)), qPrintable(text));
+}
+
+void TestDocuments::fieldsLeftEmpty_data()
+{
+    // The workshop's field or the job's left empty; the band's lines and the
+    // job's line on the sheet: no label stands for a field with nothing in it.
+    QTest::addColumn<QString>("empty");
+    QTest::addColumn<QString>("band");
+    QTest::addColumn<QString>("job");
+    const QString name = QStringLiteral("Officina Rossi Diesel"), address = QStringLiteral("Via dell'Industria 12, 10135 Torino");
+    const QString job = QStringLiteral("Cliente: Bianchi · Veicolo: AB123CD · Commessa: C-1 · Operatore: Mario");
+    QTest::newRow("none") << "" << name + "|" + address + " · tel. 011 555 0123 · officina@rossidiesel.it" << job;
+    QTest::newRow("name") << "name" << address + " · tel. 011 555 0123 · officina@rossidiesel.it" << job;
+    QTest::newRow("address") << "address" << name + "|tel. 011 555 0123 · officina@rossidiesel.it" << job;
+    QTest::newRow("phone") << "phone" << name + "|" + address + " · officina@rossidiesel.it" << job;
+    QTest::newRow("e-mail") << "email" << name + "|" + address + " · tel. 011 555 0123" << job;
+    const QString band = name + "|" + address + " · tel. 011 555 0123 · officina@rossidiesel.it";
+    QTest::newRow("customer") << "customer" << band << "Veicolo: AB123CD · Commessa: C-1 · Operatore: Mario";
+    QTest::newRow("vehicle") << "vehicle" << band << "Cliente: Bianchi · Commessa: C-1 · Operatore: Mario";
+    QTest::newRow("job number") << "job" << band << "Cliente: Bianchi · Veicolo: AB123CD · Operatore: Mario";
+    QTest::newRow("operator") << "operator" << band << "Cliente: Bianchi · Veicolo: AB123CD · Commessa: C-1";
+}
+
+void TestDocuments::fieldsLeftEmpty()
+{
+    QFETCH(QString, empty);
+    ScaleSheet sheet;
+    sheet.now = kNow;
+    Workshop &w = sheet.frame.workshop;
+    w = {QStringLiteral("Officina Rossi Diesel"), QStringLiteral("Via dell'Industria 12, 10135 Torino"), QStringLiteral("011 555 0123"),
+         QStringLiteral("officina@rossidiesel.it")};
+    sheet.job = {QStringLiteral("Bianchi"), QStringLiteral("AB123CD"), QStringLiteral("C-1"), QStringLiteral("Mario")};
+    const std::pair<const char *, QString *> fields[] = {{"name", &w.name}, {"address", &w.address}, {"phone", &w.phone},
+                                                         {"email", &w.email}, {"customer", &sheet.job.customer},
+                                                         {"vehicle", &sheet.job.vehicle}, {"job", &sheet.job.job},
+                                                         {"operator", &sheet.job.operatorName}};
+    for (const auto &[field, value] : fields)
+        if (empty == QLatin1String(field))
+            value->clear();
+    RecordingSurface s;
+    printScaleSheet(s, sheet);
+    QStringList band;
+    QString job;
+    for (const RecordedItem &item : s.items()) {
+        if (item.kind == RecordedItem::Text && item.y < scalesheet::kHeadingY)
+            band << item.text;
+        if (item.text.contains(QLatin1String(": ")) && item.font.pointSizeF() == 10)
+            job = item.text;
+    }
+    QTEST(band.join(QLatin1Char('|')), "band");
+    QTEST(job, "job");
 }
 
 DRAVINO_TEST_MAIN_REQUIRING(TestDocuments, requirement)
