@@ -298,6 +298,7 @@ void TestArchive::migration()
         // Copied aside whole first, under a dated name.
         const QStringList copies = QDir(dir.path()).entryList({QFileInfo(location).fileName() + QStringLiteral(".versione1-*")});
         QCOMPARE(copies.size(), 1);
+        QCOMPARE(mode(dir.filePath(copies[0])), 0600); // customers and vehicles: for its user alone
         QCOMPARE(tamper(dir.filePath(copies[0]), {QStringLiteral("SELECT count(*) FROM checks")}).toInt(), 6);
         QCOMPARE(tamper(location, {QStringLiteral("PRAGMA user_version")}).toInt(), Archive::kSchemaVersion);
     }

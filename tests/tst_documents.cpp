@@ -23,6 +23,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -275,31 +276,33 @@ QString requirement(const QStringList &)
 void TestDocuments::pdfWithoutPrinter_data()
 {
     // How the folder is prepared; the files it holds after one document; the
-    // start of the message (empty: placed, and named in the device name).
+    // start of the message (empty: placed, and named in the device name) and
+    // the system's reason it ends with (0: not looked at).
     QTest::addColumn<QString>("setup");
     QTest::addColumn<QString>("after");
     QTest::addColumn<QString>("error");
-    QTest::newRow("empty folder") << "" << "Dravino.pdf" << "";
-    QTest::newRow("names in the way") << "file;dir;dangling" << "Dravino (2).pdf/,Dravino (3).pdf->outside.pdf,Dravino (4).pdf,Dravino.pdf" << "";
-    QTest::newRow("full disk") << "fsize" << "" << "Impossibile scrivere il file PDF";
+    QTest::addColumn<int>("why");
+    QTest::newRow("empty folder") << "" << "Dravino.pdf" << "" << 0;
+    QTest::newRow("names in the way") << "file;dir;dangling" << "Dravino (2).pdf/,Dravino (3).pdf->outside.pdf,Dravino (4).pdf,Dravino.pdf" << "" << 0;
+    QTest::newRow("full disk") << "fsize" << "" << "Impossibile scrivere il file PDF" << EFBIG;
     // What a save killed half-way left under Dravino's hidden names goes
     // once it is old; a fresh one (another window's save) and the user's stay.
     QTest::newRow("leftovers of a killed save") << "leftovers"
-        << ".Dravino-0000beef.part,.appunti.part,Dravino.pdf" << "";
+        << ".Dravino-0000beef.part,.appunti.part,Dravino.pdf" << "" << 0;
     // A real small file system, and a read-only one (root ignores a
     // folder's permissions): as root only, in a CTest entry of their own.
     if (asRoot()) {
-        QTest::newRow("full tmpfs") << "tmpfs" << "filler" << "Impossibile scrivere il file PDF";
-        QTest::newRow("read-only tmpfs") << "readonly" << "" << "Impossibile scrivere il file PDF nella cartella";
-        QTest::newRow("saved as, into a read-only tmpfs") << "readonly;saveas" << "" << "Impossibile scrivere il file PDF nella cartella";
+        QTest::newRow("full tmpfs") << "tmpfs" << "filler" << "Impossibile scrivere il file PDF" << ENOSPC;
+        QTest::newRow("read-only tmpfs") << "readonly" << "" << "Impossibile scrivere il file PDF nella cartella" << EROFS;
+        QTest::newRow("saved as, into a read-only tmpfs") << "readonly;saveas" << "" << "Impossibile scrivere il file PDF nella cartella" << EROFS;
         // A USB stick: no unnamed files, no links.
-        QTest::newRow("FAT stick") << "fat;file" << "Dravino (2).pdf,Dravino.pdf" << "";
+        QTest::newRow("FAT stick") << "fat;file" << "Dravino (2).pdf,Dravino.pdf" << "" << 0;
     } else if (geteuid() != 0) {
-        QTest::newRow("read-only folder") << "readonly" << "" << "Impossibile scrivere il file PDF nella cartella";
-        QTest::newRow("saved as, into a read-only folder") << "readonly;saveas" << "" << "Impossibile scrivere il file PDF nella cartella";
+        QTest::newRow("read-only folder") << "readonly" << "" << "Impossibile scrivere il file PDF nella cartella" << EACCES;
+        QTest::newRow("saved as, into a read-only folder") << "readonly;saveas" << "" << "Impossibile scrivere il file PDF nella cartella" << EACCES;
     }
-    QTest::newRow("missing folder") << "missing" << "" << "Impossibile scrivere il file PDF nella cartella";
-    QTest::newRow("no folder at all") << "none" << "" << "Nessuna stampante e nessuna cartella";
+    QTest::newRow("missing folder") << "missing" << "" << "Impossibile scrivere il file PDF nella cartella" << ENOENT;
+    QTest::newRow("no folder at all") << "none" << "" << "Nessuna stampante e nessuna cartella" << 0;
 }
 
 void TestDocuments::pdfWithoutPrinter()
@@ -386,9 +389,13 @@ void TestDocuments::pdfWithoutPrinter()
         QVERIFY(isCompletePdf(placed));
     } else {
         QVERIFY2(message.startsWith(error), qPrintable(message));
-        // The message names the folder or the file and the system's reason.
+        // The message names the folder or the file and the system's reason:
+        // a folder that cannot be written is not a full disk, nor the reverse.
         if (!folder.isEmpty())
             QVERIFY2(message.contains(folder) && message.contains(QLatin1String(": ")), qPrintable(message));
+        QFETCH(int, why);
+        if (why)
+            QVERIFY2(message.endsWith(QStringLiteral(": %1.").arg(QString::fromLocal8Bit(std::strerror(why)))), qPrintable(message));
         QVERIFY(placed.isEmpty());
     }
     QVERIFY(!QFileInfo::exists(outside));
