@@ -91,8 +91,8 @@ QStringList csvRows(const QString &file, QChar delimiter)
 // The cells of an .xlsx file as a spreadsheet reads them (its XML, where
 // no spreadsheet program is installed), one row a line, cells joined by
 // '|': a text as 'TEXT, a number as it is, a date as date:NUMBER; then
-// "frozen" where the heading row stays in view and "widths" where the
-// columns are sized.
+// "dates FORMAT" for each date format the cells use, "frozen" where the
+// heading row stays in view and "widths" where the columns are sized.
 QStringList xlsxRows(const QString &file)
 {
     return python(QStringLiteral(
@@ -116,6 +116,7 @@ QStringList xlsxRows(const QString &file)
                  "    elif s and int(s.group(1)) in dates: out[col] = 'date:' + v.group(1)\n"
                  "    else: out[col] = v.group(1) if v else ''\n"
                  "  print('|'.join(out.get(c, '') for c in range(1, max(out) + 1)))\n"
+                 "for f in sorted({xfs[i] for i in dates}): print('dates ' + re.search('numFmtId=\"%s\" formatCode=\"([^\"]*)\"' % f, styles).group(1))\n"
                  "if re.search('<pane [^>]*ySplit=\"1\"[^>]*state=\"frozen\"', sheet): print('frozen')\n"
                  "if '<cols>' in sheet: print('widths')\n"),
              {file});
@@ -489,7 +490,11 @@ void TestDestinations::archiveReachesEveryCheck()
                 : i == 1198    ? QStringLiteral("@SUM(1)")
                 : i == 1197    ? QStringLiteral("A;B")
                 : i == 1196    ? QStringLiteral("0281\"X\"")
+                : i == 1195    ? QStringLiteral("\tTAB")
+                : i == 1194    ? QStringLiteral("\rCR")
                                : QStringLiteral("0281%1").arg(i, 6, 10, QLatin1Char('0'));
+            if (i == 1199)
+                r.jobData = {QStringLiteral("=2+2"), QStringLiteral("@A1"), QStringLiteral("+39"), QStringLiteral("-Anna")};
             r.average = double(2400 + i % 40);
             r.rows[1].linearity = 0.98;
             r.destination = {dravino::PageDestination::Printer, QStringLiteral("PDF")};
@@ -518,28 +523,33 @@ void TestDestinations::archiveReachesEveryCheck()
     QCOMPARE(from->date(), QDate(2026, 12, 1));
     QCOMPARE(QApplication::focusWidget(), from);
     QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 1.200"));
-    // The four newest, as CSV and as a spreadsheet.
+    // The six newest, as CSV and as a spreadsheet.
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Home, Qt::ControlModifier);
-    for (int row = 1; row < 4; ++row)
+    for (int row = 1; row < 6; ++row)
         QTest::keyClick(list, Qt::Key_Down, Qt::ShiftModifier);
     t.platform.saveAs = out.filePath(QStringLiteral("prove.csv"));
     QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdEsportaCsv")), Qt::LeftButton);
     QTRY_COMPARE(t.platform.messages.size(), 1);
     const QStringList csv = csvRows(t.platform.saveAs, QLatin1Char(';'));
-    QCOMPARE(csv.size(), 5);
-    QCOMPARE(csv[1].section(QLatin1Char('|'), 0, 5), QStringLiteral("2026-12-02T03:59:00|'=1+1|Bosch/VDO/Delphi|10 bit|2439|PDF"));
+    QCOMPARE(csv.size(), 7);
+    // Whatever a spreadsheet would take for a formula is kept as text: the
+    // code, the job's data, a text starting with a tab or a carriage return.
+    QCOMPARE(csv[1].section(QLatin1Char('|'), 0, 9),
+             QStringLiteral("2026-12-02T03:59:00|'=1+1|Bosch/VDO/Delphi|10 bit|2439|PDF|'=2+2|'@A1|'+39|'-Anna"));
     QCOMPARE(csv[2].section(QLatin1Char('|'), 1, 1), QStringLiteral("'@SUM(1)"));
     QCOMPARE(csv[3].section(QLatin1Char('|'), 1, 1), QStringLiteral("A;B"));
     QCOMPARE(csv[4].section(QLatin1Char('|'), 1, 1), QStringLiteral("0281\"X\""));
+    QCOMPARE(csv[5].section(QLatin1Char('|'), 1, 1), QStringLiteral("'\tTAB"));
+    QCOMPARE(csv[6].section(QLatin1Char('|'), 1, 1), QStringLiteral("'\rCR"));
     // The bytes as a spreadsheet takes them: UTF-8 with its mark, CR LF,
     // a field holding the separator or a quote quoted, its quotes doubled.
     QFile raw(t.platform.saveAs);
     QVERIFY(raw.open(QIODevice::ReadOnly));
     const QByteArray bytes = raw.readAll();
     QVERIFY(bytes.startsWith("\xEF\xBB\xBF") && bytes.endsWith("\r\n"));
-    QCOMPARE(bytes.count("\r\n"), 5);
-    QCOMPARE(bytes.count('\n'), 5);
+    QCOMPARE(bytes.count("\r\n"), 7);
+    QCOMPARE(bytes.count('\n'), 7);
     QVERIFY(bytes.contains(";\"A;B\";") && bytes.contains(";\"0281\"\"X\"\"\";"));
     QCOMPARE(csv[1].section(QLatin1Char('|'), 10 + 6 + 4, 10 + 6 + 4), QStringLiteral("0,98%")); // row 1's linearity
     t.platform.saveAs = out.filePath(QStringLiteral("prove.xlsx"));
@@ -547,13 +557,14 @@ void TestDestinations::archiveReachesEveryCheck()
     QTRY_COMPARE(t.platform.messages.size(), 2);
     QCOMPARE(t.platform.messages[1].text, QStringLiteral("Prove salvate nel foglio di calcolo %1").arg(t.platform.saveAs));
     const QStringList sheet = xlsxRows(t.platform.saveAs);
-    QVERIFY2(sheet.size() == 7, qPrintable(sheet.join(QLatin1Char('\n'))));
+    QVERIFY2(sheet.size() == 10, qPrintable(sheet.join(QLatin1Char('\n'))));
     QVERIFY2(sheet[1].startsWith(QStringLiteral("date:46358.1659")), qPrintable(sheet[1])); // 2 December 2026, 03:59
     QCOMPARE(sheet[1].section(QLatin1Char('|'), 1, 5), QStringLiteral("'=1+1|'Bosch/VDO/Delphi|'10 bit|2439|'PDF"));
     QCOMPARE(sheet[3].section(QLatin1Char('|'), 1, 1), QStringLiteral("'A;B"));
     QCOMPARE(sheet[4].section(QLatin1Char('|'), 1, 1), QStringLiteral("'0281\"X\"")); // its leading 0
     QCOMPARE(sheet[1].section(QLatin1Char('|'), 20, 20), QStringLiteral("0.0098")); // 0.98 %, a percent
-    QCOMPARE(sheet.mid(5), QStringList({"frozen", "widths"}));
+    // The dates with the whole year, whatever the desktop's short date says.
+    QCOMPARE(sheet.mid(7), QStringList({"dates dd/mm/yyyy hh:mm", "frozen", "widths"}));
     archive->close();
 }
 
