@@ -108,7 +108,9 @@ public:
             return;
         }
         dravino::PrintOutcome o;
-        o.kind = printerFails ? dravino::PrintOutcome::SavedToFile : dravino::PrintOutcome::Printed;
+        o.kind = printerFails ? dravino::PrintOutcome::SavedToFile
+            : queueStopped    ? dravino::PrintOutcome::Held
+                              : dravino::PrintOutcome::Printed;
         o.device = printerFails ? QStringLiteral("Guasta") : request.printer.isEmpty() ? deviceName : request.printer;
         o.port = port;
         if (printerFails) {
@@ -167,6 +169,7 @@ public:
     QString port = QStringLiteral("cups-pdf:/");
     QList<QList<dravino::RecordedItem>> documents;
     bool printerFails = false;
+    bool queueStopped = false; // the printer holds the pages until it runs again
     bool realPrinter = false;
     bool realPages = false; // pages drawn by Qt and delivered by the desktop's print path
     QStringList requests;   // where each page was sent: a printer ("" the default) or file:PATH

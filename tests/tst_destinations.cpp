@@ -9,8 +9,10 @@
 #include "PrintServerStandIn.h"
 #include "ThrowawayPostgres.h"
 #include "archive/Archive.h"
+#include "archive/ArchiveService.h"
 #include "WindowFixture.h"
 #include "print/PdfFile.h"
+#include "ui/archive/CheckRecorder.h"
 #include "ui/dialogs/WorkshopDialog.h"
 #include "ui/printjob/PrintPreview.h"
 
@@ -140,6 +142,7 @@ private slots:
     void csv();
     void workshopAndJob();
     void archiveReachesEveryCheck();
+    void archiveListKeepsItsPlace();
     void archiveFindsAndReprints_data();
     void archiveFindsAndReprints();
     void onlyAComputedCheckIsRecorded_data();
@@ -568,6 +571,75 @@ void TestDestinations::archiveReachesEveryCheck()
     archive->close();
 }
 
+void TestDestinations::archiveListKeepsItsPlace()
+{
+    // Scrolled past the first page, two rows selected: a check recorded,
+    // then another deleted, and the list read again each time keeps its
+    // rows, the selection and the row the technician is on in view.
+    QTemporaryDir data;
+    const QString path = data.filePath(QStringLiteral("archivio.sqlite"));
+    qputenv("DRAVINO_ARCHIVE", path.toLocal8Bit());
+    {
+        dravino::Archive archive(path);
+        QList<dravino::CheckRecord> checks;
+        for (int i = 0; i < 450; ++i) {
+            dravino::CheckRecord r;
+            r.key = dravino::newCheckKey();
+            r.takenAt = QDateTime(QDate(2026, 11, 1), QTime(8, 0)).addSecs(600 * i);
+            r.code = QStringLiteral("0281%1").arg(i, 6, 10, QLatin1Char('0'));
+            checks << r;
+        }
+        QVERIFY(archive.keepAll(checks));
+    }
+    Window t;
+    auto *archive = openArchive(t);
+    QVERIFY(archive);
+    auto *list = archive->findChild<QTableView *>(QStringLiteral("lstProve"));
+    auto *state = archive->findChild<QLabel *>(QStringLiteral("lblStatoArchivio"));
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 450"));
+    list->setFocus();
+    for (int tries = 0; tries < 20 && list->model()->rowCount() < 450; ++tries) {
+        QTest::keyClick(list, Qt::Key_End, Qt::ControlModifier);
+        QTest::qWait(50);
+    }
+    QCOMPARE(list->model()->rowCount(), 450);
+    const QModelIndex at = list->model()->index(300, 0);
+    list->scrollTo(at);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(at).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ShiftModifier, list->visualRect(list->model()->index(302, 0)).center());
+    const auto codesOf = [list](const QModelIndexList &rows) {
+        QStringList out;
+        for (const QModelIndex &i : rows)
+            out << i.sibling(i.row(), 1).data().toString();
+        std::sort(out.begin(), out.end());
+        return out;
+    };
+    const QStringList selected{QStringLiteral("0281000147"), QStringLiteral("0281000148"), QStringLiteral("0281000149")};
+    QCOMPARE(codesOf(list->selectionModel()->selectedRows()), selected);
+    const auto inView = [list] {
+        const QModelIndex current = list->selectionModel()->currentIndex();
+        return current.isValid() && list->viewport()->rect().intersects(list->visualRect(current));
+    };
+    dravino::CheckRecord newer;
+    newer.key = dravino::newCheckKey();
+    newer.takenAt = QDateTime::currentDateTime();
+    newer.code = QStringLiteral("NUOVA");
+    QObject asker;
+    t.w->archive()->keep(newer, &asker, [](const dravino::ArchiveReply &) {});
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 451"));
+    QVERIFY(list->model()->rowCount() >= 450);
+    QCOMPARE(codesOf(list->selectionModel()->selectedRows()), selected);
+    QCOMPARE(list->selectionModel()->currentIndex().sibling(list->selectionModel()->currentIndex().row(), 1).data().toString(),
+             QStringLiteral("0281000147")); // the row clicked last
+    QVERIFY(inView());
+    t.w->archive()->remove(newer.key, &asker, [](const dravino::ArchiveReply &) {});
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 450"));
+    QCOMPARE(list->model()->rowCount(), 450);
+    QCOMPARE(codesOf(list->selectionModel()->selectedRows()), selected);
+    QVERIFY(inView());
+    archive->close();
+}
+
 void TestDestinations::archiveFindsAndReprints_data()
 {
     QTest::addColumn<bool>("shared");
@@ -678,31 +750,41 @@ void TestDestinations::archiveFindsAndReprints()
 
 void TestDestinations::onlyAComputedCheckIsRecorded_data()
 {
-    // What is done before the sheet is printed; the messages then (the
-    // page's last, once the record is settled); the checks recorded.
+    // What is done before the sheet is printed, on a printer that fails
+    // (the page saved as a file) or one stopped (holding it); the messages
+    // then (the page's last, once the record is settled); the checks
+    // recorded, and where the record says the page went.
     QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("stopped");
     QTest::addColumn<int>("messages");
     QTest::addColumn<int>("recorded");
-    QTest::newRow("a computed check") << "txtADCValue(4)=640;cmdScala" << 1 << 1;
-    QTest::newRow("no computation") << "txtADCValue(4)=640" << 1 << 0;
-    QTest::newRow("a failed computation") << "txtADCValue(1)=98;cmdScala" << 2 << 0;
-    QTest::newRow("a failed computation after a good one") << "cmdScala;txtADCValue(1)=98;cmdScala" << 2 << 0;
+    QTest::addColumn<QString>("went");
+    QTest::newRow("a computed check") << "txtADCValue(4)=640;cmdScala" << false << 1 << 1 << "/home/tecnico/Documenti/Dravino.pdf";
+    QTest::newRow("a computed check, its printer stopped") << "txtADCValue(4)=640;cmdScala" << true << 1 << 1 << "PDF, in attesa";
+    QTest::newRow("no computation") << "txtADCValue(4)=640" << false << 1 << 0 << "";
+    QTest::newRow("a failed computation") << "txtADCValue(1)=98;cmdScala" << false << 2 << 0 << "";
+    QTest::newRow("a failed computation after a good one") << "cmdScala;txtADCValue(1)=98;cmdScala" << false << 2 << 0 << "";
 }
 
 void TestDestinations::onlyAComputedCheckIsRecorded()
 {
     QFETCH(QString, before);
+    QFETCH(bool, stopped);
     QFETCH(int, messages);
     QFETCH(int, recorded);
+    QFETCH(QString, went);
     QTemporaryDir data;
     const QString path = data.filePath(QStringLiteral("archivio.sqlite"));
     qputenv("DRAVINO_ARCHIVE", path.toLocal8Bit());
     Window t;
-    t.platform.printerFails = true;
+    t.platform.printerFails = !stopped;
+    t.platform.queueStopped = stopped;
     t.run(QStringLiteral("%1%2;@answer:x;cmdStampaScala").arg(kOpenScale, before));
     QTRY_COMPARE(t.platform.messages.size(), messages);
     QCOMPARE(t.platform.messages.last().title, QStringLiteral("Stampa foglio scala"));
     QCOMPARE(dravino::Archive(path).count({}), recorded);
+    if (recorded)
+        QTRY_COMPARE_WITH_TIMEOUT(dravino::destinationText(dravino::Archive(path).page({}, nullptr, 1).value(0).destination), went, 20000);
 }
 
 void TestDestinations::verdictOnlyForItsReadings_data()
