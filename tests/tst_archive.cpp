@@ -8,7 +8,9 @@
 //
 // tst_archive --postgresql runs the same tests of an archive shared between
 // benches on a PostgreSQL server the test starts itself, and what only a
-// server has: checks kept on the bench while it is away, sent exactly once.
+// server has: checks kept on the bench while it is away (an outbox that
+// could not be made at first made at the next call), sent exactly once, and
+// another bench's check heard.
 
 #include "PrintServerStandIn.h"
 #include "TestMain.h"
@@ -24,6 +26,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -627,6 +630,26 @@ void TestArchive::whileTheServerIsAway()
     dravino::test::Undo undo;
     undo.setEnv("DRAVINO_OUTBOX_RETRY_MS", "300");
     { Archive created(url); }
+    {
+        // No folder for the bench's outbox at first (a file stands there):
+        // the check is told not kept; the folder free, the next one waits.
+        dravino::test::Undo bench;
+        bench.setEnv("XDG_DATA_HOME", dir.filePath(QStringLiteral("banco")).toLocal8Bit());
+        QFile inTheWay(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+        QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("banco"))) && inTheWay.open(QIODevice::WriteOnly));
+        QVERIFY(g_server->stop());
+        const auto start = qScopeGuard([] { g_server->start(); }); // once this bench is gone
+        ArchiveService service(url);
+        QObject asker;
+        QList<ArchiveReply> told;
+        service.keep(sample(QStringLiteral("SENZA BANCO")), &asker, [&](const ArchiveReply &r) { told << r; });
+        QTRY_COMPARE_WITH_TIMEOUT(told.size(), 1, 15000);
+        QVERIFY(!told[0].ok);
+        QVERIFY(inTheWay.remove());
+        service.keep(sample(QStringLiteral("POI IN ATTESA")), &asker, [&](const ArchiveReply &r) { told << r; });
+        QTRY_COMPARE_WITH_TIMEOUT(told.size(), 2, 15000);
+        QVERIFY2(told[1].ok && told[1].waiting, qPrintable(told[1].error));
+    }
     QList<ArchiveReply> replies;
     {
         ArchiveService service(url);
@@ -648,18 +671,25 @@ void TestArchive::whileTheServerIsAway()
         QTRY_COMPARE_WITH_TIMEOUT(replies.size(), 3, 15000);
         QVERIFY(replies[2].ok && !replies[2].waiting);
         QCOMPARE(total(url), 1);
+        // Another bench records: this one hears of it, with no search of its own.
+        int changed = 0;
+        connect(&service, &ArchiveService::changed, this, [&] { ++changed; });
+        ArchiveService other(url);
+        other.keep(sample(QStringLiteral("ALTRO BANCO")), &asker, [&](const ArchiveReply &r) { replies << r; });
+        QTRY_COMPARE_WITH_TIMEOUT(replies.size(), 4, 15000);
+        QTRY_VERIFY_WITH_TIMEOUT(changed >= 1, 5000);
         // The server hangs in the middle of a check: not confirmed in time,
         // kept all the same once it runs again, and once only.
         qputenv("DRAVINO_ARCHIVE_TIMEOUT_MS", "1500");
         const auto thaw = qScopeGuard([] { g_server->freeze(false); });
         QVERIFY(g_server->freeze(true));
         service.keep(sample(QStringLiteral("SOSPESA")), &asker, [&](const ArchiveReply &r) { replies << r; });
-        QTRY_COMPARE_WITH_TIMEOUT(replies.size(), 4, 10000);
-        QVERIFY(replies[3].late && !replies[3].ok);
+        QTRY_COMPARE_WITH_TIMEOUT(replies.size(), 5, 10000);
+        QVERIFY(replies[4].late && !replies[4].ok);
         QTest::qWait(1000);
         QVERIFY(g_server->freeze(false));
         qunsetenv("DRAVINO_ARCHIVE_TIMEOUT_MS");
-        QTRY_COMPARE_WITH_TIMEOUT(total(url), 2, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(total(url), 3, 20000);
         service.sendWaiting();
         QTest::qWait(500);
         QCOMPARE(Archive(url).count({QStringLiteral("SOSPESA")}), 1);

@@ -1,9 +1,11 @@
 // Where a page goes besides the one-click print: the print buttons' menu
 // (right click, Menu key, Shift+F10), the preview, a PDF saved where the
 // user says, the value table as CSV read back by Python's csv module; the
-// workshop and the job on the sheet; the archive window, its exports and
-// its reprints, and the checks it could not record. None of them touches
-// the calculator.
+// workshop and the job on the sheet (the real job form); the archive
+// window, its exports and its reprints, its place kept when it is read
+// again, a check waiting on the bench for the server, and the checks it
+// could not record; a sheet's verdict only for the readings it was
+// computed from. None of them touches the calculator.
 
 #include "PdfWords.h"
 #include "PrintServerStandIn.h"
@@ -20,6 +22,7 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFont>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -143,6 +146,7 @@ private slots:
     void workshopAndJob();
     void archiveReachesEveryCheck();
     void archiveListKeepsItsPlace();
+    void checkWaitingOnTheBench();
     void archiveFindsAndReprints_data();
     void archiveFindsAndReprints();
     void onlyAComputedCheckIsRecorded_data();
@@ -638,6 +642,89 @@ void TestDestinations::archiveListKeepsItsPlace()
     QCOMPARE(codesOf(list->selectionModel()->selectedRows()), selected);
     QVERIFY(inView());
     archive->close();
+}
+
+void TestDestinations::checkWaitingOnTheBench()
+{
+    // The shared archive's server is away: a check with its job is kept on
+    // the bench, listed with its mark, opened, printed again and exported
+    // from there; the server back, it arrives with its job and where its
+    // page went.
+    if (!m_server)
+        m_server = std::make_unique<ThrowawayPostgres>();
+    if (!m_server->why().isEmpty()) {
+        if (qgetenv("CI") == "true")
+            QFAIL(qPrintable(m_server->why()));
+        QSKIP(qPrintable(m_server->why()));
+    }
+    QTemporaryDir bench, out;
+    const QString url = m_server->freshDatabase();
+    { dravino::Archive created(url); }
+    m_env->setEnv("DRAVINO_ARCHIVE", url.toUtf8());
+    m_env->setEnv("XDG_DATA_HOME", bench.path().toLocal8Bit()); // an outbox of its own
+    m_env->setEnv("DRAVINO_OUTBOX_RETRY_MS", "300");
+    m_env->setEnv("DRAVINO_ARCHIVE_TIMEOUT_MS", "5000");
+    const auto forget = qScopeGuard([] { dravino::saveWorkshop({}); });
+    dravino::saveWorkshop({QStringLiteral("Officina Rossi"), {}, {}, {}, {}, true});
+    const auto restart = qScopeGuard([this] { m_server->start(); });
+    QVERIFY(m_server->stop());
+    Window t;
+    const dravino::JobData job{QStringLiteral("Bianchi"), QStringLiteral("AB123CD"), QStringLiteral("C-9"), QStringLiteral("Mario")};
+    t.platform.job = job;
+    t.run(QStringLiteral("%1@answer:attesa1;cmdScala;cmdStampaScala").arg(kOpenScale));
+    QTRY_COMPARE_WITH_TIMEOUT(t.platform.messages.size(), 1, 15000);
+    QVERIFY2(t.platform.messages[0].text.startsWith(QStringLiteral("Questa prova è conservata su questo banco")),
+             qPrintable(t.platform.messages[0].text));
+    auto *archive = openArchive(t);
+    QVERIFY(archive);
+    auto *list = archive->findChild<QTableView *>(QStringLiteral("lstProve"));
+    QTRY_COMPARE_WITH_TIMEOUT(list->model()->rowCount(), 1, 15000);
+    const QModelIndex row = list->model()->index(0, 5);
+    QTRY_COMPARE(row.data().toString(), QStringLiteral("PDF (in attesa di invio all'archivio)"));
+    QVERIFY(row.data(Qt::FontRole).value<QFont>().italic());
+    list->selectRow(0);
+    QString shown;
+    whenModal<dravino::PrintPreview>([&shown](dravino::PrintPreview *preview) {
+        shown = preview->windowTitle();
+        preview->reject();
+    });
+    QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdApri")), Qt::LeftButton);
+    QTRY_VERIFY2(shown.startsWith(QStringLiteral("Anteprima di stampa - ATTESA1 del ")), qPrintable(shown));
+    QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdStampaArchivio")), Qt::LeftButton);
+    QTRY_COMPARE(t.platform.documents.size(), 2);
+    QVERIFY(std::any_of(t.platform.documents[1].begin(), t.platform.documents[1].end(),
+                        [](const auto &i) { return i.text.startsWith(QLatin1String("Ristampa del ")); }));
+    t.platform.saveAs = out.filePath(QStringLiteral("attesa.csv"));
+    QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdEsportaCsv")), Qt::LeftButton);
+    QTRY_VERIFY(QFile::exists(t.platform.saveAs));
+    const QStringList csv = csvRows(t.platform.saveAs, QLatin1Char(';'));
+    QCOMPARE(csv.size(), 2);
+    QCOMPARE(csv[1].section(QLatin1Char('|'), 1, 1) + QLatin1Char('|') + csv[1].section(QLatin1Char('|'), 6, 9),
+             QStringLiteral("ATTESA1|Bianchi|AB123CD|C-9|Mario"));
+    archive->close();
+    // The server back: the check reaches it once, with its job and its page's printer.
+    QVERIFY(m_server->start());
+    const dravino::Archive shared(url);
+    QTRY_COMPARE_WITH_TIMEOUT(shared.count({}), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(shared.page({}, nullptr, 1).value(0).destination,
+                              (dravino::PageDestination{dravino::PageDestination::Printer, QStringLiteral("PDF")}), 20000);
+    const auto kept = shared.records({shared.page({}, nullptr, 1).value(0).key}).value(0);
+    QCOMPARE(kept.jobData, job);
+    QCOMPARE(kept.code, QStringLiteral("ATTESA1"));
+    QCOMPARE(kept.nominalFullScale, 2000);
+    // A server that holds the call past its time: not confirmed, and where
+    // its page went is kept all the same once it answers.
+    const auto thaw = qScopeGuard([this] { m_server->freeze(false); });
+    m_env->setEnv("DRAVINO_ARCHIVE_TIMEOUT_MS", "1500");
+    QVERIFY(m_server->freeze(true));
+    t.run(QStringLiteral("@answer:tardi1;cmdStampaScala"));
+    QTRY_COMPARE_WITH_TIMEOUT(t.platform.messages.size(), 3, 15000);
+    QVERIFY2(t.platform.messages[2].text.startsWith(QStringLiteral("Questa prova non è ancora confermata dall'archivio")),
+             qPrintable(t.platform.messages[2].text));
+    QVERIFY(m_server->freeze(false));
+    QTRY_COMPARE_WITH_TIMEOUT(shared.count({QStringLiteral("tardi1")}), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(shared.page({QStringLiteral("tardi1")}, nullptr, 1).value(0).destination,
+                              (dravino::PageDestination{dravino::PageDestination::Printer, QStringLiteral("PDF")}), 20000);
 }
 
 void TestDestinations::archiveFindsAndReprints_data()
