@@ -31,6 +31,12 @@ inline QList<PdfWord> pdfWords(const QString &pdf)
     return words;
 }
 
+// The words of a PDF in reading order, one text.
+inline QString pdfText(const QString &pdf)
+{
+    return dravino::test::outputOf(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}).simplified();
+}
+
 // The fonts a PDF uses, as pdffonts names them (without the subset tag).
 inline QStringList pdfFonts(const QString &pdf)
 {

@@ -127,7 +127,33 @@ QStringList xlsxRows(const QString &file)
              {file});
 }
 
+// count checks kept in the archive at path in one go, each made by fill.
+bool keepChecks(const QString &path, int count, const std::function<void(int, dravino::CheckRecord &)> &fill)
+{
+    QList<dravino::CheckRecord> checks;
+    for (int i = 0; i < count; ++i) {
+        dravino::CheckRecord r;
+        r.key = dravino::newCheckKey();
+        fill(i, r);
+        checks << r;
+    }
+    return dravino::Archive(path).keepAll(checks);
+}
+
 } // namespace
+
+// The PostgreSQL server the shared archive's tests use, started once;
+// where it cannot run, the test is skipped (under CI it fails).
+#define NEEDS_THE_SERVER()                                                                                   \
+    do {                                                                                                     \
+        if (!m_server)                                                                                       \
+            m_server = std::make_unique<ThrowawayPostgres>();                                                \
+        if (const QString why = m_server->why(); !why.isEmpty()) {                                           \
+            if (qgetenv("CI") == "true")                                                                     \
+                QFAIL(qPrintable(why));                                                                      \
+            QSKIP(qPrintable(why));                                                                          \
+        }                                                                                                    \
+    } while (false)
 
 class TestDestinations : public QObject
 {
@@ -486,12 +512,7 @@ void TestDestinations::archiveReachesEveryCheck()
     QTemporaryDir data, out;
     const QString path = data.filePath(QStringLiteral("archivio.sqlite"));
     qputenv("DRAVINO_ARCHIVE", path.toLocal8Bit());
-    {
-        dravino::Archive archive(path);
-        QList<dravino::CheckRecord> checks;
-        for (int i = 0; i < 1200; ++i) {
-            dravino::CheckRecord r;
-            r.key = dravino::newCheckKey();
+    QVERIFY(keepChecks(path, 1200, [](int i, dravino::CheckRecord &r) {
             r.takenAt = QDateTime(QDate(2026, 12, 1), QTime(8, 0)).addSecs(60 * i);
             r.code = i == 1199 ? QStringLiteral("=1+1")
                 : i == 1198    ? QStringLiteral("@SUM(1)")
@@ -505,10 +526,7 @@ void TestDestinations::archiveReachesEveryCheck()
             r.average = double(2400 + i % 40);
             r.rows[1].linearity = 0.98;
             r.destination = {dravino::PageDestination::Printer, QStringLiteral("PDF")};
-            checks << r;
-        }
-        QVERIFY(archive.keepAll(checks));
-    }
+        }));
     Window t;
     auto *archive = openArchive(t);
     QVERIFY(archive);
@@ -583,18 +601,10 @@ void TestDestinations::archiveListKeepsItsPlace()
     QTemporaryDir data;
     const QString path = data.filePath(QStringLiteral("archivio.sqlite"));
     qputenv("DRAVINO_ARCHIVE", path.toLocal8Bit());
-    {
-        dravino::Archive archive(path);
-        QList<dravino::CheckRecord> checks;
-        for (int i = 0; i < 450; ++i) {
-            dravino::CheckRecord r;
-            r.key = dravino::newCheckKey();
-            r.takenAt = QDateTime(QDate(2026, 11, 1), QTime(8, 0)).addSecs(600 * i);
-            r.code = QStringLiteral("0281%1").arg(i, 6, 10, QLatin1Char('0'));
-            checks << r;
-        }
-        QVERIFY(archive.keepAll(checks));
-    }
+    QVERIFY(keepChecks(path, 450, [](int i, dravino::CheckRecord &r) {
+        r.takenAt = QDateTime(QDate(2026, 11, 1), QTime(8, 0)).addSecs(600 * i);
+        r.code = QStringLiteral("0281%1").arg(i, 6, 10, QLatin1Char('0'));
+    }));
     Window t;
     auto *archive = openArchive(t);
     QVERIFY(archive);
@@ -650,13 +660,7 @@ void TestDestinations::checkWaitingOnTheBench()
     // the bench, listed with its mark, opened, printed again and exported
     // from there; the server back, it arrives with its job and where its
     // page went.
-    if (!m_server)
-        m_server = std::make_unique<ThrowawayPostgres>();
-    if (!m_server->why().isEmpty()) {
-        if (qgetenv("CI") == "true")
-            QFAIL(qPrintable(m_server->why()));
-        QSKIP(qPrintable(m_server->why()));
-    }
+    NEEDS_THE_SERVER();
     QTemporaryDir bench, out;
     const QString url = m_server->freshDatabase();
     { dravino::Archive created(url); }
@@ -742,13 +746,7 @@ void TestDestinations::archiveFindsAndReprints()
     QTemporaryDir data, out;
     qputenv("DRAVINO_ARCHIVE", data.filePath(QStringLiteral("archivio.sqlite")).toLocal8Bit());
     if (shared) {
-        if (!m_server)
-            m_server = std::make_unique<ThrowawayPostgres>();
-        if (!m_server->why().isEmpty()) {
-            if (qgetenv("CI") == "true")
-                QFAIL(qPrintable(m_server->why()));
-            QSKIP(qPrintable(m_server->why()));
-        }
+        NEEDS_THE_SERVER();
         qputenv("DRAVINO_ARCHIVE", m_server->freshDatabase().toUtf8());
     }
     Window t;
@@ -917,9 +915,7 @@ void TestDestinations::verdictOnlyForItsReadings()
     QTRY_VERIFY_WITH_TIMEOUT(t.platform.requests.size() == 1 && t.platform.pending == 0, 20000);
     QTRY_VERIFY(!t.platform.messages.isEmpty());
     const QString said = t.platform.messages.first().text;
-    QString text;
-    for (const PdfWord &w : pdfWords(pdf))
-        text += w.text + QLatin1Char(' ');
+    const QString text = pdfText(pdf);
     if (stale) {
         QVERIFY2(said.startsWith(QLatin1String("Le letture o le impostazioni sono cambiate dopo l'ultimo calcolo")), qPrintable(said));
         QVERIFY2(text.contains(QLatin1String("Senza esito: le letture o le impostazioni sono cambiate")) && !text.contains(QLatin1String("CONFORME"))

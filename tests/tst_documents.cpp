@@ -257,6 +257,16 @@ QStringList entries(const QString &folder)
     return out;
 }
 
+// The page a surface holds, as a PDF file in dir.
+QString savedPdf(QtPrintSurface &s, const QTemporaryDir &dir)
+{
+    const QString pdf = dir.filePath(QStringLiteral("foglio.pdf"));
+    QFile out(pdf);
+    if (!out.open(QIODevice::WriteOnly) || out.write(s.pdf()) != s.pdf().size())
+        return {};
+    return pdf;
+}
+
 bool mountTmpfs(const QString &dir, const QString &options)
 {
     return QProcess::execute(QStringLiteral("mount"), {"-t", "tmpfs", "-o", options, "tmpfs", dir}) == 0;
@@ -620,10 +630,8 @@ void TestDocuments::sheetForTheCustomer()
     QtPrintSurface s;
     printScaleSheet(s, sheet);
     QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("foglio.pdf"));
-    QFile out(pdf);
-    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(s.pdf()) == s.pdf().size());
-    out.close();
+    const QString pdf = savedPdf(s, dir);
+    QVERIFY(!pdf.isEmpty());
 
     const QList<PdfWord> words = pdfWords(pdf);
     QStringList all;
@@ -722,18 +730,11 @@ void TestDocuments::verdictWords()
     QtPrintSurface s;
     printScaleSheet(s, sheet);
     QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("foglio.pdf"));
-    QFile out(pdf);
-    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(s.pdf()) == s.pdf().size());
-    out.close();
-    QStringList words;
-    for (const PdfWord &w : pdfWords(pdf))
-        words << w.text;
-    const QString text = words.join(QLatin1Char(' '));
+    const QString text = pdfText(savedPdf(s, dir)) + QLatin1Char(' ');
     QFETCH(QString, verdict);
     QFETCH(QString, rows);
     QVERIFY2(text.contains(QStringLiteral("Esito della prova: %1 Limiti").arg(verdict)), qPrintable(text));
-    QVERIFY2(text.contains(QStringLiteral("Righe: %1 ").arg(rows)) || text.endsWith(QStringLiteral("Righe: %1").arg(rows)), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Righe: %1 ").arg(rows)), qPrintable(text));
 }
 
 void TestDocuments::fieldsLeftEmpty_data()

@@ -11,14 +11,6 @@
 
 using dravino::Language;
 
-namespace {
-// The words of a PDF, one text.
-QString pdfText(const QString &pdf)
-{
-    return dravino::test::outputOf(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")}).simplified();
-}
-} // namespace
-
 class TestEnglish : public QObject
 {
     Q_OBJECT
