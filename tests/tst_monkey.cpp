@@ -54,7 +54,7 @@ public:
             auto *f = fields.at(pick(fields.size()));
             QString text = randomText(kind == 4 ? 12 : 6);
             // Now and then what a bench would give, so that checks compute.
-            const int row = f->objectName().section(QLatin1Char('('), 1).chopped(1).toInt();
+            const int row = f->objectName().section(QLatin1Char('('), 1).section(QLatin1Char(')'), 0, 0).toInt();
             if (f->objectName().startsWith(QLatin1String("txtADCValue")) && pick(2) == 0)
                 text = QString::number(row == 0 ? 90 + pick(20) : 150 + pick(450));
             else if (f->objectName().startsWith(QLatin1String("txtBarScala")) && pick(2) == 0)
