@@ -71,19 +71,23 @@ MeterReading readMeter(const QString &device, const std::atomic_bool *stop)
     return r;
 }
 
-QList<std::pair<QString, QString>> multimeterDrivers()
+QList<std::pair<QString, QString>> multimeterDrivers(QString *why)
 {
     QList<std::pair<QString, QString>> out;
     if (const Module &m = module(); m.error.isEmpty())
         m.drivers(&out);
+    else if (why)
+        *why = m.error;
+    if (out.isEmpty() && why && why->isEmpty())
+        *why = QCoreApplication::translate("dravino::Meter", "la libreria libsigrok installata non ha driver di multimetri");
     return out;
 }
 
-QList<FoundMeter> scanMeters(const QString &driver, const QString &conn, QString *why)
+QList<FoundMeter> scanMeters(const QString &driver, const QString &conn, const std::atomic_bool *stop, QString *why)
 {
     QList<FoundMeter> out;
     if (const Module &m = module(); m.error.isEmpty())
-        m.scan(driver, conn, why, &out);
+        m.scan(driver, conn, stop, why, &out);
     else if (why)
         *why = m.error;
     return out;

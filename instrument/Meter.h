@@ -21,6 +21,7 @@ struct MeterReading {
         NoDriver,    // the installed libsigrok has no such driver
         NotFound,    // no meter answered at that connection (unplugged, switched off, refused)
         Silent,      // found, but no reading came
+        Searching,   // a search for meters held libsigrok until the reading gave up
         Failed,      // libsigrok's own error
     } kind = Failed;
     double volts = 0;
@@ -36,10 +37,13 @@ struct FoundMeter {
     QString device; // as readMeter takes it
     QString name;   // maker and model
 };
-// The multimeter drivers of the installed libsigrok: name, long name.
-QList<std::pair<QString, QString>> multimeterDrivers();
-// What driver finds at conn (empty: where the driver looks by itself).
-QList<FoundMeter> scanMeters(const QString &driver, const QString &conn, QString *why = nullptr);
+// The multimeter drivers of the installed libsigrok: name, long name; why
+// there are none (the module or libsigrok missing).
+QList<std::pair<QString, QString>> multimeterDrivers(QString *why = nullptr);
+// What driver finds at conn (empty: where the driver looks by itself);
+// given up when *stop is set, giving libsigrok back to readings.
+QList<FoundMeter> scanMeters(const QString &driver, const QString &conn, const std::atomic_bool *stop = nullptr,
+                             QString *why = nullptr);
 
 // The technician's meter: DRAVINO_INSTRUMENT, else the setting
 // "instrument"; empty where none is chosen.

@@ -9,7 +9,8 @@ namespace dravino::meter_module {
 
 using ReadFunction = void (*)(const QString &device, const std::atomic_bool *stop, MeterReading *out);
 using DriversFunction = void (*)(QList<std::pair<QString, QString>> *out);
-using ScanFunction = void (*)(const QString &driver, const QString &conn, QString *why, QList<FoundMeter> *out);
+using ScanFunction = void (*)(const QString &driver, const QString &conn, const std::atomic_bool *stop, QString *why,
+                              QList<FoundMeter> *out);
 
 inline constexpr char kRead[] = "dravinoReadMeter";
 inline constexpr char kDrivers[] = "dravinoMeterDrivers";

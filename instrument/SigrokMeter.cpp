@@ -16,6 +16,14 @@
 #include <mutex>
 #include <thread>
 
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <netdb.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 namespace dravino {
 
 namespace {
@@ -41,6 +49,86 @@ std::timed_mutex &oneContext()
     static std::timed_mutex mutex;
     return mutex;
 }
+
+// A search holds the context: a reading meanwhile says so when it gives up.
+std::atomic_bool g_searching{false};
+
+// A meter on the network (conn=tcp-raw/HOST/PORT, tcp-rigol/...) is first
+// reached without libsigrok, so that an address nobody answers at (a wrong
+// IP, a meter switched off) is given up when stop is set, not after the
+// system's minutes-long connect, and never holds the one context meanwhile.
+// Empty when it answers, or is no network address; else why not.
+QString unreachable(const QString &conn, const std::atomic_bool *stop)
+{
+    const QStringList parts = conn.split(QLatin1Char('/'));
+    if (parts.size() != 3 || !parts[0].startsWith(QLatin1String("tcp-")))
+        return {};
+    addrinfo hints{};
+    hints.ai_socktype = SOCK_STREAM;
+    addrinfo *found = nullptr;
+    if (const int err = ::getaddrinfo(parts[1].toUtf8().constData(), parts[2].toUtf8().constData(), &hints, &found); err != 0)
+        return QString::fromLocal8Bit(::gai_strerror(err));
+    QString why;
+    for (addrinfo *a = found; a; a = a->ai_next) {
+        const int fd = ::socket(a->ai_family, a->ai_socktype | SOCK_NONBLOCK | SOCK_CLOEXEC, a->ai_protocol);
+        if (fd < 0)
+            continue;
+        int err = ::connect(fd, a->ai_addr, a->ai_addrlen) == 0 ? 0 : errno;
+        if (err == EINPROGRESS) {
+            pollfd p{fd, POLLOUT, 0};
+            int ready = 0;
+            while (!(stop && *stop) && (ready = ::poll(&p, 1, 50)) == 0) {
+            }
+            socklen_t len = sizeof err;
+            if (ready == 0)
+                err = ETIMEDOUT; // stopped before it answered
+            else if (ready < 0 || ::getsockopt(fd, SOL_SOCKET, SO_ERROR, &err, &len) != 0)
+                err = errno;
+        }
+        ::close(fd);
+        if (err == 0) {
+            why.clear();
+            break;
+        }
+        why = QString::fromLocal8Bit(std::strerror(err));
+    }
+    ::freeaddrinfo(found);
+    return why;
+}
+
+// The session's loop waits for the meter: a watcher stops it when stop is
+// set, and is always joined, whatever ends the reading.
+class SessionWatch
+{
+public:
+    SessionWatch(const std::shared_ptr<Session> &session, const std::atomic_bool *stop)
+        : m_thread([this, session, stop] {
+              std::unique_lock lock(m_mutex);
+              while (!m_done && !(stop && *stop))
+                  m_ended.wait_for(lock, std::chrono::milliseconds(50));
+              if (!m_done)
+                  session->stop();
+          })
+    {
+    }
+    ~SessionWatch()
+    {
+        {
+            std::lock_guard lock(m_mutex);
+            m_done = true;
+        }
+        m_ended.notify_all();
+        m_thread.join();
+    }
+    SessionWatch(const SessionWatch &) = delete;
+    SessionWatch &operator=(const SessionWatch &) = delete;
+
+private:
+    std::mutex m_mutex;
+    std::condition_variable m_ended;
+    bool m_done = false;
+    std::thread m_thread; // last: it starts once the rest is made
+};
 
 // driver:key=value:key=value, as sigrok-cli takes it.
 struct ParsedDevice {
@@ -89,10 +177,23 @@ QList<std::pair<QString, QString>> listDrivers()
     return out;
 }
 
-QList<FoundMeter> findMeters(const QString &driverName, const QString &conn, QString *why)
+QList<FoundMeter> findMeters(const QString &driverName, const QString &conn, const std::atomic_bool *stop, QString *why)
 {
     QList<FoundMeter> out;
-    const std::lock_guard lock(oneContext());
+    if (const QString away = unreachable(conn, stop); !away.isEmpty()) {
+        if (why)
+            *why = away;
+        return out;
+    }
+    // Readings wait meanwhile; one stopped waiting says a search holds them.
+    std::unique_lock lock(oneContext(), std::defer_lock);
+    while (!lock.try_lock_for(std::chrono::milliseconds(50)))
+        if (stop && *stop)
+            return out;
+    g_searching = true;
+    struct Searched {
+        ~Searched() { g_searching = false; }
+    } searched;
     try {
         auto ctx = context();
         const auto drivers = ctx->drivers();
@@ -126,12 +227,20 @@ MeterReading readOnce(const QString &device, const std::atomic_bool *stop)
     std::unique_lock lock(oneContext(), std::defer_lock);
     while (!lock.try_lock_for(std::chrono::milliseconds(50)))
         if (stop && *stop) {
-            r.kind = MeterReading::Silent;
+            r.kind = g_searching ? MeterReading::Searching : MeterReading::Silent;
             return r;
         }
     try {
-        auto ctx = context();
         const ParsedDevice parsed = parse(device);
+        if (const auto conn = parsed.options.find(ConfigKey::CONN); conn != parsed.options.end()) {
+            const QString address = fromStd(Glib::VariantBase::cast_dynamic<Glib::Variant<Glib::ustring>>(conn->second).get());
+            if (const QString away = unreachable(address, stop); !away.isEmpty()) {
+                r.kind = stop && *stop ? MeterReading::Silent : MeterReading::NotFound;
+                r.detail = away;
+                return r;
+            }
+        }
+        auto ctx = context();
         const auto drivers = ctx->drivers();
         const auto driver = drivers.find(parsed.driver);
         if (driver == drivers.end()) {
@@ -174,24 +283,10 @@ MeterReading readOnce(const QString &device, const std::atomic_bool *stop)
                 r.kind = MeterReading::Volts;
         });
         session->start();
-        // The session's own loop waits for the meter; a stop asked meanwhile ends it.
-        std::mutex m;
-        std::condition_variable ended;
-        bool done = false;
-        std::thread watch([&] {
-            std::unique_lock lock(m);
-            while (!done && !(stop && *stop))
-                ended.wait_for(lock, std::chrono::milliseconds(50));
-            if (!done)
-                session->stop();
-        });
-        session->run();
         {
-            std::lock_guard lock(m);
-            done = true;
+            const SessionWatch watch(session, stop);
+            session->run();
         }
-        ended.notify_all();
-        watch.join();
         meter->close();
         if (!got)
             r.kind = MeterReading::Silent;
@@ -211,8 +306,9 @@ Q_DECL_EXPORT void dravinoReadMeter(const QString &device, const std::atomic_boo
     *out = dravino::readOnce(device, stop);
 }
 Q_DECL_EXPORT void dravinoMeterDrivers(QList<std::pair<QString, QString>> *out) { *out = dravino::listDrivers(); }
-Q_DECL_EXPORT void dravinoScanMeters(const QString &driver, const QString &conn, QString *why, QList<dravino::FoundMeter> *out)
+Q_DECL_EXPORT void dravinoScanMeters(const QString &driver, const QString &conn, const std::atomic_bool *stop, QString *why,
+                                     QList<dravino::FoundMeter> *out)
 {
-    *out = dravino::findMeters(driver, conn, why);
+    *out = dravino::findMeters(driver, conn, stop, why);
 }
 }

@@ -21,13 +21,14 @@
 class MeterStandIn final
 {
 public:
-    explicit MeterStandIn(QByteArray reading, QByteArray function = "\"VOLT +1.000000E+01,+1.000000E-06\"")
+    // port: the one of a meter that went and comes back (0: any).
+    explicit MeterStandIn(QByteArray reading, QByteArray function = "\"VOLT +1.000000E+01,+1.000000E-06\"", quint16 port = 0)
         : m_reading(std::move(reading)), m_function(std::move(function))
     {
         QSemaphore ready;
-        m_thread.reset(QThread::create([this, &ready] {
+        m_thread.reset(QThread::create([this, &ready, port] {
             QTcpServer server;
-            server.listen(QHostAddress::LocalHost);
+            server.listen(QHostAddress::LocalHost, port);
             m_port = server.serverPort();
             QObject::connect(&server, &QTcpServer::newConnection, &server, [this, &server] {
                 while (QTcpSocket *client = server.nextPendingConnection())
@@ -49,6 +50,7 @@ public:
     }
 
     QString device() const { return QStringLiteral("scpi-dmm:conn=tcp-raw/127.0.0.1/%1").arg(m_port); }
+    quint16 port() const { return m_port; }
     void setReading(const QByteArray &reading)
     {
         std::lock_guard lock(m_mutex);

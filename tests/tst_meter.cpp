@@ -5,6 +5,7 @@
 // stopped; the window closed while a reading hangs.
 
 #include "MeterStandIn.h"
+#include "PrintServerStandIn.h"
 #include "WindowFixture.h"
 #include "base/Settings.h"
 #include "base/Workers.h"
@@ -36,9 +37,11 @@ private slots:
     void liveReading();
     void liveReadingStopsOnAFault_data();
     void liveReadingStopsOnAFault();
+    void liveReadingRidesOutADrop();
     void closingWhileAReadingHangs();
     void choosingTheMeter();
     void readingsAtOnce();
+    void searchGivesUp();
 };
 
 void TestMeter::readings_data()
@@ -197,6 +200,31 @@ void TestMeter::liveReadingStopsOnAFault()
     QCOMPARE(t.platform.messages.size(), 1);
 }
 
+void TestMeter::liveReadingRidesOutADrop()
+{
+    // The meter gone for a moment (a cable moved): the live reading goes on
+    // when it is back, nothing said; gone for longer, told once.
+    auto meter = std::make_unique<MeterStandIn>("+1.50000000E+00");
+    const quint16 port = meter->port();
+    qputenv("DRAVINO_INSTRUMENT", meter->device().toUtf8());
+    Window t;
+    t.run(QStringLiteral("txtMvolt1<;!shiftF9"));
+    auto *mark = t.get<QLabel>(QStringLiteral("lblLettura"));
+    QTRY_COMPARE_WITH_TIMEOUT(t.text(QStringLiteral("txtPressione")), QStringLiteral("500"), 10000);
+    meter.reset();
+    QTest::qWait(800);
+    meter = std::make_unique<MeterStandIn>("+2.50000000E+00", kDc, port);
+    QTRY_COMPARE_WITH_TIMEOUT(t.text(QStringLiteral("txtPressione")), QStringLiteral("1000"), 10000);
+    QVERIFY(mark->isVisible());
+    QCOMPARE(t.platform.messages.size(), 0);
+    meter.reset();
+    QTRY_COMPARE_WITH_TIMEOUT(t.platform.messages.size(), 1, 10000);
+    QVERIFY2(t.platform.messages[0].text.endsWith(QStringLiteral("non si trova: è collegato e acceso?")), qPrintable(t.platform.messages[0].text));
+    QVERIFY(!mark->isVisible());
+    QTest::qWait(1000);
+    QCOMPARE(t.platform.messages.size(), 1);
+}
+
 void TestMeter::closingWhileAReadingHangs()
 {
     // The window closes while a meter that never answers is being read:
@@ -267,6 +295,43 @@ void TestMeter::readingsAtOnce()
         thread.join();
     QCOMPARE(volts.load(), 20);
     QCOMPARE(found.load(), 4);
+}
+
+void TestMeter::searchGivesUp()
+{
+    // A search at an address whose connection never completes: a reading
+    // of the meter meanwhile is not held up by it; the search is given up at
+    // three times a reading's limit (7.5 s here), said so, Cerca is back,
+    // and the next search finds the meter.
+    PrintServerStandIn nobody(PrintServerStandIn::Blackhole);
+    MeterStandIn meter("+2.50000000E+00");
+    Window t;
+    QStringList said;
+    whenModal<QDialog>([&](QDialog *dialog) {
+        const auto close = qScopeGuard([dialog] { dialog->reject(); });
+        auto *driver = dialog->findChild<QComboBox *>(QStringLiteral("cboDriver"));
+        QTRY_VERIFY(driver->findData(QStringLiteral("scpi-dmm")) >= 0);
+        driver->setCurrentIndex(driver->findData(QStringLiteral("scpi-dmm")));
+        auto *conn = dialog->findChild<QLineEdit *>(QStringLiteral("txtConnessione"));
+        conn->setText(QStringLiteral("tcp-raw/") + nobody.address().replace(':', '/'));
+        auto *search = dialog->findChild<QPushButton *>(QStringLiteral("cmdCerca"));
+        auto *state = dialog->findChild<QLabel *>(QStringLiteral("lblStatoStrumento"));
+        QTest::mouseClick(search, Qt::LeftButton);
+        QVERIFY(!search->isEnabled());
+        dialog->findChild<QLineEdit *>(QStringLiteral("txtStrumento"))->setText(meter.device());
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdProva")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(state->text().startsWith(QStringLiteral("Lettura: ")), 5000);
+        said << state->text();
+        QVERIFY(!search->isEnabled()); // (the search still under way)
+        QTRY_VERIFY_WITH_TIMEOUT(search->isEnabled(), 15000);
+        said << state->text();
+        conn->setText(meter.device().section(QStringLiteral("conn="), 1));
+        QTest::mouseClick(search, Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(search->isEnabled(), 10000);
+        said << state->text();
+    });
+    t.run(QStringLiteral("!F8"));
+    QCOMPARE(said, QStringList({"Lettura: 2,5000 V DC", "Nessun multimetro ha risposto entro 8 s.", "Multimetri trovati: 1"}));
 }
 
 QTEST_MAIN(TestMeter)

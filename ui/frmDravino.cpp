@@ -82,6 +82,7 @@ void frmDravino::toggleLiveReading()
         return;
     }
     m_live = true;
+    m_liveDropSince.invalidate();
     fraMain->setLive(true);
     liveStep(++m_liveRun);
 }
@@ -94,6 +95,7 @@ void frmDravino::liveStep(int run)
     const auto put = [this, run](double volts) {
         if (!m_live || run != m_liveRun)
             return true;
+        m_liveDropSince.invalidate();
         const bool taken = fraMain->putReading(volts);
         if (!taken)
             stopLive();
@@ -101,8 +103,24 @@ void frmDravino::liveStep(int run)
             QTimer::singleShot(250, this, [this, run] { liveStep(run); });
         return taken;
     };
+    // The meter's connection dropping for a moment (a cable moved, a meter
+    // on the network that misses a beat) is ridden out; longer, it is told
+    // once. What the meter measures is told at once.
+    const auto fault = [this, run](const MeterReading &reading, const QString &device) {
+        if (!m_live || run != m_liveRun)
+            return;
+        const bool drop = reading.kind == MeterReading::Silent || reading.kind == MeterReading::NotFound
+            || reading.kind == MeterReading::Failed || reading.kind == MeterReading::Searching;
+        if (drop && !m_liveDropSince.isValid())
+            m_liveDropSince.start();
+        if (drop && m_liveDropSince.elapsed() < kLiveDropMs) {
+            QTimer::singleShot(250, this, [this, run] { liveStep(run); });
+            return;
+        }
+        tellMeterFault(reading, device);
+    };
     // A dialog open, or an F9 reading still under way: a moment later.
-    if (QApplication::activeModalWidget() || !readMeter(put))
+    if (QApplication::activeModalWidget() || !readMeter(put, fault))
         QTimer::singleShot(300, this, [this, run] { liveStep(run); });
 }
 
@@ -114,8 +132,10 @@ void frmDravino::stopLive()
     fraMain->setLive(false);
 }
 
-bool frmDravino::readMeter(const std::function<bool(double)> &put)
+bool frmDravino::readMeter(const std::function<bool(double)> &put, Fault fault)
 {
+    if (!fault)
+        fault = [this](const MeterReading &reading, const QString &device) { tellMeterFault(reading, device); };
     const QString device = configuredInstrument();
     if (device.isEmpty()) {
         m_platform.message(this, tr("Nessun multimetro scelto: sceglilo con Strumento... (F8)."), tr("Multimetro"),
@@ -126,11 +146,11 @@ bool frmDravino::readMeter(const std::function<bool(double)> &put)
         m_meter = new MeterService(this);
     if (m_meter->busy())
         return false; // a reading is under way: its own answer comes
-    m_meter->read(device, this, [this, put, device](const MeterReading &reading) {
+    m_meter->read(device, this, [put, fault, device](const MeterReading &reading) {
         if (reading.kind == MeterReading::Volts)
             put(reading.volts);
         else
-            tellMeterFault(reading, device);
+            fault(reading, device);
     });
     return true;
 }

@@ -12,6 +12,7 @@
 // model of its own (CalculatorModel). The panels not in front are hidden, so that
 // neither Tab nor a screen reader finds them.
 
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QWidget>
 #include <memory>
@@ -113,13 +114,16 @@ private:
     dravino::MeterService *m_meter = nullptr;
     // One reading; put hears the volts, a fault is told (and ends a live
     // reading). False where one is under way already and none was started.
-    bool readMeter(const std::function<bool(double)> &put);
+    using Fault = std::function<void(const dravino::MeterReading &, const QString &device)>;
+    bool readMeter(const std::function<bool(double)> &put, Fault fault = {});
     void tellMeterFault(const dravino::MeterReading &reading, const QString &device);
     void stopLive();
     // One reading of a live reading, and the next after it.
     void liveStep(int run);
     bool m_live = false;
     int m_liveRun = 0; // which live reading runs: each start is a new one
+    QElapsedTimer m_liveDropSince; // the meter has not answered the live reading since
+    static constexpr int kLiveDropMs = 2000;
     QMetaObject::Connection m_focusWatch;
     QPointer<dravino::ArchiveWindow> m_archiveWindow;
     bool m_escapeForPopup = false; // the Esc under way found a list open

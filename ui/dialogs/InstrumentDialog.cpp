@@ -6,6 +6,7 @@
 #include "ui/Platform.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -18,7 +19,8 @@
 
 namespace dravino {
 
-InstrumentDialog::InstrumentDialog(Platform &, QWidget *parent) : QDialog(parent), m_meter(new MeterService(this))
+InstrumentDialog::InstrumentDialog(Platform &platform, QWidget *parent)
+    : QDialog(parent), m_meter(new MeterService(this)), m_platform(platform)
 {
     setObjectName(QStringLiteral("frmStrumento"));
     setWindowTitle(tr("Strumento"));
@@ -82,16 +84,26 @@ InstrumentDialog::InstrumentDialog(Platform &, QWidget *parent) : QDialog(parent
         if (m_driver->isEnabled() && m_device->text().isEmpty())
             m_device->setText(m_driver->currentData().toString());
     });
-    offThread<QList<std::pair<QString, QString>>>(this, [] { return multimeterDrivers(); },
-                                                  [this](const QList<std::pair<QString, QString>> &drivers) {
-                                                      m_driver->clear();
-                                                      for (const auto &[name, longName] : drivers)
-                                                          m_driver->addItem(QStringLiteral("%1 (%2)").arg(longName, name), name);
-                                                      m_driver->setEnabled(!drivers.isEmpty());
-                                                      const int current = m_driver->findData(m_device->text().section(QLatin1Char(':'), 0, 0));
-                                                      if (current >= 0)
-                                                          m_driver->setCurrentIndex(current);
-                                                  });
+    using Drivers = std::pair<QList<std::pair<QString, QString>>, QString>;
+    offThread<Drivers>(
+        this,
+        [] {
+            QString why;
+            auto drivers = multimeterDrivers(&why);
+            return Drivers{drivers, why};
+        },
+        [this](const Drivers &answer) {
+            m_driver->clear();
+            for (const auto &[name, longName] : answer.first)
+                m_driver->addItem(QStringLiteral("%1 (%2)").arg(longName, name), name);
+            m_driver->setEnabled(!answer.first.isEmpty());
+            // No driver to offer: why, in words (the module or libsigrok missing).
+            if (answer.first.isEmpty())
+                m_state->setText(tr("Nessun driver di multimetro: %1.").arg(answer.second));
+            const int current = m_driver->findData(m_device->text().section(QLatin1Char(':'), 0, 0));
+            if (current >= 0)
+                m_driver->setCurrentIndex(current);
+        });
     resize(560, sizeHint().height());
 }
 
@@ -108,20 +120,27 @@ void InstrumentDialog::search()
     const QString conn = m_conn->text().trimmed();
     // An address nobody answers at can hold a search for minutes: it is
     // given up after three readings' time, and its late answer dropped.
+    // Stopped there (or with the dialog), the search gives libsigrok back to
+    // the readings.
     const int search = ++m_searches;
     const int limitMs = 3 * MeterService::timeLimitMs();
-    QTimer::singleShot(limitMs, this, [this, search, limitMs] {
+    if (m_stopSearch)
+        *m_stopSearch = true;
+    m_stopSearch = std::make_shared<std::atomic_bool>(false);
+    QTimer::singleShot(limitMs, this, [this, search, limitMs, stop = m_stopSearch] {
+        *stop = true;
         if (search != m_searches)
             return;
         ++m_searches;
         m_search->setEnabled(true);
         m_state->setText(tr("Nessun multimetro ha risposto entro %1 s.").arg((limitMs + 999) / 1000));
     });
+    connect(this, &QObject::destroyed, [stop = m_stopSearch] { *stop = true; });
     offThread<std::pair<QList<FoundMeter>, QString>>(
         this,
-        [driver, conn] {
+        [driver, conn, stop = m_stopSearch] {
             QString why;
-            const auto found = scanMeters(driver, conn, &why);
+            const auto found = scanMeters(driver, conn, stop.get(), &why);
             return std::pair{found, why};
         },
         [this, search](const std::pair<QList<FoundMeter>, QString> &answer) {
@@ -167,6 +186,10 @@ QString InstrumentDialog::faultText(const MeterReading &r, const QString &device
         return tr("Il multimetro %1 non si trova: è collegato e acceso?").arg(device);
     case MeterReading::Silent:
         return tr("Il multimetro %1 non risponde.").arg(device);
+    case MeterReading::Searching:
+        return tr("Il multimetro %1 non si può leggere ora: è in corso una ricerca di multimetri (Strumento...). "
+                  "Riprova al suo termine.")
+            .arg(device);
     case MeterReading::Failed:
     case MeterReading::Volts:
         break;
@@ -178,8 +201,18 @@ QString InstrumentDialog::faultText(const MeterReading &r, const QString &device
 void InstrumentDialog::choose(Platform &platform, QWidget *parent)
 {
     InstrumentDialog dialog(platform, parent);
-    if (dialog.exec() == QDialog::Accepted)
-        setSettingsValue(QStringLiteral("instrument"), dialog.device());
+    dialog.exec();
+}
+
+void InstrumentDialog::accept()
+{
+    if (!setSettingsValue(QStringLiteral("instrument"), device())) {
+        m_platform.message(this, tr("Il multimetro scelto non si può salvare: il file delle impostazioni %1 non si può scrivere.")
+                                     .arg(QDir::toNativeSeparators(settingsFile())),
+                           tr("Strumento"), MessageIcon::Critical);
+        return;
+    }
+    QDialog::accept();
 }
 
 } // namespace dravino

@@ -7,6 +7,8 @@
 // libsigrok or a meter runs off the window's thread.
 
 #include <QDialog>
+#include <atomic>
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -34,6 +36,9 @@ public:
     // the window's message after F9 and the dialog's own line alike.
     static QString faultText(const MeterReading &reading, const QString &device);
 
+    // OK keeps the meter chosen; where it cannot be kept, says why and stays open.
+    void accept() override;
+
 private:
     void search();
     void tryReading();
@@ -46,7 +51,9 @@ private:
     QPushButton *m_try = nullptr;
     QLabel *m_state = nullptr;
     MeterService *m_meter = nullptr;
+    Platform &m_platform;
     int m_searches = 0; // the search whose answer is awaited; a given-up one's is dropped
+    std::shared_ptr<std::atomic_bool> m_stopSearch; // the search under way gives libsigrok back when set
 };
 
 } // namespace dravino
