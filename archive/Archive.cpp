@@ -303,7 +303,12 @@ bool Archive::answers() const
 {
     if (!m_open || !m_server)
         return m_open;
-    QSqlQuery q(QSqlDatabase::database(m_connection));
+    // Asked without opening it again: Qt opens a dropped connection anew by
+    // itself, and the new one listens for nothing.
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    if (!db.isOpen() || (m_watching && !db.driver()->subscribedToNotifications().contains(kChannel)))
+        return false;
+    QSqlQuery q(db);
     return q.exec(QStringLiteral("SELECT 1"));
 }
 
@@ -758,6 +763,7 @@ void Archive::watch(std::function<void()> changed)
     QSqlDriver *d = driver();
     if (!m_server || !d || !d->subscribeToNotification(kChannel))
         return;
+    m_watching = true;
     QObject::connect(d, &QSqlDriver::notification, d,
                      [changed = std::move(changed)](const QString &, QSqlDriver::NotificationSource source, const QVariant &) {
                          if (source == QSqlDriver::OtherSource)

@@ -99,6 +99,7 @@ private:
     QString m_connection;
     bool m_open = false;
     bool m_readOnly = false;
+    bool m_watching = false; // listening for other benches' checks
     QString m_notice;
     mutable QString m_error; // why the last call failed
 };

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QThread>
+#include <QLocale>
 #include <QTimer>
 #include <chrono>
 #include <future>
@@ -93,6 +94,8 @@ public:
                 emit notice(m_archive->notice());
             if (m_archive->isOpen())
                 m_archive->watch([this] { emit changedElsewhere(); });
+            m_opened = true;
+            ++m_connections;
         }
         if (m_archive->isOpen())
             return m_archive.get();
@@ -112,19 +115,34 @@ public:
         return box.isOpen() ? &box : nullptr;
     }
 
-    // Sends what waits on the bench; true when something was sent.
+    // Sends what waits on the bench, record by record; true when something
+    // was sent. One the server refuses while it answers stays, marked, told
+    // once with the server's reason, and the others go on; the server
+    // not answering stops the round.
     bool sendWaiting(Archive &a)
     {
         Outbox *box = outbox();
         bool sent = false;
         for (CheckRecord r : box ? box->waiting() : QList<CheckRecord>()) {
             r.waiting = false;
-            if (!a.keep(r)) {
+            r.refused.clear();
+            if (a.keep(r)) {
+                box->sent(r);
+                sent = true;
+                continue;
+            }
+            const QString why = a.error();
+            if (!a.answers()) {
                 failed();
                 break;
             }
-            box->sent(r);
-            sent = true;
+            if (box->refuse(r.key, why)) {
+                emit notice(ArchiveServiceText::tr("Il server dell'archivio ha rifiutato la prova %1 del %2: %3. La prova resta "
+                                                   "conservata su questo banco; le altre sono inviate.")
+                                .arg(r.code.isEmpty() ? QStringLiteral("-") : r.code,
+                                     QLocale().toString(r.takenAt, QLocale::ShortFormat), why));
+                sent = true; // (its mark is news to the list)
+            }
         }
         return sent;
     }
@@ -148,6 +166,24 @@ public:
         retry();
     }
 
+    // A server that restarted drops the connection and with it what it was
+    // listening for: once the archive has been opened, it is asked now and
+    // then whether it still answers, and where it does not, connected again
+    // (listening again); the list is then read again, for what was missed.
+    void startHeartbeat(int ms)
+    {
+        auto *timer = new QTimer(this);
+        connect(timer, &QTimer::timeout, this, [this] {
+            if (!m_opened)
+                return;
+            const int before = m_connections;
+            ArchiveReply ignored;
+            if (archive(ignored) && m_connections != before)
+                emit changedElsewhere();
+        });
+        timer->start(ms);
+    }
+
 signals:
     void answered(quint64 id, const dravino::ArchiveReply &reply);
     void notice(const QString &text);
@@ -158,6 +194,8 @@ private:
     bool m_server;
     std::unique_ptr<Archive> m_archive;
     bool m_broken = false;
+    bool m_opened = false; // asked for at least once
+    int m_connections = 0; // made so far
     std::unique_ptr<Outbox> m_outbox;
 };
 
@@ -165,6 +203,7 @@ private:
 
 int ArchiveService::timeLimitMs() { return envMs("DRAVINO_ARCHIVE_TIMEOUT_MS", 15000); }
 int ArchiveService::retryMs() { return envMs("DRAVINO_OUTBOX_RETRY_MS", 30000); }
+int ArchiveService::heartbeatMs() { return envMs("DRAVINO_ARCHIVE_HEARTBEAT_MS", 10000); }
 
 ArchiveService::ArchiveService(QString location, QObject *parent)
     : QObject(parent), m_location(std::move(location)), m_worker(new detail::ArchiveWorker(m_location))
@@ -177,8 +216,10 @@ ArchiveService::ArchiveService(QString location, QObject *parent)
         m_outbox = new detail::OutboxWorker(m_location);
         m_outboxThread = startThread("outbox", m_outbox);
         // What waits from an earlier session goes as soon as the server answers.
-        QMetaObject::invokeMethod(m_worker, [worker = m_worker, ms = retryMs()] { worker->startRetrying(ms); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(m_worker, [worker = m_worker, ms = retryMs(), beat = heartbeatMs()] {
+            worker->startRetrying(ms);
+            worker->startHeartbeat(beat);
+        }, Qt::QueuedConnection);
     }
 }
 

@@ -80,6 +80,9 @@ public:
     // How often waiting checks are tried again: DRAVINO_OUTBOX_RETRY_MS,
     // else 30 s.
     static int retryMs();
+    // How often a server's connection is checked (and what it listens for
+    // renewed): DRAVINO_ARCHIVE_HEARTBEAT_MS, else 10 s.
+    static int heartbeatMs();
 
 signals:
     // The archive changed (a call here, or another bench): what is listed

@@ -64,6 +64,7 @@ struct CheckSummary {
     PageDestination destination;
     JobData jobData;
     bool waiting = false;      // kept on the bench until the archive's server answers
+    QString refused;           // ... which answers, but refused it: why
 };
 
 struct CheckRecord : CheckSummary {

@@ -55,8 +55,12 @@ Outbox::Outbox(QString path, const QString &server)
         QSqlQuery q(db);
         m_open = q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && q.exec(QStringLiteral("PRAGMA synchronous=FULL"))
             && q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS waiting (bench_key TEXT PRIMARY KEY, server TEXT NOT NULL, "
-                                     "taken_at TEXT NOT NULL, record TEXT NOT NULL)"));
+                                     "taken_at TEXT NOT NULL, record TEXT NOT NULL, refused TEXT)"));
         failed = q.lastError();
+        // An outbox of an earlier Dravino has no mark for a refused record.
+        if (m_open && q.exec(QStringLiteral("SELECT count(*) FROM pragma_table_info('waiting') WHERE name = 'refused'")) && q.next()
+            && q.value(0).toInt() == 0)
+            m_open = q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN refused TEXT"));
         if (failed.nativeErrorCode() != QLatin1String("5")) // SQLITE_BUSY
             break;
     }
@@ -98,16 +102,26 @@ QList<CheckRecord> Outbox::waiting() const
     if (!m_open)
         return out;
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("SELECT record FROM waiting WHERE server = ? ORDER BY rowid"));
+    q.prepare(QStringLiteral("SELECT record, refused FROM waiting WHERE server = ? ORDER BY rowid"));
     q.addBindValue(m_server);
     if (!q.exec())
         return out;
     while (q.next()) {
         CheckRecord r = recordFrom(QJsonDocument::fromJson(q.value(0).toByteArray()).object());
         r.waiting = true;
+        r.refused = q.value(1).toString();
         out << r;
     }
     return out;
+}
+
+bool Outbox::refuse(const QString &key, const QString &why)
+{
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.prepare(QStringLiteral("UPDATE waiting SET refused = ? WHERE bench_key = ? AND refused IS NULL"));
+    q.addBindValue(why.isEmpty() ? QStringLiteral("?") : why);
+    q.addBindValue(key);
+    return m_open && q.exec() && q.numRowsAffected() == 1;
 }
 
 bool Outbox::sent(const CheckRecord &r)

@@ -3,7 +3,8 @@
 // SQLite file of the user's alone beside the default archive, one row a
 // check (the whole record), for the server it waits for. A check leaves it
 // only once the server holds it; sent again after a crash, its bench key
-// keeps it from being kept twice.
+// keeps it from being kept twice. One the server refuses (while it answers)
+// stays, marked with the server's reason, and is tried again with the rest.
 
 #include "archive/CheckRecord.h"
 
@@ -24,8 +25,12 @@ public:
     QString error() const { return m_error; }
     // Keeps record, in place of one with the same key.
     bool put(const CheckRecord &record);
-    // What waits for this server, in the order it came.
+    // What waits for this server, in the order it came; a record the server
+    // refused says why (refused).
     QList<CheckRecord> waiting() const;
+    // The server refused the record: it stays, marked with why. True when it
+    // was not marked before (the technician is told once).
+    bool refuse(const QString &key, const QString &why);
     // record has reached the server: gone from here, unless it has changed
     // since (a page's outcome learnt meanwhile), which is then sent too.
     bool sent(const CheckRecord &record);

@@ -629,6 +629,7 @@ void TestArchive::whileTheServerIsAway()
     const QString url = g_server->freshDatabase();
     dravino::test::Undo undo;
     undo.setEnv("DRAVINO_OUTBOX_RETRY_MS", "300");
+    undo.setEnv("DRAVINO_ARCHIVE_HEARTBEAT_MS", "300");
     { Archive created(url); }
     {
         // No folder for the bench's outbox at first (a file stands there):
@@ -649,6 +650,33 @@ void TestArchive::whileTheServerIsAway()
         service.keep(sample(QStringLiteral("POI IN ATTESA")), &asker, [&](const ArchiveReply &r) { told << r; });
         QTRY_COMPARE_WITH_TIMEOUT(told.size(), 2, 15000);
         QVERIFY2(told[1].ok && told[1].waiting, qPrintable(told[1].error));
+    }
+    {
+        // The server back refuses one check of three: that one stays on the
+        // bench, marked with its reason, told once; the others go on.
+        const QString picky = g_server->freshDatabase();
+        { Archive created(picky); }
+        QVERIFY(g_server->exec(picky, {QStringLiteral("ALTER TABLE checks ADD CONSTRAINT nessuna_rifiutata CHECK (code <> 'RIFIUTATA')")}));
+        QVERIFY(g_server->stop());
+        ArchiveService service(picky);
+        QStringList notices;
+        connect(&service, &ArchiveService::notice, this, [&](const QString &text) { notices << text; });
+        QObject asker;
+        int kept = 0;
+        for (const char *code : {"PRIMA", "RIFIUTATA", "TERZA"})
+            service.keep(sample(QLatin1String(code)), &asker, [&](const ArchiveReply &r) { kept += r.waiting; });
+        QTRY_COMPARE_WITH_TIMEOUT(kept, 3, 15000);
+        QVERIFY(g_server->start());
+        QTRY_COMPARE_WITH_TIMEOUT(codes(Archive(picky).page({}, nullptr, 10)), QStringList({"TERZA", "PRIMA"}), 15000);
+        QTest::qWait(1000); // further rounds tell nothing new
+        QCOMPARE(notices.size(), 1);
+        QVERIFY2(notices[0].startsWith(QStringLiteral("Il server dell'archivio ha rifiutato la prova RIFIUTATA del ")), qPrintable(notices[0]));
+        QVERIFY2(notices[0].contains(QLatin1String("nessuna_rifiutata")), qPrintable(notices[0]));
+        QList<ArchiveReply> listed;
+        service.page({}, {}, 10, true, &asker, [&](const ArchiveReply &r) { listed << r; });
+        QTRY_COMPARE_WITH_TIMEOUT(listed.size(), 1, 15000);
+        QCOMPARE(codes(listed[0].page).value(0), QStringLiteral("RIFIUTATA"));
+        QVERIFY(listed[0].page[0].waiting && listed[0].page[0].refused.contains(QLatin1String("nessuna_rifiutata")));
     }
     QList<ArchiveReply> replies;
     {
@@ -671,13 +699,21 @@ void TestArchive::whileTheServerIsAway()
         QTRY_COMPARE_WITH_TIMEOUT(replies.size(), 3, 15000);
         QVERIFY(replies[2].ok && !replies[2].waiting);
         QCOMPARE(total(url), 1);
-        // Another bench records: this one hears of it, with no search of its own.
+        // Another bench records: this one hears of it, with no search of
+        // its own; again after the server has restarted meanwhile.
         int changed = 0;
         connect(&service, &ArchiveService::changed, this, [&] { ++changed; });
         ArchiveService other(url);
         other.keep(sample(QStringLiteral("ALTRO BANCO")), &asker, [&](const ArchiveReply &r) { replies << r; });
         QTRY_COMPARE_WITH_TIMEOUT(replies.size(), 4, 15000);
         QTRY_VERIFY_WITH_TIMEOUT(changed >= 1, 5000);
+        const int before = changed;
+        QVERIFY(g_server->restart());
+        QTRY_VERIFY_WITH_TIMEOUT(changed > before, 10000); // connected again, and the list read again
+        QTest::qWait(500);
+        const int reconnected = changed;
+        other.keep(sample(QStringLiteral("DOPO IL RIAVVIO")), &asker, [](const ArchiveReply &) {});
+        QTRY_VERIFY_WITH_TIMEOUT(changed > reconnected, 10000);
         // The server hangs in the middle of a check: not confirmed in time,
         // kept all the same once it runs again, and once only.
         qputenv("DRAVINO_ARCHIVE_TIMEOUT_MS", "1500");
@@ -689,7 +725,7 @@ void TestArchive::whileTheServerIsAway()
         QTest::qWait(1000);
         QVERIFY(g_server->freeze(false));
         qunsetenv("DRAVINO_ARCHIVE_TIMEOUT_MS");
-        QTRY_COMPARE_WITH_TIMEOUT(total(url), 3, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(total(url), 4, 20000);
         service.sendWaiting();
         QTest::qWait(500);
         QCOMPARE(Archive(url).count({QStringLiteral("SOSPESA")}), 1);

@@ -39,6 +39,8 @@ QString ArchiveModel::cell(const CheckSummary &c, int column)
     case Resolution: return c.bits12 ? tr("12 bit") : tr("10 bit");
     case Average: return cellText(c.average);
     case Destination:
+        if (c.waiting && !c.refused.isEmpty())
+            return tr("%1 (rifiutata dal server dell'archivio: %2)").arg(destinationText(c.destination), c.refused);
         return c.waiting ? tr("%1 (in attesa di invio all'archivio)").arg(destinationText(c.destination))
                          : destinationText(c.destination);
     case Customer: return c.jobData.customer;

@@ -76,8 +76,15 @@ PageSender::Delivered CheckRecorder::record(CheckRecord record)
         ArchiveService *archive = m_archive();
         if (recording->kept && archive && recording->outcome->kind != PrintOutcome::Abandoned) {
             recording->record.destination = destinationOf(*recording->outcome);
+            // The promise made when it was not confirmed: told when it cannot be kept.
             if (recording->record.destination != PageDestination{})
-                archive->keep(recording->record, this, [](const ArchiveReply &) {});
+                archive->keep(recording->record, this, [this, shown = destinationText(recording->record.destination)](const ArchiveReply &reply) {
+                    if (!reply.ok && !reply.waiting && !reply.late)
+                        m_platform.message(m_window->window(),
+                                           tr("L'archivio non ha registrato dove è andata la pagina di questa prova (%1): %2")
+                                               .arg(shown, reply.error),
+                                           tr("Archivio prove"), MessageIcon::Exclamation);
+                });
         }
         if (const auto tell = std::exchange(recording->tell, {}))
             tell();
