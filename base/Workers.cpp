@@ -43,6 +43,32 @@ void countWorker(QThread *thread)
     }, Qt::DirectConnection);
 }
 
+QThreadPool &workerPool()
+{
+    static auto *pool = [] {
+        auto *made = new QThreadPool;
+        made->setMaxThreadCount(8);
+        return made;
+    }();
+    return *pool;
+}
+
+void beginTask()
+{
+    std::lock_guard lock(registry().mutex);
+    ++registry().count;
+}
+
+void endTask()
+{
+    Registry &r = registry();
+    {
+        std::lock_guard lock(r.mutex);
+        --r.count;
+    }
+    r.idle.notify_all();
+}
+
 int workersRunning()
 {
     std::lock_guard lock(registry().mutex);

@@ -1,11 +1,14 @@
 #pragma once
 // The threads that do Dravino's waiting (a page for a print server, a call
-// to the archive, a reading from a meter), counted in one place, so that
-// the program ends within its one deadline after the window closes,
-// whatever they still wait for.
+// to the archive, a reading from a meter, an export written to the disk),
+// counted in one place, so that the program ends within its one deadline
+// after the window closes, whatever they still wait for.
 
+#include <QFutureWatcher>
 #include <QObject>
+#include <QPromise>
 #include <QThread>
+#include <QThreadPool>
 #include <functional>
 #include <memory>
 
@@ -23,17 +26,33 @@ bool endWorkers(int ms, qint64 windowClosedMs = 0);
 // Called by endWorkers: what a kind of worker does to give up at once.
 void onProgramEnd(std::function<void()> giveUp);
 
-// work on a counted thread of its own; done with its result on context's
-// thread, unless context is gone by then.
+// The program's few long-lived workers, which take the tasks in turn (more
+// wait in line); never destroyed, so that a task a server still holds when
+// the program ends holds up nothing.
+QThreadPool &workerPool();
+// A task counted from now until it ends, as a thread is.
+void beginTask();
+void endTask();
+
+// work on one of the workers; done with its result on context's thread,
+// unless context is gone by then.
 template <typename Result>
 void offThread(QObject *context, std::function<Result()> work, std::function<void(const Result &)> done)
 {
-    auto result = std::make_shared<Result>();
-    QThread *thread = QThread::create([work = std::move(work), result] { *result = work(); });
-    countWorker(thread);
-    QObject::connect(thread, &QThread::finished, context, [result, done = std::move(done)] { done(*result); });
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    thread->start();
+    auto promise = std::make_shared<QPromise<Result>>();
+    auto *watcher = new QFutureWatcher<Result>(context);
+    QObject::connect(watcher, &QFutureWatcherBase::finished, context, [watcher, done = std::move(done)] {
+        done(watcher->result());
+        watcher->deleteLater();
+    });
+    watcher->setFuture(promise->future());
+    promise->start();
+    beginTask();
+    workerPool().start([promise, work = std::move(work)] {
+        promise->addResult(work());
+        promise->finish();
+        endTask();
+    });
 }
 
 } // namespace dravino

@@ -10,6 +10,7 @@
 #include <sys/socket.h>
 #include <cstring>
 #include <cups/cups.h>
+#include <string>
 #include <cups/ipp.h>
 
 namespace dravino
@@ -68,8 +69,13 @@ public:
         if (givenUp())
             return false;
         errno = 0;
-        m_http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
-                              m_limits.connectMs, nullptr);
+        // libcups keeps the server it was told of per thread: a worker kept
+        // for the next task reads it again (CUPS_SERVER, client.conf) each time.
+        cupsSetServer(nullptr);
+        ippSetPort(0);
+        const std::string server = cupsServer();
+        const int port = ippPort();
+        m_http = httpConnect2(server.c_str(), port, nullptr, AF_UNSPEC, cupsEncryption(), 1, m_limits.connectMs, nullptr);
         if (!m_http) {
             // A connection that never completes is a server that does not answer.
             m_connectError = m_clock.elapsed() >= m_limits.connectMs - 50 ? ETIMEDOUT : (errno ? errno : ECONNREFUSED);
@@ -346,6 +352,22 @@ CupsQueues listQueues(const CupsLimits &limits, const std::atomic_bool *cancel)
     return out;
 }
 
+namespace {
+// A job made but not given its whole page is cancelled, on a connection of
+// its own (the job's may be what failed), so that no empty or partial job
+// waits in the queue; nothing when the program is ending.
+void cancelJob(const QByteArray &queue, int id, const CupsLimits &limits)
+{
+    CupsLimits brief = limits;
+    brief.connectMs = std::min(limits.connectMs, 2000);
+    brief.silenceMs = std::min(limits.silenceMs, 2000);
+    brief.totalMs = std::min(limits.totalMs, 3000);
+    Session s(brief, nullptr);
+    if (s.open())
+        cupsCancelJob2(s.http(), queue.constData(), id, 0);
+}
+} // namespace
+
 CupsJob submitPdf(const QString &queue, const QByteArray &pdf, const QString &title, const CupsLimits &limits,
                   const std::atomic_bool *cancel)
 {
@@ -364,19 +386,54 @@ CupsJob submitPdf(const QString &queue, const QByteArray &pdf, const QString &ti
     job.id = cupsCreateJob(s.http(), name.constData(), docName.constData(), 0, nullptr);
     if (job.id <= 0)
         return failed();
+    const auto failedAfterCreating = [&] {
+        failed();
+        if (job.failure != CupsFailure::Cancelled || !g_abandoned)
+            cancelJob(name, job.id, limits);
+        return job;
+    };
     // The page streams from memory: no file waits anywhere for CUPS.
     if (cupsStartDocument(s.http(), name.constData(), job.id, docName.constData(), CUPS_FORMAT_AUTO, 1)
         != HTTP_STATUS_CONTINUE)
-        return failed();
+        return failedAfterCreating();
     constexpr qsizetype kChunk = 64 * 1024;
     for (qsizetype at = 0; at < pdf.size(); at += kChunk) {
         if (cupsWriteRequestData(s.http(), pdf.constData() + at, size_t(std::min(kChunk, pdf.size() - at)))
             != HTTP_STATUS_CONTINUE)
-            return failed();
+            return failedAfterCreating();
     }
-    // A server that stops answering while it receives the page has not got it.
-    if (cupsFinishDocument(s.http(), name.constData()) > IPP_STATUS_OK_CONFLICTING || s.timedOut())
-        return failed();
+    // The whole page sent: a server that then refuses it has not got it; one
+    // whose answer never came may well print it, and is not to be told
+    // otherwise (nor the page saved again).
+    const ipp_status_t finished = cupsFinishDocument(s.http(), name.constData());
+    if (s.timedOut() || (finished > IPP_STATUS_OK_CONFLICTING && s.failure() != CupsFailure::Refused)) {
+        if (s.failure() == CupsFailure::Cancelled)
+            return failedAfterCreating();
+        // Asked again on a connection of its own: a job still waiting for
+        // its page did not get it; one that has it, or no answer, is not a
+        // page to save again.
+        CupsLimits brief = limits;
+        brief.totalMs = std::min(limits.totalMs, 5000);
+        Session again(brief, cancel);
+        bool answered = false;
+        QString why;
+        const CupsJob::State state = again.open() ? jobState(again, name, job.id, answered, why) : CupsJob::NotTaken;
+        if (answered && state == CupsJob::NotTaken)
+            return failedAfterCreating();
+        const int id = job.id;
+        failed();
+        job.id = id;
+        if (answered) {
+            job.state = state;
+            job.failure = CupsFailure::None;
+            job.reason.clear();
+        } else {
+            job.state = CupsJob::Unconfirmed;
+        }
+        return job;
+    }
+    if (finished > IPP_STATUS_OK_CONFLICTING)
+        return failedAfterCreating();
     bool answered = false;
     QString why;
     job.state = jobState(s, name, job.id, answered, why);

@@ -12,6 +12,8 @@
 //   Stall        stands in front of the real cupsd and stops forwarding at
 //                the request of one IPP operation (0x0005 Create-Job,
 //                0x0006 Send-Document), keeping the connection open
+//   Mute         forwards everything, but from the request of that
+//                operation on gives no answer back on any connection
 // Point libcups at it with CUPS_SERVER=address().
 
 #include <QByteArray>
@@ -37,7 +39,7 @@
 class PrintServerStandIn final
 {
 public:
-    enum Mode { Silent, Dropping, Unreachable, Blackhole, Slow, Stall };
+    enum Mode { Silent, Dropping, Unreachable, Blackhole, Slow, Stall, Mute };
 
     explicit PrintServerStandIn(Mode mode, int stallOperation = 0, int delayMs = 0)
         : m_mode(mode), m_stallOperation(stallOperation), m_delayMs(delayMs)
@@ -142,6 +144,8 @@ private:
                 m_stalled = true;
                 return;
             }
+            if (m_mode == Mute && op == m_stallOperation)
+                m_stalled = true; // (what cupsd says from here on goes nowhere)
             if (op < 0 && stream.contains("POST "))
                 return; // a request whose operation has not come yet
             cupsd->write(*unsent);
@@ -152,6 +156,8 @@ private:
         });
         QObject::connect(cupsd, &QTcpSocket::readyRead, client, [this, client, cupsd] {
             const QByteArray data = cupsd->readAll();
+            if (m_mode == Mute && m_stalled)
+                return;
             if (m_delayMs > 0)
                 QTimer::singleShot(m_delayMs, client, [client, data] { client->write(data); });
             else

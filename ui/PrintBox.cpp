@@ -267,10 +267,10 @@ void PrintBox::exportTable(ExportKind kind)
         return;
     const bool csv = kind == ExportKind::Csv;
     saveExport(m_platform, window(), kind, fileNameFor(m_what),
-               [&table, csv](QString *why) -> std::optional<QByteArray> {
+               [table = *table, csv, sep = csvSeparator()](QString *why) -> std::optional<QByteArray> {
                    if (csv)
-                       return valueTableCsv(*table, csvSeparator());
-                   return xlsxFile(valueTableSheet(*table), why);
+                       return valueTableCsv(table, sep);
+                   return xlsxFile(valueTableSheet(table), why);
                },
                csv ? tr("Tabella salvata nel file CSV %1") : tr("Tabella salvata nel foglio di calcolo %1"));
 }

@@ -387,7 +387,7 @@ void ArchiveWindow::exportSelected(ExportKind kind)
     withSelected(true, [this, kind](const QList<CheckRecord> &records) {
         const bool csv = kind == ExportKind::Csv;
         saveExport(m_platform, this, kind, tr("Prove"),
-                   [&records, csv](QString *why) -> std::optional<QByteArray> {
+                   [records, csv](QString *why) -> std::optional<QByteArray> {
                        if (csv)
                            return checksCsv(records);
                        return xlsxFile(checksSheet(records), why);
@@ -399,15 +399,19 @@ void ArchiveWindow::exportSelected(ExportKind kind)
 void ArchiveWindow::deleteSelected()
 {
     const QStringList keys = selectedKeys();
-    ArchiveService *archive = m_archive();
     const int row = m_model->rowOf(keys.value(0));
-    if (row < 0 || !archive)
+    if (row < 0 || !m_archive())
         return;
-    const CheckSummary &check = m_model->at(row);
+    // A copy: the list may be read again while the question is open (a
+    // check recorded, another bench's), and its rows with it.
+    const CheckSummary check = m_model->at(row);
     if (!m_platform.confirm(this,
                             tr("Eliminare la prova %1 del %2 dall'archivio?")
                                 .arg(check.code, QLocale().toString(check.takenAt, QLocale::ShortFormat)),
                             tr("Archivio prove")))
+        return;
+    ArchiveService *archive = m_archive();
+    if (!archive)
         return;
     archive->remove(check.key, this, [this](const ArchiveReply &reply) {
         if (!reply.ok)

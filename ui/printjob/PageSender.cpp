@@ -1,6 +1,7 @@
 #include "ui/printjob/PageSender.h"
 
 #include "base/Settings.h"
+#include "base/Workers.h"
 #include "print/PdfFile.h"
 #include "ui/Platform.h"
 #include "ui/printjob/PrintPreview.h"
@@ -9,6 +10,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QPointer>
+#include <QWidget>
 
 namespace dravino {
 
@@ -21,11 +24,30 @@ PageSender::PageSender(Platform &platform, QAbstractButton *button, QString titl
 {
 }
 
+QWidget *mainWindowOf(QWidget *w)
+{
+    QWidget *top = w ? w->window() : nullptr;
+    while (top && top->parentWidget())
+        top = top->parentWidget()->window();
+    return top;
+}
+
+QObject *inFlightOwner(QWidget *w)
+{
+    QWidget *main = mainWindowOf(w);
+    const QString name = QStringLiteral("inFlight");
+    if (auto *owner = main->findChild<QObject *>(name, Qt::FindDirectChildrenOnly))
+        return owner;
+    auto *owner = new QObject(main);
+    owner->setObjectName(name);
+    return owner;
+}
+
 bool PageSender::refuseWhileBusy()
 {
-    if (!m_printing.busy())
+    if (!m_printing->busy())
         return false;
-    m_printing.begin(m_button); // keeps it pressed
+    m_printing->begin(m_button); // keeps it pressed
     return true;
 }
 
@@ -33,21 +55,30 @@ void PageSender::send(PrintSurface &page, PrintRequest request, const Sending &s
 {
     if (refuseWhileBusy())
         return;
-    m_printing.begin(m_button);
+    m_printing->begin(m_button);
     Delivered delivered = sending ? sending() : Delivered();
-    m_platform.print(page, std::move(request), m_button, [this, delivered](const PrintOutcome &outcome) {
-        m_printing.end();
-        if (!outcome.device.isEmpty() && !outcome.port.isEmpty() && outcome.printerFailure == CupsFailure::None)
-            setPrinterTooltip({outcome.device, outcome.port});
-        auto tell = [this, outcome] {
-            if (const auto report = reportOf(outcome, m_quietWhenPrinted))
-                m_platform.message(m_button->window(), report->text, m_title, report->icon);
-        };
-        if (delivered)
-            delivered(outcome, std::move(tell));
-        else
-            tell();
-    });
+    // Nothing of this sender in the outcome's way: it may be gone by then
+    // (its window closed), the page not.
+    QObject *owner = inFlightOwner(m_button);
+    const QPointer<QAbstractButton> button(m_button);
+    const QPointer<QWidget> main(mainWindowOf(m_button));
+    m_platform.print(page, std::move(request), owner,
+                     [platform = &m_platform, printing = m_printing, button, main, title = m_title, quiet = m_quietWhenPrinted,
+                      delivered](const PrintOutcome &outcome) {
+                         printing->end();
+                         if (button && !outcome.device.isEmpty() && !outcome.port.isEmpty()
+                             && outcome.printerFailure == CupsFailure::None)
+                             printing->setIdleTooltip(button, printerTooltip({outcome.device, outcome.port}));
+                         auto tell = [platform, button, main, title, quiet, outcome] {
+                             QWidget *parent = button ? button->window() : main.data();
+                             if (const auto report = reportOf(outcome, quiet); report && parent)
+                                 platform->message(parent, report->text, title, report->icon);
+                         };
+                         if (delivered)
+                             delivered(outcome, std::move(tell));
+                         else
+                             tell();
+                     });
 }
 
 void PageSender::saveAsPdf(PrintSurface &page, const QString &suggestedName, const Sending &sending)
@@ -94,7 +125,7 @@ void PageSender::route(Destination where, std::shared_ptr<PrintSurface> page, co
 
 void PageSender::setPrinterTooltip(const PrinterName &printer)
 {
-    m_printing.setIdleTooltip(m_button, printerTooltip(printer));
+    m_printing->setIdleTooltip(m_button, printerTooltip(printer));
 }
 
 QString lastSaveFolder()
@@ -126,14 +157,24 @@ void saveExport(Platform &platform, QWidget *parent, ExportKind kind, const QStr
     if (!path)
         return;
     rememberSaveFolder(*path);
-    QString why;
-    const auto bytes = content(&why);
-    const WrittenFile written = bytes ? replaceFile(*bytes, *path, csv ? QStringLiteral("CSV") : QStringLiteral("XLSX"))
-                                      : WrittenFile{*path, why};
-    if (written.ok())
-        platform.message(parent, saved.arg(QDir::toNativeSeparators(written.path)), title, MessageIcon::Information);
-    else
-        platform.message(parent, written.error, title, MessageIcon::Critical);
+    // Made and written (to the disk, every byte) off the window's thread;
+    // told from the window it was asked in, or the main one where that is gone.
+    const QPointer<QWidget> asker(parent);
+    const QPointer<QWidget> main(mainWindowOf(parent));
+    offThread<WrittenFile>(
+        inFlightOwner(parent),
+        [content, file = *path, kind = csv ? QStringLiteral("CSV") : QStringLiteral("XLSX")] {
+            QString why;
+            const auto bytes = content(&why);
+            return bytes ? replaceFile(*bytes, file, kind) : WrittenFile{{}, why};
+        },
+        [&platform, asker, main, title, saved](const WrittenFile &written) {
+            QWidget *to = asker ? asker.data() : main.data();
+            if (written.ok())
+                platform.message(to, saved.arg(QDir::toNativeSeparators(written.path)), title, MessageIcon::Information);
+            else
+                platform.message(to, written.error, title, MessageIcon::Critical);
+        });
 }
 
 QString fileNameFor(const QString &what)

@@ -5,6 +5,11 @@
 // the outcome under the document's title. One page on its way at a time,
 // however it leaves (the button, the menu, the preview's own buttons): a
 // press meanwhile starts nothing.
+//
+// The page in flight belongs to the program's main window, not to the
+// button or the window it was pressed in: closing the archive window or
+// the preview gives nothing up, and the outcome is told from the main
+// window when the button's is gone.
 
 #include "print/Delivery.h"
 #include "ui/printjob/PrintJob.h"
@@ -58,8 +63,14 @@ private:
     QAbstractButton *m_button;
     QString m_title;
     bool m_quietWhenPrinted;
-    PrintInProgress m_printing;
+    std::shared_ptr<PrintInProgress> m_printing = std::make_shared<PrintInProgress>();
 };
+
+// The program's main window: the outermost window w lies in.
+QWidget *mainWindowOf(QWidget *w);
+// What owns the pages in flight, the calls of an export and what is told
+// of them: an object of the main window's, living as long as it.
+QObject *inFlightOwner(QWidget *w);
 
 // The folder the last file was saved in (the documents folder at first),
 // and remembering it.

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDir>
+#include <QPointer>
 
 #include "base/Workers.h"
 
@@ -112,7 +113,21 @@ void startPrinterLookup(std::function<PrinterName()> lookup, QObject *context,
 
 void startQueueListing(QObject *context, std::function<void(const CupsQueues &)> done)
 {
-    runOffThread<CupsQueues>([] { return listQueues(printLimits()); }, context, std::move(done));
+    // One listing at a time, however often a menu opens meanwhile: every
+    // asker still there hears its answer.
+    struct Asker {
+        QPointer<QObject> context;
+        std::function<void(const CupsQueues &)> done;
+    };
+    static QList<Asker> waiting;
+    waiting.append({context, std::move(done)});
+    if (waiting.size() > 1)
+        return;
+    runOffThread<CupsQueues>([] { return listQueues(printLimits()); }, QCoreApplication::instance(), [](const CupsQueues &found) {
+        for (const Asker &a : std::exchange(waiting, {}))
+            if (a.context)
+                a.done(found);
+    });
 }
 
 void giveUpPrintJobsAtTheEnd()
