@@ -23,7 +23,9 @@ QString settingsFile() { return open().fileName(); }
 
 QVariant settingsValue(const QString &key, const QVariant &fallback) { return open().value(key, fallback); }
 
-bool setSettingsValue(const QString &key, const QVariant &value)
+bool setSettingsValue(const QString &key, const QVariant &value) { return setSettingsValues({{key, value}}); }
+
+bool setSettingsValues(const QList<std::pair<QString, QVariant>> &values)
 {
     const QString path = settingsFile();
     // A new file is the user's alone before anything is in it; Qt's rewrite
@@ -31,10 +33,12 @@ bool setSettingsValue(const QString &key, const QVariant &value)
     if (!QFileInfo::exists(path) && QDir().mkpath(QFileInfo(path).absolutePath()))
         createPrivateFile(path);
     QSettings s = open();
-    if (value.isNull() || (value.typeId() == QMetaType::QString && value.toString().isEmpty()))
-        s.remove(key);
-    else
-        s.setValue(key, value);
+    for (const auto &[key, value] : values) {
+        if (value.isNull() || (value.typeId() == QMetaType::QString && value.toString().isEmpty()))
+            s.remove(key);
+        else
+            s.setValue(key, value);
+    }
     s.sync();
     ownerOnly(path);
     return s.status() == QSettings::NoError;

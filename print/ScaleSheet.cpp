@@ -120,23 +120,31 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
 }
 
 // The code from the current position to the rules' right end, going on
-// under its start on as many lines as it takes: every character reaches
-// the paper.
+// under its start for up to three lines; what does not fit them ends in
+// "...", so that the verdict below always has its room on the page.
 void printWrapped(PrintSurface &s, const QString &code)
 {
+    constexpr int kLines = 3;
+    const QString more = QStringLiteral("...");
     const double left = s.CurrentX();
     QString rest = code;
-    do {
+    for (int line = 1; !rest.isEmpty(); ++line) {
+        const bool last = line == kLines;
+        const auto fits = [&](qsizetype n) {
+            return left + s.TextWidth(rest.left(n) + (last && n < rest.size() ? more : QString())) <= kRuleRight;
+        };
         qsizetype n = rest.size();
-        while (n > 1 && left + s.TextWidth(rest.left(n)) > kRuleRight)
+        while (n > 1 && !fits(n))
             --n;
         // A character and its combining marks or surrogate stay together.
         while (n < rest.size() && (rest.at(n).isLowSurrogate() || rest.at(n).isMark()))
             ++n;
         s.CurrentX(left);
-        s.Print(rest.left(n), true);
+        s.Print(rest.left(n) + (last && n < rest.size() ? more : QString()), true);
         rest.remove(0, n);
-    } while (!rest.isEmpty());
+        if (last)
+            break;
+    }
 }
 } // namespace
 

@@ -1,7 +1,8 @@
 #pragma once
 // The printed scale sheet: one snapshot of a scale check (the grid as
-// entered, its results and verdicts, its settings), the sensor's code (wrapped onto further lines where it is
-// longer than the page is wide), the average full scale and the footer.
+// entered, its results and verdicts, its settings), the sensor's code
+// (wrapped onto up to three lines, cut with "..." beyond), the average full
+// scale and the footer.
 // The colours are the screen's: pressures red, millivolts blue, linearity and
 // deviation after their verdicts, the rest black.
 //

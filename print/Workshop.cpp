@@ -62,9 +62,14 @@ QImage readLogo(const QString &path, QString *why)
         return fail(file.isReadable() ? text(QT_TRANSLATE_NOOP("Workshop", "il file non è un'immagine PNG, JPEG o SVG"))
                                       : text(QT_TRANSLATE_NOOP("Workshop", "il file non si può leggere")));
     // Read no larger than the band prints it (an SVG drawn at that size).
+    // A picture whose pixels would not fit the memory a reader may take is
+    // told as too large, not as no picture.
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > 100'000'000)
-        return fail(text(QT_TRANSLATE_NOOP("Workshop", "l'immagine è troppo grande")));
+    const qint64 bytes = size.isValid() ? 4 * qint64(size.width()) * size.height() : 0;
+    if (bytes > qint64(QImageReader::allocationLimit()) * 1024 * 1024 || bytes > 400'000'000)
+        return fail(text(QT_TRANSLATE_NOOP("Workshop", "l'immagine è troppo grande (%1 × %2 pixel): ne basta una di 1200 × 300"))
+                        .arg(size.width())
+                        .arg(size.height()));
     if (size.isValid())
         reader.setScaledSize(size.scaled(QSize(1200, 300), Qt::KeepAspectRatio));
     QImage image = reader.read();

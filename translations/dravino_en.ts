@@ -212,12 +212,12 @@
         <translation>the file cannot be read</translation>
     </message>
     <message>
-        <source>l&apos;immagine è troppo grande</source>
-        <translation>the picture is too large</translation>
-    </message>
-    <message>
         <source>tel. %1</source>
         <translation>tel. %1</translation>
+    </message>
+    <message>
+        <source>l&apos;immagine è troppo grande (%1 × %2 pixel): ne basta una di 1200 × 300</source>
+        <translation>the picture is too large (%1 × %2 pixels): one of 1200 × 300 is enough</translation>
     </message>
 </context>
 <context>
@@ -468,6 +468,10 @@
         <source>Conservata su questo banco: sarà inviata all&apos;archivio quando il server risponderà.</source>
         <translation>Kept on this bench: it will be sent to the archive when the server answers.</translation>
     </message>
+    <message>
+        <source>%1 (rifiutata dal server dell&apos;archivio: %2)</source>
+        <translation>%1 (refused by the archive&apos;s server: %2)</translation>
+    </message>
 </context>
 <context>
     <name>dravino::ArchiveService</name>
@@ -490,6 +494,10 @@
     <message>
         <source>non è più nell&apos;archivio</source>
         <translation>it is no longer in the archive</translation>
+    </message>
+    <message>
+        <source>Il server dell&apos;archivio ha rifiutato la prova %1 del %2: %3. La prova resta conservata su questo banco; le altre sono inviate.</source>
+        <translation>The archive&apos;s server refused the check %1 of %2: %3. The check stays kept on this bench; the others are sent.</translation>
     </message>
 </context>
 <context>
@@ -673,6 +681,10 @@
         <source>Questa prova è conservata su questo banco e sarà inviata all&apos;archivio quando il server risponderà%1.</source>
         <translation>This check is kept on this bench and will be sent to the archive when the server answers%1.</translation>
     </message>
+    <message>
+        <source>L&apos;archivio non ha registrato dove è andata la pagina di questa prova (%1): %2</source>
+        <translation>The archive did not record where this check&apos;s page went (%1): %2</translation>
+    </message>
 </context>
 <context>
     <name>dravino::CommandLine</name>
@@ -810,6 +822,18 @@ Calculator for the rail-pressure sensors of common-rail systems.
     <message>
         <source>Il multimetro %1 non si può leggere (%2).</source>
         <translation>The multimeter %1 cannot be read (%2).</translation>
+    </message>
+    <message>
+        <source>Nessun driver di multimetro: %1.</source>
+        <translation>No multimeter driver: %1.</translation>
+    </message>
+    <message>
+        <source>Il multimetro %1 non si può leggere ora: è in corso una ricerca di multimetri (Strumento...). Riprova al suo termine.</source>
+        <translation>The multimeter %1 cannot be read now: a search for multimeters is under way (Instrument...). Try again when it ends.</translation>
+    </message>
+    <message>
+        <source>Il multimetro scelto non si può salvare: il file delle impostazioni %1 non si può scrivere.</source>
+        <translation>The multimeter chosen cannot be kept: the settings file %1 cannot be written.</translation>
     </message>
 </context>
 <context>
@@ -1081,6 +1105,10 @@ Calculator for the rail-pressure sensors of common-rail systems.
     <message>
         <source>il modulo dei multimetri libdravino_meter.so non è installato</source>
         <translation>the multimeter module libdravino_meter.so is not installed</translation>
+    </message>
+    <message>
+        <source>la libreria libsigrok installata non ha driver di multimetri</source>
+        <translation>the installed libsigrok library has no multimeter drivers</translation>
     </message>
 </context>
 <context>
@@ -1866,6 +1894,10 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Nessu&amp;no</source>
         <translation>N&amp;one</translation>
+    </message>
+    <message>
+        <source>L&apos;officina non si può salvare: il file delle impostazioni %1 non si può scrivere.</source>
+        <translation>The workshop cannot be kept: the settings file %1 cannot be written.</translation>
     </message>
 </context>
 <context>

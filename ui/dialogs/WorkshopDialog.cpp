@@ -5,6 +5,7 @@
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QFormLayout>
@@ -33,15 +34,38 @@ Workshop loadWorkshop()
     return w;
 }
 
-void saveWorkshop(const Workshop &w)
+bool saveWorkshop(const Workshop &w)
 {
-    setSettingsValue(key("name"), w.name);
-    setSettingsValue(key("address"), w.address);
-    setSettingsValue(key("phone"), w.phone);
-    setSettingsValue(key("email"), w.email);
-    setSettingsValue(key("logo"), w.logo);
-    setSettingsValue(key("askJob"), w.askJob ? QVariant(true) : QVariant());
+    return setSettingsValues({{key("name"), w.name},
+                              {key("address"), w.address},
+                              {key("phone"), w.phone},
+                              {key("email"), w.email},
+                              {key("logo"), w.logo},
+                              {key("askJob"), w.askJob ? QVariant(true) : QVariant()}});
 }
+
+namespace {
+// The logo as last read, read again only when its file or the setting
+// changes: not once a page.
+QImage logoOf(const QString &path, QString *why)
+{
+    struct Read {
+        QString path;
+        QDateTime modified;
+        qint64 size = -1;
+        QImage image;
+        QString why;
+    };
+    static Read last;
+    const QFileInfo file(path);
+    if (path != last.path || file.lastModified() != last.modified || file.size() != last.size) {
+        last = {path, file.lastModified(), file.size(), {}, {}};
+        last.image = readLogo(path, &last.why);
+    }
+    *why = last.why;
+    return last.image;
+}
+} // namespace
 
 PageFrame pageFrame(Platform &platform, QWidget *parent)
 {
@@ -51,7 +75,7 @@ PageFrame pageFrame(Platform &platform, QWidget *parent)
     if (frame.workshop.logo.isEmpty())
         return frame;
     QString why;
-    frame.logo = readLogo(frame.workshop.logo, &why);
+    frame.logo = logoOf(frame.workshop.logo, &why);
     // Told once a run for each file; the pages go without it meanwhile.
     static QSet<QString> told;
     if (frame.logo.isNull() && !told.contains(frame.workshop.logo)) {
@@ -123,8 +147,12 @@ WorkshopDialog::WorkshopDialog(Platform &platform, QWidget *parent) : QDialog(pa
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(choose, &QPushButton::clicked, this, &WorkshopDialog::chooseLogo);
-    connect(clear, &QPushButton::clicked, m_logo, &QLineEdit::clear);
-    connect(m_logo, &QLineEdit::textChanged, this, &WorkshopDialog::showLogo);
+    connect(clear, &QPushButton::clicked, this, [this] {
+        m_logo->clear();
+        showLogo();
+    });
+    // Read when the file is chosen or its name typed whole, not at every key.
+    connect(m_logo, &QLineEdit::editingFinished, this, &WorkshopDialog::showLogo);
     showLogo();
     resize(560, sizeHint().height());
 }
@@ -139,14 +167,16 @@ void WorkshopDialog::chooseLogo()
 {
     const QString folder = m_logo->text().isEmpty() ? QDir::homePath() : QFileInfo(m_logo->text()).absolutePath();
     if (const auto file = m_platform.openFileName(this, tr("Logo dell'officina"), folder,
-                                                  tr("Immagini (*.png *.jpg *.jpeg *.svg)")))
+                                                  tr("Immagini (*.png *.jpg *.jpeg *.svg)"))) {
         m_logo->setText(*file);
+        showLogo();
+    }
 }
 
 void WorkshopDialog::showLogo()
 {
     QString why;
-    const QImage logo = m_logo->text().isEmpty() ? QImage() : readLogo(m_logo->text(), &why);
+    const QImage logo = m_logo->text().isEmpty() ? QImage() : logoOf(m_logo->text(), &why);
     if (logo.isNull()) {
         m_logoShown->setPixmap({});
         m_logoShown->setText(m_logo->text().isEmpty() ? QString() : why);
@@ -158,8 +188,18 @@ void WorkshopDialog::showLogo()
 void WorkshopDialog::edit(Platform &platform, QWidget *parent)
 {
     WorkshopDialog dialog(platform, parent);
-    if (dialog.exec() == QDialog::Accepted)
-        saveWorkshop(dialog.workshop());
+    dialog.exec();
+}
+
+void WorkshopDialog::accept()
+{
+    if (!saveWorkshop(workshop())) {
+        m_platform.message(this, tr("L'officina non si può salvare: il file delle impostazioni %1 non si può scrivere.")
+                                     .arg(QDir::toNativeSeparators(settingsFile())),
+                           tr("Officina"), MessageIcon::Critical);
+        return;
+    }
+    QDialog::accept();
 }
 
 } // namespace dravino

@@ -17,9 +17,10 @@ namespace dravino {
 
 class Platform;
 
-// The workshop as the settings file has it, and keeping it there.
+// The workshop as the settings file has it, and keeping it there (false
+// where the file could not be written).
 Workshop loadWorkshop();
-void saveWorkshop(const Workshop &workshop);
+bool saveWorkshop(const Workshop &workshop);
 // What every page printed now carries: the workshop, its logo read (a
 // logo that cannot be read is told once, and the page goes without it),
 // the maker's web page.
@@ -36,6 +37,9 @@ public:
 
     // Opens the dialog and keeps what the technician confirms.
     static void edit(Platform &platform, QWidget *parent);
+
+    // OK keeps the workshop; where it cannot be kept, says why and stays open.
+    void accept() override;
 
 private:
     void chooseLogo();
