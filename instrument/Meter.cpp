@@ -27,7 +27,9 @@ const Module &module()
         static QLibrary library;
         // Installed beside the program's libraries; in a build tree, where
         // it was built.
-        const QStringList candidates{
+        // DRAVINO_METER_MODULE names another (a packager's, a test's).
+        const QString chosen = qEnvironmentVariable("DRAVINO_METER_MODULE");
+        const QStringList candidates = !chosen.isEmpty() ? QStringList{chosen} : QStringList{
             QCoreApplication::applicationDirPath() + QStringLiteral("/" DRAVINO_METER_INSTALLED "/libdravino_meter.so"),
             QStringLiteral(DRAVINO_METER_BUILT)};
         for (const QString &path : candidates) {

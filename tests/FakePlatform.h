@@ -1,6 +1,6 @@
 #pragma once
-// Desktop services for tests: message boxes are recorded and answered at
-// once, the code prompt answers a preset text, the shell a preset result;
+// Desktop services for tests: message boxes are recorded and answered (at
+// once, or after whileAsked has run with the box open), the code prompt answers a preset text, the shell a preset result;
 // printed documents are kept as recordings and reported printed on "PDF"
 // (or refused by "Guasta": printerFails), or drawn by Qt and handed to the
 // machine's printer (realPrinter) or written to a file (pdfTo) by the real
@@ -27,13 +27,19 @@ struct ShownMessage {
 class FakePlatform final : public dravino::Platform
 {
 public:
+    // whileAsked runs while a question or a message is open, as the real
+    // boxes' event loops let replies, timers and notifications through.
     void message(QWidget *, const QString &text, const QString &title, dravino::MessageIcon icon) override
     {
         messages.append({text, title, icon});
+        if (whileAsked)
+            std::exchange(whileAsked, {})();
     }
     bool confirm(QWidget *, const QString &text, const QString &title) override
     {
         questions.append(title + QLatin1Char('|') + text);
+        if (whileAsked)
+            std::exchange(whileAsked, {})();
         return confirmAnswer;
     }
     std::optional<QString> inputText(QWidget *, const QString &prompt, const QString &title) override
@@ -153,6 +159,7 @@ public:
     QStringList prompts;
     QStringList questions;
     bool confirmAnswer = true;
+    std::function<void()> whileAsked; // once, the next time a box is open
     QStringList saveDialogs;
     QString saveAs;
     QString openAnswer;                 // the file an open dialog gives (empty: cancelled)

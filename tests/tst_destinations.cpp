@@ -12,6 +12,7 @@
 #include "ThrowawayPostgres.h"
 #include "archive/Archive.h"
 #include "archive/ArchiveService.h"
+#include "base/Settings.h"
 #include "WindowFixture.h"
 #include "print/PdfFile.h"
 #include "ui/archive/CheckRecorder.h"
@@ -27,6 +28,8 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScopeGuard>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <unistd.h>
@@ -127,6 +130,14 @@ QStringList xlsxRows(const QString &file)
              {file});
 }
 
+QStringList codes(const QList<dravino::CheckSummary> &checks)
+{
+    QStringList out;
+    for (const auto &c : checks)
+        out << c.code;
+    return out;
+}
+
 // count checks kept in the archive at path in one go, each made by fill.
 bool keepChecks(const QString &path, int count, const std::function<void(int, dravino::CheckRecord &)> &fill)
 {
@@ -170,11 +181,14 @@ private slots:
     void csv_data();
     void csv();
     void workshopAndJob();
+    void settingsThatCannotBeWritten();
     void archiveReachesEveryCheck();
     void archiveListKeepsItsPlace();
+    void replyWhileTheQuestionIsOpen();
     void checkWaitingOnTheBench();
     void archiveFindsAndReprints_data();
     void archiveFindsAndReprints();
+    void pageNotRecordedIsTold();
     void onlyAComputedCheckIsRecorded_data();
     void onlyAComputedCheckIsRecorded();
     void verdictOnlyForItsReadings_data();
@@ -503,6 +517,46 @@ void TestDestinations::workshopAndJob()
     QCOMPARE(neri.jobData, (dravino::JobData{QStringLiteral("Neri spa"), QStringLiteral("ZZ999YY"), QStringLiteral("C-77"), QStringLiteral("Anna")}));
 }
 
+void TestDestinations::settingsThatCannotBeWritten()
+{
+    // The settings file cannot be written (a folder stands where it goes):
+    // OK in "Officina..." and in "Strumento..." says so, and the dialog
+    // stays open with what was typed.
+    Window t;
+    const QString file = dravino::settingsFile();
+    QFile::rename(file, file + QStringLiteral(".tenuto"));
+    QVERIFY(QDir().mkpath(file));
+    const auto putBack = qScopeGuard([file] {
+        QDir().rmdir(file);
+        QFile::rename(file + QStringLiteral(".tenuto"), file);
+    });
+    t.run(kOpenScale);
+    for (const char *entry : {"menuWorkshop", "menuInstrument"}) {
+        bool stayed = false;
+        QString typed;
+        whenModal<QDialog>([&](QDialog *dialog) {
+            const auto close = qScopeGuard([dialog] { dialog->reject(); });
+            auto *field = dialog->findChild<QLineEdit *>(dialog->objectName() == QLatin1String("frmOfficina") ? QStringLiteral("txtOfficina")
+                                                                                                              : QStringLiteral("txtStrumento"));
+            field->setText(QStringLiteral("Da tenere"));
+            QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+            QTest::qWait(50);
+            stayed = dialog->isVisible();
+            typed = field->text();
+        });
+        choose(t, QStringLiteral("cmdStampaScala"), QLatin1String(entry));
+        QTRY_VERIFY(!typed.isEmpty()); // (the menu's entry runs once the menu has closed)
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QVERIFY(stayed);
+        QCOMPARE(typed, QStringLiteral("Da tenere"));
+    }
+    QCOMPARE(t.platform.messages.size(), 2);
+    QVERIFY2(t.platform.messages[0].text.startsWith(QStringLiteral("L'officina non si può salvare: il file delle impostazioni ")),
+             qPrintable(t.platform.messages[0].text));
+    QVERIFY2(t.platform.messages[1].text.startsWith(QStringLiteral("Il multimetro scelto non si può salvare: il file delle impostazioni ")),
+             qPrintable(t.platform.messages[1].text));
+}
+
 void TestDestinations::archiveReachesEveryCheck()
 {
     // 1,200 checks: the true count in the window's number format, the list
@@ -651,6 +705,39 @@ void TestDestinations::archiveListKeepsItsPlace()
     QCOMPARE(list->model()->rowCount(), 450);
     QCOMPARE(codesOf(list->selectionModel()->selectedRows()), selected);
     QVERIFY(inView());
+    archive->close();
+}
+
+void TestDestinations::replyWhileTheQuestionIsOpen()
+{
+    // "Eliminare la prova ...?" open, a check recorded meanwhile reads the
+    // list again: Sì deletes the check asked about, not the row now there.
+    QTemporaryDir data;
+    const QString path = data.filePath(QStringLiteral("archivio.sqlite"));
+    qputenv("DRAVINO_ARCHIVE", path.toLocal8Bit());
+    QVERIFY(keepChecks(path, 3, [](int i, dravino::CheckRecord &r) {
+        r.takenAt = QDateTime(QDate(2026, 11, 1), QTime(8, 0)).addSecs(600 * i);
+        r.code = QStringLiteral("PROVA%1").arg(i);
+    }));
+    Window t;
+    auto *archive = openArchive(t);
+    QVERIFY(archive);
+    auto *list = archive->findChild<QTableView *>(QStringLiteral("lstProve"));
+    QTRY_COMPARE(list->model()->rowCount(), 3);
+    list->selectRow(1); // PROVA1
+    QObject asker;
+    t.platform.whileAsked = [&] {
+        dravino::CheckRecord newer;
+        newer.key = dravino::newCheckKey();
+        newer.takenAt = QDateTime::currentDateTime();
+        newer.code = QStringLiteral("NUOVA");
+        t.w->archive()->keep(newer, &asker, [](const dravino::ArchiveReply &) {});
+        QTest::qWaitFor([list] { return list->model()->rowCount() == 4; }, 10000);
+    };
+    QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdElimina")), Qt::LeftButton);
+    QVERIFY2(t.platform.questions.value(0).startsWith(QStringLiteral("Archivio prove|Eliminare la prova PROVA1 del ")),
+             qPrintable(t.platform.questions.value(0)));
+    QTRY_COMPARE(codes(dravino::Archive(path).page({}, nullptr, 10)), QStringList({"NUOVA", "PROVA2", "PROVA0"}));
     archive->close();
 }
 
@@ -831,6 +918,32 @@ void TestDestinations::archiveFindsAndReprints()
     QVERIFY2(t.platform.questions.value(0).startsWith(QStringLiteral("Archivio prove|Eliminare la prova ABC12 del ")),
              qPrintable(t.platform.questions.value(0)));
     archive->close();
+}
+
+void TestDestinations::pageNotRecordedIsTold()
+{
+    // The check is kept; where its page went cannot be written after it
+    // (the archive refuses the change): the technician is told so.
+    QTemporaryDir data;
+    const QString path = data.filePath(QStringLiteral("archivio.sqlite"));
+    qputenv("DRAVINO_ARCHIVE", path.toLocal8Bit());
+    Window t;
+    t.platform.holdPages = true;
+    t.run(QStringLiteral("%1@answer:x;cmdScala").arg(kOpenScale));
+    QTest::mouseClick(t.get(QStringLiteral("cmdStampaScala")), Qt::LeftButton); // (its page held back)
+    QTRY_COMPARE(dravino::Archive(path).count({}), 1);
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("blocca"));
+        db.setDatabaseName(path);
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral("CREATE TRIGGER bloccata BEFORE UPDATE ON checks BEGIN SELECT RAISE(ABORT, 'bloccata'); END")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("blocca"));
+    t.platform.releasePages();
+    QTRY_COMPARE(t.platform.messages.size(), 1);
+    QVERIFY2(t.platform.messages[0].text.startsWith(QStringLiteral("L'archivio non ha registrato dove è andata la pagina di questa prova (PDF): ")),
+             qPrintable(t.platform.messages[0].text));
 }
 
 void TestDestinations::onlyAComputedCheckIsRecorded_data()

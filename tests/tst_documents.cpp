@@ -13,8 +13,10 @@
 #include "print/RecordingSurface.h"
 #include "print/ScaleSheet.h"
 #include "print/ValueTable.h"
+#include "print/Workshop.h"
 #include "ui/printjob/PrintJob.h"
 
+#include <QDataStream>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QScopeGuard>
@@ -112,6 +114,8 @@ private slots:
     void verdictWords();
     void fieldsLeftEmpty_data();
     void fieldsLeftEmpty();
+    void logoFaults_data();
+    void logoFaults();
 };
 
 void TestDocuments::valueTableLayout_data()
@@ -789,6 +793,61 @@ void TestDocuments::fieldsLeftEmpty()
     }
     QTEST(band.join(QLatin1Char('|')), "band");
     QTEST(job, "job");
+}
+
+void TestDocuments::logoFaults_data()
+{
+    // The logo's file; why it is not printed (empty: it is).
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QString>("why");
+    QTest::newRow("a picture") << "picture" << "";
+    QTest::newRow("no file") << "missing" << "il file non c'è";
+    QTest::newRow("no picture") << "text" << "il file non è un'immagine PNG, JPEG o SVG";
+    QTest::newRow("a PNG of 20000 x 20000 pixels") << "huge" << "l'immagine è troppo grande (20000 × 20000 pixel): ne basta una di 1200 × 300";
+}
+
+void TestDocuments::logoFaults()
+{
+    QFETCH(QString, file);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("logo.png"));
+    QFile f(path);
+    if (file == QLatin1String("picture")) {
+        QVERIFY(QImage(QStringLiteral(DRAVINO_SOURCE_DIR "/resources/dravino.png")).save(path));
+    } else if (file == QLatin1String("text")) {
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("no picture") > 0);
+    } else if (file == QLatin1String("huge")) {
+        // A PNG's header saying 20000 x 20000: what a reader learns first.
+        const auto crc = [](const QByteArray &bytes) {
+            quint32 c = 0xffffffffu;
+            for (const char b : bytes) {
+                c ^= quint8(b);
+                for (int k = 0; k < 8; ++k)
+                    c = (c >> 1) ^ (0xedb88320u & (0u - (c & 1u)));
+            }
+            return ~c;
+        };
+        const auto chunk = [&crc](const QByteArray &type, const QByteArray &data) {
+            QByteArray out;
+            QDataStream s(&out, QIODevice::WriteOnly);
+            s << quint32(data.size());
+            out += type + data;
+            QDataStream t(&out, QIODevice::Append);
+            t << crc(type + data);
+            return out;
+        };
+        QByteArray header;
+        QDataStream h(&header, QIODevice::WriteOnly);
+        h << quint32(20000) << quint32(20000) << quint8(8) << quint8(6) << quint8(0) << quint8(0) << quint8(0);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", qCompress(QByteArray(16, 0)).mid(4))
+                + chunk("IEND", {}));
+    }
+    f.close();
+    QString why;
+    const QImage logo = readLogo(path, &why);
+    QTEST(why, "why");
+    QCOMPARE(logo.isNull(), !why.isEmpty());
 }
 
 DRAVINO_TEST_MAIN_REQUIRING(TestDocuments, requirement)

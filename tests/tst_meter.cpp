@@ -42,6 +42,7 @@ private slots:
     void choosingTheMeter();
     void readingsAtOnce();
     void searchGivesUp();
+    void withoutTheModule();
 };
 
 void TestMeter::readings_data()
@@ -332,6 +333,32 @@ void TestMeter::searchGivesUp()
     });
     t.run(QStringLiteral("!F8"));
     QCOMPARE(said, QStringList({"Lettura: 2,5000 V DC", "Nessun multimetro ha risposto entro 8 s.", "Multimetri trovati: 1"}));
+}
+
+void TestMeter::withoutTheModule()
+{
+    // The meters' module missing (tst_meter_without_module): the dialog
+    // says why it offers no driver; F9 says why it reads nothing.
+    if (qEnvironmentVariable("DRAVINO_METER_MODULE") != QLatin1String("/nessun/modulo.so"))
+        QSKIP("the meters' module is there (tst_meter_without_module takes it away)");
+    qputenv("DRAVINO_INSTRUMENT", "scpi-dmm:conn=tcp-raw/127.0.0.1/1");
+    Window t;
+    QString said;
+    whenModal<QDialog>([&said](QDialog *dialog) {
+        const auto close = qScopeGuard([dialog] { dialog->reject(); });
+        auto *state = dialog->findChild<QLabel *>(QStringLiteral("lblStatoStrumento"));
+        QTRY_VERIFY(!state->text().isEmpty());
+        said = state->text();
+        QVERIFY(!dialog->findChild<QComboBox *>(QStringLiteral("cboDriver"))->isEnabled());
+    });
+    t.run(QStringLiteral("!F8"));
+    QCOMPARE(said, QStringLiteral("Nessun driver di multimetro: il modulo dei multimetri libdravino_meter.so non è installato."));
+    t.w->activateWindow(); // (offscreen, nothing gives it back after a dialog)
+    QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
+    t.run(QStringLiteral("txtMvolt1<;!F9;~meter"));
+    QTRY_COMPARE(t.platform.messages.size(), 1);
+    QCOMPARE(t.platform.messages[0].text, QStringLiteral("Il multimetro scpi-dmm:conn=tcp-raw/127.0.0.1/1 non si può leggere "
+                                                         "(il modulo dei multimetri libdravino_meter.so non è installato)."));
 }
 
 QTEST_MAIN(TestMeter)

@@ -14,6 +14,9 @@
 #include "base/Workers.h"
 #include "ui/printjob/PrintJob.h"
 
+#include <QDialog>
+#include <QPushButton>
+#include <QTableView>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
@@ -39,6 +42,7 @@ private slots:
     void closingDoesNotWait_data();
     void closingDoesNotWait();
     void startUpDoesNotWait();
+    void reprintOutlivesItsWindow();
 
 private:
     std::unique_ptr<QTemporaryDir> m_home;
@@ -205,6 +209,42 @@ void TestPrintServer::startUpDoesNotWait()
     }
     QVERIFY(dravino::endWorkers(900, clock.elapsed()));
     QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
+}
+
+void TestPrintServer::reprintOutlivesItsWindow()
+{
+    // A check printed again from the archive window, closed at once, to a
+    // print server that never answers: the page still ends in a PDF file,
+    // and the main window says so.
+    PrintServerStandIn server(PrintServerStandIn::Silent);
+    qputenv("CUPS_SERVER", server.address());
+    const QString archive = m_tmp->filePath(QStringLiteral("archivio.sqlite"));
+    m_env->setEnv("DRAVINO_ARCHIVE", archive.toUtf8());
+    {
+        dravino::CheckRecord r;
+        r.key = dravino::newCheckKey();
+        r.takenAt = QDateTime::currentDateTime();
+        r.code = QStringLiteral("RISTAMPA");
+        QVERIFY(dravino::Archive(archive).keep(r));
+    }
+    Window t;
+    t.platform.realPrinter = true;
+    t.run(QStringLiteral("!F4"));
+    auto *window = t.w->findChild<QDialog *>(QStringLiteral("frmArchivio"));
+    QVERIFY(window);
+    auto *list = window->findChild<QTableView *>(QStringLiteral("lstProve"));
+    QTRY_COMPARE(list->model()->rowCount(), 1);
+    list->selectRow(0);
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdStampaArchivio")), Qt::LeftButton);
+    QTRY_VERIFY(t.platform.pending == 1);
+    window->close();
+    QTRY_VERIFY(!t.w->findChild<QDialog *>(QStringLiteral("frmArchivio")));
+    const QString pdf = QDir(m_home->path()).filePath(QStringLiteral("Documents/Dravino.pdf"));
+    QTRY_COMPARE_WITH_TIMEOUT(t.platform.messages.size(), 1, kLimitMs + 5000);
+    QVERIFY2(t.platform.messages[0].text.endsWith(QStringLiteral("La pagina è stata salvata nel file PDF %1.").arg(pdf)),
+             qPrintable(t.platform.messages[0].text));
+    QCOMPARE(t.platform.messages[0].title, QStringLiteral("Archivio prove"));
+    QVERIFY(dravino::isCompletePdf(pdf));
 }
 
 QTEST_MAIN(TestPrintServer)
