@@ -14,6 +14,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QUrl>
 
 #include <atomic>
@@ -260,16 +261,15 @@ Health examine(const QString &path)
             } else if (q.value(0).toString() != QLatin1String("ok")) {
                 h.state = Health::Damaged;
                 h.why = said(ArchiveText::tr("è danneggiato"), q.value(0).toString());
-            } else if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next()) {
+            // The version and the tables in one reading: another program
+            // making the archive meanwhile is seen before or after, not half-way.
+            } else if (!q.exec(QStringLiteral("SELECT user_version, (SELECT count(*) FROM sqlite_master) FROM pragma_user_version"))
+                       || !q.next()) {
                 failed(q.lastError());
             } else {
                 h.version = q.value(0).toInt();
-                if (!q.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !q.next()) {
-                    failed(q.lastError());
-                } else {
-                    h.empty = q.value(0).toInt() == 0;
-                    h.state = Health::Sound;
-                }
+                h.empty = q.value(1).toInt() == 0;
+                h.state = Health::Sound;
             }
             q = QSqlQuery();
             db.close();
@@ -397,7 +397,20 @@ bool Archive::openFile()
         // Another window recording at the same moment is waited for, not an error.
         db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
         QSqlQuery q(db);
-        if (!db.open() || !q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) || !q.exec(QStringLiteral("PRAGMA synchronous=FULL"))) {
+        // Another program (or another of this program's threads) opening the
+        // new archive at the same moment: the one that loses the switch to
+        // WAL is told 'locked' at once, without SQLite's busy wait, and tries
+        // again.
+        bool wal = db.open();
+        for (int attempt = 0; wal && attempt < 100; ++attempt) {
+            if (q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
+                break;
+            const QString code = q.lastError().nativeErrorCode();
+            wal = code == QLatin1String("5") || code == QLatin1String("6"); // SQLITE_BUSY, SQLITE_LOCKED
+            if (wal)
+                QThread::msleep(20);
+        }
+        if (!wal || q.lastError().isValid() || !q.exec(QStringLiteral("PRAGMA synchronous=FULL"))) {
             why = fileReason(db.isOpen() ? q.lastError() : db.lastError());
             if (health.version == 1)
                 why = ArchiveText::tr("l'archivio non è stato aggiornato alla nuova versione (%1)").arg(why);

@@ -5,6 +5,7 @@
 #include "base/Workers.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QThread>
 #include <QLocale>
 #include <QTimer>
@@ -236,13 +237,16 @@ ArchiveService::~ArchiveService()
     // not answer ends when its call gives up, and the program's end does
     // not wait for it beyond its deadline.
     static auto *abandoned = new QList<QThread *>; // kept until the program ends
+    QDeadlineTimer deadline(150);
     for (QThread *thread : {m_thread, m_outboxThread}) {
         if (!thread)
             continue;
-        if (thread->wait(200))
+        if (thread->wait(deadline)) {
             delete thread;
-        else
+        } else {
             abandoned->append(thread);
+            abandonWorker(thread);
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <set>
 #include <vector>
 
 namespace dravino {
@@ -15,6 +16,7 @@ struct Registry {
     std::mutex mutex;
     std::condition_variable idle;
     int count = 0;
+    std::set<QThread *> abandoned; // still running, but waited for no more
     std::vector<std::function<void()>> giveUp;
 };
 Registry &registry()
@@ -33,14 +35,26 @@ void countWorker(QThread *thread)
     }
     // Direct: counted off as the thread itself ends, not when an event
     // loop gets round to it.
-    QObject::connect(thread, &QThread::finished, thread, [] {
+    QObject::connect(thread, &QThread::finished, thread, [thread] {
         Registry &r = registry();
         {
             std::lock_guard lock(r.mutex);
             --r.count;
+            r.abandoned.erase(thread);
         }
         r.idle.notify_all();
     }, Qt::DirectConnection);
+}
+
+void abandonWorker(QThread *thread)
+{
+    Registry &r = registry();
+    {
+        std::lock_guard lock(r.mutex);
+        if (thread->isRunning())
+            r.abandoned.insert(thread);
+    }
+    r.idle.notify_all();
 }
 
 QThreadPool &workerPool()
@@ -93,7 +107,9 @@ bool endWorkers(int ms, qint64 windowClosedMs)
         g();
     std::unique_lock lock(r.mutex);
     const auto left = std::chrono::milliseconds(std::max<qint64>(0, ms - windowClosedMs));
-    return r.idle.wait_for(lock, left, [&] { return r.count == 0; });
+    // Those left to run on their own are not waited for.
+    r.idle.wait_for(lock, left, [&] { return r.count == int(r.abandoned.size()); });
+    return r.count == 0;
 }
 
 } // namespace dravino

@@ -16,12 +16,16 @@ namespace dravino {
 
 // Counts a thread from now until it ends.
 void countWorker(QThread *thread);
+// A counted thread held by something that cannot be interrupted (a server
+// call in the middle of its connection): the program's end waits for it no
+// more, and ends without it.
+void abandonWorker(QThread *thread);
 // Threads still under way.
 int workersRunning();
 // Every registered "give up" is called (a print server is interrupted, a
 // server call abandoned); then waits until every thread has ended or ms
-// have passed since the window closed (windowClosedMs ago). True when none
-// is left.
+// have passed since the window closed (windowClosedMs ago), or only
+// abandoned ones are left. True when none is left.
 bool endWorkers(int ms, qint64 windowClosedMs = 0);
 // Called by endWorkers: what a kind of worker does to give up at once.
 void onProgramEnd(std::function<void()> giveUp);

@@ -1,6 +1,7 @@
 // Prints one table of Dravino's speed and memory figures; make bench.
 
 #include "bench/PlainWindow.h"
+#include "base/Workers.h"
 #include "core/Sensor.h"
 #include "print/Cups.h"
 #include "print/Delivery.h"
@@ -179,6 +180,42 @@ PrintWait printStandStill(const QByteArray &cupsServer)
     qunsetenv("CUPS_SERVER");
     qputenv("HOME", oldHome);
     return out;
+}
+
+// From the window's close to the program's end (its workers given up or
+// done, as main() waits for them): with nothing under way, and with a
+// computed sheet's page and record held by a print server and an archive
+// server that never answer.
+double closingMs(bool hanging)
+{
+    QTemporaryDir data;
+    PrintServerStandIn printServer(PrintServerStandIn::Silent), archiveServer(PrintServerStandIn::Silent);
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", data.path().toLocal8Bit());
+    qputenv("DRAVINO_ARCHIVE", hanging ? "postgresql://tecnico@" + archiveServer.address() + "/officina"
+                                       : data.filePath(QStringLiteral("archivio.sqlite")).toLocal8Bit());
+    if (hanging)
+        qputenv("CUPS_SERVER", printServer.address());
+    QElapsedTimer clock;
+    {
+        QuietDesktop platform;
+        auto w = std::make_unique<frmDravino>(platform);
+        w->show();
+        (void)QTest::qWaitForWindowExposed(w.get());
+        if (hanging) {
+            w->scalePanel().CalcolaScala();
+            w->scalePanel().StampaFoglioScala();
+            QTest::qWait(300);
+        }
+        clock.start();
+        w.reset();
+    }
+    endWorkers(900, clock.elapsed()); // as main() does, which then ends the program
+    const double ms = double(clock.elapsed());
+    qunsetenv("CUPS_SERVER");
+    qunsetenv("DRAVINO_ARCHIVE");
+    qputenv("HOME", oldHome);
+    return ms;
 }
 
 struct ArchiveFigures {
@@ -382,6 +419,8 @@ int main(int argc, char *argv[])
     const PrintWait healthy = printStandStill({});
     PrintServerStandIn silent(PrintServerStandIn::Silent);
     const PrintWait unanswered = printStandStill(silent.address());
+    const double closingIdle = closingMs(false);
+    const double closingHanging = closingMs(true);
     // The plain floor: the same widgets, fonts, texts and pictures.
     const QString description = folder.filePath(QStringLiteral("widgets.txt"));
     QFile file(description);
@@ -409,6 +448,8 @@ int main(int argc, char *argv[])
     row("  ... told after", healthy.toldMs, "ms", "-", true);
     row("stand-still, print server never answering", unanswered.stillMs, "ms", "< 100 ms", unanswered.stillMs < 100);
     row("  ... told after", unanswered.toldMs, "ms", "< 31000 ms", unanswered.toldMs < 31000);
+    row("closing, nothing under way", closingIdle, "ms", "< 1000 ms", closingIdle < 1000);
+    row("closing, print and archive servers silent", closingHanging, "ms", "< 1000 ms", closingHanging < 1000);
     const std::pair<const char *, const Run *> runs[] = {{"Dravino", &dravino}, {"plain window, same content", &plain},
                                                          {"empty window", &empty}};
     const auto figure = [&](const char *what, double Run::*field, const char *unit) {

@@ -23,7 +23,9 @@
 #include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFont>
+#include <QMessageBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -178,6 +180,7 @@ private slots:
     void preview();
     void saveAsPdf_data();
     void saveAsPdf();
+    void saveDialogAsksBeforeReplacing();
     void csv_data();
     void csv();
     void workshopAndJob();
@@ -376,6 +379,43 @@ void TestDestinations::saveAsPdf()
     QTRY_COMPARE(t.platform.saveDialogs.size(), 2);
     QCOMPARE(t.platform.saveDialogs[1].section(QLatin1Char('|'), 1, 1), QStringLiteral("%1/%2").arg(other.path(), name));
     QCOMPARE(QDir(other.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("chosen.pdf")});
+}
+
+void TestDestinations::saveDialogAsksBeforeReplacing()
+{
+    // Qt's own dialog, in Italian: a name in the way is replaced only after
+    // a Yes; No leaves the file as it was.
+    Window t;
+    QTemporaryDir dir;
+    QFile keep(dir.filePath(QStringLiteral("tabella.pdf")));
+    QVERIFY(keep.open(QIODevice::WriteOnly) && keep.write("keep") == 4);
+    keep.close();
+    QStringList asked;
+    const auto answer = [&](QMessageBox::StandardButton reply) {
+        whenModal<QFileDialog>([&, reply](QFileDialog *dialog) {
+            asked << dialog->windowTitle();
+            // Typed over the suggested name, as a user does.
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("tabella.pdf"));
+            whenModal<QMessageBox>([&, reply, dialog](QMessageBox *box) {
+                asked << box->text();
+                box->button(reply)->click();
+                if (reply == QMessageBox::No)
+                    QTimer::singleShot(0, dialog, &QDialog::reject);
+            });
+            QMetaObject::invokeMethod(dialog, "accept", Qt::QueuedConnection);
+        });
+        return dravino::DesktopPlatform().saveFileName(t.w.get(), QStringLiteral("Salva come PDF"),
+                                                       dir.filePath(QStringLiteral("Tabella.pdf")),
+                                                       QStringLiteral("File PDF (*.pdf)"));
+    };
+    const auto no = answer(QMessageBox::No);
+    QVERIFY2(!no, qPrintable(asked.join(QLatin1Char('|')) + QLatin1String(" -> ") + no.value_or(QString())));
+    QCOMPARE(asked.value(0), QStringLiteral("Salva come PDF"));
+    QVERIFY2(asked.value(1).contains(QLatin1String("tabella.pdf")) && asked.value(1).contains(QLatin1String("sostituir")),
+             qPrintable(asked.join(QLatin1Char('|'))));
+    QCOMPARE(keep.size(), 4);
+    asked.clear();
+    QCOMPARE(answer(QMessageBox::Yes), std::optional<QString>(keep.fileName()));
 }
 
 void TestDestinations::csv_data()

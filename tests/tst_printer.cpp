@@ -16,6 +16,7 @@
 #include "WindowFixture.h"
 #include "print/PdfFile.h"
 #include "print/QtPrintSurface.h"
+#include "ui/printjob/PrintJob.h"
 
 #include <QDir>
 #include <QMenu>
@@ -73,6 +74,7 @@ private slots:
     void cleanup();
     void tablePrintsOnItsOwnQueue();
     void pagePrintsOnTheQueueChosen();
+    void printerChosenIsGone();
     void faults_data();
     void faults();
 
@@ -169,6 +171,25 @@ void TestPrinter::pagePrintsOnTheQueueChosen()
     QCOMPARE(t.platform.messages.value(1).text, QStringLiteral("Stampa effettuata su ") + kQueue);
     QTRY_COMPARE_WITH_TIMEOUT(jobs(kQueue, QStringLiteral("completed")), test + 1, 60000);
     QCOMPARE(jobs(kOtherQueue, QStringLiteral("completed")), other + 1);
+}
+
+void TestPrinter::printerChosenIsGone()
+{
+    // A printer chosen from the menu that is gone by the time the page comes:
+    // told so, and the page kept.
+    QTemporaryDir folder;
+    dravino::QtPrintSurface page;
+    page.Print(QStringLiteral("Dravino"), true);
+    page.EndDoc();
+    dravino::PrintRequest request;
+    request.pdf = page.pdf();
+    request.printer = QStringLiteral("DravinoGone");
+    request.folder = folder.path();
+    const dravino::PrintOutcome o = dravino::deliver(request);
+    QCOMPARE(int(o.kind), int(dravino::PrintOutcome::SavedToFile));
+    QCOMPARE(dravino::reportOf(o, false).value().text,
+             QStringLiteral("La stampa su DravinoGone non è riuscita: la stampante non esiste. "
+                            "La pagina è stata salvata nel file PDF %1.").arg(folder.filePath(QStringLiteral("Dravino.pdf"))));
 }
 
 void TestPrinter::faults_data()
