@@ -41,7 +41,13 @@ namespace dravino {
 struct CheckQuery {
     QString text;
     QDate from, to;
+    enum Verdicts { All, Passing, Failing } verdicts = All;
     bool operator==(const CheckQuery &) const = default;
+};
+
+// How many checks a query finds, and of those how many passed and failed.
+struct VerdictCounts {
+    int total = -1, passing = 0, failing = 0;
 };
 
 class Archive final
@@ -72,6 +78,12 @@ public:
     QList<CheckSummary> page(const CheckQuery &query, const CheckSummary *after, int limit) const;
     // How many there are; -1 when the archive could not say.
     int count(const CheckQuery &query) const;
+    // ... with the passing and failing ones among them.
+    VerdictCounts counts(const CheckQuery &query) const;
+    // A new certificate's number from the server's sequence, shared by its
+    // benches: never given twice. Empty (and error()) when none could be
+    // had; a file numbers none (its bench does).
+    QString nextCertificate();
     // The whole records of these keys, in that order (those still there).
     QList<CheckRecord> records(const QStringList &keys) const;
     bool remove(const QString &key);
@@ -80,7 +92,7 @@ public:
     // has changed the archive.
     void watch(std::function<void()> changed);
 
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
 
 private:
     bool open();

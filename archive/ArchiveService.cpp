@@ -9,6 +9,8 @@
 #include <QThread>
 #include <QLocale>
 #include <QTimer>
+
+#include <algorithm>
 #include <chrono>
 #include <future>
 #include <memory>
@@ -252,7 +254,7 @@ ArchiveService::~ArchiveService()
 
 bool ArchiveService::isServer() const { return isServerLocation(m_location); }
 
-quint64 ArchiveService::call(QObject *context, Done done, bool writes)
+quint64 ArchiveService::call(QObject *context, Done done, bool writes, int limitMs)
 {
     const quint64 id = ++m_next;
     auto *timer = new QTimer(this);
@@ -260,6 +262,7 @@ quint64 ArchiveService::call(QObject *context, Done done, bool writes)
     connect(timer, &QTimer::timeout, this, [this, id] {
         ArchiveReply reply;
         reply.late = true;
+        reply.away = true;
         const QString shown = shownLocation(m_location);
         reply.error = !isServer() ? ArchiveServiceText::tr("l'archivio %1 non risponde").arg(shown)
             : shown.isEmpty()     ? ArchiveServiceText::tr("il server dell'archivio non risponde")
@@ -267,7 +270,7 @@ quint64 ArchiveService::call(QObject *context, Done done, bool writes)
         answered(id, reply);
     });
     m_calls.insert(id, {context, std::move(done), timer, writes});
-    timer->start(timeLimitMs());
+    timer->start(limitMs > 0 ? std::min(limitMs, timeLimitMs()) : timeLimitMs());
     return id;
 }
 
@@ -339,9 +342,12 @@ bool matches(const CheckSummary &s, const CheckQuery &q)
     const QString text = q.text.trimmed();
     const bool found = text.isEmpty() || s.code.contains(text, Qt::CaseInsensitive)
         || s.jobData.customer.contains(text, Qt::CaseInsensitive) || s.jobData.vehicle.contains(text, Qt::CaseInsensitive)
-        || s.jobData.job.contains(text, Qt::CaseInsensitive) || s.jobData.operatorName.contains(text, Qt::CaseInsensitive);
+        || s.jobData.job.contains(text, Qt::CaseInsensitive) || s.jobData.operatorName.contains(text, Qt::CaseInsensitive)
+        || s.certificate.contains(text, Qt::CaseInsensitive);
+    const bool verdict = q.verdicts == CheckQuery::All
+        || s.verdict == (q.verdicts == CheckQuery::Passing ? SensorVerdict::Pass : SensorVerdict::Fail);
     const QDate day = s.takenAt.date();
-    return found && (!q.from.isValid() || day >= q.from) && (!q.to.isValid() || day <= q.to);
+    return found && verdict && (!q.from.isValid() || day >= q.from) && (!q.to.isValid() || day <= q.to);
 }
 } // namespace
 
@@ -362,8 +368,16 @@ void ArchiveService::page(const CheckQuery &query, std::optional<CheckSummary> a
         if (!a)
             return reply;
         reply.page += a->page(query, after ? &*after : nullptr, limit);
-        if (a->error().isEmpty() && withTotal)
-            reply.total = a->count(query) + onBench;
+        if (a->error().isEmpty() && withTotal) {
+            const VerdictCounts counts = a->counts(query);
+            reply.total = counts.total + onBench;
+            reply.passing = counts.passing;
+            reply.failing = counts.failing;
+            for (int i = 0; i < onBench; ++i) {
+                reply.passing += reply.page[i].verdict == SensorVerdict::Pass;
+                reply.failing += reply.page[i].verdict == SensorVerdict::Fail;
+            }
+        }
         reply.ok = a->error().isEmpty();
         reply.error = a->error();
         return reply;
@@ -402,6 +416,23 @@ void ArchiveService::remove(const QString &key, QObject *context, Done done)
         reply.ok = (box && box->remove(key)) || (a && a->remove(key));
         if (!reply.ok && a)
             reply.error = a->error().isEmpty() ? ArchiveServiceText::tr("non è più nell'archivio") : a->error();
+        return reply;
+    });
+}
+
+void ArchiveService::certificate(QObject *context, Done done)
+{
+    // The page waits for its number: a server slow to give one leaves it
+    // to the bench after a few seconds, not the whole call's limit.
+    const quint64 id = call(context, std::move(done), true, 4000);
+    run(id, [](detail::ArchiveWorker &, Archive *a) {
+        ArchiveReply reply;
+        reply.away = !a;
+        if (a) {
+            reply.number = a->nextCertificate();
+            reply.ok = !reply.number.isEmpty();
+            reply.error = a->error();
+        }
         return reply;
     });
 }

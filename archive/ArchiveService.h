@@ -32,7 +32,10 @@ struct ArchiveReply {
     bool waiting = false;      // keep: on the bench, to be sent when the server answers
     QList<CheckSummary> page;  // newest first
     int total = -1;            // how many the query finds, where asked
+    int passing = 0, failing = 0; // ... of which passed, failed
     QList<CheckRecord> records;
+    QString number;            // a certificate's number
+    bool away = false;         // the archive could not be reached at all (or not in time)
 };
 
 namespace detail {
@@ -68,6 +71,9 @@ public:
     // The whole records, for the sheet and the exports.
     void records(const QStringList &keys, QObject *context, Done done);
     void remove(const QString &key, QObject *context, Done done);
+    // A new certificate's number (reply.number); reply.away where the
+    // archive could not be reached, as against one that refused.
+    void certificate(QObject *context, Done done);
     // The checks waiting on the bench, sent now where the server answers.
     void sendWaiting();
 
@@ -100,7 +106,7 @@ private:
         QTimer *timer = nullptr;
         bool writes = false;
     };
-    quint64 call(QObject *context, Done done, bool writes);
+    quint64 call(QObject *context, Done done, bool writes, int limitMs = 0);
     void run(quint64 id, Work work);
     void answered(quint64 id, const ArchiveReply &reply);
 

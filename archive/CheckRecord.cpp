@@ -103,6 +103,22 @@ ScaleGrid gridOf(const CheckRecord &r, QChar decimalSeparator)
     return g;
 }
 
+QLatin1String verdictName(SensorVerdict v)
+{
+    return v == SensorVerdict::Pass ? QLatin1String("pass") : v == SensorVerdict::Fail ? QLatin1String("fail") : QLatin1String("");
+}
+
+SensorVerdict verdictNamed(const QString &name)
+{
+    return name == QLatin1String("pass") ? SensorVerdict::Pass : name == QLatin1String("fail") ? SensorVerdict::Fail : SensorVerdict::Unknown;
+}
+
+SensorVerdict verdictOf(const CheckRecord &r)
+{
+    const auto v = checkModelOf(r, QLatin1Char('.')).verdict();
+    return !v ? SensorVerdict::Unknown : v->passes() ? SensorVerdict::Pass : SensorVerdict::Fail;
+}
+
 ScaleCheckModel checkModelOf(const CheckRecord &r, QChar decimalSeparator)
 {
     return ScaleCheckModel::restored(gridOf(r, decimalSeparator),
@@ -198,7 +214,60 @@ QJsonObject recordJson(const CheckRecord &r)
             {QStringLiteral("jobNumber"), r.jobData.job},
             {QStringLiteral("operator"), r.jobData.operatorName},
             {QStringLiteral("version"), r.version},
-            {QStringLiteral("rows"), rowsJson(r.rows)}};
+            {QStringLiteral("rows"), rowsJson(r.rows)},
+            {QStringLiteral("certificate"), r.certificate},
+            {QStringLiteral("instrument"), instrumentJson(r.instrument)},
+            {QStringLiteral("identity"), identityJson(r.identity)}};
+}
+
+QJsonObject instrumentJson(const InstrumentUsed &i)
+{
+    QJsonArray rows;
+    for (int row : i.rows)
+        rows.append(row);
+    if (!i.known)
+        return {};
+    return {{QStringLiteral("vendor"), i.vendor},
+            {QStringLiteral("model"), i.model},
+            {QStringLiteral("serial"), i.serial},
+            {QStringLiteral("calibratedUntil"), i.calibratedUntil.toString(Qt::ISODate)},
+            {QStringLiteral("rows"), rows}};
+}
+
+InstrumentUsed instrumentFrom(const QJsonObject &o)
+{
+    if (o.isEmpty())
+        return {};
+    InstrumentUsed i{true, o.value(QStringLiteral("vendor")).toString(), o.value(QStringLiteral("model")).toString(),
+                     o.value(QStringLiteral("serial")).toString(),
+                     QDate::fromString(o.value(QStringLiteral("calibratedUntil")).toString(), Qt::ISODate), {}};
+    for (const QJsonValue &row : o.value(QStringLiteral("rows")).toArray())
+        if (row.isDouble() && row.toInt() >= 0 && row.toInt() < kScaleRows)
+            i.rows << row.toInt();
+    return i;
+}
+
+QJsonObject identityJson(const IdentityPrinted &w)
+{
+    if (!w.kept)
+        return {};
+    return {{QStringLiteral("name"), w.name},
+            {QStringLiteral("address"), w.address},
+            {QStringLiteral("phone"), w.phone},
+            {QStringLiteral("email"), w.email},
+            {QStringLiteral("logo"), QString::fromLatin1(w.logoPng.toBase64())}};
+}
+
+IdentityPrinted identityFrom(const QJsonObject &o)
+{
+    if (o.isEmpty())
+        return {};
+    return {true,
+            o.value(QStringLiteral("name")).toString(),
+            o.value(QStringLiteral("address")).toString(),
+            o.value(QStringLiteral("phone")).toString(),
+            o.value(QStringLiteral("email")).toString(),
+            QByteArray::fromBase64(o.value(QStringLiteral("logo")).toString().toLatin1())};
 }
 
 CheckRecord recordFrom(const QJsonObject &o)
@@ -219,6 +288,10 @@ CheckRecord recordFrom(const QJsonObject &o)
                  o.value(QStringLiteral("jobNumber")).toString(), o.value(QStringLiteral("operator")).toString()};
     r.version = o.value(QStringLiteral("version")).toString();
     r.rows = rowsFrom(o.value(QStringLiteral("rows")).toArray());
+    r.certificate = o.value(QStringLiteral("certificate")).toString();
+    r.instrument = instrumentFrom(o.value(QStringLiteral("instrument")).toObject());
+    r.identity = identityFrom(o.value(QStringLiteral("identity")).toObject());
+    r.verdict = verdictOf(r);
     return r;
 }
 

@@ -5,6 +5,7 @@
 // hold a text that did not read as a number: it is kept, and shown, as it
 // was.
 
+#include "base/InstrumentUsed.h"
 #include "base/JobData.h"
 #include "core/ScaleCheckModel.h"
 
@@ -52,6 +53,12 @@ struct PageDestination {
 QLatin1String kindName(PageDestination::Kind kind);
 PageDestination::Kind kindNamed(const QString &name);
 
+// The sensor's verdict as the archive keeps it for the list, its filter
+// and the exports.
+enum class SensorVerdict { Unknown, Pass, Fail };
+QLatin1String verdictName(SensorVerdict verdict); // "", "pass", "fail"
+SensorVerdict verdictNamed(const QString &name);
+
 // What the list of checks shows of one.
 struct CheckSummary {
     qint64 id = 0;             // the archive's
@@ -65,6 +72,17 @@ struct CheckSummary {
     JobData jobData;
     bool waiting = false;      // kept on the bench until the archive's server answers
     QString refused;           // ... which answers, but refused it: why
+    QString certificate;       // the certificate's number; empty for an older record
+    SensorVerdict verdict = SensorVerdict::Unknown;
+};
+
+// The workshop's identity as the page carried it, kept with the record so
+// that a reprint is the page that was handed over.
+struct IdentityPrinted {
+    bool kept = false;          // false: an older record, reprinted with today's
+    QString name, address, phone, email;
+    QByteArray logoPng;         // the logo as printed, scaled to what the page needs
+    bool operator==(const IdentityPrinted &) const = default;
 };
 
 struct CheckRecord : CheckSummary {
@@ -73,7 +91,12 @@ struct CheckRecord : CheckSummary {
     Cell tolerance;            // the deviations' window the verdicts used, bar
     int nominalFullScale = 0;  // what the average was judged against; 0: not kept (an older record)
     QString version;           // of the program that recorded it
+    InstrumentUsed instrument;
+    IdentityPrinted identity;
 };
+
+// The verdict a record's own rows, tolerance and nominal give.
+SensorVerdict verdictOf(const CheckRecord &record);
 
 // A new bench key.
 QString newCheckKey();
@@ -97,6 +120,10 @@ QJsonObject recordJson(const CheckRecord &record);
 CheckRecord recordFrom(const QJsonObject &json);
 QJsonValue cellJson(const Cell &cell);
 Cell cellFrom(const QJsonValue &json);
+QJsonObject instrumentJson(const InstrumentUsed &instrument);
+InstrumentUsed instrumentFrom(const QJsonObject &json);
+QJsonObject identityJson(const IdentityPrinted &identity);
+IdentityPrinted identityFrom(const QJsonObject &json);
 
 // Texts of an archive of the first version, written on an Italian or an
 // English desktop: "2443", "3,48%", "-0.50%", "" (empty); anything else is

@@ -91,12 +91,15 @@ private:
 
 } // namespace
 
+double shownLinearity(float percent)
+{
+    const double rounded = std::round(double(percent) * 100.0) / 100.0;
+    return rounded == 0.0 ? 0.0 : rounded; // no "-0.00"
+}
+
 std::string formatLinearity(float percent, char sep)
 {
-    double rounded = std::round(double(percent) * 100.0) / 100.0;
-    if (rounded == 0.0)
-        rounded = 0.0; // no "-0.00"
-    return formatNumber(rounded, std::chars_format::fixed, 2, sep);
+    return formatNumber(shownLinearity(percent), std::chars_format::fixed, 2, sep);
 }
 
 std::vector<ScaleFailure> calcolaScala(ScaleGrid &g, const ScaleSettings &settings)

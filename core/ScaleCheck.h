@@ -68,5 +68,7 @@ std::vector<ScaleFailure> calcolaScala(ScaleGrid &grid, const ScaleSettings &set
 
 // "#0.#0" with two decimals and the given separator (0.9824 -> "0.98").
 std::string formatLinearity(float percent, char decimalSeparator);
+// The linearity as that text shows it, as a number (0.9824 -> 0.98).
+double shownLinearity(float percent);
 
 } // namespace dravino

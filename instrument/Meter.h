@@ -27,6 +27,7 @@ struct MeterReading {
     double volts = 0;
     QString shown;  // what the meter measures, as libsigrok names it ("V AC", "Ω", "A DC")
     QString detail; // libsigrok's words
+    QString vendor, model, serial; // the meter, as it names itself
 };
 
 // Reads the meter once; gives up when *stop is set (it is polled while the

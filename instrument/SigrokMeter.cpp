@@ -254,6 +254,9 @@ MeterReading readOnce(const QString &device, const std::atomic_bool *stop)
             return r;
         }
         const auto meter = found.front();
+        r.vendor = fromStd(meter->vendor());
+        r.model = fromStd(meter->model());
+        r.serial = fromStd(meter->serial_number());
         meter->open();
         auto session = ctx->create_session();
         session->add_device(meter);

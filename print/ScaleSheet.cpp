@@ -31,6 +31,31 @@ QString word(bool pass)
     return pass ? text(QT_TRANSLATE_NOOP("ScaleSheet", "CONFORME")) : text(QT_TRANSLATE_NOOP("ScaleSheet", "NON CONFORME"));
 }
 
+// Where the readings came from; a calibration past on the day the check was
+// printed is said so, on its reprints too.
+QString instrumentLine(const InstrumentUsed &m, const QDate &printed)
+{
+    if (m.rows.isEmpty())
+        return text(QT_TRANSLATE_NOOP("ScaleSheet", "Letture inserite a mano."));
+    QString meter = QStringList{m.vendor, m.model}.join(QLatin1Char(' ')).simplified();
+    if (!m.serial.isEmpty())
+        meter += text(QT_TRANSLATE_NOOP("ScaleSheet", ", n. di serie %1")).arg(m.serial);
+    QStringList rows;
+    for (int row : m.rows)
+        rows << QString::number(row);
+    const QString calibration = !m.calibratedUntil.isValid()
+        ? text(QT_TRANSLATE_NOOP("ScaleSheet", "taratura non indicata"))
+        : m.calibratedUntil < printed
+        ? text(QT_TRANSLATE_NOOP("ScaleSheet", "TARATURA SCADUTA il %1")).arg(QLocale().toString(m.calibratedUntil, QLocale::ShortFormat))
+        : text(QT_TRANSLATE_NOOP("ScaleSheet", "taratura valida fino al %1")).arg(QLocale().toString(m.calibratedUntil, QLocale::ShortFormat));
+    QString line = text(QT_TRANSLATE_NOOP("ScaleSheet", "Letture dal multimetro %1 (righe %2), %3"))
+                       .arg(meter.isEmpty() ? text(QT_TRANSLATE_NOOP("ScaleSheet", "del banco")) : meter, rows.join(QStringLiteral(", ")),
+                            calibration);
+    if (m.rows.size() < kScaleRows)
+        line += text(QT_TRANSLATE_NOOP("ScaleSheet", "; le altre inserite a mano"));
+    return line + QLatin1Char('.');
+}
+
 // The verdict, the limits and settings behind it, each row's verdict; the
 // job; a reprint's dates: below the footer, in the room the page leaves.
 void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
@@ -43,11 +68,25 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
         s.FontSize(10);
         s.FontBold(true);
         s.CurrentX(kLeft);
-        printWrapped(s, text(QT_TRANSLATE_NOOP("ScaleSheet", "Ristampa del %1 della prova del %2"))
-                            .arg(QLocale().toString(sheet.reprinted.date(), QLocale::ShortFormat), printDateTime(sheet.now)),
+        const QString reprint = text(QT_TRANSLATE_NOOP("ScaleSheet", "Ristampa del %1 della prova del %2"))
+                                    .arg(QLocale().toString(sheet.reprinted.date(), QLocale::ShortFormat), printDateTime(sheet.now));
+        printWrapped(s,
+                     sheet.todaysIdentity ? reprint + text(QT_TRANSLATE_NOOP("ScaleSheet", ", con l'intestazione dell'officina di oggi"))
+                                          : reprint,
                      kRuleRight, kBottom);
         s.FontBold(false);
         s.CurrentY(s.CurrentY() + 100);
+    }
+    if (!sheet.certificate.isEmpty()) {
+        s.FontSize(12);
+        s.FontBold(true);
+        s.CurrentX(kLeft);
+        printWrapped(s, text(QT_TRANSLATE_NOOP("ScaleSheet", "Certificato di prova del sensore di pressione rail")), kRuleRight, kBottom);
+        s.FontSize(10);
+        s.CurrentX(kLeft);
+        s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Certificato n. %1")).arg(sheet.certificate), true);
+        s.FontBold(false);
+        s.CurrentY(s.CurrentY() + 150);
     }
     const ScaleCheckModel &check = sheet.check;
     if (const auto v = check.verdict()) {
@@ -60,7 +99,14 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
         s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Esito della prova: ")) + word(v->passes()), true);
         s.FontBold(false);
         s.FontSize(9);
-        QStringList lines{text(QT_TRANSLATE_NOOP("ScaleSheet", "Limiti: linearità ±1 %, scostamento ±%1 bar")).arg(v->tolerance)};
+        // The decision rule: the limits, and what the average is held to.
+        QStringList lines{v->nominal > 0
+                              ? text(QT_TRANSLATE_NOOP("ScaleSheet", "Regola di decisione: ogni riga entro linearità ±1 % e scostamento "
+                                                                     "±%1 bar dalla media; la media entro ±%1 bar dal fondo scala nominale"))
+                                    .arg(v->tolerance)
+                              : text(QT_TRANSLATE_NOOP("ScaleSheet", "Regola di decisione: ogni riga entro linearità ±1 % e scostamento "
+                                                                     "±%1 bar dalla media"))
+                                    .arg(v->tolerance)};
         // What the average was judged against (an older record may not know).
         if (v->nominal > 0 && v->average) {
             const QString nominal = text(QT_TRANSLATE_NOOP("ScaleSheet", "Fondo scala nominale %1 bar")).arg(v->nominal);
@@ -103,6 +149,12 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
         s.FontBold(false);
         s.CurrentY(s.CurrentY() + 200);
     }
+    if (const InstrumentUsed &meter = sheet.instrument; meter.known) {
+        s.FontSize(9);
+        s.CurrentX(kLeft);
+        printWrapped(s, instrumentLine(meter, sheet.now.date()), kRuleRight, kBottom);
+        s.CurrentY(s.CurrentY() + 150);
+    }
     const JobData &job = sheet.job;
     QStringList parts;
     const std::pair<const char *, QString> fields[] = {{QT_TRANSLATE_NOOP("ScaleSheet", "Cliente: %1"), job.customer},
@@ -116,6 +168,16 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
         s.FontSize(10);
         s.CurrentX(kLeft);
         printWrapped(s, parts.join(QStringLiteral(" · ")), kRuleRight, kBottom);
+    }
+    // Who answers for it.
+    if (!sheet.certificate.isEmpty()) {
+        s.FontSize(10);
+        s.CurrentY(s.CurrentY() + 500);
+        s.CurrentX(kLeft);
+        s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Firma dell'operatore: ")), false);
+        const double x = s.CurrentX(), y = s.CurrentY() + s.TextHeight();
+        s.Line(x, y, kRuleRight, y, Qt::black);
+        s.CurrentY(y + 100);
     }
 }
 

@@ -7,13 +7,16 @@
 // deviation after their verdicts, the rest black.
 //
 // Around it, in the room the page leaves: the workshop's band above; below,
-// for a computed check, the verdict in words ("CONFORME", "NON CONFORME")
+// for a certificate, its title and number; for a computed check, the
+// verdict in words ("CONFORME", "NON CONFORME")
 // in a bold framed band a black-and-white printer keeps, with the limits,
 // the nominal full scale and settings behind it and each row's verdict; for
-// a check changed since its computation, that it has no result; the job;
-// and for a sheet printed again from the archive, that it is a reprint, of
-// when.
+// a check changed since its computation, that it has no result; where the
+// readings came from (the meter, its calibration, or typed by hand); the
+// job; a line for the operator's signature; and for a sheet printed again
+// from the archive, that it is a reprint, of when.
 
+#include "base/InstrumentUsed.h"
 #include "base/JobData.h"
 #include "core/ScaleCheckModel.h"
 #include "print/Workshop.h"
@@ -35,6 +38,9 @@ struct ScaleSheet {
     PageFrame frame;
     JobData job;
     QDateTime reprinted;        // a reprint's date; invalid on the first print
+    bool todaysIdentity = false; // a reprint under today's workshop (its record kept none)
+    QString certificate;        // the certificate's number; empty: no certificate
+    InstrumentUsed instrument;  // where the readings came from, where known
 };
 
 // A verdict's colour, on the screen and on paper; black before any verdict.

@@ -137,7 +137,7 @@ struct Window {
     {
         for (const QString &a : actions.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
             act(a);
-            if (!QTest::qWaitFor([this] { return platform.pending == 0; }, 60000))
+            if (!QTest::qWaitFor([this] { return platform.pending == 0 && !w->preparingPage(); }, 60000))
                 fail(QStringLiteral("%1: the page's outcome never came").arg(a));
         }
     }

@@ -15,6 +15,7 @@
 #include "base/Settings.h"
 #include "WindowFixture.h"
 #include "print/PdfFile.h"
+#include "ui/archive/ArchiveModel.h"
 #include "ui/archive/CheckRecorder.h"
 #include "ui/dialogs/WorkshopDialog.h"
 #include "ui/printjob/PrintPreview.h"
@@ -514,14 +515,15 @@ void TestDestinations::workshopAndJob()
     t.platform.job = first;
     t.run(QStringLiteral("cmdScala;@answer:s1;cmdStampaScala"));
     t.platform.job = dravino::JobData{QStringLiteral("Verdi"), QStringLiteral("XY999ZZ"), QStringLiteral("C-2"), QStringLiteral("Mario")};
-    t.run(QStringLiteral("@answer:s2;cmdStampaScala"));
+    t.run(QStringLiteral("@answer:s1;cmdStampaScala"));
     t.platform.job.reset();
     t.run(QStringLiteral("@answer:s3;cmdStampaScala"));
-    // Proposed: nothing, then the first sheet's; the operator remembered.
+    // Proposed: nothing, then the first sheet's for the same sensor; for
+    // another sensor only the operator, remembered.
     QCOMPARE(t.platform.jobProposals.size(), 3);
     QCOMPARE(t.platform.jobProposals[0], dravino::JobData{});
     QCOMPARE(t.platform.jobProposals[1], first);
-    QCOMPARE(t.platform.jobProposals[2].operatorName, QStringLiteral("Mario"));
+    QCOMPARE(t.platform.jobProposals[2], (dravino::JobData{{}, {}, {}, QStringLiteral("Mario")}));
     QCOMPARE(t.platform.documents.size(), 2); // Annulla printed nothing
     QStringList page;
     for (const auto &item : t.platform.documents[0]) {
@@ -555,6 +557,42 @@ void TestDestinations::workshopAndJob()
     QTRY_COMPARE(archive.count({QStringLiteral("neri")}), 1);
     const auto neri = archive.records({archive.page({QStringLiteral("neri")}, nullptr, 1).value(0).key}).value(0);
     QCOMPARE(neri.jobData, (dravino::JobData{QStringLiteral("Neri spa"), QStringLiteral("ZZ999YY"), QStringLiteral("C-77"), QStringLiteral("Anna")}));
+
+    // Each sheet a certificate of its own, numbered by the bench, one after
+    // the other; the number in its record, found by it.
+    QStringList numbers;
+    for (const auto &document : t.platform.documents)
+        for (const auto &item : document)
+            if (item.text.startsWith(QLatin1String("Certificato n. ")))
+                numbers << item.text.mid(15);
+    const QString bench = dravino::settingsValue(QStringLiteral("certificate/bench")).toString();
+    QCOMPARE(bench.size(), 6);
+    const qint64 one = numbers.value(0).section(QLatin1Char('-'), 1).toLongLong();
+    QCOMPARE(numbers, (QStringList{QStringLiteral("%1-%2").arg(bench).arg(one), QStringLiteral("%1-%2").arg(bench).arg(one + 1),
+                                   QStringLiteral("%1-%2").arg(bench).arg(one + 2)}));
+    QCOMPARE(neri.certificate, numbers[2]);
+    QCOMPARE(archive.page({numbers[0]}, nullptr, 5).value(0).jobData.customer, QStringLiteral("Bianchi"));
+
+    // The workshop moves: a reprint is still the page handed over, under
+    // the name it was printed with.
+    dravino::Workshop moved = dravino::loadWorkshop();
+    moved.name = QStringLiteral("Officina Nuova");
+    QVERIFY(dravino::saveWorkshop(moved));
+    auto *window = openArchive(t);
+    QVERIFY(window);
+    auto *list = window->findChild<QTableView *>(QStringLiteral("lstProve"));
+    QTRY_COMPARE(list->model()->rowCount(), 3);
+    list->selectRow(0); // the newest: Neri's
+    QTest::mouseClick(window->findChild<QPushButton *>(QStringLiteral("cmdStampaArchivio")), Qt::LeftButton);
+    QTRY_COMPARE(t.platform.documents.size(), 4);
+    QStringList reprint;
+    for (const auto &item : t.platform.documents[3])
+        reprint << item.text;
+    QVERIFY2(reprint.contains(QStringLiteral("Officina Rossi")) && !reprint.join(QLatin1Char('|')).contains(QStringLiteral("Nuova")),
+             qPrintable(reprint.join(QLatin1Char('|'))));
+    QVERIFY(reprint.contains(QStringLiteral("Certificato n. ") + numbers[2]));
+    QCOMPARE(reprint.filter(QStringLiteral("intestazione dell'officina di oggi")).size(), 0);
+    window->close();
 }
 
 void TestDestinations::settingsThatCannotBeWritten()
@@ -618,6 +656,7 @@ void TestDestinations::archiveReachesEveryCheck()
             if (i == 1199)
                 r.jobData = {QStringLiteral("=2+2"), QStringLiteral("@A1"), QStringLiteral("+39"), QStringLiteral("-Anna")};
             r.average = double(2400 + i % 40);
+            r.certificate = QStringLiteral("7F3A-%1").arg(i + 1);
             r.rows[1].linearity = 0.98;
             r.destination = {dravino::PageDestination::Printer, QStringLiteral("PDF")};
         }));
@@ -654,8 +693,8 @@ void TestDestinations::archiveReachesEveryCheck()
     QCOMPARE(csv.size(), 7);
     // Whatever a spreadsheet would take for a formula is kept as text: the
     // code, the job's data, a text starting with a tab or a carriage return.
-    QCOMPARE(csv[1].section(QLatin1Char('|'), 0, 9),
-             QStringLiteral("2026-12-02T03:59:00|'=1+1|Bosch/VDO/Delphi|10 bit|2439|PDF|'=2+2|'@A1|'+39|'-Anna"));
+    QCOMPARE(csv[1].section(QLatin1Char('|'), 0, 11),
+             QStringLiteral("2026-12-02T03:59:00|'=1+1||7F3A-1200|Bosch/VDO/Delphi|10 bit|2439|PDF|'=2+2|'@A1|'+39|'-Anna"));
     QCOMPARE(csv[2].section(QLatin1Char('|'), 1, 1), QStringLiteral("'@SUM(1)"));
     QCOMPARE(csv[3].section(QLatin1Char('|'), 1, 1), QStringLiteral("A;B"));
     QCOMPARE(csv[4].section(QLatin1Char('|'), 1, 1), QStringLiteral("0281\"X\""));
@@ -670,7 +709,7 @@ void TestDestinations::archiveReachesEveryCheck()
     QCOMPARE(bytes.count("\r\n"), 7);
     QCOMPARE(bytes.count('\n'), 7);
     QVERIFY(bytes.contains(";\"A;B\";") && bytes.contains(";\"0281\"\"X\"\"\";"));
-    QCOMPARE(csv[1].section(QLatin1Char('|'), 10 + 6 + 4, 10 + 6 + 4), QStringLiteral("0,98%")); // row 1's linearity
+    QCOMPARE(csv[1].section(QLatin1Char('|'), 12 + 6 + 4, 12 + 6 + 4), QStringLiteral("0,98%")); // row 1's linearity
     t.platform.saveAs = out.filePath(QStringLiteral("prove.xlsx"));
     QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdEsportaXlsx")), Qt::LeftButton);
     QTRY_COMPARE(t.platform.messages.size(), 2);
@@ -678,10 +717,10 @@ void TestDestinations::archiveReachesEveryCheck()
     const QStringList sheet = xlsxRows(t.platform.saveAs);
     QVERIFY2(sheet.size() == 10, qPrintable(sheet.join(QLatin1Char('\n'))));
     QVERIFY2(sheet[1].startsWith(QStringLiteral("date:46358.1659")), qPrintable(sheet[1])); // 2 December 2026, 03:59
-    QCOMPARE(sheet[1].section(QLatin1Char('|'), 1, 5), QStringLiteral("'=1+1|'Bosch/VDO/Delphi|'10 bit|2439|'PDF"));
+    QCOMPARE(sheet[1].section(QLatin1Char('|'), 1, 7), QStringLiteral("'=1+1||'7F3A-1200|'Bosch/VDO/Delphi|'10 bit|2439|'PDF"));
     QCOMPARE(sheet[3].section(QLatin1Char('|'), 1, 1), QStringLiteral("'A;B"));
     QCOMPARE(sheet[4].section(QLatin1Char('|'), 1, 1), QStringLiteral("'0281\"X\"")); // its leading 0
-    QCOMPARE(sheet[1].section(QLatin1Char('|'), 20, 20), QStringLiteral("0.0098")); // 0.98 %, a percent
+    QCOMPARE(sheet[1].section(QLatin1Char('|'), 22, 22), QStringLiteral("0.0098")); // 0.98 %, a percent
     // The dates with the whole year, whatever the desktop's short date says.
     QCOMPARE(sheet.mid(7), QStringList({"dates dd/mm/yyyy hh:mm", "frozen", "widths"}));
     archive->close();
@@ -772,7 +811,7 @@ void TestDestinations::replyWhileTheQuestionIsOpen()
         newer.takenAt = QDateTime::currentDateTime();
         newer.code = QStringLiteral("NUOVA");
         t.w->archive()->keep(newer, &asker, [](const dravino::ArchiveReply &) {});
-        QTest::qWaitFor([list] { return list->model()->rowCount() == 4; }, 10000);
+        (void)QTest::qWaitFor([list] { return list->model()->rowCount() == 4; }, 10000);
     };
     QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdElimina")), Qt::LeftButton);
     QVERIFY2(t.platform.questions.value(0).startsWith(QStringLiteral("Archivio prove|Eliminare la prova PROVA1 del ")),
@@ -810,7 +849,7 @@ void TestDestinations::checkWaitingOnTheBench()
     QVERIFY(archive);
     auto *list = archive->findChild<QTableView *>(QStringLiteral("lstProve"));
     QTRY_COMPARE_WITH_TIMEOUT(list->model()->rowCount(), 1, 15000);
-    const QModelIndex row = list->model()->index(0, 5);
+    const QModelIndex row = list->model()->index(0, dravino::ArchiveModel::Destination);
     QTRY_COMPARE(row.data().toString(), QStringLiteral("PDF (in attesa di invio all'archivio)"));
     QVERIFY(row.data(Qt::FontRole).value<QFont>().italic());
     list->selectRow(0);
@@ -830,7 +869,7 @@ void TestDestinations::checkWaitingOnTheBench()
     QTRY_VERIFY(QFile::exists(t.platform.saveAs));
     const QStringList csv = csvRows(t.platform.saveAs, QLatin1Char(';'));
     QCOMPARE(csv.size(), 2);
-    QCOMPARE(csv[1].section(QLatin1Char('|'), 1, 1) + QLatin1Char('|') + csv[1].section(QLatin1Char('|'), 6, 9),
+    QCOMPARE(csv[1].section(QLatin1Char('|'), 1, 1) + QLatin1Char('|') + csv[1].section(QLatin1Char('|'), 8, 11),
              QStringLiteral("ATTESA1|Bianchi|AB123CD|C-9|Mario"));
     archive->close();
     // The server back: the check reaches it once, with its job and its page's printer.
@@ -904,8 +943,8 @@ void TestDestinations::archiveFindsAndReprints()
     QTRY_COMPARE(list->model()->rowCount(), 2);
     QCOMPARE(state->text(), QStringLiteral("Prove trovate: 2"));
     QCOMPARE(cell(0, 1), QStringLiteral("ALTRO99")); // newest first
-    QCOMPARE(cell(0, 2) + QLatin1Char('|') + cell(1, 2), QStringLiteral("Denso|Bosch/VDO/Delphi"));
-    QCOMPARE(cell(0, 0), QLocale().toString(QDateTime::currentDateTime(), QLocale::ShortFormat)); // the bench's own hour
+    QCOMPARE(cell(0, dravino::ArchiveModel::Type) + QLatin1Char('|') + cell(1, dravino::ArchiveModel::Type), QStringLiteral("Denso|Bosch/VDO/Delphi"));
+    QCOMPARE(cell(0, 0), QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm"))); // the bench's own hour
     // Printed again from the archive: the same page, every text in its
     // place and its colour (row 1: linearity red, deviation green).
     list->selectRow(0);
@@ -929,12 +968,12 @@ void TestDestinations::archiveFindsAndReprints()
              QStringLiteral("-1,01%|#dc0000 -24|#007800"));
     // Where each page went in the end: the printer that took it, the file
     // (the list follows the archive).
-    QTRY_COMPARE(cell(0, 5), t.platform.deviceName);
+    QTRY_COMPARE(cell(0, dravino::ArchiveModel::Destination), t.platform.deviceName);
     QTest::keyClicks(archive->findChild<QLineEdit *>(QStringLiteral("txtCercaCodice")), QStringLiteral("bc1"));
     QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 1"));
     QCOMPARE(list->model()->rowCount(), 1);
     QCOMPARE(cell(0, 1), QStringLiteral("ABC12"));
-    QCOMPARE(cell(0, 5), out.filePath(QStringLiteral("prima.pdf")));
+    QCOMPARE(cell(0, dravino::ArchiveModel::Destination), out.filePath(QStringLiteral("prima.pdf")));
 
     t.platform.realPages = true;
     t.platform.saveAs = out.filePath(QStringLiteral("ristampa.pdf"));

@@ -569,8 +569,10 @@ void TestDocuments::sheetForTheCustomer_data()
 {
     // The sheet, read back from its PDF: what it is made of (C computed,
     // F a failing check, N judged against 2000 bar, S changed since its
-    // computation, W the workshop, J the job, R a reprint, L a name and an
-    // address too long for the band); phrases it holds; one it must not.
+    // computation, W the workshop, J the job, R a reprint, T under today's
+    // workshop, L a name and an address too long for the band, K a
+    // certificate, H readings typed, M rows 1-3 from the meter, calibrated
+    // until the day after, X the day before); phrases it holds; one it must not.
     QTest::addColumn<QString>("made");
     QTest::addColumn<QStringList>("holds");
     QTest::addColumn<QString>("never");
@@ -579,7 +581,9 @@ void TestDocuments::sheetForTheCustomer_data()
     const QString longCode = QStringLiteral("CODICE-SENSORE-RAIL-0281006158-PROVA-BANCO-OFFICINA-CLIENTE-ROSSI-2026-DICEMBRE");
     QTest::newRow("a passing check") << "CWJ"
         << QStringList{"Officina Rossi Diesel", "Via dell'Industria 12, 10135 Torino · tel. 011 555 0123 · officina@rossidiesel.it",
-                       "Esito della prova: CONFORME", "Limiti: linearità ±1 %, scostamento ±24 bar",
+                       "Esito della prova: CONFORME",
+                       "Regola di decisione: ogni riga entro linearità ±1 % e scostamento ±24 bar dalla media; la media entro ±24 bar "
+                       "dal fondo scala nominale",
                        "Fondo scala nominale 2400 bar: media 2419 bar, entro ±24 bar", "Sensore Bosch/VDO/Delphi · ADC a 10 bit · media automatica · zero 479 mV",
                        "Righe: riga 1 CONFORME · riga 2 CONFORME · riga 3 CONFORME",
                        "Cliente: Trasporti Bianchi srl · Veicolo: AB 123 CD · Commessa: C-18 · Operatore: M. Rossi"}
@@ -595,6 +599,19 @@ void TestDocuments::sheetForTheCustomer_data()
                        "riga 1 CONFORME · riga 2 CONFORME · riga 3 CONFORME"} << "Senza" << "ABC12" << 1;
     QTest::newRow("a reprint") << "CR" << QStringList{"Ristampa del 07/12/26 della prova del 06/12/26 09:30", "Esito della prova: CONFORME"}
         << "Cliente" << "ABC12" << 1;
+    QTest::newRow("a certificate, readings typed") << "CKHJ"
+        << QStringList{"Certificato di prova del sensore di pressione rail Certificato n. 7F3A9C-12 Esito della prova: CONFORME",
+                       "Letture inserite a mano. Cliente:", "Firma dell'operatore:"} << "multimetro" << "ABC12" << 1;
+    QTest::newRow("no certificate: no title, no signature") << "CH" << QStringList{"Esito della prova: CONFORME", "Letture inserite a mano."}
+        << "Certificato" << "ABC12" << 1;
+    QTest::newRow("readings from the meter, calibrated") << "CKM"
+        << QStringList{"Letture dal multimetro Fluke 87V, n. di serie 41230 (righe 1, 2, 3), taratura valida fino al 07/12/26; le altre "
+                       "inserite a mano."} << "SCADUTA" << "ABC12" << 1;
+    QTest::newRow("readings from the meter, calibration past") << "CKMX"
+        << QStringList{"Letture dal multimetro Fluke 87V, n. di serie 41230 (righe 1, 2, 3), TARATURA SCADUTA il 05/12/26; le altre"}
+        << "valida" << "ABC12" << 1;
+    QTest::newRow("a reprint under today's workshop") << "CRT"
+        << QStringList{"Ristampa del 07/12/26 della prova del 06/12/26 09:30, con l'intestazione dell'officina di oggi"} << "Cliente" << "ABC12" << 1;
     QTest::newRow("a name and address too long") << "CWL" << QStringList{"Esito della prova: CONFORME", "..."} << "Ristampa" << "ABC12" << 1;
     QTest::newRow("a code of 80 characters") << "C" << QStringList{"Esito della prova: CONFORME"} << "Officina" << longCode << 2;
     QTest::newRow("a word longer than the page") << "" << QStringList{"Valore medio"} << "Esito" << QString(240, QLatin1Char('W')) << 3;
@@ -633,6 +650,13 @@ void TestDocuments::sheetForTheCustomer()
         sheet.job = {QStringLiteral("Trasporti Bianchi srl"), QStringLiteral("AB 123 CD"), QStringLiteral("C-18"), QStringLiteral("M. Rossi")};
     if (made.contains(QLatin1Char('R')))
         sheet.reprinted = kNow.addDays(1);
+    sheet.todaysIdentity = made.contains(QLatin1Char('T'));
+    if (made.contains(QLatin1Char('K')))
+        sheet.certificate = QStringLiteral("7F3A9C-12");
+    sheet.instrument.known = made.contains(QLatin1Char('H')) || made.contains(QLatin1Char('M'));
+    if (made.contains(QLatin1Char('M')))
+        sheet.instrument = {true, QStringLiteral("Fluke"), QStringLiteral("87V"), QStringLiteral("41230"),
+                            kNow.date().addDays(made.contains(QLatin1Char('X')) ? -1 : 1), {1, 2, 3}};
     QtPrintSurface s;
     printScaleSheet(s, sheet);
     QTemporaryDir dir;
@@ -662,7 +686,8 @@ void TestDocuments::sheetForTheCustomer()
         band = band && w.text != QLatin1String("BAR");
         if (band)
             QVERIFY2(w.yMax < gridTop, qPrintable(w.text));
-        if (w.text == QLatin1String("Esito") || w.text == QLatin1String("Ristampa") || w.text == QLatin1String("Cliente:"))
+        if (w.text == QLatin1String("Esito") || w.text == QLatin1String("Ristampa") || w.text == QLatin1String("Cliente:")
+            || w.text == QLatin1String("Certificato") || w.text == QLatin1String("Firma"))
             QVERIFY2(w.yMin > footer, qPrintable(w.text));
     }
     // The code from "Sensore:" to "Valore" (past three lines cut with "..."), each further line under
@@ -740,7 +765,7 @@ void TestDocuments::verdictWords()
     const QString text = pdfText(savedPdf(s, dir)) + QLatin1Char(' ');
     QFETCH(QString, verdict);
     QFETCH(QString, rows);
-    QVERIFY2(text.contains(QStringLiteral("Esito della prova: %1 Limiti").arg(verdict)), qPrintable(text));
+    QVERIFY2(text.contains(QStringLiteral("Esito della prova: %1 Regola di decisione:").arg(verdict)), qPrintable(text));
     QVERIFY2(text.contains(QStringLiteral("Righe: %1 ").arg(rows)), qPrintable(text));
 }
 

@@ -91,7 +91,9 @@ void TestEnglish::printedPages()
     QCOMPARE(t.platform.prompts, QStringList{QStringLiteral("Enter the sensor's code or part number|Sensor code")});
     const QString printed = pdfText(t.platform.pdfTo);
     for (const char *words : {"BAR ADC mVolt SCALE Linearity Deviation", "Sensor: AB1", "Average full scale: 2419",
-                              "Result of the check: FAIL", "Limits: linearity ±1 %, deviation ±24 bar",
+                              "Rail pressure sensor test certificate Certificate no. ", "Result of the check: FAIL",
+                              "Decision rule: each row within linearity ±1 % and deviation ±24 bar from the average; the average within "
+                              "±24 bar of the nominal full scale", "Readings typed by hand.", "Operator's signature:",
                               "Nominal full scale 2000 bar: average 2419 bar, beyond ±24 bar; the nearest full scale is 2400 bar",
                               "Rows: row 1 PASS · row 2 PASS · row 3 PASS"})
         QVERIFY2(printed.contains(QString::fromUtf8(words)), qPrintable(printed));

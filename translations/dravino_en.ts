@@ -90,10 +90,6 @@
         <translation>Result of the check: </translation>
     </message>
     <message>
-        <source>Limiti: linearità ±1 %, scostamento ±%1 bar</source>
-        <translation>Limits: linearity ±1 %, deviation ±%1 bar</translation>
-    </message>
-    <message>
         <source>Sensore Denso</source>
         <translation>Denso sensor</translation>
     </message>
@@ -160,6 +156,62 @@
     <message>
         <source>Senza esito: le letture o le impostazioni sono cambiate dopo l&apos;ultimo calcolo.</source>
         <translation>No result: the readings or the settings changed after the last computation.</translation>
+    </message>
+    <message>
+        <source>Letture inserite a mano.</source>
+        <translation>Readings typed by hand.</translation>
+    </message>
+    <message>
+        <source>, n. di serie %1</source>
+        <translation>, serial no. %1</translation>
+    </message>
+    <message>
+        <source>taratura non indicata</source>
+        <translation>calibration not given</translation>
+    </message>
+    <message>
+        <source>TARATURA SCADUTA il %1</source>
+        <translation>CALIBRATION EXPIRED on %1</translation>
+    </message>
+    <message>
+        <source>taratura valida fino al %1</source>
+        <translation>calibration valid until %1</translation>
+    </message>
+    <message>
+        <source>Letture dal multimetro %1 (righe %2), %3</source>
+        <translation>Readings from the multimeter %1 (rows %2), %3</translation>
+    </message>
+    <message>
+        <source>del banco</source>
+        <translation>of the bench</translation>
+    </message>
+    <message>
+        <source>; le altre inserite a mano</source>
+        <translation>; the others typed by hand</translation>
+    </message>
+    <message>
+        <source>, con l&apos;intestazione dell&apos;officina di oggi</source>
+        <translation>, under today&apos;s workshop heading</translation>
+    </message>
+    <message>
+        <source>Certificato di prova del sensore di pressione rail</source>
+        <translation>Rail pressure sensor test certificate</translation>
+    </message>
+    <message>
+        <source>Certificato n. %1</source>
+        <translation>Certificate no. %1</translation>
+    </message>
+    <message>
+        <source>Regola di decisione: ogni riga entro linearità ±1 % e scostamento ±%1 bar dalla media; la media entro ±%1 bar dal fondo scala nominale</source>
+        <translation>Decision rule: each row within linearity ±1 % and deviation ±%1 bar from the average; the average within ±%1 bar of the nominal full scale</translation>
+    </message>
+    <message>
+        <source>Regola di decisione: ogni riga entro linearità ±1 % e scostamento ±%1 bar dalla media</source>
+        <translation>Decision rule: each row within linearity ±1 % and deviation ±%1 bar from the average</translation>
+    </message>
+    <message>
+        <source>Firma dell&apos;operatore: </source>
+        <translation>Operator&apos;s signature: </translation>
     </message>
 </context>
 <context>
@@ -401,6 +453,10 @@
         <source>l&apos;archivio si può solo leggere</source>
         <translation>the archive can only be read</translation>
     </message>
+    <message>
+        <source>un archivio su file non numera i certificati</source>
+        <translation>an archive file numbers no certificates</translation>
+    </message>
 </context>
 <context>
     <name>dravino::ArchiveModel</name>
@@ -471,6 +527,22 @@
     <message>
         <source>%1 (rifiutata dal server dell&apos;archivio: %2)</source>
         <translation>%1 (refused by the archive&apos;s server: %2)</translation>
+    </message>
+    <message>
+        <source>Esito</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Certificato</source>
+        <translation>Certificate</translation>
+    </message>
+    <message>
+        <source>CONFORME</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>NON CONFORME</source>
+        <translation>FAIL</translation>
     </message>
 </context>
 <context>
@@ -641,6 +713,21 @@
     <message>
         <source>&amp;Officina...</source>
         <translation>&amp;Workshop...</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::Certificates</name>
+    <message>
+        <source>il file delle impostazioni %1 non si può scrivere</source>
+        <translation>the settings file %1 cannot be written</translation>
+    </message>
+    <message>
+        <source>Il certificato non ha avuto un numero (%1): il foglio non è stato stampato.</source>
+        <translation>The certificate got no number (%1): the sheet was not printed.</translation>
+    </message>
+    <message>
+        <source>Stampa foglio scala</source>
+        <translation>Printing the scale sheet</translation>
     </message>
 </context>
 <context>
@@ -1717,6 +1804,10 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Le letture o le impostazioni sono cambiate dopo l&apos;ultimo calcolo: il foglio esce senza esito e la prova non viene registrata. Premi calcola per dare l&apos;esito al foglio.</source>
         <translation>The readings or the settings changed after the last computation: the sheet goes without a result and the check is not recorded. Press calculate to give the sheet its result.</translation>
+    </message>
+    <message>
+        <source>La taratura del multimetro è scaduta il %1: il foglio lo dice.</source>
+        <translation>The multimeter&apos;s calibration expired on %1: the sheet says so.</translation>
     </message>
 </context>
 <context>

@@ -12,6 +12,8 @@
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 #include "base/Settings.h"
+#include "instrument/Meter.h"
+#include "ui/archive/Certificates.h"
 #include "ui/archive/CheckRecorder.h"
 #include "ui/dialogs/InstrumentDialog.h"
 #include "ui/dialogs/WorkshopDialog.h"
@@ -177,6 +179,8 @@ void ScalePanel::connectHandlers()
         gridField(txtADCValue[i]);
         connect(txtBarScala[i], &QLineEdit::textChanged, this, [this, i](const QString &t) { m_check.setBar(i, t.toStdString()); });
         connect(txtADCValue[i], &QLineEdit::textChanged, this, [this, i](const QString &t) { m_check.setAdc(i, t.toStdString()); });
+        // Typed over (or pasted), a reading is no more the meter's.
+        connect(txtADCValue[i], &QLineEdit::textEdited, this, [this, i] { m_fromMeter[i] = false; });
     }
     connect(txtScalaMedia, &QLineEdit::textChanged, this, [this](const QString &t) { m_check.setAverage(t.toStdString()); });
     // A digit typed over the automatic average switches to the manual one,
@@ -239,8 +243,9 @@ QString ScalePanel::countBeyond(int row, qint64 count, int maxCount) const
         .arg(maxCount == adcMaxCount(AdcResolution::Bits10) ? 10 : 12);
 }
 
-void ScalePanel::putReading(QWidget *focus, double volts)
+void ScalePanel::putReading(QWidget *focus, const MeterReading &reading)
 {
+    const double volts = reading.volts;
     auto *field = static_cast<TextBox *>(focus);
     const double mv = roundHalfEven(volts * 1000);
     const auto res = m_check.settings().bits12 ? AdcResolution::Bits12 : AdcResolution::Bits10;
@@ -259,6 +264,10 @@ void ScalePanel::putReading(QWidget *focus, double volts)
     // The count the converter would show, as if typed.
     field->setText(QString::number(count));
     field->selectWholeText();
+    m_fromMeter[std::find(txtADCValue.begin(), txtADCValue.end(), field) - txtADCValue.begin()] = true;
+    m_meter.vendor = reading.vendor;
+    m_meter.model = reading.model;
+    m_meter.serial = reading.serial;
 }
 
 void ScalePanel::optADCScala_Click(int) { CalcolaScala(); }
@@ -321,7 +330,7 @@ void ScalePanel::StampaFoglioScala()
 void ScalePanel::sendSheet(Destination where, const QString &printer)
 {
     // One page on its way at a time.
-    if (m_sender->refuseWhileBusy())
+    if (m_numbering || m_sender->refuseWhileBusy())
         return;
     // The sheet and its record are this check, whatever comes while the
     // questions below are open.
@@ -341,16 +350,55 @@ void ScalePanel::sendSheet(Destination where, const QString &printer)
     sheet.code = answer->toUpper();
     sheet.now = QDateTime::currentDateTime();
     sheet.frame = pageFrame(m_platform, window());
-    // The job's data, where the workshop asks for them: Annulla prints nothing.
+    // The job's data, where the workshop asks for them: Annulla prints
+    // nothing. The last job is proposed again for the same sensor only; the
+    // operator from one day to the next.
     if (sheet.frame.workshop.askJob) {
-        JobData proposed = m_lastJob;
+        JobData proposed = sheet.code == m_lastCode ? m_lastJob : JobData{};
         proposed.operatorName = settingsValue(QStringLiteral("job/operator")).toString();
         const auto job = m_platform.jobForm(window(), proposed);
         if (!job)
             return;
         m_lastJob = sheet.job = *job;
+        m_lastCode = sheet.code;
         setSettingsValue(QStringLiteral("job/operator"), job->operatorName);
     }
+    // Which readings the meter gave, and the meter as the technician keeps
+    // it: a calibration already past is said before the page goes.
+    InstrumentUsed &meter = sheet.instrument;
+    meter = m_meter;
+    meter.known = true;
+    meter.rows.clear();
+    for (int i = 0; i < kScaleRows; ++i)
+        if (m_fromMeter[i])
+            meter.rows << i;
+    meter.calibratedUntil = QDate::fromString(settingsValue(QStringLiteral("instrumentCalibratedUntil")).toString(), Qt::ISODate);
+    if (!meter.rows.isEmpty() && meter.calibratedUntil.isValid() && meter.calibratedUntil < m_platform.today())
+        m_platform.message(window(),
+                           tr("La taratura del multimetro è scaduta il %1: il foglio lo dice.")
+                               .arg(QLocale().toString(meter.calibratedUntil, QLocale::ShortFormat)),
+                           tr("Stampa foglio scala"), MessageIcon::Exclamation);
+    // A computed check is a certificate: it has its number before its page is drawn.
+    if (!check.computed() || !m_recorder) {
+        sendNumbered(where, printer, sheet, {});
+        return;
+    }
+    m_numbering = true;
+    m_sender->preparing(true);
+    reserveCertificate(m_platform, window(), m_recorder->archive(), this, [this, where, printer, sheet](const QString &number) {
+        m_numbering = false;
+        m_sender->preparing(false);
+        if (!number.isEmpty())
+            sendNumbered(where, printer, sheet, number);
+    });
+}
+
+void ScalePanel::sendNumbered(Destination where, const QString &printer, ScaleSheet sheet, const QString &number)
+{
+    if (m_sender->refuseWhileBusy())
+        return;
+    const ScaleCheckModel &check = sheet.check;
+    sheet.certificate = number;
     std::shared_ptr<PrintSurface> page = m_platform.newPage();
     printScaleSheet(*page, sheet);
     const QString date = sheet.now.date().toString(Qt::ISODate);
@@ -361,15 +409,18 @@ void ScalePanel::sendSheet(Destination where, const QString &printer)
     PageSender::Sending sending;
     if (check.computed() && m_recorder) {
         CheckRecord record = checkOf(check);
+        record.key = newCheckKey();
         record.takenAt = sheet.now;
         record.code = sheet.code;
         record.jobData = sheet.job;
+        record.certificate = number;
+        record.instrument = sheet.instrument;
+        record.identity = identityOf(sheet.frame);
         record.version = QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral(DRAVINO_VERSION)
                                                                           : QCoreApplication::applicationVersion();
-        // Each page the sheet makes (the preview may print it and save it)
-        // is a record of its own.
-        sending = [recorder = QPointer<CheckRecorder>(m_recorder), record]() mutable -> PageSender::Delivered {
-            record.key = newCheckKey();
+        // One certificate, one record, whatever pages it makes (the preview
+        // may print it and save it): the record learns where the last went.
+        sending = [recorder = QPointer<CheckRecorder>(m_recorder), record]() -> PageSender::Delivered {
             return recorder ? recorder->record(record) : PageSender::Delivered();
         };
     }

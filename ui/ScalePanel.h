@@ -7,6 +7,7 @@
 // the sheet and its record are made from one snapshot of it. The nominal
 // full scale it is judged against is the calculator's.
 
+#include "base/InstrumentUsed.h"
 #include "core/ScaleCheckModel.h"
 #include "ui/Controls.h"
 #include "ui/printjob/PageSender.h"
@@ -50,7 +51,9 @@ public:
     // A meter reading (F9): whether the focused control is a converter
     // reading, and the count the selected converter shows for volts put there.
     bool takesReading(const QWidget *focus) const;
-    void putReading(QWidget *focus, double volts);
+    void putReading(QWidget *focus, const struct MeterReading &reading);
+    // A sheet's certificate is being numbered: its page is still to come.
+    bool numbering() const { return m_numbering; }
     // The archive every sheet printed or saved is recorded in (opened when
     // first needed), and the way to its window.
     void setArchive(std::function<class ArchiveService *()> archive, std::function<void()> openArchive);
@@ -78,7 +81,14 @@ private:
     // Records each computed check as its sheet goes.
     class CheckRecorder *m_recorder = nullptr;
     ScaleCheckModel m_check;
-    JobData m_lastJob;       // proposed to the next sheet
+    JobData m_lastJob;       // proposed to the next sheet of the same sensor
+    QString m_lastCode;
+    bool m_numbering = false; // a certificate's number is being asked for
+    // The rows whose reading came from the meter (typed over: no more), and the meter.
+    std::array<bool, 6> m_fromMeter{};
+    InstrumentUsed m_meter;
+    // The sheet drawn, numbered and sent: after the questions and the number.
+    void sendNumbered(Destination where, const QString &printer, struct ScaleSheet sheet, const QString &number);
     std::array<TextBox *, 6> txtBarScala{};
     std::array<TextBox *, 6> txtADCValue{};
     std::array<Label *, 6> lblMvoltScala{};

@@ -62,11 +62,11 @@ void frmDravino::takeReading()
 {
     QWidget *focus = QApplication::focusWidget();
     if (front() == fraMain && fraMain->takesReading(focus))
-        readMeter([this](double volts) { return fraMain->putReading(volts); });
+        readMeter([this](const MeterReading &reading) { return fraMain->putReading(reading.volts); });
     else if (front() == fraSecondary && fraSecondary->takesReading(focus))
-        readMeter([this, field = QPointer<QWidget>(focus)](double volts) {
+        readMeter([this, field = QPointer<QWidget>(focus)](const MeterReading &reading) {
             if (field)
-                fraSecondary->putReading(field, volts);
+                fraSecondary->putReading(field, reading);
             return true;
         });
 }
@@ -92,11 +92,11 @@ void frmDravino::liveStep(int run)
     // (a step of a live reading stopped since, and started again, ends here)
     if (!m_live || run != m_liveRun)
         return;
-    const auto put = [this, run](double volts) {
+    const auto put = [this, run](const MeterReading &reading) {
         if (!m_live || run != m_liveRun)
             return true;
         m_liveDropSince.invalidate();
-        const bool taken = fraMain->putReading(volts);
+        const bool taken = fraMain->putReading(reading.volts);
         if (!taken)
             stopLive();
         else
@@ -125,6 +125,7 @@ void frmDravino::liveStep(int run)
 }
 
 bool frmDravino::readingMeter() const { return m_meter && m_meter->busy(); }
+bool frmDravino::preparingPage() const { return fraSecondary->numbering(); }
 
 void frmDravino::stopLive()
 {
@@ -132,7 +133,7 @@ void frmDravino::stopLive()
     fraMain->setLive(false);
 }
 
-bool frmDravino::readMeter(const std::function<bool(double)> &put, Fault fault)
+bool frmDravino::readMeter(const std::function<bool(const MeterReading &)> &put, Fault fault)
 {
     if (!fault)
         fault = [this](const MeterReading &reading, const QString &device) { tellMeterFault(reading, device); };
@@ -148,7 +149,7 @@ bool frmDravino::readMeter(const std::function<bool(double)> &put, Fault fault)
         return false; // a reading is under way: its own answer comes
     m_meter->read(device, this, [put, fault, device](const MeterReading &reading) {
         if (reading.kind == MeterReading::Volts)
-            put(reading.volts);
+            put(reading);
         else
             fault(reading, device);
     });

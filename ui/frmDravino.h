@@ -75,6 +75,8 @@ public:
     void openInstrument();
     // A meter reading is under way.
     bool readingMeter() const;
+    // A page being made ready before it goes (a certificate numbered).
+    bool preparingPage() const;
     // The archive, opened when first needed (start-up never touches it);
     // what happened on opening is told once.
     dravino::ArchiveService *archive();
@@ -115,7 +117,7 @@ private:
     // One reading; put hears the volts, a fault is told (and ends a live
     // reading). False where one is under way already and none was started.
     using Fault = std::function<void(const dravino::MeterReading &, const QString &device)>;
-    bool readMeter(const std::function<bool(double)> &put, Fault fault = {});
+    bool readMeter(const std::function<bool(const dravino::MeterReading &)> &put, Fault fault = {});
     void tellMeterFault(const dravino::MeterReading &reading, const QString &device);
     void stopLive();
     // One reading of a live reading, and the next after it.

@@ -17,6 +17,8 @@ QString ArchiveModel::heading(int column)
     switch (Column(column)) {
     case Taken: return tr("Data e ora");
     case Code: return tr("Sensore");
+    case Result: return tr("Esito");
+    case Certificate: return tr("Certificato");
     case Type: return tr("Tipo");
     case Resolution: return tr("ADC");
     case Average: return tr("Media");
@@ -30,11 +32,30 @@ QString ArchiveModel::heading(int column)
     return {};
 }
 
+namespace {
+// The date with its whole year and the time, in the window's language
+// (English's short form leaves the time out at some lengths).
+QString takenText(const QDateTime &t)
+{
+    QString date = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!date.contains(QLatin1String("yyyy")))
+        date.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return QLocale().toString(t, date + QLatin1Char(' ') + QLocale().timeFormat(QLocale::ShortFormat));
+}
+} // namespace
+
+QString ArchiveModel::verdictText(SensorVerdict v)
+{
+    return v == SensorVerdict::Pass ? tr("CONFORME") : v == SensorVerdict::Fail ? tr("NON CONFORME") : QString();
+}
+
 QString ArchiveModel::cell(const CheckSummary &c, int column)
 {
     switch (Column(column)) {
-    case Taken: return QLocale().toString(c.takenAt, QLocale::ShortFormat);
+    case Taken: return takenText(c.takenAt);
     case Code: return c.code;
+    case Result: return verdictText(c.verdict);
+    case Certificate: return c.certificate;
     case Type: return c.denso ? tr("Denso") : tr("Bosch/VDO/Delphi");
     case Resolution: return c.bits12 ? tr("12 bit") : tr("10 bit");
     case Average: return cellText(c.average);
@@ -140,6 +161,8 @@ void ArchiveModel::ask(std::optional<CheckSummary> after, int limit, bool fresh)
                 beginResetModel();
                 m_rows = reply.page;
                 m_total = reply.ok ? reply.total : int(reply.page.size());
+                m_passing = reply.passing;
+                m_failing = reply.failing;
                 m_more = reply.ok && fromArchive == limit;
                 endResetModel();
             }

@@ -16,7 +16,7 @@ class ArchiveModel final : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { Taken, Code, Type, Resolution, Average, Destination, Customer, Vehicle, Job, Operator, Columns };
+    enum Column { Taken, Code, Result, Certificate, Type, Resolution, Average, Destination, Customer, Vehicle, Job, Operator, Columns };
     static constexpr int kPage = 200;
 
     explicit ArchiveModel(std::function<ArchiveService *()> archive, QObject *parent = nullptr);
@@ -28,8 +28,10 @@ public:
 
     const CheckSummary &at(int row) const { return m_rows.at(row); }
     int rowOf(const QString &key) const;
-    // The search's count; -1 until it is known.
+    // The search's count; -1 until it is known; and of those, how many passed and failed.
     int total() const { return m_total; }
+    int passing() const { return m_passing; }
+    int failing() const { return m_failing; }
     bool searching() const { return m_asked != m_answered; }
     QString lastError() const { return m_error; }
 
@@ -37,6 +39,8 @@ public:
     static QString heading(int column);
     // A cell as the list shows it.
     static QString cell(const CheckSummary &check, int column);
+    // "CONFORME", "NON CONFORME" (PASS, FAIL); empty without a verdict.
+    static QString verdictText(SensorVerdict verdict);
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
@@ -58,6 +62,7 @@ private:
     CheckQuery m_query;
     QList<CheckSummary> m_rows;
     int m_total = -1;
+    int m_passing = 0, m_failing = 0;
     bool m_more = false;      // the archive has rows past the last one listed
     quint64 m_asked = 0;      // the requests made, and answered
     quint64 m_answered = 0;

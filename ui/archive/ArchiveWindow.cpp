@@ -7,6 +7,7 @@
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 #include "ui/archive/ArchiveModel.h"
+#include "ui/archive/Certificates.h"
 #include "ui/archive/CheckRecorder.h"
 #include "ui/dialogs/WorkshopDialog.h"
 
@@ -79,8 +80,8 @@ QStringList rowHeadings()
 }
 
 // The texts a technician typed or a printer's name: kept as text by a spreadsheet.
-const QList<int> kTextColumns{ArchiveModel::Code, ArchiveModel::Destination, ArchiveModel::Customer, ArchiveModel::Vehicle,
-                              ArchiveModel::Job, ArchiveModel::Operator};
+const QList<int> kTextColumns{ArchiveModel::Code, ArchiveModel::Certificate, ArchiveModel::Destination, ArchiveModel::Customer,
+                              ArchiveModel::Vehicle, ArchiveModel::Job, ArchiveModel::Operator};
 
 QByteArray checksCsv(const QList<CheckRecord> &records)
 {
@@ -132,9 +133,12 @@ Spreadsheet checksSheet(const QList<CheckRecord> &records)
             else
                 line << ArchiveModel::cell(r, c);
         }
-        for (const CheckRow &row : r.rows)
+        // The linearity rounded as the sheet shows it (-0.06 %, not -0.0555...).
+        for (const CheckRow &row : r.rows) {
+            const auto linearity = cellNumber(row.linearity);
             line << sheetCell(row.bar) << sheetCell(row.adc) << sheetCell(row.mvolt) << sheetCell(row.scale)
-                 << sheetCell(row.linearity) << sheetCell(row.deviation);
+                 << (linearity ? SheetCell(shownLinearity(float(*linearity))) : sheetCell(row.linearity)) << sheetCell(row.deviation);
+        }
         sheet.rows << line;
     }
     return sheet;
@@ -142,14 +146,19 @@ Spreadsheet checksSheet(const QList<CheckRecord> &records)
 
 } // namespace
 
-void printRecordedSheet(PrintSurface &surface, const CheckRecord &record, const PageFrame &frame)
+void printRecordedSheet(PrintSurface &surface, const CheckRecord &record, const PageFrame &today)
 {
     ScaleSheet sheet;
     sheet.check = checkModelOf(record, QLatin1Char(localeDecimalSeparator()));
     sheet.code = record.code;
     sheet.now = record.takenAt;
-    sheet.frame = frame;
+    // The workshop as the page carried it; an older record kept none, and
+    // says it is reprinted under today's.
+    sheet.frame = record.identity.kept ? frameOf(record.identity, today.web) : today;
+    sheet.todaysIdentity = !record.identity.kept;
     sheet.job = record.jobData;
+    sheet.certificate = record.certificate;
+    sheet.instrument = record.instrument;
     sheet.reprinted = QDateTime::currentDateTime();
     printScaleSheet(surface, sheet);
 }

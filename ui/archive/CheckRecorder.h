@@ -29,6 +29,8 @@ public:
 
     // What is to hear the outcome of the page that carries record.
     PageSender::Delivered record(CheckRecord record);
+    // The archive records go to (opened now where it was not).
+    ArchiveService *archive() const { return m_archive ? m_archive() : nullptr; }
 
 private:
     Platform &m_platform;

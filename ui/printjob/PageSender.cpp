@@ -51,6 +51,14 @@ bool PageSender::refuseWhileBusy()
     return true;
 }
 
+void PageSender::preparing(bool on)
+{
+    if (on)
+        m_printing->begin(m_button);
+    else
+        m_printing->end();
+}
+
 void PageSender::send(PrintSurface &page, PrintRequest request, const Sending &sending)
 {
     if (refuseWhileBusy())

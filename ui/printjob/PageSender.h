@@ -45,6 +45,9 @@ public:
 
     // True (and the button pressed again) when a page is on its way.
     bool refuseWhileBusy();
+    // The page being made ready (its certificate numbered): the button shows
+    // it under way, presses start nothing, until done.
+    void preparing(bool on);
     // The page, its document ended, to where request says; nothing while
     // another is on its way.
     void send(PrintSurface &page, PrintRequest request, const Sending &sending = {});
