@@ -143,7 +143,8 @@ QStringList createV2(bool server, const QString &table)
 }
 // One index answers every search: its rows are found, counted and put in
 // order without reading the checks themselves.
-const QStringList kIndexes{QStringLiteral("CREATE INDEX IF NOT EXISTS checks_search ON checks(search_key, taken_at, id)")};
+const QStringList kIndexes{QStringLiteral("CREATE INDEX IF NOT EXISTS checks_search ON checks(search_key, taken_at, id)"),
+                           QStringLiteral("CREATE INDEX IF NOT EXISTS checks_code ON checks(code, taken_at)")};
 
 QString utc(const QDateTime &t) { return t.toUTC().toString(Qt::ISODateWithMs); }
 
@@ -605,6 +606,13 @@ bool Archive::migrate(int from)
             if (!update.exec())
                 return abandon();
         }
+        for (const QString &sql : kIndexes)
+            if (!q.exec(sql))
+                return abandon();
+        // Records put back by hand (a restored dump) leave the ids' sequence behind them.
+        if (m_server
+            && !q.exec(QStringLiteral("SELECT setval(pg_get_serial_sequence('checks', 'id'), coalesce(max(id), 0) + 1, false) FROM checks")))
+            return abandon();
     }
     // The certificates' numbers, shared by every bench the server serves.
     if (m_server && !q.exec(QStringLiteral("CREATE SEQUENCE IF NOT EXISTS dravino_certificates")))
@@ -722,6 +730,10 @@ QString where(const CheckQuery &query, QVariantList &values)
     if (query.verdicts != CheckQuery::All) {
         sql += QStringLiteral(" AND verdict = ?");
         values << (query.verdicts == CheckQuery::Passing ? QStringLiteral("pass") : QStringLiteral("fail"));
+    }
+    if (!query.code.isEmpty()) {
+        sql += QStringLiteral(" AND code = ?");
+        values << query.code;
     }
     return sql;
 }

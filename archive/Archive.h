@@ -42,6 +42,7 @@ struct CheckQuery {
     QString text;
     QDate from, to;
     enum Verdicts { All, Passing, Failing } verdicts = All;
+    QString code; // one sensor's checks only (its history), where given
     bool operator==(const CheckQuery &) const = default;
 };
 

@@ -36,6 +36,7 @@ struct ArchiveReply {
     QList<CheckRecord> records;
     QString number;            // a certificate's number
     bool away = false;         // the archive could not be reached at all (or not in time)
+    int sent = 0, already = 0; // a bench's checks sent to a server, and those it had
 };
 
 namespace detail {
@@ -74,6 +75,9 @@ public:
     // A new certificate's number (reply.number); reply.away where the
     // archive could not be reached, as against one that refused.
     void certificate(QObject *context, Done done);
+    // Every check of the bench's own archive file, each kept on this
+    // archive's server once (by its key): reply.sent and reply.already.
+    void sendBenchChecks(const QString &file, QObject *context, Done done);
     // The checks waiting on the bench, sent now where the server answers.
     void sendWaiting();
 

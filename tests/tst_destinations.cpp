@@ -12,6 +12,7 @@
 #include "ThrowawayPostgres.h"
 #include "archive/Archive.h"
 #include "archive/ArchiveService.h"
+#include "archive/Location.h"
 #include "base/Settings.h"
 #include "WindowFixture.h"
 #include "print/PdfFile.h"
@@ -21,6 +22,9 @@
 #include "ui/printjob/PrintPreview.h"
 
 #include <QCheckBox>
+#include <QSet>
+#include <QTableWidget>
+#include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -78,6 +82,10 @@ QDialog *openArchive(Window &t)
     auto *archive = t.w->findChild<QDialog *>(QStringLiteral("frmArchivio"));
     if (archive && !QTest::qWaitFor([archive] { return archive->isVisible(); }))
         qWarning("the archive window did not show");
+    // Keys go where the user would type them, into the window in front (Qt
+    // counts a dialog active while its parent still is: not enough here).
+    if (archive && !QTest::qWaitFor([archive] { return QApplication::activeWindow() == archive; }))
+        qWarning("the archive window did not become active");
     return archive;
 }
 
@@ -154,6 +162,34 @@ bool keepChecks(const QString &path, int count, const std::function<void(int, dr
     return dravino::Archive(path).keepAll(checks);
 }
 
+// A computed check of code, its certificate number, taken days after
+// 1 October 2026: passing (readings of a 2400-bar sensor judged against
+// 2400), failing (a manual average of 2300 fails its rows), or, with no
+// deviations' window kept, without a verdict.
+dravino::CheckRecord checkOfCode(const QString &code, char verdict, int days, int average = 0)
+{
+    dravino::ScaleCheckModel check;
+    check.setAverage(verdict == 'F' ? "2300" : "2400");
+    check.setSettings({false, false, verdict != 'F', 2400});
+    check.compute(',');
+    dravino::CheckRecord r = dravino::checkOf(check);
+    r.key = dravino::newCheckKey();
+    r.code = code;
+    r.certificate = QStringLiteral("N-%1").arg(code);
+    r.takenAt = QDateTime(QDate(2026, 10, 1).addDays(days), QTime(9, 0));
+    if (verdict == 'U')
+        r.tolerance = {};
+    if (average)
+        r.average = double(average);
+    return r;
+}
+
+bool keepAll(const QString &location, QList<dravino::CheckRecord> records)
+{
+    dravino::Archive archive(location);
+    return archive.keepAll(records);
+}
+
 } // namespace
 
 // The PostgreSQL server the shared archive's tests use, started once;
@@ -193,6 +229,13 @@ private slots:
     void archiveFindsAndReprints_data();
     void archiveFindsAndReprints();
     void pageNotRecordedIsTold();
+    void verdictsInTheArchive_data();
+    void verdictsInTheArchive();
+    void datesTypedWhole_data();
+    void datesTypedWhole();
+    void sensorHistory();
+    void benchChecksToTheServer_data();
+    void benchChecksToTheServer();
     void onlyAComputedCheckIsRecorded_data();
     void onlyAComputedCheckIsRecorded();
     void verdictOnlyForItsReadings_data();
@@ -665,7 +708,7 @@ void TestDestinations::archiveReachesEveryCheck()
     QVERIFY(archive);
     auto *list = archive->findChild<QTableView *>(QStringLiteral("lstProve"));
     auto *state = archive->findChild<QLabel *>(QStringLiteral("lblStatoArchivio"));
-    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 1.200"));
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 1.200 (conformi 0, non conformi 0)"));
     QVERIFY(list->model()->rowCount() < 1200);
     list->setFocus();
     for (int tries = 0; tries < 20 && list->model()->rowCount() < 1200; ++tries) {
@@ -680,7 +723,7 @@ void TestDestinations::archiveReachesEveryCheck()
     QTest::keyClicks(from, QStringLiteral("01/12/2026"));
     QCOMPARE(from->date(), QDate(2026, 12, 1));
     QCOMPARE(QApplication::focusWidget(), from);
-    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 1.200"));
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 1.200 (conformi 0, non conformi 0)"));
     // The six newest, as CSV and as a spreadsheet.
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Home, Qt::ControlModifier);
@@ -743,7 +786,7 @@ void TestDestinations::archiveListKeepsItsPlace()
     QVERIFY(archive);
     auto *list = archive->findChild<QTableView *>(QStringLiteral("lstProve"));
     auto *state = archive->findChild<QLabel *>(QStringLiteral("lblStatoArchivio"));
-    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 450"));
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 450 (conformi 0, non conformi 0)"));
     list->setFocus();
     for (int tries = 0; tries < 20 && list->model()->rowCount() < 450; ++tries) {
         QTest::keyClick(list, Qt::Key_End, Qt::ControlModifier);
@@ -773,14 +816,14 @@ void TestDestinations::archiveListKeepsItsPlace()
     newer.code = QStringLiteral("NUOVA");
     QObject asker;
     t.w->archive()->keep(newer, &asker, [](const dravino::ArchiveReply &) {});
-    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 451"));
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 451 (conformi 0, non conformi 0)"));
     QVERIFY(list->model()->rowCount() >= 450);
     QCOMPARE(codesOf(list->selectionModel()->selectedRows()), selected);
     QCOMPARE(list->selectionModel()->currentIndex().sibling(list->selectionModel()->currentIndex().row(), 1).data().toString(),
              QStringLiteral("0281000147")); // the row clicked last
     QVERIFY(inView());
     t.w->archive()->remove(newer.key, &asker, [](const dravino::ArchiveReply &) {});
-    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 450"));
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 450 (conformi 0, non conformi 0)"));
     QCOMPARE(list->model()->rowCount(), 450);
     QCOMPARE(codesOf(list->selectionModel()->selectedRows()), selected);
     QVERIFY(inView());
@@ -915,6 +958,8 @@ void TestDestinations::archiveFindsAndReprints()
         NEEDS_THE_SERVER();
         qputenv("DRAVINO_ARCHIVE", m_server->freshDatabase().toUtf8());
     }
+    // (the bench's mark is random hex: it could hold the "bc1" searched below)
+    dravino::setSettingsValue(QStringLiteral("certificate/bench"), QStringLiteral("0D0E0F"));
     Window t;
     t.platform.realPages = true;
     t.run(QStringLiteral("%1@answer:abc12;txtADCValue(4)=640;cmdScala").arg(kOpenScale));
@@ -941,7 +986,7 @@ void TestDestinations::archiveFindsAndReprints()
     const auto cell = [list](int row, int column) { return list->model()->index(row, column).data().toString(); };
     auto *state = archive->findChild<QLabel *>(QStringLiteral("lblStatoArchivio"));
     QTRY_COMPARE(list->model()->rowCount(), 2);
-    QCOMPARE(state->text(), QStringLiteral("Prove trovate: 2"));
+    QCOMPARE(state->text(), QStringLiteral("Prove trovate: 2 (conformi 0, non conformi 2)"));
     QCOMPARE(cell(0, 1), QStringLiteral("ALTRO99")); // newest first
     QCOMPARE(cell(0, dravino::ArchiveModel::Type) + QLatin1Char('|') + cell(1, dravino::ArchiveModel::Type), QStringLiteral("Denso|Bosch/VDO/Delphi"));
     QCOMPARE(cell(0, 0), QDateTime::currentDateTime().toString(QStringLiteral("dd/MM/yyyy HH:mm"))); // the bench's own hour
@@ -970,7 +1015,7 @@ void TestDestinations::archiveFindsAndReprints()
     // (the list follows the archive).
     QTRY_COMPARE(cell(0, dravino::ArchiveModel::Destination), t.platform.deviceName);
     QTest::keyClicks(archive->findChild<QLineEdit *>(QStringLiteral("txtCercaCodice")), QStringLiteral("bc1"));
-    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 1"));
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 1 (conformi 0, non conformi 1)"));
     QCOMPARE(list->model()->rowCount(), 1);
     QCOMPARE(cell(0, 1), QStringLiteral("ABC12"));
     QCOMPARE(cell(0, dravino::ArchiveModel::Destination), out.filePath(QStringLiteral("prima.pdf")));
@@ -1023,6 +1068,252 @@ void TestDestinations::pageNotRecordedIsTold()
     QTRY_COMPARE(t.platform.messages.size(), 1);
     QVERIFY2(t.platform.messages[0].text.startsWith(QStringLiteral("L'archivio non ha registrato dove è andata la pagina di questa prova (PDF): ")),
              qPrintable(t.platform.messages[0].text));
+}
+
+void TestDestinations::verdictsInTheArchive_data()
+{
+    QTest::addColumn<bool>("shared");
+    QTest::newRow("the bench's own archive") << false;
+    QTest::newRow("an archive shared on a PostgreSQL server") << true;
+}
+
+void TestDestinations::verdictsInTheArchive()
+{
+    // Three checks passing, two failing, one without a verdict: the list's
+    // "Esito" in its colours, the counts beside "Prove trovate", the filter
+    // chosen from the keyboard, a check found by its certificate; the
+    // window says which archive it shows (a server without its password).
+    QFETCH(bool, shared);
+    QTemporaryDir data;
+    QString location = data.filePath(QStringLiteral("archivio.sqlite"));
+    if (shared) {
+        NEEDS_THE_SERVER();
+        location = m_server->freshDatabase();
+    }
+    qputenv("DRAVINO_ARCHIVE", location.toUtf8());
+    QVERIFY(keepAll(location, {checkOfCode(QStringLiteral("P1"), 'P', 0), checkOfCode(QStringLiteral("F1"), 'F', 1),
+                               checkOfCode(QStringLiteral("P2"), 'P', 2), checkOfCode(QStringLiteral("U1"), 'U', 3),
+                               checkOfCode(QStringLiteral("F2"), 'F', 4), checkOfCode(QStringLiteral("P3"), 'P', 5)}));
+    Window t;
+    auto *archive = openArchive(t);
+    QVERIFY(archive);
+    auto *list = archive->findChild<QTableView *>(QStringLiteral("lstProve"));
+    auto *state = archive->findChild<QLabel *>(QStringLiteral("lblStatoArchivio"));
+    auto *verdicts = archive->findChild<QComboBox *>(QStringLiteral("cboEsito"));
+    auto *search = archive->findChild<QLineEdit *>(QStringLiteral("txtCercaCodice"));
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 6 (conformi 3, non conformi 2)"));
+    QCOMPARE(archive->findChild<QLabel *>(QStringLiteral("lblArchivio"))->text(),
+             shared ? QStringLiteral("Archivio sul server: ") + dravino::shownLocation(location)
+                    : QStringLiteral("Archivio di questo banco: ") + location);
+    QCOMPARE(search->placeholderText(), QStringLiteral("codice del sensore, cliente, veicolo, commessa, operatore o n. di certificato"));
+    // Among the first four columns, what each row says and in which colour.
+    const auto shown = [list] {
+        QStringList out;
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            const QModelIndex result = list->model()->index(row, 2);
+            const QVariant colour = result.data(Qt::ForegroundRole);
+            out << QStringLiteral("%1 %2 %3 %4").arg(list->model()->index(row, 1).data().toString(), result.data().toString(),
+                                                     colour.isValid() ? colour.value<QColor>().name() : QStringLiteral("-"),
+                                                     list->model()->index(row, 3).data().toString());
+        }
+        return out;
+    };
+    QCOMPARE(list->model()->headerData(2, Qt::Horizontal).toString() + QLatin1Char('|') + list->model()->headerData(3, Qt::Horizontal).toString(),
+             QStringLiteral("Esito|Certificato"));
+    QCOMPARE(shown(), (QStringList{"P3 CONFORME #007800 N-P3", "F2 NON CONFORME #dc0000 N-F2", "U1  - N-U1", "P2 CONFORME #007800 N-P2",
+                                   "F1 NON CONFORME #dc0000 N-F1", "P1 CONFORME #007800 N-P1"}));
+    // The filter, from the keyboard: Es&ito, then the arrows.
+    QTest::keyClick(archive, Qt::Key_I, Qt::AltModifier);
+    QTRY_COMPARE(QApplication::focusWidget(), verdicts);
+    QTest::keyClick(verdicts, Qt::Key_Down);
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 3 (conformi 3, non conformi 0)"));
+    QCOMPARE(shown(), (QStringList{"P3 CONFORME #007800 N-P3", "P2 CONFORME #007800 N-P2", "P1 CONFORME #007800 N-P1"}));
+    QTest::keyClick(verdicts, Qt::Key_Down);
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 2 (conformi 0, non conformi 2)"));
+    QCOMPARE(shown(), (QStringList{"F2 NON CONFORME #dc0000 N-F2", "F1 NON CONFORME #dc0000 N-F1"}));
+    // By its certificate's number, among the failing ones and among all.
+    QTest::keyClicks(search, QStringLiteral("n-p2"));
+    QTRY_COMPARE(state->text(), QStringLiteral("Nessuna prova trovata."));
+    QTest::keyClick(verdicts, Qt::Key_Home);
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 1 (conformi 1, non conformi 0)"));
+    QCOMPARE(shown(), QStringList{"P2 CONFORME #007800 N-P2"});
+    archive->close();
+}
+
+void TestDestinations::datesTypedWhole_data()
+{
+    // How "Dal" is entered, in which language, what is typed there (the
+    // field showing first: nothing, its own date); the date it then holds.
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("entered");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("showing");
+    QTest::addColumn<QDate>("date");
+    const QDate none;
+    for (const char *entered : {"a click on the day", "a click on the year", "Tab", "Shift+Tab", "Ctrl+A"}) {
+        QTest::addRow("%s: 15/10/2025", entered) << "it" << entered << "15/10/2025" << none << QDate(2025, 10, 15);
+        QTest::addRow("%s: 1/2/2026", entered) << "it" << entered << "1/2/2026" << none << QDate(2026, 2, 1);
+        QTest::addRow("%s: 01122026", entered) << "it" << entered << "01122026" << none << QDate(2026, 12, 1);
+        QTest::addRow("%s, in English: 10/15/2025", entered) << "en" << entered << "10/15/2025" << none << QDate(2025, 10, 15);
+        QTest::addRow("%s, in English: 2/1/2026", entered) << "en" << entered << "2/1/2026" << none << QDate(2026, 2, 1);
+    }
+    // Typed in part: the parts typed from the first, the rest as shown.
+    QTest::newRow("a click on the year, the day and month only: 15/10") << "it" << "a click on the year" << "15/10" << QDate(2025, 3, 1)
+                                                                       << QDate(2025, 10, 15);
+    QTest::newRow("Shift+Tab (on the year), the day and month only: 15/10") << "it" << "Shift+Tab" << "15/10" << QDate(2025, 3, 1)
+                                                                           << QDate(2025, 10, 15);
+    QTest::newRow("Ctrl+A, the day only: 7") << "it" << "Ctrl+A" << "7" << QDate(2025, 3, 1) << QDate(2025, 3, 7);
+    QTest::newRow("a click, from a day in February: 31/10/2025") << "it" << "a click on the year" << "31/10/2025" << QDate(2026, 2, 7)
+                                                                << QDate(2025, 10, 31);
+    QTest::newRow("a click, the last day of a leap February: 29/2/2024") << "it" << "a click on the day" << "29/2/2024" << QDate(2025, 3, 31)
+                                                                         << QDate(2024, 2, 29);
+}
+
+void TestDestinations::datesTypedWhole()
+{
+    QFETCH(QString, language);
+    QFETCH(QString, entered);
+    QFETCH(QString, typed);
+    QFETCH(QDate, showing);
+    QTemporaryDir data;
+    qputenv("DRAVINO_ARCHIVE", data.filePath(QStringLiteral("archivio.sqlite")).toLocal8Bit());
+    const auto restore = qScopeGuard([] { dravino::applyLanguage(dravino::Language::Italian); });
+    if (language == QLatin1String("en"))
+        dravino::applyLanguage(dravino::Language::English);
+    Window t;
+    auto *archive = openArchive(t);
+    QVERIFY(archive);
+    auto *from = archive->findChild<QDateEdit *>(QStringLiteral("dtDa"));
+    if (showing.isValid())
+        from->setDate(showing);
+    auto *edit = from->findChild<QLineEdit *>();
+    QVERIFY(edit);
+    if (entered == QLatin1String("Tab")) {
+        auto *search = archive->findChild<QLineEdit *>(QStringLiteral("txtCercaCodice"));
+        search->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(search, Qt::Key_Tab);
+    } else if (entered == QLatin1String("Shift+Tab")) {
+        auto *to = archive->findChild<QDateEdit *>(QStringLiteral("dtA"));
+        to->setFocus(Qt::OtherFocusReason);
+        QTest::keyClick(to, Qt::Key_Tab, Qt::ShiftModifier);
+    } else {
+        // On the first digit of the day, or on the year's third.
+        const int x = entered == QLatin1String("a click on the day")
+            ? 4
+            : 4 + edit->fontMetrics().horizontalAdvance(edit->text().left(edit->text().size() - 2)) + 4;
+        QTest::mouseClick(edit, Qt::LeftButton, {}, QPoint(x, edit->height() / 2));
+        if (entered == QLatin1String("Ctrl+A"))
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    }
+    QTRY_COMPARE(QApplication::focusWidget(), from);
+    QTest::keyClicks(from, typed);
+    QTEST(from->date(), "date");
+    archive->close();
+}
+
+void TestDestinations::sensorHistory()
+{
+    // Three checks of one sensor (passed, passed, failed) among another's:
+    // from the middle one, Storia... lists them oldest first with their
+    // averages' drift from the first, in view on the one selected, and
+    // plots the averages in their verdicts' colours.
+    QTemporaryDir data;
+    const QString location = data.filePath(QStringLiteral("archivio.sqlite"));
+    qputenv("DRAVINO_ARCHIVE", location.toLocal8Bit());
+    const QString code = QStringLiteral("0281006158");
+    QVERIFY(keepAll(location, {checkOfCode(code, 'P', 0, 2400), checkOfCode(QStringLiteral("ALTRO"), 'P', 1),
+                               checkOfCode(code, 'P', 10, 2412), checkOfCode(code, 'F', 20, 2390),
+                               checkOfCode(code + QLatin1Char('9'), 'P', 21)}));
+    Window t;
+    auto *archive = openArchive(t);
+    QVERIFY(archive);
+    auto *list = archive->findChild<QTableView *>(QStringLiteral("lstProve"));
+    QTRY_COMPARE(list->model()->rowCount(), 5);
+    list->selectRow(2); // newest first: the middle one of the three
+    QCOMPARE(list->model()->index(2, 1).data().toString() + QLatin1Char(' ') + list->model()->index(2, 6).data().toString(),
+             code + QStringLiteral(" 2412"));
+    QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdStoria")), Qt::LeftButton);
+    QDialog *history = nullptr;
+    QTRY_VERIFY((history = archive->findChild<QDialog *>(QStringLiteral("frmStoria"))) && history->isVisible());
+    QCOMPARE(history->windowTitle(), QStringLiteral("Storia del sensore ") + code);
+    auto *state = history->findChild<QLabel *>(QStringLiteral("lblStoria"));
+    QTRY_COMPARE(state->text(), QStringLiteral("Prove del sensore: 3 (conformi 2, non conformi 1)"));
+    auto *rows = history->findChild<QTableWidget *>(QStringLiteral("lstStoria"));
+    QStringList shown;
+    for (int row = 0; row < rows->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < rows->columnCount(); ++column)
+            cells << rows->item(row, column)->text();
+        shown << cells.join(QLatin1Char('|'));
+    }
+    QCOMPARE(shown, (QStringList{"01/10/2026 09:00|N-0281006158|CONFORME|2400|0", "11/10/2026 09:00|N-0281006158|CONFORME|2412|+12",
+                                 "21/10/2026 09:00|N-0281006158|NON CONFORME|2390|-10"}));
+    QCOMPARE(rows->horizontalHeaderItem(4)->text(), QStringLiteral("Deriva dalla prima"));
+    QCOMPARE(rows->currentRow(), 1);
+    QCOMPARE(rows->item(2, 2)->foreground().color().name(), QStringLiteral("#dc0000"));
+    auto *plot = history->findChild<QWidget *>(QStringLiteral("graStoria"));
+    QCOMPARE(plot->accessibleDescription(), QStringLiteral("Media da 2400 bar (01/10/26) a 2390 bar (21/10/26)"));
+    // Two points in green, one in red: a pixel of each colour at least.
+    const QImage drawn = plot->grab().toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            colours.insert(drawn.pixel(x, y) & 0xffffff);
+    QVERIFY(colours.contains(0x007800) && colours.contains(0xdc0000));
+    history->close();
+    archive->close();
+}
+
+void TestDestinations::benchChecksToTheServer_data()
+{
+    QTest::addColumn<bool>("send");
+    QTest::newRow("sent") << true;
+    QTest::newRow("not sent") << false;
+}
+
+void TestDestinations::benchChecksToTheServer()
+{
+    // A bench that kept three checks in its own file is set to a server
+    // that has one of them already: the archive window offers once to send
+    // them; each gets there once, and the window says how many went.
+    NEEDS_THE_SERVER();
+    QFETCH(bool, send);
+    QTemporaryDir home;
+    m_env->setEnv("XDG_DATA_HOME", home.path().toLocal8Bit());
+    const QString bench = dravino::defaultArchivePath();
+    QVERIFY(QDir().mkpath(QFileInfo(bench).path()));
+    const QList<dravino::CheckRecord> three{checkOfCode(QStringLiteral("B1"), 'P', 0), checkOfCode(QStringLiteral("B2"), 'F', 1),
+                                            checkOfCode(QStringLiteral("B3"), 'P', 2)};
+    QVERIFY(keepAll(bench, three));
+    const QString server = m_server->freshDatabase();
+    QVERIFY(keepAll(server, {three[1], checkOfCode(QStringLiteral("S1"), 'P', 3)}));
+    qputenv("DRAVINO_ARCHIVE", server.toUtf8());
+    Window t;
+    t.platform.confirmAnswer = send;
+    auto *archive = openArchive(t);
+    QVERIFY(archive);
+    QTRY_COMPARE(t.platform.questions.size(), 1);
+    QCOMPARE(t.platform.questions[0],
+             QStringLiteral("Archivio prove|L'archivio di questo banco (%1) ha 3 prove che l'archivio sul server %2 può non avere. "
+                            "Inviarle al server? Ogni prova vi arriva una volta sola.")
+                 .arg(bench, dravino::shownLocation(server)));
+    auto *state = archive->findChild<QLabel *>(QStringLiteral("lblStatoArchivio"));
+    if (send) {
+        QTRY_COMPARE_WITH_TIMEOUT(t.platform.messages.size(), 1, 15000);
+        QCOMPARE(t.platform.messages[0].text,
+                 QStringLiteral("Prove di questo banco inviate al server %1: 2 (1 c'erano già).").arg(dravino::shownLocation(server)));
+        QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 4 (conformi 3, non conformi 1)"));
+    } else {
+        QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 2 (conformi 1, non conformi 1)"));
+    }
+    archive->close();
+    // Offered once: not again, whatever the answer was.
+    archive = openArchive(t);
+    QVERIFY(archive);
+    QTest::qWait(300);
+    QCOMPARE(t.platform.questions.size(), 1);
+    QCOMPARE(dravino::Archive(server).count({}), send ? 4 : 2);
+    archive->close();
 }
 
 void TestDestinations::onlyAComputedCheckIsRecorded_data()

@@ -9,11 +9,14 @@
 #include "WindowFixture.h"
 #include "base/Settings.h"
 #include "base/Workers.h"
+#include "archive/Archive.h"
 #include "instrument/Meter.h"
 
 #include <QElapsedTimer>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QLabel>
 #include <QListWidget>
@@ -43,6 +46,8 @@ private slots:
     void readingsAtOnce();
     void searchGivesUp();
     void withoutTheModule();
+    void meterOnTheCertificate_data();
+    void meterOnTheCertificate();
 };
 
 void TestMeter::readings_data()
@@ -362,4 +367,73 @@ void TestMeter::withoutTheModule()
 }
 
 QTEST_MAIN(TestMeter)
+void TestMeter::meterOnTheCertificate_data()
+{
+    // The calibration's end as typed in Strumento... (days from today; none:
+    // left empty), what is done after F9 put row 4's reading, the sheet's
+    // line on the readings, and what is told before the page goes.
+    QTest::addColumn<QString>("until");
+    QTest::addColumn<QString>("then");
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("told");
+    const QString meter = QStringLiteral("Letture dal multimetro Agilent Technologies 34405A, n. di serie MY00000001 (righe 4), ");
+    const QString others = QStringLiteral("; le altre inserite a mano.");
+    QTest::newRow("calibrated until yesterday: expired, told") << "-1" << "" << meter + "TARATURA SCADUTA il DAY" + others
+        << "Stampa foglio scala|E|La taratura del multimetro è scaduta il DAY: il foglio lo dice.";
+    QTest::newRow("calibrated until today: valid") << "0" << "" << meter + "taratura valida fino al DAY" + others << "";
+    QTest::newRow("no date kept") << "" << "" << meter + "taratura non indicata" + others << "";
+    QTest::newRow("the reading typed over: by hand") << "-1" << "txtADCValue(4)<512;" << "Letture inserite a mano." << "";
+}
+
+void TestMeter::meterOnTheCertificate()
+{
+    QFETCH(QString, until);
+    QFETCH(QString, then);
+    MeterStandIn meter("+2.50000000E+00");
+    QTemporaryDir data;
+    qputenv("DRAVINO_ARCHIVE", data.filePath(QStringLiteral("archivio.sqlite")).toLocal8Bit());
+    const auto forget = qScopeGuard([] {
+        qunsetenv("DRAVINO_ARCHIVE");
+        dravino::setSettingsValue(QStringLiteral("instrumentCalibratedUntil"), {});
+    });
+    qputenv("DRAVINO_INSTRUMENT", meter.device().toUtf8());
+    const QDate day = QDate::currentDate().addDays(until.toInt());
+    Window t;
+    // A date that is none is refused, the dialog stays open on its field.
+    bool stayed = false;
+    whenModal<QDialog>([&](QDialog *dialog) {
+        auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("txtTaratura"));
+        auto *ok = dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        field->setText(QStringLiteral("31/02/2026"));
+        QTest::mouseClick(ok, Qt::LeftButton);
+        stayed = dialog->isVisible() && field->hasFocus() && field->selectedText() == field->text();
+        field->setText(until.isEmpty() ? QString() : day.toString(QStringLiteral("d/M/yyyy")));
+        QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    t.run(QStringLiteral("!F8"));
+    QVERIFY(stayed);
+    QCOMPARE(t.check(QStringLiteral("msgs=Strumento|E|\"31/02/2026\" non è una data: scrivi la scadenza della taratura come "
+                                    "31/03/2027, o lasciala vuota.")) + t.errors(), QStringList());
+    t.platform.messages.clear();
+    t.w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
+    t.run(QStringLiteral("!F2;txtADCValue(4)<;!F9;~meter;") + then + QStringLiteral("cmdScala;@answer:abc;cmdStampaScala"));
+    const QString shown = QLocale().toString(day, QLocale::ShortFormat);
+    QFETCH(QString, told);
+    QCOMPARE(t.check(QStringLiteral("msgs=") + QString(told).replace(QStringLiteral("DAY"), shown)) + t.errors(), QStringList());
+    QStringList page;
+    for (const auto &item : t.platform.documents.value(0))
+        page << item.text;
+    QFETCH(QString, line);
+    line.replace(QStringLiteral("DAY"), shown);
+    QVERIFY2(page.join(QLatin1Char(' ')).contains(line), qPrintable(page.join(QLatin1Char('|'))));
+    // The record says the same.
+    const dravino::Archive archive(qEnvironmentVariable("DRAVINO_ARCHIVE"));
+    QTRY_COMPARE(archive.count({}), 1);
+    const dravino::CheckRecord r = archive.records({archive.page({}, nullptr, 1).value(0).key}).value(0);
+    QCOMPARE(r.instrument.rows, then.isEmpty() ? QList<int>{4} : QList<int>{});
+    QCOMPARE(r.instrument.serial, QStringLiteral("MY00000001"));
+    QCOMPARE(r.instrument.calibratedUntil, until.isEmpty() ? QDate() : day);
+}
+
 #include "tst_meter.moc"

@@ -579,10 +579,6 @@
         <translation>Check archive</translation>
     </message>
     <message>
-        <source>parte del codice del sensore</source>
-        <translation>part of the sensor&apos;s code</translation>
-    </message>
-    <message>
         <source>&amp;Codice:</source>
         <translation>&amp;Code:</translation>
     </message>
@@ -691,10 +687,6 @@
         <translation>No check found.</translation>
     </message>
     <message>
-        <source>Prove trovate: %1</source>
-        <translation>Checks found: %1</translation>
-    </message>
-    <message>
         <source>Prove</source>
         <translation>Checks</translation>
     </message>
@@ -713,6 +705,66 @@
     <message>
         <source>&amp;Officina...</source>
         <translation>&amp;Workshop...</translation>
+    </message>
+    <message>
+        <source>codice del sensore, cliente, veicolo, commessa, operatore o n. di certificato</source>
+        <translation>sensor code, customer, vehicle, job, operator or certificate no.</translation>
+    </message>
+    <message>
+        <source>tutte</source>
+        <translation>all</translation>
+    </message>
+    <message>
+        <source>conformi</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>non conformi</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>Esito delle prove</source>
+        <translation>Result of the checks</translation>
+    </message>
+    <message>
+        <source>Es&amp;ito:</source>
+        <translation>&amp;Result:</translation>
+    </message>
+    <message>
+        <source>Archivio sul server: %1</source>
+        <translation>Archive on the server: %1</translation>
+    </message>
+    <message>
+        <source>indirizzo non leggibile</source>
+        <translation>address not readable</translation>
+    </message>
+    <message>
+        <source>Archivio di questo banco: %1</source>
+        <translation>This bench&apos;s archive: %1</translation>
+    </message>
+    <message>
+        <source>S&amp;toria...</source>
+        <translation>&amp;History...</translation>
+    </message>
+    <message>
+        <source>Prove trovate: %1 (conformi %2, non conformi %3)</source>
+        <translation>Checks found: %1 (passed %2, failed %3)</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio di questo banco (%1) ha %2 prove che l&apos;archivio sul server %3 può non avere. Inviarle al server? Ogni prova vi arriva una volta sola.</source>
+        <translation>This bench&apos;s archive (%1) has %2 checks that the archive on the server %3 may not have. Send them to the server? Each check arrives there only once.</translation>
+    </message>
+    <message>
+        <source>Invio delle prove di questo banco al server %1...</source>
+        <translation>Sending this bench&apos;s checks to the server %1...</translation>
+    </message>
+    <message>
+        <source>Le prove di questo banco non sono state inviate al server: %1</source>
+        <translation>This bench&apos;s checks were not sent to the server: %1</translation>
+    </message>
+    <message>
+        <source>Prove di questo banco inviate al server %1: %2 (%3 c&apos;erano già).</source>
+        <translation>This bench&apos;s checks sent to the server %1: %2 (%3 were already there).</translation>
     </message>
 </context>
 <context>
@@ -921,6 +973,22 @@ Calculator for the rail-pressure sensors of common-rail systems.
     <message>
         <source>Il multimetro scelto non si può salvare: il file delle impostazioni %1 non si può scrivere.</source>
         <translation>The multimeter chosen cannot be kept: the settings file %1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>Taratura valida fino al</source>
+        <translation>Calibration valid until</translation>
+    </message>
+    <message>
+        <source>%1, vuoto se non indicata</source>
+        <translation>%1, empty if not given</translation>
+    </message>
+    <message>
+        <source>T&amp;aratura valida fino al:</source>
+        <translation>&amp;Calibration valid until:</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; non è una data: scrivi la scadenza della taratura come %2, o lasciala vuota.</source>
+        <translation>&quot;%1&quot; is not a date: write the calibration&apos;s expiry as %2, or leave it empty.</translation>
     </message>
 </context>
 <context>
@@ -1887,6 +1955,53 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Logo Sensata</source>
         <translation>Sensata logo</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::SensorHistory</name>
+    <message>
+        <source>Andamento della media</source>
+        <translation>Trend of the average</translation>
+    </message>
+    <message>
+        <source>Media da %1 bar (%2) a %3 bar (%4)</source>
+        <translation>Average from %1 bar (%2) to %3 bar (%4)</translation>
+    </message>
+    <message>
+        <source>Storia del sensore %1</source>
+        <translation>History of the sensor %1</translation>
+    </message>
+    <message>
+        <source>Prove del sensore</source>
+        <translation>Checks of the sensor</translation>
+    </message>
+    <message>
+        <source>Deriva dalla prima</source>
+        <translation>Drift from the first</translation>
+    </message>
+    <message>
+        <source>Ricerca in corso...</source>
+        <translation>Searching...</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio non si può leggere.</source>
+        <translation>The archive cannot be read.</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio non si può leggere: %1</source>
+        <translation>The archive cannot be read: %1</translation>
+    </message>
+    <message>
+        <source>Prove del sensore: %1 (conformi %2, non conformi %3)</source>
+        <translation>Checks of the sensor: %1 (passed %2, failed %3)</translation>
+    </message>
+    <message>
+        <source>; le %1 più recenti qui sopra</source>
+        <translation>; the %1 most recent above</translation>
     </message>
 </context>
 <context>

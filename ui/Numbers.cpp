@@ -36,3 +36,33 @@ QString singleText(float value)
 }
 
 } // namespace dravino
+
+namespace dravino {
+
+QString wholeYearDateFormat()
+{
+    QString format = QLocale().dateFormat(QLocale::ShortFormat);
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+
+QDate typedDate(const QString &text)
+{
+    const QString t = text.trimmed();
+    if (const QDate iso = QDate::fromString(t, Qt::ISODate); iso.isValid())
+        return iso;
+    const QLocale l;
+    // The day and the month with or without their leading 0.
+    QString format = wholeYearDateFormat();
+    format.replace(QLatin1String("dd"), QLatin1String("d")).replace(QLatin1String("MM"), QLatin1String("M"));
+    if (const QDate whole = l.toDate(t, format); whole.isValid() && whole.year() >= 1000)
+        return whole;
+    // A year of two digits is of this century.
+    format.replace(QLatin1String("yyyy"), QLatin1String("yy"));
+    if (const QDate shortYear = l.toDate(t, format); shortYear.isValid())
+        return shortYear.year() < 2000 ? shortYear.addYears(100) : shortYear;
+    return {};
+}
+
+} // namespace dravino

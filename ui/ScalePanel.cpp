@@ -373,7 +373,7 @@ void ScalePanel::sendSheet(Destination where, const QString &printer)
         if (m_fromMeter[i])
             meter.rows << i;
     meter.calibratedUntil = QDate::fromString(settingsValue(QStringLiteral("instrumentCalibratedUntil")).toString(), Qt::ISODate);
-    if (!meter.rows.isEmpty() && meter.calibratedUntil.isValid() && meter.calibratedUntil < m_platform.today())
+    if (!meter.rows.isEmpty() && meter.calibratedUntil.isValid() && meter.calibratedUntil < sheet.now.date())
         m_platform.message(window(),
                            tr("La taratura del multimetro è scaduta il %1: il foglio lo dice.")
                                .arg(QLocale().toString(meter.calibratedUntil, QLocale::ShortFormat)),

@@ -1,5 +1,7 @@
 #include "ui/archive/ArchiveModel.h"
 
+#include "print/ScaleSheet.h"
+#include "ui/Numbers.h"
 #include "ui/archive/CheckRecorder.h"
 
 #include <QFont>
@@ -37,10 +39,7 @@ namespace {
 // (English's short form leaves the time out at some lengths).
 QString takenText(const QDateTime &t)
 {
-    QString date = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!date.contains(QLatin1String("yyyy")))
-        date.replace(QLatin1String("yy"), QLatin1String("yyyy"));
-    return QLocale().toString(t, date + QLatin1Char(' ') + QLocale().timeFormat(QLocale::ShortFormat));
+    return QLocale().toString(t, wholeYearDateFormat() + QLatin1Char(' ') + QLocale().timeFormat(QLocale::ShortFormat));
 }
 } // namespace
 
@@ -90,6 +89,11 @@ QVariant ArchiveModel::data(const QModelIndex &index, int role) const
             italic.setItalic(true);
             return italic;
         }
+        break;
+    case Qt::ForegroundRole:
+        // The verdict in its colour, as on the sheet.
+        if (index.column() == Result && c.verdict != SensorVerdict::Unknown)
+            return verdictColor(c.verdict == SensorVerdict::Pass ? Verdict::Green : Verdict::Red);
         break;
     case Qt::ToolTipRole:
         if (c.waiting)

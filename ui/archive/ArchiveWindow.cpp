@@ -9,9 +9,17 @@
 #include "ui/archive/ArchiveModel.h"
 #include "ui/archive/Certificates.h"
 #include "ui/archive/CheckRecorder.h"
+#include "ui/archive/SensorHistory.h"
 #include "ui/dialogs/WorkshopDialog.h"
+#include "archive/Archive.h"
+#include "archive/Location.h"
+#include "base/Settings.h"
+#include "base/Workers.h"
 
+#include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
+#include <QFile>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -19,6 +27,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -31,22 +40,62 @@ namespace {
 // day, month and year first); the arrows and a typed separator still move
 // between them, so that "01/12/2026", "1/12/2026" or "01122026" can be
 // typed whole: a separator right after a section that filled itself (and
-// moved on) is the one typed, not a move past the next.
+// moved on) is the one typed, not a move past the next. However the field
+// was entered (a click on any part of it, Tab, Ctrl+A), the first digit
+// typed starts the date again from its first part; and a date typed whole
+// is the date typed, also where Qt's field, section by section, would have
+// cut its day to the month it showed meanwhile (31/10 typed over a date in
+// February).
 class DateField final : public QDateEdit
 {
 public:
-    using QDateEdit::QDateEdit;
+    DateField(const QDate &date, QWidget *parent) : QDateEdit(date, parent) { lineEdit()->installEventFilter(this); }
 
 protected:
     void keyPressEvent(QKeyEvent *e) override
     {
         const QString typed = e->text();
+        const bool digit = typed.size() == 1 && typed.front().isDigit();
         const bool separator = typed.size() == 1 && !typed.front().isLetterOrNumber() && typed.front().isPrint();
+        if (e->matches(QKeySequence::SelectAll)) {
+            QDateEdit::keyPressEvent(e);
+            entered();
+            return;
+        }
+        if (digit && std::exchange(m_entered, false)) {
+            setCurrentSectionIndex(0);
+            setSelectedSection(currentSection());
+            m_advanced = false;
+            m_typed.clear();
+        } else if (!digit && !separator && e->key() != Qt::Key_Shift) {
+            m_entered = false;
+            m_typed.clear();
+        }
+        if (digit || separator)
+            m_typed += typed;
         if (separator && std::exchange(m_advanced, false))
             return;
         const auto before = currentSection();
         QDateEdit::keyPressEvent(e);
-        m_advanced = typed.size() == 1 && typed.front().isDigit() && currentSection() != before;
+        m_advanced = digit && currentSection() != before;
+        if (const QDate whole = wholeDate(m_typed); whole.isValid() && whole != date()) {
+            setDate(whole);
+            setCurrentSectionIndex(sectionCount() - 1);
+        }
+    }
+
+    void focusInEvent(QFocusEvent *e) override
+    {
+        QDateEdit::focusInEvent(e);
+        entered();
+    }
+
+    bool eventFilter(QObject *watched, QEvent *e) override
+    {
+        // A click lands on the field's own line edit.
+        if (watched == lineEdit() && e->type() == QEvent::MouseButtonPress)
+            entered();
+        return QDateEdit::eventFilter(watched, e);
     }
 
     bool event(QEvent *e) override
@@ -65,7 +114,36 @@ protected:
     }
 
 private:
+    void entered()
+    {
+        m_entered = true;
+        m_typed.clear();
+    }
+
+    // What was typed since the field was entered, as a whole date: the
+    // sections with any separator, or eight digits in the field's order.
+    QDate wholeDate(QString typed) const
+    {
+        QString format = displayFormat();
+        const QString separators = QString(format).remove(QRegularExpression(QStringLiteral("[dMy]")));
+        if (separators.isEmpty())
+            return {};
+        if (typed.size() == 8 && typed.count(QRegularExpression(QStringLiteral("\\d"))) == 8) {
+            format.remove(QRegularExpression(QStringLiteral("[^dMy]")));
+            format.replace(QRegularExpression(QStringLiteral("d+")), QStringLiteral("dd"))
+                .replace(QRegularExpression(QStringLiteral("M+")), QStringLiteral("MM"));
+            return QDate::fromString(typed, format);
+        }
+        typed.replace(QRegularExpression(QStringLiteral("\\D")), QString(separators.front()));
+        const QStringList parts = typed.split(separators.front());
+        if (parts.size() != 3 || parts.last().size() != 4 || parts.contains(QString()))
+            return {};
+        return typedDate(typed);
+    }
+
     bool m_advanced = false;
+    bool m_entered = false; // the next digit starts the date from its first part
+    QString m_typed;        // the digits and separators typed since
 };
 
 // The rows' columns of a check in the exports, after the list's own.
@@ -172,7 +250,9 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
 
     m_search = new QLineEdit(this);
     m_search->setObjectName(QStringLiteral("txtCercaCodice"));
-    m_search->setPlaceholderText(tr("parte del codice del sensore"));
+    // What the search looks in, said where it is typed.
+    m_search->setPlaceholderText(tr("codice del sensore, cliente, veicolo, commessa, operatore o n. di certificato"));
+    m_search->setAccessibleDescription(m_search->placeholderText());
     m_search->setClearButtonEnabled(true);
     m_from = new DateField(QDate::currentDate().addYears(-1), this);
     m_from->setObjectName(QStringLiteral("dtDa"));
@@ -180,12 +260,9 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     m_to->setObjectName(QStringLiteral("dtA"));
     // The dates as the list shows them, in the window's language, with the
     // whole year.
-    QString dateFormat = QLocale().dateFormat(QLocale::ShortFormat);
-    if (!dateFormat.contains(QLatin1String("yyyy")))
-        dateFormat.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     for (QDateEdit *d : {m_from, m_to}) {
         d->setCalendarPopup(true);
-        d->setDisplayFormat(dateFormat);
+        d->setDisplayFormat(wholeYearDateFormat());
     }
     auto *filters = new QFormLayout;
     filters->addRow(tr("&Codice:"), m_search);
@@ -195,6 +272,15 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     to->setBuddy(m_to);
     range->addWidget(to);
     range->addWidget(m_to);
+    m_verdicts = new QComboBox(this);
+    m_verdicts->setObjectName(QStringLiteral("cboEsito"));
+    m_verdicts->addItems({tr("tutte"), tr("conformi"), tr("non conformi")});
+    m_verdicts->setAccessibleName(tr("Esito delle prove"));
+    auto *verdicts = new QLabel(tr("Es&ito:"), this);
+    verdicts->setBuddy(m_verdicts);
+    range->addSpacing(12);
+    range->addWidget(verdicts);
+    range->addWidget(m_verdicts);
     range->addStretch();
     // A row of two dates: its label names the first of them.
     auto *from = new QLabel(tr("&Dal:"), this);
@@ -215,6 +301,16 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->setTabKeyNavigation(false);
     m_list->setWordWrap(false);
+    // Which archive the window shows: the file, or the server (without its password).
+    m_where = new QLabel(this);
+    m_where->setObjectName(QStringLiteral("lblArchivio"));
+    m_where->setWordWrap(true);
+    m_where->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    if (ArchiveService *service = m_archive()) {
+        const QString shown = shownLocation(service->location());
+        m_where->setText(service->isServer() ? tr("Archivio sul server: %1").arg(shown.isEmpty() ? tr("indirizzo non leggibile") : shown)
+                                             : tr("Archivio di questo banco: %1").arg(shown));
+    }
     m_state = new QLabel(this);
     m_state->setObjectName(QStringLiteral("lblStatoArchivio"));
     m_state->setWordWrap(true);
@@ -228,19 +324,21 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     csv->setObjectName(QStringLiteral("cmdEsportaCsv"));
     auto *xlsx = new QPushButton(tr("Esporta &foglio di calcolo (.xlsx)..."), this);
     xlsx->setObjectName(QStringLiteral("cmdEsportaXlsx"));
+    auto *history = new QPushButton(tr("S&toria..."), this);
+    history->setObjectName(QStringLiteral("cmdStoria"));
     auto *remove = new QPushButton(tr("&Elimina..."), this);
     remove->setObjectName(QStringLiteral("cmdElimina"));
     auto *workshop = new QPushButton(tr("&Officina..."), this);
     workshop->setObjectName(QStringLiteral("cmdOfficina"));
     auto *close = new QPushButton(tr("Chiudi"), this);
     close->setObjectName(QStringLiteral("cmdChiudiArchivio"));
-    for (auto *b : {open, m_print, csv, xlsx, remove, workshop, close})
+    for (auto *b : {open, m_print, history, csv, xlsx, remove, workshop, close})
         b->setAutoDefault(false);
     // Two rows, so that the window fits a small screen at 200 %: what is
     // done with a check, then where it goes and the window's own.
     auto *buttons = new QVBoxLayout;
     auto *check = new QHBoxLayout;
-    for (auto *b : {open, m_print, remove})
+    for (auto *b : {open, m_print, history, remove})
         check->addWidget(b);
     check->addStretch();
     auto *rest = new QHBoxLayout;
@@ -254,6 +352,7 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(filters);
     layout->addWidget(m_list);
+    layout->addWidget(m_where);
     layout->addWidget(m_state);
     layout->addLayout(buttons);
     resize(720, 420);
@@ -283,6 +382,8 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     connect(m_search, &QLineEdit::textChanged, this, &ArchiveWindow::refresh);
     connect(m_from, &QDateEdit::dateChanged, this, &ArchiveWindow::refresh);
     connect(m_to, &QDateEdit::dateChanged, this, &ArchiveWindow::refresh);
+    connect(m_verdicts, &QComboBox::currentIndexChanged, this, &ArchiveWindow::refresh);
+    connect(history, &QPushButton::clicked, this, &ArchiveWindow::showHistory);
     connect(m_list, &QTableView::activated, this, &ArchiveWindow::openSelected);
     connect(open, &QPushButton::clicked, this, &ArchiveWindow::openSelected);
     connect(m_print, &QPushButton::clicked, this, &ArchiveWindow::printSelected);
@@ -300,6 +401,8 @@ void ArchiveWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     fitToScreen();
+    if (!std::exchange(m_offered, true))
+        offerBenchChecks();
 }
 
 // No larger than the screen it opens on (200 % on 1366x768), and inside it.
@@ -322,7 +425,7 @@ void ArchiveWindow::fitToScreen()
 void ArchiveWindow::refresh()
 {
     m_state->setText(tr("Ricerca in corso..."));
-    m_model->search({m_search->text(), m_from->date(), m_to->date()});
+    m_model->search({m_search->text(), m_from->date(), m_to->date(), CheckQuery::Verdicts(m_verdicts->currentIndex())});
 }
 
 void ArchiveWindow::showState()
@@ -337,7 +440,10 @@ void ArchiveWindow::showState()
         return;
     }
     const int total = m_model->total();
-    m_state->setText(total <= 0 ? tr("Nessuna prova trovata.") : tr("Prove trovate: %1").arg(QLocale().toString(total)));
+    const QLocale l;
+    m_state->setText(total <= 0 ? tr("Nessuna prova trovata.")
+                                : tr("Prove trovate: %1 (conformi %2, non conformi %3)")
+                                      .arg(l.toString(total), l.toString(m_model->passing()), l.toString(m_model->failing())));
 }
 
 QStringList ArchiveWindow::selectedKeys() const
@@ -403,6 +509,67 @@ void ArchiveWindow::exportSelected(ExportKind kind)
                    },
                    csv ? tr("Prove salvate nel file CSV %1") : tr("Prove salvate nel foglio di calcolo %1"));
     });
+}
+
+void ArchiveWindow::showHistory()
+{
+    withSelected(false, [this](const QList<CheckRecord> &records) {
+        auto *history = new SensorHistory(m_archive(), records.first(), records.first().nominalFullScale, this);
+        history->setAttribute(Qt::WA_DeleteOnClose);
+        history->show();
+    });
+}
+
+void ArchiveWindow::offerBenchChecks()
+{
+    // Once for each server: a bench that kept its own archive before it was
+    // set to a shared one is offered to send its checks there.
+    ArchiveService *service = m_archive();
+    const QString file = defaultArchivePath();
+    if (!service || !service->isServer() || !QFile::exists(file))
+        return;
+    const QString server = shownLocation(service->location());
+    if (settingsValue(QStringLiteral("archive/benchSentTo")).toStringList().contains(server))
+        return;
+    offThread<int>(
+        this,
+        [file] {
+            const Archive bench(file);
+            return bench.isOpen() ? bench.count({}) : 0;
+        },
+        [this, file, server](int count) {
+            ArchiveService *service = m_archive();
+            if (count <= 0 || !service)
+                return;
+            QStringList offered = settingsValue(QStringLiteral("archive/benchSentTo")).toStringList();
+            if (offered.contains(server))
+                return;
+            setSettingsValue(QStringLiteral("archive/benchSentTo"), offered << server);
+            if (!m_platform.confirm(this,
+                                    tr("L'archivio di questo banco (%1) ha %2 prove che l'archivio sul server %3 può non avere. "
+                                       "Inviarle al server? Ogni prova vi arriva una volta sola.")
+                                        .arg(QDir::toNativeSeparators(file), QLocale().toString(count), server),
+                                    tr("Archivio prove")))
+                return;
+            m_where->setText(tr("Invio delle prove di questo banco al server %1...").arg(server));
+            service->sendBenchChecks(file, this, [this, server](const ArchiveReply &reply) {
+                m_where->setText(tr("Archivio sul server: %1").arg(server));
+                if (!reply.ok) {
+                    // Not sent: offered again next time.
+                    QStringList offered = settingsValue(QStringLiteral("archive/benchSentTo")).toStringList();
+                    offered.removeAll(server);
+                    setSettingsValue(QStringLiteral("archive/benchSentTo"), offered);
+                    m_platform.message(this, tr("Le prove di questo banco non sono state inviate al server: %1").arg(reply.error),
+                                       tr("Archivio prove"), MessageIcon::Critical);
+                    return;
+                }
+                const QLocale l;
+                m_platform.message(this,
+                                   tr("Prove di questo banco inviate al server %1: %2 (%3 c'erano già).")
+                                       .arg(server, l.toString(reply.sent), l.toString(reply.already)),
+                                   tr("Archivio prove"), MessageIcon::Information);
+            });
+        });
 }
 
 void ArchiveWindow::deleteSelected()

@@ -1,14 +1,16 @@
 #pragma once
 // "Archivio prove": the scale checks recorded, newest first, found by part
-// of the sensor's code (or of the job's data) and a date range, every one
-// of them counted and reached by scrolling; a record opens as the sheet it
+// of the sensor's code (or of the job's data, or the certificate's number),
+// a date range and their verdict, every one of them counted (with how many
+// passed and failed) and reached by scrolling; a sensor's history; a record opens as the sheet it
 // produced (the print preview, with Stampa and Salva come PDF...); the
 // records selected go to a CSV file or a spreadsheet; a record can be
 // deleted after a confirmation. F4 from any panel, or the scale sheet's
 // print menu. The archive answers on its own thread: a line under the list
 // says when a search is under way, how many checks it found, and why the
 // archive could not be read. The list follows the archive, also another
-// bench's checks on a shared server.
+// bench's checks on a shared server. The window says which archive it
+// shows; on a server, the bench's own earlier checks are offered once.
 
 #include <QDialog>
 #include <functional>
@@ -17,6 +19,7 @@
 #include "archive/ArchiveService.h"
 #include "ui/printjob/PageSender.h"
 
+class QComboBox;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -43,6 +46,8 @@ public:
     void printSelected();
     void exportSelected(ExportKind kind);
     void deleteSelected();
+    // The selected check's sensor: its earlier checks and their averages.
+    void showHistory();
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -53,16 +58,20 @@ private:
     void withSelected(bool all, std::function<void(const QList<CheckRecord> &)> then);
     void showState();
     void fitToScreen();
+    void offerBenchChecks();
 
     Platform &m_platform;
     std::function<ArchiveService *()> m_archive;
     ArchiveModel *m_model = nullptr;
     QString m_keep;         // the row the technician is on, kept when the list is read again
     QStringList m_selected; // ... and those selected
+    bool m_offered = false; // the bench's own checks offered to the server (on the first show)
     QLineEdit *m_search = nullptr;
     QDateEdit *m_from = nullptr;
     QDateEdit *m_to = nullptr;
     QTableView *m_list = nullptr;
+    QComboBox *m_verdicts = nullptr;
+    QLabel *m_where = nullptr;
     QLabel *m_state = nullptr;
     QPushButton *m_print = nullptr;
     std::unique_ptr<PageSender> m_sender;

@@ -3,6 +3,7 @@
 #include "base/Settings.h"
 #include "base/Workers.h"
 #include "instrument/MeterService.h"
+#include "ui/Numbers.h"
 #include "ui/Platform.h"
 
 #include <QComboBox>
@@ -47,6 +48,15 @@ InstrumentDialog::InstrumentDialog(Platform &platform, QWidget *parent)
     m_try = new QPushButton(tr("&Prova una lettura"), this);
     m_try->setObjectName(QStringLiteral("cmdProva"));
     m_try->setAutoDefault(false);
+    // Until when the meter is calibrated, as its calibration certificate
+    // says: printed on every sheet its readings go to.
+    m_calibration = new QLineEdit(this);
+    m_calibration->setObjectName(QStringLiteral("txtTaratura"));
+    m_calibration->setAccessibleName(tr("Taratura valida fino al"));
+    m_calibration->setPlaceholderText(tr("%1, vuoto se non indicata").arg(QDate(2027, 3, 31).toString(wholeYearDateFormat())));
+    if (const QDate until = QDate::fromString(settingsValue(QStringLiteral("instrumentCalibratedUntil")).toString(), Qt::ISODate);
+        until.isValid())
+        m_calibration->setText(QLocale().toString(until, wholeYearDateFormat()));
     m_state = new QLabel(this);
     m_state->setObjectName(QStringLiteral("lblStatoStrumento"));
     m_state->setWordWrap(true);
@@ -68,6 +78,7 @@ InstrumentDialog::InstrumentDialog(Platform &platform, QWidget *parent)
     form->addRow(caption(tr("C&onnessione:"), m_conn), connRow);
     form->addRow(tr("&Trovati:"), m_found);
     form->addRow(caption(tr("&Multimetro:"), m_device), deviceRow);
+    form->addRow(tr("T&aratura valida fino al:"), m_calibration);
     form->addRow(m_state);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
@@ -206,7 +217,19 @@ void InstrumentDialog::choose(Platform &platform, QWidget *parent)
 
 void InstrumentDialog::accept()
 {
-    if (!setSettingsValue(QStringLiteral("instrument"), device())) {
+    const QString typed = m_calibration->text().trimmed();
+    const QDate until = typedDate(typed);
+    if (!typed.isEmpty() && !until.isValid()) {
+        m_platform.message(this,
+                           tr("\"%1\" non è una data: scrivi la scadenza della taratura come %2, o lasciala vuota.")
+                               .arg(typed, QDate(2027, 3, 31).toString(wholeYearDateFormat())),
+                           tr("Strumento"), MessageIcon::Exclamation);
+        m_calibration->setFocus(Qt::OtherFocusReason);
+        m_calibration->selectAll();
+        return;
+    }
+    if (!setSettingsValues({{QStringLiteral("instrument"), device()},
+                            {QStringLiteral("instrumentCalibratedUntil"), until.isValid() ? until.toString(Qt::ISODate) : QString()}})) {
         m_platform.message(this, tr("Il multimetro scelto non si può salvare: il file delle impostazioni %1 non si può scrivere.")
                                      .arg(QDir::toNativeSeparators(settingsFile())),
                            tr("Strumento"), MessageIcon::Critical);

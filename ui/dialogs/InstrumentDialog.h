@@ -3,7 +3,8 @@
 // libsigrok's multimeter drivers are listed, the meters one finds at a
 // connection (a serial port, tcp-raw/HOST/PORT) are searched for, a reading
 // is tried, and the choice is kept (the setting "instrument"; the
-// environment's DRAVINO_INSTRUMENT goes first). Everything that waits for
+// environment's DRAVINO_INSTRUMENT goes first), with the date its
+// calibration is valid until (a date typed wrong is refused). Everything that waits for
 // libsigrok or a meter runs off the window's thread.
 
 #include <QDialog>
@@ -48,6 +49,7 @@ private:
     QPushButton *m_search = nullptr;
     QListWidget *m_found = nullptr;
     QLineEdit *m_device = nullptr;
+    QLineEdit *m_calibration = nullptr;
     QPushButton *m_try = nullptr;
     QLabel *m_state = nullptr;
     MeterService *m_meter = nullptr;
