@@ -1482,7 +1482,8 @@ void TestDestinations::unrecordedCheckIsTold()
     auto *archiveWindow = openArchive(t);
     QVERIFY(archiveWindow);
     auto *state = archiveWindow->findChild<QLabel *>(QStringLiteral("lblStatoArchivio"));
-    QCOMPARE(state->text(), QStringLiteral("Ricerca in corso..."));
+    if (archive == QLatin1String("silent")) // (a server that answers at once has answered by now)
+        QCOMPARE(state->text(), QStringLiteral("Ricerca in corso..."));
     QTRY_VERIFY_WITH_TIMEOUT(state->text().startsWith(QStringLiteral("L'archivio non si può leggere: ")), 10000);
     QVERIFY2(!state->text().contains(QStringLiteral("segreta")), qPrintable(state->text()));
     QCOMPARE(archiveWindow->findChild<QTableView *>(QStringLiteral("lstProve"))->model()->rowCount(), listed);
