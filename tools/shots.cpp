@@ -15,6 +15,9 @@
 #include "ui/archive/ArchiveWindow.h"
 
 #include <QTableView>
+#include <QTableWidget>
+#include "core/ScaleCheckModel.h"
+#include "archive/CheckRecord.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -217,21 +220,37 @@ int main(int argc, char *argv[])
     w.sensataPanel().selectMark(1, 0);
     shot(w, out + QStringLiteral("/sensata%1.png").arg(suffix));
 
-    // The archive of scale checks, with three checks in an archive of its own.
+    // The archive of scale checks, in an archive of its own: one sensor
+    // checked four times over a year (its average drifting, the last check
+    // failing), two others once.
     QTemporaryDir data;
     {
         Archive archive(QDir(data.path()).filePath(QStringLiteral("archivio.sqlite")));
+        struct Shot {
+            const char *code;
+            int daysAgo;
+            int average;
+            bool denso;
+        };
+        const Shot shots[] = {{"0281002930", 0, 2371, false}, {"45PP3-1", 5, 1935, true}, {"0281002930", 96, 2392, false},
+                              {"0281006158", 130, 2404, false}, {"0281002930", 210, 2405, false}, {"0281002930", 330, 2417, false}};
         QList<CheckRecord> checks;
-        const char *const codes[] = {"0281002930", "0281006158", "45PP3-1"};
-        for (int i = 0; i < 3; ++i) {
-            CheckRecord r;
+        int number = 41;
+        for (const Shot &one : shots) {
+            ScaleCheckModel check;
+            check.setDenso(one.denso);
+            check.setAverage(one.average < 2380 ? "2300" : "2400");
+            check.setSettings({false, false, true, 2400});
+            check.compute(',');
+            CheckRecord r = checkOf(check);
             r.key = newCheckKey();
-            r.takenAt = QDateTime::currentDateTime().addDays(-7 * i);
-            r.code = QString::fromLatin1(codes[i]);
-            r.denso = i == 2;
-            r.destination = i == 1 ? PageDestination{PageDestination::Printer, QStringLiteral("PDF")}
-                                   : PageDestination{PageDestination::File, QStringLiteral("/home/tecnico/Documenti/Scala.pdf")};
-            r.average = i == 2 ? 1935.0 : 2419.0;
+            r.takenAt = QDateTime(QDate::currentDate().addDays(-one.daysAgo), QTime(9 + one.daysAgo % 8, 10 + one.daysAgo % 45));
+            r.code = QString::fromLatin1(one.code);
+            r.average = double(one.average);
+            r.denso = one.denso;
+            r.certificate = QStringLiteral("7B2E41-%1").arg(number--);
+            r.destination = one.daysAgo % 2 ? PageDestination{PageDestination::Printer, QStringLiteral("PDF")}
+                                             : PageDestination{PageDestination::File, QStringLiteral("/home/tecnico/Documenti/Scala.pdf")};
             checks << r;
         }
         archive.keepAll(checks);
@@ -241,11 +260,25 @@ int main(int argc, char *argv[])
         ArchiveWindow window(platform, [&service] { return &service; }, &w);
         window.show();
         auto *list = window.findChild<QTableView *>(QStringLiteral("lstProve"));
-        if (!QTest::qWaitFor([list] { return list->model()->rowCount() == 3; }, 10000)) {
+        if (!QTest::qWaitFor([list] { return list->model()->rowCount() == 6; }, 10000)) {
             std::fprintf(stderr, "the archive window listed nothing\n");
             return 1;
         }
+        list->selectRow(0);
         shot(window, out + QStringLiteral("/archive%1.png").arg(suffix));
+        // The selected sensor's history (Storia...).
+        window.findChild<QPushButton *>(QStringLiteral("cmdStoria"))->click();
+        QDialog *history = nullptr;
+        QTest::qWaitFor([&] {
+            history = window.findChild<QDialog *>(QStringLiteral("frmStoria"));
+            auto *rows = history ? history->findChild<QTableWidget *>(QStringLiteral("lstStoria")) : nullptr;
+            return rows && rows->rowCount() == 4;
+        }, 10000);
+        if (!history) {
+            std::fprintf(stderr, "the sensor's history did not open\n");
+            return 1;
+        }
+        shot(*history, out + QStringLiteral("/history%1.png").arg(suffix));
     }
     return 0;
 }

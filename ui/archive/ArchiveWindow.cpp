@@ -368,6 +368,11 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     connect(m_model, &ArchiveModel::reloaded, this, [this] {
         if (m_model->rowCount() == 0)
             return;
+        // The date and the verdict read whole, once: the widths the
+        // technician sets stay.
+        if (!std::exchange(m_columnsFitted, true))
+            for (const int column : {ArchiveModel::Taken, ArchiveModel::Result, ArchiveModel::Certificate})
+                m_list->resizeColumnToContents(column);
         const int current = std::max(0, m_model->rowOf(m_keep));
         m_list->selectionModel()->setCurrentIndex(m_model->index(current, 0),
                                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);

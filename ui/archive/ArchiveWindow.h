@@ -65,6 +65,7 @@ private:
     ArchiveModel *m_model = nullptr;
     QString m_keep;         // the row the technician is on, kept when the list is read again
     QStringList m_selected; // ... and those selected
+    bool m_columnsFitted = false;
     bool m_offered = false; // the bench's own checks offered to the server (on the first show)
     QLineEdit *m_search = nullptr;
     QDateEdit *m_from = nullptr;
