@@ -2,6 +2,7 @@
 // a verdict only for the entries and settings it was computed from.
 #include "FuzzInput.h"
 #include "core/ScaleCheck.h"
+#include "core/Characteristic.h"
 #include "core/ScaleCheckModel.h"
 #include "core/Sensor.h"
 #include "core/WholeNumber.h"
@@ -87,6 +88,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         fuzz::check(!v->passes() || (v->average && std::llabs(std::int64_t(*v->average) - v->nominal) <= v->tolerance),
                     "a passing sensor's average is within its window of the nominal");
     }
+    // Its characteristic: every point a reading the converter can show, at
+    // or below 5000 mV; a mark only where the row has a verdict.
+    const Characteristic curve = characteristicOf(model);
+    for (const CharacteristicPoint &p : curve.points) {
+        fuzz::check(p.mv >= 0 && p.mv <= 5000, "a point within the converter's range");
+        const auto verdict = model.verdict();
+        fuzz::check((p.mark == CharacteristicPoint::Plain) == !(verdict && verdict->rows[p.row]), "a mark only for a judged row");
+    }
+    fuzz::check(axisStep(in.number(0, 100000), in.number(0, 12)) >= 1, "an axis step of at least 1");
     // Any change after it leaves no verdict; putting it back gives it again.
     const int row = in.number(0, kScaleRows - 1);
     const std::string other = in.text(6);

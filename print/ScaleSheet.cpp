@@ -1,5 +1,6 @@
 #include "print/ScaleSheet.h"
 
+#include "print/CharacteristicChart.h"
 #include "print/Footer.h"
 #include "print/PrintSurface.h"
 
@@ -62,6 +63,8 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
 {
     constexpr double kLeft = 1000;
     constexpr double kBottom = 16000; // the printable area's end, with a margin
+    constexpr double kChartTop = 8600; // the lower half
+    constexpr double kChartMinHeight = 3000;
     s.ForeColor(Qt::black);
     s.CurrentY(s.CurrentY() + 400);
     if (sheet.reprinted.isValid()) {
@@ -168,6 +171,15 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
         s.FontSize(10);
         s.CurrentX(kLeft);
         printWrapped(s, parts.join(QStringLiteral(" · ")), kRuleRight, kBottom);
+    }
+    // The characteristic, in the page's lower half (lower, below a long
+    // band), the signature's room kept under it.
+    const Characteristic curve = characteristicOf(check);
+    const double top = std::max(s.CurrentY() + 300, kChartTop);
+    const double bottom = kBottom - (sheet.certificate.isEmpty() ? 0 : 800);
+    if ((curve.nominal > 0 || !curve.points.empty()) && bottom - top >= kChartMinHeight) {
+        printCharacteristic(s, curve, QRectF(kRuleLeft, top, kRuleRight - kRuleLeft, bottom - top));
+        s.CurrentY(bottom - 300);
     }
     // Who answers for it.
     if (!sheet.certificate.isEmpty()) {

@@ -6,6 +6,7 @@
 // every kind of change), the value table's count and rows, and the Sensata
 // calendar.
 
+#include "core/Characteristic.h"
 #include "core/PrintRange.h"
 #include "core/ScaleCheck.h"
 #include "core/ScaleCheckModel.h"
@@ -37,6 +38,41 @@ QString verdicts(const std::array<Verdict, kScaleRows> &c)
     return out;
 }
 
+// A check with the rows' readings and pressures (comma-separated, the
+// rest 0), then the steps: compute, adcN=, barN=, media=, nominal=, 12bit,
+// 10bit, denso, bosch, manual, auto.
+ScaleCheckModel played(const QString &adc, const QString &bar, const QString &steps)
+{
+    ScaleCheckModel check;
+    const QStringList a = adc.split(QLatin1Char(',')), b = bar.split(QLatin1Char(','));
+    for (int i = 0; i < kScaleRows; ++i) {
+        check.setAdc(i, i < a.size() ? a[i].toStdString() : "0");
+        check.setBar(i, i < b.size() ? b[i].toStdString() : "0");
+    }
+    for (const QString &step : steps.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString name = step.section(QLatin1Char('='), 0, 0), value = step.section(QLatin1Char('='), 1);
+        if (step == QLatin1String("compute"))
+            check.compute('.');
+        else if (name.startsWith(QLatin1String("adc")))
+            check.setAdc(name.mid(3).toInt(), value.toStdString());
+        else if (name.startsWith(QLatin1String("bar")))
+            check.setBar(name.mid(3).toInt(), value.toStdString());
+        else if (name == QLatin1String("media"))
+            check.setAverage(value.toStdString());
+        else if (name == QLatin1String("nominal"))
+            check.setNominalFullScale(value.toInt());
+        else if (step == QLatin1String("12bit") || step == QLatin1String("10bit"))
+            check.setBits12(step == QLatin1String("12bit"));
+        else if (step == QLatin1String("denso") || step == QLatin1String("bosch"))
+            check.setDenso(step == QLatin1String("denso"));
+        else if (step == QLatin1String("manual") || step == QLatin1String("auto"))
+            check.setAutomaticAverage(step == QLatin1String("auto"));
+        else
+            qFatal("unknown step %s", qPrintable(step));
+    }
+    return check;
+}
+
 } // namespace
 
 class TestCore : public QObject
@@ -57,6 +93,10 @@ private slots:
     void scaleCheck();
     void scaleCheckModel_data();
     void scaleCheckModel();
+    void characteristic_data();
+    void characteristic();
+    void axisSteps_data();
+    void axisSteps();
     void linearityText();
     void printCount_data();
     void printCount();
@@ -359,33 +399,7 @@ void TestCore::scaleCheckModel()
     QFETCH(QString, adc);
     QFETCH(QString, bar);
     QFETCH(QString, steps);
-    ScaleCheckModel check;
-    const QStringList a = adc.split(QLatin1Char(',')), b = bar.split(QLatin1Char(','));
-    for (int i = 0; i < kScaleRows; ++i) {
-        check.setAdc(i, i < a.size() ? a[i].toStdString() : "0");
-        check.setBar(i, i < b.size() ? b[i].toStdString() : "0");
-    }
-    for (const QString &step : steps.split(QLatin1Char(';'))) {
-        const QString name = step.section(QLatin1Char('='), 0, 0), value = step.section(QLatin1Char('='), 1);
-        if (step == QLatin1String("compute"))
-            check.compute('.');
-        else if (name.startsWith(QLatin1String("adc")))
-            check.setAdc(name.mid(3).toInt(), value.toStdString());
-        else if (name.startsWith(QLatin1String("bar")))
-            check.setBar(name.mid(3).toInt(), value.toStdString());
-        else if (name == QLatin1String("media"))
-            check.setAverage(value.toStdString());
-        else if (name == QLatin1String("nominal"))
-            check.setNominalFullScale(value.toInt());
-        else if (step == QLatin1String("12bit") || step == QLatin1String("10bit"))
-            check.setBits12(step == QLatin1String("12bit"));
-        else if (step == QLatin1String("denso") || step == QLatin1String("bosch"))
-            check.setDenso(step == QLatin1String("denso"));
-        else if (step == QLatin1String("manual") || step == QLatin1String("auto"))
-            check.setAutomaticAverage(step == QLatin1String("auto"));
-        else
-            QFAIL(qPrintable(step));
-    }
+    const ScaleCheckModel check = played(adc, bar, steps);
     QString got = check.stale() ? QStringLiteral("stale") : check.computed() ? QStringLiteral("computed") : QStringLiteral("none");
     QCOMPARE(check.verdict().has_value(), check.computed());
     if (const auto v = check.verdict()) {
@@ -396,6 +410,72 @@ void TestCore::scaleCheckModel()
         QCOMPARE(v->passes(), v->rowsPass && v->nominalPasses);
     }
     QTEST(got, "expected");
+}
+
+void TestCore::characteristic_data()
+{
+    // The points a check's sheet draws (row:bar:mV and W within, O outside,
+    // P not judged), from the readings it holds; its zero, span, nominal
+    // and the band's ± bar.
+    QTest::addColumn<QString>("adc");
+    QTest::addColumn<QString>("bar");
+    QTest::addColumn<QString>("steps");
+    QTest::addColumn<QString>("expected");
+    const QString opening = QStringLiteral("98,232,370,506,0,0"), bars = QStringLiteral("0,400,800,1200,1600,2000");
+    QTest::newRow("computed, passing rows") << opening << bars << "nominal=2400;compute"
+        << "0:0:479P 1:400:1134W 2:800:1808W 3:1200:2473W | zero 479 span 4000 nominal 2400 ±24";
+    QTest::newRow("not computed: no marks, no band") << opening << bars << "nominal=2000"
+        << "0:0:479P 1:400:1134P 2:800:1808P 3:1200:2473P | zero 479 span 4000 nominal 2000 ±0";
+    QTest::newRow("changed since: the readings held now") << opening << bars << "nominal=2000;compute;adc3=550"
+        << "0:0:479P 1:400:1134P 2:800:1808P 3:1200:2688P | zero 479 span 4000 nominal 2000 ±0";
+    QTest::newRow("a failing row is outside") << "98,232,370,508" << bars << "nominal=2400;compute"
+        << "0:0:479P 1:400:1134O 2:800:1808W 3:1200:2483W | zero 479 span 4000 nominal 2400 ±24";
+    QTest::newRow("Denso, 12 bit") << "0,3276" << "0,2020" << "12bit;denso;nominal=2000;compute"
+        << "0:0:0P 1:2020:4000W | zero 0 span 3200 nominal 2000 ±16";
+    // A row counts from above 400 mV, as the check computes it.
+    QTest::newRow("400 mV: not a reading") << "0,328,656" << "0,400,800" << "12bit;nominal=2000"
+        << "0:0:0P 2:800:801P | zero 0 span 4000 nominal 2000 ±0";
+    QTest::newRow("402 mV: a reading") << "0,329" << "0,400" << "12bit;nominal=2000"
+        << "0:0:0P 1:400:402P | zero 0 span 4000 nominal 2000 ±0";
+    QTest::newRow("a count beyond the converter, a pressure not a number") << "98,1024,370,506" << "0,400,x,1200" << "nominal=2000"
+        << "0:0:479P 3:1200:2473P | zero 479 span 4000 nominal 2000 ±0";
+    QTest::newRow("no zero reading: the family's own zero") << "x,232" << "0,400" << "denso"
+        << "1:400:1134P | zero 1000 span 3200 nominal 0 ±0";
+}
+
+void TestCore::characteristic()
+{
+    QFETCH(QString, adc);
+    QFETCH(QString, bar);
+    QFETCH(QString, steps);
+    const Characteristic c = characteristicOf(played(adc, bar, steps));
+    QStringList got;
+    for (const CharacteristicPoint &p : c.points)
+        got << QStringLiteral("%1:%2:%3%4").arg(p.row).arg(p.bar).arg(p.mv).arg(QLatin1Char("PWO"[p.mark]));
+    got << QStringLiteral("| zero %1 span %2 nominal %3 ±%4").arg(c.zeroMv).arg(c.spanMv).arg(c.nominal).arg(c.tolerance);
+    QTEST(got.join(QLatin1Char(' ')), "expected");
+}
+
+void TestCore::axisSteps_data()
+{
+    QTest::addColumn<double>("top");
+    QTest::addColumn<int>("parts");
+    QTest::addColumn<int>("step");
+    QTest::newRow("2640 in 6") << 2640.0 << 6 << 500;
+    QTest::newRow("3000 in 6: just over 500") << 3000.0 << 6 << 500;
+    QTest::newRow("3001 in 6") << 3001.0 << 6 << 1000;
+    QTest::newRow("1200 in 6") << 1200.0 << 6 << 200;
+    QTest::newRow("165 in 6") << 165.0 << 6 << 50;
+    QTest::newRow("5000 in 5") << 5000.0 << 5 << 1000;
+    QTest::newRow("3 in 6: at least 1") << 3.0 << 6 << 1;
+    QTest::newRow("nothing") << 0.0 << 6 << 1;
+}
+
+void TestCore::axisSteps()
+{
+    QFETCH(double, top);
+    QFETCH(int, parts);
+    QTEST(axisStep(top, parts), "step");
 }
 
 void TestCore::linearityText()

@@ -7,6 +7,8 @@
 #include "PageCompare.h"
 #include "PdfWords.h"
 #include "TestMain.h"
+#include "core/Characteristic.h"
+#include "print/CharacteristicChart.h"
 #include "print/Delivery.h"
 #include "print/PdfFile.h"
 #include "print/QtPrintSurface.h"
@@ -50,7 +52,7 @@ QList<RecordedItem> items(const RecordingSurface &s, const QString &text, Record
 {
     QList<RecordedItem> out;
     for (const auto &i : s.items())
-        if (i.kind == kind && (kind == RecordedItem::Line || i.text == text))
+        if (i.kind == kind && (kind == RecordedItem::Line || i.text == text || text.isNull()))
             out << i;
     return out;
 }
@@ -110,6 +112,8 @@ private slots:
     void previewIsThePrintedPage();
     void sheetForTheCustomer_data();
     void sheetForTheCustomer();
+    void characteristicOnTheSheet_data();
+    void characteristicOnTheSheet();
     void verdictWords_data();
     void verdictWords();
     void fieldsLeftEmpty_data();
@@ -230,7 +234,10 @@ void TestDocuments::scaleSheetLayout()
     QVERIFY(items(s, QStringLiteral("98")).value(0).color == black && items(s, QStringLiteral("479")).value(0).color == blue);
     // Each row a line plus 180; the rule 80 below the line, 950 to 11100.
     QCOMPARE(items(s, QStringLiteral("400")).value(0).y - bar0.y, row + 180);
-    const auto rules = items(s, {}, RecordedItem::Line);
+    QList<RecordedItem> rules; // (the lines above the characteristic)
+    for (const RecordedItem &l : items(s, {}, RecordedItem::Line))
+        if (l.y < 8600)
+            rules << l;
     QVERIFY(rules.size() == 6 && rules[0].x == 950 && rules[0].x2 == 11100 && rules[0].y == bar0.y + row + 80);
 
     // The closing lines: caption regular, value bold, all black; the footer.
@@ -680,6 +687,11 @@ void TestDocuments::sheetForTheCustomer()
     for (const QString &phrase : holds)
         QVERIFY2(text.contains(phrase), qPrintable(phrase + QLatin1String("\n in: ") + text));
     QVERIFY2(!text.contains(never), qPrintable(never));
+    // The characteristic as text and lines: no picture on the page but the logo.
+    QVERIFY2(text.contains(QLatin1String("Tensione (mV)")) && text.contains(QLatin1String("Pressione (bar)")), qPrintable(text));
+    const QStringList pictures = dravino::test::outputOf(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf})
+                                     .split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^\\s+1\\s+\\d+\\s+image ")));
+    QCOMPARE(pictures.size(), 1);
     // The band above never reaches the grid; what is added below starts under the footer.
     bool band = true; // the words before the grid's first heading
     for (const PdfWord &w : words) {
@@ -715,6 +727,101 @@ void TestDocuments::sheetForTheCustomer()
                 darkest = std::min(darkest, qGray(page.pixel(x, y)));
         QVERIFY2(darkest < 40, qPrintable(QString::number(darkest)));
     }
+}
+
+void TestDocuments::characteristicOnTheSheet_data()
+{
+    // The opening check against 2400 bar: computed (passing rows), with a
+    // manual average of 2300 (every row outside), changed since its
+    // computation, never computed; what the legend then says.
+    QTest::addColumn<QString>("made");
+    QTest::addColumn<QString>("legend");
+    QTest::newRow("passing rows") << "C" << "linea nominale a 2400 bar|fascia di 2376-2424 bar (±24 bar)|lettura entro i limiti|lettura dello zero";
+    QTest::newRow("rows outside") << "CF" << "linea nominale a 2400 bar|fascia di 2377-2423 bar (±23 bar)|lettura fuori dai limiti|lettura dello zero";
+    QTest::newRow("changed since") << "S" << "linea nominale a 2400 bar|lettura";
+    QTest::newRow("never computed") << "" << "linea nominale a 2400 bar|lettura";
+}
+
+void TestDocuments::characteristicOnTheSheet()
+{
+    // Each reading's mark where its pressure and voltage put it on the
+    // axes the page prints, its shape after its verdict; in the lower half.
+    QFETCH(QString, made);
+    ScaleSheet sheet;
+    ScaleCheckModel &check = sheet.check;
+    check.setAverage("2300");
+    check.setSettings({false, false, !made.contains(QLatin1Char('F')), 2400});
+    if (made.contains(QLatin1Char('C')))
+        check.compute(',');
+    if (made.contains(QLatin1Char('S'))) {
+        check.compute(',');
+        check.setAdc(2, "371");
+    }
+    sheet.now = kNow;
+    RecordingSurface s;
+    printScaleSheet(s, sheet);
+    const double footer = items(s, QStringLiteral("Dravino")).value(0).y;
+    // The frame: the long black verticals below the half.
+    QRectF plot;
+    for (const RecordedItem &l : items(s, {}, RecordedItem::Line))
+        if (l.color == Qt::black && l.x == l.x2 && qAbs(l.y2 - l.y) > 2000 && l.y > 8000)
+            plot |= QRectF(QPointF(l.x, std::min(l.y, l.y2)), QPointF(l.x + 0.01, std::max(l.y, l.y2)));
+    QVERIFY(plot.top() >= 8600 && plot.top() > footer && plot.bottom() < 16000 && plot.width() > 9000 && plot.height() > 4000);
+    // The axes' ends as labelled: 0 to 5000 mV, 0 to the last pressure.
+    const auto at = [&](const QString &text) { return items(s, text).value(0); };
+    QVERIFY(at(QStringLiteral("5000")).y < plot.top() && at(QStringLiteral("Tensione (mV)")).y < at(QStringLiteral("5000")).y);
+    const auto pressure = at(QStringLiteral("Pressione (bar)"));
+    QVERIFY(pressure.y > plot.bottom() && qAbs(pressure.x + s.widthOf(pressure.font, pressure.text) / 2 - plot.center().x()) < 1);
+    RecordedItem last; // the pressures under the axis: the last at its end
+    for (const RecordedItem &t : items(s, QString()))
+        if (qAbs(t.y - plot.bottom() - 40) < 1 && t.x > last.x)
+            last = t;
+    const double xEnd = last.text.toDouble();
+    QVERIFY2(xEnd == 3000 && last.font.pointSizeF() == 8, qPrintable(last.text)); // past 2400 + 10 %, on a 500 step
+    QVERIFY(qAbs(last.x + s.widthOf(last.font, last.text) / 2 - plot.right()) < 1);
+    // The marks: short lines in the plot, four a square, two a cross.
+    QStringList got;
+    const auto lines = items(s, {}, RecordedItem::Line);
+    for (int i = 0; i < lines.size(); ++i) {
+        const RecordedItem &l = lines[i];
+        if (std::hypot(l.x2 - l.x, l.y2 - l.y) > 300 || l.y < plot.top() - 200 || l.y > plot.bottom() + 200
+            || (l.color.red() == l.color.green() && l.color != Qt::black)) // the band's hatching
+            continue;
+        const bool crossed = l.x != l.x2 && l.y != l.y2;
+        const int n = crossed ? 2 : 4;
+        double cx = 0, cy = 0;
+        for (int k = i; k < i + n; ++k)
+            cx += (lines[k].x + lines[k].x2) / (2 * n), cy += (lines[k].y + lines[k].y2) / (2 * n);
+        got << QStringLiteral("%1 %2 %3,%4").arg(crossed ? "x" : "[]", l.color.name()).arg(qRound(cx)).arg(qRound(cy));
+        i += n - 1;
+    }
+    QStringList expected;
+    const Characteristic c = characteristicOf(check);
+    for (const CharacteristicPoint &p : c.points)
+        expected << QStringLiteral("%1 %2 %3,%4")
+                        .arg(p.mark == CharacteristicPoint::Outside ? "x" : "[]",
+                             p.mark == CharacteristicPoint::Outside ? "#dc0000" : p.mark == CharacteristicPoint::Within ? "#007800" : "#000000")
+                        .arg(qRound(plot.left() + p.bar / xEnd * plot.width()))
+                        .arg(qRound(plot.bottom() - p.mv / 5000.0 * plot.height()));
+    QCOMPARE(got, expected);
+    QCOMPARE(c.points.size(), size_t(4));
+    // The long slanted lines: the band's edges, then the nominal line, each
+    // the full scale its slope gives from the zero reading.
+    QStringList slopes, lineFullScales;
+    for (const RecordedItem &l : lines)
+        if (l.x != l.x2 && l.y != l.y2 && std::hypot(l.x2 - l.x, l.y2 - l.y) > 1000) {
+            const double bar = (l.x2 - plot.left()) / plot.width() * xEnd, mv = (plot.bottom() - l.y2) / plot.height() * 5000;
+            slopes << QStringLiteral("%1 %2").arg(l.color.name()).arg(qRound(bar * c.spanMv / (mv - c.zeroMv)));
+        }
+    if (c.tolerance > 0)
+        lineFullScales << QStringLiteral("#6e6e6e %1").arg(2400 - c.tolerance) << QStringLiteral("#6e6e6e %1").arg(2400 + c.tolerance);
+    QCOMPARE(slopes, lineFullScales << QStringLiteral("#000000 2400"));
+    // The legend, under the axis's title, names only what is drawn.
+    QStringList legend;
+    for (const RecordedItem &t : items(s, QString()))
+        if (t.y > pressure.y && t.y < plot.bottom() + 1500)
+            legend << t.text;
+    QTEST(legend.join(QLatin1Char('|')), "legend");
 }
 
 void TestDocuments::verdictWords_data()

@@ -213,6 +213,38 @@
         <source>Firma dell&apos;operatore: </source>
         <translation>Operator&apos;s signature: </translation>
     </message>
+    <message>
+        <source>Tensione (mV)</source>
+        <translation>Voltage (mV)</translation>
+    </message>
+    <message>
+        <source>Pressione (bar)</source>
+        <translation>Pressure (bar)</translation>
+    </message>
+    <message>
+        <source>linea nominale a %1 bar</source>
+        <translation>nominal line at %1 bar</translation>
+    </message>
+    <message>
+        <source>fascia di %1-%2 bar (±%3 bar)</source>
+        <translation>band of %1-%2 bar (±%3 bar)</translation>
+    </message>
+    <message>
+        <source>lettura entro i limiti</source>
+        <translation>reading within the limits</translation>
+    </message>
+    <message>
+        <source>lettura fuori dai limiti</source>
+        <translation>reading outside the limits</translation>
+    </message>
+    <message>
+        <source>lettura dello zero</source>
+        <translation>zero reading</translation>
+    </message>
+    <message>
+        <source>lettura</source>
+        <translation>reading</translation>
+    </message>
 </context>
 <context>
     <name>ValueTable</name>

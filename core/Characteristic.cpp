@@ -1,0 +1,63 @@
+#include "core/Characteristic.h"
+
+#include "core/Sensor.h"
+#include "core/WholeNumber.h"
+
+#include <cmath>
+
+namespace dravino {
+
+namespace {
+constexpr int kSpanBosch = 4000; // as the scale check computes its rows
+constexpr int kSpanDenso = 3200;
+constexpr int kValidityThresholdMv = 400;
+} // namespace
+
+Characteristic characteristicOf(const ScaleCheckModel &check)
+{
+    const ScaleGrid &g = check.grid();
+    const ScaleCheckSettings &set = check.settings();
+    const AdcResolution res = set.bits12 ? AdcResolution::Bits12 : AdcResolution::Bits10;
+    const auto verdict = check.verdict();
+    Characteristic c;
+    c.spanMv = set.denso ? kSpanDenso : kSpanBosch;
+    c.nominal = set.nominalFullScale > 0 ? set.nominalFullScale : 0;
+    c.tolerance = verdict ? verdict->tolerance : 0;
+    // The readings the grid holds now: the counts the converter can show,
+    // turned into millivolts as the check turns them.
+    const auto mvOf = [&](int row) -> std::optional<int> {
+        const auto count = toInt32(g.adc[row]);
+        if (count.error != NumberError::None || count.value < 0 || count.value > adcMaxCount(res))
+            return std::nullopt;
+        return voltageFromAdcCount(res, count.value);
+    };
+    const auto zero = mvOf(0);
+    c.zeroMv = zero ? *zero : family(set.denso ? SensorType::DensoOneWay : SensorType::BoschDelphiVdo).nominalZeroMv;
+    for (int row = 0; row < kScaleRows; ++row) {
+        const auto bar = toInt32(g.bar[row]);
+        const auto mv = mvOf(row);
+        // Above the zero row, a row counts from the reading the check
+        // computes from (an empty row reads 0).
+        if (bar.error != NumberError::None || !mv || (row > 0 && *mv <= kValidityThresholdMv))
+            continue;
+        CharacteristicPoint p{row, bar.value, *mv};
+        if (verdict && verdict->rows[row])
+            p.mark = *verdict->rows[row] ? CharacteristicPoint::Within : CharacteristicPoint::Outside;
+        c.points.push_back(p);
+    }
+    return c;
+}
+
+int axisStep(double top, int parts)
+{
+    if (!(top > 0) || parts < 1)
+        return 1;
+    const double raw = top / parts;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    for (const double m : {1.0, 2.0, 5.0, 10.0})
+        if (m * power >= raw)
+            return std::max(1, int(std::lround(m * power)));
+    return std::max(1, int(std::lround(10 * power)));
+}
+
+} // namespace dravino
