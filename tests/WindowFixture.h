@@ -16,7 +16,7 @@
 //   open:NAME     open the list's popup
 //   !KEY          a key on the focused control: Return Enter (keypad) Up
 //                 Down PageUp PageDown Tab Backtab Backspace Space Escape
-//                 F2 F3 F4 F8 F9 shiftF9; !ctrla selects all; !ctrlc copies; !type:TEXT types
+//                 F2 F3 F4 F7 F8 F9 shiftF9; !ctrla selects all; !ctrlc copies; !type:TEXT types
 //                 into the focused control; !paste:TEXT pastes with Shift+Insert, !ctrlv:TEXT
 //                 with Ctrl+V, !menupaste:TEXT with the context menu's Paste
 //   @shellfails  @printerfails  @answer:TEXT  @cancel (the code prompt's
@@ -254,7 +254,7 @@ private:
         static const QMap<QString, QKeyCombination> keys{
             {"Return", Qt::Key_Return}, {"Up", Qt::Key_Up}, {"Down", Qt::Key_Down}, {"PageUp", Qt::Key_PageUp},
             {"PageDown", Qt::Key_PageDown}, {"Tab", Qt::Key_Tab}, {"Backtab", Qt::Key_Backtab}, {"Backspace", Qt::Key_Backspace},
-            {"Space", Qt::Key_Space}, {"Escape", Qt::Key_Escape}, {"F2", Qt::Key_F2}, {"F3", Qt::Key_F3}, {"F4", Qt::Key_F4},
+            {"Space", Qt::Key_Space}, {"Escape", Qt::Key_Escape}, {"F2", Qt::Key_F2}, {"F3", Qt::Key_F3}, {"F4", Qt::Key_F4}, {"F7", Qt::Key_F7},
             {"F8", Qt::Key_F8}, {"F9", Qt::Key_F9}, {"Enter", Qt::KeypadModifier | Qt::Key_Enter},
             {"shiftF9", Qt::ShiftModifier | Qt::Key_F9}, {"ctrla", Qt::ControlModifier | Qt::Key_A},
             {"ctrlc", Qt::ControlModifier | Qt::Key_C}, {"paste", Qt::ShiftModifier | Qt::Key_Insert},

@@ -12,6 +12,7 @@
 #include "core/ScaleCheckModel.h"
 #include "core/Sensata.h"
 #include "core/Sensor.h"
+#include "core/Trace.h"
 #include "core/WholeNumber.h"
 
 #include <QtTest>
@@ -97,6 +98,12 @@ private slots:
     void characteristic();
     void axisSteps_data();
     void axisSteps();
+    void traceSpans_data();
+    void traceSpans();
+    void traceCursors_data();
+    void traceCursors();
+    void signalLevels_data();
+    void signalLevels();
     void linearityText();
     void printCount_data();
     void printCount();
@@ -476,6 +483,106 @@ void TestCore::axisSteps()
     QFETCH(double, top);
     QFETCH(int, parts);
     QTEST(axisStep(top, parts), "step");
+}
+
+namespace {
+// A trace of "ms:mV" readings, blank-separated.
+Trace traceOf(const QString &readings)
+{
+    Trace t;
+    for (const QString &r : readings.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        t.add(r.section(QLatin1Char(':'), 0, 0).toLongLong(), r.section(QLatin1Char(':'), 1).toDouble());
+    return t;
+}
+const QString kWave = QStringLiteral("0:500 1000:500 2000:1300 3000:1300 4000:3500 5000:2300 6000:1100 7000:500");
+} // namespace
+
+void TestCore::traceSpans_data()
+{
+    // The statistics of a span (its ends included), the columns a chart of
+    // it draws, staleness at a moment.
+    QTest::addColumn<QString>("readings");
+    QTest::addColumn<QString>("ask");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("the whole") << kWave << "stats" << "8: 500..3500 mean 1375";
+    QTest::newRow("a span, its ends included") << kWave << "stats 2000 4000" << "3: 1300..3500 mean 2033.33";
+    QTest::newRow("one short of each end") << kWave << "stats 2001 3999" << "1: 1300..1300 mean 1300";
+    QTest::newRow("given backwards") << kWave << "stats 4000 2000" << "3: 1300..3500 mean 2033.33";
+    QTest::newRow("nothing in it") << kWave << "stats 7001 9000" << "0: 0..0 mean 0";
+    QTest::newRow("empty trace") << "" << "stats" << "0: 0..0 mean 0";
+    QTest::newRow("a stamp going back is the last's") << "1000:1 900:2" << "stats 1000 1000" << "2: 1..2 mean 1.5";
+    QTest::newRow("four columns") << kWave << "columns 0 7999 4" << "0:500-500 2000:1300-1300 4000:2300-3500 6000:500-1100";
+    QTest::newRow("a column with none is left out") << "0:1 3000:2" << "columns 0 3999 4" << "0:1-1 3000:2-2";
+    QTest::newRow("no columns") << kWave << "columns 0 7999 0" << "";
+    QTest::newRow("a second after the last: not stale") << kWave << "stale 8000" << "false";
+    QTest::newRow("past a second: stale") << kWave << "stale 8001" << "true";
+    QTest::newRow("empty: never stale") << "" << "stale 99999" << "false";
+}
+
+void TestCore::traceSpans()
+{
+    QFETCH(QString, readings);
+    QFETCH(QString, ask);
+    const Trace t = traceOf(readings);
+    const QStringList a = ask.split(QLatin1Char(' '));
+    QString got;
+    if (a[0] == QLatin1String("stats")) {
+        const TraceStats st = a.size() > 1 ? t.stats(a[1].toLongLong(), a[2].toLongLong()) : t.stats();
+        got = QStringLiteral("%1: %2..%3 mean %4").arg(st.count).arg(st.min).arg(st.max).arg(QString::number(st.mean, 'g', 6));
+    } else if (a[0] == QLatin1String("columns")) {
+        QStringList c;
+        for (const TraceColumn &col : t.columns(a[1].toLongLong(), a[2].toLongLong(), a[3].toInt()))
+            c << QStringLiteral("%1:%2-%3").arg(col.fromMs).arg(col.min).arg(col.max);
+        got = c.join(QLatin1Char(' '));
+    } else {
+        got = t.stale(a[1].toLongLong()) ? QStringLiteral("true") : QStringLiteral("false");
+    }
+    QTEST(got, "expected");
+}
+
+void TestCore::traceCursors_data()
+{
+    // When the signal crosses one level and then the other, from a moment
+    // on (the times between readings on the straight line between them).
+    QTest::addColumn<double>("from");
+    QTest::addColumn<double>("to");
+    QTest::addColumn<qint64>("after");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("the rise") << 900.0 << 3000.0 << qint64(INT64_MIN) << "1500 3772.73";
+    QTest::newRow("the decay after the snap") << 3000.0 << 800.0 << qint64(4000) << "4416.67 6500";
+    QTest::newRow("a level on a reading") << 1300.0 << 3500.0 << qint64(INT64_MIN) << "2000 4000";
+    QTest::newRow("from the snap on, the rise is gone") << 900.0 << 3000.0 << qint64(4001) << "-";
+    QTest::newRow("a level never reached") << 500.0 << 3600.0 << qint64(INT64_MIN) << "-";
+    QTest::newRow("within one step") << 1400.0 << 3400.0 << qint64(3000) << "3045.45 3954.55";
+}
+
+void TestCore::traceCursors()
+{
+    QFETCH(double, from);
+    QFETCH(double, to);
+    QFETCH(qint64, after);
+    const auto c = traceOf(kWave).between(from, to, after);
+    QTEST(c ? QStringLiteral("%1 %2").arg(QString::number(c->fromMs, 'g', 6), QString::number(c->toMs, 'g', 6)) : QStringLiteral("-"),
+          "expected");
+}
+
+void TestCore::signalLevels_data()
+{
+    // The signal range's ends (4 % and 96 % of 5 V) and the family's limit.
+    QTest::addColumn<double>("mv");
+    QTest::addColumn<int>("level");
+    QTest::newRow("199.9") << 199.9 << int(SignalLevel::BelowRange);
+    QTest::newRow("200") << 200.0 << int(SignalLevel::InRange);
+    QTest::newRow("4500, the limit") << 4500.0 << int(SignalLevel::InRange);
+    QTest::newRow("4500.1") << 4500.1 << int(SignalLevel::AboveLimit);
+    QTest::newRow("4800") << 4800.0 << int(SignalLevel::AboveLimit);
+    QTest::newRow("4800.1") << 4800.1 << int(SignalLevel::AboveRange);
+}
+
+void TestCore::signalLevels()
+{
+    QFETCH(double, mv);
+    QTEST(int(signalLevel(mv, 4500)), "level");
 }
 
 void TestCore::linearityText()

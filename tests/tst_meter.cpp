@@ -11,6 +11,8 @@
 #include "base/Workers.h"
 #include "archive/Archive.h"
 #include "instrument/Meter.h"
+#include "PdfWords.h"
+#include "ui/trace/TraceWindow.h"
 
 #include <QElapsedTimer>
 #include <QComboBox>
@@ -22,11 +24,33 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QSpinBox>
 #include <thread>
 
 namespace {
 const QByteArray kDc = "\"VOLT +1.000000E+01,+1.000000E-06\"";
 const char *const kTitle = "Multimetro|E|";
+
+// F7's window, opened as the technician opens it.
+dravino::TraceWindow *openTrace(Window &t)
+{
+    t.run(QStringLiteral("!F7"));
+    auto *trace = t.w->findChild<dravino::TraceWindow *>(QStringLiteral("frmTraccia"));
+    if (trace && !QTest::qWaitFor([trace] { return trace->isVisible(); }))
+        qWarning("the trace window did not show");
+    return trace;
+}
+
+QString shown(dravino::TraceWindow *trace, const char *label) { return trace->findChild<QLabel *>(QLatin1String(label))->text(); }
+
+// A reading of mv as the meter gives it.
+dravino::MeterReading volts(double mv)
+{
+    dravino::MeterReading r;
+    r.kind = dravino::MeterReading::Volts;
+    r.volts = mv / 1000.0;
+    return r;
+}
 } // namespace
 
 class TestMeter : public QObject
@@ -48,6 +72,10 @@ private slots:
     void withoutTheModule();
     void meterOnTheCertificate_data();
     void meterOnTheCertificate();
+    void traceFromTheMeter();
+    void traceOfAKeyOff();
+    void traceTellsTheSignal_data();
+    void traceTellsTheSignal();
 };
 
 void TestMeter::readings_data()
@@ -364,6 +392,168 @@ void TestMeter::withoutTheModule()
     QTRY_COMPARE(t.platform.messages.size(), 1);
     QCOMPARE(t.platform.messages[0].text, QStringLiteral("Il multimetro scpi-dmm:conn=tcp-raw/127.0.0.1/1 non si può leggere "
                                                          "(il modulo dei multimetri libdravino_meter.so non è installato)."));
+}
+
+void TestMeter::traceFromTheMeter()
+{
+    // F7 reads the meter over and over: the latest reading large, in mV and
+    // bar; another function is told in the window's own words and adds
+    // nothing; paused, the meter is not read; gone silent, the trace stands,
+    // told and grey, and goes on when the meter is back; closed, the meter
+    // is left alone.
+    auto meter = std::make_unique<MeterStandIn>("+1.50000000E+00");
+    const quint16 port = meter->port();
+    qputenv("DRAVINO_INSTRUMENT", meter->device().toUtf8());
+    Window t;
+    auto *trace = openTrace(t);
+    QVERIFY(trace);
+    QCOMPARE(trace->windowTitle(), QStringLiteral("Traccia del sensore"));
+    QTRY_COMPARE_WITH_TIMEOUT(shown(trace, "lblUltima"), QStringLiteral("1.500 mV   500 bar"), 10000);
+    meter->setReading("+2.50000000E+00");
+    QTRY_COMPARE_WITH_TIMEOUT(shown(trace, "lblUltima"), QStringLiteral("2.500 mV   1.000 bar"), 10000);
+    QCOMPARE(shown(trace, "lblStatoTraccia"), QStringLiteral("Lettura in corso."));
+    const auto &samples = trace->trace().samples();
+    QTRY_VERIFY_WITH_TIMEOUT(samples.size() >= 4, 10000);
+    for (std::size_t i = 1; i < samples.size(); ++i)
+        QVERIFY(samples[i].ms >= samples[i - 1].ms);
+    meter->setFunction("\"VOLT:AC +1.000000E+01,+1.000000E-06\"");
+    QTRY_COMPARE_WITH_TIMEOUT(shown(trace, "lblStatoTraccia"),
+                              QStringLiteral("Il multimetro non misura tensione continua (misura V AC): mettilo su V DC."), 10000);
+    const std::size_t beforeAc = samples.size();
+    QTest::qWait(600);
+    QCOMPARE(samples.size(), beforeAc);
+    meter->setFunction(kDc);
+    QTRY_COMPARE_WITH_TIMEOUT(shown(trace, "lblStatoTraccia"), QStringLiteral("Lettura in corso."), 10000);
+    // Paused: nothing more read, said; the button says how to go on.
+    auto *pause = trace->findChild<QPushButton *>(QStringLiteral("cmdPausa"));
+    QTest::mouseClick(pause, Qt::LeftButton);
+    QCOMPARE(pause->text(), QStringLiteral("&Riprendi"));
+    QVERIFY(shown(trace, "lblStatoTraccia").startsWith(QStringLiteral("In pausa: la traccia tiene le sue ")));
+    QTest::qWait(300);
+    int reads = meter->readings();
+    QTest::qWait(800);
+    QCOMPARE(meter->readings(), reads);
+    QTest::mouseClick(pause, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(meter->readings() > reads, 5000);
+    // Silent: standing still after a second, grey, then the meter's fault.
+    meter->setReading({});
+    QTRY_VERIFY_WITH_TIMEOUT(shown(trace, "lblStatoTraccia").startsWith(QStringLiteral("Nessuna lettura da 1,")), 5000);
+    QVERIFY(trace->view().stale);
+    QTRY_COMPARE_WITH_TIMEOUT(shown(trace, "lblStatoTraccia"), QStringLiteral("Il multimetro %1 non risponde.").arg(meter->device()), 10000);
+    // Unplugged and back: the trace goes on from what it kept.
+    const std::size_t kept = samples.size();
+    meter.reset();
+    meter = std::make_unique<MeterStandIn>("+1.00000000E+00", kDc, port);
+    QTRY_COMPARE_WITH_TIMEOUT(shown(trace, "lblStatoTraccia"), QStringLiteral("Lettura in corso."), 15000);
+    QVERIFY(samples.size() > kept && !trace->view().stale);
+    QCOMPARE(shown(trace, "lblUltima"), QStringLiteral("1.000 mV   250 bar"));
+    // Closed: gone, and the meter left alone.
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdChiudiTraccia")), Qt::LeftButton);
+    QTRY_VERIFY(!t.w->findChild<dravino::TraceWindow *>());
+    QTest::qWait(300);
+    reads = meter->readings();
+    QTest::qWait(800);
+    QCOMPARE(meter->readings(), reads);
+}
+
+void TestMeter::traceOfAKeyOff()
+{
+    // A scripted sensor at ten readings a second: key on at rest (500 mV),
+    // cranking (the rise), idle (1300), a snap (3500), back to idle, key
+    // off and the decay to rest. The statistics of the whole and of the
+    // decay selected from the keyboard, the cursors' time and rate, the
+    // page, read back from its PDF.
+    qputenv("DRAVINO_INSTRUMENT", "scpi-dmm:conn=tcp-raw/127.0.0.1/1"); // (nobody there: the script reads)
+    QTemporaryDir dir;
+    Window t;
+    auto *trace = openTrace(t);
+    QVERIFY(trace);
+    // Nothing yet: nothing to export or print, said.
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdStampaTraccia")), Qt::LeftButton);
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdEsportaCsv")), Qt::LeftButton);
+    QCOMPARE(t.check(QStringLiteral("msgs=Traccia del sensore|I|La traccia non ha letture: non c'è nulla da stampare.&&"
+                                    "Traccia del sensore|I|La traccia non ha letture: non c'è nulla da esportare.")),
+             QStringList());
+    QCOMPARE(shown(trace, "lblUltima"), QStringLiteral("-- mV   -- bar"));
+    trace->findChild<QPushButton *>(QStringLiteral("cmdPausa"))->click(); // (the script alone)
+    for (int ms = 0; ms <= 26000; ms += 100) {
+        const double mv = ms < 2000 ? 500 : ms < 4000 ? 500 + (ms - 2000) * 0.4 : ms < 9000 ? 1300 : ms < 10000 ? 1300 + (ms - 9000) * 2.2
+            : ms < 11000 ? 3500 - (ms - 10000) * 2.2 : ms < 15000 ? 1300 : ms < 25000 ? 1300 - (ms - 15000) * 0.08 : 500;
+        trace->take(volts(mv), ms);
+    }
+    QCOMPARE(shown(trace, "lblUltima"), QStringLiteral("500 mV   0 bar"));
+    QCOMPARE(shown(trace, "lblTraccia"), QStringLiteral("Traccia: minimo 500 mV (0 bar), massimo 3.500 mV (1.500 bar), media 1.105 mV (303 bar); letture: 261"));
+    auto *from = trace->findChild<QSpinBox *>(QStringLiteral("txtCursoreDa"));
+    auto *to = trace->findChild<QSpinBox *>(QStringLiteral("txtCursoreA"));
+    for (const auto &[box, mv] : {std::pair{from, "1200"}, std::pair{to, "600"}}) {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, QLatin1String(mv));
+    }
+    // From the first crossing of 1200 mV (the rise) to 600 (the decay).
+    QCOMPARE(shown(trace, "lblCursori"), QStringLiteral("Da 1.200 mV a 600 mV: 20,0 s, -15 bar/s"));
+    // The decay, selected from its end back to key off: 22 steps of half a second.
+    auto *plot = trace->findChild<QWidget *>(QStringLiteral("graTraccia"));
+    plot->setFocus();
+    for (int i = 0; i < 22; ++i)
+        QTest::keyClick(plot, Qt::Key_Left, Qt::ShiftModifier);
+    QCOMPARE(shown(trace, "lblSelezione"),
+             QStringLiteral("Selezione da 15,0 s a 26,0 s: minimo 500 mV (0 bar), massimo 1.300 mV (400 bar), media 864 mV (182 bar); letture: 111"));
+    QCOMPARE(shown(trace, "lblCursori"), QStringLiteral("Da 1.200 mV a 600 mV: 7,5 s, -40 bar/s"));
+    QTest::keyClick(plot, Qt::Key_Delete);
+    QCOMPARE(shown(trace, "lblCursori"), QStringLiteral("Da 1.200 mV a 600 mV: 20,0 s, -15 bar/s"));
+    QTest::keyClick(plot, Qt::Key_Left, Qt::ShiftModifier);
+    QTest::keyClick(plot, Qt::Key_Home);
+    QVERIFY(shown(trace, "lblSelezione").startsWith(QStringLiteral("Selezione da 0,0 s a 26,0 s: minimo 500 mV")));
+    // Printed to a PDF: the statistics in words, the chart in lines and text.
+    const QString pdf = dir.filePath(QStringLiteral("traccia.pdf"));
+    t.platform.pdfTo = pdf;
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdStampaTraccia")), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(pdf).size() > 0, 10000);
+    QStringList words;
+    for (const PdfWord &w : pdfWords(pdf))
+        words << w.text;
+    const QString text = words.join(QLatin1Char(' '));
+    for (const char *phrase : {"Traccia del sensore Sensore Bosch/VDO/Delphi, fondo scala 2000 bar, zero 500 mV",
+                               "Traccia: minimo 500 mV (0 bar), massimo 3.500 mV (1.500 bar), media 1.105 mV (303 bar); letture: 261",
+                               "Da 1.200 mV a 600 mV: 20,0 s, -15 bar/s", "Tensione (mV)", "Pressione (bar)", "Tempo (s)"})
+        QVERIFY2(text.contains(QString::fromUtf8(phrase)), qPrintable(QString::fromUtf8(phrase) + QStringLiteral("\n in: ") + text));
+    QCOMPARE(dravino::test::outputOf(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).count(QLatin1Char('\n')), 2); // (the headings alone)
+}
+
+void TestMeter::traceTellsTheSignal_data()
+{
+    // The latest reading against the signal's range (200 to 4800 mV, 4 % and
+    // 96 % of 5 V) and the family's voltage limit (Denso's 4700 mV; a Bosch
+    // sensor's 5000 lies beyond the range).
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<double>("mv");
+    QTest::addColumn<QString>("told");
+    const QString below = QStringLiteral("Segnale sotto 200 mV: filo del segnale interrotto o a massa, o sensore senza alimentazione.");
+    const QString above = QStringLiteral("Segnale sopra 4800 mV: filo del segnale sull'alimentazione, o massa del sensore interrotta.");
+    const QString over = QStringLiteral("Segnale oltre il limite di tensione della famiglia (4700 mV).");
+    const QString fine = QStringLiteral("Lettura in corso.");
+    QTest::newRow("199") << "optSensore(0)" << 199.0 << below;
+    QTest::newRow("200") << "optSensore(0)" << 200.0 << fine;
+    QTest::newRow("Bosch at 4800") << "optSensore(0)" << 4800.0 << fine;
+    QTest::newRow("Bosch at 4801") << "optSensore(0)" << 4801.0 << above;
+    QTest::newRow("Denso at its limit") << "optSensore(1)" << 4700.0 << fine;
+    QTest::newRow("Denso just over it") << "optSensore(1)" << 4701.0 << over;
+    QTest::newRow("Denso at 4801") << "optSensore(1)" << 4801.0 << above;
+}
+
+void TestMeter::traceTellsTheSignal()
+{
+    QFETCH(QString, family);
+    QFETCH(double, mv);
+    qputenv("DRAVINO_INSTRUMENT", "scpi-dmm:conn=tcp-raw/127.0.0.1/1");
+    Window t;
+    t.run(family);
+    auto *trace = openTrace(t);
+    QVERIFY(trace);
+    trace->take(volts(mv), trace->trace().empty() ? 0 : trace->trace().samples().back().ms);
+    QTEST(shown(trace, "lblStatoTraccia"), "told");
+    trace->close();
 }
 
 QTEST_MAIN(TestMeter)

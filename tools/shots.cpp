@@ -13,6 +13,10 @@
 #include "archive/Archive.h"
 #include "archive/ArchiveService.h"
 #include "ui/archive/ArchiveWindow.h"
+#include "ui/trace/TraceWindow.h"
+#include "instrument/Meter.h"
+#include <QSpinBox>
+#include <cmath>
 
 #include <QTableView>
 #include <QTableWidget>
@@ -213,6 +217,41 @@ int main(int argc, char *argv[])
     w.scalePanel().StampaFoglioScala();
     settle();
     w.cmdBack_Click();
+
+    // The sensor traced (F7): key on, cranking, idle, a snap, key off and the
+    // decay, at ten readings a second; the decay selected, the cursors on it.
+    {
+        TraceWindow trace(platform, w.calculator(), [] { return nullptr; }, &w);
+        trace.resize(760, 560);
+        for (int ms = 0; ms <= 26000; ms += 100) {
+            const double t = ms / 1000.0;
+            double mv = t < 2 ? 500 : t < 4 ? 500 + (t - 2) * 400 : t < 9 ? 1300 : t < 10 ? 1300 + (t - 9) * 2200
+                : t < 11 ? 3500 - (t - 10) * 2200 : t < 15 ? 1300 : 500 + 800 * std::exp(-(t - 15) / 3.0);
+            mv += 6 * std::sin(ms / 37.0);
+            MeterReading r;
+            r.kind = MeterReading::Volts;
+            r.volts = mv / 1000.0;
+            r.vendor = QStringLiteral("Agilent");
+            r.model = QStringLiteral("34405A");
+            trace.take(r, ms);
+        }
+        trace.findChild<QSpinBox *>(QStringLiteral("txtCursoreDa"))->setValue(1200);
+        trace.findChild<QSpinBox *>(QStringLiteral("txtCursoreA"))->setValue(600);
+        auto *plot = trace.findChild<QWidget *>(QStringLiteral("graTraccia"));
+        trace.show();
+        settle();
+        QTest::mouseMove(plot, QPoint(plot->width() * 57 / 100, plot->height() / 2));
+        QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(plot->width() * 57 / 100, plot->height() / 2));
+        QMouseEvent drag(QEvent::MouseMove, QPointF(plot->width() * 95 / 100, plot->height() / 2), plot->mapToGlobal(QPointF(plot->width() * 95 / 100, plot->height() / 2)),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(plot, &drag);
+        QTest::mouseRelease(plot, Qt::LeftButton, {}, QPoint(plot->width() * 95 / 100, plot->height() / 2));
+        shot(trace, out + QStringLiteral("/trace%1.png").arg(suffix));
+        platform.pdf = out + QStringLiteral("/trace%1.pdf").arg(suffix);
+        trace.findChild<QPushButton *>(QStringLiteral("cmdStampaTraccia"))->click();
+        settle();
+        trace.close();
+    }
 
     w.lblLabel_MouseUp(2);
     w.lblLabel_MouseUp(2);

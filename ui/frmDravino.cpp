@@ -10,6 +10,7 @@
 #include "archive/ArchiveService.h"
 #include "archive/Location.h"
 #include "instrument/MeterService.h"
+#include "ui/trace/TraceWindow.h"
 #include "ui/dialogs/InstrumentDialog.h"
 #include "ui/archive/ArchiveWindow.h"
 #include "ui/printjob/PrintJob.h"
@@ -143,9 +144,7 @@ bool frmDravino::readMeter(const std::function<bool(const MeterReading &)> &put,
                            MessageIcon::Information);
         return true; // (nothing to wait for)
     }
-    if (!m_meter)
-        m_meter = new MeterService(this);
-    if (m_meter->busy())
+    if (meter()->busy())
         return false; // a reading is under way: its own answer comes
     m_meter->read(device, this, [put, fault, device](const MeterReading &reading) {
         if (reading.kind == MeterReading::Volts)
@@ -163,6 +162,31 @@ void frmDravino::tellMeterFault(const MeterReading &r, const QString &device)
 }
 
 void frmDravino::openInstrument() { InstrumentDialog::choose(m_platform, this); }
+
+MeterService *frmDravino::meter()
+{
+    if (!m_meter)
+        m_meter = new MeterService(this);
+    return m_meter;
+}
+
+void frmDravino::openTrace()
+{
+    if (!m_traceWindow) {
+        m_traceWindow = new TraceWindow(m_platform, *m_calculator, [this] { return meter(); }, this);
+        m_traceWindow->setAttribute(Qt::WA_DeleteOnClose);
+        // Beside this window, where the screen has room for it.
+        const QRect avail = screen() ? screen()->availableGeometry() : QRect();
+        m_traceWindow->resize(760, 560);
+        QPoint at = frameGeometry().topRight() + QPoint(8, 0);
+        if (!avail.isEmpty() && at.x() + 760 > avail.right())
+            at = avail.topLeft() + QPoint(std::max(0, avail.width() - 760), 0);
+        m_traceWindow->move(at);
+    }
+    m_traceWindow->show();
+    m_traceWindow->raise();
+    m_traceWindow->activateWindow();
+}
 
 void frmDravino::openArchive()
 {
@@ -365,6 +389,7 @@ void frmDravino::connectHandlers()
         {QKeySequence(Qt::Key_F3), &frmDravino::openSensataFromKeyboard},
         {QKeySequence(Qt::Key_Escape), &frmDravino::backFromKeyboard},
         {QKeySequence(Qt::Key_F4), &frmDravino::openArchive},
+        {QKeySequence(Qt::Key_F7), &frmDravino::openTrace},
         {QKeySequence(Qt::Key_F8), &frmDravino::openInstrument},
         {QKeySequence(Qt::Key_F9), &frmDravino::takeReading},
         {QKeySequence(Qt::SHIFT | Qt::Key_F9), &frmDravino::toggleLiveReading}};

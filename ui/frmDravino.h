@@ -28,6 +28,7 @@ class CalculatorModel;
 class MeterService;
 struct MeterReading;
 class ArchiveWindow;
+class TraceWindow;
 class Platform;
 class MainPanel;
 class ScalePanel;
@@ -48,6 +49,7 @@ public:
     dravino::MainPanel &mainPanel() const { return *fraMain; }
     dravino::ScalePanel &scalePanel() const { return *fraSecondary; }
     dravino::SensataPanel &sensataPanel() const { return *fraSensata; }
+    const dravino::CalculatorModel &calculator() const { return *m_calculator; }
     // The print buttons name the default printer: asked off the window's
     // thread at start-up, told when the answer comes; until then they keep
     // their own tooltips, and nothing waits for the answer.
@@ -73,6 +75,11 @@ public:
     void toggleLiveReading();
     // F8, and the print menus: the meter to read.
     void openInstrument();
+    // F7: the sensor traced from the meter, in a window beside this one.
+    void openTrace();
+    // The meter's service, made when first needed; the trace window and F9
+    // take turns on it.
+    dravino::MeterService *meter();
     // A meter reading is under way.
     bool readingMeter() const;
     // A page being made ready before it goes (a certificate numbered).
@@ -128,6 +135,7 @@ private:
     static constexpr int kLiveDropMs = 2000;
     QMetaObject::Connection m_focusWatch;
     QPointer<dravino::ArchiveWindow> m_archiveWindow;
+    QPointer<dravino::TraceWindow> m_traceWindow;
     bool m_escapeForPopup = false; // the Esc under way found a list open
     ulong m_escapeTime = 0;
 };

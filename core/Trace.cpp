@@ -1,0 +1,120 @@
+#include "core/Trace.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace dravino {
+
+SignalLevel signalLevel(double mv, int voltageLimitMv)
+{
+    if (mv < kSignalLowMv)
+        return SignalLevel::BelowRange;
+    if (mv > kSignalHighMv)
+        return SignalLevel::AboveRange;
+    if (mv > voltageLimitMv)
+        return SignalLevel::AboveLimit;
+    return SignalLevel::InRange;
+}
+
+void Trace::add(std::int64_t ms, double mv)
+{
+    if (!m_samples.empty())
+        ms = std::max(ms, m_samples.back().ms);
+    m_samples.push_back({ms, mv});
+}
+
+std::optional<TraceSample> Trace::latest() const
+{
+    if (m_samples.empty())
+        return std::nullopt;
+    return m_samples.back();
+}
+
+std::size_t Trace::firstAtOrAfter(std::int64_t ms) const
+{
+    return std::size_t(std::lower_bound(m_samples.begin(), m_samples.end(), ms,
+                                        [](const TraceSample &s, std::int64_t t) { return s.ms < t; })
+                       - m_samples.begin());
+}
+
+TraceStats Trace::stats() const
+{
+    return m_samples.empty() ? TraceStats{} : stats(m_samples.front().ms, m_samples.back().ms);
+}
+
+TraceStats Trace::stats(std::int64_t fromMs, std::int64_t toMs) const
+{
+    if (toMs < fromMs)
+        std::swap(fromMs, toMs);
+    TraceStats s;
+    double sum = 0;
+    for (std::size_t i = firstAtOrAfter(fromMs); i < m_samples.size() && m_samples[i].ms <= toMs; ++i) {
+        const double mv = m_samples[i].mv;
+        s.min = s.count ? std::min(s.min, mv) : mv;
+        s.max = s.count ? std::max(s.max, mv) : mv;
+        sum += mv;
+        ++s.count;
+    }
+    if (s.count)
+        s.mean = sum / double(s.count);
+    return s;
+}
+
+bool Trace::stale(std::int64_t nowMs, std::int64_t staleMs) const
+{
+    return !m_samples.empty() && nowMs - m_samples.back().ms > staleMs;
+}
+
+std::optional<CursorSpan> Trace::between(double level, double to, std::int64_t fromMs) const
+{
+    // The time the segment from a to b crosses v, where it does (a reading
+    // on the level is its crossing).
+    const auto crossing = [](const TraceSample &a, const TraceSample &b, double v) -> std::optional<double> {
+        if ((a.mv < v && b.mv < v) || (a.mv > v && b.mv > v) || a.mv == b.mv)
+            return a.mv == v ? std::optional<double>(double(a.ms)) : std::nullopt;
+        return a.ms + (v - a.mv) / (b.mv - a.mv) * double(b.ms - a.ms);
+    };
+    std::optional<double> start;
+    const std::size_t first = firstAtOrAfter(fromMs);
+    for (std::size_t i = first; i + 1 < m_samples.size(); ++i) {
+        const TraceSample &a = m_samples[i], &b = m_samples[i + 1];
+        if (!start) {
+            start = crossing(a, b, level);
+            // The second level may be crossed in the same segment.
+            if (start)
+                if (const auto end = crossing(a, b, to); end && *end > *start)
+                    return CursorSpan{*start, *end};
+            continue;
+        }
+        if (const auto end = crossing(a, b, to); end && *end >= *start)
+            return CursorSpan{*start, *end};
+    }
+    return std::nullopt;
+}
+
+std::vector<TraceColumn> Trace::columns(std::int64_t fromMs, std::int64_t toMs, int count) const
+{
+    std::vector<TraceColumn> out;
+    if (count < 1 || toMs < fromMs)
+        return out;
+    const double slot = std::max(1.0, double(toMs - fromMs + 1) / count);
+    out.reserve(std::size_t(count));
+    for (std::size_t i = firstAtOrAfter(fromMs); i < m_samples.size() && m_samples[i].ms <= toMs; ++i) {
+        const TraceSample &s = m_samples[i];
+        const auto column = std::int64_t(fromMs + std::floor(double(s.ms - fromMs) / slot) * slot);
+        if (out.empty() || out.back().fromMs != column)
+            out.push_back({column, s.mv, s.mv});
+        else {
+            out.back().min = std::min(out.back().min, s.mv);
+            out.back().max = std::max(out.back().max, s.mv);
+        }
+    }
+    return out;
+}
+
+double tracePressure(SensorType type, int fullScale, int zeroMv, double mv)
+{
+    return (mv - zeroMv) * double(coefficient(type, fullScale));
+}
+
+} // namespace dravino

@@ -1,0 +1,76 @@
+#pragma once
+// The sensor's trace as the trace window shows it and its page prints it,
+// one routine for both: mV over time (left axis), the pressure those mV
+// mean for the calculator's family, full scale and zero point (right
+// axis); the bands a scope's guided test looks at (the signal range's
+// ends at 200 and 4800 mV, shaded beyond; the family's voltage limit and
+// zero point, as lines); a span selected, the two cursors' levels and
+// where the signal crossed them. Lines and text only.
+// Beside it the words both say: the statistics, the cursors' time and rate,
+// a reading outside the signal's range.
+
+#include "core/Trace.h"
+#include "print/Workshop.h"
+
+#include <QDateTime>
+#include <QRectF>
+#include <QString>
+#include <optional>
+
+namespace dravino {
+
+class PrintSurface;
+struct Spreadsheet;
+
+struct TraceSensor {
+    SensorType family = SensorType::BoschDelphiVdo;
+    int fullScale = 2000;
+    int zeroMv = 500;
+    double bar(double mv) const { return tracePressure(family, fullScale, zeroMv, mv); }
+};
+
+struct TraceSpan {
+    std::int64_t fromMs = 0, toMs = 0;
+};
+
+struct TraceView {
+    const Trace *trace = nullptr;
+    TraceSensor sensor;
+    std::optional<TraceSpan> selection;
+    std::optional<double> cursorFrom, cursorTo; // mV
+    bool stale = false;                         // drawn grey: no reading for a while
+};
+
+// The time the chart spans: the whole trace, at least 10 s.
+TraceSpan traceAxis(const Trace &trace);
+void printTraceChart(PrintSurface &s, const QRectF &area, const TraceView &view);
+// The chart's plotting rectangle inside area (what a click falls on).
+QRectF tracePlotArea(PrintSurface &s, const QRectF &area);
+
+// "min 498 mV (0 bar), max 3512 mV (1506 bar), media 1300 mV (400 bar), 624 letture"
+QString traceStatsText(const TraceStats &stats, const TraceSensor &sensor);
+// The cursors' words: the time from one level to the other and the rate,
+// or that the signal does not cross them.
+QString traceCursorText(const TraceView &view);
+// A reading outside the signal's range, told as the fault it means; empty
+// within it.
+QString traceSignalText(double mv, SensorType family);
+// Seconds as the trace writes them ("12,4 s").
+QString traceSeconds(double ms);
+
+struct TracePage {
+    TraceView view;
+    PageFrame frame;
+    QDateTime started; // the trace's first reading
+    QDateTime now;     // printed
+    QString meter;     // the multimeter, as it names itself
+};
+// Prints the page and ends the document.
+void printTracePage(PrintSurface &s, const TracePage &page);
+
+// The readings as a CSV file and as a spreadsheet: the time from the
+// first (s), mV, bar.
+QByteArray traceCsv(const Trace &trace, const TraceSensor &sensor, QChar separator);
+Spreadsheet traceSheet(const Trace &trace, const TraceSensor &sensor);
+
+} // namespace dravino

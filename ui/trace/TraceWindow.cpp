@@ -1,0 +1,439 @@
+#include "ui/trace/TraceWindow.h"
+
+#include "instrument/Meter.h"
+#include "instrument/MeterService.h"
+#include "print/PainterSurface.h"
+#include "print/PrintSurface.h"
+#include "print/Spreadsheet.h"
+#include "print/ValueTable.h"
+#include "ui/CalculatorModel.h"
+#include "ui/Platform.h"
+#include "ui/dialogs/InstrumentDialog.h"
+#include "ui/dialogs/WorkshopDialog.h"
+#include "ui/printjob/PageSender.h"
+#include "ui/printjob/PrintMenu.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSpinBox>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace dravino {
+
+namespace {
+constexpr int kStaleMs = 1000;
+constexpr int kNextReadingMs = 50;   // after a reading, the next
+constexpr int kAfterFaultMs = 500;   // after a fault, the next try
+constexpr int kMeterBusyMs = 100;    // an F9 reading or a search under way
+constexpr std::int64_t kKeyStepMs = 500; // Shift+arrow: the selection's step
+} // namespace
+
+TracePlot::TracePlot(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("graTraccia"));
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(560, 300);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TracePlot::show(const TraceView &view)
+{
+    m_view = view;
+    update();
+}
+
+void TracePlot::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.fillRect(rect(), Qt::white);
+    PainterSurface s(p);
+    const double perPixel = 1440.0 / logicalDpiY();
+    printTraceChart(s, QRectF(4 * perPixel, 4 * perPixel, (width() - 8) * perPixel, (height() - 8) * perPixel), m_view);
+    if (hasFocus()) {
+        p.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+}
+
+std::int64_t TracePlot::msAt(double x) const
+{
+    if (!m_view.trace)
+        return 0;
+    QImage probe(1, 1, QImage::Format_RGB32);
+    probe.setDotsPerMeterY(int(logicalDpiY() / 0.0254));
+    probe.setDotsPerMeterX(int(logicalDpiX() / 0.0254));
+    QPainter p(&probe);
+    PainterSurface s(p);
+    const double perPixel = 1440.0 / logicalDpiY();
+    const QRectF plot = tracePlotArea(s, QRectF(4 * perPixel, 4 * perPixel, (width() - 8) * perPixel, (height() - 8) * perPixel));
+    const TraceSpan axis = traceAxis(*m_view.trace);
+    const double at = std::clamp((x * perPixel - plot.left()) / plot.width(), 0.0, 1.0);
+    return axis.fromMs + std::int64_t(std::llround(at * double(axis.toMs - axis.fromMs)));
+}
+
+void TracePlot::mousePressEvent(QMouseEvent *e)
+{
+    setFocus(Qt::MouseFocusReason);
+    m_anchor = msAt(e->position().x());
+    emit selected(std::nullopt);
+}
+
+void TracePlot::mouseMoveEvent(QMouseEvent *e)
+{
+    if (!(e->buttons() & Qt::LeftButton))
+        return;
+    const std::int64_t at = msAt(e->position().x());
+    emit selected(TraceSpan{std::min(m_anchor, at), std::max(m_anchor, at)});
+}
+
+void TracePlot::keyPressEvent(QKeyEvent *e)
+{
+    // The selection from the keyboard: it starts as the trace's last
+    // moment; Shift with Left or Right moves its start by half a second,
+    // Left or Right alone moves it whole; Home takes its start to the
+    // trace's, End its end to the last reading; Delete drops it.
+    if (!m_view.trace || m_view.trace->empty())
+        return QWidget::keyPressEvent(e);
+    const TraceSpan axis = traceAxis(*m_view.trace);
+    const std::int64_t last = m_view.trace->samples().back().ms;
+    TraceSpan span = m_view.selection.value_or(TraceSpan{last, last});
+    const bool shift = e->modifiers() & Qt::ShiftModifier;
+    switch (e->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right: {
+        const std::int64_t by = e->key() == Qt::Key_Left ? -kKeyStepMs : kKeyStepMs;
+        span.fromMs = shift ? std::min(span.fromMs + by, span.toMs) : span.fromMs + by;
+        if (!shift)
+            span.toMs += by;
+        break;
+    }
+    case Qt::Key_Home:
+        span.fromMs = axis.fromMs;
+        break;
+    case Qt::Key_End:
+        span.toMs = last;
+        break;
+    case Qt::Key_Delete:
+        emit selected(std::nullopt);
+        return;
+    default:
+        return QWidget::keyPressEvent(e);
+    }
+    span.fromMs = std::clamp(span.fromMs, axis.fromMs, last);
+    span.toMs = std::clamp(span.toMs, span.fromMs, last);
+    emit selected(span);
+}
+
+TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, std::function<MeterService *()> meter,
+                         QWidget *parent)
+    : QWidget(parent, Qt::Window), m_platform(platform), m_calculator(calculator), m_meter(std::move(meter))
+{
+    setObjectName(QStringLiteral("frmTraccia"));
+    setWindowTitle(tr("Traccia del sensore"));
+    m_clock.start();
+
+    m_latest = new QLabel(this);
+    m_latest->setObjectName(QStringLiteral("lblUltima"));
+    QFont big = font();
+    big.setPointSizeF(font().pointSizeF() * 2.2);
+    big.setBold(true);
+    m_latest->setFont(big);
+    m_latest->setAccessibleName(tr("Ultima lettura"));
+    m_plot = new TracePlot(this);
+    m_plot->setAccessibleName(tr("Traccia"));
+    m_stats = new QLabel(this);
+    m_stats->setObjectName(QStringLiteral("lblTraccia"));
+    m_selected = new QLabel(this);
+    m_selected->setObjectName(QStringLiteral("lblSelezione"));
+    m_state = new QLabel(this);
+    m_state->setObjectName(QStringLiteral("lblStatoTraccia"));
+    m_state->setWordWrap(true);
+    for (QLabel *l : {m_stats, m_selected, m_state})
+        l->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+
+    // The cursors: two levels, the time between the signal's crossings.
+    const auto level = [this](const char *name, int mv) {
+        auto *box = new QSpinBox(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setRange(0, 5000);
+        box->setSingleStep(50);
+        box->setSuffix(QStringLiteral(" mV"));
+        box->setValue(mv);
+        return box;
+    };
+    m_from = level("txtCursoreDa", 3000);
+    m_to = level("txtCursoreA", 1000);
+    m_from->setAccessibleName(tr("Cursore da (mV)"));
+    m_to->setAccessibleName(tr("Cursore a (mV)"));
+    m_cursorFrom = m_from->value();
+    m_cursorTo = m_to->value();
+    m_cursors = new QLabel(this);
+    m_cursors->setObjectName(QStringLiteral("lblCursori"));
+    auto *fromLabel = new QLabel(tr("C&ursori: da"), this);
+    fromLabel->setBuddy(m_from);
+    auto *toLabel = new QLabel(tr("&a"), this);
+    toLabel->setBuddy(m_to);
+    auto *cursorRow = new QHBoxLayout;
+    cursorRow->addWidget(fromLabel);
+    cursorRow->addWidget(m_from);
+    cursorRow->addWidget(toLabel);
+    cursorRow->addWidget(m_to);
+    cursorRow->addWidget(m_cursors, 1);
+
+    m_pause = new QPushButton(tr("&Pausa"), this);
+    m_pause->setObjectName(QStringLiteral("cmdPausa"));
+    auto *clear = new QPushButton(tr("&Cancella"), this);
+    clear->setObjectName(QStringLiteral("cmdCancella"));
+    auto *csv = new QPushButton(tr("Esporta C&SV..."), this);
+    csv->setObjectName(QStringLiteral("cmdEsportaCsv"));
+    auto *xlsx = new QPushButton(tr("Esporta &foglio di calcolo (.xlsx)..."), this);
+    xlsx->setObjectName(QStringLiteral("cmdEsportaXlsx"));
+    m_print = new QPushButton(tr("S&tampa"), this);
+    m_print->setObjectName(QStringLiteral("cmdStampaTraccia"));
+    auto *close = new QPushButton(tr("Chiudi"), this);
+    close->setObjectName(QStringLiteral("cmdChiudiTraccia"));
+    auto *buttons = new QHBoxLayout;
+    for (QPushButton *b : {m_pause, clear, csv, xlsx, m_print})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(close);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(m_latest);
+    layout->addWidget(m_plot, 1);
+    layout->addWidget(m_stats);
+    layout->addWidget(m_selected);
+    layout->addLayout(cursorRow);
+    layout->addWidget(m_state);
+    layout->addLayout(buttons);
+    setTabOrder(m_plot, m_from);
+    setTabOrder(m_from, m_to);
+    setTabOrder(m_to, m_pause);
+
+    m_sender = std::make_unique<PageSender>(m_platform, m_print, tr("Traccia del sensore"), false);
+    using Destination = PageSender::Destination;
+    new PrintMenu(m_platform, m_print,
+                  {[this] { sendPage(int(Destination::DefaultPrinter)); }, [this] { sendPage(int(Destination::Preview)); },
+                   [this](const QString &printer) { sendPage(int(Destination::Printer), printer); },
+                   [this] { sendPage(int(Destination::Pdf)); }, [this](ExportKind kind) { exportTrace(kind == ExportKind::Csv); },
+                   {}, [this] { WorkshopDialog::edit(m_platform, this); }, [this] { InstrumentDialog::choose(m_platform, this); }});
+    connect(m_print, &QPushButton::clicked, this, [this] { sendPage(int(Destination::DefaultPrinter)); });
+    connect(m_pause, &QPushButton::clicked, this, &TraceWindow::togglePause);
+    connect(clear, &QPushButton::clicked, this, &TraceWindow::clearTrace);
+    connect(csv, &QPushButton::clicked, this, [this] { exportTrace(true); });
+    connect(xlsx, &QPushButton::clicked, this, [this] { exportTrace(false); });
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+    connect(m_plot, &TracePlot::selected, this, [this](std::optional<TraceSpan> span) {
+        m_selection = span;
+        showTrace();
+    });
+    const auto levels = [this] {
+        m_cursorFrom = m_from->value();
+        m_cursorTo = m_to->value();
+        showTrace();
+    };
+    connect(m_from, &QSpinBox::valueChanged, this, levels);
+    connect(m_to, &QSpinBox::valueChanged, this, levels);
+    m_watch = new QTimer(this);
+    m_watch->setInterval(250);
+    connect(m_watch, &QTimer::timeout, this, &TraceWindow::showState);
+    showTrace();
+}
+
+TraceWindow::~TraceWindow() = default;
+
+TraceSensor TraceWindow::sensor() const
+{
+    return {m_calculator.family(), m_calculator.fullScale() > 0 ? m_calculator.fullScale() : 2000, m_calculator.zeroMv()};
+}
+
+TraceView TraceWindow::view() const
+{
+    TraceView v;
+    v.trace = &m_trace;
+    v.sensor = sensor();
+    v.selection = m_selection;
+    v.cursorFrom = m_cursorFrom;
+    v.cursorTo = m_cursorTo;
+    v.stale = m_trace.stale(m_clock.elapsed(), kStaleMs) && !m_paused;
+    return v;
+}
+
+void TraceWindow::showEvent(QShowEvent *e)
+{
+    QWidget::showEvent(e);
+    if (!m_reading && !m_paused) {
+        m_reading = true;
+        m_watch->start();
+        readNext();
+    }
+}
+
+void TraceWindow::closeEvent(QCloseEvent *e)
+{
+    // Closed, it reads no more; a reading under way is dropped when it comes.
+    m_reading = false;
+    ++m_run;
+    m_watch->stop();
+    QWidget::closeEvent(e);
+}
+
+void TraceWindow::readNext()
+{
+    const int run = ++m_run;
+    const auto again = [this, run](int ms) {
+        QTimer::singleShot(ms, this, [this, run] {
+            if (m_reading && run == m_run)
+                readNext();
+        });
+    };
+    const QString device = configuredInstrument();
+    if (device.isEmpty()) {
+        m_fault = tr("Nessun multimetro scelto: sceglilo con Strumento... (F8).");
+        showState();
+        return again(kAfterFaultMs * 2);
+    }
+    MeterService *service = m_meter ? m_meter() : nullptr;
+    if (!service || service->busy())
+        return again(kMeterBusyMs);
+    service->read(device, this, [this, run, again](const MeterReading &reading) {
+        if (!m_reading || run != m_run)
+            return;
+        take(reading, m_clock.elapsed());
+        again(reading.kind == MeterReading::Volts ? kNextReadingMs : kAfterFaultMs);
+    });
+}
+
+void TraceWindow::take(const MeterReading &reading, std::int64_t ms)
+{
+    if (reading.kind != MeterReading::Volts) {
+        m_fault = InstrumentDialog::faultText(reading, configuredInstrument());
+        showState();
+        return;
+    }
+    m_fault.clear();
+    if (m_trace.empty())
+        m_started = QDateTime::currentDateTime();
+    m_trace.add(ms, reading.volts * 1000.0);
+    const QString name = QStringList{reading.vendor, reading.model}.join(QLatin1Char(' ')).trimmed();
+    if (!name.isEmpty())
+        m_meterName = reading.serial.isEmpty() ? name : tr("%1, n. di serie %2").arg(name, reading.serial);
+    showTrace();
+}
+
+void TraceWindow::togglePause()
+{
+    m_paused = !m_paused;
+    m_pause->setText(m_paused ? tr("&Riprendi") : tr("&Pausa"));
+    m_reading = !m_paused;
+    if (m_reading)
+        readNext();
+    else
+        ++m_run;
+    showTrace();
+}
+
+void TraceWindow::clearTrace()
+{
+    m_trace.clear();
+    m_selection.reset();
+    showTrace();
+}
+
+void TraceWindow::showTrace()
+{
+    const TraceView v = view();
+    const QLocale l;
+    if (const auto last = m_trace.latest())
+        m_latest->setText(tr("%1 mV   %2 bar").arg(l.toString(qRound64(last->mv))).arg(l.toString(qRound64(v.sensor.bar(last->mv)))));
+    else
+        m_latest->setText(tr("-- mV   -- bar"));
+    m_stats->setText(tr("Traccia: %1").arg(traceStatsText(m_trace.stats(), v.sensor)));
+    if (m_selection && !m_trace.empty()) {
+        const std::int64_t first = m_trace.samples().front().ms;
+        m_selected->setText(tr("Selezione da %1 a %2: %3")
+                                .arg(traceSeconds(double(m_selection->fromMs - first)), traceSeconds(double(m_selection->toMs - first)),
+                                     traceStatsText(m_trace.stats(m_selection->fromMs, m_selection->toMs), v.sensor)));
+    } else {
+        m_selected->setText(tr("Selezione: trascina sul grafico, o Maiusc e le frecce sul grafico."));
+    }
+    m_cursors->setText(traceCursorText(v));
+    m_plot->setAccessibleDescription(m_latest->text() + QStringLiteral(". ") + m_stats->text());
+    m_plot->show(v);
+    showState();
+}
+
+void TraceWindow::showState()
+{
+    QString state;
+    const std::int64_t now = m_clock.elapsed();
+    if (m_paused)
+        state = tr("In pausa: la traccia tiene le sue %1 letture.").arg(QLocale().toString(qulonglong(m_trace.samples().size())));
+    else if (!m_fault.isEmpty())
+        state = m_fault;
+    else if (m_trace.empty())
+        state = tr("In attesa della prima lettura del multimetro...");
+    else if (m_trace.stale(now, kStaleMs))
+        state = tr("Nessuna lettura da %1: la traccia è ferma.").arg(traceSeconds(double(now - m_trace.samples().back().ms)));
+    else if (const QString signal = traceSignalText(m_trace.samples().back().mv, m_calculator.family()); !signal.isEmpty())
+        state = signal;
+    else
+        state = tr("Lettura in corso.");
+    if (m_state->text() != state)
+        m_state->setText(state);
+    // Grey once it stands still; blue again with the next reading.
+    const bool stale = m_trace.stale(now, kStaleMs) && !m_paused;
+    if (stale != m_plot->view().stale) {
+        TraceView v = m_plot->view();
+        v.stale = stale;
+        m_plot->show(v);
+    }
+}
+
+void TraceWindow::exportTrace(bool csv)
+{
+    if (m_trace.empty()) {
+        m_platform.message(this, tr("La traccia non ha letture: non c'è nulla da esportare."), tr("Traccia del sensore"),
+                           MessageIcon::Information);
+        return;
+    }
+    const QString name = tr("Traccia %1").arg(m_started.toString(QStringLiteral("yyyy-MM-dd HH.mm")));
+    saveExport(m_platform, this, csv ? ExportKind::Csv : ExportKind::Spreadsheet, fileNameFor(name),
+               [trace = m_trace, sensor = sensor(), csv, sep = csvSeparator()](QString *why) -> std::optional<QByteArray> {
+                   if (csv)
+                       return traceCsv(trace, sensor, sep);
+                   return xlsxFile(traceSheet(trace, sensor), why);
+               },
+               csv ? tr("Traccia salvata nel file CSV %1") : tr("Traccia salvata nel foglio di calcolo %1"));
+}
+
+void TraceWindow::sendPage(int where, const QString &printer)
+{
+    if (m_trace.empty()) {
+        m_platform.message(this, tr("La traccia non ha letture: non c'è nulla da stampare."), tr("Traccia del sensore"),
+                           MessageIcon::Information);
+        return;
+    }
+    if (m_sender->refuseWhileBusy())
+        return;
+    // The page from what the window holds now, not from what it will read meanwhile.
+    auto snapshot = std::make_shared<Trace>(m_trace);
+    TracePage page{view(), pageFrame(m_platform, this), m_started, QDateTime::currentDateTime(), m_meterName};
+    page.view.trace = snapshot.get();
+    page.view.stale = false;
+    std::shared_ptr<PrintSurface> surface = m_platform.newPage();
+    printTracePage(*surface, page);
+    const QString what = tr("Traccia %1").arg(m_started.toString(QStringLiteral("yyyy-MM-dd HH.mm")));
+    m_sender->route(PageSender::Destination(where), surface, what, fileNameFor(what) + QStringLiteral(".pdf"), printer);
+}
+
+} // namespace dravino

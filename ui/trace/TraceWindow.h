@@ -1,0 +1,119 @@
+#pragma once
+// "Traccia del sensore" (F7): the configured multimeter read over and over,
+// each reading stamped when it came, drawn as mV over time with the
+// pressure it means for the calculator's family, full scale and zero
+// point. The latest reading large, the statistics of the whole trace and
+// of a span selected (the mouse dragged over the chart, or Shift with the
+// arrows), two cursor levels and the time and rate between them; pause,
+// go on, clear; CSV and .xlsx; a page through the same print job as the
+// others. No reading for over a second marks the trace stale, in words
+// and in grey; a reading outside the signal's range is told as the fault
+// it means; a meter fault in the window's own words, and reading goes on.
+// The window reads only while it is open.
+
+#include "core/Trace.h"
+#include "print/TraceChart.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QPushButton;
+class QSpinBox;
+class QTimer;
+
+namespace dravino {
+
+class CalculatorModel;
+class MeterService;
+class PageSender;
+class Platform;
+struct MeterReading;
+
+// The chart, drawn with the page's own routine; the selection follows
+// the mouse and, with the focus, Shift and the arrows.
+class TracePlot final : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TracePlot(QWidget *parent);
+    void show(const TraceView &view);
+    const TraceView &view() const { return m_view; }
+
+signals:
+    void selected(std::optional<dravino::TraceSpan> span);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+
+private:
+    std::int64_t msAt(double x) const;
+    TraceView m_view;
+    std::int64_t m_anchor = 0;
+};
+
+class TraceWindow final : public QWidget
+{
+    Q_OBJECT
+public:
+    TraceWindow(Platform &platform, const CalculatorModel &calculator, std::function<MeterService *()> meter, QWidget *parent);
+    ~TraceWindow() override;
+    Q_DISABLE_COPY_MOVE(TraceWindow)
+
+    const Trace &trace() const { return m_trace; }
+    bool paused() const { return m_paused; }
+    // What the chart and the page show now.
+    TraceView view() const;
+    // A reading as the meter gave it, stamped at ms from the window's start
+    // (the tests' way in beside the meter).
+    void take(const MeterReading &reading, std::int64_t ms);
+
+protected:
+    void closeEvent(QCloseEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+
+private:
+    void readNext();
+    void togglePause();
+    void clearTrace();
+    void showState();
+    void showTrace();
+    void exportTrace(bool csv);
+    void sendPage(int where, const QString &printer = {});
+    TraceSensor sensor() const;
+
+    Platform &m_platform;
+    const CalculatorModel &m_calculator;
+    std::function<MeterService *()> m_meter;
+    Trace m_trace;
+    QDateTime m_started;       // the first reading's date and time
+    QElapsedTimer m_clock;     // the stamps' clock
+    std::optional<TraceSpan> m_selection;
+    std::optional<double> m_cursorFrom, m_cursorTo;
+    QString m_fault;           // the meter's last fault, in words (empty: none)
+    QString m_meterName;
+    bool m_paused = false;
+    bool m_reading = false;    // the window reads: open, not paused
+    int m_run = 0;             // each start of reading a new run
+    QTimer *m_watch = nullptr; // stale readings, told
+    TracePlot *m_plot = nullptr;
+    QLabel *m_latest = nullptr;
+    QLabel *m_stats = nullptr;
+    QLabel *m_selected = nullptr;
+    QLabel *m_cursors = nullptr;
+    QLabel *m_state = nullptr;
+    QSpinBox *m_from = nullptr;
+    QSpinBox *m_to = nullptr;
+    QPushButton *m_pause = nullptr;
+    QPushButton *m_print = nullptr;
+    std::unique_ptr<PageSender> m_sender;
+};
+
+} // namespace dravino
