@@ -17,6 +17,11 @@
 #include "archive/ArchiveService.h"
 #include "ui/archive/ArchiveModel.h"
 #include "ui/archive/ArchiveWindow.h"
+#include "ui/trace/TraceWindow.h"
+#include "instrument/Meter.h"
+#include "tests/MeterStandIn.h"
+#include <QPushButton>
+#include <cmath>
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -386,6 +391,58 @@ Run medianRun(const QString &program, int times, const QString &argument = {})
     return {median(paint), median(frame), median(exit), median(cpu), median(mem)};
 }
 
+
+// The trace window with an hour at ten readings a second: its chart drawn
+// again (the median of 30), the readings' memory; then the stand-in meter
+// read for three seconds, the window's longest stand-still meanwhile.
+struct TraceFigures {
+    double redrawMs = 0;
+    double memoryMiB = 0;
+    double readingStillMs = 0;
+    int readings = 0;
+};
+
+TraceFigures traceFigures(frmDravino &w, Platform &platform)
+{
+    TraceFigures out;
+    {
+        TraceWindow trace(platform, w.calculator(), [] { return nullptr; }, &w);
+        trace.resize(900, 600);
+        trace.findChild<QPushButton *>(QStringLiteral("cmdPausa"))->click();
+        for (int i = 0; i < 36000; ++i) {
+            MeterReading r;
+            r.kind = MeterReading::Volts;
+            r.volts = 0.5 + 0.8 * (1 + std::sin(i / 300.0)) + 0.01 * (i % 7);
+            trace.take(r, i * 100);
+        }
+        trace.show();
+        QTest::qWaitForWindowExposed(&trace);
+        auto *plot = trace.findChild<QWidget *>(QStringLiteral("graTraccia"));
+        std::vector<double> times;
+        for (int i = 0; i < 30; ++i) {
+            QElapsedTimer t;
+            t.start();
+            plot->repaint();
+            times.push_back(double(t.nsecsElapsed()) / 1e6);
+        }
+        out.redrawMs = median(times);
+        out.memoryMiB = double(trace.trace().samples().capacity() * sizeof(TraceSample)) / (1024.0 * 1024.0);
+    }
+    MeterStandIn meter("+1.50000000E+00");
+    qputenv("DRAVINO_INSTRUMENT", meter.device().toUtf8());
+    {
+        TraceWindow trace(platform, w.calculator(), [&w] { return w.meter(); }, &w);
+        StandStillMeter still;
+        trace.show();
+        QTest::qWait(3000);
+        out.readingStillMs = double(still.longestMs());
+        out.readings = int(trace.trace().samples().size());
+        trace.close();
+    }
+    qunsetenv("DRAVINO_INSTRUMENT");
+    return out;
+}
+
 // Any figure over its target makes make bench fail.
 bool g_missed = false;
 
@@ -416,6 +473,7 @@ int main(int argc, char *argv[])
     const double table = tableMilliseconds(w, platform, folder.path());
     const double sheet = sheetMilliseconds(w, platform, folder.path());
     const ArchiveFigures archive = archiveFigures(platform);
+    const TraceFigures trace = traceFigures(w, platform);
     const PrintWait healthy = printStandStill({});
     PrintServerStandIn silent(PrintServerStandIn::Silent);
     const PrintWait unanswered = printStandStill(silent.address());
@@ -444,6 +502,10 @@ int main(int argc, char *argv[])
     row("archive of 100,000: one check recorded", archive.recordMs, "ms", "< 20 ms", archive.recordMs < 20);
     row("archive of 100,000: scrolled to the last row", archive.scrollMs, "ms", "-", true);
     row("  ... longest stand-still meanwhile", archive.scrollStillMs, "ms", "< 100 ms", archive.scrollStillMs < 100);
+    row("trace of 36,000 readings: chart drawn again", trace.redrawMs, "ms", "< 16 ms", trace.redrawMs < 16);
+    row("trace of 36,000 readings: memory they take", trace.memoryMiB, "MiB", "-", true);
+    row("trace from the meter: longest stand-still in 3 s", trace.readingStillMs, "ms", "< 100 ms", trace.readingStillMs < 100);
+    row("  ... readings taken meanwhile", double(trace.readings), "", "-", true);
     row("stand-still while a table prints (this desktop)", healthy.stillMs, "ms", "< 100 ms", healthy.stillMs < 100);
     row("  ... told after", healthy.toldMs, "ms", "-", true);
     row("stand-still, print server never answering", unanswered.stillMs, "ms", "< 100 ms", unanswered.stillMs < 100);

@@ -152,6 +152,21 @@ QString traceStatsText(const TraceStats &stats, const TraceSensor &sensor)
         .arg(mvAndBar(stats.min, sensor), mvAndBar(stats.max, sensor), mvAndBar(stats.mean, sensor), QLocale().toString(qulonglong(stats.count)));
 }
 
+QString traceWholeLine(const TraceView &view)
+{
+    return text(QT_TRANSLATE_NOOP("TracePage", "Traccia: %1")).arg(traceStatsText(view.trace->stats(), view.sensor));
+}
+
+QString traceSelectionLine(const TraceView &view)
+{
+    if (!view.selection || view.trace->empty())
+        return {};
+    const std::int64_t first = view.trace->samples().front().ms;
+    return text(QT_TRANSLATE_NOOP("TracePage", "Selezione da %1 a %2: %3"))
+        .arg(traceSeconds(double(view.selection->fromMs - first)), traceSeconds(double(view.selection->toMs - first)),
+             traceStatsText(view.trace->stats(view.selection->fromMs, view.selection->toMs), view.sensor));
+}
+
 QString traceCursorText(const TraceView &view)
 {
     if (!view.cursorFrom || !view.cursorTo || !view.trace)
@@ -195,7 +210,6 @@ void printTracePage(PrintSurface &s, const TracePage &page)
     s.Print(text(QT_TRANSLATE_NOOP("TracePage", "Traccia del sensore")), true);
     s.FontBold(false);
     s.FontSize(10);
-    const auto &samples = v.trace->samples();
     const QStringList about{
         text(QT_TRANSLATE_NOOP("TracePage", "Sensore %1, fondo scala %2 bar, zero %3 mV"))
             .arg(v.sensor.family == SensorType::BoschDelphiVdo ? QStringLiteral("Bosch/VDO/Delphi") : QStringLiteral("Denso"))
@@ -203,13 +217,7 @@ void printTracePage(PrintSurface &s, const TracePage &page)
         text(QT_TRANSLATE_NOOP("TracePage", "Dal %1, per %2"))
             .arg(printDateTime(page.started), traceSeconds(double(v.trace->durationMs()))),
         page.meter.isEmpty() ? QString() : text(QT_TRANSLATE_NOOP("TracePage", "Multimetro: %1")).arg(page.meter),
-        text(QT_TRANSLATE_NOOP("TracePage", "Traccia: %1")).arg(traceStatsText(v.trace->stats(), v.sensor)),
-        v.selection ? text(QT_TRANSLATE_NOOP("TracePage", "Selezione da %1 a %2: %3"))
-                          .arg(traceSeconds(double(v.selection->fromMs - samples.front().ms)),
-                               traceSeconds(double(v.selection->toMs - samples.front().ms)),
-                               traceStatsText(v.trace->stats(v.selection->fromMs, v.selection->toMs), v.sensor))
-                    : QString(),
-        traceCursorText(v)};
+        traceWholeLine(v), traceSelectionLine(v), traceCursorText(v)};
     for (const QString &l : about)
         if (!l.isEmpty()) {
             s.CurrentX(kLeft);

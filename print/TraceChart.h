@@ -55,6 +55,10 @@ QString traceCursorText(const TraceView &view);
 // A reading outside the signal's range, told as the fault it means; empty
 // within it.
 QString traceSignalText(double mv, SensorType family);
+// "Traccia: ..." with the whole trace's statistics; "Selezione da ... a
+// ...: ..." with the span's (empty without one).
+QString traceWholeLine(const TraceView &view);
+QString traceSelectionLine(const TraceView &view);
 // Seconds as the trace writes them ("12,4 s").
 QString traceSeconds(double ms);
 

@@ -8,7 +8,7 @@ import time
 
 import pyatspi
 
-KEYS = {"Tab": 0xFF09, "F2": 0xFFBF, "F3": 0xFFC0, "F4": 0xFFC1, "F8": 0xFFC5, "Escape": 0xFF1B, "Return": 0xFF0D}
+KEYS = {"Tab": 0xFF09, "F2": 0xFFBF, "F3": 0xFFC0, "F4": 0xFFC1, "F7": 0xFFC4, "F8": 0xFFC5, "Escape": 0xFF1B, "Return": 0xFF0D}
 KEYS.update({digit: ord(digit) for digit in "0123456789"})
 
 
@@ -73,15 +73,16 @@ def main():
         for title, opening, closing in (("Main panel", None, None), ("Scale panel (F2)", "F2", "Escape"),
                                         ("Sensata panel (F3)", "F3", "Escape"),
                                         ("Archive window (F4)", "F4", "Escape"),
+                                        ("Trace window (F7)", "F7", "Escape"),
                                         ("Multimeter dialog (F8)", "F8", "Escape")):
             if opening:
                 press(opening)
             window = main_window
-            if opening in ("F4", "F8"):
+            if opening in ("F4", "F7", "F8"):
                 # A window of its own, which answers once the archive, or
                 # libsigrok's list of drivers, has.
                 time.sleep(1.5)
-                title_shown = "Archivio prove" if opening == "F4" else "Strumento"
+                title_shown = {"F4": "Archivio prove", "F7": "Traccia del sensore", "F8": "Strumento"}[opening]
                 window = next(w for w in app if w is not None and w.name == title_shown)
             print("## %s\n" % title)
             print("What is showing:\n")

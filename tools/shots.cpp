@@ -247,7 +247,7 @@ int main(int argc, char *argv[])
         QApplication::sendEvent(plot, &drag);
         QTest::mouseRelease(plot, Qt::LeftButton, {}, QPoint(plot->width() * 95 / 100, plot->height() / 2));
         shot(trace, out + QStringLiteral("/trace%1.png").arg(suffix));
-        platform.pdf = out + QStringLiteral("/trace%1.pdf").arg(suffix);
+        platform.pdf = out + QStringLiteral("/trace-page%1.pdf").arg(suffix);
         trace.findChild<QPushButton *>(QStringLiteral("cmdStampaTraccia"))->click();
         settle();
         trace.close();

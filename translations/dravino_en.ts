@@ -247,6 +247,97 @@
     </message>
 </context>
 <context>
+    <name>TracePage</name>
+    <message>
+        <source>%1 mV (%2 bar)</source>
+        <translation>%1 mV (%2 bar)</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Tensione (mV)</source>
+        <translation>Voltage (mV)</translation>
+    </message>
+    <message>
+        <source>Pressione (bar)</source>
+        <translation>Pressure (bar)</translation>
+    </message>
+    <message>
+        <source>Tempo (s)</source>
+        <translation>Time (s)</translation>
+    </message>
+    <message>
+        <source>nessuna lettura</source>
+        <translation>no reading</translation>
+    </message>
+    <message>
+        <source>minimo %1, massimo %2, media %3; letture: %4</source>
+        <translation>minimum %1, maximum %2, mean %3; readings: %4</translation>
+    </message>
+    <message>
+        <source>Da %1 mV a %2 mV</source>
+        <translation>From %1 mV to %2 mV</translation>
+    </message>
+    <message>
+        <source>%1: il segnale non passa da un livello all&apos;altro.</source>
+        <translation>%1: the signal does not pass from one level to the other.</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3 bar/s</source>
+        <translation>%1: %2, %3 bar/s</translation>
+    </message>
+    <message>
+        <source>Segnale sotto 200 mV: filo del segnale interrotto o a massa, o sensore senza alimentazione.</source>
+        <translation>Signal below 200 mV: the signal wire open or shorted to ground, or the sensor without supply.</translation>
+    </message>
+    <message>
+        <source>Segnale sopra 4800 mV: filo del segnale sull&apos;alimentazione, o massa del sensore interrotta.</source>
+        <translation>Signal above 4800 mV: the signal wire shorted to the supply, or the sensor&apos;s ground open.</translation>
+    </message>
+    <message>
+        <source>Segnale oltre il limite di tensione della famiglia (%1 mV).</source>
+        <translation>Signal beyond the family&apos;s voltage limit (%1 mV).</translation>
+    </message>
+    <message>
+        <source>Traccia del sensore</source>
+        <translation>Sensor trace</translation>
+    </message>
+    <message>
+        <source>Sensore %1, fondo scala %2 bar, zero %3 mV</source>
+        <translation>Sensor %1, full scale %2 bar, zero %3 mV</translation>
+    </message>
+    <message>
+        <source>Dal %1, per %2</source>
+        <translation>From %1, for %2</translation>
+    </message>
+    <message>
+        <source>Multimetro: %1</source>
+        <translation>Multimeter: %1</translation>
+    </message>
+    <message>
+        <source>Traccia: %1</source>
+        <translation>Trace: %1</translation>
+    </message>
+    <message>
+        <source>Selezione da %1 a %2: %3</source>
+        <translation>Selection from %1 to %2: %3</translation>
+    </message>
+    <message>
+        <source>mV</source>
+        <translation>mV</translation>
+    </message>
+    <message>
+        <source>bar</source>
+        <translation>bar</translation>
+    </message>
+    <message>
+        <source>Traccia</source>
+        <translation>Trace</translation>
+    </message>
+</context>
+<context>
     <name>ValueTable</name>
     <message>
         <source>Rapporto tra la pressione e la tensione di un sensore pressione con fondo scala a </source>
@@ -2049,6 +2140,121 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>il foglio di calcolo non si può scrivere (%1)</source>
         <translation>the spreadsheet cannot be written (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::TraceWindow</name>
+    <message>
+        <source>Traccia del sensore</source>
+        <translation>Sensor trace</translation>
+    </message>
+    <message>
+        <source>Ultima lettura</source>
+        <translation>Latest reading</translation>
+    </message>
+    <message>
+        <source>Traccia</source>
+        <translation>Trace</translation>
+    </message>
+    <message>
+        <source>Cursore da (mV)</source>
+        <translation>Cursor from (mV)</translation>
+    </message>
+    <message>
+        <source>Cursore a (mV)</source>
+        <translation>Cursor to (mV)</translation>
+    </message>
+    <message>
+        <source>C&amp;ursori: da</source>
+        <translation>C&amp;ursors: from</translation>
+    </message>
+    <message>
+        <source>&amp;a</source>
+        <translation>&amp;to</translation>
+    </message>
+    <message>
+        <source>&amp;Pausa</source>
+        <translation>&amp;Pause</translation>
+    </message>
+    <message>
+        <source>&amp;Cancella</source>
+        <translation>&amp;Clear</translation>
+    </message>
+    <message>
+        <source>Esporta C&amp;SV...</source>
+        <translation>Export CS&amp;V...</translation>
+    </message>
+    <message>
+        <source>Esporta &amp;foglio di calcolo (.xlsx)...</source>
+        <translation>Export spreads&amp;heet (.xlsx)...</translation>
+    </message>
+    <message>
+        <source>S&amp;tampa</source>
+        <translation>Pri&amp;nt</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Nessun multimetro scelto: sceglilo con Strumento... (F8).</source>
+        <translation>No multimeter chosen: choose one with Instrument... (F8).</translation>
+    </message>
+    <message>
+        <source>%1, n. di serie %2</source>
+        <translation>%1, serial no. %2</translation>
+    </message>
+    <message>
+        <source>&amp;Riprendi</source>
+        <translation>&amp;Resume</translation>
+    </message>
+    <message>
+        <source>%1 mV   %2 bar</source>
+        <translation>%1 mV   %2 bar</translation>
+    </message>
+    <message>
+        <source>-- mV   -- bar</source>
+        <translation>-- mV   -- bar</translation>
+    </message>
+    <message>
+        <source>Selezione: trascina sul grafico, o Maiusc e le frecce sul grafico.</source>
+        <translation>Selection: drag over the chart, or Shift and the arrows on the chart.</translation>
+    </message>
+    <message>
+        <source>In pausa: la traccia tiene le sue %1 letture.</source>
+        <translation>Paused: the trace keeps its %1 readings.</translation>
+    </message>
+    <message>
+        <source>In attesa della prima lettura del multimetro...</source>
+        <translation>Waiting for the multimeter&apos;s first reading...</translation>
+    </message>
+    <message>
+        <source>Nessuna lettura da %1: la traccia è ferma.</source>
+        <translation>No reading for %1: the trace stands still.</translation>
+    </message>
+    <message>
+        <source>Lettura in corso.</source>
+        <translation>Reading.</translation>
+    </message>
+    <message>
+        <source>La traccia non ha letture: non c&apos;è nulla da esportare.</source>
+        <translation>The trace has no readings: there is nothing to export.</translation>
+    </message>
+    <message>
+        <source>Traccia %1</source>
+        <translation>Trace %1</translation>
+    </message>
+    <message>
+        <source>Traccia salvata nel file CSV %1</source>
+        <translation>Trace saved as CSV file %1</translation>
+    </message>
+    <message>
+        <source>Traccia salvata nel foglio di calcolo %1</source>
+        <translation>Trace saved as spreadsheet %1</translation>
+    </message>
+    <message>
+        <source>La traccia non ha letture: non c&apos;è nulla da stampare.</source>
+        <translation>The trace has no readings: there is nothing to print.</translation>
     </message>
 </context>
 <context>

@@ -357,16 +357,11 @@ void TraceWindow::showTrace()
         m_latest->setText(tr("%1 mV   %2 bar").arg(l.toString(qRound64(last->mv))).arg(l.toString(qRound64(v.sensor.bar(last->mv)))));
     else
         m_latest->setText(tr("-- mV   -- bar"));
-    m_stats->setText(tr("Traccia: %1").arg(traceStatsText(m_trace.stats(), v.sensor)));
-    if (m_selection && !m_trace.empty()) {
-        const std::int64_t first = m_trace.samples().front().ms;
-        m_selected->setText(tr("Selezione da %1 a %2: %3")
-                                .arg(traceSeconds(double(m_selection->fromMs - first)), traceSeconds(double(m_selection->toMs - first)),
-                                     traceStatsText(m_trace.stats(m_selection->fromMs, m_selection->toMs), v.sensor)));
-    } else {
-        m_selected->setText(tr("Selezione: trascina sul grafico, o Maiusc e le frecce sul grafico."));
-    }
+    m_stats->setText(traceWholeLine(v));
+    const QString selection = traceSelectionLine(v);
+    m_selected->setText(selection.isEmpty() ? tr("Selezione: trascina sul grafico, o Maiusc e le frecce sul grafico.") : selection);
     m_cursors->setText(traceCursorText(v));
+    m_latest->setAccessibleDescription(m_latest->text());
     m_plot->setAccessibleDescription(m_latest->text() + QStringLiteral(". ") + m_stats->text());
     m_plot->show(v);
     showState();
