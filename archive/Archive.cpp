@@ -573,17 +573,23 @@ bool Archive::migrate(int from)
         for (const QString &sql : createV2(m_server, QStringLiteral("checks")) + kIndexes)
             if (!q.exec(sql))
                 return abandon();
-    } else if (from == 1) {
+    }
+    // The indexes a converted table needs; on a server, its ids' sequence
+    // past the records kept (put back from a dump, they leave it behind).
+    const auto reindex = [&] {
+        for (const QString &sql : kIndexes)
+            if (!q.exec(sql))
+                return false;
+        return !m_server
+            || q.exec(QStringLiteral("SELECT setval(pg_get_serial_sequence('checks', 'id'), coalesce(max(id), 0) + 1, false) FROM checks"));
+    };
+    if (from == 1) {
         // The texts of the first version become data, in a table that takes
         // the old one's place; every record keeps its id.
         if (!q.exec(createV2(m_server, QStringLiteral("checks_v2")).first()) || !convertV1(m_connection, m_connection)
             || !q.exec(QStringLiteral("DROP TABLE checks")) || !q.exec(QStringLiteral("ALTER TABLE checks_v2 RENAME TO checks")))
             return abandon();
-        for (const QString &sql : kIndexes)
-            if (!q.exec(sql))
-                return abandon();
-        if (m_server
-            && !q.exec(QStringLiteral("SELECT setval(pg_get_serial_sequence('checks', 'id'), coalesce(max(id), 0) + 1, false) FROM checks")))
+        if (!reindex())
             return abandon();
     } else if (from == 2) {
         // The certificate's number and the sensor's verdict, each record's
@@ -606,12 +612,7 @@ bool Archive::migrate(int from)
             if (!update.exec())
                 return abandon();
         }
-        for (const QString &sql : kIndexes)
-            if (!q.exec(sql))
-                return abandon();
-        // Records put back by hand (a restored dump) leave the ids' sequence behind them.
-        if (m_server
-            && !q.exec(QStringLiteral("SELECT setval(pg_get_serial_sequence('checks', 'id'), coalesce(max(id), 0) + 1, false) FROM checks")))
+        if (!reindex())
             return abandon();
     }
     // The certificates' numbers, shared by every bench the server serves.
