@@ -1301,7 +1301,7 @@ void TestDestinations::benchChecksToTheServer()
     if (send) {
         QTRY_COMPARE_WITH_TIMEOUT(t.platform.messages.size(), 1, 15000);
         QCOMPARE(t.platform.messages[0].text,
-                 QStringLiteral("Prove di questo banco inviate al server %1: 2 (1 c'erano già).").arg(dravino::shownLocation(server)));
+                 QStringLiteral("Prove di questo banco inviate al server %1: 2 (1 c'era già).").arg(dravino::shownLocation(server)));
         QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 4 (conformi 3, non conformi 1)"));
     } else {
         QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 2 (conformi 1, non conformi 1)"));

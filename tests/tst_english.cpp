@@ -20,6 +20,7 @@ private slots:
     void messages_data();
     void messages() { RUN_SCENARIO(); }
     void printedPages();
+    void everyTextTranslated_data();
     void everyTextTranslated();
     void languageFromTheDesktop();
 };
@@ -99,27 +100,47 @@ void TestEnglish::printedPages()
         QVERIFY2(printed.contains(QString::fromUtf8(words)), qPrintable(printed));
 }
 
+void TestEnglish::everyTextTranslated_data()
+{
+    // The English of every text; the Italian plural forms ("1 prova").
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QStringList>("options");
+    QTest::newRow("English") << "dravino_en.ts" << QStringList{};
+    QTest::newRow("Italian plurals") << "dravino_it.ts" << QStringList{QStringLiteral("-pluralonly")};
+}
+
 void TestEnglish::everyTextTranslated()
 {
-    // Every text the sources hold today has its English one: the texts
-    // gathered again from the sources into a copy of the translation, and
+    // Every text the sources hold today has its translation: the texts
+    // gathered again from the sources into a copy of the file, and
     // lrelease finds none unfinished.
+    QFETCH(QString, file);
+    QFETCH(QStringList, options);
     QTemporaryDir dir;
-    const QString ts = dir.filePath(QStringLiteral("dravino_en.ts"));
-    QVERIFY(QFile::copy(QStringLiteral(DRAVINO_SOURCE_DIR "/translations/dravino_en.ts"), ts));
+    const QString ts = dir.filePath(file);
+    QVERIFY(QFile::copy(QStringLiteral(DRAVINO_SOURCE_DIR "/translations/") + file, ts));
     // The sources as the build knows them (update_translations' own project).
     const QString project = dir.filePath(QStringLiteral("project.json"));
     QProcess tool;
     tool.start(QStringLiteral(DRAVINO_CMAKE), {QStringLiteral("-DIN_FILE=" DRAVINO_LUPDATE_PROJECT), QStringLiteral("-DOUT_FILE=") + project,
                                                "-P", QStringLiteral(DRAVINO_LUPDATE_SCRIPT)});
     QVERIFY(tool.waitForFinished(60000) && tool.exitCode() == 0);
-    tool.start(QStringLiteral(DRAVINO_LUPDATE), {"-project", project, "-no-obsolete", "-locations", "none", "-ts", ts});
+    tool.start(QStringLiteral(DRAVINO_LUPDATE), QStringList{"-project", project, "-no-obsolete", "-locations", "none", "-ts", ts} + options);
     QVERIFY(tool.waitForFinished(60000) && tool.exitCode() == 0);
-    tool.start(QStringLiteral(DRAVINO_LRELEASE), {ts, "-qm", dir.filePath(QStringLiteral("en.qm"))});
+    tool.start(QStringLiteral(DRAVINO_LRELEASE), {ts, "-qm", dir.filePath(QStringLiteral("out.qm"))});
     QVERIFY(tool.waitForFinished(60000) && tool.exitCode() == 0);
     const QString said = QString::fromLocal8Bit(tool.readAllStandardOutput());
     QVERIFY2(said.contains(QLatin1String(" finished and 0 unfinished")) && !said.contains(QLatin1String("untranslated")),
              qPrintable(said));
+    // One and more, in the window's language.
+    dravino::applyLanguage(file.contains(QLatin1String("_it")) ? Language::Italian : Language::English);
+    const auto paused = [](int n) {
+        return QCoreApplication::translate("dravino::TraceWindow", "In pausa: la traccia tiene le sue %Ln letture.", nullptr, n);
+    };
+    QCOMPARE(paused(1) + QLatin1Char('|') + paused(1200),
+             file.contains(QLatin1String("_it")) ? QStringLiteral("In pausa: la traccia tiene 1 lettura.|In pausa: la traccia tiene le sue 1.200 letture.")
+                                                 : QStringLiteral("Paused: the trace keeps 1 reading.|Paused: the trace keeps its 1,200 readings."));
+    dravino::applyLanguage(Language::English);
 }
 
 void TestEnglish::languageFromTheDesktop()

@@ -874,10 +874,6 @@
         <translation>Checks found: %1 (passed %2, failed %3)</translation>
     </message>
     <message>
-        <source>L&apos;archivio di questo banco (%1) ha %2 prove che l&apos;archivio sul server %3 può non avere. Inviarle al server? Ogni prova vi arriva una volta sola.</source>
-        <translation>This bench&apos;s archive (%1) has %2 checks that the archive on the server %3 may not have. Send them to the server? Each check arrives there only once.</translation>
-    </message>
-    <message>
         <source>Invio delle prove di questo banco al server %1...</source>
         <translation>Sending this bench&apos;s checks to the server %1...</translation>
     </message>
@@ -885,9 +881,19 @@
         <source>Le prove di questo banco non sono state inviate al server: %1</source>
         <translation>This bench&apos;s checks were not sent to the server: %1</translation>
     </message>
-    <message>
-        <source>Prove di questo banco inviate al server %1: %2 (%3 c&apos;erano già).</source>
-        <translation>This bench&apos;s checks sent to the server %1: %2 (%3 were already there).</translation>
+    <message numerus="yes">
+        <source>L&apos;archivio di questo banco (%1) ha %Ln prove che l&apos;archivio sul server %2 può non avere. Inviarle al server? Ogni prova vi arriva una volta sola.</source>
+        <translation>
+            <numerusform>This bench&apos;s archive (%1) has %Ln check that the archive on the server %2 may not have. Send it to the server? It arrives there only once.</numerusform>
+            <numerusform>This bench&apos;s archive (%1) has %Ln checks that the archive on the server %2 may not have. Send them to the server? Each check arrives there only once.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Prove di questo banco inviate al server %1: %2 (%Ln c&apos;erano già).</source>
+        <translation>
+            <numerusform>This bench&apos;s checks sent to the server %1: %2 (%Ln was already there).</numerusform>
+            <numerusform>This bench&apos;s checks sent to the server %1: %2 (%Ln were already there).</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2122,9 +2128,12 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <source>Prove del sensore: %1 (conformi %2, non conformi %3)</source>
         <translation>Checks of the sensor: %1 (passed %2, failed %3)</translation>
     </message>
-    <message>
-        <source>; le %1 più recenti qui sopra</source>
-        <translation>; the %1 most recent above</translation>
+    <message numerus="yes">
+        <source>; le %Ln più recenti qui sopra</source>
+        <translation>
+            <numerusform>; the most recent above</numerusform>
+            <numerusform>; the %Ln most recent above</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2221,10 +2230,6 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <translation>Selection: drag over the chart, or Shift and the arrows on the chart.</translation>
     </message>
     <message>
-        <source>In pausa: la traccia tiene le sue %1 letture.</source>
-        <translation>Paused: the trace keeps its %1 readings.</translation>
-    </message>
-    <message>
         <source>In attesa della prima lettura del multimetro...</source>
         <translation>Waiting for the multimeter&apos;s first reading...</translation>
     </message>
@@ -2255,6 +2260,13 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>La traccia non ha letture: non c&apos;è nulla da stampare.</source>
         <translation>The trace has no readings: there is nothing to print.</translation>
+    </message>
+    <message numerus="yes">
+        <source>In pausa: la traccia tiene le sue %Ln letture.</source>
+        <translation>
+            <numerusform>Paused: the trace keeps %Ln reading.</numerusform>
+            <numerusform>Paused: the trace keeps its %Ln readings.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -68,7 +68,8 @@ void applyLanguage(Language language)
     if (language == Language::Italian) {
         const QLocale italian(QLocale::Italian, QLocale::Italy);
         QLocale::setDefault(italian);
-        replaceTranslator(kProgramSlot, [](QTranslator &) { return false; }); // the sources are Italian
+        // The sources are Italian; what they cannot say alone is their plural forms.
+        replaceTranslator(kProgramSlot, [](QTranslator &t) { return t.load(QStringLiteral(":/i18n/dravino_it.qm")); });
         installQtTranslations(italian);
         return;
     }

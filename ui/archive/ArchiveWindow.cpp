@@ -551,9 +551,10 @@ void ArchiveWindow::offerBenchChecks()
                 return;
             setSettingsValue(QStringLiteral("archive/benchSentTo"), offered << server);
             if (!m_platform.confirm(this,
-                                    tr("L'archivio di questo banco (%1) ha %2 prove che l'archivio sul server %3 può non avere. "
-                                       "Inviarle al server? Ogni prova vi arriva una volta sola.")
-                                        .arg(QDir::toNativeSeparators(file), QLocale().toString(count), server),
+                                    tr("L'archivio di questo banco (%1) ha %Ln prove che l'archivio sul server %2 può non avere. "
+                                       "Inviarle al server? Ogni prova vi arriva una volta sola.",
+                                       nullptr, int(count))
+                                        .arg(QDir::toNativeSeparators(file), server),
                                     tr("Archivio prove")))
                 return;
             m_where->setText(tr("Invio delle prove di questo banco al server %1...").arg(server));
@@ -568,10 +569,9 @@ void ArchiveWindow::offerBenchChecks()
                                        tr("Archivio prove"), MessageIcon::Critical);
                     return;
                 }
-                const QLocale l;
                 m_platform.message(this,
-                                   tr("Prove di questo banco inviate al server %1: %2 (%3 c'erano già).")
-                                       .arg(server, l.toString(reply.sent), l.toString(reply.already)),
+                                   tr("Prove di questo banco inviate al server %1: %2 (%Ln c'erano già).", nullptr, int(reply.already))
+                                       .arg(server, QLocale().toString(reply.sent)),
                                    tr("Archivio prove"), MessageIcon::Information);
             });
         });

@@ -112,7 +112,7 @@ SensorHistory::SensorHistory(ArchiveService *archive, const CheckSummary &select
         QString state = tr("Prove del sensore: %1 (conformi %2, non conformi %3)")
                             .arg(l.toString(reply.total), l.toString(reply.passing), l.toString(reply.failing));
         if (reply.total > reply.page.size())
-            state += tr("; le %1 più recenti qui sopra").arg(l.toString(reply.page.size()));
+            state += tr("; le %Ln più recenti qui sopra", nullptr, int(reply.page.size()));
         m_state->setText(state);
     });
 }

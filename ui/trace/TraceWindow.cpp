@@ -372,7 +372,7 @@ void TraceWindow::showState()
     QString state;
     const std::int64_t now = m_clock.elapsed();
     if (m_paused)
-        state = tr("In pausa: la traccia tiene le sue %1 letture.").arg(QLocale().toString(qulonglong(m_trace.samples().size())));
+        state = tr("In pausa: la traccia tiene le sue %Ln letture.", nullptr, int(m_trace.samples().size()));
     else if (!m_fault.isEmpty())
         state = m_fault;
     else if (m_trace.empty())
