@@ -1,29 +1,34 @@
 #include "app/CommandLine.h"
 
+#include <QCommandLineParser>
 #include <QCoreApplication>
 
 namespace dravino {
 
 CommandLine readCommandLine(const QStringList &arguments)
 {
-    CommandLine out;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &a = arguments[i];
-        if (a == QLatin1String("--version") || a == QLatin1String("-v"))
+    // Qt's own options (-platform xcb, -style fusion, -reverse) are read as
+    // the long options they are and left to Qt; so are their values.
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption lang(QStringLiteral("lang"), {}, QStringLiteral("it|en"));
+    parser.addOptions({version, help, lang});
+    // A --lang without its language is no language Dravino has.
+    if (!parser.parse(arguments) && parser.optionNames().contains(QLatin1String("lang")) && parser.values(lang).isEmpty())
+        return {CommandLine::UnknownLanguage, {}};
+    // --version and --help answer as the first of them is given.
+    for (const QString &name : parser.optionNames()) {
+        if (name == QLatin1String("v") || name == QLatin1String("version"))
             return {CommandLine::Version, {}};
-        if (a == QLatin1String("--help") || a == QLatin1String("-h"))
+        if (name == QLatin1String("h") || name == QLatin1String("help"))
             return {CommandLine::Help, {}};
-        QString value;
-        if (a == QLatin1String("--lang"))
-            value = i + 1 < arguments.size() ? arguments[++i] : QString();
-        else if (a.startsWith(QLatin1String("--lang=")))
-            value = a.mid(7);
-        else
-            continue;
-        if (value != QLatin1String("it") && value != QLatin1String("en"))
-            out = {CommandLine::UnknownLanguage, value};
     }
-    return out;
+    for (const QString &value : parser.values(lang))
+        if (value != QLatin1String("it") && value != QLatin1String("en"))
+            return {CommandLine::UnknownLanguage, value};
+    return {};
 }
 
 QString usageText()

@@ -45,5 +45,12 @@ check "--lang=fr in English" "dravino: unknown language: 'fr' (choose it or en)"
 run LANG=C.UTF-8 "$program" --lang
 check "--lang without a language ends with 2" 2 "$rc"
 
+# Qt's own options are Qt's: -reverse is no -r -e -v (the version), and
+# -platform's value no argument of Dravino's.
+run LANG=C.UTF-8 "$program" -reverse
+check "-reverse is Qt's, not --version" "" "$out"
+run LANG=C.UTF-8 "$program" -platform offscreen --version
+check "-platform VALUE, then --version" "Dravino $version" "$out"
+
 [ "$failures" = 0 ] && echo "cli: all passed" || echo "cli: $failures failed"
 exit $((failures > 0))
