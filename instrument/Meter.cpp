@@ -30,7 +30,7 @@ const Module &module()
         // DRAVINO_METER_MODULE names another (a packager's, a test's).
         const QString chosen = qEnvironmentVariable("DRAVINO_METER_MODULE");
         const QStringList candidates = !chosen.isEmpty() ? QStringList{chosen} : QStringList{
-            QCoreApplication::applicationDirPath() + QStringLiteral("/" DRAVINO_METER_INSTALLED "/libdravino_meter.so"),
+            QCoreApplication::applicationDirPath() + QStringLiteral("/" DRAVINO_METER_INSTALLED "/" DRAVINO_METER_FILE),
             QStringLiteral(DRAVINO_METER_BUILT)};
         for (const QString &path : candidates) {
             if (!QFileInfo::exists(path))
@@ -42,7 +42,8 @@ const Module &module()
         }
         if (!library.isLoaded()) {
             if (m.error.isEmpty())
-                m.error = QCoreApplication::translate("dravino::Meter", "il modulo dei multimetri libdravino_meter.so non è installato");
+                m.error = QCoreApplication::translate("dravino::Meter", "il modulo dei multimetri %1 non è installato")
+                              .arg(QStringLiteral(DRAVINO_METER_FILE));
             return m;
         }
         m.read = reinterpret_cast<meter_module::ReadFunction>(library.resolve(meter_module::kRead));

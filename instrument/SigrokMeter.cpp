@@ -1,5 +1,5 @@
 // The part of the multimeter code that uses libsigrok, built as a module of
-// its own (libdravino_meter.so) that Meter.cpp loads on the first reading
+// its own (libdravino_meter.so on Linux: CMake names it) that Meter.cpp loads on the first reading
 // or search: libsigrok and the twenty libraries it brings (USB, serial,
 // Bluetooth, HID, ...) cost the window's start nothing.
 //

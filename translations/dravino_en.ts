@@ -1387,12 +1387,12 @@ Calculator for the rail-pressure sensors of common-rail systems.
 <context>
     <name>dravino::Meter</name>
     <message>
-        <source>il modulo dei multimetri libdravino_meter.so non è installato</source>
-        <translation>the multimeter module libdravino_meter.so is not installed</translation>
-    </message>
-    <message>
         <source>la libreria libsigrok installata non ha driver di multimetri</source>
         <translation>the installed libsigrok library has no multimeter drivers</translation>
+    </message>
+    <message>
+        <source>il modulo dei multimetri %1 non è installato</source>
+        <translation>the multimeter module %1 is not installed</translation>
     </message>
 </context>
 <context>
