@@ -235,7 +235,10 @@ void printTracePage(PrintSurface &s, const TracePage &page)
 
 QByteArray traceCsv(const Trace &trace, const TraceSensor &sensor, QChar separator)
 {
-    const QLocale l;
+    // Numbers as a spreadsheet of the window's language reads them: its
+    // decimal separator, no thousands' one.
+    QLocale l;
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
     QString out = csvLine({text(QT_TRANSLATE_NOOP("TracePage", "Tempo (s)")), text(QT_TRANSLATE_NOOP("TracePage", "mV")),
                            text(QT_TRANSLATE_NOOP("TracePage", "bar"))},
                           separator);

@@ -13,6 +13,7 @@
 #include "instrument/Meter.h"
 #include "PdfWords.h"
 #include "ui/trace/TraceWindow.h"
+#include "print/Spreadsheet.h"
 
 #include <QElapsedTimer>
 #include <QComboBox>
@@ -507,6 +508,19 @@ void TestMeter::traceOfAKeyOff()
     QTest::keyClick(plot, Qt::Key_Left, Qt::ShiftModifier);
     QTest::keyClick(plot, Qt::Key_Home);
     QVERIFY(shown(trace, "lblSelezione").startsWith(QStringLiteral("Selezione da 0,0 s a 26,0 s: minimo 500 mV")));
+    // Exported: a line a reading, from the first (s), mV, bar; the same as a spreadsheet's numbers.
+    t.platform.saveAs = dir.filePath(QStringLiteral("traccia.csv"));
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdEsportaCsv")), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(t.platform.saveAs).size() > 0, 10000);
+    QFile csv(t.platform.saveAs);
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(csv.readAll()).remove(QChar(0xfeff)).split(QStringLiteral("\r\n"));
+    QCOMPARE(lines.size(), 263); // the headings, 261 readings, the last line's end
+    QCOMPARE(lines.mid(0, 2) + lines.mid(100, 1) + lines.mid(261, 1),
+             (QStringList{"Tempo (s);mV;bar", "0,000;500,0;0", "9,900;3280,0;1390", "26,000;500,0;0"}));
+    const dravino::Spreadsheet sheet = dravino::traceSheet(trace->trace(), trace->view().sensor);
+    QCOMPARE(sheet.rows.size(), 261);
+    QCOMPARE(sheet.rows[99], (QList<dravino::SheetCell>{9.9, 3280.0, 1390.0}));
     // Printed to a PDF: the statistics in words, the chart in lines and text.
     const QString pdf = dir.filePath(QStringLiteral("traccia.pdf"));
     t.platform.pdfTo = pdf;
