@@ -1,0 +1,166 @@
+// The archive's queries: a page of a search, its counts, the records
+// asked for, a record deleted, the next certificate's number.
+
+#include "archive/ArchiveSql.h"
+
+#include <QSqlDatabase>
+#include <QSqlDriver>
+
+namespace dravino {
+
+using namespace archivesql;
+
+namespace {
+// WHERE for a query: any part of the code or of the job's data, any case,
+// no wildcards; the dates in local days.
+QString where(const CheckQuery &query, QVariantList &values)
+{
+    QString needle = query.text.trimmed().toUpper();
+    needle.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('%'), QLatin1String("\\%"))
+        .replace(QLatin1Char('_'), QLatin1String("\\_"));
+    values << QLatin1Char('%') + needle + QLatin1Char('%')
+           << (query.from.isValid() ? utc(query.from.startOfDay()) : QStringLiteral("0"))
+           << (query.to.isValid() ? utc(query.to.addDays(1).startOfDay()) : QStringLiteral("9"));
+    QString sql = QStringLiteral("search_key LIKE ? ESCAPE '\\' AND taken_at >= ? AND taken_at < ?");
+    if (query.verdicts != CheckQuery::All) {
+        sql += QStringLiteral(" AND verdict = ?");
+        values << (query.verdicts == CheckQuery::Passing ? QStringLiteral("pass") : QStringLiteral("fail"));
+    }
+    if (!query.code.isEmpty()) {
+        sql += QStringLiteral(" AND code = ?");
+        values << query.code;
+    }
+    return sql;
+}
+} // namespace
+
+QList<CheckSummary> Archive::page(const CheckQuery &query, const CheckSummary *after, int limit) const
+{
+    QList<CheckSummary> out;
+    if (!m_open)
+        return out;
+    m_error.clear();
+    // The page's checks are found in the index, then read.
+    QVariantList values;
+    QString found = QStringLiteral("SELECT id FROM checks WHERE %1").arg(where(query, values));
+    if (after) {
+        found += QStringLiteral(" AND (taken_at < ? OR (taken_at = ? AND id < ?))");
+        values << utc(after->takenAt) << utc(after->takenAt) << after->id;
+    }
+    found += QStringLiteral(" ORDER BY taken_at DESC, id DESC LIMIT ?");
+    values << limit;
+    const QString sql = QStringLiteral("SELECT %1 FROM checks WHERE id IN (%2) ORDER BY taken_at DESC, id DESC")
+                            .arg(QLatin1String(kSummaryColumns), found);
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec()) {
+        fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
+        return out;
+    }
+    while (q.next()) {
+        CheckSummary s;
+        readSummary(q, s);
+        out.append(s);
+    }
+    return out;
+}
+
+QString Archive::nextCertificate()
+{
+    if (!m_open)
+        return {};
+    m_error.clear();
+    if (m_readOnly || !m_server) {
+        fail(m_readOnly ? ArchiveText::tr("l'archivio si può solo leggere") : ArchiveText::tr("un archivio su file non numera i certificati"));
+        return {};
+    }
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    if (!q.exec(QStringLiteral("SELECT nextval('dravino_certificates')")) || !q.next()) {
+        fail(serverReason(q.lastError()));
+        return {};
+    }
+    return q.value(0).toString();
+}
+
+VerdictCounts Archive::counts(const CheckQuery &query) const
+{
+    VerdictCounts out;
+    if (!m_open)
+        return out;
+    m_error.clear();
+    QVariantList values;
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.prepare(QStringLiteral("SELECT count(*), coalesce(sum(CASE WHEN verdict = 'pass' THEN 1 ELSE 0 END), 0), "
+                             "coalesce(sum(CASE WHEN verdict = 'fail' THEN 1 ELSE 0 END), 0) FROM checks WHERE %1")
+                  .arg(where(query, values)));
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec() || !q.next()) {
+        fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
+        return {};
+    }
+    return {q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt()};
+}
+
+int Archive::count(const CheckQuery &query) const
+{
+    if (!m_open)
+        return -1;
+    m_error.clear();
+    QVariantList values;
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.prepare(QStringLiteral("SELECT count(*) FROM checks WHERE %1").arg(where(query, values)));
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec() || !q.next()) {
+        fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
+        return -1;
+    }
+    return q.value(0).toInt();
+}
+
+QList<CheckRecord> Archive::records(const QStringList &keys) const
+{
+    QList<CheckRecord> out;
+    if (!m_open)
+        return out;
+    m_error.clear();
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.prepare(QStringLiteral("SELECT %1, %2 FROM checks WHERE bench_key = ?").arg(QLatin1String(kSummaryColumns), QLatin1String(kRecordColumns)));
+    for (const QString &key : keys) {
+        q.addBindValue(key);
+        if (!q.exec()) {
+            fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
+            return {};
+        }
+        if (q.next()) {
+            CheckRecord r;
+            readRecord(q, r);
+            out.append(r);
+        }
+    }
+    return out;
+}
+
+bool Archive::remove(const QString &key)
+{
+    if (!m_open)
+        return false;
+    m_error.clear();
+    if (m_readOnly)
+        return fail(ArchiveText::tr("l'archivio si può solo leggere"));
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.prepare(QStringLiteral("DELETE FROM checks WHERE bench_key = ?"));
+    q.addBindValue(key);
+    if (!q.exec())
+        return fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
+    const bool removed = q.numRowsAffected() == 1;
+    if (removed && m_server)
+        q.exec(QStringLiteral("NOTIFY %1").arg(kChannel));
+    return removed;
+}
+
+} // namespace dravino
