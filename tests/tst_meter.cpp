@@ -505,6 +505,15 @@ void TestMeter::traceOfAKeyOff()
     QCOMPARE(shown(trace, "lblCursori"), QStringLiteral("Da 1.200 mV a 600 mV: 7,5 s, -40 bar/s"));
     QTest::keyClick(plot, Qt::Key_Delete);
     QCOMPARE(shown(trace, "lblCursori"), QStringLiteral("Da 1.200 mV a 600 mV: 20,0 s, -15 bar/s"));
+    // Dragged with the mouse, right to left past both ends of the chart.
+    QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(plot->width() - 1, plot->height() / 2));
+    QMouseEvent drag(QEvent::MouseMove, QPointF(0, plot->height() / 2), plot->mapToGlobal(QPointF(0, plot->height() / 2)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(plot, &drag);
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, QPoint(0, plot->height() / 2));
+    QVERIFY2(shown(trace, "lblSelezione").startsWith(QStringLiteral("Selezione da 0,0 s a 26,0 s: minimo 500 mV (0 bar), massimo 3.500 mV")),
+             qPrintable(shown(trace, "lblSelezione")));
+    QTest::keyClick(plot, Qt::Key_Delete);
     QTest::keyClick(plot, Qt::Key_Left, Qt::ShiftModifier);
     QTest::keyClick(plot, Qt::Key_Home);
     QVERIFY(shown(trace, "lblSelezione").startsWith(QStringLiteral("Selezione da 0,0 s a 26,0 s: minimo 500 mV")));
