@@ -7,12 +7,6 @@
 
 namespace dravino {
 
-namespace {
-constexpr int kSpanBosch = 4000; // as the scale check computes its rows
-constexpr int kSpanDenso = 3200;
-constexpr int kValidityThresholdMv = 400;
-} // namespace
-
 Characteristic characteristicOf(const ScaleCheckModel &check)
 {
     const ScaleGrid &g = check.grid();
@@ -20,7 +14,7 @@ Characteristic characteristicOf(const ScaleCheckModel &check)
     const AdcResolution res = set.bits12 ? AdcResolution::Bits12 : AdcResolution::Bits10;
     const auto verdict = check.verdict();
     Characteristic c;
-    c.spanMv = set.denso ? kSpanDenso : kSpanBosch;
+    c.spanMv = set.denso ? kScaleSpanDensoMv : kScaleSpanBoschMv;
     c.nominal = set.nominalFullScale > 0 ? set.nominalFullScale : 0;
     c.tolerance = verdict ? verdict->tolerance : 0;
     // The readings the grid holds now: the counts the converter can show,
@@ -38,7 +32,7 @@ Characteristic characteristicOf(const ScaleCheckModel &check)
         const auto mv = mvOf(row);
         // Above the zero row, a row counts from the reading the check
         // computes from (an empty row reads 0).
-        if (bar.error != NumberError::None || !mv || (row > 0 && *mv <= kValidityThresholdMv))
+        if (bar.error != NumberError::None || !mv || (row > 0 && *mv <= kScaleValidityMv))
             continue;
         CharacteristicPoint p{row, bar.value, *mv};
         if (verdict && verdict->rows[row])

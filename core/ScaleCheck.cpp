@@ -12,9 +12,6 @@ namespace dravino {
 
 namespace {
 
-constexpr int kValidityThresholdMv = 400;
-constexpr int kSpanBosch = 4000;
-constexpr int kSpanDenso = 3200;
 
 struct Failure {
     int number;
@@ -151,9 +148,9 @@ std::vector<ScaleFailure> calcolaScala(ScaleGrid &g, const ScaleSettings &settin
         if (!zeroRowRead)
             return run.m_failures;
         // 3. Full scale of every row above the validity threshold.
-        const int span = settings.denso ? kSpanDenso : kSpanBosch;
+        const int span = settings.denso ? kScaleSpanDensoMv : kScaleSpanBoschMv;
         for (int i = 1; i < kScaleRows; ++i) {
-            if (mv[i] <= kValidityThresholdMv)
+            if (mv[i] <= kScaleValidityMv)
                 continue;
             run.statement([&] {
                 const std::int64_t product = std::int64_t(pressure[i]) * span;

@@ -18,6 +18,11 @@
 namespace dravino {
 
 inline constexpr int kScaleRows = 6;
+// The output change from 0 bar to full scale the rows' scales are computed
+// with, and the reading a row above the zero row needs to be computed.
+inline constexpr int kScaleSpanBoschMv = 4000;
+inline constexpr int kScaleSpanDensoMv = 3200;
+inline constexpr int kScaleValidityMv = 400;
 
 enum class Verdict { Unchanged, Green, Red };
 

@@ -581,7 +581,7 @@ void TestMeter::traceTellsTheSignal()
     trace->close();
 }
 
-QTEST_MAIN(TestMeter)
+
 void TestMeter::meterOnTheCertificate_data()
 {
     // The calibration's end as typed in Strumento... (days from today; none:
@@ -652,4 +652,5 @@ void TestMeter::meterOnTheCertificate()
     QCOMPARE(r.instrument.calibratedUntil, until.isEmpty() ? QDate() : day);
 }
 
+QTEST_MAIN(TestMeter)
 #include "tst_meter.moc"

@@ -430,7 +430,7 @@ void ArchiveWindow::fitToScreen()
 void ArchiveWindow::refresh()
 {
     m_state->setText(tr("Ricerca in corso..."));
-    m_model->search({m_search->text(), m_from->date(), m_to->date(), CheckQuery::Verdicts(m_verdicts->currentIndex())});
+    m_model->search({m_search->text(), m_from->date(), m_to->date(), CheckQuery::Verdicts(m_verdicts->currentIndex()), {}});
 }
 
 void ArchiveWindow::showState()

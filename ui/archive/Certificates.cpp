@@ -65,14 +65,24 @@ void reserveCertificate(Platform &platform, QWidget *window, ArchiveService *arc
 IdentityPrinted identityOf(const PageFrame &frame)
 {
     IdentityPrinted out{true, frame.workshop.name, frame.workshop.address, frame.workshop.phone, frame.workshop.email, {}};
-    if (!frame.logo.isNull()) {
+    if (frame.logo.isNull())
+        return out;
+    // The logo is read once per change of its file (the same image until
+    // then): it is made a PNG once too, not for every sheet.
+    static qint64 encodedKey = 0;
+    static QByteArray encoded;
+    if (frame.logo.cacheKey() != encodedKey) {
         const QImage kept = frame.logo.width() > 1200 || frame.logo.height() > 300
             ? frame.logo.scaled(1200, 300, Qt::KeepAspectRatio, Qt::SmoothTransformation)
             : frame.logo;
-        QBuffer png(&out.logoPng);
-        png.open(QIODevice::WriteOnly);
-        kept.save(&png, "PNG");
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        kept.save(&buffer, "PNG");
+        encoded = png;
+        encodedKey = frame.logo.cacheKey();
     }
+    out.logoPng = encoded;
     return out;
 }
 

@@ -56,7 +56,10 @@ void TracePlot::paintEvent(QPaintEvent *)
     p.fillRect(rect(), Qt::white);
     PainterSurface s(p);
     const double perPixel = 1440.0 / logicalDpiY();
-    printTraceChart(s, QRectF(4 * perPixel, 4 * perPixel, (width() - 8) * perPixel, (height() - 8) * perPixel), m_view);
+    const QRectF area(4 * perPixel, 4 * perPixel, (width() - 8) * perPixel, (height() - 8) * perPixel);
+    m_plotArea = tracePlotArea(s, area);
+    m_plotArea = QRectF(m_plotArea.topLeft() / perPixel, m_plotArea.size() / perPixel); // in pixels, for the mouse
+    printTraceChart(s, area, m_view);
     if (hasFocus()) {
         p.setPen(QPen(palette().highlight().color(), 1, Qt::DotLine));
         p.drawRect(rect().adjusted(0, 0, -1, -1));
@@ -67,15 +70,9 @@ std::int64_t TracePlot::msAt(double x) const
 {
     if (!m_view.trace)
         return 0;
-    QImage probe(1, 1, QImage::Format_RGB32);
-    probe.setDotsPerMeterY(int(logicalDpiY() / 0.0254));
-    probe.setDotsPerMeterX(int(logicalDpiX() / 0.0254));
-    QPainter p(&probe);
-    PainterSurface s(p);
-    const double perPixel = 1440.0 / logicalDpiY();
-    const QRectF plot = tracePlotArea(s, QRectF(4 * perPixel, 4 * perPixel, (width() - 8) * perPixel, (height() - 8) * perPixel));
+    const QRectF plot = m_plotArea.isEmpty() ? QRectF(rect()) : m_plotArea; // (not painted yet: the widget)
     const TraceSpan axis = traceAxis(*m_view.trace);
-    const double at = std::clamp((x * perPixel - plot.left()) / plot.width(), 0.0, 1.0);
+    const double at = std::clamp((x - plot.left()) / plot.width(), 0.0, 1.0);
     return axis.fromMs + std::int64_t(std::llround(at * double(axis.toMs - axis.fromMs)));
 }
 
@@ -256,6 +253,9 @@ TraceSensor TraceWindow::sensor() const
     return {m_calculator.family(), m_calculator.fullScale() > 0 ? m_calculator.fullScale() : 2000, m_calculator.zeroMv()};
 }
 
+// No reading for over a second while the window reads.
+bool TraceWindow::standsStill() const { return !m_paused && m_trace.stale(m_clock.elapsed(), kStaleMs); }
+
 TraceView TraceWindow::view() const
 {
     TraceView v;
@@ -264,7 +264,7 @@ TraceView TraceWindow::view() const
     v.selection = m_selection;
     v.cursorFrom = m_cursorFrom;
     v.cursorTo = m_cursorTo;
-    v.stale = m_trace.stale(m_clock.elapsed(), kStaleMs) && !m_paused;
+    v.stale = standsStill();
     return v;
 }
 
@@ -386,7 +386,7 @@ void TraceWindow::showState()
     if (m_state->text() != state)
         m_state->setText(state);
     // Grey once it stands still; blue again with the next reading.
-    const bool stale = m_trace.stale(now, kStaleMs) && !m_paused;
+    const bool stale = standsStill();
     if (stale != m_plot->view().stale) {
         TraceView v = m_plot->view();
         v.stale = stale;

@@ -15,6 +15,7 @@
 #include "print/TraceChart.h"
 
 #include <QDateTime>
+#include <QRectF>
 #include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
@@ -57,6 +58,7 @@ private:
     std::int64_t msAt(double x) const;
     TraceView m_view;
     std::int64_t m_anchor = 0;
+    QRectF m_plotArea; // where the last paint put the plot, in pixels
 };
 
 class TraceWindow final : public QWidget
@@ -88,6 +90,7 @@ private:
     void exportTrace(bool csv);
     void sendPage(int where, const QString &printer = {});
     TraceSensor sensor() const;
+    bool standsStill() const;
 
     Platform &m_platform;
     const CalculatorModel &m_calculator;
