@@ -22,7 +22,7 @@ SCREENSHOT_PACKAGES := xvfb xauth openbox imagemagick
 # The accessibility bus and a client of it, for make a11y.
 A11Y_PACKAGES := at-spi2-core dbus python3-pyatspi
 
-.PHONY: deps build run test quick monkey a11y package bench sanitize fuzz fuzz-smoke screenshots clean
+.PHONY: deps build run test quick portable monkey a11y package bench sanitize fuzz fuzz-smoke screenshots clean
 
 define install_missing
 	@missing=$$(for p in $(1); do \
@@ -76,6 +76,15 @@ monkey: build
 a11y: build
 	$(call install_missing,$(A11Y_PACKAGES))
 	tools/a11y.sh $(BUILD)
+
+PORTABLE_TESTS := tst_core tst_window tst_documents tst_cups tst_printer tst_archive
+# The build a port to Windows takes: printing through Qt (no CUPS), files
+# through Qt's portable calls; its quick suite, the printer and the
+# archive's files.
+portable: deps
+	cmake -S . -B build-portable -DCMAKE_BUILD_TYPE=Debug -DDRAVINO_CUPS=OFF -DDRAVINO_PORTABLE_FILES=ON
+	cmake --build build-portable -j$(JOBS) --target dravino $(PORTABLE_TESTS)
+	cd build-portable && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -L 'quick|portable'
 
 # A .deb of an optimised build, in build-release/.
 package: deps

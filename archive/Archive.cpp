@@ -2,7 +2,7 @@
 #include "archive/ArchiveSql.h"
 
 #include "archive/Location.h"
-#include "base/PrivateFile.h"
+#include "base/Files.h"
 
 #include <QCoreApplication>
 #include <QDir>

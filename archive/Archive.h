@@ -77,6 +77,10 @@ public:
     // The checks found, newest first, after the one given (nothing: from
     // the newest), at most limit.
     QList<CheckSummary> page(const CheckQuery &query, const CheckSummary *after, int limit) const;
+    // The checks found at offset to offset + limit of the newest-first list
+    // of total: near its end they are read from the oldest, so that neither
+    // end waits for the rows before it.
+    QList<CheckSummary> window(const CheckQuery &query, int offset, int limit, int total) const;
     // How many there are; -1 when the archive could not say.
     int count(const CheckQuery &query) const;
     // ... with the passing and failing ones among them.

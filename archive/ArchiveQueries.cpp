@@ -68,6 +68,40 @@ QList<CheckSummary> Archive::page(const CheckQuery &query, const CheckSummary *a
     return out;
 }
 
+QList<CheckSummary> Archive::window(const CheckQuery &query, int offset, int limit, int total) const
+{
+    QList<CheckSummary> out;
+    if (!m_open || offset < 0 || limit <= 0)
+        return out;
+    m_error.clear();
+    const bool fromOldest = total > 0 && offset > total / 2;
+    const int skip = fromOldest ? std::max(0, total - offset - limit) : offset;
+    const int take = fromOldest ? std::min(limit, total - offset) : limit;
+    if (take <= 0)
+        return out;
+    QVariantList values;
+    const QString found = QStringLiteral("SELECT id FROM checks WHERE %1 ORDER BY taken_at %2, id %2 LIMIT ? OFFSET ?")
+                              .arg(where(query, values), fromOldest ? QLatin1String("ASC") : QLatin1String("DESC"));
+    values << take << skip;
+    const QString sql = QStringLiteral("SELECT %1 FROM checks WHERE id IN (%2) ORDER BY taken_at DESC, id DESC")
+                            .arg(QLatin1String(kSummaryColumns), found);
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    for (const QVariant &v : values)
+        q.addBindValue(v);
+    if (!q.exec()) {
+        fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
+        return out;
+    }
+    while (q.next()) {
+        CheckSummary s;
+        readSummary(q, s);
+        out.append(s);
+    }
+    return out;
+}
+
 QString Archive::nextCertificate()
 {
     if (!m_open)

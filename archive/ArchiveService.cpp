@@ -386,6 +386,20 @@ void ArchiveService::page(const CheckQuery &query, std::optional<CheckSummary> a
     });
 }
 
+void ArchiveService::window(const CheckQuery &query, int offset, int limit, int total, QObject *context, Done done)
+{
+    const quint64 id = call(context, std::move(done), false);
+    run(id, [query, offset, limit, total](detail::ArchiveWorker &, Archive *a) {
+        ArchiveReply reply;
+        if (!a)
+            return reply;
+        reply.page = a->window(query, offset, limit, total);
+        reply.ok = a->error().isEmpty();
+        reply.error = a->error();
+        return reply;
+    });
+}
+
 void ArchiveService::records(const QStringList &keys, QObject *context, Done done)
 {
     const quint64 id = call(context, std::move(done), false);

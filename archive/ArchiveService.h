@@ -69,6 +69,9 @@ public:
     // the first page.
     void page(const CheckQuery &query, std::optional<CheckSummary> after, int limit, bool withTotal, QObject *context,
               Done done);
+    // The checks at offset to offset + limit of the archive's list of total
+    // (the bench's waiting ones not counted): a window of a long list.
+    void window(const CheckQuery &query, int offset, int limit, int total, QObject *context, Done done);
     // The whole records, for the sheet and the exports.
     void records(const QStringList &keys, QObject *context, Done done);
     void remove(const QString &key, QObject *context, Done done);

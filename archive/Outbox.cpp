@@ -1,7 +1,7 @@
 #include "archive/Outbox.h"
 
 #include "archive/Location.h"
-#include "base/PrivateFile.h"
+#include "base/Files.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "base/Settings.h"
 
-#include "base/PrivateFile.h"
+#include "base/Files.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,12 +1,12 @@
 #include "instrument/MeterService.h"
 
+#include "base/System.h"
 #include "base/Workers.h"
 
 #include <QPointer>
 #include <QThread>
 #include <QTimer>
 
-#include <csignal>
 #include <mutex>
 #include <vector>
 
@@ -46,7 +46,7 @@ MeterService::MeterService(QObject *parent) : QObject(parent)
     // A meter that closes its connection while libsigrok writes to it (a
     // networked one switched off) must not end the program: the write
     // fails instead, and the reading is told as failed.
-    std::signal(SIGPIPE, SIG_IGN);
+    keepRunningOnClosedConnections();
 }
 
 MeterService::~MeterService() = default;

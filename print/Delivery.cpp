@@ -59,12 +59,13 @@ PrintOutcome deliver(const PrintRequest &r, const std::atomic_bool *cancel)
         return o;
     }
 
-    const CupsLookup found = lookUpQueue(r.printer, r.limits, cancel);
-    if (found.failure == CupsFailure::Cancelled || cancelled(cancel))
+    PrintBackend &backend = printBackend();
+    const QueueLookup found = backend.find(r.printer, r.limits, cancel);
+    if (found.failure == PrintFailure::Cancelled || cancelled(cancel))
         return abandoned();
     o.device = found.queue ? found.queue->name : r.printer;
     o.port = found.queue ? found.queue->port : QString();
-    if (found.failure != CupsFailure::None) {
+    if (found.failure != PrintFailure::None) {
         o.printerFailure = found.failure;
         o.printerReason = found.reason;
         return saveInstead(o, r, cancel);
@@ -72,27 +73,31 @@ PrintOutcome deliver(const PrintRequest &r, const std::atomic_bool *cancel)
     if (!found.queue) // no printer at all: the page becomes a file
         return saveInstead(o, r, cancel);
     if (!found.queue->accepting) {
-        o.printerFailure = CupsFailure::Refused;
+        o.printerFailure = PrintFailure::Refused;
         o.printerNotAccepting = true;
         o.printerReason = found.queue->reason;
         return saveInstead(o, r, cancel);
     }
 
-    const CupsJob job = submitPdf(found.queue->name, r.pdf, r.title, r.limits, cancel);
-    if (job.failure == CupsFailure::Cancelled)
+    const SubmittedJob job = backend.submit(found.queue->name, {r.pdf, r.drawing, r.title}, r.limits, cancel);
+    if (job.failure == PrintFailure::Cancelled)
         return abandoned();
-    if (job.state == CupsJob::Unconfirmed) {
+    if (job.state == SubmittedJob::Sent) {
+        o.kind = PrintOutcome::Sent;
+        return o;
+    }
+    if (job.state == SubmittedJob::Unconfirmed) {
         o.kind = PrintOutcome::Unconfirmed;
         o.job = job.id;
         o.printerFailure = job.failure;
         return o;
     }
-    if (job.state == CupsJob::NotTaken) {
-        o.printerFailure = job.failure == CupsFailure::None ? CupsFailure::Refused : job.failure;
+    if (job.state == SubmittedJob::NotTaken) {
+        o.printerFailure = job.failure == PrintFailure::None ? PrintFailure::Refused : job.failure;
         o.printerReason = job.reason;
         return saveInstead(o, r, cancel);
     }
-    o.kind = job.state == CupsJob::Held || found.queue->stopped ? PrintOutcome::Held : PrintOutcome::Printed;
+    o.kind = job.state == SubmittedJob::Held || found.queue->stopped ? PrintOutcome::Held : PrintOutcome::Printed;
     if (o.kind == PrintOutcome::Held)
         o.printerReason = found.queue->reason;
     return o;

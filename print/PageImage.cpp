@@ -36,6 +36,34 @@ const QPaintDevice &pdfMetricsDevice()
     return *writer;
 }
 
+void paintItems(QPainter &p, const QList<RecordedItem> &items)
+{
+    // Smooth letters, crisp one-pixel rules, as a PDF viewer shows them.
+    p.setRenderHint(QPainter::TextAntialiasing);
+    // A font's points resolve at the device's resolution, then the painter
+    // scales them: on a device of another resolution than the PDF's, the
+    // points are set so that the letters come out as large as on the PDF.
+    const double deviceDpi = p.device() ? p.device()->logicalDpiY() : kDeviceDpi;
+    const double fontScale = deviceDpi > 0 ? kDeviceDpi / deviceDpi : 1;
+    const auto device = [](double twips) { return twips * kDeviceDpi / 1440.0; };
+    for (const RecordedItem &i : items) {
+        if (i.kind == RecordedItem::Text) {
+            QFont font = i.font;
+            if (fontScale != 1)
+                font.setPointSizeF(font.pointSizeF() * fontScale);
+            p.setFont(font);
+            p.setPen(i.color);
+            const QFontMetricsF fm(i.font, &pdfMetricsDevice());
+            p.drawText(QPointF(device(i.x), device(i.y) + fm.ascent()), i.text);
+        } else if (i.kind == RecordedItem::Picture) {
+            p.drawImage(QRectF(device(i.x), device(i.y), device(i.x2 - i.x), device(i.y2 - i.y)), i.image);
+        } else {
+            p.setPen(QPen(i.color, 0));
+            p.drawLine(QPointF(device(i.x), device(i.y)), QPointF(device(i.x2), device(i.y2)));
+        }
+    }
+}
+
 QImage renderPage(const QList<RecordedItem> &items, double dpi)
 {
     // The page's size as the PDF gives it: A4 in whole points.
@@ -47,25 +75,10 @@ QImage renderPage(const QList<RecordedItem> &items, double dpi)
     image.setDotsPerMeterX(dotsPerMeter);
     image.setDotsPerMeterY(dotsPerMeter);
     QPainter p(&image);
-    // Smooth letters, crisp one-pixel rules, as a PDF viewer shows them.
-    p.setRenderHint(QPainter::TextAntialiasing);
     p.scale(dpi / kDeviceDpi, dpi / kDeviceDpi);
     const double margin = kPageMarginPoints * kDeviceDpi / 72;
     p.translate(margin, margin);
-    const auto device = [](double twips) { return twips * kDeviceDpi / 1440.0; };
-    for (const RecordedItem &i : items) {
-        if (i.kind == RecordedItem::Text) {
-            p.setFont(i.font);
-            p.setPen(i.color);
-            const QFontMetricsF fm(i.font, &pdfMetricsDevice());
-            p.drawText(QPointF(device(i.x), device(i.y) + fm.ascent()), i.text);
-        } else if (i.kind == RecordedItem::Picture) {
-            p.drawImage(QRectF(device(i.x), device(i.y), device(i.x2 - i.x), device(i.y2 - i.y)), i.image);
-        } else {
-            p.setPen(QPen(i.color, 0));
-            p.drawLine(QPointF(device(i.x), device(i.y)), QPointF(device(i.x2), device(i.y2)));
-        }
-    }
+    paintItems(p, items);
     return image;
 }
 

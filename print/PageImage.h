@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QList>
 
+class QPainter;
 class QPdfWriter;
 
 namespace dravino {
@@ -18,6 +19,9 @@ inline constexpr double kPageMarginPoints = 10;
 void setUpPdfPage(QPdfWriter &writer);
 
 QImage renderPage(const QList<RecordedItem> &items, double dpi);
+// Draws items with p, whose origin is the printable area's top-left and
+// whose unit is one dot at the page's 1200 dpi (scale it to the device).
+void paintItems(QPainter &p, const QList<RecordedItem> &items);
 
 // Font metrics as the PDF has them: a PDF writer's at 1200 dpi.
 const QPaintDevice &pdfMetricsDevice();

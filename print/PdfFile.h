@@ -1,9 +1,9 @@
 #pragma once
 // Files written so that no page is lost in silence and nothing is
-// overwritten or left behind: the data goes into an unnamed file in the
-// target folder (O_TMPFILE; a hidden file opened O_EXCL where the file
-// system has none), every write and the sync are checked, a PDF must be
-// complete, and only then does the file get the first free name
+// overwritten or left behind: the data goes into a file of its own in the
+// target folder that has no name yet (base/Files.h), every write and the
+// sync are checked, a PDF must be complete, and only then does the file
+// get the first free name
 // (Dravino.pdf, Dravino (2).pdf, ...) without replacing anything that stands
 // there: a file, a folder, a dangling link. A program killed meanwhile
 // leaves nothing with a name. Every failure says why, with the path.

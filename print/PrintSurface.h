@@ -10,6 +10,8 @@
 #include <QImage>
 #include <QString>
 
+#include "print/RecordedItem.h"
+
 namespace dravino {
 
 class PrintSurface
@@ -45,6 +47,10 @@ public:
         Q_UNUSED(dpi);
         return {};
     }
+    // The last document ended, as a PDF and as what it drew (for a printer
+    // given drawing); empty where the surface makes no page to print.
+    virtual QByteArray pdf() const { return {}; }
+    virtual QList<RecordedItem> drawing() const { return {}; }
 
     const QFont &font() const { return m_font; }
     const QColor &foreColor() const { return m_color; }

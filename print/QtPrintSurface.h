@@ -25,7 +25,8 @@ public:
     ~QtPrintSurface() override;
 
     // The last document ended, a whole PDF; empty when it could not be drawn.
-    QByteArray pdf() const { return m_pdf; }
+    QByteArray pdf() const override { return m_pdf; }
+    QList<RecordedItem> drawing() const override { return m_drawn; }
     QImage render(double dpi) const override;
 
 protected:

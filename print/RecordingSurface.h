@@ -3,21 +3,13 @@
 // as the printer measures (1440 dots per inch), for tests and previews.
 
 #include "print/PrintSurface.h"
+#include "print/RecordedItem.h"
 
 #include <QList>
 #include <functional>
 
 namespace dravino {
 
-struct RecordedItem {
-    enum Kind { Text, Line, Picture } kind = Text;
-    double x = 0, y = 0, x2 = 0, y2 = 0;
-    QString text;
-    QFont font;
-    QColor color;
-    int document = 0; // 0 for the first document printed on this surface
-    QImage image;     // a picture, in the box x, y to x2, y2
-};
 
 class RecordingSurface final : public PrintSurface
 {

@@ -1,5 +1,7 @@
 #include "print/Spreadsheet.h"
 
+#include "base/System.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -7,8 +9,6 @@
 #include <xlsxwriter.h>
 
 #include <algorithm>
-#include <clocale>
-#include <locale.h>
 
 namespace dravino {
 
@@ -26,29 +26,6 @@ QByteArray excelDate(const QString &qtFormat)
         f.replace(QLatin1String("yy"), QLatin1String("yyyy"));
     return (f.toLower() + QStringLiteral(" hh:mm")).toUtf8();
 }
-
-// libxlsxwriter writes numbers with the C library's printf, in the locale
-// QApplication took from the desktop (an Italian one writes "0,0098", which
-// no spreadsheet reads): this thread writes them in the C locale meanwhile,
-// the others keep theirs.
-class CNumbers
-{
-public:
-    CNumbers() : m_c(newlocale(LC_NUMERIC_MASK, "C", locale_t(nullptr))), m_old(m_c ? uselocale(m_c) : nullptr) {}
-    ~CNumbers()
-    {
-        if (m_c) {
-            uselocale(m_old);
-            freelocale(m_c);
-        }
-    }
-    CNumbers(const CNumbers &) = delete;
-    CNumbers &operator=(const CNumbers &) = delete;
-
-private:
-    locale_t m_c;
-    locale_t m_old;
-};
 
 QString text(const SheetCell &c)
 {
@@ -69,7 +46,10 @@ std::optional<QByteArray> xlsxFile(const Spreadsheet &sheet, QString *error)
             *error = why;
         return std::nullopt;
     };
-    const CNumbers numbers;
+    // libxlsxwriter writes numbers with the C library's printf, in the
+    // locale QApplication took from the desktop (an Italian one writes
+    // "0,0098", which no spreadsheet reads).
+    const CNumbersOnThisThread numbers;
     QTemporaryDir dir;
     if (!dir.isValid())
         return failed(SpreadsheetText::tr("nessuna cartella temporanea in cui preparare il file"));

@@ -7,7 +7,7 @@
 // print path. Outcomes come back later, as from a print job; pending counts
 // the pages still on their way.
 
-#include "print/Cups.h"
+#include "print/PrintBackend.h"
 #include "print/Delivery.h"
 #include "print/QtPrintSurface.h"
 #include "print/RecordingSurface.h"
@@ -120,8 +120,8 @@ public:
         o.device = printerFails ? QStringLiteral("Guasta") : request.printer.isEmpty() ? deviceName : request.printer;
         o.port = port;
         if (printerFails) {
-            o.printerFailure = dravino::CupsFailure::Refused;
-            o.printerReason = QStringLiteral("client-error-not-possible");
+            o.printerFailure = dravino::PrintFailure::Refused;
+            o.printerReason = dravino::PrintReason::said(QStringLiteral("client-error-not-possible"));
             o.file = QStringLiteral("/home/tecnico/Documenti/Dravino.pdf");
         }
         if (holdPages) {
@@ -138,15 +138,15 @@ public:
     }
     // Two printers, PDF the default; none ("none"), a print server that
     // does not answer ("silent"); the real ones with realPrinter.
-    void listPrinters(QObject *context, std::function<void(const dravino::CupsQueues &)> done) override
+    void listPrinters(QObject *context, std::function<void(const dravino::QueueList &)> done) override
     {
         if (realPrinter) {
             m_desktop.listPrinters(context, std::move(done));
             return;
         }
-        dravino::CupsQueues q;
+        dravino::QueueList q;
         if (queues == QLatin1String("silent"))
-            q.failure = dravino::CupsFailure::NoAnswer;
+            q.failure = dravino::PrintFailure::NoAnswer;
         if (queues.isEmpty()) {
             q.queues.push_back({deviceName, port, true, false, {}, true});
             q.queues.push_back({QStringLiteral("Ufficio"), QStringLiteral("ipp://ufficio/"), true, false, {}, false});

@@ -49,16 +49,31 @@ struct Undo : QList<std::function<void()>> {
     }
 };
 
+// A program that does not apply to this build: skipped, under CI too.
+inline int notForThisBuild(const QString &reason)
+{
+    std::fprintf(stdout, "SKIP   : %s\n", qPrintable(reason));
+    return kSkipped;
+}
+
 } // namespace dravino::test
 
-// requirement(arguments) gives the reason the program cannot run, or nothing.
-#define DRAVINO_TEST_MAIN_REQUIRING(TestObject, requirement)                                                 \
+// requirement(arguments) gives the reason the program cannot run, or
+// nothing; missing(reason) is what the program then exits with.
+#define DRAVINO_TEST_MAIN_IF(TestObject, requirement, missing)                                               \
     int main(int argc, char *argv[])                                                                         \
     {                                                                                                        \
         QApplication app(argc, argv);                                                                        \
         if (const QString why = requirement(QApplication::arguments()); !why.isEmpty())                     \
-            return dravino::test::cannotRun(why);                                                            \
+            return missing(why);                                                                             \
         TestObject tc;                                                                                       \
         QTEST_SET_MAIN_SOURCE_PATH                                                                           \
         return QTest::qExec(&tc, argc, argv);                                                                \
     }
+
+// A program that needs something of the machine.
+#define DRAVINO_TEST_MAIN_REQUIRING(TestObject, requirement)                                                 \
+    DRAVINO_TEST_MAIN_IF(TestObject, requirement, dravino::test::cannotRun)
+// A program that does not apply to every build (requirement names why not).
+#define DRAVINO_TEST_MAIN_SKIPPING(TestObject, requirement)                                                  \
+    DRAVINO_TEST_MAIN_IF(TestObject, requirement, dravino::test::notForThisBuild)

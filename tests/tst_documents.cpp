@@ -502,8 +502,7 @@ void TestDocuments::printReports_data()
     // An outcome: kind (P printed, H held, S saved, F failed, A abandoned,
     // C sent as job 12 and not confirmed), the printer's failure (- none,
     // U unreachable, N no answer, R refused, X not accepting), its reason
-    // (or "job STATE REASONS": what CUPS said of the job, which must mean
-    // that kind), the file or the file's error; for the table (T) or the
+    // (causes by name, any other words as they stand), the file or the file's error; for the table (T) or the
     // sheet (S); the printer's name ("PDF" unless given).
     // What the technician is told: icon|text, or nothing.
     QTest::addColumn<QString>("outcome");
@@ -512,26 +511,25 @@ void TestDocuments::printReports_data()
     QTest::newRow("printed: table") << "P|-|||T" << "I|Stampa effettuata su PDF";
     QTest::newRow("printed: the sheet is quiet") << "P|-|||S" << "";
     QTest::newRow("given up: nothing") << "A|N|||T" << "";
-    QTest::newRow("held, reason in Italian") << "H|-|paused||S" << "E|La stampa su PDF è in attesa: la stampante è ferma (in pausa) e la stamperà quando verrà riattivata.";
-    QTest::newRow("held, unknown reason as CUPS gives it") << "H|-|Fuser hot||T" << "E|La stampa su PDF è in attesa: la stampante è ferma (Fuser hot) e la stamperà quando verrà riattivata.";
+    QTest::newRow("held, reason in Italian") << "H|-|Paused||S" << "E|La stampa su PDF è in attesa: la stampante è ferma (in pausa) e la stamperà quando verrà riattivata.";
+    QTest::newRow("held, unknown reason as the printer gives it") << "H|-|Fuser hot||T" << "E|La stampa su PDF è in attesa: la stampante è ferma (Fuser hot) e la stamperà quando verrà riattivata.";
     QTest::newRow("held, no reason") << "H|-|||T" << "E|La stampa su PDF è in attesa: la stampante è ferma e la stamperà quando verrà riattivata.";
     QTest::newRow("no printer: the file, also for the sheet") << "S|-||" + file + "|S" << "I|Stampa effettuata su file PDF " + file;
     QTest::newRow("server not answering") << "S|N||" + file + "|T" << "E|Impossibile stampare su PDF: il server di stampa non risponde. La pagina è stata salvata nel file PDF " + file + ".";
     QTest::newRow("server not answering, printer never named") << "S|N||" + file + "|T|" << "E|Impossibile stampare sulla stampante predefinita: il server di stampa non risponde. La pagina è stata salvata nel file PDF " + file + ".";
-    QTest::newRow("server away, with the reason") << "S|U|connection-refused|" + file + "|S" << "E|Impossibile stampare su PDF: il server di stampa non è raggiungibile (rifiuta la connessione). La pagina è stata salvata nel file PDF " + file + ".";
-    QTest::newRow("server away, no reason") << "S|U|Success|" + file + "|T" << "E|Impossibile stampare su PDF: il server di stampa non è raggiungibile. La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("server away, with the reason") << "S|U|ConnectionRefused|" + file + "|S" << "E|Impossibile stampare su PDF: il server di stampa non è raggiungibile (rifiuta la connessione). La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("server away, no reason") << "S|U||" + file + "|T" << "E|Impossibile stampare su PDF: il server di stampa non è raggiungibile. La pagina è stata salvata nel file PDF " + file + ".";
     QTest::newRow("not accepting, no reason") << "S|X||" + file + "|T" << "E|La stampante PDF non accetta stampe (rifiuta i lavori): la pagina non è stata stampata. La pagina è stata salvata nel file PDF " + file + ".";
-    QTest::newRow("refused: never Success") << "S|R|Success|" + file + "|T" << "E|La stampa su PDF non è riuscita: nessuna risposta valida dal server di stampa. La pagina è stata salvata nel file PDF " + file + ".";
-    QTest::newRow("refused: page incomplete") << "S|R|job-incoming|" + file + "|T" << "E|La stampa su PDF non è riuscita: la pagina non è arrivata per intero. La pagina è stata salvata nel file PDF " + file + ".";
-    // CUPS's words for a job: held, taken, or not holding the page, and why.
-    QTest::newRow("job processing: printed") << "P|-|job 5 job-printing||T" << "I|Stampa effettuata su PDF";
-    QTest::newRow("job pending, printer stopped: held") << "H|-|job 3 printer-stopped||T" << "E|La stampa su PDF è in attesa: la stampante è ferma e la stamperà quando verrà riattivata.";
-    QTest::newRow("job still receiving its page") << "S|R|job 5 job-incoming,job-printing|" + file + "|T" << "E|La stampa su PDF non è riuscita: la pagina non è arrivata per intero. La pagina è stata salvata nel file PDF " + file + ".";
-    QTest::newRow("job canceled") << "S|R|job 7|" + file + "|T" << "E|La stampa su PDF non è riuscita: la stampa è stata annullata. La pagina è stata salvata nel file PDF " + file + ".";
-    QTest::newRow("job aborted") << "S|R|job 8|" + file + "|T" << "E|La stampa su PDF non è riuscita: la stampa è stata interrotta. La pagina è stata salvata nel file PDF " + file + ".";
-    // A printer's reasons with their suffix, in Italian all the same.
-    QTest::newRow("not accepting: media-empty-error") << "S|X|media-empty-error|" + file + "|T" << "E|La stampante PDF non accetta stampe (carta esaurita): la pagina non è stata stampata. La pagina è stata salvata nel file PDF " + file + ".";
-    QTest::newRow("held: door-open-warning") << "H|-|door-open-warning||T" << "E|La stampa su PDF è in attesa: la stampante è ferma (sportello aperto) e la stamperà quando verrà riattivata.";
+    QTest::newRow("refused, no reason") << "S|R||" + file + "|T" << "E|La stampa su PDF non è riuscita: nessuna risposta valida dal server di stampa. La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("refused: page incomplete") << "S|R|PageIncomplete|" + file + "|T" << "E|La stampa su PDF non è riuscita: la pagina non è arrivata per intero. La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("job cancelled") << "S|R|JobCancelled|" + file + "|T" << "E|La stampa su PDF non è riuscita: la stampa è stata annullata. La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("not taken, saying no more") << "S|R|NotTaken|" + file + "|T" << "E|La stampa su PDF non è riuscita: la stampante non ha preso la pagina. La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("job aborted") << "S|R|JobAborted|" + file + "|T" << "E|La stampa su PDF non è riuscita: la stampa è stata interrotta. La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("not accepting: out of paper") << "S|X|MediaEmpty|" + file + "|T" << "E|La stampante PDF non accetta stampe (carta esaurita): la pagina non è stata stampata. La pagina è stata salvata nel file PDF " + file + ".";
+    QTest::newRow("held: door open, out of toner") << "H|-|DoorOpen,TonerEmpty||T" << "E|La stampa su PDF è in attesa: la stampante è ferma (sportello aperto, toner esaurito) e la stamperà quando verrà riattivata.";
+    // A printing system that tells nothing of its jobs: sent, not printed.
+    QTest::newRow("sent: the table") << "Z|-|||T" << "I|Pagina inviata a PDF";
+    QTest::newRow("sent: the sheet says so too") << "Z|-|||S" << "I|Pagina inviata a PDF";
     QTest::newRow("sent, never confirmed") << "C|N|||S" << "E|La pagina è stata inviata a PDF (lavoro 12), ma il server di stampa non ne ha confermato la stampa: controllare la stampante.";
     QTest::newRow("lost: no printer, no folder") << "F|-|||T" << "C|Nessuna stampante e nessuna cartella in cui salvare il file PDF: la pagina non è stata salvata.";
     QTest::newRow("lost: printer and folder fail") << "F|N||Impossibile scrivere il file PDF nella cartella /x: No space left on device.|T"
@@ -550,23 +548,25 @@ void TestDocuments::printReports()
         : f[0] == QLatin1String("S")      ? PrintOutcome::SavedToFile
         : f[0] == QLatin1String("A")      ? PrintOutcome::Abandoned
         : f[0] == QLatin1String("C")      ? PrintOutcome::Unconfirmed
+        : f[0] == QLatin1String("Z")      ? PrintOutcome::Sent
                                           : PrintOutcome::Failed;
     o.job = 12;
     o.device = f.size() > 5 ? f[5] : QStringLiteral("PDF");
     const QChar why = f[1].at(0);
-    o.printerFailure = why == QLatin1Char('U') ? CupsFailure::Unreachable
-        : why == QLatin1Char('N')              ? CupsFailure::NoAnswer
-        : why == QLatin1Char('R') || why == QLatin1Char('X') ? CupsFailure::Refused
-                                                             : CupsFailure::None;
+    o.printerFailure = why == QLatin1Char('U') ? PrintFailure::Unreachable
+        : why == QLatin1Char('N')              ? PrintFailure::NoAnswer
+        : why == QLatin1Char('R') || why == QLatin1Char('X') ? PrintFailure::Refused
+                                                             : PrintFailure::None;
     o.printerNotAccepting = why == QLatin1Char('X');
-    o.printerReason = f[2];
-    if (f[2].startsWith(QLatin1String("job "))) {
-        const QStringList job = f[2].split(QLatin1Char(' '));
-        o.printerReason.clear();
-        const CupsJob::State state = jobStateOf(job[1].toInt(), job.value(2).split(QLatin1Char(','), Qt::SkipEmptyParts), o.printerReason);
-        QCOMPARE(state != CupsJob::NotTaken, o.kind == PrintOutcome::Printed || o.kind == PrintOutcome::Held);
-        QCOMPARE(state == CupsJob::Held, o.kind == PrintOutcome::Held);
-    }
+    static const QHash<QString, PrintReason::Cause> causes = {
+        {"Paused", PrintReason::Paused}, {"ConnectionRefused", PrintReason::ConnectionRefused},
+        {"PageIncomplete", PrintReason::PageIncomplete}, {"JobCancelled", PrintReason::JobCancelled},
+        {"JobAborted", PrintReason::JobAborted}, {"MediaEmpty", PrintReason::MediaEmpty},
+        {"DoorOpen", PrintReason::DoorOpen}, {"TonerEmpty", PrintReason::TonerEmpty},
+        {"NotTaken", PrintReason::NotTaken}};
+    for (const QString &part : f[2].split(QLatin1Char(','), Qt::SkipEmptyParts))
+        o.printerReason.parts.append(causes.contains(part) ? PrintReason::Part{causes[part], {}}
+                                                           : PrintReason::Part{PrintReason::Words, part});
     (o.kind == PrintOutcome::Failed ? o.fileError : o.file) = f[3];
     const auto report = reportOf(o, f[4] == QLatin1String("S"));
     QTEST(report ? QString(QLatin1Char("IEC"[int(report->icon)])) + QLatin1Char('|') + report->text : QString(), "told");

@@ -40,7 +40,7 @@ public:
         o.file = pdf;
         QTimer::singleShot(0, context, [o, done] { done(o); });
     }
-    void listPrinters(QObject *, std::function<void(const dravino::CupsQueues &)>) override {}
+    void listPrinters(QObject *, std::function<void(const dravino::QueueList &)>) override {}
     QDate today() override { return QDate::currentDate(); }
 
     QString pdf;  // where the pages go

@@ -3,7 +3,7 @@
 // typical state and captured from the X screen with ImageMagick's import;
 // the two documents are printed to PDF through the Qt print surface.
 
-#include "print/Cups.h"
+#include "print/PrintBackend.h"
 #include "print/Delivery.h"
 #include <QFile>
 #include <QTimer>
@@ -68,9 +68,9 @@ public:
     {
         std::printf("message: %s\n", qPrintable(text));
     }
-    void listPrinters(QObject *context, std::function<void(const CupsQueues &)> done) override
+    void listPrinters(QObject *context, std::function<void(const QueueList &)> done) override
     {
-        CupsQueues q;
+        QueueList q;
         q.queues.push_back({QStringLiteral("PDF"), QStringLiteral("cups-pdf:/"), true, false, {}, true});
         q.queues.push_back({QStringLiteral("Ufficio"), QStringLiteral("ipp://ufficio/"), true, false, {}, false});
         QTimer::singleShot(0, context, [q, done] { done(q); });

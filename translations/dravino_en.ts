@@ -895,6 +895,10 @@
             <numerusform>This bench&apos;s checks sent to the server %1: %2 (%Ln were already there).</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Le prove scelte non sono ancora state lette tutte dall&apos;archivio: riprova tra un momento.</source>
+        <translation>Not all the checks chosen have been read from the archive yet: try again in a moment.</translation>
+    </message>
 </context>
 <context>
     <name>dravino::Certificates</name>
@@ -1430,6 +1434,13 @@ Calculator for the rail-pressure sensors of common-rail systems.
     </message>
 </context>
 <context>
+    <name>dravino::PrintBackend</name>
+    <message>
+        <source>il modulo di stampa %1 non è installato</source>
+        <translation>the printing module %1 is not installed</translation>
+    </message>
+</context>
+<context>
     <name>dravino::PrintBox</name>
     <message>
         <source> valori di stampa</source>
@@ -1803,6 +1814,14 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>La pagina è stata inviata a %1 (lavoro %2), ma il server di stampa non ne ha confermato la stampa: controllare la stampante.</source>
         <translation>The page was sent to %1 (job %2), but the print server did not confirm it was printed: check the printer.</translation>
+    </message>
+    <message>
+        <source>Pagina inviata a %1</source>
+        <translation>Page sent to %1</translation>
+    </message>
+    <message>
+        <source>la stampante non ha preso la pagina</source>
+        <translation>the printer did not take the page</translation>
     </message>
 </context>
 <context>

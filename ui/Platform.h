@@ -1,6 +1,7 @@
 #pragma once
-// The services the window takes from the desktop, behind one seam so tests
-// can answer message boxes, the code prompt, the shell and the printer.
+// The services the window takes from the desktop, behind seams tests can
+// answer: the dialogs, the shell, the printing. Each has a room of its own
+// (ui/platform/).
 
 #include "base/JobData.h"
 
@@ -19,7 +20,7 @@ namespace dravino {
 class PrintSurface;
 struct PrintRequest;
 struct PrintOutcome;
-struct CupsQueues;
+struct QueueList;
 
 enum class MessageIcon { Information, Exclamation, Critical };
 
@@ -35,10 +36,12 @@ inline QString printerTooltip(const PrinterName &p)
         + QCoreApplication::translate("dravino::Platform", "; porta ") + p.port;
 }
 
-class Platform
+// The dialogs the window opens: messages, questions, prompts, the file
+// dialogs and the job's form.
+class Dialogs
 {
 public:
-    virtual ~Platform() = default;
+    virtual ~Dialogs() = default;
 
     // A modal message box with one OK button.
     virtual void message(QWidget *parent, const QString &text, const QString &title,
@@ -59,6 +62,15 @@ public:
     // The job's form of a scale sheet (customer, vehicle, job, operator),
     // proposed as given; nothing when cancelled.
     virtual std::optional<JobData> jobForm(QWidget *parent, const JobData &proposed) = 0;
+};
+
+// The desktop around the program: the shell, the build's addresses, the
+// calendar.
+class Shell
+{
+public:
+    virtual ~Shell() = default;
+
     // The shell's "open" verb: a number above 32 on success, as the old
     // desktop shells answered.
     virtual int shellOpen(const QString &target) = 0;
@@ -66,6 +78,16 @@ public:
     // (DRAVINO_MAKER_WEB, DRAVINO_MAKER_MAIL); empty: none.
     virtual QString makerWeb() const;
     virtual QString makerMail() const;
+    // Today's date, which places two-digit years.
+    virtual QDate today() = 0;
+};
+
+// Pages and printers.
+class Printing
+{
+public:
+    virtual ~Printing() = default;
+
     // Name and port of the printer a document would go to now (one query,
     // with a time limit; the window asks off its own thread).
     virtual PrinterName printer() = 0;
@@ -78,13 +100,16 @@ public:
                        std::function<void(const PrintOutcome &)> done) = 0;
     // The printers there are, asked off the window's thread; done comes on
     // context's thread.
-    virtual void listPrinters(QObject *context, std::function<void(const CupsQueues &)> done) = 0;
-    // Today's date, which places two-digit years.
-    virtual QDate today() = 0;
+    virtual void listPrinters(QObject *context, std::function<void(const QueueList &)> done) = 0;
+};
+
+// Everything the window takes from the desktop, handed around as one.
+class Platform : public Dialogs, public Shell, public Printing
+{
 };
 
 // QMessageBox, QInputDialog, QDesktopServices, and pages drawn by Qt into a
-// PDF that goes to CUPS (or into the documents folder) on a print job.
+// PDF that goes to the printer (or into the documents folder) on a print job.
 class DesktopPlatform final : public Platform
 {
 public:
@@ -102,7 +127,7 @@ public:
     std::unique_ptr<PrintSurface> newPage() override;
     void print(PrintSurface &page, PrintRequest request, QObject *context,
                std::function<void(const PrintOutcome &)> done) override;
-    void listPrinters(QObject *context, std::function<void(const CupsQueues &)> done) override;
+    void listPrinters(QObject *context, std::function<void(const QueueList &)> done) override;
     QDate today() override { return QDate::currentDate(); }
 };
 

@@ -1,6 +1,7 @@
 #include "ui/frmDravino.h"
 
 #include "ui/Build.h"
+#include "ui/LiveReading.h"
 #include "ui/CalculatorModel.h"
 #include "ui/MainPanel.h"
 #include "ui/Platform.h"
@@ -74,65 +75,31 @@ void frmDravino::takeReading()
 
 void frmDravino::toggleLiveReading()
 {
-    if (m_live) {
-        stopLive();
+    if (live()->running()) {
+        m_live->stop();
         return;
     }
     if (front() != fraMain || !fraMain->takesReading(QApplication::focusWidget()) || configuredInstrument().isEmpty()) {
         takeReading(); // says why, where there is a reason to say
         return;
     }
-    m_live = true;
-    m_liveDropSince.invalidate();
-    fraMain->setLive(true);
-    liveStep(++m_liveRun);
+    m_live->start();
 }
 
-void frmDravino::liveStep(int run)
+LiveReading *frmDravino::live()
 {
-    // (a step of a live reading stopped since, and started again, ends here)
-    if (!m_live || run != m_liveRun)
-        return;
-    const auto put = [this, run](const MeterReading &reading) {
-        if (!m_live || run != m_liveRun)
-            return true;
-        m_liveDropSince.invalidate();
-        const bool taken = fraMain->putReading(reading.volts);
-        if (!taken)
-            stopLive();
-        else
-            QTimer::singleShot(250, this, [this, run] { liveStep(run); });
-        return taken;
-    };
-    // The meter's connection dropping for a moment (a cable moved, a meter
-    // on the network that misses a beat) is ridden out; longer, it is told
-    // once. What the meter measures is told at once.
-    const auto fault = [this, run](const MeterReading &reading, const QString &device) {
-        if (!m_live || run != m_liveRun)
-            return;
-        const bool drop = reading.kind == MeterReading::Silent || reading.kind == MeterReading::NotFound
-            || reading.kind == MeterReading::Failed || reading.kind == MeterReading::Searching;
-        if (drop && !m_liveDropSince.isValid())
-            m_liveDropSince.start();
-        if (drop && m_liveDropSince.elapsed() < kLiveDropMs) {
-            QTimer::singleShot(250, this, [this, run] { liveStep(run); });
-            return;
-        }
-        tellMeterFault(reading, device);
-    };
-    // A dialog open, or an F9 reading still under way: a moment later.
-    if (QApplication::activeModalWidget() || !readMeter(put, fault))
-        QTimer::singleShot(300, this, [this, run] { liveStep(run); });
+    if (!m_live)
+        m_live = new LiveReading({[this](const LiveReading::Put &put, const LiveReading::Fault &fault) { return readMeter(put, fault); },
+                                  [this](double volts) { return fraMain->putReading(volts); },
+                                  [this](const MeterReading &reading, const QString &device) { tellMeterFault(reading, device); },
+                                  [this](bool on) { fraMain->setLive(on); },
+                                  [] { return QApplication::activeModalWidget() != nullptr; }},
+                                 this);
+    return m_live;
 }
 
 bool frmDravino::readingMeter() const { return m_meter && m_meter->busy(); }
 bool frmDravino::preparingPage() const { return fraSecondary->numbering(); }
-
-void frmDravino::stopLive()
-{
-    m_live = false;
-    fraMain->setLive(false);
-}
 
 bool frmDravino::readMeter(const std::function<bool(const MeterReading &)> &put, Fault fault)
 {
@@ -157,7 +124,8 @@ bool frmDravino::readMeter(const std::function<bool(const MeterReading &)> &put,
 
 void frmDravino::tellMeterFault(const MeterReading &r, const QString &device)
 {
-    stopLive();
+    if (m_live && m_live->running())
+        m_live->stop();
     m_platform.message(this, InstrumentDialog::faultText(r, device), tr("Multimetro"), MessageIcon::Exclamation);
 }
 
@@ -203,7 +171,7 @@ void frmDravino::openArchive()
 
 void frmDravino::Form_Load()
 {
-    // 13, naming the printer, asks CUPS, which may take longer than the
+    // 13, naming the printer, asks the print server, which may take longer than the
     // whole start-up: a thread asks while the window is built and shown.
     askForPrinter();
     setObjectName(QStringLiteral("frmDravino"));
@@ -372,13 +340,16 @@ void frmDravino::connectHandlers()
     connect(fraSecondary, &ScalePanel::backRequested, this, &frmDravino::cmdBack_Click);
     connect(fraSensata, &SensataPanel::backRequested, this, &frmDravino::cmdSensataBack_Click);
     fraSecondary->setArchive([this] { return archive(); }, [this] { openArchive(); });
-    connect(fraMain, &MainPanel::liveInterrupted, this, &frmDravino::stopLive);
+    connect(fraMain, &MainPanel::liveInterrupted, this, [this] {
+        if (m_live && m_live->running())
+            m_live->stop();
+    });
     // The live reading belongs to mVolt 1: it stops when the focus goes to
     // another control (another panel, a dialog), not when another program
     // takes the desktop's.
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (m_live && now && !fraMain->takesReading(now))
-            stopLive();
+        if (m_live && m_live->running() && now && !fraMain->takesReading(now))
+            m_live->stop();
     });
 
     // Whether an Esc was meant for an open list is known only before the list

@@ -26,6 +26,7 @@ namespace dravino {
 class ArchiveService;
 class CalculatorModel;
 class MeterService;
+class LiveReading;
 struct MeterReading;
 class ArchiveWindow;
 class TraceWindow;
@@ -126,13 +127,9 @@ private:
     using Fault = std::function<void(const dravino::MeterReading &, const QString &device)>;
     bool readMeter(const std::function<bool(const dravino::MeterReading &)> &put, Fault fault = {});
     void tellMeterFault(const dravino::MeterReading &reading, const QString &device);
-    void stopLive();
-    // One reading of a live reading, and the next after it.
-    void liveStep(int run);
-    bool m_live = false;
-    int m_liveRun = 0; // which live reading runs: each start is a new one
-    QElapsedTimer m_liveDropSince; // the meter has not answered the live reading since
-    static constexpr int kLiveDropMs = 2000;
+    // Shift+F9's, made when first asked for.
+    dravino::LiveReading *live();
+    dravino::LiveReading *m_live = nullptr;
     QMetaObject::Connection m_focusWatch;
     QPointer<dravino::ArchiveWindow> m_archiveWindow;
     QPointer<dravino::TraceWindow> m_traceWindow;

@@ -72,14 +72,48 @@ QString ArchiveModel::cell(const CheckSummary &c, int column)
     return {};
 }
 
-int ArchiveModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(m_rows.size()); }
+int ArchiveModel::listed() const
+{
+    int rows = int(m_bench.size());
+    for (const QList<CheckSummary> &w : m_windows)
+        rows += int(w.size());
+    return rows;
+}
+
+int ArchiveModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return m_total >= 0 ? m_total : listed();
+}
+
 int ArchiveModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : Columns; }
+
+const CheckSummary &ArchiveModel::at(int row) const
+{
+    static const CheckSummary none;
+    if (row < 0)
+        return none;
+    if (row < m_bench.size())
+        return m_bench[row];
+    const int offset = row - int(m_bench.size());
+    const auto w = m_windows.constFind(offset / kPage);
+    if (w == m_windows.cend() || offset % kPage >= w->size())
+        return none;
+    return (*w)[offset % kPage];
+}
 
 QVariant ArchiveModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rows.size())
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
-    const CheckSummary &c = m_rows[index.row()];
+    const CheckSummary &c = at(index.row());
+    if (c.key.isEmpty()) {
+        // Shown empty until its window comes.
+        if (role == Qt::DisplayRole && index.row() >= m_bench.size())
+            askWindow((index.row() - int(m_bench.size())) / kPage);
+        return {};
+    }
     switch (role) {
     case Qt::DisplayRole:
         return cell(c, index.column());
@@ -112,75 +146,100 @@ QVariant ArchiveModel::headerData(int section, Qt::Orientation orientation, int 
 
 int ArchiveModel::rowOf(const QString &key) const
 {
-    for (int row = 0; row < m_rows.size(); ++row)
-        if (m_rows[row].key == key)
+    for (int row = 0; row < m_bench.size(); ++row)
+        if (m_bench[row].key == key)
             return row;
+    for (auto w = m_windows.cbegin(); w != m_windows.cend(); ++w)
+        for (int i = 0; i < w->size(); ++i)
+            if ((*w)[i].key == key)
+                return int(m_bench.size()) + w.key() * kPage + i;
     return -1;
+}
+
+bool ArchiveModel::readRows(const QList<int> &rows) const
+{
+    bool all = true;
+    for (const int row : rows)
+        if (at(row).key.isEmpty() && row >= m_bench.size() && row < rowCount()) {
+            all = false;
+            askWindow((row - int(m_bench.size())) / kPage);
+        }
+    return all;
 }
 
 void ArchiveModel::search(const CheckQuery &query)
 {
     m_query = query;
-    ask({}, kPage, true);
+    ask(kPage);
 }
 
-void ArchiveModel::reload() { ask({}, std::clamp(int(m_rows.size()), kPage, 25 * kPage), true); }
-
-bool ArchiveModel::canFetchMore(const QModelIndex &parent) const { return !parent.isValid() && m_more && !m_fetching; }
-
-void ArchiveModel::fetchMore(const QModelIndex &parent)
+// As far as the list had reached from its start, within reason.
+void ArchiveModel::reload()
 {
-    if (canFetchMore(parent))
-        ask(m_rows.last(), kPage, false);
+    int reached = 0;
+    while (m_windows.contains(reached / kPage) && reached < 25 * kPage)
+        reached += kPage;
+    ask(std::max(reached, kPage));
 }
 
-void ArchiveModel::ask(std::optional<CheckSummary> after, int limit, bool fresh)
+void ArchiveModel::ask(int limit)
 {
     ArchiveService *archive = m_archive();
     if (!archive)
         return;
     const quint64 request = ++m_asked;
-    if (fresh)
-        m_fresh = request;
-    m_fetching = true;
-    // The checks waiting on the bench come with the first page: the next
-    // ones start after the last one the archive itself gave.
-    if (after && after->waiting)
-        after.reset();
-    archive->page(m_query, after, limit, fresh, this, [this, request, fresh, limit](const ArchiveReply &reply) {
+    m_fresh = request;
+    archive->page(m_query, std::nullopt, limit, true, this, [this, request](const ArchiveReply &reply) {
         m_answered = std::max(m_answered, request);
-        // An answer to a search since replaced, or a page of a list since read again, is dropped.
-        if (request < m_fresh || (fresh && request != m_fresh)) {
+        // An answer to a search since replaced is dropped.
+        if (request != m_fresh) {
             emit answered();
             return;
         }
-        m_fetching = false;
         m_error = reply.ok ? QString() : reply.error;
-        int fromArchive = 0;
-        for (const CheckSummary &c : reply.page)
-            fromArchive += c.waiting ? 0 : 1;
-        if (fresh) {
-            // What was listed stays where the archive could not be read.
-            if (reply.ok || !reply.page.isEmpty() || m_rows.isEmpty()) {
-                beginResetModel();
-                m_rows = reply.page;
-                m_total = reply.ok ? reply.total : int(reply.page.size());
-                m_passing = reply.passing;
-                m_failing = reply.failing;
-                m_more = reply.ok && fromArchive == limit;
-                endResetModel();
-            }
-            emit answered();
-            emit reloaded();
+        // What was listed stays where the archive could not be read.
+        if (reply.ok || !reply.page.isEmpty() || listed() == 0) {
+            beginResetModel();
+            m_bench.clear();
+            m_windows.clear();
+            m_asking.clear();
+            QList<CheckSummary> fromArchive;
+            for (const CheckSummary &c : reply.page)
+                (c.waiting ? m_bench : fromArchive) << c;
+            for (int i = 0; i < fromArchive.size(); i += kPage)
+                m_windows.insert(i / kPage, fromArchive.mid(i, kPage));
+            m_total = reply.ok ? reply.total : int(reply.page.size());
+            m_passing = reply.passing;
+            m_failing = reply.failing;
+            endResetModel();
+        }
+        emit answered();
+        emit reloaded();
+    });
+}
+
+void ArchiveModel::askWindow(int window) const
+{
+    ArchiveService *archive = m_archive();
+    if (!archive || m_asking.contains(window) || m_windows.contains(window))
+        return;
+    m_asking.insert(window);
+    const int total = m_total - int(m_bench.size());
+    auto *self = const_cast<ArchiveModel *>(this);
+    archive->window(m_query, window * kPage, kPage, total, self, [self, window, search = m_fresh](const ArchiveReply &reply) {
+        // A window of a search since replaced, or of a list since read again, is dropped.
+        if (search != self->m_fresh || !self->m_asking.remove(window))
+            return;
+        if (!reply.ok) {
+            self->m_error = reply.error;
+            emit self->answered();
             return;
         }
-        if (!reply.page.isEmpty()) {
-            beginInsertRows({}, int(m_rows.size()), int(m_rows.size() + reply.page.size() - 1));
-            m_rows += reply.page;
-            endInsertRows();
-        }
-        m_more = reply.ok && fromArchive == limit;
-        emit answered();
+        self->m_windows.insert(window, reply.page);
+        const int first = int(self->m_bench.size()) + window * kPage;
+        const int last = std::min(first + int(reply.page.size()), self->rowCount()) - 1;
+        if (last >= first)
+            emit self->dataChanged(self->index(first, 0), self->index(last, Columns - 1));
     });
 }
 

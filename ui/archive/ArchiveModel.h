@@ -1,13 +1,17 @@
 #pragma once
 // The list of the archive window: the checks a search finds, newest first,
-// fetched from the archive's thread a page at a time as the technician
-// scrolls (canFetchMore / fetchMore), with the true count of them. Reading
-// again (a new search, a check recorded here or on another bench) keeps
-// the rows already reached where it can.
+// as many rows as the search's true count. The rows come from the
+// archive's thread a window at a time, the windows the view shows: a jump
+// to the end (Ctrl+End, the scroll bar dragged down) reads the oldest
+// checks and nothing between. A row not read yet shows empty until its
+// window comes. Reading again (a new search, a check recorded here or on
+// another bench) keeps the rows already reached where it can.
 
 #include "archive/ArchiveService.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
+#include <QSet>
 #include <functional>
 
 namespace dravino {
@@ -26,8 +30,12 @@ public:
     // The same search again, as far as the list had reached.
     void reload();
 
-    const CheckSummary &at(int row) const { return m_rows.at(row); }
+    // The check at row; an empty one (no key) where its window has not come.
+    const CheckSummary &at(int row) const;
     int rowOf(const QString &key) const;
+    // Whether every one of rows has come; the windows of those that have
+    // not are asked for.
+    bool readRows(const QList<int> &rows) const;
     // The search's count; -1 until it is known; and of those, how many passed and failed.
     int total() const { return m_total; }
     int passing() const { return m_passing; }
@@ -46,8 +54,6 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role) const override;
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    bool canFetchMore(const QModelIndex &parent) const override;
-    void fetchMore(const QModelIndex &parent) override;
 
 signals:
     // A search or a page answered: the state line follows.
@@ -56,18 +62,21 @@ signals:
     void reloaded();
 
 private:
-    void ask(std::optional<CheckSummary> after, int limit, bool fresh);
+    void ask(int limit);
+    // The window holding row is asked for, unless it is under way.
+    void askWindow(int window) const;
+    int listed() const; // the rows read, the bench's waiting ones included
 
     std::function<ArchiveService *()> m_archive;
     CheckQuery m_query;
-    QList<CheckSummary> m_rows;
+    QList<CheckSummary> m_bench;                   // waiting on the bench: the list's first rows
+    QHash<int, QList<CheckSummary>> m_windows;     // the archive's rows, kPage a window
+    mutable QSet<int> m_asking;                    // windows asked for and not in yet
     int m_total = -1;
     int m_passing = 0, m_failing = 0;
-    bool m_more = false;      // the archive has rows past the last one listed
-    quint64 m_asked = 0;      // the requests made, and answered
+    quint64 m_asked = 0;      // the searches made, and answered
     quint64 m_answered = 0;
-    quint64 m_fresh = 0;      // the latest request that replaces the list
-    bool m_fetching = false;
+    quint64 m_fresh = 0;      // the latest search: windows of any other are dropped
     QString m_error;
 };
 

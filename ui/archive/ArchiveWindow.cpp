@@ -7,6 +7,9 @@
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
 #include "ui/archive/ArchiveModel.h"
+#include "ui/archive/ChecksExport.h"
+#include "ui/archive/DateField.h"
+#include "ui/archive/RecordedSheet.h"
 #include "ui/archive/Certificates.h"
 #include "ui/archive/CheckRecorder.h"
 #include "ui/archive/SensorHistory.h"
@@ -33,213 +36,6 @@
 #include <QVBoxLayout>
 
 namespace dravino {
-
-namespace {
-
-// A date field that Tab leaves, as every other field (Qt's own walks its
-// day, month and year first); the arrows and a typed separator still move
-// between them, so that "01/12/2026", "1/12/2026" or "01122026" can be
-// typed whole: a separator right after a section that filled itself (and
-// moved on) is the one typed, not a move past the next. However the field
-// was entered (a click on any part of it, Tab, Ctrl+A), the first digit
-// typed starts the date again from its first part; and a date typed whole
-// is the date typed, also where Qt's field, section by section, would have
-// cut its day to the month it showed meanwhile (31/10 typed over a date in
-// February).
-class DateField final : public QDateEdit
-{
-public:
-    DateField(const QDate &date, QWidget *parent) : QDateEdit(date, parent) { lineEdit()->installEventFilter(this); }
-
-protected:
-    void keyPressEvent(QKeyEvent *e) override
-    {
-        const QString typed = e->text();
-        const bool digit = typed.size() == 1 && typed.front().isDigit();
-        const bool separator = typed.size() == 1 && !typed.front().isLetterOrNumber() && typed.front().isPrint();
-        if (e->matches(QKeySequence::SelectAll)) {
-            QDateEdit::keyPressEvent(e);
-            entered();
-            return;
-        }
-        if (digit && std::exchange(m_entered, false)) {
-            setCurrentSectionIndex(0);
-            setSelectedSection(currentSection());
-            m_advanced = false;
-            m_typed.clear();
-        } else if (!digit && !separator && e->key() != Qt::Key_Shift) {
-            m_entered = false;
-            m_typed.clear();
-        }
-        if (digit || separator)
-            m_typed += typed;
-        if (separator && std::exchange(m_advanced, false))
-            return;
-        const auto before = currentSection();
-        QDateEdit::keyPressEvent(e);
-        m_advanced = digit && currentSection() != before;
-        if (const QDate whole = wholeDate(m_typed); whole.isValid() && whole != date()) {
-            setDate(whole);
-            setCurrentSectionIndex(sectionCount() - 1);
-        }
-    }
-
-    void focusInEvent(QFocusEvent *e) override
-    {
-        QDateEdit::focusInEvent(e);
-        entered();
-    }
-
-    bool eventFilter(QObject *watched, QEvent *e) override
-    {
-        // A click lands on the field's own line edit.
-        if (watched == lineEdit() && e->type() == QEvent::MouseButtonPress)
-            entered();
-        return QDateEdit::eventFilter(watched, e);
-    }
-
-    bool event(QEvent *e) override
-    {
-        if (e->type() == QEvent::KeyPress) {
-            const auto *key = static_cast<QKeyEvent *>(e);
-            const bool tab = key->key() == Qt::Key_Tab && !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-            const bool backtab = key->key() == Qt::Key_Backtab
-                || (key->key() == Qt::Key_Tab && (key->modifiers() & Qt::ShiftModifier));
-            if (tab || backtab) {
-                QWidget::focusNextPrevChild(!backtab);
-                return true;
-            }
-        }
-        return QDateEdit::event(e);
-    }
-
-private:
-    void entered()
-    {
-        m_entered = true;
-        m_typed.clear();
-    }
-
-    // What was typed since the field was entered, as a whole date: the
-    // sections with any separator, or eight digits in the field's order.
-    QDate wholeDate(QString typed) const
-    {
-        QString format = displayFormat();
-        const QString separators = QString(format).remove(QRegularExpression(QStringLiteral("[dMy]")));
-        if (separators.isEmpty())
-            return {};
-        if (typed.size() == 8 && typed.count(QRegularExpression(QStringLiteral("\\d"))) == 8) {
-            format.remove(QRegularExpression(QStringLiteral("[^dMy]")));
-            format.replace(QRegularExpression(QStringLiteral("d+")), QStringLiteral("dd"))
-                .replace(QRegularExpression(QStringLiteral("M+")), QStringLiteral("MM"));
-            return QDate::fromString(typed, format);
-        }
-        typed.replace(QRegularExpression(QStringLiteral("\\D")), QString(separators.front()));
-        const QStringList parts = typed.split(separators.front());
-        if (parts.size() != 3 || parts.last().size() != 4 || parts.contains(QString()))
-            return {};
-        return typedDate(typed);
-    }
-
-    bool m_advanced = false;
-    bool m_entered = false; // the next digit starts the date from its first part
-    QString m_typed;        // the digits and separators typed since
-};
-
-// The rows' columns of a check in the exports, after the list's own.
-QStringList rowHeadings()
-{
-    QStringList out;
-    for (int i = 0; i < kScaleRows; ++i)
-        out << ArchiveWindow::tr("BAR %1").arg(i) << ArchiveWindow::tr("ADC %1").arg(i) << ArchiveWindow::tr("mVolt %1").arg(i)
-            << ArchiveWindow::tr("SCALA %1").arg(i) << ArchiveWindow::tr("Linearità %1").arg(i)
-            << ArchiveWindow::tr("Scostamento %1").arg(i);
-    return out;
-}
-
-// The texts a technician typed or a printer's name: kept as text by a spreadsheet.
-const QList<int> kTextColumns{ArchiveModel::Code, ArchiveModel::Certificate, ArchiveModel::Destination, ArchiveModel::Customer,
-                              ArchiveModel::Vehicle, ArchiveModel::Job, ArchiveModel::Operator};
-
-QByteArray checksCsv(const QList<CheckRecord> &records)
-{
-    const QChar sep = csvSeparator();
-    const QChar point = QLocale().decimalPoint().front();
-    QStringList header;
-    for (int c = 0; c < ArchiveModel::Columns; ++c)
-        header << ArchiveModel::heading(c);
-    QString out = csvLine(header + rowHeadings(), sep);
-    for (const CheckRecord &r : records) {
-        QStringList fields;
-        for (int c = 0; c < ArchiveModel::Columns; ++c) {
-            const QString cell = c == ArchiveModel::Taken ? r.takenAt.toString(Qt::ISODate) : ArchiveModel::cell(r, c);
-            fields << (kTextColumns.contains(c) ? csvText(cell) : cell);
-        }
-        for (const CheckRow &row : r.rows)
-            fields << cellText(row.bar) << cellText(row.adc) << cellText(row.mvolt) << cellText(row.scale)
-                   << linearityText(row.linearity, point) << cellText(row.deviation);
-        out += csvLine(fields, sep);
-    }
-    return csvFile(out);
-}
-
-SheetCell sheetCell(const Cell &c)
-{
-    if (const auto n = cellNumber(c))
-        return *n;
-    return cellText(c);
-}
-
-Spreadsheet checksSheet(const QList<CheckRecord> &records)
-{
-    Spreadsheet sheet;
-    sheet.name = ArchiveWindow::tr("Prove");
-    QString date = QLocale().dateFormat(QLocale::ShortFormat);
-    sheet.dateFormat = date;
-    for (int c = 0; c < ArchiveModel::Columns; ++c)
-        sheet.columns << SheetColumn{ArchiveModel::heading(c), c == ArchiveModel::Taken ? SheetColumn::DateTime : SheetColumn::General};
-    const QStringList rows = rowHeadings();
-    for (int i = 0; i < rows.size(); ++i)
-        sheet.columns << SheetColumn{rows[i], i % 6 == 4 ? SheetColumn::Percent : SheetColumn::General};
-    for (const CheckRecord &r : records) {
-        QList<SheetCell> line;
-        for (int c = 0; c < ArchiveModel::Columns; ++c) {
-            if (c == ArchiveModel::Taken)
-                line << r.takenAt;
-            else if (c == ArchiveModel::Average)
-                line << sheetCell(r.average);
-            else
-                line << ArchiveModel::cell(r, c);
-        }
-        // The linearity rounded as the sheet shows it (-0.06 %, not -0.0555...).
-        for (const CheckRow &row : r.rows) {
-            const auto linearity = cellNumber(row.linearity);
-            line << sheetCell(row.bar) << sheetCell(row.adc) << sheetCell(row.mvolt) << sheetCell(row.scale)
-                 << (linearity ? SheetCell(shownLinearity(float(*linearity))) : sheetCell(row.linearity)) << sheetCell(row.deviation);
-        }
-        sheet.rows << line;
-    }
-    return sheet;
-}
-
-} // namespace
-
-void printRecordedSheet(PrintSurface &surface, const CheckRecord &record, const PageFrame &today)
-{
-    ScaleSheet sheet;
-    sheet.check = checkModelOf(record, QLatin1Char(localeDecimalSeparator()));
-    sheet.code = record.code;
-    sheet.now = record.takenAt;
-    // The workshop as the page carried it; an older record kept none, and
-    // says it is reprinted under today's.
-    sheet.frame = record.identity.kept ? frameOf(record.identity, today.web) : today;
-    sheet.todaysIdentity = !record.identity.kept;
-    sheet.job = record.jobData;
-    sheet.certificate = record.certificate;
-    sheet.instrument = record.instrument;
-    sheet.reprinted = QDateTime::currentDateTime();
-    printScaleSheet(surface, sheet);
-}
 
 ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *()> archive, QWidget *parent)
     : QDialog(parent), m_platform(platform), m_archive(std::move(archive))
@@ -299,6 +95,8 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->verticalHeader()->hide();
     m_list->horizontalHeader()->setStretchLastSection(true);
+    // Columns fitted to the rows in view: the others may not be read yet.
+    m_list->horizontalHeader()->setResizeContentsPrecision(0);
     m_list->setTabKeyNavigation(false);
     m_list->setWordWrap(false);
     // Which archive the window shows: the file, or the server (without its password).
@@ -364,7 +162,13 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
         connect(service, &ArchiveService::changed, m_model, &ArchiveModel::reload);
     connect(m_model, &ArchiveModel::answered, this, &ArchiveWindow::showState);
     // The rows the technician had selected stay so when the list is read again.
-    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] { m_selected = selectedKeys(); });
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        m_selected = selectedKeys();
+        // (the row the technician is on may have been reached before its window came)
+        if (const QModelIndex current = m_list->selectionModel()->currentIndex(); current.isValid())
+            if (const QString &key = m_model->at(current.row()).key; !key.isEmpty())
+                m_keep = key;
+    });
     connect(m_model, &ArchiveModel::reloaded, this, [this] {
         if (m_model->rowCount() == 0)
             return;
@@ -457,12 +261,26 @@ QStringList ArchiveWindow::selectedKeys() const
     QModelIndexList rows = m_list->selectionModel()->selectedRows();
     std::sort(rows.begin(), rows.end());
     for (const QModelIndex &i : rows)
-        keys << m_model->at(i.row()).key;
+        if (const QString &key = m_model->at(i.row()).key; !key.isEmpty())
+            keys << key;
     return keys;
 }
 
 void ArchiveWindow::withSelected(bool all, std::function<void(const QList<CheckRecord> &)> then)
 {
+    // Rows chosen far down a long list come from the archive as they are
+    // shown: none is left out without a word.
+    QList<int> chosen;
+    for (const QModelIndex &i : m_list->selectionModel()->selectedRows())
+        chosen << i.row();
+    std::sort(chosen.begin(), chosen.end());
+    if (!all)
+        chosen = chosen.mid(0, 1);
+    if (!m_model->readRows(chosen)) {
+        m_platform.message(this, tr("Le prove scelte non sono ancora state lette tutte dall'archivio: riprova tra un momento."),
+                           tr("Archivio prove"), MessageIcon::Information);
+        return;
+    }
     QStringList keys = selectedKeys();
     ArchiveService *archive = m_archive();
     if (keys.isEmpty() || !archive)

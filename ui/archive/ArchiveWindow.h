@@ -78,8 +78,4 @@ private:
     std::unique_ptr<PageSender> m_sender;
 };
 
-// The sheet a record produced, in the window's language, saying it is a
-// reprint, of when.
-void printRecordedSheet(PrintSurface &surface, const CheckRecord &record, const struct PageFrame &frame);
-
 } // namespace dravino

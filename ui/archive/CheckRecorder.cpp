@@ -32,6 +32,8 @@ PageDestination destinationOf(const PrintOutcome &o)
         return {PageDestination::File, QDir::toNativeSeparators(o.file)};
     case PrintOutcome::Unconfirmed:
         return {PageDestination::NotConfirmed, o.device, o.job};
+    case PrintOutcome::Sent: // handed over, and nothing heard of it since
+        return {PageDestination::NotConfirmed, o.device};
     case PrintOutcome::Failed:
     case PrintOutcome::Abandoned:
         break;

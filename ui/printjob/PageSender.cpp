@@ -75,7 +75,7 @@ void PageSender::send(PrintSurface &page, PrintRequest request, const Sending &s
                       delivered](const PrintOutcome &outcome) {
                          printing->end();
                          if (button && !outcome.device.isEmpty() && !outcome.port.isEmpty()
-                             && outcome.printerFailure == CupsFailure::None)
+                             && outcome.printerFailure == PrintFailure::None)
                              printing->setIdleTooltip(button, printerTooltip({outcome.device, outcome.port}));
                          auto tell = [platform, button, main, title, quiet, outcome] {
                              QWidget *parent = button ? button->window() : main.data();

@@ -27,35 +27,30 @@ void runOffThread(std::function<Result()> work, QObject *context, std::function<
     offThread<Result>(context, std::move(work), std::move(done));
 }
 
-// CUPS's reasons a technician may meet, in the window's language; any other
-// as CUPS gives it.
-QString reasonText(const QString &reason)
+// Why a printer did not print, in the window's language; words the
+// printing system gave as it gave them.
+QString reasonText(const PrintReason &reason)
 {
-    static const std::pair<const char *, const char *> known[] = {
-        {"paused", QT_TRANSLATE_NOOP("dravino::PrintReport", "in pausa")},
-        {"Paused", QT_TRANSLATE_NOOP("dravino::PrintReport", "in pausa")},
-        {"offline-report", QT_TRANSLATE_NOOP("dravino::PrintReport", "non in linea")},
-        {"media-empty", QT_TRANSLATE_NOOP("dravino::PrintReport", "carta esaurita")},
-        {"media-jam", QT_TRANSLATE_NOOP("dravino::PrintReport", "carta inceppata")},
-        {"door-open", QT_TRANSLATE_NOOP("dravino::PrintReport", "sportello aperto")},
-        {"toner-empty", QT_TRANSLATE_NOOP("dravino::PrintReport", "toner esaurito")},
-        {"marker-supply-empty", QT_TRANSLATE_NOOP("dravino::PrintReport", "inchiostro esaurito")},
-        {"Rejecting Jobs", QT_TRANSLATE_NOOP("dravino::PrintReport", "rifiuta i lavori")},
-        {"job-incoming", QT_TRANSLATE_NOOP("dravino::PrintReport", "la pagina non è arrivata per intero")},
-        {"job-canceled", QT_TRANSLATE_NOOP("dravino::PrintReport", "la stampa è stata annullata")},
-        {"job-aborted", QT_TRANSLATE_NOOP("dravino::PrintReport", "la stampa è stata interrotta")},
-        {"client-error-not-found", QT_TRANSLATE_NOOP("dravino::PrintReport", "la stampante non esiste")},
-        {"connection-refused", QT_TRANSLATE_NOOP("dravino::PrintReport", "rifiuta la connessione")},
-        {"host-unreachable", QT_TRANSLATE_NOOP("dravino::PrintReport", "la rete non lo raggiunge")},
-    };
     QStringList out;
-    for (const QString &part : reason.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        QString said = part.trimmed();
-        for (const auto &[cups, ours] : known)
-            if (said == QLatin1String(cups) || said == QLatin1String(cups) + QLatin1String("-error")
-                || said == QLatin1String(cups) + QLatin1String("-warning"))
-                said = PrintReportText::tr(ours);
-        out << said;
+    for (const PrintReason::Part &part : reason.parts) {
+        switch (part.cause) {
+        case PrintReason::Paused: out << PrintReportText::tr("in pausa"); break;
+        case PrintReason::Offline: out << PrintReportText::tr("non in linea"); break;
+        case PrintReason::MediaEmpty: out << PrintReportText::tr("carta esaurita"); break;
+        case PrintReason::MediaJam: out << PrintReportText::tr("carta inceppata"); break;
+        case PrintReason::DoorOpen: out << PrintReportText::tr("sportello aperto"); break;
+        case PrintReason::TonerEmpty: out << PrintReportText::tr("toner esaurito"); break;
+        case PrintReason::InkEmpty: out << PrintReportText::tr("inchiostro esaurito"); break;
+        case PrintReason::RejectingJobs: out << PrintReportText::tr("rifiuta i lavori"); break;
+        case PrintReason::PageIncomplete: out << PrintReportText::tr("la pagina non è arrivata per intero"); break;
+        case PrintReason::NotTaken: out << PrintReportText::tr("la stampante non ha preso la pagina"); break;
+        case PrintReason::JobCancelled: out << PrintReportText::tr("la stampa è stata annullata"); break;
+        case PrintReason::JobAborted: out << PrintReportText::tr("la stampa è stata interrotta"); break;
+        case PrintReason::NoSuchPrinter: out << PrintReportText::tr("la stampante non esiste"); break;
+        case PrintReason::ConnectionRefused: out << PrintReportText::tr("rifiuta la connessione"); break;
+        case PrintReason::HostUnreachable: out << PrintReportText::tr("la rete non lo raggiunge"); break;
+        case PrintReason::Words: out << part.words; break;
+        }
     }
     return out.join(QStringLiteral(", "));
 }
@@ -69,22 +64,20 @@ QString printerPart(const PrintOutcome &o)
                                           : PrintReportText::tr("su %1").arg(o.device);
     QString reason = reasonText(o.printerReason);
     switch (o.printerFailure) {
-    case CupsFailure::None:
-    case CupsFailure::Cancelled:
+    case PrintFailure::None:
+    case PrintFailure::Cancelled:
         return {};
-    case CupsFailure::Unreachable:
-        // A library's "Success" or an empty reason adds nothing.
-        if (reason.isEmpty() || reason == QLatin1String("Success") || reason == QLatin1String("successful-ok"))
+    case PrintFailure::Unreachable:
+        if (reason.isEmpty())
             return PrintReportText::tr("Impossibile stampare %1: il server di stampa non è raggiungibile.").arg(on);
         return PrintReportText::tr("Impossibile stampare %1: il server di stampa non è raggiungibile (%2).").arg(on, reason);
-    case CupsFailure::NoAnswer:
+    case PrintFailure::NoAnswer:
         return PrintReportText::tr("Impossibile stampare %1: il server di stampa non risponde.").arg(on);
-    case CupsFailure::Refused:
+    case PrintFailure::Refused:
         if (o.printerNotAccepting)
             return PrintReportText::tr("La stampante %1 non accetta stampe (%2): la pagina non è stata stampata.")
                 .arg(printer, reason.isEmpty() ? PrintReportText::tr("rifiuta i lavori") : reason);
-        // CUPS says "Success" of a request it gave no answer to.
-        if (reason.isEmpty() || reason == QLatin1String("Success") || reason == QLatin1String("successful-ok"))
+        if (reason.isEmpty())
             reason = PrintReportText::tr("nessuna risposta valida dal server di stampa");
         return PrintReportText::tr("La stampa %1 non è riuscita: %2.").arg(on, reason);
     }
@@ -99,7 +92,7 @@ void startPrintJob(PrintRequest request, QObject *context, std::function<void(co
     // The window closing gives the job up.
     QObject::connect(context, &QObject::destroyed, [cancel] {
         *cancel = true;
-        interruptCupsRequests();
+        cancelPrintRequests();
     });
     runOffThread<PrintOutcome>([request = std::move(request), cancel] { return deliver(request, cancel.get()); },
                                context, std::move(done));
@@ -111,19 +104,19 @@ void startPrinterLookup(std::function<PrinterName()> lookup, QObject *context,
     runOffThread<PrinterName>(std::move(lookup), context, std::move(done));
 }
 
-void startQueueListing(QObject *context, std::function<void(const CupsQueues &)> done)
+void startQueueListing(QObject *context, std::function<void(const QueueList &)> done)
 {
     // One listing at a time, however often a menu opens meanwhile: every
     // asker still there hears its answer.
     struct Asker {
         QPointer<QObject> context;
-        std::function<void(const CupsQueues &)> done;
+        std::function<void(const QueueList &)> done;
     };
     static QList<Asker> waiting;
     waiting.append({context, std::move(done)});
     if (waiting.size() > 1)
         return;
-    runOffThread<CupsQueues>([] { return listQueues(printLimits()); }, QCoreApplication::instance(), [](const CupsQueues &found) {
+    runOffThread<QueueList>([] { return printBackend().list(printLimits(), nullptr); }, QCoreApplication::instance(), [](const QueueList &found) {
         for (const Asker &a : std::exchange(waiting, {}))
             if (a.context)
                 a.done(found);
@@ -133,7 +126,7 @@ void startQueueListing(QObject *context, std::function<void(const CupsQueues &)>
 void giveUpPrintJobsAtTheEnd()
 {
     static const bool registered = [] {
-        onProgramEnd([] { abandonCupsRequests(); });
+        onProgramEnd([] { abandonPrintRequests(); });
         return true;
     }();
     Q_UNUSED(registered);
@@ -150,6 +143,9 @@ std::optional<PrintReport> reportOf(const PrintOutcome &o, bool quietWhenPrinted
         if (quietWhenPrinted)
             return std::nullopt;
         return PrintReport{PrintReportText::tr("Stampa effettuata su ") + o.device, MessageIcon::Information};
+    case PrintOutcome::Sent:
+        // The printing system tells no more than that it has the page.
+        return PrintReport{PrintReportText::tr("Pagina inviata a %1").arg(o.device), MessageIcon::Information};
     case PrintOutcome::Unconfirmed:
         return PrintReport{PrintReportText::tr("La pagina è stata inviata a %1 (lavoro %2), ma il server di stampa non ne ha "
                                                "confermato la stampa: controllare la stampante.")
@@ -216,9 +212,9 @@ void PrintInProgress::setIdleTooltip(QAbstractButton *button, const QString &too
         button->setToolTip(tooltip);
 }
 
-CupsLimits printLimits()
+PrintLimits printLimits()
 {
-    CupsLimits limits;
+    PrintLimits limits;
     bool ok = false;
     const int ms = qEnvironmentVariableIntValue("DRAVINO_PRINT_TIMEOUT_MS", &ok);
     if (ok && ms > 0) {

@@ -1,5 +1,5 @@
 #pragma once
-// A page on its way: the hand-over to CUPS or to a file (deliver()) runs on
+// A page on its way: the hand-over to a printer or to a file (deliver()) runs on
 // a thread of its own, so that the window never waits for a print server;
 // the outcome comes back once, on the thread of the object that asked, and
 // not at all when that object is gone (the window closed: the job gives up
@@ -26,9 +26,9 @@ void startPrinterLookup(std::function<PrinterName()> lookup, QObject *context,
                         std::function<void(const PrinterName &)> done);
 
 // Lists the print server's queues on a thread of its own.
-void startQueueListing(QObject *context, std::function<void(const CupsQueues &)> done);
+void startQueueListing(QObject *context, std::function<void(const QueueList &)> done);
 
-// Every request to CUPS gives up at once when the program ends
+// Every request to the printing system gives up at once when the program ends
 // (base/Workers.h: endWorkers).
 void giveUpPrintJobsAtTheEnd();
 
@@ -63,6 +63,6 @@ private:
 
 // How long a print may take: from DRAVINO_PRINT_TIMEOUT_MS where it is set
 // (tests), otherwise the defaults.
-CupsLimits printLimits();
+PrintLimits printLimits();
 
 } // namespace dravino

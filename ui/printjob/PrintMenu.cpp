@@ -1,6 +1,6 @@
 #include "ui/printjob/PrintMenu.h"
 
-#include "print/Cups.h"
+#include "print/PrintBackend.h"
 #include "ui/Platform.h"
 
 #include <QAbstractButton>
@@ -71,17 +71,17 @@ void PrintMenu::open(const QPoint &where)
         add(menu, tr("Strumento...\tF8"), "menuInstrument", m_actions.instrument);
 
     // The printers come when the print server answers; the menu waits for nothing.
-    m_platform.listPrinters(printers, [this, printers, looking, add](const CupsQueues &found) {
+    m_platform.listPrinters(printers, [this, printers, looking, add](const QueueList &found) {
         printers->removeAction(looking);
         looking->deleteLater();
         if (found.queues.empty()) {
-            QAction *none = printers->addAction(found.failure == CupsFailure::None
+            QAction *none = printers->addAction(found.failure == PrintFailure::None
                                                     ? tr("nessuna stampante")
                                                     : tr("il server di stampa non risponde"));
             none->setEnabled(false);
             return;
         }
-        for (const CupsQueue &q : found.queues) {
+        for (const PrintQueue &q : found.queues) {
             const QString name = q.name;
             QAction *a = add(printers, q.isDefault ? tr("%1 (predefinita)").arg(name) : name, "", [this, name] {
                 m_actions.printTo(name);

@@ -1,4 +1,4 @@
-#include "print/Cups.h"
+#include "print/cups/Cups.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
@@ -21,6 +21,7 @@ namespace
 
 std::atomic_bool g_abandoned{false};
 
+
 class Session;
 // The sessions under way, so that a page given up can be woken from
 // another thread: libcups waits up to a second in places where it asks no
@@ -40,7 +41,7 @@ Sessions &sessions()
 class Session
 {
 public:
-    Session(const CupsLimits &limits, const std::atomic_bool *cancel) : m_limits(limits), m_cancel(cancel)
+    Session(const PrintLimits &limits, const std::atomic_bool *cancel) : m_limits(limits), m_cancel(cancel)
     {
         m_clock.start();
     }
@@ -94,32 +95,32 @@ public:
     http_t *http() const { return m_http; }
 
     // Why the last request failed.
-    CupsFailure failure() const
+    PrintFailure failure() const
     {
         if (m_cancelled || g_abandoned)
-            return CupsFailure::Cancelled;
+            return PrintFailure::Cancelled;
         if (!m_http)
-            return m_connectError == ETIMEDOUT ? CupsFailure::NoAnswer : CupsFailure::Unreachable;
+            return m_connectError == ETIMEDOUT ? PrintFailure::NoAnswer : PrintFailure::Unreachable;
         if (m_timedOut)
-            return CupsFailure::NoAnswer;
+            return PrintFailure::NoAnswer;
         // No answer at all (the connection closed, say) is not a refusal.
         const ipp_status_t status = cupsLastError();
         if (httpError(m_http) != 0 || status == IPP_STATUS_ERROR_INTERNAL
             || status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE)
-            return CupsFailure::Unreachable;
-        return CupsFailure::Refused;
+            return PrintFailure::Unreachable;
+        return PrintFailure::Refused;
     }
     bool timedOut() const { return m_timedOut; }
-    QString reason() const
+    PrintReason reason() const
     {
         // The system's words for a connection are in the C library's
         // language and often say nothing ("Bad file descriptor"): only the
         // two a technician can act on are passed on, as CUPS-like keywords.
         if (!m_http && m_connectError)
-            return m_connectError == ECONNREFUSED                                  ? QStringLiteral("connection-refused")
-                : m_connectError == EHOSTUNREACH || m_connectError == ENETUNREACH ? QStringLiteral("host-unreachable")
-                                                                                   : QString();
-        return QString::fromUtf8(cupsLastErrorString());
+            return m_connectError == ECONNREFUSED                                  ? PrintReason(PrintReason::ConnectionRefused)
+                : m_connectError == EHOSTUNREACH || m_connectError == ENETUNREACH ? PrintReason(PrintReason::HostUnreachable)
+                                                                                   : PrintReason();
+        return cupsReason(QString::fromUtf8(cupsLastErrorString()));
     }
 
 private:
@@ -141,7 +142,7 @@ private:
         return 1;
     }
 
-    CupsLimits m_limits;
+    PrintLimits m_limits;
     const std::atomic_bool *m_cancel;
     QElapsedTimer m_clock;
     http_t *m_http = nullptr;
@@ -167,9 +168,9 @@ QString text(ipp_t *response, const char *name)
 }
 
 // The queue described by the attributes from start on (one printer's group).
-CupsQueue queueFrom(ipp_t *response)
+PrintQueue queueFrom(ipp_t *response)
 {
-    CupsQueue q;
+    PrintQueue q;
     q.name = text(response, "printer-name");
     q.port = text(response, "device-uri");
     if (q.port.isEmpty())
@@ -179,11 +180,10 @@ CupsQueue queueFrom(ipp_t *response)
     if (ipp_attribute_t *a = ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
         q.accepting = ippGetBoolean(a, 0) != 0;
     q.stopped = ippGetInteger(ippFindAttribute(response, "printer-state", IPP_TAG_ENUM), 0) == IPP_PSTATE_STOPPED;
-    q.reason = text(response, "printer-state-message");
-    if (q.reason.isEmpty())
-        q.reason = text(response, "printer-state-reasons");
-    if (q.reason == QLatin1String("none"))
-        q.reason.clear();
+    QString why = text(response, "printer-state-message");
+    if (why.isEmpty())
+        why = text(response, "printer-state-reasons");
+    q.reason = cupsReason(why);
     return q;
 }
 
@@ -227,7 +227,7 @@ QString defaultFromEnvironment()
 }
 
 // What CUPS says of the job now; why, when it does not hold the whole page.
-CupsJob::State jobState(Session &s, const QByteArray &queue, int id, bool &answered, QString &why)
+SubmittedJob::State jobState(Session &s, const QByteArray &queue, int id, bool &answered, PrintReason &why)
 {
     ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, printerUri(queue).constData());
@@ -238,11 +238,11 @@ CupsJob::State jobState(Session &s, const QByteArray &queue, int id, bool &answe
     ipp_t *response = cupsDoRequest(s.http(), request, "/");
     answered = response != nullptr;
     if (!response)
-        return CupsJob::NotTaken;
+        return SubmittedJob::NotTaken;
     // A job finished and already forgotten has its whole document.
     if (ippGetStatusCode(response) == IPP_STATUS_ERROR_NOT_FOUND) {
         ippDelete(response);
-        return CupsJob::Completed;
+        return SubmittedJob::Completed;
     }
     const int state = ippGetInteger(ippFindAttribute(response, "job-state", IPP_TAG_ENUM), 0);
     QStringList reasons;
@@ -255,30 +255,69 @@ CupsJob::State jobState(Session &s, const QByteArray &queue, int id, bool &answe
 
 } // namespace
 
-CupsJob::State jobStateOf(int state, const QStringList &reasons, QString &why)
+PrintReason cupsReason(const QString &words)
+{
+    static const std::pair<const char *, PrintReason::Cause> known[] = {
+        {"paused", PrintReason::Paused},
+        {"Paused", PrintReason::Paused},
+        {"offline", PrintReason::Offline},
+        {"media-empty", PrintReason::MediaEmpty},
+        {"media-jam", PrintReason::MediaJam},
+        {"door-open", PrintReason::DoorOpen},
+        {"toner-empty", PrintReason::TonerEmpty},
+        {"marker-supply-empty", PrintReason::InkEmpty},
+        {"Rejecting Jobs", PrintReason::RejectingJobs},
+        {"job-incoming", PrintReason::PageIncomplete},
+        {"job-canceled", PrintReason::JobCancelled},
+        {"job-aborted", PrintReason::JobAborted},
+        {"client-error-not-found", PrintReason::NoSuchPrinter},
+        {"connection-refused", PrintReason::ConnectionRefused},
+        {"host-unreachable", PrintReason::HostUnreachable},
+    };
+    PrintReason out;
+    for (const QString &part : words.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const QString said = part.trimmed();
+        // CUPS says "Success" of a request it gave no answer to.
+        if (said.isEmpty() || said == QLatin1String("none") || said == QLatin1String("Success")
+            || said == QLatin1String("successful-ok"))
+            continue;
+        QString keyword = said;
+        for (const char *severity : {"-error", "-warning", "-report"})
+            if (keyword.endsWith(QLatin1String(severity)))
+                keyword.chop(int(qstrlen(severity)));
+        PrintReason::Part p{PrintReason::Words, said};
+        for (const auto &[cups, cause] : known)
+            if (keyword == QLatin1String(cups))
+                p = {cause, {}};
+        out.parts.append(p);
+    }
+    return out;
+}
+
+SubmittedJob::State jobStateOf(int state, const QStringList &reasons, PrintReason &why)
 {
     // A job still receiving its document does not hold the whole page.
     if (reasons.contains(QLatin1String("job-incoming"))) {
-        why = QStringLiteral("job-incoming");
-        return CupsJob::NotTaken;
+        why = PrintReason::PageIncomplete;
+        return SubmittedJob::NotTaken;
     }
     switch (state) {
     case IPP_JSTATE_PENDING:
-        return reasons.contains(QLatin1String("printer-stopped")) ? CupsJob::Held : CupsJob::Pending;
+        return reasons.contains(QLatin1String("printer-stopped")) ? SubmittedJob::Held : SubmittedJob::Pending;
     case IPP_JSTATE_HELD:
     case IPP_JSTATE_STOPPED:
-        return CupsJob::Held;
+        return SubmittedJob::Held;
     case IPP_JSTATE_PROCESSING:
-        return CupsJob::Processing;
+        return SubmittedJob::Processing;
     case IPP_JSTATE_COMPLETED:
-        return CupsJob::Completed;
+        return SubmittedJob::Completed;
     default:
-        why = state == IPP_JSTATE_CANCELED ? QStringLiteral("job-canceled") : QStringLiteral("job-aborted");
-        return CupsJob::NotTaken;
+        why = state == IPP_JSTATE_CANCELED ? PrintReason::JobCancelled : PrintReason::JobAborted;
+        return SubmittedJob::NotTaken;
     }
 }
 
-CupsLookup lookUpQueue(const QString &name, const CupsLimits &limits, const std::atomic_bool *cancel)
+QueueLookup lookUpQueue(const QString &name, const PrintLimits &limits, const std::atomic_bool *cancel)
 {
     Session s(limits, cancel);
     if (!s.open())
@@ -298,7 +337,7 @@ CupsLookup lookUpQueue(const QString &name, const CupsLimits &limits, const std:
     if (!response)
         return {std::nullopt, s.failure(), s.reason()};
     const ipp_status_t status = ippGetStatusCode(response);
-    std::optional<CupsQueue> queue;
+    std::optional<PrintQueue> queue;
     if (status <= IPP_STATUS_OK_CONFLICTING) {
         queue = queueFrom(response);
         if (queue->name.isEmpty())
@@ -309,11 +348,11 @@ CupsLookup lookUpQueue(const QString &name, const CupsLimits &limits, const std:
     // No default at all is an answer; a queue asked for by name that is not
     // there is a refusal.
     if (!queue && (status != IPP_STATUS_ERROR_NOT_FOUND || !name.isEmpty()))
-        return {std::nullopt, CupsFailure::Refused, QString::fromUtf8(ippErrorString(status))};
-    return {queue, CupsFailure::None, {}};
+        return {std::nullopt, PrintFailure::Refused, cupsReason(QString::fromUtf8(ippErrorString(status)))};
+    return {queue, PrintFailure::None, {}};
 }
 
-CupsQueues listQueues(const CupsLimits &limits, const std::atomic_bool *cancel)
+QueueList listQueues(const PrintLimits &limits, const std::atomic_bool *cancel)
 {
     Session s(limits, cancel);
     if (!s.open())
@@ -325,12 +364,12 @@ CupsQueues listQueues(const CupsLimits &limits, const std::atomic_bool *cancel)
     ipp_t *response = cupsDoRequest(s.http(), request(IPP_OP_CUPS_GET_PRINTERS), "/");
     if (!response)
         return {{}, s.failure(), s.reason()};
-    CupsQueues out;
+    QueueList out;
     // One group of attributes per printer, separated by a group tag.
     ipp_t *one = nullptr;
     const auto flush = [&] {
         if (one) {
-            CupsQueue q = queueFrom(one);
+            PrintQueue q = queueFrom(one);
             q.isDefault = q.name == byDefault;
             if (!q.name.isEmpty())
                 out.queues.push_back(q);
@@ -356,9 +395,9 @@ namespace {
 // A job made but not given its whole page is cancelled, on a connection of
 // its own (the job's may be what failed), so that no empty or partial job
 // waits in the queue; nothing when the program is ending.
-void cancelJob(const QByteArray &queue, int id, const CupsLimits &limits)
+void cancelJob(const QByteArray &queue, int id, const PrintLimits &limits)
 {
-    CupsLimits brief = limits;
+    PrintLimits brief = limits;
     brief.connectMs = std::min(limits.connectMs, 2000);
     brief.silenceMs = std::min(limits.silenceMs, 2000);
     brief.totalMs = std::min(limits.totalMs, 3000);
@@ -368,13 +407,13 @@ void cancelJob(const QByteArray &queue, int id, const CupsLimits &limits)
 }
 } // namespace
 
-CupsJob submitPdf(const QString &queue, const QByteArray &pdf, const QString &title, const CupsLimits &limits,
+SubmittedJob submitPdf(const QString &queue, const QByteArray &pdf, const QString &title, const PrintLimits &limits,
                   const std::atomic_bool *cancel)
 {
     Session s(limits, cancel);
-    CupsJob job;
+    SubmittedJob job;
     const auto failed = [&] {
-        job.state = CupsJob::NotTaken;
+        job.state = SubmittedJob::NotTaken;
         job.failure = s.failure();
         job.reason = s.reason();
         return job;
@@ -388,7 +427,7 @@ CupsJob submitPdf(const QString &queue, const QByteArray &pdf, const QString &ti
         return failed();
     const auto failedAfterCreating = [&] {
         failed();
-        if (job.failure != CupsFailure::Cancelled || !g_abandoned)
+        if (job.failure != PrintFailure::Cancelled || !g_abandoned)
             cancelJob(name, job.id, limits);
         return job;
     };
@@ -406,48 +445,48 @@ CupsJob submitPdf(const QString &queue, const QByteArray &pdf, const QString &ti
     // whose answer never came may well print it, and is not to be told
     // otherwise (nor the page saved again).
     const ipp_status_t finished = cupsFinishDocument(s.http(), name.constData());
-    if (s.timedOut() || (finished > IPP_STATUS_OK_CONFLICTING && s.failure() != CupsFailure::Refused)) {
-        if (s.failure() == CupsFailure::Cancelled)
+    if (s.timedOut() || (finished > IPP_STATUS_OK_CONFLICTING && s.failure() != PrintFailure::Refused)) {
+        if (s.failure() == PrintFailure::Cancelled)
             return failedAfterCreating();
         // Asked again on a connection of its own: a job still waiting for
         // its page did not get it; one that has it, or no answer, is not a
         // page to save again.
-        CupsLimits brief = limits;
+        PrintLimits brief = limits;
         brief.totalMs = std::min(limits.totalMs, 5000);
         Session again(brief, cancel);
         bool answered = false;
-        QString why;
-        const CupsJob::State state = again.open() ? jobState(again, name, job.id, answered, why) : CupsJob::NotTaken;
-        if (answered && state == CupsJob::NotTaken)
+        PrintReason why;
+        const SubmittedJob::State state = again.open() ? jobState(again, name, job.id, answered, why) : SubmittedJob::NotTaken;
+        if (answered && state == SubmittedJob::NotTaken)
             return failedAfterCreating();
         const int id = job.id;
         failed();
         job.id = id;
         if (answered) {
             job.state = state;
-            job.failure = CupsFailure::None;
-            job.reason.clear();
+            job.failure = PrintFailure::None;
+            job.reason = {};
         } else {
-            job.state = CupsJob::Unconfirmed;
+            job.state = SubmittedJob::Unconfirmed;
         }
         return job;
     }
     if (finished > IPP_STATUS_OK_CONFLICTING)
         return failedAfterCreating();
     bool answered = false;
-    QString why;
+    PrintReason why;
     job.state = jobState(s, name, job.id, answered, why);
     if (!answered) {
         // Handed over whole: not to be saved again as if it were lost.
         const int id = job.id;
         failed();
         job.id = id;
-        if (job.failure != CupsFailure::Cancelled)
-            job.state = CupsJob::Unconfirmed;
+        if (job.failure != PrintFailure::Cancelled)
+            job.state = SubmittedJob::Unconfirmed;
         return job;
     }
-    if (job.state == CupsJob::NotTaken) {
-        job.failure = CupsFailure::Refused;
+    if (job.state == SubmittedJob::NotTaken) {
+        job.failure = PrintFailure::Refused;
         job.reason = why;
     }
     return job;

@@ -1,19 +1,16 @@
+// The dialogs: Qt's message boxes, input dialog and file dialogs, and the
+// job's form.
+
 #include "ui/Platform.h"
 
-#include "print/PdfFile.h"
-#include "print/QtPrintSurface.h"
 #include "ui/dialogs/JobForm.h"
-#include "ui/printjob/PrintJob.h"
 
-#include <QDesktopServices>
-#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QUrl>
 
 namespace dravino {
 
@@ -98,50 +95,6 @@ std::optional<JobData> DesktopPlatform::jobForm(QWidget *parent, const JobData &
     if (form.exec() != QDialog::Accepted)
         return std::nullopt;
     return form.job();
-}
-
-QString Platform::makerWeb() const { return QStringLiteral(DRAVINO_MAKER_WEB); }
-QString Platform::makerMail() const { return QStringLiteral(DRAVINO_MAKER_MAIL); }
-
-int DesktopPlatform::shellOpen(const QString &target)
-{
-    return QDesktopServices::openUrl(QUrl(target)) ? kShellOk : kShellNoAssociation;
-}
-
-PrinterName DesktopPlatform::printer()
-{
-    const CupsLookup found = lookUpQueue({}, printLimits());
-    if (found.queue)
-        return {found.queue->name, found.queue->port};
-    if (found.failure != CupsFailure::None)
-        return {QCoreApplication::translate("dravino::Platform", "stampante predefinita"),
-                QCoreApplication::translate("dravino::Platform", "il server di stampa non risponde")};
-    const QString folder = pdfFolder();
-    return {QCoreApplication::translate("QtPrintSurface", "nessuna stampante (file PDF)"),
-            folder.isEmpty() ? QCoreApplication::translate("QtPrintSurface", "nessuna cartella")
-                             : QDir::toNativeSeparators(folder)};
-}
-
-void DesktopPlatform::listPrinters(QObject *context, std::function<void(const CupsQueues &)> done)
-{
-    startQueueListing(context, std::move(done));
-}
-
-std::unique_ptr<PrintSurface> DesktopPlatform::newPage()
-{
-    return std::make_unique<QtPrintSurface>();
-}
-
-void DesktopPlatform::print(PrintSurface &page, PrintRequest request, QObject *context,
-                            std::function<void(const PrintOutcome &)> done)
-{
-    // A page drawn elsewhere has no PDF: the job says it could not be drawn.
-    if (const auto *qt = dynamic_cast<QtPrintSurface *>(&page))
-        request.pdf = qt->pdf();
-    if (request.folder.isEmpty() && request.saveAs.isEmpty())
-        request.folder = pdfFolder();
-    request.limits = printLimits();
-    startPrintJob(std::move(request), context, std::move(done));
 }
 
 } // namespace dravino

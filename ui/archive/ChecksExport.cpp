@@ -1,0 +1,95 @@
+#include "ui/archive/ChecksExport.h"
+
+#include "print/ValueTable.h"
+#include "ui/Numbers.h"
+#include "ui/archive/ArchiveModel.h"
+#include "ui/archive/ArchiveWindow.h"
+
+#include <QLocale>
+
+namespace dravino {
+
+namespace {
+
+// The rows' columns of a check in the exports, after the list's own.
+QStringList rowHeadings()
+{
+    QStringList out;
+    for (int i = 0; i < kScaleRows; ++i)
+        out << ArchiveWindow::tr("BAR %1").arg(i) << ArchiveWindow::tr("ADC %1").arg(i) << ArchiveWindow::tr("mVolt %1").arg(i)
+            << ArchiveWindow::tr("SCALA %1").arg(i) << ArchiveWindow::tr("Linearità %1").arg(i)
+            << ArchiveWindow::tr("Scostamento %1").arg(i);
+    return out;
+}
+
+// The texts a technician typed or a printer's name: kept as text by a spreadsheet.
+const QList<int> kTextColumns{ArchiveModel::Code, ArchiveModel::Certificate, ArchiveModel::Destination, ArchiveModel::Customer,
+                              ArchiveModel::Vehicle, ArchiveModel::Job, ArchiveModel::Operator};
+
+} // namespace
+
+QByteArray checksCsv(const QList<CheckRecord> &records)
+{
+    const QChar sep = csvSeparator();
+    const QChar point = QLocale().decimalPoint().front();
+    QStringList header;
+    for (int c = 0; c < ArchiveModel::Columns; ++c)
+        header << ArchiveModel::heading(c);
+    QString out = csvLine(header + rowHeadings(), sep);
+    for (const CheckRecord &r : records) {
+        QStringList fields;
+        for (int c = 0; c < ArchiveModel::Columns; ++c) {
+            const QString cell = c == ArchiveModel::Taken ? r.takenAt.toString(Qt::ISODate) : ArchiveModel::cell(r, c);
+            fields << (kTextColumns.contains(c) ? csvText(cell) : cell);
+        }
+        for (const CheckRow &row : r.rows)
+            fields << cellText(row.bar) << cellText(row.adc) << cellText(row.mvolt) << cellText(row.scale)
+                   << linearityText(row.linearity, point) << cellText(row.deviation);
+        out += csvLine(fields, sep);
+    }
+    return csvFile(out);
+}
+
+namespace {
+SheetCell sheetCell(const Cell &c)
+{
+    if (const auto n = cellNumber(c))
+        return *n;
+    return cellText(c);
+}
+
+} // namespace
+
+Spreadsheet checksSheet(const QList<CheckRecord> &records)
+{
+    Spreadsheet sheet;
+    sheet.name = ArchiveWindow::tr("Prove");
+    QString date = QLocale().dateFormat(QLocale::ShortFormat);
+    sheet.dateFormat = date;
+    for (int c = 0; c < ArchiveModel::Columns; ++c)
+        sheet.columns << SheetColumn{ArchiveModel::heading(c), c == ArchiveModel::Taken ? SheetColumn::DateTime : SheetColumn::General};
+    const QStringList rows = rowHeadings();
+    for (int i = 0; i < rows.size(); ++i)
+        sheet.columns << SheetColumn{rows[i], i % 6 == 4 ? SheetColumn::Percent : SheetColumn::General};
+    for (const CheckRecord &r : records) {
+        QList<SheetCell> line;
+        for (int c = 0; c < ArchiveModel::Columns; ++c) {
+            if (c == ArchiveModel::Taken)
+                line << r.takenAt;
+            else if (c == ArchiveModel::Average)
+                line << sheetCell(r.average);
+            else
+                line << ArchiveModel::cell(r, c);
+        }
+        // The linearity rounded as the sheet shows it (-0.06 %, not -0.0555...).
+        for (const CheckRow &row : r.rows) {
+            const auto linearity = cellNumber(row.linearity);
+            line << sheetCell(row.bar) << sheetCell(row.adc) << sheetCell(row.mvolt) << sheetCell(row.scale)
+                 << (linearity ? SheetCell(shownLinearity(float(*linearity))) : sheetCell(row.linearity)) << sheetCell(row.deviation);
+        }
+        sheet.rows << line;
+    }
+    return sheet;
+}
+
+} // namespace dravino

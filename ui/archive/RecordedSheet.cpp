@@ -1,0 +1,28 @@
+#include "ui/archive/RecordedSheet.h"
+
+#include "print/ScaleSheet.h"
+#include "ui/Numbers.h"
+#include "ui/archive/Certificates.h"
+#include "ui/archive/CheckRecorder.h"
+#include "ui/dialogs/WorkshopDialog.h"
+
+namespace dravino {
+
+void printRecordedSheet(PrintSurface &surface, const CheckRecord &record, const PageFrame &today)
+{
+    ScaleSheet sheet;
+    sheet.check = checkModelOf(record, QLatin1Char(localeDecimalSeparator()));
+    sheet.code = record.code;
+    sheet.now = record.takenAt;
+    // The workshop as the page carried it; an older record kept none, and
+    // says it is reprinted under today's.
+    sheet.frame = record.identity.kept ? frameOf(record.identity, today.web) : today;
+    sheet.todaysIdentity = !record.identity.kept;
+    sheet.job = record.jobData;
+    sheet.certificate = record.certificate;
+    sheet.instrument = record.instrument;
+    sheet.reprinted = QDateTime::currentDateTime();
+    printScaleSheet(surface, sheet);
+}
+
+} // namespace dravino
