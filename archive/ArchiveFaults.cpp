@@ -46,7 +46,20 @@ QString fileReason(const QSqlError &e)
 
 QString serverReason(const QSqlError &e)
 {
-    // libpq's words come in the desktop's language (English or Italian here).
+    // The server's answer carries its SQLSTATE: the words go by it.
+    const QString state = e.nativeErrorCode();
+    if (state.startsWith(QLatin1String("28")))
+        return ArchiveText::tr("non accetta l'utente o la password");
+    if (state == QLatin1String("3D000"))
+        return ArchiveText::tr("non ha il database indicato");
+    if (state == QLatin1String("57014")) // the statement's time limit passed
+        return ArchiveText::tr("non risponde");
+    if (state.startsWith(QLatin1String("08")) || state == QLatin1String("57P01") || state == QLatin1String("57P02")
+        || state == QLatin1String("57P03"))
+        return ArchiveText::tr("ha chiuso la connessione");
+    // Where there was no answer (a connection that never came about, or
+    // broke), libpq gives no code, only its words, in the desktop's
+    // language (English or Italian here).
     const QString raw = (e.databaseText().isEmpty() ? e.text() : e.databaseText()).simplified();
     const auto has = [&](std::initializer_list<const char *> words) {
         for (const char *w : words)

@@ -16,6 +16,7 @@
 #include "TestMain.h"
 #include "ThrowawayPostgres.h"
 #include "archive/ArchiveService.h"
+#include "archive/ArchiveSql.h"
 #include "archive/Location.h"
 #include "archive/Outbox.h"
 #include "base/Settings.h"
@@ -168,6 +169,8 @@ private slots:
     void whileTheServerIsAway();
     void location_data();
     void location();
+    void serverWords_data();
+    void serverWords();
 };
 
 void TestArchive::keepsAndFinds()
@@ -906,6 +909,39 @@ int writer(const QStringList &arguments)
     return 0;
 }
 } // namespace
+
+void TestArchive::serverWords_data()
+{
+    // What the PostgreSQL driver says (its SQLSTATE where the server
+    // answered, none where no connection came about) and our words for it.
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("wrong password") << "28P01" << "FATAL: password authentication failed for user \"t\"" << "non accetta l'utente o la password";
+    QTest::newRow("no such role, in Italian") << "28000" << "FATAL: il ruolo \"t\" non esiste" << "non accetta l'utente o la password";
+    QTest::newRow("no such database") << "3D000" << "FATAL: database \"x\" does not exist" << "non ha il database indicato";
+    QTest::newRow("statement timeout") << "57014" << "ERROR: canceling statement due to statement timeout" << "non risponde";
+    QTest::newRow("server shut down") << "57P01" << "FATAL: terminating connection due to administrator command" << "ha chiuso la connessione";
+    QTest::newRow("connection failure") << "08006" << "" << "ha chiuso la connessione";
+    // The code decides, whatever the words happen to hold.
+    QTest::newRow("code before words") << "28P01" << "Connection refused" << "non accetta l'utente o la password";
+    // No answer, no code: libpq's words.
+    QTest::newRow("refused") << "" << "connection to server at \"127.0.0.1\", port 1 failed: Connection refused" << "rifiuta la connessione";
+    QTest::newRow("refused, in Italian") << "" << "connessione al server fallita: Connessione rifiutata" << "rifiuta la connessione";
+    QTest::newRow("timeout") << "" << "timeout expired" << "non risponde";
+    QTest::newRow("unknown host") << "" << "could not translate host name \"nessuno\" to address" << "ha un nome sconosciuto";
+    QTest::newRow("closed") << "" << "server closed the connection unexpectedly" << "ha chiuso la connessione";
+    QTest::newRow("anything else") << "" << "SSL SYSCALL error" << "non si raggiunge (SSL SYSCALL error)";
+    QTest::newRow("an unknown code: its words") << "42P01" << "relation \"checks\" does not exist" << "non si raggiunge (relation \"checks\" does not exist)";
+}
+
+void TestArchive::serverWords()
+{
+    QFETCH(QString, state);
+    QFETCH(QString, text);
+    QTEST(dravino::archivesql::serverReason(QSqlError(QStringLiteral("QPSQL: Unable to connect"), text, QSqlError::ConnectionError, state)),
+          "words");
+}
 
 int main(int argc, char *argv[])
 {
