@@ -525,8 +525,8 @@ int main(int argc, char *argv[])
     row("archive of 100,000: search by part of the code", archive.searchMs, "ms", "< 50 ms", archive.searchMs < 50);
     row("archive of 100,000: one check recorded", archive.recordMs, "ms", "< 20 ms", archive.recordMs < 20);
     row("archive of 100,000: Ctrl+End, the oldest shown", archive.scrollMs, "ms", "< 150 ms", archive.scrollMs < 150);
-    row("  ... the scroll bar to its end, the oldest shown", archive.scrollBarMs, "ms", "< 150 ms", archive.scrollBarMs < 150);
-    row("  ... the scroll bar to its middle, the rows there shown", archive.scrollMiddleMs, "ms", "< 150 ms", archive.scrollMiddleMs < 150);
+    row("  ... scroll bar to its end, the oldest shown", archive.scrollBarMs, "ms", "< 150 ms", archive.scrollBarMs < 150);
+    row("  ... scroll bar to its middle, its rows shown", archive.scrollMiddleMs, "ms", "< 150 ms", archive.scrollMiddleMs < 150);
     row("  ... longest stand-still meanwhile", archive.scrollStillMs, "ms", "< 100 ms", archive.scrollStillMs < 100);
     row("trace of 36,000 readings: chart drawn again", trace.redrawMs, "ms", "< 16 ms", trace.redrawMs < 16);
     row("trace of 36,000 readings: memory they take", trace.memoryMiB, "MiB", "-", true);
@@ -540,21 +540,23 @@ int main(int argc, char *argv[])
     row("closing, print and archive servers silent", closingHanging, "ms", "< 1000 ms", closingHanging < 1000);
     const std::pair<const char *, const Run *> runs[] = {{"Dravino", &dravino}, {"plain window, same content", &plain},
                                                          {"empty window", &empty}};
-    const auto figure = [&](const char *what, double Run::*field, const char *unit) {
+    // The time to the window on screen within 1.15 times the plain window's;
+    // the CPU time and the memory within 1.3.
+    const auto figure = [&](const char *what, double Run::*field, const char *unit, double most) {
         for (const auto &[name, run] : runs)
             row(qPrintable(QStringLiteral("%1, %2").arg(QString::fromLatin1(what), QString::fromLatin1(name))),
                 run->*field, unit, "-", true);
         const double overPlain = dravino.*field / plain.*field;
         const double overEmpty = dravino.*field / empty.*field;
         row(qPrintable(QStringLiteral("%1 ratio to the plain window").arg(QString::fromLatin1(what))), overPlain, "x",
-            "<= 1.3", overPlain <= 1.3);
+            qPrintable(QStringLiteral("<= %1").arg(most)), overPlain <= most);
         row(qPrintable(QStringLiteral("%1 ratio to the empty window").arg(QString::fromLatin1(what))), overEmpty, "x",
             "-", true);
     };
-    figure("first paint event", &Run::firstPaintMs, "ms");
-    figure("first full frame", &Run::frameMs, "ms");
-    figure("CPU time to exit", &Run::cpuMs, "ms");
-    figure("peak memory", &Run::peakMiB, "MiB");
+    figure("first paint event", &Run::firstPaintMs, "ms", 1.15);
+    figure("first full frame", &Run::frameMs, "ms", 1.15);
+    figure("CPU time to exit", &Run::cpuMs, "ms", 1.3);
+    figure("peak memory", &Run::peakMiB, "MiB", 1.3);
     std::printf("\nthis desktop's print: %s\nprint server never answering: %s\n", qPrintable(healthy.told),
                 qPrintable(unanswered.told));
     return g_missed ? 1 : 0;

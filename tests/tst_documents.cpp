@@ -322,6 +322,9 @@ void TestDocuments::pdfWithoutPrinter_data()
         QTest::newRow("read-only folder") << "readonly" << "" << "Impossibile scrivere il file PDF nella cartella" << EACCES;
         QTest::newRow("saved as, into a read-only folder") << "readonly;saveas" << "" << "Impossibile scrivere il file PDF nella cartella" << EACCES;
     }
+    // The name the user chose is a link to nowhere: the link is replaced,
+    // nothing is written where it pointed.
+    QTest::newRow("saved as, over a dangling link") << "linkas;saveas" << "tabella.pdf" << "" << 0;
     QTest::newRow("missing folder") << "missing" << "" << "Impossibile scrivere il file PDF nella cartella" << ENOENT;
     QTest::newRow("no folder at all") << "none" << "" << "Nessuna stampante e nessuna cartella" << 0;
 }
@@ -387,6 +390,8 @@ void TestDocuments::pdfWithoutPrinter()
             QCOMPARE(QProcess::execute(QStringLiteral("mkfs.vfat"), {image}), 0);
             QCOMPARE(QProcess::execute(QStringLiteral("fusefat"), {"-o", "rw+", image, folder}), 0);
             undo << [folder] { QProcess::execute(QStringLiteral("fusermount"), {"-u", folder}); };
+        } else if (step == QLatin1String("linkas")) {
+            QVERIFY(QFile::link(outside, QDir(folder).filePath(QStringLiteral("tabella.pdf"))));
         } else if (step == QLatin1String("missing")) {
             folder = root.filePath(QStringLiteral("gone"));
         } else if (step == QLatin1String("none")) {
@@ -406,7 +411,9 @@ void TestDocuments::pdfWithoutPrinter()
 
     QCOMPARE(afterFiles.join(QLatin1Char(',')), after);
     if (error.isEmpty()) {
-        QCOMPARE(message, QStringLiteral("Stampa effettuata su file PDF ") + placed);
+        QCOMPARE(message, (setup.contains(QLatin1String("saveas")) ? QStringLiteral("Pagina salvata nel file PDF ")
+                                                                     : QStringLiteral("Stampa effettuata su file PDF "))
+                              + placed);
         QVERIFY(isCompletePdf(placed));
     } else {
         QVERIFY2(message.startsWith(error), qPrintable(message));
