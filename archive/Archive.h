@@ -105,6 +105,9 @@ private:
     bool openServer();
     bool openReadOnly(const QString &why, int version);
     bool migrate(int from);
+    // Indexes added since the archive's version was made, on one of this
+    // version (best effort: without them the list is only slower).
+    void addIndexes(int version);
     bool convertV1(const QString &fromConnection, const QString &toConnection);
     bool checkShape();
     bool fail(const QString &what) const;

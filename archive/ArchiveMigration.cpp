@@ -15,8 +15,10 @@ using namespace archivesql;
 
 bool Archive::migrate(int from)
 {
-    if (!m_server && from >= kSchemaVersion)
+    if (!m_server && from >= kSchemaVersion) {
+        addIndexes(from);
         return true;
+    }
     QSqlDatabase db = QSqlDatabase::database(m_connection);
     // A first-version file is first copied aside whole, under a dated name.
     if (!m_server && from == 1) {
@@ -57,6 +59,7 @@ bool Archive::migrate(int from)
         from = q.value(0).toInt();
         if (from >= kSchemaVersion) {
             rollback();
+            addIndexes(from);
             return true;
         }
     }
@@ -76,6 +79,7 @@ bool Archive::migrate(int from)
         m_readOnly = from > kSchemaVersion;
         if (from >= kSchemaVersion) {
             rollback();
+            addIndexes(from);
             return true;
         }
     }
@@ -136,6 +140,15 @@ bool Archive::migrate(int from)
     if (!versioned || !(m_server ? db.commit() : q.exec(QStringLiteral("COMMIT"))))
         return abandon();
     return true;
+}
+
+void Archive::addIndexes(int version)
+{
+    if (version != kSchemaVersion || m_readOnly)
+        return;
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    for (const QString &sql : kIndexes)
+        q.exec(sql);
 }
 
 bool Archive::convertV1(const QString &fromConnection, const QString &toConnection)

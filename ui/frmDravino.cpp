@@ -171,9 +171,11 @@ void frmDravino::openArchive()
 
 void frmDravino::Form_Load()
 {
-    // 13, naming the printer, asks the print server, which may take longer than the
-    // whole start-up: a thread asks while the window is built and shown.
-    askForPrinter();
+    // 13, naming the printer, asks the print server, which may take longer
+    // than the whole start-up: a thread asks once the window has drawn
+    // itself, so that loading the printing system's libraries costs its
+    // first frame nothing (a window never drawn asks after a second).
+    QTimer::singleShot(kPrinterAskedAfterMs, this, &frmDravino::askForPrinter);
     setObjectName(QStringLiteral("frmDravino"));
     setWindowTitle(tr("Dravino 10/2024"));
     setWindowIcon(programIcon());
@@ -240,6 +242,8 @@ void frmDravino::Form_Load()
 
 void frmDravino::askForPrinter()
 {
+    if (std::exchange(m_printerAsked, true))
+        return;
     // The lookup may take as long as the print server makes it: the window
     // neither waits for it nor keeps the program alive for it. It keeps what
     // it uses (the answer, the window's own services) alive itself.
@@ -370,6 +374,8 @@ void frmDravino::connectHandlers()
 
 bool frmDravino::eventFilter(QObject *watched, QEvent *e)
 {
+    if (!m_printerAsked && e->type() == QEvent::Paint && watched == fraMain)
+        QTimer::singleShot(0, this, &frmDravino::askForPrinter);
     // Qt asks again once the list has closed: the first answer holds for
     // the rest of that key press (the same time), until the key is let go.
     if (e->type() != QEvent::ShortcutOverride && e->type() != QEvent::KeyRelease)

@@ -120,6 +120,8 @@ private:
     ulong m_firstScala = 0;   // when the counted release came
     ulong m_firstSensata = 0;
     bool m_printerNamed = false;
+    bool m_printerAsked = false;
+    static constexpr int kPrinterAskedAfterMs = 1000; // where the window is not drawn before
     dravino::ArchiveService *m_archive = nullptr;
     dravino::MeterService *m_meter = nullptr;
     // One reading; put hears the volts, a fault is told (and ends a live
