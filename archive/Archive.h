@@ -28,6 +28,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariantList>
 #include <QtGlobal>
 #include <functional>
 
@@ -105,6 +106,9 @@ private:
     bool openServer();
     bool openReadOnly(const QString &why, int version);
     bool migrate(int from);
+    // The checks whose ids found (a SELECT of ids, its values bound) gives,
+    // newest first.
+    QList<CheckSummary> summariesOf(const QString &found, const QVariantList &values) const;
     // Indexes added since the archive's version was made, on one of this
     // version (best effort: without them the list is only slower).
     void addIndexes(int version);

@@ -34,21 +34,9 @@ QString where(const CheckQuery &query, QVariantList &values)
 }
 } // namespace
 
-QList<CheckSummary> Archive::page(const CheckQuery &query, const CheckSummary *after, int limit) const
+QList<CheckSummary> Archive::summariesOf(const QString &found, const QVariantList &values) const
 {
     QList<CheckSummary> out;
-    if (!m_open)
-        return out;
-    m_error.clear();
-    // The page's checks are found in the index, then read.
-    QVariantList values;
-    QString found = QStringLiteral("SELECT id FROM checks WHERE %1").arg(where(query, values));
-    if (after) {
-        found += QStringLiteral(" AND (taken_at < ? OR (taken_at = ? AND id < ?))");
-        values << utc(after->takenAt) << utc(after->takenAt) << after->id;
-    }
-    found += QStringLiteral(" ORDER BY taken_at DESC, id DESC LIMIT ?");
-    values << limit;
     const QString sql = QStringLiteral("SELECT %1 FROM checks WHERE id IN (%2) ORDER BY taken_at DESC, id DESC")
                             .arg(QLatin1String(kSummaryColumns), found);
     QSqlQuery q(QSqlDatabase::database(m_connection));
@@ -68,6 +56,24 @@ QList<CheckSummary> Archive::page(const CheckQuery &query, const CheckSummary *a
     return out;
 }
 
+QList<CheckSummary> Archive::page(const CheckQuery &query, const CheckSummary *after, int limit) const
+{
+    QList<CheckSummary> out;
+    if (!m_open)
+        return out;
+    m_error.clear();
+    // The page's checks are found in the index, then read.
+    QVariantList values;
+    QString found = QStringLiteral("SELECT id FROM checks WHERE %1").arg(where(query, values));
+    if (after) {
+        found += QStringLiteral(" AND (taken_at < ? OR (taken_at = ? AND id < ?))");
+        values << utc(after->takenAt) << utc(after->takenAt) << after->id;
+    }
+    found += QStringLiteral(" ORDER BY taken_at DESC, id DESC LIMIT ?");
+    values << limit;
+    return summariesOf(found, values);
+}
+
 QList<CheckSummary> Archive::window(const CheckQuery &query, int offset, int limit, int total) const
 {
     QList<CheckSummary> out;
@@ -83,23 +89,7 @@ QList<CheckSummary> Archive::window(const CheckQuery &query, int offset, int lim
     const QString found = QStringLiteral("SELECT id FROM checks WHERE %1 ORDER BY taken_at %2, id %2 LIMIT ? OFFSET ?")
                               .arg(where(query, values), fromOldest ? QLatin1String("ASC") : QLatin1String("DESC"));
     values << take << skip;
-    const QString sql = QStringLiteral("SELECT %1 FROM checks WHERE id IN (%2) ORDER BY taken_at DESC, id DESC")
-                            .arg(QLatin1String(kSummaryColumns), found);
-    QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.setForwardOnly(true);
-    q.prepare(sql);
-    for (const QVariant &v : values)
-        q.addBindValue(v);
-    if (!q.exec()) {
-        fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
-        return out;
-    }
-    while (q.next()) {
-        CheckSummary s;
-        readSummary(q, s);
-        out.append(s);
-    }
-    return out;
+    return summariesOf(found, values);
 }
 
 QString Archive::nextCertificate()

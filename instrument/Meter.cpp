@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QLibrary>
 
+#include "base/Module.h"
+
 namespace dravino {
 
 namespace {
@@ -25,22 +27,8 @@ const Module &module()
     static const Module loaded = [] {
         Module m;
         static QLibrary library;
-        // Installed beside the program's libraries; in a build tree, where
-        // it was built.
-        // DRAVINO_METER_MODULE names another (a packager's, a test's).
-        const QString chosen = qEnvironmentVariable("DRAVINO_METER_MODULE");
-        const QStringList candidates = !chosen.isEmpty() ? QStringList{chosen} : QStringList{
-            QCoreApplication::applicationDirPath() + QStringLiteral("/" DRAVINO_METER_INSTALLED "/" DRAVINO_METER_FILE),
-            QStringLiteral(DRAVINO_METER_BUILT)};
-        for (const QString &path : candidates) {
-            if (!QFileInfo::exists(path))
-                continue;
-            library.setFileName(path);
-            if (library.load())
-                break;
-            m.error = library.errorString();
-        }
-        if (!library.isLoaded()) {
+        if (!loadModule(library, "DRAVINO_METER_MODULE", QStringLiteral(DRAVINO_METER_INSTALLED "/" DRAVINO_METER_FILE),
+                        QStringLiteral(DRAVINO_METER_BUILT), m.error)) {
             if (m.error.isEmpty())
                 m.error = QCoreApplication::translate("dravino::Meter", "il modulo dei multimetri %1 non è installato")
                               .arg(QStringLiteral(DRAVINO_METER_FILE));

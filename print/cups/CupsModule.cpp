@@ -5,6 +5,8 @@
 
 #include "print/PrintBackend.h"
 
+#include "base/Module.h"
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
@@ -44,21 +46,9 @@ private:
 PrintBackend *load()
 {
     static QLibrary library;
-    // Installed beside the program's libraries; in a build tree, where it
-    // was built. DRAVINO_CUPS_MODULE names another (a packager's, a test's).
-    const QString chosen = qEnvironmentVariable("DRAVINO_CUPS_MODULE");
-    const QStringList candidates = !chosen.isEmpty() ? QStringList{chosen} : QStringList{
-        QCoreApplication::applicationDirPath() + QStringLiteral("/" DRAVINO_CUPS_INSTALLED "/" DRAVINO_CUPS_FILE),
-        QStringLiteral(DRAVINO_CUPS_BUILT)};
     QString why;
-    for (const QString &path : candidates) {
-        if (!QFileInfo::exists(path))
-            continue;
-        library.setFileName(path);
-        if (library.load())
-            break;
-        why = library.errorString();
-    }
+    loadModule(library, "DRAVINO_CUPS_MODULE", QStringLiteral(DRAVINO_CUPS_INSTALLED "/" DRAVINO_CUPS_FILE),
+               QStringLiteral(DRAVINO_CUPS_BUILT), why);
     using Make = PrintBackend *(*)();
     if (library.isLoaded())
         if (const auto make = reinterpret_cast<Make>(library.resolve("dravinoCupsBackend")))
