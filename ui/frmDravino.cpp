@@ -76,7 +76,7 @@ void frmDravino::takeReading()
 void frmDravino::toggleLiveReading()
 {
     if (live()->running()) {
-        m_live->stop();
+        stopLive();
         return;
     }
     if (front() != fraMain || !fraMain->takesReading(QApplication::focusWidget()) || configuredInstrument().isEmpty()) {
@@ -122,10 +122,15 @@ bool frmDravino::readMeter(const std::function<bool(const MeterReading &)> &put,
     return true;
 }
 
-void frmDravino::tellMeterFault(const MeterReading &r, const QString &device)
+void frmDravino::stopLive()
 {
     if (m_live && m_live->running())
         m_live->stop();
+}
+
+void frmDravino::tellMeterFault(const MeterReading &r, const QString &device)
+{
+    stopLive();
     m_platform.message(this, InstrumentDialog::faultText(r, device), tr("Multimetro"), MessageIcon::Exclamation);
 }
 
@@ -344,16 +349,13 @@ void frmDravino::connectHandlers()
     connect(fraSecondary, &ScalePanel::backRequested, this, &frmDravino::cmdBack_Click);
     connect(fraSensata, &SensataPanel::backRequested, this, &frmDravino::cmdSensataBack_Click);
     fraSecondary->setArchive([this] { return archive(); }, [this] { openArchive(); });
-    connect(fraMain, &MainPanel::liveInterrupted, this, [this] {
-        if (m_live && m_live->running())
-            m_live->stop();
-    });
+    connect(fraMain, &MainPanel::liveInterrupted, this, &frmDravino::stopLive);
     // The live reading belongs to mVolt 1: it stops when the focus goes to
     // another control (another panel, a dialog), not when another program
     // takes the desktop's.
     m_focusWatch = connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (m_live && m_live->running() && now && !fraMain->takesReading(now))
-            m_live->stop();
+        if (now && !fraMain->takesReading(now))
+            stopLive();
     });
 
     // Whether an Esc was meant for an open list is known only before the list

@@ -129,8 +129,9 @@ private:
     using Fault = std::function<void(const dravino::MeterReading &, const QString &device)>;
     bool readMeter(const std::function<bool(const dravino::MeterReading &)> &put, Fault fault = {});
     void tellMeterFault(const dravino::MeterReading &reading, const QString &device);
-    // Shift+F9's, made when first asked for.
+    // Shift+F9's, made when first asked for; stopped where it runs.
     dravino::LiveReading *live();
+    void stopLive();
     dravino::LiveReading *m_live = nullptr;
     QMetaObject::Connection m_focusWatch;
     QPointer<dravino::ArchiveWindow> m_archiveWindow;

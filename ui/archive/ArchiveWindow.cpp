@@ -281,12 +281,12 @@ void ArchiveWindow::withSelected(bool all, std::function<void(const QList<CheckR
                            tr("Archivio prove"), MessageIcon::Information);
         return;
     }
-    QStringList keys = selectedKeys();
+    QStringList keys;
+    for (const int row : std::as_const(chosen))
+        keys << m_model->at(row).key;
     ArchiveService *archive = m_archive();
     if (keys.isEmpty() || !archive)
         return;
-    if (!all)
-        keys = keys.mid(0, 1);
     archive->records(keys, this, [this, then = std::move(then)](const ArchiveReply &reply) {
         if (!reply.records.isEmpty())
             then(reply.records);
