@@ -3,6 +3,7 @@
 
 #include "archive/ArchiveSql.h"
 
+#include <QHash>
 #include <QSqlDatabase>
 #include <QSqlDriver>
 
@@ -152,20 +153,32 @@ QList<CheckRecord> Archive::records(const QStringList &keys) const
     if (!m_open)
         return out;
     m_error.clear();
+    // Many at a time (an export of thousands is a few queries, not
+    // thousands), given back in the order asked.
+    constexpr qsizetype kBatch = 500;
+    QHash<QString, CheckRecord> found;
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("SELECT %1, %2 FROM checks WHERE bench_key = ?").arg(QLatin1String(kSummaryColumns), QLatin1String(kRecordColumns)));
-    for (const QString &key : keys) {
-        q.addBindValue(key);
+    q.setForwardOnly(true);
+    for (qsizetype at = 0; at < keys.size(); at += kBatch) {
+        const QStringList batch = keys.mid(at, kBatch);
+        QStringList marks(batch.size(), QStringLiteral("?"));
+        q.prepare(QStringLiteral("SELECT %1, %2 FROM checks WHERE bench_key IN (%3)")
+                      .arg(QLatin1String(kSummaryColumns), QLatin1String(kRecordColumns), marks.join(QLatin1Char(','))));
+        for (const QString &key : batch)
+            q.addBindValue(key);
         if (!q.exec()) {
             fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
             return {};
         }
-        if (q.next()) {
+        while (q.next()) {
             CheckRecord r;
             readRecord(q, r);
-            out.append(r);
+            found.insert(r.key, r);
         }
     }
+    for (const QString &key : keys)
+        if (const auto r = found.constFind(key); r != found.cend())
+            out.append(*r);
     return out;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
+#include <QHash>
 #include <QSet>
 #include <QThread>
 #include <QLocale>
@@ -409,14 +410,15 @@ void ArchiveService::records(const QStringList &keys, QObject *context, Done don
         if (Outbox *box = w.outbox())
             waiting = box->waiting();
         const QList<CheckRecord> kept = a ? a->records(keys) : QList<CheckRecord>();
-        // In the order asked, wherever each is.
-        for (const QString &key : keys) {
-            for (const CheckRecord &r : waiting + kept)
-                if (r.key == key) {
-                    reply.records << r;
-                    break;
-                }
-        }
+        // In the order asked, wherever each is (the bench's first).
+        QHash<QString, const CheckRecord *> byKey;
+        for (const CheckRecord &r : kept)
+            byKey.insert(r.key, &r);
+        for (const CheckRecord &r : std::as_const(waiting))
+            byKey.insert(r.key, &r);
+        for (const QString &key : keys)
+            if (const CheckRecord *r = byKey.value(key))
+                reply.records << *r;
         reply.ok = a && a->error().isEmpty();
         reply.error = a ? a->error() : QString();
         return reply;

@@ -780,6 +780,13 @@ void TestDestinations::archiveReachesEveryCheck()
              QStringLiteral("Le prove scelte non sono ancora state lette tutte dall'archivio: riprova tra un momento."));
     QVERIFY(!QFile::exists(t.platform.saveAs));
     QTRY_VERIFY(!model->at(600).key.isEmpty());
+    const auto allRead = [model] {
+        for (int row = 0; row < model->rowCount(); ++row)
+            if (model->at(row).key.isEmpty())
+                return false;
+        return true;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(allRead(), 60000);
     QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdEsportaCsv")), Qt::LeftButton);
     // (1,200 whole records read and written: some seconds on a slow build)
     QTRY_COMPARE_WITH_TIMEOUT(t.platform.messages.size(), 1, 60000);
