@@ -29,15 +29,19 @@ class FakePlatform final : public dravino::Platform
 public:
     // whileAsked runs while a question or a message is open, as the real
     // boxes' event loops let replies, timers and notifications through.
-    void message(QWidget *, const QString &text, const QString &title, dravino::MessageIcon icon) override
+    void message(QWidget *parent, const QString &text, const QString &title, dravino::MessageIcon icon) override
     {
         messages.append({text, title, icon});
+        if (realBoxes)
+            return m_desktop.message(parent, text, title, icon);
         if (whileAsked)
             std::exchange(whileAsked, {})();
     }
-    bool confirm(QWidget *, const QString &text, const QString &title) override
+    bool confirm(QWidget *parent, const QString &text, const QString &title) override
     {
         questions.append(title + QLatin1Char('|') + text);
+        if (realBoxes)
+            return m_desktop.confirm(parent, text, title);
         if (whileAsked)
             std::exchange(whileAsked, {})();
         return confirmAnswer;
@@ -51,10 +55,12 @@ public:
     }
     // Answered with saveAs (nothing: cancelled); the dialog's questions are
     // the desktop's, tested on the real dialog.
-    std::optional<QString> saveFileName(QWidget *, const QString &caption, const QString &suggested,
+    std::optional<QString> saveFileName(QWidget *parent, const QString &caption, const QString &suggested,
                                         const QString &filter) override
     {
         saveDialogs.append(caption + QLatin1Char('|') + suggested + QLatin1Char('|') + filter);
+        if (realBoxes)
+            return m_desktop.saveFileName(parent, caption, suggested, filter);
         if (saveAs.isEmpty())
             return std::nullopt;
         return saveAs;
@@ -156,6 +162,7 @@ public:
     QDate today() override { return QDate(2026, 12, 6); }
 
     QList<ShownMessage> messages;
+    bool realBoxes = false; // messages, questions and the save dialog Qt's own, answered by the test
     QStringList prompts;
     QStringList questions;
     bool confirmAnswer = true;

@@ -141,6 +141,14 @@ QStringList xlsxRows(const QString &file)
              {file});
 }
 
+QStringList messageTexts(const QList<ShownMessage> &messages)
+{
+    QStringList out;
+    for (const auto &m : messages)
+        out << m.text;
+    return out;
+}
+
 QStringList codes(const QList<dravino::CheckSummary> &checks)
 {
     QStringList out;
@@ -189,6 +197,56 @@ bool keepAll(const QString &location, QList<dravino::CheckRecord> records)
     dravino::Archive archive(location);
     return archive.keepAll(records);
 }
+
+// Every modal window that opens, as a user sees it ("TITLE over WINDOW",
+// the window it stands over), answered as a user answers it: a save
+// dialog given fileName and Return, a message box's or a question's
+// default button clicked, a preview's Chiudi.
+struct ModalsAnswered {
+    QStringList seen;
+    std::function<void()> whileBoxOpen; // once, with the first box or preview open
+    QString fileName;                  // what a save dialog is given
+    std::function<void()> afterSaving; // ... and done at once after its Return
+    QTimer timer;
+    QPointer<QWidget> last;
+
+    ModalsAnswered()
+    {
+        timer.setInterval(10);
+        QObject::connect(&timer, &QTimer::timeout, &timer, [this] { answer(); });
+        timer.start();
+    }
+    void answer()
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == last)
+            return;
+        last = modal;
+        const QWidget *over = modal->parentWidget() ? modal->parentWidget()->window() : nullptr;
+        seen << QStringLiteral("%1 over %2").arg(modal->windowTitle(), over ? over->objectName() : QStringLiteral("nothing"));
+        const QPointer<QWidget> open(modal);
+        QAbstractButton *button = nullptr;
+        if (auto *files = qobject_cast<QFileDialog *>(modal)) {
+            // The name typed and Return, as a user saves; then what the test does at once.
+            auto *name = files->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            name->setText(fileName); // (typed, its completer's popup would take the Return)
+            QTest::keyClick(name, Qt::Key_Return);
+            if (afterSaving)
+                std::exchange(afterSaving, {})();
+            return;
+        }
+        if (whileBoxOpen)
+            std::exchange(whileBoxOpen, {})();
+        if (!open)
+            return;
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            button = box->defaultButton() ? box->defaultButton() : box->buttons().value(0);
+        else
+            button = modal->findChild<QPushButton *>(QStringLiteral("previewClose"));
+        if (button)
+            QTest::mouseClick(button, Qt::LeftButton);
+    }
+};
 
 } // namespace
 
@@ -242,6 +300,8 @@ private slots:
     void verdictOnlyForItsReadings();
     void unrecordedCheckIsTold_data();
     void unrecordedCheckIsTold();
+    void windowClosedWhileItsMessageIsOpen_data();
+    void windowClosedWhileItsMessageIsOpen();
 
 private:
     std::unique_ptr<QTemporaryDir> m_config;
@@ -1514,6 +1574,129 @@ void TestDestinations::unrecordedCheckIsTold()
     QVERIFY2(!state->text().contains(QStringLiteral("segreta")), qPrintable(state->text()));
     QCOMPARE(archiveWindow->findChild<QTableView *>(QStringLiteral("lstProve"))->model()->rowCount(), listed);
     archiveWindow->close();
+}
+
+
+
+void TestDestinations::windowClosedWhileItsMessageIsOpen_data()
+{
+    // What the archive window starts, and when it is closed: while the
+    // outcome's box (or the preview, or the question) is open, at once
+    // after the file was chosen (Return, then a click on Chiudi), or while
+    // the page is on its way, before its outcome comes.
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("closed");
+    QTest::addColumn<QStringList>("seen");
+    QTest::addColumn<QString>("told");
+    const QString saved = QStringLiteral("Prove salvate nel file CSV %1");
+    const QString csv = QStringLiteral("Esporta CSV over frmArchivio");
+    QTest::newRow("export, closed while its outcome is open")
+        << "cmdEsportaCsv" << "box" << QStringList{csv, csv, "Esporta CSV over frmDravino"} << saved;
+    QTest::newRow("export, closed at once after the file was chosen")
+        << "cmdEsportaCsv" << "saved" << QStringList{csv, "Esporta CSV over frmDravino"} << saved;
+    const QString pdf = QStringLiteral("La stampa su Guasta non è riuscita");
+    QTest::newRow("reprint to a refusing printer, closed while its outcome is open")
+        << "cmdStampaArchivio" << "box" << QStringList{"Archivio prove over frmArchivio", "Archivio prove over frmDravino"} << pdf;
+    QTest::newRow("reprint to a refusing printer, closed while it is on its way")
+        << "cmdStampaArchivio" << "click" << QStringList{"Archivio prove over frmDravino"} << pdf;
+    const QString gone = QStringLiteral("L'archivio non si può leggere: la prova non c'è più");
+    QTest::newRow("history of a check gone, closed while its message is open")
+        << "cmdStoria" << "box" << QStringList{"Archivio prove over frmArchivio", "Archivio prove over frmDravino"} << gone;
+    QTest::newRow("preview, closed while it is open")
+        << "cmdApri" << "box" << QStringList{"Anteprima di stampa - PROVA0 del 01/11/26 08:00 over frmArchivio"} << QString();
+    QTest::newRow("delete, closed while its question is open")
+        << "cmdElimina" << "box" << QStringList{"Archivio prove over frmArchivio"} << QString();
+}
+
+void TestDestinations::windowClosedWhileItsMessageIsOpen()
+{
+    // Qt's own boxes and save dialog, and the archive window closed around
+    // them, many times (make sanitize runs it under AddressSanitizer):
+    // nothing is freed twice, the outcome is told once, over the main
+    // window where its own has gone, and a question whose window went
+    // counts as No.
+    QFETCH(QString, action);
+    QFETCH(QString, closed);
+    QFETCH(QStringList, seen);
+    QFETCH(QString, told);
+    QTemporaryDir data, out;
+    const QString path = data.filePath(QStringLiteral("archivio.sqlite"));
+    qputenv("DRAVINO_ARCHIVE", path.toLocal8Bit());
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        QFile::remove(path);
+        QVERIFY(keepAll(path, {[] {
+                            dravino::CheckRecord r = checkOfCode(QStringLiteral("PROVA0"), 'P', 31);
+                            r.takenAt = QDateTime(QDate(2026, 11, 1), QTime(8, 0));
+                            return r;
+                        }()}));
+        Window t;
+        t.platform.realBoxes = true;
+        t.platform.printerFails = true;
+        QPointer<QDialog> archive = openArchive(t);
+        QVERIFY(archive);
+        auto *list = archive->findChild<QTableView *>(QStringLiteral("lstProve"));
+        QTRY_VERIFY(!list->model()->index(0, 1).data().toString().isEmpty());
+        list->selectRow(0);
+        if (action == QLatin1String("cmdStoria"))
+            QVERIFY(dravino::Archive(path).remove(dravino::Archive(path).page({}, nullptr, 1).value(0).key));
+        ModalsAnswered modals;
+        modals.fileName = out.filePath(QStringLiteral("prove%1.csv").arg(attempt));
+        const auto close = [archive] {
+            if (archive)
+                QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdChiudiArchivio")), Qt::LeftButton);
+        };
+        // Closed, and its deferred delete run inside the box's own loop, as
+        // the program's event loop runs it when the close came just before.
+        if (closed == QLatin1String("box"))
+            modals.whileBoxOpen = [archive] {
+                archive->close();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            };
+        else if (closed == QLatin1String("saved"))
+            modals.afterSaving = close;
+        // Clicked from inside a running event loop, as the program's own
+        // loop delivers a click (the deferred delete's loop levels are those
+        // of the running program, not of a test that only processes events).
+        QEventLoop loop;
+        t.platform.holdPages = closed == QLatin1String("click");
+        QTimer::singleShot(0, archive, [&] { QTest::mouseClick(archive->findChild<QPushButton *>(action), Qt::LeftButton); });
+        // Closed once its page is on its way, then the outcome comes.
+        QTimer onItsWay;
+        QObject::connect(&onItsWay, &QTimer::timeout, &loop, [&] {
+            if (t.platform.held.isEmpty())
+                return;
+            onItsWay.stop();
+            close();
+            t.platform.releasePages();
+        });
+        if (t.platform.holdPages)
+            onItsWay.start(10);
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (modals.seen.size() >= seen.size() && !QApplication::activeModalWidget())
+                loop.quit();
+        });
+        poll.start(20);
+        loop.exec();
+        QTRY_COMPARE(modals.seen, seen);
+        QTRY_VERIFY(!archive);
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        QTest::qWait(50);
+        QCOMPARE(modals.seen, seen);
+        const QStringList shown = messageTexts(t.platform.messages);
+        QCOMPARE(shown.size(), told.isEmpty() ? 0 : 1);
+        if (!told.isEmpty())
+            QVERIFY2(shown[0].startsWith(told.arg(modals.fileName)), qPrintable(shown[0]));
+        // Nothing deleted by a question that went with its window.
+        QCOMPARE(dravino::Archive(path).count({}), action == QLatin1String("cmdStoria") ? 0 : 1);
+        // The main window goes on: a panel switch answers (it is made
+        // active first: offscreen, nothing gives it back its activation).
+        t.w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
+        t.run(QStringLiteral("!F2"));
+        QCOMPARE(t.check(QStringLiteral("front=fraSecondary")), QStringList());
+    }
 }
 
 QTEST_MAIN(TestDestinations)

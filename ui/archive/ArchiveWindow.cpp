@@ -29,6 +29,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -368,12 +369,14 @@ void ArchiveWindow::offerBenchChecks()
             if (offered.contains(server))
                 return;
             setSettingsValue(QStringLiteral("archive/benchSentTo"), offered << server);
+            const QPointer<ArchiveWindow> self(this);
             if (!m_platform.confirm(this,
                                     tr("L'archivio di questo banco (%1) ha %Ln prove che l'archivio sul server %2 può non avere. "
                                        "Inviarle al server? Ogni prova vi arriva una volta sola.",
                                        nullptr, int(count))
                                         .arg(QDir::toNativeSeparators(file), server),
-                                    tr("Archivio prove")))
+                                    tr("Archivio prove"))
+                || !self)
                 return;
             m_where->setText(tr("Invio delle prove di questo banco al server %1...").arg(server));
             service->sendBenchChecks(file, this, [this, server](const ArchiveReply &reply) {
@@ -404,10 +407,12 @@ void ArchiveWindow::deleteSelected()
     // A copy: the list may be read again while the question is open (a
     // check recorded, another bench's), and its rows with it.
     const CheckSummary check = m_model->at(row);
+    const QPointer<ArchiveWindow> self(this); // (it may be closed and gone while asked)
     if (!m_platform.confirm(this,
                             tr("Eliminare la prova %1 del %2 dall'archivio?")
                                 .arg(check.code, QLocale().toString(check.takenAt, QLocale::ShortFormat)),
-                            tr("Archivio prove")))
+                            tr("Archivio prove"))
+        || !self)
         return;
     ArchiveService *archive = m_archive();
     if (!archive)

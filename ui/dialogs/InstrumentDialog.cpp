@@ -1,5 +1,7 @@
 #include "ui/dialogs/InstrumentDialog.h"
 
+#include "ui/platform/Modal.h"
+
 #include "base/Settings.h"
 #include "base/Workers.h"
 #include "instrument/MeterService.h"
@@ -211,7 +213,7 @@ QString InstrumentDialog::faultText(const MeterReading &r, const QString &device
 
 void InstrumentDialog::choose(Platform &platform, QWidget *parent)
 {
-    InstrumentDialog dialog(platform, parent);
+    Modal<InstrumentDialog> dialog(new InstrumentDialog(platform, parent));
     dialog.exec();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/dialogs/WorkshopDialog.h"
 
+#include "ui/platform/Modal.h"
+
 #include "base/Settings.h"
 #include "ui/Platform.h"
 
@@ -187,7 +189,7 @@ void WorkshopDialog::showLogo()
 
 void WorkshopDialog::edit(Platform &platform, QWidget *parent)
 {
-    WorkshopDialog dialog(platform, parent);
+    Modal<WorkshopDialog> dialog(new WorkshopDialog(platform, parent));
     dialog.exec();
 }
 

@@ -4,6 +4,7 @@
 #include "ui/Platform.h"
 
 #include "ui/dialogs/JobForm.h"
+#include "ui/platform/Modal.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace dravino {
 
@@ -39,17 +41,23 @@ void DesktopPlatform::message(QWidget *parent, const QString &text, const QStrin
     // The texts break their lines with CR LF; Qt lays out LF.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(qtIcon, title, shown, QMessageBox::Ok, parent);
-    widenForTitle(box);
+    const QPointer<QWidget> main(mainWindowOf(parent));
+    Modal<QMessageBox> box(new QMessageBox(qtIcon, title, shown, QMessageBox::Ok, parent));
+    widenForTitle(*box);
     box.exec();
+    // Its window went while it was open, before it was read: told again
+    // over the window that outlives it.
+    if (box.gone() && main && main != parent)
+        message(main, text, title, icon);
 }
 
 bool DesktopPlatform::confirm(QWidget *parent, const QString &text, const QString &title)
 {
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent);
-    box.setDefaultButton(QMessageBox::No);
-    widenForTitle(box);
-    return box.exec() == QMessageBox::Yes;
+    // A question whose window went while it was open is answered No.
+    Modal<QMessageBox> box(new QMessageBox(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No, parent));
+    box->setDefaultButton(QMessageBox::No);
+    widenForTitle(*box);
+    return box.exec() == QMessageBox::Yes && !box.gone();
 }
 
 std::optional<QString> DesktopPlatform::inputText(QWidget *parent, const QString &prompt, const QString &title)
@@ -64,37 +72,37 @@ std::optional<QString> DesktopPlatform::inputText(QWidget *parent, const QString
 std::optional<QString> DesktopPlatform::saveFileName(QWidget *parent, const QString &caption,
                                                      const QString &suggested, const QString &filter)
 {
-    QFileDialog dialog(parent, caption, suggested, filter);
-    dialog.setObjectName(QStringLiteral("saveDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
+    Modal<QFileDialog> dialog(new QFileDialog(parent, caption, suggested, filter));
+    dialog->setObjectName(QStringLiteral("saveDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
     // Qt's own dialog: in the window's language on every desktop.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setDefaultSuffix(QFileInfo(suggested).suffix());
+    if (dialog.exec() != QDialog::Accepted || dialog.gone() || dialog->selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().first();
+    return dialog->selectedFiles().first();
 }
 
 std::optional<QString> DesktopPlatform::openFileName(QWidget *parent, const QString &caption, const QString &folder,
                                                      const QString &filter)
 {
-    QFileDialog dialog(parent, caption, folder, filter);
-    dialog.setObjectName(QStringLiteral("openDialog"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    Modal<QFileDialog> dialog(new QFileDialog(parent, caption, folder, filter));
+    dialog->setObjectName(QStringLiteral("openDialog"));
+    dialog->setAcceptMode(QFileDialog::AcceptOpen);
+    dialog->setFileMode(QFileDialog::ExistingFile);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.gone() || dialog->selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().first();
+    return dialog->selectedFiles().first();
 }
 
 std::optional<JobData> DesktopPlatform::jobForm(QWidget *parent, const JobData &proposed)
 {
-    JobForm form(proposed, parent);
-    if (form.exec() != QDialog::Accepted)
+    Modal<JobForm> form(new JobForm(proposed, parent));
+    if (form.exec() != QDialog::Accepted || form.gone())
         return std::nullopt;
-    return form.job();
+    return form->job();
 }
 
 } // namespace dravino

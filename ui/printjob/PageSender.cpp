@@ -24,14 +24,6 @@ PageSender::PageSender(Platform &platform, QAbstractButton *button, QString titl
 {
 }
 
-QWidget *mainWindowOf(QWidget *w)
-{
-    QWidget *top = w ? w->window() : nullptr;
-    while (top && top->parentWidget())
-        top = top->parentWidget()->window();
-    return top;
-}
-
 QObject *inFlightOwner(QWidget *w)
 {
     QWidget *main = mainWindowOf(w);
@@ -78,7 +70,7 @@ void PageSender::send(PrintSurface &page, PrintRequest request, const Sending &s
                              && outcome.printerFailure == PrintFailure::None)
                              printing->setIdleTooltip(button, printerTooltip({outcome.device, outcome.port}));
                          auto tell = [platform, button, main, title, quiet, outcome] {
-                             QWidget *parent = button ? button->window() : main.data();
+                             QWidget *parent = tellingWindow(button, main);
                              if (const auto report = reportOf(outcome, quiet); report && parent)
                                  platform->message(parent, report->text, title, report->icon);
                          };
@@ -121,9 +113,9 @@ void PageSender::route(Destination where, std::shared_ptr<PrintSurface> page, co
         saveAsPdf(*page, pdfName, sending);
         break;
     case Destination::Preview: {
-        PrintPreview preview(page, what, m_button->window());
-        QObject::connect(&preview, &PrintPreview::printRequested, &preview, [this, page, sending] { send(*page, {}, sending); });
-        QObject::connect(&preview, &PrintPreview::saveRequested, &preview,
+        Modal<PrintPreview> preview(new PrintPreview(page, what, m_button->window()));
+        QObject::connect(preview.get(), &PrintPreview::printRequested, preview.get(), [this, page, sending] { send(*page, {}, sending); });
+        QObject::connect(preview.get(), &PrintPreview::saveRequested, preview.get(),
                          [this, page, pdfName, sending] { saveAsPdf(*page, pdfName, sending); });
         preview.exec();
         break;
@@ -177,7 +169,7 @@ void saveExport(Platform &platform, QWidget *parent, ExportKind kind, const QStr
             return bytes ? replaceFile(*bytes, file, kind) : WrittenFile{{}, why};
         },
         [&platform, asker, main, title, saved](const WrittenFile &written) {
-            QWidget *to = asker ? asker.data() : main.data();
+            QWidget *to = tellingWindow(asker, main);
             if (written.ok())
                 platform.message(to, saved.arg(QDir::toNativeSeparators(written.path)), title, MessageIcon::Information);
             else

@@ -13,6 +13,7 @@
 
 #include "print/Delivery.h"
 #include "ui/printjob/PrintJob.h"
+#include "ui/platform/Modal.h"
 
 #include <QString>
 #include <functional>
@@ -69,8 +70,6 @@ private:
     std::shared_ptr<PrintInProgress> m_printing = std::make_shared<PrintInProgress>();
 };
 
-// The program's main window: the outermost window w lies in.
-QWidget *mainWindowOf(QWidget *w);
 // What owns the pages in flight, the calls of an export and what is told
 // of them: an object of the main window's, living as long as it.
 QObject *inFlightOwner(QWidget *w);
