@@ -1,6 +1,8 @@
 #include "archive/Archive.h"
 #include "archive/ArchiveSql.h"
 
+#include <cmath>
+
 #include "archive/Location.h"
 #include "base/Files.h"
 
@@ -334,6 +336,12 @@ bool Archive::insertInto(CheckRecord &r, const QString &table, bool withId)
         grid.insert(QStringLiteral("instrument"), instrumentJson(r.instrument));
     if (r.identity.kept)
         grid.insert(QStringLiteral("identity"), identityJson(r.identity));
+    grid.insert(QStringLiteral("rule"), ruleJson(r.rule));
+    if (!r.points.empty())
+        grid.insert(QStringLiteral("points"), pointsJson(r.points));
+    // (the column holds a whole number: a typed fraction is kept here)
+    if (const auto average = cellNumber(r.average); average && *average != std::floor(*average))
+        grid.insert(QStringLiteral("average"), *average);
     q.prepare(QStringLiteral("INSERT INTO %1 (%2bench_key, taken_at, code, search_key, sensor, resolution, average_mode, "
                              "average, average_text, tolerance, tolerance_text, outcome, destination, job, customer, vehicle, "
                              "job_number, operator_name, version, grid, certificate, verdict) VALUES (%3?, ?, ?, ?, ?, ?, ?, ?, "

@@ -107,6 +107,11 @@ void readRecord(const QSqlQuery &q, CheckRecord &r)
     r.nominalFullScale = grid.value(QStringLiteral("nominal")).toInt();
     r.instrument = instrumentFrom(grid.value(QStringLiteral("instrument")).toObject());
     r.identity = identityFrom(grid.value(QStringLiteral("identity")).toObject());
+    r.rule = ruleFrom(grid.value(QStringLiteral("rule")));
+    r.points = pointsFrom(grid.value(QStringLiteral("points")).toArray());
+    // The average as it was read, a typed fraction too (the column keeps it whole).
+    if (const QJsonValue average = grid.value(QStringLiteral("average")); average.isDouble())
+        r.average = average.toDouble();
 }
 
 // The texts of a first-version record ("2443", "3,48%", "linearità ±1 %,

@@ -100,6 +100,7 @@ public:
                 emit notice(m_archive->notice());
             if (m_archive->isOpen())
                 m_archive->watch([this] { emit changedElsewhere(); });
+            emit opened(m_archive->isOpen() && m_archive->readOnly());
             m_opened = true;
             ++m_connections;
         }
@@ -110,8 +111,9 @@ public:
         return nullptr;
     }
 
-    // A call failed on a server: its connection is not trusted again.
-    void failed() { m_broken = m_server; }
+    // A call failed on a server: its connection is not trusted again (but
+    // for a write refused by one that may only be read: that stays so).
+    void failed() { m_broken = m_server && !(m_archive && m_archive->readOnly()); }
 
     Outbox *outbox()
     {
@@ -127,6 +129,9 @@ public:
     // not answering stops the round.
     bool sendWaiting(Archive &a)
     {
+        // A newer Dravino's server takes nothing: they wait, not refused one by one.
+        if (a.readOnly())
+            return false;
         Outbox *box = outbox();
         bool sent = false;
         for (CheckRecord r : box ? box->waiting() : QList<CheckRecord>()) {
@@ -193,6 +198,7 @@ public:
 signals:
     void answered(quint64 id, const dravino::ArchiveReply &reply);
     void notice(const QString &text);
+    void opened(bool readOnly);
     void changedElsewhere();
 
 private:
@@ -217,6 +223,7 @@ ArchiveService::ArchiveService(QString location, QObject *parent)
     connect(m_worker, &detail::ArchiveWorker::answered, this, &ArchiveService::answered, Qt::QueuedConnection);
     connect(m_worker, &detail::ArchiveWorker::notice, this, &ArchiveService::notice, Qt::QueuedConnection);
     connect(m_worker, &detail::ArchiveWorker::changedElsewhere, this, &ArchiveService::changed, Qt::QueuedConnection);
+    connect(m_worker, &detail::ArchiveWorker::opened, this, [this](bool readOnly) { m_readOnly = readOnly; }, Qt::QueuedConnection);
     m_thread = startThread("archive", m_worker);
     if (isServer()) {
         m_outbox = new detail::OutboxWorker(m_location);
@@ -335,6 +342,7 @@ void ArchiveService::keep(const CheckRecord &record, QObject *context, Done done
                 reply.waiting = reply.waiting || waiting.key == record.key;
         if (reply.waiting && a)
             reply.error = a->error(); // why the server did not take it
+        reply.readOnly = a && a->readOnly();
         return reply;
     });
 }
@@ -446,6 +454,7 @@ void ArchiveService::certificate(QObject *context, Done done)
     run(id, [](detail::ArchiveWorker &, Archive *a) {
         ArchiveReply reply;
         reply.away = !a;
+        reply.readOnly = a && a->readOnly();
         if (a) {
             reply.number = a->nextCertificate();
             reply.ok = !reply.number.isEmpty();

@@ -36,6 +36,7 @@ struct ArchiveReply {
     QList<CheckRecord> records;
     QString number;            // a certificate's number
     bool away = false;         // the archive could not be reached at all (or not in time)
+    bool readOnly = false;     // the archive may only be read (a newer Dravino's)
     int sent = 0, already = 0; // a bench's checks sent to a server, and those it had
 };
 
@@ -60,6 +61,8 @@ public:
 
     QString location() const { return m_location; }
     bool isServer() const;
+    // The archive, as last opened, may only be read (a newer Dravino's).
+    bool readOnly() const { return m_readOnly; }
 
     // Keeps the check, or where its key is there already, where its page
     // went. On a server that does not take it, ok with waiting.
@@ -124,6 +127,7 @@ private:
     detail::OutboxWorker *m_outbox = nullptr;
     QHash<quint64, Call> m_calls;
     quint64 m_next = 0;
+    bool m_readOnly = false;
 };
 
 } // namespace dravino

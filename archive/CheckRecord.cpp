@@ -2,9 +2,14 @@
 
 #include "core/WholeNumber.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QRegularExpression>
+#include <QLocale>
+#include <QTimeZone>
 #include <QUuid>
+
+#include <cmath>
 
 namespace dravino {
 
@@ -34,8 +39,12 @@ std::string gridText(const Cell &c) { return cellText(c).toStdString(); }
 
 QString cellText(const Cell &cell)
 {
-    if (const auto *n = std::get_if<double>(&cell))
-        return QString::number(qint64(*n));
+    if (const auto *n = std::get_if<double>(&cell)) {
+        if (*n == std::floor(*n))
+            return QString::number(qint64(*n));
+        // (a typed average with a fraction: in the window's own separator)
+        return QString::number(*n, 'g', 10).replace(QLatin1Char('.'), QLocale().decimalPoint());
+    }
     if (const auto *t = std::get_if<QString>(&cell))
         return *t;
     return {};
@@ -57,7 +66,7 @@ std::optional<double> cellNumber(const Cell &cell)
 
 QString newCheckKey() { return QUuid::createUuid().toString(QUuid::WithoutBraces); }
 
-CheckRecord checkOf(const ScaleCheckModel &check)
+CheckRecord checkOf(const ScaleCheckModel &check, const DecisionRule &rule)
 {
     const ScaleGrid &g = check.grid();
     CheckRecord r;
@@ -77,8 +86,15 @@ CheckRecord checkOf(const ScaleCheckModel &check)
         row.linearityVerdict = g.linearitaColor[i];
         row.deviationVerdict = g.scostamentoColor[i];
     }
-    r.average = wholeCell(g.media);
+    // The average as the computation read it (a typed "2419,5" is 2419.5).
+    if (const auto average = parseDecimal(g.media, check.decimalSeparator()))
+        r.average = *average;
+    else
+        r.average = wholeCell(g.media);
     r.tolerance = double(g.tolerance);
+    r.rule = rule;
+    r.points = check.points();
+    r.verdict = verdictOf(r);
     return r;
 }
 
@@ -98,7 +114,10 @@ ScaleGrid gridOf(const CheckRecord &r, QChar decimalSeparator)
         if (const auto n = cellNumber(row.linearity))
             g.linearityPercent[i] = float(*n);
     }
-    g.media = gridText(r.average);
+    if (const auto average = cellNumber(r.average))
+        g.media = averageText(*average, char(decimalSeparator.unicode()));
+    else
+        g.media = gridText(r.average);
     g.tolerance = int(cellNumber(r.tolerance).value_or(0));
     return g;
 }
@@ -113,17 +132,22 @@ SensorVerdict verdictNamed(const QString &name)
     return name == QLatin1String("pass") ? SensorVerdict::Pass : name == QLatin1String("fail") ? SensorVerdict::Fail : SensorVerdict::Unknown;
 }
 
+Judgement judgementOf(const CheckRecord &r) { return judge(checkModelOf(r, QLatin1Char('.')), r.rule); }
+
 SensorVerdict verdictOf(const CheckRecord &r)
 {
-    const auto v = checkModelOf(r, QLatin1Char('.')).verdict();
-    return !v ? SensorVerdict::Unknown : v->passes() ? SensorVerdict::Pass : SensorVerdict::Fail;
+    const Judgement j = judgementOf(r);
+    return j.outcome == Judgement::Pass ? SensorVerdict::Pass : j.outcome == Judgement::Fail ? SensorVerdict::Fail : SensorVerdict::Unknown;
 }
 
 ScaleCheckModel checkModelOf(const CheckRecord &r, QChar decimalSeparator)
 {
-    return ScaleCheckModel::restored(gridOf(r, decimalSeparator),
-                                     {r.bits12, r.denso, r.automaticAverage, r.nominalFullScale},
-                                     cellNumber(r.tolerance).has_value());
+    ScaleCheckModel check = ScaleCheckModel::restored(gridOf(r, decimalSeparator), {r.bits12, r.denso, r.automaticAverage, r.nominalFullScale},
+                                                      cellNumber(r.tolerance).has_value(), char(decimalSeparator.unicode()));
+    for (const MeasuredPoint &p : r.points)
+        if (p.row >= 0 && p.row < kScaleRows)
+            check.setSource(p.row, p.source);
+    return check;
 }
 
 QJsonValue cellJson(const Cell &c)
@@ -183,7 +207,27 @@ std::array<CheckRow, kScaleRows> rowsFrom(const QJsonArray &json)
 
 namespace {
 const char *const kKinds[] = {"none", "printer", "held", "file", "unconfirmed"};
+QString destinationWords(const char *source) { return QCoreApplication::translate("dravino::CheckRecorder", source); }
 } // namespace
+
+QString destinationText(const PageDestination &d)
+{
+    switch (d.kind) {
+    case PageDestination::Printer:
+    case PageDestination::File:
+        return d.name;
+    case PageDestination::Held:
+        return destinationWords(QT_TRANSLATE_NOOP("dravino::CheckRecorder", "%1, in attesa")).arg(d.name);
+    case PageDestination::NotConfirmed: {
+        const QString printer = d.name.isEmpty() ? destinationWords(QT_TRANSLATE_NOOP("dravino::CheckRecorder", "stampante predefinita")) : d.name;
+        return d.job > 0 ? destinationWords(QT_TRANSLATE_NOOP("dravino::CheckRecorder", "%1 (lavoro %2), non confermata")).arg(printer).arg(d.job)
+                         : destinationWords(QT_TRANSLATE_NOOP("dravino::CheckRecorder", "%1, non confermata")).arg(printer);
+    }
+    case PageDestination::NotPrinted:
+        break;
+    }
+    return destinationWords(QT_TRANSLATE_NOOP("dravino::CheckRecorder", "non stampata"));
+}
 
 QLatin1String kindName(PageDestination::Kind kind) { return QLatin1String(kKinds[kind]); }
 
@@ -217,7 +261,9 @@ QJsonObject recordJson(const CheckRecord &r)
             {QStringLiteral("rows"), rowsJson(r.rows)},
             {QStringLiteral("certificate"), r.certificate},
             {QStringLiteral("instrument"), instrumentJson(r.instrument)},
-            {QStringLiteral("identity"), identityJson(r.identity)}};
+            {QStringLiteral("identity"), identityJson(r.identity)},
+            {QStringLiteral("rule"), ruleJson(r.rule)},
+            {QStringLiteral("points"), pointsJson(r.points)}};
 }
 
 QJsonObject instrumentJson(const InstrumentUsed &i)
@@ -291,8 +337,91 @@ CheckRecord recordFrom(const QJsonObject &o)
     r.certificate = o.value(QStringLiteral("certificate")).toString();
     r.instrument = instrumentFrom(o.value(QStringLiteral("instrument")).toObject());
     r.identity = identityFrom(o.value(QStringLiteral("identity")).toObject());
+    r.rule = ruleFrom(o.value(QStringLiteral("rule")));
+    r.points = pointsFrom(o.value(QStringLiteral("points")).toArray());
     r.verdict = verdictOf(r);
     return r;
+}
+
+QJsonObject ruleJson(const DecisionRule &rule)
+{
+    return {{QStringLiteral("name"), QString::fromStdString(rule.name)},
+            {QStringLiteral("version"), rule.version},
+            {QStringLiteral("linearityPercent"), rule.linearityPercent},
+            {QStringLiteral("deviationDivisor"), rule.deviationDivisor},
+            {QStringLiteral("averageToNominal"), rule.averageToNominal},
+            {QStringLiteral("minComputedRows"), rule.minComputedRows},
+            {QStringLiteral("minTopShare"), rule.minTopShare},
+            {QStringLiteral("skippedRowFails"), rule.skippedRowFails},
+            {QStringLiteral("guardBandBar"), rule.guardBandBar}};
+}
+
+DecisionRule ruleFrom(const QJsonValue &json)
+{
+    const QJsonObject o = json.toObject();
+    DecisionRule rule = firstRule();
+    if (o.isEmpty())
+        return rule;
+    rule.name = o.value(QStringLiteral("name")).toString(QString::fromStdString(rule.name)).toStdString();
+    rule.version = o.value(QStringLiteral("version")).toInt(rule.version);
+    rule.linearityPercent = o.value(QStringLiteral("linearityPercent")).toDouble(rule.linearityPercent);
+    rule.deviationDivisor = std::max(1, o.value(QStringLiteral("deviationDivisor")).toInt(rule.deviationDivisor));
+    rule.averageToNominal = o.value(QStringLiteral("averageToNominal")).toBool(rule.averageToNominal);
+    rule.minComputedRows = o.value(QStringLiteral("minComputedRows")).toInt(rule.minComputedRows);
+    rule.minTopShare = o.value(QStringLiteral("minTopShare")).toDouble(rule.minTopShare);
+    rule.skippedRowFails = o.value(QStringLiteral("skippedRowFails")).toBool(rule.skippedRowFails);
+    rule.guardBandBar = o.value(QStringLiteral("guardBandBar")).toDouble(rule.guardBandBar);
+    return rule;
+}
+
+QJsonArray pointsJson(const std::vector<MeasuredPoint> &points)
+{
+    QJsonArray out;
+    for (const MeasuredPoint &p : points) {
+        QJsonObject source{{QStringLiteral("kind"), p.source.kind == ReadingSource::Meter ? QStringLiteral("meter") : QStringLiteral("typed")}};
+        if (p.source.kind == ReadingSource::Meter) {
+            source.insert(QStringLiteral("vendor"), QString::fromStdString(p.source.vendor));
+            source.insert(QStringLiteral("model"), QString::fromStdString(p.source.model));
+            source.insert(QStringLiteral("serial"), QString::fromStdString(p.source.serial));
+            source.insert(QStringLiteral("at"), QDateTime::fromMSecsSinceEpoch(p.source.readAtMs, Qt::UTC).toString(Qt::ISODateWithMs));
+        }
+        out.append(QJsonObject{{QStringLiteral("row"), p.row},
+                               {QStringLiteral("bar"), p.bar},
+                               {QStringLiteral("counts"), p.counts},
+                               {QStringLiteral("bits"), p.converterBits},
+                               {QStringLiteral("direction"), p.direction == MeasuredPoint::Falling ? QStringLiteral("falling")
+                                                                                                  : QStringLiteral("rising")},
+                               {QStringLiteral("run"), p.run == MeasuredPoint::AsLeft ? QStringLiteral("asLeft") : QStringLiteral("asFound")},
+                               {QStringLiteral("source"), source}});
+    }
+    return out;
+}
+
+std::vector<MeasuredPoint> pointsFrom(const QJsonArray &json)
+{
+    std::vector<MeasuredPoint> out;
+    for (const QJsonValue &v : json) {
+        const QJsonObject o = v.toObject();
+        MeasuredPoint p;
+        p.row = o.value(QStringLiteral("row")).toInt(-1);
+        if (p.row < 0 || p.row >= kScaleRows)
+            continue;
+        p.bar = o.value(QStringLiteral("bar")).toInt();
+        p.counts = o.value(QStringLiteral("counts")).toInt();
+        p.converterBits = o.value(QStringLiteral("bits")).toInt(10);
+        p.direction = o.value(QStringLiteral("direction")) == QLatin1String("falling") ? MeasuredPoint::Falling : MeasuredPoint::Rising;
+        p.run = o.value(QStringLiteral("run")) == QLatin1String("asLeft") ? MeasuredPoint::AsLeft : MeasuredPoint::AsFound;
+        const QJsonObject source = o.value(QStringLiteral("source")).toObject();
+        if (source.value(QStringLiteral("kind")) == QLatin1String("meter")) {
+            p.source.kind = ReadingSource::Meter;
+            p.source.vendor = source.value(QStringLiteral("vendor")).toString().toStdString();
+            p.source.model = source.value(QStringLiteral("model")).toString().toStdString();
+            p.source.serial = source.value(QStringLiteral("serial")).toString().toStdString();
+            p.source.readAtMs = QDateTime::fromString(source.value(QStringLiteral("at")).toString(), Qt::ISODateWithMs).toMSecsSinceEpoch();
+        }
+        out.push_back(p);
+    }
+    return out;
 }
 
 Cell cellOfText(const QString &text)

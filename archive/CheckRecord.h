@@ -7,6 +7,7 @@
 
 #include "base/InstrumentUsed.h"
 #include "base/JobData.h"
+#include "core/CheckRule.h"
 #include "core/ScaleCheckModel.h"
 
 #include <QDateTime>
@@ -48,6 +49,9 @@ struct PageDestination {
     int job = 0;
     bool operator==(const PageDestination &) const = default;
 };
+// Where a page went in the window's language: the printer, the file,
+// "non stampata".
+QString destinationText(const PageDestination &destination);
 // The name a kind is stored under ("none", "printer", ...), and back (an
 // unknown name is NotPrinted).
 QLatin1String kindName(PageDestination::Kind kind);
@@ -93,17 +97,22 @@ struct CheckRecord : CheckSummary {
     QString version;           // of the program that recorded it
     InstrumentUsed instrument;
     IdentityPrinted identity;
+    DecisionRule rule = firstRule();   // what it was judged by (an older record kept none: the first)
+    std::vector<MeasuredPoint> points; // its readings as numbers (none kept by an older record)
 };
 
-// The verdict a record's own rows, tolerance and nominal give.
+// The verdict a record's own rows, tolerance and nominal give under the
+// rule it was judged by.
+Judgement judgementOf(const CheckRecord &record);
 SensorVerdict verdictOf(const CheckRecord &record);
 
 // A new bench key.
 QString newCheckKey();
 
 // The check a computed model holds: its entries, settings, results,
-// verdicts and tolerance as the computation left them.
-CheckRecord checkOf(const ScaleCheckModel &check);
+// verdicts, tolerance and points as the computation left them, and the
+// rule it is judged by.
+CheckRecord checkOf(const ScaleCheckModel &check, const DecisionRule &rule = todaysRule());
 // The grid again, its texts in the window's language (decimalSeparator).
 ScaleGrid gridOf(const CheckRecord &record, QChar decimalSeparator);
 // The check again, as recorded: computed where its tolerance reads (every
@@ -124,6 +133,10 @@ QJsonObject instrumentJson(const InstrumentUsed &instrument);
 InstrumentUsed instrumentFrom(const QJsonObject &json);
 QJsonObject identityJson(const IdentityPrinted &identity);
 IdentityPrinted identityFrom(const QJsonObject &json);
+QJsonObject ruleJson(const DecisionRule &rule);
+DecisionRule ruleFrom(const QJsonValue &json); // nothing kept: the first rule
+QJsonArray pointsJson(const std::vector<MeasuredPoint> &points);
+std::vector<MeasuredPoint> pointsFrom(const QJsonArray &json);
 
 // Texts of an archive of the first version, written on an Italian or an
 // English desktop: "2443", "3,48%", "-0.50%", "" (empty); anything else is

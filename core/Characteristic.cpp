@@ -7,16 +7,19 @@
 
 namespace dravino {
 
-Characteristic characteristicOf(const ScaleCheckModel &check)
+Characteristic characteristicOf(const ScaleCheckModel &check, const Judgement &judgement)
 {
     const ScaleGrid &g = check.grid();
     const ScaleCheckSettings &set = check.settings();
     const AdcResolution res = set.bits12 ? AdcResolution::Bits12 : AdcResolution::Bits10;
-    const auto verdict = check.verdict();
+    const bool judged = judgement.outcome != Judgement::NoVerdict;
     Characteristic c;
     c.spanMv = set.denso ? kScaleSpanDensoMv : kScaleSpanBoschMv;
     c.nominal = set.nominalFullScale > 0 ? set.nominalFullScale : 0;
-    c.tolerance = verdict ? verdict->tolerance : 0;
+    if (judged && judgement.average) {
+        c.tolerance = judgement.tolerance;
+        c.bandCentre = int(roundHalfEven(*judgement.average));
+    }
     // The readings the grid holds now: the counts the converter can show,
     // turned into millivolts as the check turns them.
     const auto mvOf = [&](int row) -> std::optional<int> {
@@ -30,13 +33,18 @@ Characteristic characteristicOf(const ScaleCheckModel &check)
     for (int row = 0; row < kScaleRows; ++row) {
         const auto bar = toInt32(g.bar[row]);
         const auto mv = mvOf(row);
+        const RowJudgement &r = judgement.rows[std::size_t(row)];
         // Above the zero row, a row counts from the reading the check
-        // computes from (an empty row reads 0).
-        if (bar.error != NumberError::None || !mv || (row > 0 && *mv <= kScaleValidityMv))
+        // computes from (an empty row reads 0), or where the rule holds a
+        // measured row left out as a point that failed.
+        const bool failedPoint = judged && r.state == RowJudgement::Skipped && judgement.rule.skippedRowFails;
+        if (bar.error != NumberError::None || !mv || (row > 0 && *mv <= kScaleValidityMv && !failedPoint))
             continue;
         CharacteristicPoint p{row, bar.value, *mv};
-        if (verdict && verdict->rows[row])
-            p.mark = *verdict->rows[row] ? CharacteristicPoint::Within : CharacteristicPoint::Outside;
+        if (failedPoint)
+            p.mark = CharacteristicPoint::Outside;
+        else if (judged && r.state == RowJudgement::Computed)
+            p.mark = r.passes() ? CharacteristicPoint::Within : CharacteristicPoint::Outside;
         c.points.push_back(p);
     }
     return c;

@@ -45,6 +45,8 @@ void ScaleCheckModel::setDenso(bool on) { m_settings.denso = on; }
 void ScaleCheckModel::setAutomaticAverage(bool on) { m_settings.automaticAverage = on; }
 void ScaleCheckModel::setNominalFullScale(int bar) { m_settings.nominalFullScale = bar; }
 
+void ScaleCheckModel::setSource(int row, ReadingSource source) { m_sources.at(std::size_t(row)) = std::move(source); }
+
 std::vector<ScaleFailure> ScaleCheckModel::compute(char decimalSeparator)
 {
     ScaleGrid grid = m_grid;
@@ -56,44 +58,39 @@ std::vector<ScaleFailure> ScaleCheckModel::compute(char decimalSeparator)
             grid.scostamentoColor[i] = m_grid.scostamentoColor[i];
     }
     m_grid = grid;
-    m_basis.reset();
-    if (failures.empty())
-        m_basis = Basis{entries(), m_settings};
+    m_last = Computation{Basis{entries(), m_settings}, !failures.empty(),
+                         failures.empty() ? std::nullopt : std::optional<ScaleFailure>(failures.front()), decimalSeparator};
     return failures;
 }
 
-std::optional<ScaleVerdict> ScaleCheckModel::verdict() const
+std::vector<MeasuredPoint> ScaleCheckModel::points() const
 {
-    if (!computed())
-        return std::nullopt;
-    ScaleVerdict v;
-    bool any = false, all = true;
-    for (int i = 1; i < kScaleRows; ++i) {
-        v.rows[i] = rowPasses(m_grid, i);
-        if (v.rows[i]) {
-            any = true;
-            all = all && *v.rows[i];
-        }
+    std::vector<MeasuredPoint> out;
+    const char sep = decimalSeparator();
+    for (int i = 0; i < kScaleRows; ++i) {
+        const auto bar = toInt32(m_grid.bar[i], sep);
+        const auto counts = toInt32(m_grid.adc[i], sep);
+        if (!bar.ok() || !counts.ok())
+            continue;
+        MeasuredPoint p;
+        p.row = i;
+        p.bar = bar.value;
+        p.counts = counts.value;
+        p.converterBits = m_settings.bits12 ? 12 : 10;
+        p.source = m_sources[std::size_t(i)];
+        out.push_back(p);
     }
-    v.rowsPass = any && all;
-    v.tolerance = m_grid.tolerance;
-    if (const auto average = toInt32(m_grid.media); average.ok())
-        v.average = average.value;
-    v.nominal = m_settings.nominalFullScale;
-    if (v.nominal > 0 && v.average) {
-        v.nominalPasses = std::abs(std::int64_t(*v.average) - v.nominal) <= v.tolerance;
-        v.nearestFullScale = nearestFullScale(*v.average);
-    }
-    return v;
+    return out;
 }
 
-ScaleCheckModel ScaleCheckModel::restored(const ScaleGrid &grid, const ScaleCheckSettings &settings, bool computed)
+ScaleCheckModel ScaleCheckModel::restored(const ScaleGrid &grid, const ScaleCheckSettings &settings, bool computed,
+                                          char decimalSeparator)
 {
     ScaleCheckModel m;
     m.m_grid = grid;
     m.m_settings = settings;
     if (computed)
-        m.m_basis = Basis{m.entries(), settings};
+        m.m_last = Computation{Basis{m.entries(), settings}, false, std::nullopt, decimalSeparator};
     return m;
 }
 

@@ -83,9 +83,9 @@ void printCharacteristic(PrintSurface &s, const Characteristic &c, const QRectF 
             s.Line(xOf(0), yOf(c.mvAt(0, fullScale)), xOf(end), yOf(c.mvAt(end, fullScale)), pen);
     };
     if (c.nominal > 0 && c.spanMv > 0) {
-        if (c.tolerance > 0 && c.nominal - c.tolerance > 0) {
+        if (c.tolerance > 0 && c.bandCentre - c.tolerance > 0) {
             // The band: the steeper edge is the lower full scale.
-            const int low = c.nominal - c.tolerance, high = c.nominal + c.tolerance;
+            const int low = c.bandCentre - c.tolerance, high = c.bandCentre + c.tolerance;
             const double end = std::min(xEnd, (kTopMv - c.zeroMv) * low / c.spanMv);
             for (double x = xOf(0) + 120; x < xOf(end); x += 120) {
                 const double bar = (x - plot.left()) / plot.width() * xEnd;
@@ -141,12 +141,11 @@ void printCharacteristic(PrintSurface &s, const Characteristic &c, const QRectF 
         s.Line(x, y, x + 300, y, Qt::black);
         x += 380;
         entry(text(QT_TRANSLATE_NOOP("ScaleSheet", "linea nominale a %1 bar")).arg(c.nominal));
-        if (c.tolerance > 0 && c.nominal - c.tolerance > 0) {
+        if (c.tolerance > 0 && c.bandCentre - c.tolerance > 0) {
             s.Line(x, y - 40, x + 300, y - 40, kBandEdge);
             s.Line(x, y + 40, x + 300, y + 40, kBandEdge);
             x += 380;
-            entry(text(QT_TRANSLATE_NOOP("ScaleSheet", "fascia di %1-%2 bar (±%3 bar)"))
-                      .arg(c.nominal - c.tolerance).arg(c.nominal + c.tolerance).arg(c.tolerance));
+            entry(text(QT_TRANSLATE_NOOP("ScaleSheet", "fascia della media %1 bar ±%2 bar")).arg(c.bandCentre).arg(c.tolerance));
         }
     }
     const auto mark = [&](bool crossed, const QString &label) {

@@ -57,6 +57,84 @@ QString instrumentLine(const InstrumentUsed &m, const QDate &printed)
     return line + QLatin1Char('.');
 }
 
+// The rule in words, named with its version: every limit a verdict on the
+// page can be checked against.
+QString ruleWords(const DecisionRule &rule, const Judgement &j)
+{
+    const QString limits = QString::number(rule.linearityPercent).replace(QLatin1Char('.'), QLocale().decimalPoint());
+    QString words = text(QT_TRANSLATE_NOOP("ScaleSheet", "Regola di decisione (versione %1): ogni riga entro linearità ±%2 % e "
+                                                         "scostamento ±%3 bar dalla media"))
+                        .arg(rule.version)
+                        .arg(limits)
+                        .arg(j.tolerance);
+    if (j.nominal > 0)
+        words += text(QT_TRANSLATE_NOOP("ScaleSheet", "; la media entro ±%1 bar dal fondo scala nominale")).arg(j.tolerance);
+    if (rule.version >= 2) {
+        words += text(QT_TRANSLATE_NOOP("ScaleSheet", "; almeno %1 righe calcolate")).arg(rule.minComputedRows);
+        if (rule.minTopShare > 0 && j.nominal > 0)
+            words += text(QT_TRANSLATE_NOOP("ScaleSheet", ", una a %1 bar o più")).arg(qRound64(rule.minTopShare * j.nominal));
+        if (rule.skippedRowFails)
+            words += text(QT_TRANSLATE_NOOP("ScaleSheet", "; una riga misurata e non calcolata non è conforme"));
+    }
+    return words;
+}
+
+// A row's verdict with its pressure; a failing row with what failed, to
+// the precision it was judged at.
+QString rowWords(const Judgement &j, int i, char sep)
+{
+    const RowJudgement &r = j.rows[std::size_t(i)];
+    const QString row = text(QT_TRANSLATE_NOOP("ScaleSheet", "riga %1 (%2 bar)")).arg(i).arg(r.bar);
+    if (r.state == RowJudgement::Skipped && j.rule.skippedRowFails)
+        return text(QT_TRANSLATE_NOOP("ScaleSheet", "%1 %2: %3 mV, non oltre i %4 mV sotto cui una lettura non si calcola"))
+            .arg(row, word(false)).arg(r.mv).arg(kScaleValidityMv);
+    if (r.state != RowJudgement::Computed)
+        return {};
+    if (r.passes())
+        return row + QLatin1Char(' ') + word(true);
+    QStringList why;
+    if (!r.linearityPasses)
+        why << text(QT_TRANSLATE_NOOP("ScaleSheet", "linearità %1 % oltre ±%2 %"))
+                   .arg(QString::fromStdString(judgedLinearity(r.linearity, j.rule.linearityPercent, sep)),
+                        QString::number(j.rule.linearityPercent).replace(QLatin1Char('.'), QLatin1Char(sep)));
+    if (!r.deviationPasses)
+        why << text(QT_TRANSLATE_NOOP("ScaleSheet", "scostamento %1 bar oltre ±%2 bar")).arg(r.deviation).arg(j.tolerance);
+    return QStringLiteral("%1 %2 (%3)").arg(row, word(false), why.join(QStringLiteral(", ")));
+}
+
+// Why a check has no verdict, for the page; empty for a sheet printed
+// before any computation (it claims nothing).
+QString noVerdictWords(const ScaleCheckModel &check, const Judgement &j, char sep)
+{
+    using R = Judgement::Reason;
+    if (check.stale())
+        return text(QT_TRANSLATE_NOOP("ScaleSheet", "Senza esito: le letture o le impostazioni sono cambiate dopo l'ultimo calcolo."));
+    if (j.failure) {
+        const ScaleFailure &f = *j.failure;
+        const QString failure = f.kind == ScaleFailure::CountBeyond
+            ? text(QT_TRANSLATE_NOOP("ScaleSheet", "riga %1: il valore ADC %2 supera %3")).arg(f.row).arg(f.count).arg(f.maxCount)
+            : f.divisionByZero() ? text(QT_TRANSLATE_NOOP("ScaleSheet", "divisione per zero"))
+                                 : text(QT_TRANSLATE_NOOP("ScaleSheet", "Errore %1  %2"))
+                                       .arg(f.number)
+                                       .arg(QCoreApplication::translate("core", f.description.c_str()));
+        return text(QT_TRANSLATE_NOOP("ScaleSheet", "Senza esito: il calcolo non è andato a buon fine (%1).")).arg(failure);
+    }
+    if (j.has(R::AverageUnreadable))
+        return text(QT_TRANSLATE_NOOP("ScaleSheet", "Senza esito: la media \"%1\" non si legge come numero."))
+            .arg(QString::fromStdString(check.grid().media));
+    if (j.has(R::TooFewRows))
+        return text(QT_TRANSLATE_NOOP("ScaleSheet", "Senza esito: righe calcolate %1, la regola ne chiede almeno %2."))
+            .arg(j.computedRows)
+            .arg(j.rule.minComputedRows);
+    if (j.has(R::NoRowHighEnough))
+        return text(QT_TRANSLATE_NOOP("ScaleSheet", "Senza esito: nessuna riga calcolata a %1 bar o più (metà del fondo scala "
+                                                    "nominale %2 bar)."))
+            .arg(qRound64(j.rule.minTopShare * j.nominal))
+            .arg(j.nominal);
+    Q_UNUSED(sep);
+    return {};
+}
+
 // The verdict, the limits and settings behind it, each row's verdict; the
 // job; a reprint's dates: below the footer, in the room the page leaves.
 void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
@@ -80,44 +158,47 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
         s.FontBold(false);
         s.CurrentY(s.CurrentY() + 100);
     }
-    if (!sheet.certificate.isEmpty()) {
+    if (!sheet.certificate.isEmpty() || sheet.preview) {
         s.FontSize(12);
         s.FontBold(true);
         s.CurrentX(kLeft);
         printWrapped(s, text(QT_TRANSLATE_NOOP("ScaleSheet", "Certificato di prova del sensore di pressione rail")), kRuleRight, kBottom);
         s.FontSize(10);
         s.CurrentX(kLeft);
-        s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Certificato n. %1")).arg(sheet.certificate), true);
+        const QString number = sheet.preview ? text(QT_TRANSLATE_NOOP("ScaleSheet", "anteprima")) : sheet.certificate;
+        s.Print(sheet.copy ? text(QT_TRANSLATE_NOOP("ScaleSheet", "Certificato n. %1 (copia)")).arg(number)
+                           : text(QT_TRANSLATE_NOOP("ScaleSheet", "Certificato n. %1")).arg(number),
+                true);
         s.FontBold(false);
         s.CurrentY(s.CurrentY() + 150);
     }
     const ScaleCheckModel &check = sheet.check;
-    if (const auto v = check.verdict()) {
+    const Judgement judged = judge(check, sheet.rule);
+    const char sep = QLocale().decimalPoint().front().toLatin1();
+    if (judged.outcome != Judgement::NoVerdict) {
         const ScaleCheckSettings &set = check.settings();
+        const DecisionRule &rule = judged.rule;
         const double top = s.CurrentY();
         s.CurrentY(top + 120);
         s.FontSize(14);
         s.FontBold(true);
         s.CurrentX(kLeft + 100);
-        s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Esito della prova: ")) + word(v->passes()), true);
+        s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Esito della prova: ")) + word(judged.passes()), true);
         s.FontBold(false);
         s.FontSize(9);
-        // The decision rule: the limits, and what the average is held to.
-        QStringList lines{v->nominal > 0
-                              ? text(QT_TRANSLATE_NOOP("ScaleSheet", "Regola di decisione: ogni riga entro linearità ±1 % e scostamento "
-                                                                     "±%1 bar dalla media; la media entro ±%1 bar dal fondo scala nominale"))
-                                    .arg(v->tolerance)
-                              : text(QT_TRANSLATE_NOOP("ScaleSheet", "Regola di decisione: ogni riga entro linearità ±1 % e scostamento "
-                                                                     "±%1 bar dalla media"))
-                                    .arg(v->tolerance)};
+        QStringList lines{ruleWords(rule, judged)};
         // What the average was judged against (an older record may not know).
-        if (v->nominal > 0 && v->average) {
-            const QString nominal = text(QT_TRANSLATE_NOOP("ScaleSheet", "Fondo scala nominale %1 bar")).arg(v->nominal);
-            lines << (v->nominalPasses
-                          ? text(QT_TRANSLATE_NOOP("ScaleSheet", "%1: media %2 bar, entro ±%3 bar"))
-                                .arg(nominal).arg(*v->average).arg(v->tolerance)
-                          : text(QT_TRANSLATE_NOOP("ScaleSheet", "%1: media %2 bar, fuori di ±%3 bar; il fondo scala più vicino è %4 bar"))
-                                .arg(nominal).arg(*v->average).arg(v->tolerance).arg(v->nearestFullScale));
+        if (judged.nominal > 0 && judged.average) {
+            const QString nominal = text(QT_TRANSLATE_NOOP("ScaleSheet", "Fondo scala nominale %1 bar")).arg(judged.nominal);
+            const QString average = QString::fromStdString(averageText(*judged.average, sep));
+            QString line = judged.nominalPasses ? text(QT_TRANSLATE_NOOP("ScaleSheet", "%1: media %2 bar, entro ±%3 bar"))
+                                                      .arg(nominal, average).arg(judged.tolerance)
+                                                : text(QT_TRANSLATE_NOOP("ScaleSheet", "%1: media %2 bar, fuori di ±%3 bar"))
+                                                      .arg(nominal, average).arg(judged.tolerance);
+            // The nearest full scale, where it is another.
+            if (!judged.nominalPasses && judged.nearestFullScale != judged.nominal)
+                line += text(QT_TRANSLATE_NOOP("ScaleSheet", "; il fondo scala più vicino è %1 bar")).arg(judged.nearestFullScale);
+            lines << line;
         }
         lines << QStringList{set.denso ? text(QT_TRANSLATE_NOOP("ScaleSheet", "Sensore Denso"))
                                        : text(QT_TRANSLATE_NOOP("ScaleSheet", "Sensore Bosch/VDO/Delphi")),
@@ -129,8 +210,8 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
                      .join(QStringLiteral(" · "));
         QStringList rows;
         for (int i = 1; i < kScaleRows; ++i)
-            if (const auto pass = v->rows[i])
-                rows << text(QT_TRANSLATE_NOOP("ScaleSheet", "riga %1 %2")).arg(i).arg(word(*pass));
+            if (const QString row = rowWords(judged, i, sep); !row.isEmpty())
+                rows << row;
         lines << text(QT_TRANSLATE_NOOP("ScaleSheet", "Righe: %1")).arg(rows.join(QStringLiteral(" · ")));
         for (const QString &line : lines) {
             s.CurrentX(kLeft + 100);
@@ -142,13 +223,13 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
                                               {kRuleRight, bottom, kRuleLeft, bottom}, {kRuleLeft, bottom, kRuleLeft, top}})
             s.Line(x1, y1, x2, y2, Qt::black);
         s.CurrentY(bottom + 200);
-    } else if (check.stale()) {
-        // Its results are not those of the readings printed above.
+    } else if (const QString why = noVerdictWords(check, judged, sep); !why.isEmpty()) {
+        // No verdict, and why: a check changed since, a computation that
+        // stopped, an average that does not read, too few points.
         s.FontSize(10);
         s.FontBold(true);
         s.CurrentX(kLeft);
-        printWrapped(s, text(QT_TRANSLATE_NOOP("ScaleSheet", "Senza esito: le letture o le impostazioni sono cambiate dopo l'ultimo calcolo.")),
-                     kRuleRight, kBottom);
+        printWrapped(s, why, kRuleRight, kBottom);
         s.FontBold(false);
         s.CurrentY(s.CurrentY() + 200);
     }
@@ -174,15 +255,15 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
     }
     // The characteristic, in the page's lower half (lower, below a long
     // band), the signature's room kept under it.
-    const Characteristic curve = characteristicOf(check);
+    const Characteristic curve = characteristicOf(check, judged);
     const double top = std::max(s.CurrentY() + 300, kChartTop);
-    const double bottom = kBottom - (sheet.certificate.isEmpty() ? 0 : 800);
+    const double bottom = kBottom - (sheet.certificate.isEmpty() && !sheet.preview ? 0 : 800);
     if ((curve.nominal > 0 || !curve.points.empty()) && bottom - top >= kChartMinHeight) {
         printCharacteristic(s, curve, QRectF(kRuleLeft, top, kRuleRight - kRuleLeft, bottom - top));
         s.CurrentY(bottom - 300);
     }
     // Who answers for it.
-    if (!sheet.certificate.isEmpty()) {
+    if (!sheet.certificate.isEmpty() || sheet.preview) {
         s.FontSize(10);
         s.CurrentY(s.CurrentY() + 500);
         s.CurrentX(kLeft);
@@ -241,14 +322,19 @@ void printScaleSheet(PrintSurface &s, const ScaleSheet &sheet)
     s.CurrentY(s.CurrentY() + kGapAfterHeadings);
 
     const ScaleGrid &g = sheet.check.grid();
+    // A check changed since its computation: its entries, and no result of
+    // that other computation beside them.
+    const bool entriesOnly = sheet.check.stale();
+    const std::string none;
+    const auto result = [&](const std::string &cell) -> const std::string & { return entriesOnly ? none : cell; };
     for (int i = 0; i < kScaleRows; ++i) {
         const std::pair<const std::string &, QColor> cells[] = {
             {g.bar[i], QColor(255, 0, 0)},
             {g.adc[i], Qt::black},
-            {g.mvolt[i], QColor(0, 0, 255)},
-            {g.scala[i], Qt::black},
-            {g.linearita[i], verdictColor(g.linearitaColor[i])},
-            {g.scostamento[i], verdictColor(g.scostamentoColor[i])}};
+            {result(g.mvolt[i]), QColor(0, 0, 255)},
+            {result(g.scala[i]), Qt::black},
+            {result(g.linearita[i]), verdictColor(g.linearitaColor[i])},
+            {result(g.scostamento[i]), verdictColor(g.scostamentoColor[i])}};
         for (int c = 0; c < 6; ++c) {
             const QString cell = QString::fromStdString(cells[c].first);
             s.ForeColor(cells[c].second);
@@ -272,7 +358,9 @@ void printScaleSheet(PrintSurface &s, const ScaleSheet &sheet)
     s.CurrentY(s.CurrentY() + kGapBeforeAverage);
     s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Valore medio della scala:  ")), false);
     s.FontBold(true);
-    s.Print(QString::fromStdString(g.media), true);
+    // (an automatic average is the other computation's result, unless typed since)
+    const bool averageIsResult = sheet.check.settings().automaticAverage && !sheet.check.averageChanged();
+    s.Print(QString::fromStdString(entriesOnly && averageIsResult ? none : g.media), true);
     s.FontBold(false);
 
     s.CurrentX(kClosingLeft);

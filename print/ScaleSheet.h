@@ -6,18 +6,25 @@
 // The colours are the screen's: pressures red, millivolts blue, linearity and
 // deviation after their verdicts, the rest black.
 //
+// A check changed since its computation prints its entries alone, beside
+// no result of another computation.
+//
 // Around it, in the room the page leaves: the workshop's band above; below,
-// for a certificate, its title and number; for a computed check, the
-// verdict in words ("CONFORME", "NON CONFORME")
-// in a bold framed band a black-and-white printer keeps, with the limits,
-// the nominal full scale and settings behind it and each row's verdict; for
-// a check changed since its computation, that it has no result; where the
-// readings came from (the meter, its calibration, or typed by hand); the
-// job; a line for the operator's signature; and for a sheet printed again
-// from the archive, that it is a reprint, of when.
+// for a certificate, its title and number (a copy says so, a preview has
+// "anteprima" where the number goes); for a judged check, the verdict in
+// words ("CONFORME", "NON CONFORME") in a bold framed band a
+// black-and-white printer keeps, with the rule it was judged by (named,
+// with its version and every limit), the nominal full scale and settings
+// behind it and each row's verdict with its pressure, a failing one with
+// the value that failed to the precision it was judged at; for a check
+// without a verdict, why ("Senza esito: ..."); where the readings came from
+// (the meter, its calibration, or typed by hand); the job; a line for the
+// operator's signature; and for a sheet printed again from the archive,
+// that it is a reprint, of when.
 
 #include "base/InstrumentUsed.h"
 #include "base/JobData.h"
+#include "core/CheckRule.h"
 #include "core/ScaleCheckModel.h"
 #include "print/Workshop.h"
 
@@ -40,7 +47,10 @@ struct ScaleSheet {
     QDateTime reprinted;        // a reprint's date; invalid on the first print
     bool todaysIdentity = false; // a reprint under today's workshop (its record kept none)
     QString certificate;        // the certificate's number; empty: no certificate
+    bool copy = false;          // ... printed again from the panel: the same certificate
+    bool preview = false;       // ... not numbered yet: "anteprima" where the number goes
     InstrumentUsed instrument;  // where the readings came from, where known
+    DecisionRule rule = todaysRule(); // what the check is judged by
 };
 
 // A verdict's colour, on the screen and on paper; black before any verdict.

@@ -8,6 +8,7 @@
 #include "PdfWords.h"
 #include "TestMain.h"
 #include "core/Characteristic.h"
+#include "core/CheckRule.h"
 #include "print/CharacteristicChart.h"
 #include "print/Delivery.h"
 #include "print/PdfFile.h"
@@ -596,21 +597,30 @@ void TestDocuments::sheetForTheCustomer_data()
     QTest::newRow("a passing check") << "CWJ"
         << QStringList{"Officina Rossi Diesel", "Via dell'Industria 12, 10135 Torino · tel. 011 555 0123 · officina@rossidiesel.it",
                        "Esito della prova: CONFORME",
-                       "Regola di decisione: ogni riga entro linearità ±1 % e scostamento ±24 bar dalla media; la media entro ±24 bar "
-                       "dal fondo scala nominale",
+                       "Regola di decisione (versione 2): ogni riga entro linearità ±1 % e scostamento ±24 bar dalla media; la media "
+                       "entro ±24 bar dal fondo scala nominale; almeno 3 righe calcolate, una a 1200 bar o più; una riga misurata e non "
+                       "calcolata non è conforme",
                        "Fondo scala nominale 2400 bar: media 2419 bar, entro ±24 bar", "Sensore Bosch/VDO/Delphi · ADC a 10 bit · media automatica · zero 479 mV",
-                       "Righe: riga 1 CONFORME · riga 2 CONFORME · riga 3 CONFORME",
+                       "Righe: riga 1 (400 bar) CONFORME · riga 2 (800 bar) CONFORME · riga 3 (1200 bar) CONFORME",
                        "Cliente: Trasporti Bianchi srl · Veicolo: AB 123 CD · Commessa: C-18 · Operatore: M. Rossi"}
         << "NON" << "ABC12" << 1;
     QTest::newRow("a failing check") << "CF"
-        << QStringList{"Esito della prova: NON CONFORME", "media manuale", "Righe: riga 1 NON CONFORME · riga 2 NON CONFORME"}
+        << QStringList{"Esito della prova: NON CONFORME", "media manuale",
+                       "Righe: riga 1 (400 bar) NON CONFORME (linearità 5,85 % oltre ±1 %, scostamento 143 bar oltre ±23 bar) · riga 2"}
         << "Officina" << "ABC12" << 1;
     QTest::newRow("no computation: no verdict") << "WJ" << QStringList{"Officina Rossi Diesel", "Cliente:"} << "Esito" << "ABC12" << 1;
     QTest::newRow("changed since: no verdict, said") << "SJ"
         << QStringList{"Senza esito: le letture o le impostazioni sono cambiate dopo l'ultimo calcolo.", "Cliente:"} << "CONFORME" << "ABC12" << 1;
     QTest::newRow("judged against 2000 bar") << "CN"
         << QStringList{"Esito della prova: NON CONFORME", "Fondo scala nominale 2000 bar: media 2419 bar, fuori di ±24 bar; il fondo scala più vicino è 2400 bar",
-                       "riga 1 CONFORME · riga 2 CONFORME · riga 3 CONFORME"} << "Senza" << "ABC12" << 1;
+                       "riga 1 (400 bar) CONFORME · riga 2 (800 bar) CONFORME · riga 3 (1200 bar) CONFORME"} << "Senza" << "ABC12" << 1;
+    // A record of the first rule's days reprints with its rule, named.
+    QTest::newRow("judged by the first rule") << "C1"
+        << QStringList{"Regola di decisione (versione 1): ogni riga entro linearità ±1 % e scostamento ±24 bar dalla media; la media "
+                       "entro ±24 bar dal fondo scala nominale Fondo scala"} << "almeno 3" << "ABC12" << 1;
+    // A copy and a preview say so where the number goes.
+    QTest::newRow("a copy") << "CKP" << QStringList{"Certificato n. 7F3A9C-12 (copia)"} << "anteprima" << "ABC12" << 1;
+    QTest::newRow("a preview") << "CV" << QStringList{"Certificato n. anteprima", "Firma dell'operatore:"} << "copia" << "ABC12" << 1;
     QTest::newRow("a reprint") << "CR" << QStringList{"Ristampa del 07/12/26 della prova del 06/12/26 09:30", "Esito della prova: CONFORME"}
         << "Cliente" << "ABC12" << 1;
     QTest::newRow("a certificate, readings typed") << "CKHJ"
@@ -642,7 +652,8 @@ void TestDocuments::sheetForTheCustomer()
     QFETCH(int, lines);
     ScaleSheet sheet;
     // The opening readings, against 2400 bar (passing) or 2000 (N); F: a
-    // manual average of 2300 fails the rows; S: a reading changed since.
+    // manual average of 2300 fails the rows; S: a reading changed since; 1:
+    // judged by the first rule; P: a copy; V: a preview.
     ScaleCheckModel &check = sheet.check;
     const bool failing = made.contains(QLatin1Char('F'));
     check.setAverage("2300");
@@ -667,6 +678,10 @@ void TestDocuments::sheetForTheCustomer()
     sheet.todaysIdentity = made.contains(QLatin1Char('T'));
     if (made.contains(QLatin1Char('K')))
         sheet.certificate = QStringLiteral("7F3A9C-12");
+    sheet.copy = made.contains(QLatin1Char('P'));
+    sheet.preview = made.contains(QLatin1Char('V'));
+    if (made.contains(QLatin1Char('1')))
+        sheet.rule = firstRule();
     sheet.instrument.known = made.contains(QLatin1Char('H')) || made.contains(QLatin1Char('M'));
     if (made.contains(QLatin1Char('M')))
         sheet.instrument = {true, QStringLiteral("Fluke"), QStringLiteral("87V"), QStringLiteral("41230"),
@@ -739,12 +754,13 @@ void TestDocuments::sheetForTheCustomer()
 void TestDocuments::characteristicOnTheSheet_data()
 {
     // The opening check against 2400 bar: computed (passing rows), with a
-    // manual average of 2300 (every row outside), changed since its
-    // computation, never computed; what the legend then says.
+    // manual average of 2300 (every row outside the band around it),
+    // changed since its computation, never computed; what the legend then
+    // says.
     QTest::addColumn<QString>("made");
     QTest::addColumn<QString>("legend");
-    QTest::newRow("passing rows") << "C" << "linea nominale a 2400 bar|fascia di 2376-2424 bar (±24 bar)|lettura entro i limiti|lettura dello zero";
-    QTest::newRow("rows outside") << "CF" << "linea nominale a 2400 bar|fascia di 2377-2423 bar (±23 bar)|lettura fuori dai limiti|lettura dello zero";
+    QTest::newRow("passing rows") << "C" << "linea nominale a 2400 bar|fascia della media 2419 bar ±24 bar|lettura entro i limiti|lettura dello zero";
+    QTest::newRow("rows outside") << "CF" << "linea nominale a 2400 bar|fascia della media 2300 bar ±23 bar|lettura fuori dai limiti|lettura dello zero";
     QTest::newRow("changed since") << "S" << "linea nominale a 2400 bar|lettura";
     QTest::newRow("never computed") << "" << "linea nominale a 2400 bar|lettura";
 }
@@ -803,7 +819,7 @@ void TestDocuments::characteristicOnTheSheet()
         i += n - 1;
     }
     QStringList expected;
-    const Characteristic c = characteristicOf(check);
+    const Characteristic c = characteristicOf(check, judge(check, sheet.rule));
     for (const CharacteristicPoint &p : c.points)
         expected << QStringLiteral("%1 %2 %3,%4")
                         .arg(p.mark == CharacteristicPoint::Outside ? "x" : "[]",
@@ -821,7 +837,7 @@ void TestDocuments::characteristicOnTheSheet()
             slopes << QStringLiteral("%1 %2").arg(l.color.name()).arg(qRound(bar * c.spanMv / (mv - c.zeroMv)));
         }
     if (c.tolerance > 0)
-        lineFullScales << QStringLiteral("#6e6e6e %1").arg(2400 - c.tolerance) << QStringLiteral("#6e6e6e %1").arg(2400 + c.tolerance);
+        lineFullScales << QStringLiteral("#6e6e6e %1").arg(c.bandCentre - c.tolerance) << QStringLiteral("#6e6e6e %1").arg(c.bandCentre + c.tolerance);
     QCOMPARE(slopes, lineFullScales << QStringLiteral("#000000 2400"));
     // The legend, under the axis's title, names only what is drawn.
     QStringList legend;
@@ -834,19 +850,39 @@ void TestDocuments::characteristicOnTheSheet()
 void TestDocuments::verdictWords_data()
 {
     // Readings and pressures of rows 0..5, the settings ("12" 12 bit, "M:N"
-    // a manual average, "n:N" the nominal), and the verdict's words read
-    // back from the PDF: the sensor's and each computed row's.
+    // a manual average, "n:N" the nominal), and, read back from the PDF,
+    // the verdict (none: "") and a phrase the page holds: each row's verdict
+    // with its pressure and, where it failed, the value that failed to the
+    // precision it was judged at; why there is no verdict.
     QTest::addColumn<QString>("adc");
     QTest::addColumn<QString>("bar");
     QTest::addColumn<QString>("settings");
     QTest::addColumn<QString>("verdict");
-    QTest::addColumn<QString>("rows");
+    QTest::addColumn<QString>("words");
     const QString opening = QStringLiteral("98,232,370,506,0,0"), bars = QStringLiteral("0,400,800,1200,1600,2000");
-    QTest::newRow("every row passing") << opening << bars << "n:2400" << "CONFORME" << "riga 1 CONFORME · riga 2 CONFORME · riga 3 CONFORME";
-    QTest::newRow("linearity within, deviation beyond") << "0,100" << "0,1241" << "M:10050" << "NON CONFORME" << "riga 1 NON CONFORME";
-    QTest::newRow("linearity beyond, deviation within") << "0,3276" << "0,2376" << "12;M:2400;n:2400" << "NON CONFORME" << "riga 1 NON CONFORME";
+    QTest::newRow("every row passing") << opening << bars << "n:2400" << "CONFORME"
+        << "Righe: riga 1 (400 bar) CONFORME · riga 2 (800 bar) CONFORME · riga 3 (1200 bar) CONFORME ";
+    QTest::newRow("linearity within, deviation beyond") << "0,100,100,100" << "0,1241,1241,1241" << "M:10050" << "NON CONFORME"
+        << "riga 1 (1241 bar) NON CONFORME (scostamento 101 bar oltre ±100 bar)";
+    QTest::newRow("linearity beyond, deviation within") << "0,3276,3276,3276" << "0,2376,2376,2376" << "12;M:2400;n:2400" << "NON CONFORME"
+        << "riga 3 (2376 bar) NON CONFORME (linearità -1,01 % oltre ±1 %) ";
     QTest::newRow("one row failing among passing") << "98,232,370,508" << bars << "n:2400" << "NON CONFORME"
-                                                   << "riga 1 NON CONFORME · riga 2 CONFORME · riga 3 CONFORME";
+        << "Righe: riga 1 (400 bar) NON CONFORME (linearità 1,15 % oltre ±1 %, scostamento 28 bar oltre ±24 bar) · riga 2 (800 bar) "
+           "CONFORME · riga 3 (1200 bar) CONFORME ";
+    // The grid's 1,00% in red: the band says 1,004.
+    QTest::newRow("linearity 1.004 %") << "0,3276,3276,3276,3276,3276" << "0,2459,2459,2458,2459,2490" << "12" << "NON CONFORME"
+        << "riga 5 (2490 bar) NON CONFORME (linearità 1,004 % oltre ±1 %)";
+    QTest::newRow("a measured row left out") << "102,80,430,594,757,921" << bars << "n:2000" << "NON CONFORME"
+        << "riga 1 (400 bar) NON CONFORME: 391 mV, non oltre i 400 mV sotto cui una lettura non si calcola · riga 2 (800 bar) CONFORME";
+    QTest::newRow("one row computed") << "102,266" << bars << "n:2000" << ""
+        << "Senza esito: righe calcolate 1, la regola ne chiede almeno 3.";
+    QTest::newRow("no row at half the nominal") << opening << bars << "n:3000" << ""
+        << "Senza esito: nessuna riga calcolata a 1500 bar o più (metà del fondo scala nominale 3000 bar).";
+    // The nearest full scale named only where it is another than the nominal.
+    QTest::newRow("off its nominal, the nearest the same") << "0,819,1638,3276" << "0,505,1010,2020" << "12;M:2021;n:2000" << "NON CONFORME"
+        << "Fondo scala nominale 2000 bar: media 2021 bar, fuori di ±20 bar Sensore ";
+    QTest::newRow("an average pasted with its decimal comma") << opening << bars << "M:2419,5;n:2000" << "NON CONFORME"
+        << "Fondo scala nominale 2000 bar: media 2419,5 bar, fuori di ±24 bar; il fondo scala più vicino è 2400 bar";
 }
 
 void TestDocuments::verdictWords()
@@ -878,9 +914,12 @@ void TestDocuments::verdictWords()
     QTemporaryDir dir;
     const QString text = pdfText(savedPdf(s, dir)) + QLatin1Char(' ');
     QFETCH(QString, verdict);
-    QFETCH(QString, rows);
-    QVERIFY2(text.contains(QStringLiteral("Esito della prova: %1 Regola di decisione:").arg(verdict)), qPrintable(text));
-    QVERIFY2(text.contains(QStringLiteral("Righe: %1 ").arg(rows)), qPrintable(text));
+    QFETCH(QString, words);
+    if (verdict.isEmpty())
+        QVERIFY2(!text.contains(QStringLiteral("Esito della prova")), qPrintable(text));
+    else
+        QVERIFY2(text.contains(QStringLiteral("Esito della prova: %1 Regola di decisione (versione 2):").arg(verdict)), qPrintable(text));
+    QVERIFY2(text.contains(words), qPrintable(text));
 }
 
 void TestDocuments::fieldsLeftEmpty_data()

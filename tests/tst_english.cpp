@@ -93,10 +93,11 @@ void TestEnglish::printedPages()
     const QString printed = pdfText(t.platform.pdfTo);
     for (const char *words : {"BAR ADC mVolt SCALE Linearity Deviation", "Sensor: AB1", "Average full scale: 2419",
                               "Rail pressure sensor test certificate Certificate no. ", "Result of the check: FAIL",
-                              "Decision rule: each row within linearity ±1 % and deviation ±24 bar from the average; the average within "
-                              "±24 bar of the nominal full scale", "Readings typed by hand.", "Operator's signature:",
+                              "Decision rule (version 2): each row within linearity ±1 % and deviation ±24 bar of the average; the average "
+                              "within ±24 bar of the nominal full scale; at least 3 rows computed, one at 1000 bar or more; a row measured "
+                              "and not computed fails", "Readings typed by hand.", "Operator's signature:",
                               "Nominal full scale 2000 bar: average 2419 bar, beyond ±24 bar; the nearest full scale is 2400 bar",
-                              "Rows: row 1 PASS · row 2 PASS · row 3 PASS"})
+                              "Rows: row 1 (400 bar) PASS · row 2 (800 bar) PASS · row 3 (1200 bar) PASS"})
         QVERIFY2(printed.contains(QString::fromUtf8(words)), qPrintable(printed));
 }
 

@@ -648,7 +648,15 @@ void TestMeter::meterOnTheCertificate()
     QTRY_COMPARE(archive.count({}), 1);
     const dravino::CheckRecord r = archive.records({archive.page({}, nullptr, 1).value(0).key}).value(0);
     QCOMPARE(r.instrument.rows, then.isEmpty() ? QList<int>{4} : QList<int>{});
-    QCOMPARE(r.instrument.serial, QStringLiteral("MY00000001"));
+    // The meter named is the one of the readings on the page; none where all are typed.
+    QCOMPARE(r.instrument.serial, then.isEmpty() ? QStringLiteral("MY00000001") : QString());
+    // ... and each point says where its reading came from, and when.
+    const auto point = std::find_if(r.points.begin(), r.points.end(), [](const dravino::MeasuredPoint &p) { return p.row == 4; });
+    QVERIFY(point != r.points.end());
+    QCOMPARE(point->source.kind, then.isEmpty() ? dravino::ReadingSource::Meter : dravino::ReadingSource::Typed);
+    QCOMPARE(QString::fromStdString(point->source.serial), then.isEmpty() ? QStringLiteral("MY00000001") : QString());
+    if (then.isEmpty())
+        QVERIFY(qAbs(point->source.readAtMs - QDateTime::currentMSecsSinceEpoch()) < 60000);
     QCOMPARE(r.instrument.calibratedUntil, until.isEmpty() ? QDate() : day);
 }
 

@@ -10,6 +10,9 @@
 // (make monkey SEEDS=... EVENTS=...). By default 20 seeds of 10,000 events.
 
 #include "WindowFixture.h"
+#include "core/CheckRule.h"
+
+#include <cmath>
 #include "core/ScaleCheckModel.h"
 #include "print/ScaleSheet.h"
 #include "ui/Numbers.h"
@@ -170,10 +173,38 @@ QString verdictBroken(const QList<dravino::RecordedItem> &doc)
                        settings->text.contains(QLatin1String("media automatica")),
                        nominal->text.section(QLatin1Char(' '), 3, 3).toInt()});
     check.compute(localeDecimalSeparator());
-    const auto again = check.verdict();
-    const QString expected = !again ? QStringLiteral("no verdict") : again->passes() ? QStringLiteral("CONFORME") : QStringLiteral("NON CONFORME");
+    // Judged by the rule the sheet names.
+    const auto rule = starting(QStringLiteral("Regola di decisione (versione "));
+    if (rule == doc.end())
+        return QStringLiteral("a verdict without its rule");
+    const Judgement again = judge(check, rule->text.mid(30, 1) == QLatin1String("1") ? firstRule() : todaysRule());
+    const QString expected = again.outcome == Judgement::NoVerdict ? QStringLiteral("no verdict")
+        : again.passes()                                            ? QStringLiteral("CONFORME")
+                                                                    : QStringLiteral("NON CONFORME");
     if (said->text.mid(19) != expected)
         return QStringLiteral("the sheet says '%1', its readings give %2").arg(said->text, expected);
+    // The chart's band and marks are the same rule's: the band around the
+    // average by its window, a cross for each row that failed, a square
+    // for each that passed.
+    if (starting(QStringLiteral("Tensione (mV)")) == doc.end())
+        return {}; // (no room left for the chart)
+    const QString band = QStringLiteral("fascia della media %1 bar ±%2 bar").arg(qRound64(*again.average)).arg(again.tolerance);
+    const bool banded = again.tolerance > 0 && qRound64(*again.average) - again.tolerance > 0;
+    if ((starting(band) != doc.end()) != banded)
+        return QStringLiteral("the chart %1 '%2'").arg(banded ? "has no" : "has").arg(band);
+    int crossLines = 0, squareLines = 0, failing = 0, passing = 0;
+    for (const RecordedItem &i : doc)
+        if (i.kind == RecordedItem::Line && std::hypot(i.x2 - i.x, i.y2 - i.y) < 300) {
+            crossLines += i.color == verdictColor(Verdict::Red);
+            squareLines += i.color == verdictColor(Verdict::Green);
+        }
+    for (const RowJudgement &r : again.rows) {
+        failing += (r.state == RowJudgement::Computed && !r.passes()) || r.state == RowJudgement::Skipped;
+        passing += r.passes();
+    }
+    if (crossLines != 2 * failing || squareLines != 4 * passing)
+        return QStringLiteral("the chart marks %1 crosses and %2 squares, its rule %3 and %4")
+            .arg(crossLines / 2.0).arg(squareLines / 4.0).arg(failing).arg(passing);
     return {};
 }
 

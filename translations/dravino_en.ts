@@ -118,10 +118,6 @@
         <translation>zero %1 mV</translation>
     </message>
     <message>
-        <source>riga %1 %2</source>
-        <translation>row %1 %2</translation>
-    </message>
-    <message>
         <source>Righe: %1</source>
         <translation>Rows: %1</translation>
     </message>
@@ -148,10 +144,6 @@
     <message>
         <source>%1: media %2 bar, entro ±%3 bar</source>
         <translation>%1: average %2 bar, within ±%3 bar</translation>
-    </message>
-    <message>
-        <source>%1: media %2 bar, fuori di ±%3 bar; il fondo scala più vicino è %4 bar</source>
-        <translation>%1: average %2 bar, beyond ±%3 bar; the nearest full scale is %4 bar</translation>
     </message>
     <message>
         <source>Senza esito: le letture o le impostazioni sono cambiate dopo l&apos;ultimo calcolo.</source>
@@ -202,14 +194,6 @@
         <translation>Certificate no. %1</translation>
     </message>
     <message>
-        <source>Regola di decisione: ogni riga entro linearità ±1 % e scostamento ±%1 bar dalla media; la media entro ±%1 bar dal fondo scala nominale</source>
-        <translation>Decision rule: each row within linearity ±1 % and deviation ±%1 bar from the average; the average within ±%1 bar of the nominal full scale</translation>
-    </message>
-    <message>
-        <source>Regola di decisione: ogni riga entro linearità ±1 % e scostamento ±%1 bar dalla media</source>
-        <translation>Decision rule: each row within linearity ±1 % and deviation ±%1 bar from the average</translation>
-    </message>
-    <message>
         <source>Firma dell&apos;operatore: </source>
         <translation>Operator&apos;s signature: </translation>
     </message>
@@ -226,10 +210,6 @@
         <translation>nominal line at %1 bar</translation>
     </message>
     <message>
-        <source>fascia di %1-%2 bar (±%3 bar)</source>
-        <translation>band of %1-%2 bar (±%3 bar)</translation>
-    </message>
-    <message>
         <source>lettura entro i limiti</source>
         <translation>reading within the limits</translation>
     </message>
@@ -244,6 +224,90 @@
     <message>
         <source>lettura</source>
         <translation>reading</translation>
+    </message>
+    <message>
+        <source>fascia della media %1 bar ±%2 bar</source>
+        <translation>band of the average %1 bar ±%2 bar</translation>
+    </message>
+    <message>
+        <source>Regola di decisione (versione %1): ogni riga entro linearità ±%2 % e scostamento ±%3 bar dalla media</source>
+        <translation>Decision rule (version %1): each row within linearity ±%2 % and deviation ±%3 bar of the average</translation>
+    </message>
+    <message>
+        <source>; la media entro ±%1 bar dal fondo scala nominale</source>
+        <translation>; the average within ±%1 bar of the nominal full scale</translation>
+    </message>
+    <message>
+        <source>; almeno %1 righe calcolate</source>
+        <translation>; at least %1 rows computed</translation>
+    </message>
+    <message>
+        <source>, una a %1 bar o più</source>
+        <translation>, one at %1 bar or more</translation>
+    </message>
+    <message>
+        <source>; una riga misurata e non calcolata non è conforme</source>
+        <translation>; a row measured and not computed fails</translation>
+    </message>
+    <message>
+        <source>riga %1 (%2 bar)</source>
+        <translation>row %1 (%2 bar)</translation>
+    </message>
+    <message>
+        <source>%1 %2: %3 mV, non oltre i %4 mV sotto cui una lettura non si calcola</source>
+        <translation>%1 %2: %3 mV, not above the %4 mV below which a reading is not computed</translation>
+    </message>
+    <message>
+        <source>linearità %1 % oltre ±%2 %</source>
+        <translation>linearity %1 % beyond ±%2 %</translation>
+    </message>
+    <message>
+        <source>scostamento %1 bar oltre ±%2 bar</source>
+        <translation>deviation %1 bar beyond ±%2 bar</translation>
+    </message>
+    <message>
+        <source>riga %1: il valore ADC %2 supera %3</source>
+        <translation>row %1: the ADC value %2 is above %3</translation>
+    </message>
+    <message>
+        <source>divisione per zero</source>
+        <translation>division by zero</translation>
+    </message>
+    <message>
+        <source>Errore %1  %2</source>
+        <translation>Error %1  %2</translation>
+    </message>
+    <message>
+        <source>Senza esito: il calcolo non è andato a buon fine (%1).</source>
+        <translation>No result: the computation did not go through (%1).</translation>
+    </message>
+    <message>
+        <source>Senza esito: la media &quot;%1&quot; non si legge come numero.</source>
+        <translation>No result: the average &quot;%1&quot; does not read as a number.</translation>
+    </message>
+    <message>
+        <source>Senza esito: righe calcolate %1, la regola ne chiede almeno %2.</source>
+        <translation>No result: rows computed %1, the rule asks for at least %2.</translation>
+    </message>
+    <message>
+        <source>Senza esito: nessuna riga calcolata a %1 bar o più (metà del fondo scala nominale %2 bar).</source>
+        <translation>No result: no row computed at %1 bar or more (half the nominal full scale of %2 bar).</translation>
+    </message>
+    <message>
+        <source>anteprima</source>
+        <translation>preview</translation>
+    </message>
+    <message>
+        <source>Certificato n. %1 (copia)</source>
+        <translation>Certificate no. %1 (copy)</translation>
+    </message>
+    <message>
+        <source>%1: media %2 bar, fuori di ±%3 bar</source>
+        <translation>%1: average %2 bar, beyond ±%3 bar</translation>
+    </message>
+    <message>
+        <source>; il fondo scala più vicino è %1 bar</source>
+        <translation>; the nearest full scale is %1 bar</translation>
     </message>
 </context>
 <context>
@@ -903,16 +967,16 @@
 <context>
     <name>dravino::Certificates</name>
     <message>
-        <source>il file delle impostazioni %1 non si può scrivere</source>
-        <translation>the settings file %1 cannot be written</translation>
+        <source>il contatore dei certificati %1 non si può scrivere (%2)</source>
+        <translation>the certificate counter %1 cannot be written (%2)</translation>
     </message>
     <message>
-        <source>Il certificato non ha avuto un numero (%1): il foglio non è stato stampato.</source>
-        <translation>The certificate got no number (%1): the sheet was not printed.</translation>
+        <source>la cartella non si può creare</source>
+        <translation>the folder cannot be created</translation>
     </message>
     <message>
-        <source>Stampa foglio scala</source>
-        <translation>Printing the scale sheet</translation>
+        <source>è tenuto da un altro programma</source>
+        <translation>another program holds it</translation>
     </message>
 </context>
 <context>
@@ -956,6 +1020,10 @@
     <message>
         <source>L&apos;archivio non ha registrato dove è andata la pagina di questa prova (%1): %2</source>
         <translation>The archive did not record where this check&apos;s page went (%1): %2</translation>
+    </message>
+    <message>
+        <source>L&apos;archivio è di una versione più recente di Dravino e questo banco può solo leggerlo: questa prova resta conservata su questo banco.</source>
+        <translation>The archive is from a newer Dravino and this bench may only read it: this check stays kept on this bench.</translation>
     </message>
 </context>
 <context>
@@ -2024,6 +2092,62 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>La taratura del multimetro è scaduta il %1: il foglio lo dice.</source>
         <translation>The multimeter&apos;s calibration expired on %1: the sheet says so.</translation>
+    </message>
+    <message>
+        <source>Esito della prova</source>
+        <translation>Result of the check</translation>
+    </message>
+    <message>
+        <source>Esito: CONFORME</source>
+        <translation>Result: PASS</translation>
+    </message>
+    <message>
+        <source>Esito: NON CONFORME</source>
+        <translation>Result: FAIL</translation>
+    </message>
+    <message>
+        <source>Righe fuori dai limiti: %1</source>
+        <translation>Rows outside the limits: %1</translation>
+    </message>
+    <message>
+        <source>La media è fuori dallo scostamento ammesso dal fondo scala nominale</source>
+        <translation>The average is beyond the deviation allowed from the nominal full scale</translation>
+    </message>
+    <message>
+        <source>Esito: da ricalcolare</source>
+        <translation>Result: calculate again</translation>
+    </message>
+    <message>
+        <source>Le letture o le impostazioni sono cambiate dopo l&apos;ultimo calcolo</source>
+        <translation>The readings or the settings changed after the last computation</translation>
+    </message>
+    <message>
+        <source>Senza esito</source>
+        <translation>No result</translation>
+    </message>
+    <message>
+        <source>Il calcolo non è andato a buon fine</source>
+        <translation>The computation did not go through</translation>
+    </message>
+    <message>
+        <source>La media non si legge come numero</source>
+        <translation>The average does not read as a number</translation>
+    </message>
+    <message>
+        <source>Righe calcolate: %1, ne servono almeno %2</source>
+        <translation>Rows computed: %1, at least %2 are needed</translation>
+    </message>
+    <message>
+        <source>Nessuna riga calcolata a %1 bar o più</source>
+        <translation>No row computed at %1 bar or more</translation>
+    </message>
+    <message>
+        <source>La lettura del multimetro arrivata durante la stampa è nel pannello (righe %1): vale per la prossima prova, non per il foglio già deciso.</source>
+        <translation>The multimeter reading that came while printing is in the panel (rows %1): it belongs to the next check, not to the sheet already decided.</translation>
+    </message>
+    <message>
+        <source>Il certificato non ha avuto un numero (%1): il foglio non è stato stampato.</source>
+        <translation>The certificate got no number (%1): the sheet was not printed.</translation>
     </message>
 </context>
 <context>

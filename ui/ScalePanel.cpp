@@ -11,14 +11,13 @@
 #include "ui/CoreTexts.h"
 #include "ui/Numbers.h"
 #include "ui/Platform.h"
-#include "base/Settings.h"
+#include "core/CheckRule.h"
 #include "instrument/Meter.h"
-#include "ui/archive/Certificates.h"
-#include "ui/archive/CheckRecorder.h"
 #include "ui/dialogs/InstrumentDialog.h"
 #include "ui/dialogs/WorkshopDialog.h"
 #include "ui/printjob/PrintJob.h"
 #include "ui/printjob/PrintMenu.h"
+#include "ui/session/CheckSession.h"
 
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -143,6 +142,10 @@ void ScalePanel::buildControls()
     lblFondoNominale = makeLabel(this, QStringLiteral("lblFondoNominale"), {3360, 150, 3855, 255}, QString(), arial(9.75),
                                  Qt::AlignRight | Qt::AlignVCenter);
     lblFondoNominale->setToolTip(tr("Il fondo scala scelto nel calcolatore: la media deve restarne entro lo scostamento ammesso"));
+    // The check's verdict in a word, where the design has room above the grid's left end.
+    lblEsito = makeLabel(this, QStringLiteral("lblEsito"), {240, 150, 3000, 255}, QString(), arial(9.75, true),
+                         Qt::AlignLeft | Qt::AlignVCenter);
+    lblEsito->setAccessibleName(tr("Esito della prova"));
 
     cmdBack = makeButton(this, QStringLiteral("cmdBack"), {240, 4980, 1215, 420}, tr("back"), arial(11.25, true));
     cmdStampaScala = makeButton(this, QStringLiteral("cmdStampaScala"), {4440, 4980, 1215, 420}, tr("stampa"), arial(11.25, true));
@@ -171,18 +174,36 @@ void ScalePanel::connectHandlers()
     }
     // The check holds what the panel shows, however it got there (typed,
     // pasted, read from the meter, an option chosen with the keyboard).
-    connect(optADCScala[1], &QRadioButton::toggled, this, [this](bool on) { m_check.setBits12(on); });
-    connect(optMedia[0], &QRadioButton::toggled, this, [this](bool on) { m_check.setAutomaticAverage(on); });
-    connect(optSensoreTipo[1], &QRadioButton::toggled, this, [this](bool on) { m_check.setDenso(on); });
+    connect(optADCScala[1], &QRadioButton::toggled, this, [this](bool on) {
+        m_check.setBits12(on);
+        showVerdict();
+    });
+    connect(optMedia[0], &QRadioButton::toggled, this, [this](bool on) {
+        m_check.setAutomaticAverage(on);
+        showVerdict();
+    });
+    connect(optSensoreTipo[1], &QRadioButton::toggled, this, [this](bool on) {
+        m_check.setDenso(on);
+        showVerdict();
+    });
     for (int i = 0; i < 6; ++i) {
         gridField(txtBarScala[i]);
         gridField(txtADCValue[i]);
-        connect(txtBarScala[i], &QLineEdit::textChanged, this, [this, i](const QString &t) { m_check.setBar(i, t.toStdString()); });
-        connect(txtADCValue[i], &QLineEdit::textChanged, this, [this, i](const QString &t) { m_check.setAdc(i, t.toStdString()); });
+        connect(txtBarScala[i], &QLineEdit::textChanged, this, [this, i](const QString &t) {
+            m_check.setBar(i, t.toStdString());
+            showVerdict();
+        });
+        connect(txtADCValue[i], &QLineEdit::textChanged, this, [this, i](const QString &t) {
+            m_check.setAdc(i, t.toStdString());
+            showVerdict();
+        });
         // Typed over (or pasted), a reading is no more the meter's.
-        connect(txtADCValue[i], &QLineEdit::textEdited, this, [this, i] { m_fromMeter[i] = false; });
+        connect(txtADCValue[i], &QLineEdit::textEdited, this, [this, i] { m_check.setSource(i, {}); });
     }
-    connect(txtScalaMedia, &QLineEdit::textChanged, this, [this](const QString &t) { m_check.setAverage(t.toStdString()); });
+    connect(txtScalaMedia, &QLineEdit::textChanged, this, [this](const QString &t) {
+        m_check.setAverage(t.toStdString());
+        showVerdict();
+    });
     // A digit typed over the automatic average switches to the manual one,
     // whose click selects the text, so the digit replaces the old average.
     txtScalaMedia->onKeyPress = [this](int &ch) {
@@ -261,13 +282,15 @@ void ScalePanel::putReading(QWidget *focus, const MeterReading &reading)
         m_platform.message(window(), countBeyond(int(row), count, adcMaxCount(res)), tr("Multimetro"), MessageIcon::Exclamation);
         return;
     }
-    // The count the converter would show, as if typed.
+    // The count the converter would show, as if typed, and the meter it came from.
+    const int row = int(std::find(txtADCValue.begin(), txtADCValue.end(), field) - txtADCValue.begin());
     field->setText(QString::number(count));
     field->selectWholeText();
-    m_fromMeter[std::find(txtADCValue.begin(), txtADCValue.end(), field) - txtADCValue.begin()] = true;
-    m_meter.vendor = reading.vendor;
-    m_meter.model = reading.model;
-    m_meter.serial = reading.serial;
+    m_check.setSource(row, {ReadingSource::Meter, reading.vendor.toStdString(), reading.model.toStdString(), reading.serial.toStdString(),
+                            QDateTime::currentMSecsSinceEpoch()});
+    // (during a press of stampa it is the next check's: the page is decided)
+    if (m_session)
+        m_session->readingArrived(row);
 }
 
 void ScalePanel::optADCScala_Click(int) { CalcolaScala(); }
@@ -291,12 +314,54 @@ void ScalePanel::showNominal(int bar)
 {
     m_check.setNominalFullScale(bar);
     lblFondoNominale->setText(tr("Fondo scala nominale %1 bar").arg(bar));
+    showVerdict();
+}
+
+void ScalePanel::showVerdict()
+{
+    if (!lblEsito)
+        return;
+    const Judgement j = judge(m_check, todaysRule());
+    QString shown, why;
+    QColor colour = Qt::black;
+    if (j.outcome != Judgement::NoVerdict) {
+        shown = j.passes() ? tr("Esito: CONFORME") : tr("Esito: NON CONFORME");
+        colour = verdictColor(j.passes() ? Verdict::Green : Verdict::Red);
+        QStringList rows;
+        for (const auto &r : j.reasons)
+            if (r.row > 0)
+                rows << QString::number(r.row);
+        if (!rows.isEmpty())
+            why = tr("Righe fuori dai limiti: %1").arg(rows.join(QStringLiteral(", ")));
+        else if (!j.nominalPasses)
+            why = tr("La media è fuori dallo scostamento ammesso dal fondo scala nominale");
+    } else if (m_check.stale()) {
+        shown = tr("Esito: da ricalcolare");
+        why = tr("Le letture o le impostazioni sono cambiate dopo l'ultimo calcolo");
+    } else if (m_check.failed()) {
+        shown = tr("Senza esito");
+        why = tr("Il calcolo non è andato a buon fine");
+    } else if (j.has(Judgement::Reason::AverageUnreadable)) {
+        shown = tr("Senza esito");
+        why = tr("La media non si legge come numero");
+    } else if (j.has(Judgement::Reason::TooFewRows)) {
+        shown = tr("Senza esito");
+        why = tr("Righe calcolate: %1, ne servono almeno %2").arg(j.computedRows).arg(j.rule.minComputedRows);
+    } else if (j.has(Judgement::Reason::NoRowHighEnough)) {
+        shown = tr("Senza esito");
+        why = tr("Nessuna riga calcolata a %1 bar o più").arg(qRound64(j.rule.minTopShare * j.nominal));
+    }
+    lblEsito->setText(shown);
+    setTextColor(lblEsito, colour);
+    lblEsito->setToolTip(why);
+    lblEsito->setAccessibleDescription(why);
 }
 
 void ScalePanel::CalcolaScala()
 {
     const auto failures = m_check.compute(localeDecimalSeparator());
     showCheck();
+    showVerdict();
     for (const auto &f : failures) {
         const QString text = f.kind == ScaleFailure::CountBeyond ? countBeyond(f.row, f.count, f.maxCount)
             : f.divisionByZero()                                 ? tr("Errore di calcolo ")
@@ -329,107 +394,16 @@ void ScalePanel::StampaFoglioScala()
 
 void ScalePanel::sendSheet(Destination where, const QString &printer)
 {
-    // One page on its way at a time.
-    if (m_numbering || m_sender->refuseWhileBusy())
-        return;
-    // The sheet and its record are this check, whatever comes while the
-    // questions below are open.
-    const ScaleCheckModel check = m_check;
-    if (check.stale())
-        m_platform.message(window(),
-                           tr("Le letture o le impostazioni sono cambiate dopo l'ultimo calcolo: il foglio esce senza esito e "
-                              "la prova non viene registrata. Premi calcola per dare l'esito al foglio."),
-                           tr("Stampa foglio scala"), MessageIcon::Information);
-    // Annulla prints nothing; OK with no code prints the sheet without one.
-    const auto answer = m_platform.inputText(window(), tr("Inserisci il codice o la sigla del sensore"),
-                                             tr("Sigla del sensore"));
-    if (!answer)
-        return;
-    ScaleSheet sheet;
-    sheet.check = check;
-    sheet.code = answer->toUpper();
-    sheet.now = QDateTime::currentDateTime();
-    sheet.frame = pageFrame(m_platform, window());
-    // The job's data, where the workshop asks for them: Annulla prints
-    // nothing. The last job is proposed again for the same sensor only; the
-    // operator from one day to the next.
-    if (sheet.frame.workshop.askJob) {
-        JobData proposed = sheet.code == m_lastCode ? m_lastJob : JobData{};
-        proposed.operatorName = settingsValue(QStringLiteral("job/operator")).toString();
-        const auto job = m_platform.jobForm(window(), proposed);
-        if (!job)
-            return;
-        m_lastJob = sheet.job = *job;
-        m_lastCode = sheet.code;
-        setSettingsValue(QStringLiteral("job/operator"), job->operatorName);
-    }
-    // Which readings the meter gave, and the meter as the technician keeps
-    // it: a calibration already past is said before the page goes.
-    InstrumentUsed &meter = sheet.instrument;
-    meter = m_meter;
-    meter.known = true;
-    meter.rows.clear();
-    for (int i = 0; i < kScaleRows; ++i)
-        if (m_fromMeter[i])
-            meter.rows << i;
-    meter.calibratedUntil = QDate::fromString(settingsValue(QStringLiteral("instrumentCalibratedUntil")).toString(), Qt::ISODate);
-    if (!meter.rows.isEmpty() && meter.calibratedUntil.isValid() && meter.calibratedUntil < sheet.now.date())
-        m_platform.message(window(),
-                           tr("La taratura del multimetro è scaduta il %1: il foglio lo dice.")
-                               .arg(QLocale().toString(meter.calibratedUntil, QLocale::ShortFormat)),
-                           tr("Stampa foglio scala"), MessageIcon::Exclamation);
-    // A computed check is a certificate: it has its number before its page is drawn.
-    if (!check.computed() || !m_recorder) {
-        sendNumbered(where, printer, sheet, {});
-        return;
-    }
-    m_numbering = true;
-    m_sender->preparing(true);
-    reserveCertificate(m_platform, window(), m_recorder->archive(), this, [this, where, printer, sheet](const QString &number) {
-        m_numbering = false;
-        m_sender->preparing(false);
-        if (!number.isEmpty())
-            sendNumbered(where, printer, sheet, number);
-    });
+    if (m_session)
+        m_session->start(m_check, *m_sender, where, printer);
 }
 
-void ScalePanel::sendNumbered(Destination where, const QString &printer, ScaleSheet sheet, const QString &number)
-{
-    if (m_sender->refuseWhileBusy())
-        return;
-    const ScaleCheckModel &check = sheet.check;
-    sheet.certificate = number;
-    std::shared_ptr<PrintSurface> page = m_platform.newPage();
-    printScaleSheet(*page, sheet);
-    const QString date = sheet.now.date().toString(Qt::ISODate);
-    const QString what = sheet.code.isEmpty() ? tr("Scala %1").arg(date) : tr("Scala %1 %2").arg(sheet.code, date);
-    // Every computed check whose sheet goes to a printer or a file is
-    // recorded as it goes (a sheet with no computation behind it, a failed
-    // one or one changed since, is no test).
-    PageSender::Sending sending;
-    if (check.computed() && m_recorder) {
-        CheckRecord record = checkOf(check);
-        record.key = newCheckKey();
-        record.takenAt = sheet.now;
-        record.code = sheet.code;
-        record.jobData = sheet.job;
-        record.certificate = number;
-        record.instrument = sheet.instrument;
-        record.identity = identityOf(sheet.frame);
-        record.version = QCoreApplication::applicationVersion().isEmpty() ? QStringLiteral(DRAVINO_VERSION)
-                                                                          : QCoreApplication::applicationVersion();
-        // One certificate, one record, whatever pages it makes (the preview
-        // may print it and save it): the record learns where the last went.
-        sending = [recorder = QPointer<CheckRecorder>(m_recorder), record]() -> PageSender::Delivered {
-            return recorder ? recorder->record(record) : PageSender::Delivered();
-        };
-    }
-    m_sender->route(where, page, what, fileNameFor(what) + QStringLiteral(".pdf"), printer, sending);
-}
+bool ScalePanel::numbering() const { return m_session && m_session->numbering(); }
 
 void ScalePanel::setArchive(std::function<ArchiveService *()> archive, std::function<void()> openArchive)
 {
-    m_recorder = new CheckRecorder(m_platform, this, std::move(archive));
+    delete m_session;
+    m_session = new CheckSession(m_platform, window(), std::move(archive));
     m_openArchive = std::move(openArchive);
 }
 

@@ -7,7 +7,6 @@
 // the sheet and its record are made from one snapshot of it. The nominal
 // full scale it is judged against is the calculator's.
 
-#include "base/InstrumentUsed.h"
 #include "core/ScaleCheckModel.h"
 #include "ui/Controls.h"
 #include "ui/printjob/PageSender.h"
@@ -53,7 +52,7 @@ public:
     bool takesReading(const QWidget *focus) const;
     void putReading(QWidget *focus, const struct MeterReading &reading);
     // A sheet's certificate is being numbered: its page is still to come.
-    bool numbering() const { return m_numbering; }
+    bool numbering() const;
     // The archive every sheet printed or saved is recorded in (opened when
     // first needed), and the way to its window.
     void setArchive(std::function<class ArchiveService *()> archive, std::function<void()> openArchive);
@@ -75,20 +74,15 @@ private:
     // "Riga 3: il valore ADC 1100 supera 1023, ...".
     QString countBeyond(int row, qint64 count, int maxCount) const;
 
+    // The check's verdict beside the grid, in a word, and why in its tooltip.
+    void showVerdict();
+
     Platform &m_platform;
     std::unique_ptr<PageSender> m_sender;
     std::function<void()> m_openArchive;
-    // Records each computed check as its sheet goes.
-    class CheckRecorder *m_recorder = nullptr;
+    // Runs each press of stampa: the check frozen, asked for, numbered, recorded, printed.
+    class CheckSession *m_session = nullptr;
     ScaleCheckModel m_check;
-    JobData m_lastJob;       // proposed to the next sheet of the same sensor
-    QString m_lastCode;
-    bool m_numbering = false; // a certificate's number is being asked for
-    // The rows whose reading came from the meter (typed over: no more), and the meter.
-    std::array<bool, 6> m_fromMeter{};
-    InstrumentUsed m_meter;
-    // The sheet drawn, numbered and sent: after the questions and the number.
-    void sendNumbered(Destination where, const QString &printer, struct ScaleSheet sheet, const QString &number);
     std::array<TextBox *, 6> txtBarScala{};
     std::array<TextBox *, 6> txtADCValue{};
     std::array<Label *, 6> lblMvoltScala{};
@@ -98,6 +92,7 @@ private:
     std::array<Label *, 7> lblSecondary{};
     TextBox *txtScalaMedia = nullptr;
     Label *lblFondoNominale = nullptr;
+    Label *lblEsito = nullptr;
     QFrame *Picture1 = nullptr;
     QFrame *Picture2 = nullptr;
     std::array<QRadioButton *, 2> optADCScala{};

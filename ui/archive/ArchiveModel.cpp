@@ -2,7 +2,6 @@
 
 #include "print/ScaleSheet.h"
 #include "ui/Numbers.h"
-#include "ui/archive/CheckRecorder.h"
 
 #include <QFont>
 #include <QLocale>

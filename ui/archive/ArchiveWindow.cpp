@@ -10,8 +10,7 @@
 #include "ui/archive/ChecksExport.h"
 #include "ui/archive/DateField.h"
 #include "ui/archive/RecordedSheet.h"
-#include "ui/archive/Certificates.h"
-#include "ui/archive/CheckRecorder.h"
+#include "ui/archive/PageIdentity.h"
 #include "ui/archive/SensorHistory.h"
 #include "ui/dialogs/WorkshopDialog.h"
 #include "archive/Archive.h"
@@ -185,9 +184,22 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
             if (const int row = m_model->rowOf(key); row >= 0)
                 m_list->selectionModel()->select(m_model->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     });
-    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &current) {
-        if (current.isValid())
+    // A check without a sensor's code has no history: no other check is its sensor's.
+    const auto historyFor = [this, history](int row) {
+        const CheckSummary &check = m_model->at(row);
+        const bool none = !check.key.isEmpty() && check.code.isEmpty();
+        history->setEnabled(!none);
+        history->setToolTip(none ? tr("Questa prova non ha il codice del sensore: non ha una storia.") : QString());
+    };
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this, historyFor](const QModelIndex &current) {
+        if (current.isValid()) {
             m_keep = m_model->at(current.row()).key;
+            historyFor(current.row());
+        }
+    });
+    connect(m_model, &QAbstractItemModel::dataChanged, this, [this, historyFor] {
+        if (const QModelIndex current = m_list->selectionModel()->currentIndex(); current.isValid())
+            historyFor(current.row());
     });
     connect(m_search, &QLineEdit::textChanged, this, &ArchiveWindow::refresh);
     connect(m_from, &QDateEdit::dateChanged, this, &ArchiveWindow::refresh);
@@ -338,6 +350,8 @@ void ArchiveWindow::exportSelected(ExportKind kind)
 void ArchiveWindow::showHistory()
 {
     withSelected(false, [this](const QList<CheckRecord> &records) {
+        if (records.first().code.isEmpty())
+            return; // (no sensor to follow)
         auto *history = new SensorHistory(m_archive(), records.first(), records.first().nominalFullScale, this);
         history->setAttribute(Qt::WA_DeleteOnClose);
         history->show();

@@ -2,8 +2,7 @@
 
 #include "print/ScaleSheet.h"
 #include "ui/Numbers.h"
-#include "ui/archive/Certificates.h"
-#include "ui/archive/CheckRecorder.h"
+#include "ui/archive/PageIdentity.h"
 #include "ui/dialogs/WorkshopDialog.h"
 
 namespace dravino {
@@ -21,6 +20,8 @@ void printRecordedSheet(PrintSurface &surface, const CheckRecord &record, const 
     sheet.job = record.jobData;
     sheet.certificate = record.certificate;
     sheet.instrument = record.instrument;
+    // Judged, and its rule's words printed, as the check was judged then.
+    sheet.rule = record.rule;
     sheet.reprinted = QDateTime::currentDateTime();
     printScaleSheet(surface, sheet);
 }

@@ -56,29 +56,38 @@ void PageSender::send(PrintSurface &page, PrintRequest request, const Sending &s
     if (refuseWhileBusy())
         return;
     m_printing->begin(m_button);
-    Delivered delivered = sending ? sending() : Delivered();
     // Nothing of this sender in the outcome's way: it may be gone by then
     // (its window closed), the page not.
     QObject *owner = inFlightOwner(m_button);
     const QPointer<QAbstractButton> button(m_button);
     const QPointer<QWidget> main(mainWindowOf(m_button));
-    m_platform.print(page, std::move(request), owner,
-                     [platform = &m_platform, printing = m_printing, button, main, title = m_title, quiet = m_quietWhenPrinted,
-                      delivered](const PrintOutcome &outcome) {
-                         printing->end();
-                         if (button && !outcome.device.isEmpty() && !outcome.port.isEmpty()
-                             && outcome.printerFailure == PrintFailure::None)
-                             printing->setIdleTooltip(button, printerTooltip({outcome.device, outcome.port}));
-                         auto tell = [platform, button, main, title, quiet, outcome] {
-                             QWidget *parent = tellingWindow(button, main);
-                             if (const auto report = reportOf(outcome, quiet); report && parent)
-                                 platform->message(parent, report->text, title, report->icon);
-                         };
-                         if (delivered)
-                             delivered(outcome, std::move(tell));
-                         else
-                             tell();
-                     });
+    const Go handOver = [platform = &m_platform, printing = m_printing, button, main, title = m_title, quiet = m_quietWhenPrinted,
+                         owner = QPointer<QObject>(owner), request](std::shared_ptr<PrintSurface> page, Delivered delivered) {
+        if (!page || !owner) {
+            printing->end();
+            return;
+        }
+        platform->print(*page, request, owner, [platform, printing, button, main, title, quiet, delivered](const PrintOutcome &outcome) {
+            printing->end();
+            if (button && !outcome.device.isEmpty() && !outcome.port.isEmpty() && outcome.printerFailure == PrintFailure::None)
+                printing->setIdleTooltip(button, printerTooltip({outcome.device, outcome.port}));
+            auto tell = [platform, button, main, title, quiet, outcome] {
+                QWidget *parent = tellingWindow(button, main);
+                if (const auto report = reportOf(outcome, quiet); report && parent)
+                    platform->message(parent, report->text, title, report->icon);
+            };
+            if (delivered)
+                delivered(outcome, std::move(tell));
+            else
+                tell();
+        });
+    };
+    if (!sending) {
+        // (the page is drawn and ended: handed over as it is)
+        handOver(std::shared_ptr<PrintSurface>(&page, [](PrintSurface *) {}), {});
+        return;
+    }
+    sending(handOver);
 }
 
 void PageSender::saveAsPdf(PrintSurface &page, const QString &suggestedName, const Sending &sending)

@@ -40,9 +40,14 @@ public:
     // Hears one page's outcome before the technician does; the report
     // waits until tell is called.
     using Delivered = std::function<void(const PrintOutcome &outcome, std::function<void()> tell)>;
-    // Called as each page goes (after its file is chosen): what is to hear
-    // that page's outcome.
-    using Sending = std::function<Delivered()>;
+    // Hands over page (its final drawing) with what is to hear its outcome;
+    // no page: it is given up (and told why already).
+    using Go = std::function<void(std::shared_ptr<PrintSurface> page, Delivered delivered)>;
+    // Called as each page goes (after its file is chosen): it may make the
+    // page final first (its certificate numbered, the page drawn again),
+    // then goes on, now or later; the button shows the page under way
+    // meanwhile, and presses start nothing.
+    using Sending = std::function<void(const Go &go)>;
 
     // True (and the button pressed again) when a page is on its way.
     bool refuseWhileBusy();
