@@ -1,6 +1,8 @@
 #pragma once
-// Desktop services for tests: message boxes are recorded and answered (at
-// once, or after whileAsked has run with the box open), the code prompt answers a preset text, the shell a preset result;
+// Desktop services for tests: message boxes, questions, the code prompt and
+// the job's form are recorded and answered (at once, or after whileAsked has
+// run with them open), the code prompt with a preset text, the shell a
+// preset result;
 // printed documents are kept as recordings and reported printed on "PDF"
 // (or refused by "Guasta": printerFails), or drawn by Qt and handed to the
 // machine's printer (realPrinter) or written to a file (pdfTo) by the real
@@ -49,6 +51,8 @@ public:
     std::optional<QString> inputText(QWidget *, const QString &prompt, const QString &title) override
     {
         prompts.append(prompt + QLatin1Char('|') + title);
+        if (whileAsked)
+            std::exchange(whileAsked, {})();
         if (inputCancelled)
             return std::nullopt;
         return inputAnswer;
@@ -77,6 +81,8 @@ public:
     std::optional<dravino::JobData> jobForm(QWidget *parent, const dravino::JobData &proposed) override
     {
         jobProposals.append(proposed);
+        if (whileAsked)
+            std::exchange(whileAsked, {})();
         return realJobForm ? m_desktop.jobForm(parent, proposed) : job;
     }
     QString makerWeb() const override { return web; }

@@ -17,6 +17,7 @@
 #include "ThrowawayPostgres.h"
 #include "archive/ArchiveService.h"
 #include "archive/ArchiveSql.h"
+#include "archive/Certificates.h"
 #include "archive/Location.h"
 #include "archive/Outbox.h"
 #include "base/Settings.h"
@@ -164,6 +165,7 @@ private slots:
     void faults_data();
     void faults();
     void twoProgramsWriting();
+    void certificatesOfThreePrograms();
     void killedWhileRecording();
     void throughItsThread();
     void whileTheServerIsAway();
@@ -596,6 +598,40 @@ void TestArchive::twoProgramsWriting()
     }
 }
 
+void TestArchive::certificatesOfThreePrograms()
+{
+    // Three programs on one bench numbering at the same moment: every
+    // number given once, one after the other, under the bench's one code;
+    // the counter kept where an earlier Dravino left it in its settings.
+    QTemporaryDir config;
+    dravino::test::Undo undo;
+    undo.setEnv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
+    QVERIFY(setSettingsValues({{QStringLiteral("certificate/bench"), QStringLiteral("ABCDEF")}, {QStringLiteral("certificate/next"), 41}}));
+    QProcess one, two;
+    for (QProcess *p : {&one, &two})
+        p->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--numbers"), config.path(), QStringLiteral("150")});
+    QStringList numbers;
+    for (int i = 0; i < 150; ++i)
+        numbers << benchCertificate().number;
+    for (QProcess *p : {&one, &two}) {
+        QVERIFY(p->waitForFinished(60000));
+        QCOMPARE(p->exitCode(), 0);
+        numbers << QString::fromUtf8(p->readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    }
+    QStringList expected;
+    for (int n = 41; n < 41 + 450; ++n)
+        expected << QStringLiteral("ABCDEF-%1").arg(n);
+    std::sort(numbers.begin(), numbers.end());
+    std::sort(expected.begin(), expected.end());
+    QCOMPARE(numbers, expected);
+    // A counter that cannot be written gives no number, and says why.
+    const QString counter = QDir(config.path()).filePath(QStringLiteral("Dravino/certificati"));
+    QVERIFY(QFile::remove(counter) && QDir().mkpath(counter));
+    const CertificateNumber none = benchCertificate();
+    QVERIFY(none.number.isEmpty());
+    QVERIFY2(none.why.startsWith(QStringLiteral("il contatore dei certificati %1 non si può scrivere (").arg(counter)), qPrintable(none.why));
+}
+
 void TestArchive::killedWhileRecording()
 {
     // A program killed in the middle of recording: on the next start the
@@ -951,6 +987,16 @@ int main(int argc, char *argv[])
     if (qEnvironmentVariableIsEmpty("DRAVINO_TEST_DATA"))
         qputenv("DRAVINO_TEST_DATA", data.path().toLocal8Bit());
     qputenv("XDG_DATA_HOME", qgetenv("DRAVINO_TEST_DATA"));
+    // Another program on the bench numbering certificates: --numbers CONFIG COUNT.
+    if (argc == 4 && QByteArray(argv[1]) == "--numbers") {
+        qputenv("XDG_CONFIG_HOME", argv[2]);
+        QCoreApplication app(argc, argv);
+        for (int i = 0; i < QByteArray(argv[3]).toInt(); ++i) {
+            const CertificateNumber n = benchCertificate();
+            std::printf("%s\n", qPrintable(n.number.isEmpty() ? QStringLiteral("! ") + n.why : n.number));
+        }
+        return 0;
+    }
     if (argc == 4 && (QByteArray(argv[1]) == "--writer" || QByteArray(argv[1]) == "--sender")) {
         QCoreApplication app(argc, argv);
         return writer(QCoreApplication::arguments());

@@ -13,9 +13,12 @@
 #include "archive/Archive.h"
 #include "archive/ArchiveService.h"
 #include "archive/Location.h"
+#include "archive/Outbox.h"
 #include "base/Settings.h"
 #include "WindowFixture.h"
 #include "print/PdfFile.h"
+#include "instrument/Meter.h"
+#include "ui/ScalePanel.h"
 #include "ui/archive/ArchiveModel.h"
 #include "ui/dialogs/WorkshopDialog.h"
 #include "ui/printjob/PrintPreview.h"
@@ -301,6 +304,10 @@ private slots:
     void unrecordedCheckIsTold();
     void windowClosedWhileItsMessageIsOpen_data();
     void windowClosedWhileItsMessageIsOpen();
+    void frozenWhileAsked_data();
+    void frozenWhileAsked();
+    void sameCheckPrintedAgain();
+    void settledOnceWhileItsMessageIsOpen();
 
 private:
     std::unique_ptr<QTemporaryDir> m_config;
@@ -1696,6 +1703,214 @@ void TestDestinations::windowClosedWhileItsMessageIsOpen()
         t.run(QStringLiteral("!F2"));
         QCOMPARE(t.check(QStringLiteral("front=fraSecondary")), QStringList());
     }
+}
+
+void TestDestinations::frozenWhileAsked_data()
+{
+    // Which question of the press is open when a meter reading and an
+    // archive reply arrive: the code's prompt, the job's form, the message
+    // of a calibration past due, the preview (before its Stampa numbers the
+    // certificate).
+    QTest::addColumn<QString>("open");
+    QTest::newRow("the code's prompt") << "code";
+    QTest::newRow("the job's form") << "job";
+    QTest::newRow("the calibration's message") << "calibration";
+    QTest::newRow("the preview") << "preview";
+}
+
+void TestDestinations::frozenWhileAsked()
+{
+    // The check frozen as stampa was pressed: a reading that lands in the
+    // panel, or another check recorded, while a question is open changes
+    // neither the page nor its record; the reading is the next check's, and
+    // the technician is told so.
+    QFETCH(QString, open);
+    QTemporaryDir data;
+    const QString path = data.filePath(QStringLiteral("archivio.sqlite"));
+    qputenv("DRAVINO_ARCHIVE", path.toLocal8Bit());
+    const auto forget = qScopeGuard([] {
+        dravino::saveWorkshop({});
+        dravino::setSettingsValue(QStringLiteral("instrumentCalibratedUntil"), {});
+    });
+    dravino::saveWorkshop({QStringLiteral("Officina Rossi"), {}, {}, {}, {}, open == QLatin1String("job")});
+    if (open == QLatin1String("calibration"))
+        dravino::setSettingsValue(QStringLiteral("instrumentCalibratedUntil"), QDate::currentDate().addDays(-1).toString(Qt::ISODate));
+    Window t;
+    t.platform.job = dravino::JobData{QStringLiteral("Bianchi"), {}, {}, {}};
+    auto *row3 = t.get(QStringLiteral("txtADCValue(3)"));
+    dravino::MeterReading reading;
+    reading.kind = dravino::MeterReading::Volts;
+    reading.vendor = QStringLiteral("Agilent");
+    reading.model = QStringLiteral("34405A");
+    reading.serial = QStringLiteral("MY1");
+    // (the calibration's message needs a reading from the meter on the page: row 2's)
+    reading.volts = 1.808;
+    t.run(QStringLiteral("%1cmdScala").arg(kOpenScale));
+    if (open == QLatin1String("calibration")) {
+        t.w->scalePanel().putReading(t.get(QStringLiteral("txtADCValue(2)")), reading);
+        t.run(QStringLiteral("cmdScala"));
+    }
+    QCOMPARE(t.check(QStringLiteral("txtADCValue(*)=98,232,370,506,0,0;lblEsito=Esito: NON CONFORME")) + t.errors(), QStringList());
+    QObject asker;
+    const auto arrive = [&] {
+        reading.volts = 3.0; // 614 counts in row 3
+        t.w->scalePanel().putReading(row3, reading);
+        dravino::CheckRecord other = checkOfCode(QStringLiteral("ALTRO"), 'P', 0);
+        t.w->archive()->keep(other, &asker, [](const dravino::ArchiveReply &) {});
+        (void)QTest::qWaitFor([&] { return dravino::Archive(path).count({QStringLiteral("ALTRO")}) == 1; }, 10000);
+    };
+    t.platform.inputAnswer = QStringLiteral("gelo1");
+    if (open == QLatin1String("preview")) {
+        whenModal<dravino::PrintPreview>([&](dravino::PrintPreview *preview) {
+            arrive();
+            QTest::mouseClick(preview->findChild<QPushButton *>(QStringLiteral("previewPrint")), Qt::LeftButton);
+            QTRY_VERIFY(!t.w->preparingPage() && t.platform.pending == 0);
+            preview->reject();
+        });
+        choose(t, QStringLiteral("cmdStampaScala"), QStringLiteral("menuPreview"));
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+    } else {
+        // (the code's prompt comes first: the others' turn after it)
+        if (open == QLatin1String("code"))
+            t.platform.whileAsked = arrive;
+        else
+            t.platform.whileAsked = [&] { t.platform.whileAsked = arrive; };
+        t.run(QStringLiteral("cmdStampaScala"));
+        QVERIFY(!t.platform.whileAsked); // (it came)
+    }
+    QTRY_COMPARE(dravino::Archive(path).count({QStringLiteral("gelo1")}), 1);
+    // The page printed: the readings of the press, and where they came from.
+    const auto &page = t.platform.documents.last();
+    QStringList texts;
+    for (const auto &item : page)
+        texts << item.text;
+    const QString all = texts.join(QLatin1Char('|'));
+    QVERIFY2(texts.contains(QStringLiteral("506")) && !texts.contains(QStringLiteral("614")), qPrintable(all));
+    QVERIFY2(all.contains(QStringLiteral("Esito della prova: NON CONFORME")), qPrintable(all));
+    QVERIFY2(all.contains(open == QLatin1String("calibration") ? QStringLiteral("Letture dal multimetro Agilent 34405A, n. di serie MY1 (righe 2)")
+                                                               : QStringLiteral("Letture inserite a mano.")),
+             qPrintable(all));
+    QVERIFY2(all.contains(QStringLiteral("Certificato n. ")) && !all.contains(QStringLiteral("anteprima")), qPrintable(all));
+    // The record: the same readings, the same provenance, the rule.
+    const dravino::Archive archive(path);
+    const dravino::CheckRecord r = archive.records({archive.page({QStringLiteral("gelo1")}, nullptr, 1).value(0).key}).value(0);
+    QCOMPARE(dravino::cellText(r.rows[3].adc), QStringLiteral("506"));
+    QCOMPARE(r.instrument.rows, open == QLatin1String("calibration") ? QList<int>{2} : QList<int>{});
+    QCOMPARE(r.points.size(), size_t(6));
+    QCOMPARE(r.points[3].counts, 506);
+    QCOMPARE(r.points[3].source.kind, dravino::ReadingSource::Typed);
+    QCOMPARE(r.rule, dravino::todaysRule());
+    QCOMPARE(r.verdict, dravino::SensorVerdict::Fail);
+    // The reading is the panel's, for the next check, and said so.
+    QCOMPARE(t.check(QStringLiteral("txtADCValue(3)=614;lblEsito=Esito: da ricalcolare")) + t.errors(), QStringList());
+    QVERIFY2(messageTexts(t.platform.messages)
+                 .contains(QStringLiteral("La lettura del multimetro arrivata durante la stampa è nel pannello (righe 3): vale per la "
+                                          "prossima prova, non per il foglio già deciso.")),
+             qPrintable(messageTexts(t.platform.messages).join(QLatin1Char('\n'))));
+}
+
+void TestDestinations::sameCheckPrintedAgain()
+{
+    // The same computed check printed twice is one certificate: the second
+    // page a copy with the same number, one record; the preview's page
+    // says "anteprima" and takes no number until it goes; a changed check
+    // is a new certificate.
+    QTemporaryDir data;
+    const QString path = data.filePath(QStringLiteral("archivio.sqlite"));
+    qputenv("DRAVINO_ARCHIVE", path.toLocal8Bit());
+    Window t;
+    t.platform.realPages = false;
+    const auto numberOn = [&](int document) {
+        for (const auto &item : t.platform.documents.value(document))
+            if (item.text.startsWith(QLatin1String("Certificato n. ")))
+                return item.text.mid(15);
+        return QString();
+    };
+    t.run(QStringLiteral("%1cmdScala;@answer:uno;cmdStampaScala;cmdStampaScala").arg(kOpenScale));
+    QTRY_COMPARE(t.platform.documents.size(), 2);
+    const QString first = numberOn(0);
+    QVERIFY(!first.isEmpty() && !first.contains(QLatin1String("copia")));
+    QCOMPARE(numberOn(1), first + QStringLiteral(" (copia)"));
+    QTRY_COMPARE(dravino::Archive(path).count({}), 1);
+    // The preview: "anteprima" on its page, nothing numbered nor recorded;
+    // its Stampa, a new certificate for a changed check.
+    t.run(QStringLiteral("txtADCValue(3)=507;cmdScala"));
+    whenModal<dravino::PrintPreview>([&](dravino::PrintPreview *preview) {
+        QCOMPARE(numberOn(2), QStringLiteral("anteprima"));
+        QCOMPARE(dravino::Archive(path).count({}), 1);
+        QTest::mouseClick(preview->findChild<QPushButton *>(QStringLiteral("previewPrint")), Qt::LeftButton);
+        QTRY_VERIFY(!t.w->preparingPage() && t.platform.pending == 0);
+        // ... and again from the same preview: its copy.
+        QTest::mouseClick(preview->findChild<QPushButton *>(QStringLiteral("previewPrint")), Qt::LeftButton);
+        QTRY_VERIFY(!t.w->preparingPage() && t.platform.pending == 0);
+        preview->reject();
+    });
+    choose(t, QStringLiteral("cmdStampaScala"), QStringLiteral("menuPreview"));
+    QTRY_COMPARE(t.platform.documents.size(), 5);
+    const QString second = numberOn(3);
+    QVERIFY(!second.isEmpty() && second != first);
+    QCOMPARE(second.section(QLatin1Char('-'), 1).toInt(), first.section(QLatin1Char('-'), 1).toInt() + 1); // no number lost to the preview
+    QCOMPARE(numberOn(4), second + QStringLiteral(" (copia)"));
+    QTRY_COMPARE(dravino::Archive(path).count({}), 2);
+}
+
+void TestDestinations::settledOnceWhileItsMessageIsOpen()
+{
+    // The server away: the check waits on the bench and the technician is
+    // told so; the page's outcome arrives while that message is open. Where
+    // the page went is written to the bench's outbox once, not again when
+    // the message is closed.
+    NEEDS_THE_SERVER();
+    QTemporaryDir bench;
+    const QString url = m_server->freshDatabase();
+    { dravino::Archive created(url); }
+    m_env->setEnv("DRAVINO_ARCHIVE", url.toUtf8());
+    m_env->setEnv("DRAVINO_ARCHIVE_TIMEOUT_MS", "5000");
+    const auto restart = qScopeGuard([this] { m_server->start(); });
+    QVERIFY(m_server->stop());
+    Window t; // (the first window of a run sets the data folder: the outbox's after it)
+    m_env->setEnv("XDG_DATA_HOME", bench.path().toLocal8Bit());
+    { dravino::Outbox made(dravino::outboxPath(), url); QVERIFY(made.isOpen()); }
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("conta"));
+        db.setDatabaseName(dravino::outboxPath());
+        QVERIFY(db.open());
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral("CREATE TABLE written (n INTEGER)")));
+        QVERIFY(QSqlQuery(db).exec(QStringLiteral("CREATE TRIGGER counted AFTER UPDATE ON waiting BEGIN INSERT INTO written VALUES (1); END")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("conta"));
+    const auto writes = [] {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("leggi"));
+        db.setDatabaseName(dravino::outboxPath());
+        int n = -1;
+        if (db.open()) {
+            QSqlQuery q(db);
+            if (q.exec(QStringLiteral("SELECT count(*) FROM written")) && q.next())
+                n = q.value(0).toInt();
+        }
+        db = {};
+        QSqlDatabase::removeDatabase(QStringLiteral("leggi"));
+        return n;
+    };
+    t.platform.holdPages = true;
+    t.run(QStringLiteral("%1cmdScala;@answer:una").arg(kOpenScale));
+    const std::function<void()> outcomeWhileOpen = [&] {
+        t.platform.releasePages();
+        QTest::qWait(500);
+        (void)QTest::qWaitFor([&] { return writes() == 1; }, 5000);
+    };
+    t.platform.whileAsked = [&] { t.platform.whileAsked = outcomeWhileOpen; }; // (after the code's prompt)
+    QTest::mouseClick(t.get(QStringLiteral("cmdStampaScala")), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!t.platform.whileAsked && t.platform.pending == 0, 15000);
+    QVERIFY2(t.platform.messages.value(0).text.startsWith(QStringLiteral("Questa prova è conservata su questo banco")),
+             qPrintable(t.platform.messages.value(0).text));
+    QTRY_COMPARE(writes(), 1);
+    QTest::qWait(1000);
+    QCOMPARE(writes(), 1);
+    const auto waiting = dravino::Outbox(dravino::outboxPath(), url).waiting();
+    QCOMPARE(waiting.size(), 1);
+    QCOMPARE(waiting[0].destination, (dravino::PageDestination{dravino::PageDestination::Printer, QStringLiteral("PDF")}));
 }
 
 QTEST_MAIN(TestDestinations)
