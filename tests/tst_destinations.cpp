@@ -308,6 +308,7 @@ private slots:
     void frozenWhileAsked();
     void sameCheckPrintedAgain();
     void settledOnceWhileItsMessageIsOpen();
+    void newerServer();
 
 private:
     std::unique_ptr<QTemporaryDir> m_config;
@@ -1911,6 +1912,47 @@ void TestDestinations::settledOnceWhileItsMessageIsOpen()
     const auto waiting = dravino::Outbox(dravino::outboxPath(), url).waiting();
     QCOMPARE(waiting.size(), 1);
     QCOMPARE(waiting[0].destination, (dravino::PageDestination{dravino::PageDestination::Printer, QStringLiteral("PDF")}));
+}
+
+void TestDestinations::newerServer()
+{
+    // A shared archive a newer Dravino made: told once, however many pages
+    // go; each computed sheet still prints, numbered by the bench, and its
+    // check is kept on the bench, said in words.
+    NEEDS_THE_SERVER();
+    QTemporaryDir bench;
+    const QString url = m_server->freshDatabase();
+    { dravino::Archive created(url); }
+    QVERIFY(m_server->exec(url, {QStringLiteral("UPDATE dravino_schema SET version = %1").arg(dravino::Archive::kSchemaVersion + 1)}));
+    m_env->setEnv("DRAVINO_ARCHIVE", url.toUtf8());
+    Window t;
+    m_env->setEnv("XDG_DATA_HOME", bench.path().toLocal8Bit()); // (an outbox of its own)
+    t.run(QStringLiteral("%1cmdScala;@answer:nuova1;cmdStampaScala").arg(kOpenScale));
+    QTRY_VERIFY_WITH_TIMEOUT(messageTexts(t.platform.messages).filter(QStringLiteral("questa prova resta")).size() == 1, 20000);
+    t.run(QStringLiteral("txtADCValue(3)=507;cmdScala;@answer:nuova2;cmdStampaScala"));
+    QTRY_VERIFY_WITH_TIMEOUT(messageTexts(t.platform.messages).filter(QStringLiteral("questa prova resta")).size() == 2, 20000);
+    QTest::qWait(500);
+    const QStringList told = messageTexts(t.platform.messages);
+    QCOMPARE(told.filter(QStringLiteral("è di una versione più recente di Dravino: è aperto in sola lettura")).size(), 1);
+    QCOMPARE(told.filter(QStringLiteral("L'archivio è di una versione più recente di Dravino e questo banco può solo leggerlo: questa "
+                                        "prova resta conservata su questo banco."))
+                 .size(),
+             2);
+    QCOMPARE(told.filter(QStringLiteral("non ha avuto un numero")).size(), 0);
+    // Both printed, numbered by the bench one after the other.
+    QStringList numbers;
+    for (const auto &document : t.platform.documents)
+        for (const auto &item : document)
+            if (item.text.startsWith(QLatin1String("Certificato n. ")))
+                numbers << item.text.mid(15);
+    QCOMPARE(numbers.size(), 2);
+    QVERIFY2(numbers[0].contains(QRegularExpression(QStringLiteral("^[0-9A-F]{6}-\\d+$"))), qPrintable(numbers[0]));
+    QCOMPARE(numbers[1], numbers[0].section(QLatin1Char('-'), 0, 0) + QLatin1Char('-')
+                             + QString::number(numbers[0].section(QLatin1Char('-'), 1).toInt() + 1));
+    // They wait on the bench, none refused one by one.
+    const auto waiting = dravino::Outbox(dravino::outboxPath(), url).waiting();
+    QCOMPARE(waiting.size(), 2);
+    QVERIFY(waiting[0].refused.isEmpty() && waiting[1].refused.isEmpty());
 }
 
 QTEST_MAIN(TestDestinations)
