@@ -1224,6 +1224,22 @@ void TestDestinations::verdictsInTheArchive()
     QTest::keyClick(verdicts, Qt::Key_Down);
     QTRY_COMPARE(state->text(), QStringLiteral("Prove trovate: 2 (conformi 0, non conformi 2)"));
     QCOMPARE(shown(), (QStringList{"F2 NON CONFORME #dc0000 N-F2", "F1 NON CONFORME #dc0000 N-F1"}));
+    // Exported, each says what it was judged by after its rows: the nominal,
+    // the deviations' window, the average's mode, the zero, the rule.
+    QTemporaryDir out;
+    t.platform.saveAs = out.filePath(QStringLiteral("non conformi.csv"));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    t.platform.messages.clear();
+    QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdEsportaCsv")), Qt::LeftButton);
+    QTRY_COMPARE(t.platform.messages.size(), 1);
+    const QStringList csv = csvRows(t.platform.saveAs, QLatin1Char(';'));
+    QCOMPARE(csv.size(), 3);
+    QCOMPARE(csv[0].section(QLatin1Char('|'), 48), QStringLiteral("Fondo scala nominale (bar)|Scostamento ammesso (± bar)|Media|Zero (mV)|"
+                                                                  "Regola di decisione"));
+    QCOMPARE(csv[1].section(QLatin1Char('|'), 48), QStringLiteral("2400|23|manuale|479|versione 2"));
+    QCOMPARE(csv[2].section(QLatin1Char('|'), 1, 1) + QLatin1Char('|') + csv[2].section(QLatin1Char('|'), 48),
+             QStringLiteral("F1|2400|23|manuale|479|versione 2"));
     // By its certificate's number, among the failing ones and among all.
     QTest::keyClicks(search, QStringLiteral("n-p2"));
     QTRY_COMPARE(state->text(), QStringLiteral("Nessuna prova trovata."));

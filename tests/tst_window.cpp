@@ -472,6 +472,24 @@ void TestWindow::scaleCheck_data()
     QTest::newRow("12 bit 4096: told, not computed") << open + "optADCScala(1);txtADCValue(3)=4096;cmdScala"
         << "lblMvoltScala(3)=;lblScalaOttenuta(*)=,,9639,,,;"
            "msgs=Calcolo scala|E|Riga 3: il valore ADC 4096 supera 4095, il massimo del convertitore a 12 bit.";
+    // Counts a switch to 10 bit finds beyond it in several rows: one message naming them.
+    QTest::newRow("12 to 10 bit, three rows beyond: told once") << open + "optADCScala(1);txtADCValue(1)=1100;txtADCValue(2)=2000;"
+                                                                          "txtADCValue(3)=3000;cmdScala;optADCScala(0)"
+        << "lblMvoltScala(*)=479,,,,0,0;msgs=Calcolo scala|E|Righe 1, 2, 3: i valori ADC 1100, 2000, 3000 superano 1023, il massimo "
+           "del convertitore a 10 bit.&&Calcolo scala|C|Errore 6  Overflow"; // (no row left to average)
+    // The check's verdict beside the grid, in a word; why in its tooltip.
+    QTest::newRow("the panel's verdict: failing") << open + "cmdScala" << "lblEsito=Esito: NON CONFORME;lblEsito*=#dc0000;"
+                                                                         "lblEsito?=La media è fuori dallo scostamento ammesso dal fondo scala nominale";
+    QTest::newRow("the panel's verdict: passing") << "cboScala#10;" + open + "cmdScala" << "lblEsito=Esito: CONFORME;lblEsito*=#007800";
+    QTest::newRow("the panel's verdict: a row failing") << open + "txtADCValue(3)=508;cboScala#10;cmdScala"
+        << "lblEsito=Esito: NON CONFORME;lblEsito?=Righe fuori dai limiti: 1";
+    QTest::newRow("the panel's verdict: before calcola") << open << "lblEsito=";
+    QTest::newRow("the panel's verdict: changed since") << open + "cmdScala;txtADCValue(2)=371"
+        << "lblEsito=Esito: da ricalcolare;lblEsito*=#000000";
+    QTest::newRow("the panel's verdict: too few rows") << open + "txtADCValue(2)=0;txtADCValue(3)=0;cmdScala"
+        << "lblEsito=Senza esito;lblEsito?=Righe calcolate: 1, ne servono almeno 3";
+    QTest::newRow("the panel's verdict: a failed computation") << open + "txtADCValue(1)=98;cmdScala"
+        << "lblEsito=Senza esito;lblEsito?=Il calcolo non è andato a buon fine";
     // The nominal full scale is the calculator's.
     QTest::newRow("the nominal full scale") << open << "lblFondoNominale=Fondo scala nominale 2000 bar";
     QTest::newRow("another full scale chosen") << "cboScala#10;" + open << "lblFondoNominale=Fondo scala nominale 2400 bar";

@@ -362,10 +362,26 @@ void ScalePanel::CalcolaScala()
     const auto failures = m_check.compute(localeDecimalSeparator());
     showCheck();
     showVerdict();
+    // The counts a converter cannot show, all of them in one message (a
+    // switch to 10 bit finds them in every row at once).
+    QStringList rows, counts;
+    for (const auto &f : failures)
+        if (f.kind == ScaleFailure::CountBeyond) {
+            rows << QString::number(f.row);
+            counts << QString::number(f.count);
+        }
+    bool beyondTold = false;
     for (const auto &f : failures) {
-        const QString text = f.kind == ScaleFailure::CountBeyond ? countBeyond(f.row, f.count, f.maxCount)
-            : f.divisionByZero()                                 ? tr("Errore di calcolo ")
-                                                                 : tr("Errore %1  %2").arg(f.number).arg(coreText(f.description));
+        if (f.kind == ScaleFailure::CountBeyond && std::exchange(beyondTold, true))
+            continue;
+        const QString text = f.kind == ScaleFailure::CountBeyond
+            ? (rows.size() == 1 ? countBeyond(f.row, f.count, f.maxCount)
+                                : tr("Righe %1: i valori ADC %2 superano %3, il massimo del convertitore a %4 bit.")
+                                      .arg(rows.join(QStringLiteral(", ")), counts.join(QStringLiteral(", ")))
+                                      .arg(f.maxCount)
+                                      .arg(f.maxCount == adcMaxCount(AdcResolution::Bits10) ? 10 : 12))
+            : f.divisionByZero() ? tr("Errore di calcolo ")
+                                 : tr("Errore %1  %2").arg(f.number).arg(coreText(f.description));
         m_platform.message(window(), text, tr(kTitle),
                            f.kind == ScaleFailure::CountBeyond ? MessageIcon::Exclamation : MessageIcon::Critical);
     }

@@ -22,6 +22,17 @@ QStringList rowHeadings()
     return out;
 }
 
+// What each check was judged by, after its rows: a check NON CONFORME with
+// every row within its limits says why in its own line.
+QStringList ruleHeadings()
+{
+    return {ArchiveWindow::tr("Fondo scala nominale (bar)"), ArchiveWindow::tr("Scostamento ammesso (± bar)"),
+            ArchiveWindow::tr("Media"), ArchiveWindow::tr("Zero (mV)"), ArchiveWindow::tr("Regola di decisione")};
+}
+
+QString averageMode(const CheckRecord &r) { return r.automaticAverage ? ArchiveWindow::tr("automatica") : ArchiveWindow::tr("manuale"); }
+QString ruleName(const CheckRecord &r) { return ArchiveWindow::tr("versione %1").arg(r.rule.version); }
+
 // The texts a technician typed or a printer's name: kept as text by a spreadsheet.
 const QList<int> kTextColumns{ArchiveModel::Code, ArchiveModel::Certificate, ArchiveModel::Destination, ArchiveModel::Customer,
                               ArchiveModel::Vehicle, ArchiveModel::Job, ArchiveModel::Operator};
@@ -35,7 +46,7 @@ QByteArray checksCsv(const QList<CheckRecord> &records)
     QStringList header;
     for (int c = 0; c < ArchiveModel::Columns; ++c)
         header << ArchiveModel::heading(c);
-    QString out = csvLine(header + rowHeadings(), sep);
+    QString out = csvLine(header + rowHeadings() + ruleHeadings(), sep);
     for (const CheckRecord &r : records) {
         QStringList fields;
         for (int c = 0; c < ArchiveModel::Columns; ++c) {
@@ -45,6 +56,8 @@ QByteArray checksCsv(const QList<CheckRecord> &records)
         for (const CheckRow &row : r.rows)
             fields << cellText(row.bar) << cellText(row.adc) << cellText(row.mvolt) << cellText(row.scale)
                    << linearityText(row.linearity, point) << cellText(row.deviation);
+        fields << (r.nominalFullScale > 0 ? QString::number(r.nominalFullScale) : QString()) << cellText(r.tolerance) << averageMode(r)
+               << cellText(r.rows[0].mvolt) << ruleName(r);
         out += csvLine(fields, sep);
     }
     return csvFile(out);
@@ -71,6 +84,8 @@ Spreadsheet checksSheet(const QList<CheckRecord> &records)
     const QStringList rows = rowHeadings();
     for (int i = 0; i < rows.size(); ++i)
         sheet.columns << SheetColumn{rows[i], i % 6 == 4 ? SheetColumn::Percent : SheetColumn::General};
+    for (const QString &heading : ruleHeadings())
+        sheet.columns << SheetColumn{heading, SheetColumn::General};
     for (const CheckRecord &r : records) {
         QList<SheetCell> line;
         for (int c = 0; c < ArchiveModel::Columns; ++c) {
@@ -87,6 +102,8 @@ Spreadsheet checksSheet(const QList<CheckRecord> &records)
             line << sheetCell(row.bar) << sheetCell(row.adc) << sheetCell(row.mvolt) << sheetCell(row.scale)
                  << (linearity ? SheetCell(shownLinearity(float(*linearity))) : sheetCell(row.linearity)) << sheetCell(row.deviation);
         }
+        line << (r.nominalFullScale > 0 ? SheetCell(double(r.nominalFullScale)) : SheetCell(QString())) << sheetCell(r.tolerance)
+             << SheetCell(averageMode(r)) << sheetCell(r.rows[0].mvolt) << SheetCell(ruleName(r));
         sheet.rows << line;
     }
     return sheet;
