@@ -309,6 +309,8 @@ private slots:
     void sameCheckPrintedAgain();
     void settledOnceWhileItsMessageIsOpen();
     void newerServer();
+    void partOfTheChosenChecks_data();
+    void partOfTheChosenChecks();
 
 private:
     std::unique_ptr<QTemporaryDir> m_config;
@@ -1969,6 +1971,67 @@ void TestDestinations::newerServer()
     const auto waiting = dravino::Outbox(dravino::outboxPath(), url).waiting();
     QCOMPARE(waiting.size(), 2);
     QVERIFY(waiting[0].refused.isEmpty() && waiting[1].refused.isEmpty());
+}
+
+void TestDestinations::partOfTheChosenChecks_data()
+{
+    QTest::addColumn<bool>("shared");
+    QTest::newRow("one of three gone from the bench's archive") << false;
+    QTest::newRow("the shared archive's server stopped") << true;
+}
+
+void TestDestinations::partOfTheChosenChecks()
+{
+    // Three checks chosen; the archive gives back only some of them (one
+    // deleted meanwhile, a server gone away): nothing is exported, and the
+    // technician hears which did not come and why.
+    QFETCH(bool, shared);
+    QTemporaryDir data, out;
+    QString location = data.filePath(QStringLiteral("archivio.sqlite"));
+    if (shared) {
+        NEEDS_THE_SERVER();
+        location = m_server->freshDatabase();
+    }
+    m_env->setEnv("DRAVINO_ARCHIVE", location.toUtf8());
+    m_env->setEnv("DRAVINO_ARCHIVE_TIMEOUT_MS", "5000");
+    QList<dravino::CheckRecord> three;
+    for (int i = 0; i < 3; ++i) {
+        dravino::CheckRecord r = checkOfCode(QStringLiteral("PARTE%1").arg(i), 'P', 0);
+        r.takenAt = QDateTime(QDate(2026, 11, 1), QTime(8, 10 * i));
+        three << r;
+    }
+    QVERIFY(keepAll(location, three));
+    Window t;
+    auto *archive = openArchive(t);
+    QVERIFY(archive);
+    auto *list = archive->findChild<QTableView *>(QStringLiteral("lstProve"));
+    QTRY_VERIFY(!list->model()->index(2, 1).data().toString().isEmpty());
+    const auto restart = qScopeGuard([this, shared] {
+        if (shared)
+            m_server->start();
+    });
+    if (shared)
+        QVERIFY(m_server->stop());
+    else
+        QVERIFY(dravino::Archive(location).remove(three[1].key));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_A, Qt::ControlModifier);
+    t.platform.saveAs = out.filePath(QStringLiteral("parte.csv"));
+    QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdEsportaCsv")), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(t.platform.messages.size(), 1, 15000);
+    const QString told = t.platform.messages[0].text;
+    if (shared)
+        QVERIFY2(told.startsWith(QStringLiteral("Delle 3 prove scelte l'archivio non ha dato 3 (PARTE2 del 01/11/26 08:20, PARTE1 del "
+                                                "01/11/26 08:10, PARTE0 del 01/11/26 08:00): ")) && told.contains(QStringLiteral("server"))
+                     && told.endsWith(QStringLiteral(". Non è stato fatto nulla.")),
+                 qPrintable(told));
+    else
+        QCOMPARE(told, QStringLiteral("Delle 3 prove scelte l'archivio non ha dato 1 (PARTE1 del 01/11/26 08:10): non ci sono più "
+                                      "nell'archivio. Non è stato fatto nulla."));
+    QCOMPARE(t.platform.messages[0].icon, dravino::MessageIcon::Critical);
+    QVERIFY(!QFile::exists(t.platform.saveAs));
+    QVERIFY(t.platform.saveDialogs.isEmpty()); // (not even asked where)
+    archive->close();
 }
 
 QTEST_MAIN(TestDestinations)

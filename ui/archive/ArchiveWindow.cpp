@@ -32,6 +32,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QSet>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -295,17 +296,40 @@ void ArchiveWindow::withSelected(bool all, std::function<void(const QList<CheckR
         return;
     }
     QStringList keys;
-    for (const int row : std::as_const(chosen))
+    QList<CheckSummary> asked; // (copies: the list may be read again meanwhile)
+    for (const int row : std::as_const(chosen)) {
         keys << m_model->at(row).key;
+        asked << m_model->at(row);
+    }
     ArchiveService *archive = m_archive();
     if (keys.isEmpty() || !archive)
         return;
-    archive->records(keys, this, [this, then = std::move(then)](const ArchiveReply &reply) {
-        if (!reply.records.isEmpty())
+    archive->records(keys, this, [this, asked, then = std::move(then)](const ArchiveReply &reply) {
+        // Every check chosen, or nothing done and the missing ones named:
+        // an export of part of them is no export of what was chosen.
+        QSet<QString> came;
+        for (const CheckRecord &r : reply.records)
+            came.insert(r.key);
+        QStringList missing;
+        for (const CheckSummary &c : asked)
+            if (!came.contains(c.key))
+                missing << tr("%1 del %2").arg(c.code.isEmpty() ? tr("senza codice") : c.code, QLocale().toString(c.takenAt, QLocale::ShortFormat));
+        if (missing.isEmpty()) {
             then(reply.records);
-        else
-            m_platform.message(this, tr("L'archivio non si può leggere: %1").arg(reply.error.isEmpty() ? tr("la prova non c'è più") : reply.error),
-                               tr("Archivio prove"), MessageIcon::Critical);
+            return;
+        }
+        const QString why = reply.error.isEmpty() ? tr("non ci sono più nell'archivio") : reply.error;
+        constexpr int kNamed = 5;
+        QString named = QStringList(missing.mid(0, kNamed)).join(QStringLiteral(", "));
+        if (missing.size() > kNamed)
+            named += tr(" e altre %1").arg(missing.size() - kNamed);
+        m_platform.message(this,
+                           asked.size() == 1 ? tr("L'archivio non si può leggere: %1").arg(reply.error.isEmpty() ? tr("la prova non c'è più") : reply.error)
+                                             : tr("Delle %1 prove scelte l'archivio non ha dato %2 (%3): %4. Non è stato fatto nulla.")
+                                                   .arg(asked.size())
+                                                   .arg(missing.size())
+                                                   .arg(named, why),
+                           tr("Archivio prove"), MessageIcon::Critical);
     });
 }
 
