@@ -508,7 +508,8 @@ void TestDocuments::previewIsThePrintedPage()
 void TestDocuments::printReports_data()
 {
     // An outcome: kind (P printed, H held, S saved, F failed, A abandoned,
-    // C sent as job 12 and not confirmed), the printer's failure (- none,
+    // C sent as job 12 and not confirmed, Q sent with no job and not
+    // confirmed, Z sent), the printer's failure (- none,
     // U unreachable, N no answer, R refused, X not accepting), its reason
     // (causes by name, any other words as they stand), the file or the file's error; for the table (T) or the
     // sheet (S); the printer's name ("PDF" unless given).
@@ -539,6 +540,8 @@ void TestDocuments::printReports_data()
     QTest::newRow("sent: the table") << "Z|-|||T" << "I|Pagina inviata a PDF";
     QTest::newRow("sent: the sheet says so too") << "Z|-|||S" << "I|Pagina inviata a PDF";
     QTest::newRow("sent, never confirmed") << "C|N|||S" << "E|La pagina è stata inviata a PDF (lavoro 12), ma il server di stampa non ne ha confermato la stampa: controllare la stampante.";
+    // Qt's printing numbers no job: a page it was handing over when the time passed.
+    QTest::newRow("sent, never confirmed, no job") << "Q|N|||S" << "E|La pagina è stata inviata a PDF, ma il sistema di stampa non ne ha confermato la stampa: controllare la stampante.";
     QTest::newRow("lost: no printer, no folder") << "F|-|||T" << "C|Nessuna stampante e nessuna cartella in cui salvare il file PDF: la pagina non è stata salvata.";
     QTest::newRow("lost: printer and folder fail") << "F|N||Impossibile scrivere il file PDF nella cartella /x: No space left on device.|T"
         << "C|Impossibile stampare su PDF: il server di stampa non risponde. Impossibile scrivere il file PDF nella cartella /x: No space left on device.";
@@ -555,10 +558,10 @@ void TestDocuments::printReports()
         : f[0] == QLatin1String("H")      ? PrintOutcome::Held
         : f[0] == QLatin1String("S")      ? PrintOutcome::SavedToFile
         : f[0] == QLatin1String("A")      ? PrintOutcome::Abandoned
-        : f[0] == QLatin1String("C")      ? PrintOutcome::Unconfirmed
+        : f[0] == QLatin1String("C") || f[0] == QLatin1String("Q") ? PrintOutcome::Unconfirmed
         : f[0] == QLatin1String("Z")      ? PrintOutcome::Sent
                                           : PrintOutcome::Failed;
-    o.job = 12;
+    o.job = f[0] == QLatin1String("Q") ? 0 : 12;
     o.device = f.size() > 5 ? f[5] : QStringLiteral("PDF");
     const QChar why = f[1].at(0);
     o.printerFailure = why == QLatin1Char('U') ? PrintFailure::Unreachable

@@ -147,6 +147,12 @@ std::optional<PrintReport> reportOf(const PrintOutcome &o, bool quietWhenPrinted
         // The printing system tells no more than that it has the page.
         return PrintReport{PrintReportText::tr("Pagina inviata a %1").arg(o.device), MessageIcon::Information};
     case PrintOutcome::Unconfirmed:
+        // (a printing system that numbers no job: Qt's)
+        if (o.job <= 0)
+            return PrintReport{PrintReportText::tr("La pagina è stata inviata a %1, ma il sistema di stampa non ne ha confermato la "
+                                                   "stampa: controllare la stampante.")
+                                   .arg(o.device),
+                               MessageIcon::Exclamation};
         return PrintReport{PrintReportText::tr("La pagina è stata inviata a %1 (lavoro %2), ma il server di stampa non ne ha "
                                                "confermato la stampa: controllare la stampante.")
                                .arg(o.device)
