@@ -83,7 +83,12 @@ class ArchiveWorker final : public QObject
 {
     Q_OBJECT
 public:
-    explicit ArchiveWorker(QString location) : m_location(std::move(location)), m_server(isServerLocation(m_location)) {}
+    // listens: the connection hears other benches' changes (one of the
+    // service's two does).
+    ArchiveWorker(QString location, bool listens)
+        : m_location(std::move(location)), m_server(isServerLocation(m_location)), m_listens(listens)
+    {
+    }
 
     // The archive, opened (again) where needed; nothing when it does not
     // open (error() says why, the next call tries again).
@@ -98,7 +103,7 @@ public:
             m_archive = std::make_unique<Archive>(m_location);
             if (!m_archive->notice().isEmpty())
                 emit notice(m_archive->notice());
-            if (m_archive->isOpen())
+            if (m_archive->isOpen() && m_listens)
                 m_archive->watch([this] { emit changedElsewhere(); });
             emit opened(m_archive->isOpen() && m_archive->readOnly());
             m_opened = true;
@@ -148,7 +153,7 @@ public:
                 break;
             }
             if (box->refuse(r.key, why)) {
-                emit notice(ArchiveServiceText::tr("Il server dell'archivio ha rifiutato la prova %1 del %2: %3. La prova resta "
+                emit refusedNotice(ArchiveServiceText::tr("Il server dell'archivio ha rifiutato la prova %1 del %2: %3. La prova resta "
                                                    "conservata su questo banco; le altre sono inviate.")
                                 .arg(r.code.isEmpty() ? QStringLiteral("-") : r.code,
                                      QLocale().toString(r.takenAt, QLocale::ShortFormat), why));
@@ -199,11 +204,13 @@ signals:
     void answered(quint64 id, const dravino::ArchiveReply &reply);
     void notice(const QString &text);
     void opened(bool readOnly);
+    void refusedNotice(const QString &text);
     void changedElsewhere();
 
 private:
     QString m_location;
     bool m_server;
+    bool m_listens;
     std::unique_ptr<Archive> m_archive;
     bool m_broken = false;
     bool m_opened = false; // asked for at least once
@@ -218,21 +225,28 @@ int ArchiveService::retryMs() { return envMs("DRAVINO_OUTBOX_RETRY_MS", 30000); 
 int ArchiveService::heartbeatMs() { return envMs("DRAVINO_ARCHIVE_HEARTBEAT_MS", 10000); }
 
 ArchiveService::ArchiveService(QString location, QObject *parent)
-    : QObject(parent), m_location(std::move(location)), m_worker(new detail::ArchiveWorker(m_location))
+    : QObject(parent), m_location(std::move(location)), m_worker(new detail::ArchiveWorker(m_location, true)),
+      m_longWorker(new detail::ArchiveWorker(m_location, false))
 {
-    connect(m_worker, &detail::ArchiveWorker::answered, this, &ArchiveService::answered, Qt::QueuedConnection);
+    for (detail::ArchiveWorker *worker : {m_worker, m_longWorker}) {
+        connect(worker, &detail::ArchiveWorker::answered, this, &ArchiveService::answered, Qt::QueuedConnection);
+        connect(worker, &detail::ArchiveWorker::changedElsewhere, this, &ArchiveService::changed, Qt::QueuedConnection);
+    }
+    // (what the archive is, told once a connection: the short calls' one)
     connect(m_worker, &detail::ArchiveWorker::notice, this, &ArchiveService::notice, Qt::QueuedConnection);
-    connect(m_worker, &detail::ArchiveWorker::changedElsewhere, this, &ArchiveService::changed, Qt::QueuedConnection);
+    connect(m_longWorker, &detail::ArchiveWorker::refusedNotice, this, &ArchiveService::notice, Qt::QueuedConnection);
     connect(m_worker, &detail::ArchiveWorker::opened, this, [this](bool readOnly) { m_readOnly = readOnly; }, Qt::QueuedConnection);
     m_thread = startThread("archive", m_worker);
+    m_longThread = startThread("archive-long", m_longWorker);
     if (isServer()) {
         m_outbox = new detail::OutboxWorker(m_location);
         m_outboxThread = startThread("outbox", m_outbox);
-        // What waits from an earlier session goes as soon as the server answers.
-        QMetaObject::invokeMethod(m_worker, [worker = m_worker, ms = retryMs(), beat = heartbeatMs()] {
-            worker->startRetrying(ms);
-            worker->startHeartbeat(beat);
-        }, Qt::QueuedConnection);
+        // What waits from an earlier session goes as soon as the server
+        // answers, on the long calls' connection: no short call waits for it.
+        QMetaObject::invokeMethod(m_longWorker, [worker = m_longWorker, ms = retryMs()] { worker->startRetrying(ms); },
+                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(m_worker, [worker = m_worker, beat = heartbeatMs()] { worker->startHeartbeat(beat); },
+                                  Qt::QueuedConnection);
     }
 }
 
@@ -242,7 +256,12 @@ ArchiveService::~ArchiveService()
     // check recorded as its page went is kept), then the threads end and
     // the workers go with them.
     m_worker->disconnect(this);
-    for (auto [thread, worker] : {std::pair<QThread *, QObject *>{m_thread, m_worker}, {m_outboxThread, m_outbox}})
+    m_longWorker->disconnect(this);
+    // A long call under way (an import) gives up between its batches.
+    for (const Call &c : std::as_const(m_calls))
+        if (c.stop)
+            *c.stop = true;
+    for (auto [thread, worker] : {std::pair<QThread *, QObject *>{m_thread, m_worker}, {m_longThread, m_longWorker}, {m_outboxThread, m_outbox}})
         if (thread)
             QMetaObject::invokeMethod(worker, [thread] { thread->quit(); }, Qt::QueuedConnection);
     // A local file's thread ends at once; one held by a server that does
@@ -250,7 +269,7 @@ ArchiveService::~ArchiveService()
     // not wait for it beyond its deadline.
     static auto *abandoned = new QList<QThread *>; // kept until the program ends
     QDeadlineTimer deadline(150);
-    for (QThread *thread : {m_thread, m_outboxThread}) {
+    for (QThread *thread : {m_thread, m_longThread, m_outboxThread}) {
         if (!thread)
             continue;
         if (thread->wait(deadline)) {
@@ -284,16 +303,14 @@ quint64 ArchiveService::call(QObject *context, Done done, bool writes, int limit
     return id;
 }
 
-void ArchiveService::run(quint64 id, Work work)
+void ArchiveService::run(quint64 id, Work work, bool isLong)
 {
+    detail::ArchiveWorker *on = isLong ? m_longWorker : m_worker;
     QMetaObject::invokeMethod(
-        m_worker,
-        [worker = m_worker, id, work = std::move(work)] {
+        on,
+        [worker = on, id, work = std::move(work)] {
             ArchiveReply opened;
             Archive *a = worker->archive(opened);
-            // Before anything else, what waits on the bench.
-            if (a && worker->sendWaiting(*a))
-                emit worker->changedElsewhere();
             ArchiveReply reply = work(*worker, a);
             if (!a) // why there is no archive first, then what the call itself met (the bench's outbox)
                 reply.error = reply.error.isEmpty() ? opened.error : opened.error + QStringLiteral("; ") + reply.error;
@@ -302,6 +319,10 @@ void ArchiveService::run(quint64 id, Work work)
             emit worker->answered(id, reply);
         },
         Qt::QueuedConnection);
+    // What waits on the bench goes at every call, on the long calls'
+    // connection, behind no short call and holding none up.
+    if (!isLong && m_outbox)
+        sendWaiting();
 }
 
 void ArchiveService::keep(const CheckRecord &record, QObject *context, Done done)
@@ -330,8 +351,13 @@ void ArchiveService::keep(const CheckRecord &record, QObject *context, Done done
             : std::pair{false, ArchiveServiceText::tr("le prove in attesa non si possono conservare su questo banco")};
         ArchiveReply reply;
         CheckRecord r = record;
-        if (kept && a)
-            w.sendWaiting(*a);
+        // Its own record straight to the server; the others that wait go
+        // on the long calls' connection.
+        if (Outbox *box = kept && a && !a->readOnly() ? w.outbox() : nullptr) {
+            CheckRecord sent = record;
+            if (a->keep(sent))
+                box->sent(sent);
+        }
         reply.ok = kept || (a && a->keep(r));
         if (!reply.ok && a)
             reply.error = a->error();
@@ -464,11 +490,14 @@ void ArchiveService::certificate(QObject *context, Done done)
     });
 }
 
-void ArchiveService::sendBenchChecks(const QString &file, QObject *context, Done done)
+quint64 ArchiveService::sendBenchChecks(const QString &file, QObject *context, Done done)
 {
-    // A bench's years of checks take longer than one call.
+    // A bench's years of checks take longer than one call: on the long
+    // calls' connection, given up between batches where asked.
     const quint64 id = call(context, std::move(done), true, 10 * timeLimitMs());
-    run(id, [file](detail::ArchiveWorker &, Archive *a) {
+    auto stop = std::make_shared<std::atomic_bool>(false);
+    m_calls[id].stop = stop;
+    run(id, [file, stop](detail::ArchiveWorker &, Archive *a) {
         ArchiveReply reply;
         if (!a)
             return reply;
@@ -484,6 +513,10 @@ void ArchiveService::sendBenchChecks(const QString &file, QObject *context, Done
         // (sent before, or by hand) are left as they are.
         constexpr int kBatch = 200;
         for (qsizetype at = 0; at < keys.size(); at += kBatch) {
+            if (*stop) {
+                reply.error = ArchiveServiceText::tr("l'invio è stato interrotto");
+                return reply;
+            }
             const QStringList some = keys.mid(at, kBatch);
             QSet<QString> there;
             for (const CheckRecord &r : a->records(some))
@@ -501,12 +534,19 @@ void ArchiveService::sendBenchChecks(const QString &file, QObject *context, Done
         }
         reply.ok = true;
         return reply;
-    });
+    }, true);
+    return id;
+}
+
+void ArchiveService::giveUp(quint64 call)
+{
+    if (const auto it = m_calls.find(call); it != m_calls.end() && it->stop)
+        *it->stop = true;
 }
 
 void ArchiveService::sendWaiting()
 {
-    QMetaObject::invokeMethod(m_worker, [worker = m_worker] { worker->retry(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_longWorker, [worker = m_longWorker] { worker->retry(); }, Qt::QueuedConnection);
 }
 
 void ArchiveService::answered(quint64 id, const ArchiveReply &reply)

@@ -4,7 +4,10 @@
 // The answer comes back on the asking object's thread, once: the archive's
 // reply, or after the time limit a reply that says the archive did not
 // answer (a late reply is then dropped). Nothing comes back to an object
-// that is gone. Calls run one after another, in the order they were made.
+// that is gone. Calls run one after another, in the order they were made;
+// the long ones (a bench's checks sent to a server, the checks waiting on
+// the bench) on a connection and thread of their own, so that no short
+// call waits behind them.
 //
 // On a server, a check is first kept on the bench (Outbox), on a thread of
 // its own that no server holds up, then sent; one the server does not take
@@ -17,7 +20,9 @@
 #include <QHash>
 #include <QObject>
 #include <QPointer>
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QThread;
@@ -82,8 +87,12 @@ public:
     // archive could not be reached, as against one that refused.
     void certificate(QObject *context, Done done);
     // Every check of the bench's own archive file, each kept on this
-    // archive's server once (by its key): reply.sent and reply.already.
-    void sendBenchChecks(const QString &file, QObject *context, Done done);
+    // archive's server once (by its key): reply.sent and reply.already. A
+    // long call, on a connection of its own: the short ones go on meanwhile.
+    // Its call, for giveUp.
+    quint64 sendBenchChecks(const QString &file, QObject *context, Done done);
+    // A long call gives up between its batches (what it sent stays sent).
+    void giveUp(quint64 call);
     // The checks waiting on the bench, sent now where the server answers.
     void sendWaiting();
 
@@ -115,14 +124,19 @@ private:
         Done done;
         QTimer *timer = nullptr;
         bool writes = false;
+        std::shared_ptr<std::atomic_bool> stop; // a long call's
     };
     quint64 call(QObject *context, Done done, bool writes, int limitMs = 0);
-    void run(quint64 id, Work work);
+    // On the short calls' connection, or the long calls' (isLong).
+    void run(quint64 id, Work work, bool isLong = false);
     void answered(quint64 id, const ArchiveReply &reply);
 
     QString m_location;
     QThread *m_thread = nullptr;
     detail::ArchiveWorker *m_worker = nullptr;
+    // The long calls (an import, what waits on the bench) on a connection of their own.
+    QThread *m_longThread = nullptr;
+    detail::ArchiveWorker *m_longWorker = nullptr;
     QThread *m_outboxThread = nullptr;
     detail::OutboxWorker *m_outbox = nullptr;
     QHash<quint64, Call> m_calls;

@@ -166,6 +166,7 @@ private slots:
     void faults();
     void twoProgramsWriting();
     void certificatesOfThreePrograms();
+    void importBesideShortCalls();
     void killedWhileRecording();
     void throughItsThread();
     void whileTheServerIsAway();
@@ -630,6 +631,42 @@ void TestArchive::certificatesOfThreePrograms()
     const CertificateNumber none = benchCertificate();
     QVERIFY(none.number.isEmpty());
     QVERIFY2(none.why.startsWith(QStringLiteral("il contatore dei certificati %1 non si può scrivere (").arg(counter)), qPrintable(none.why));
+}
+
+void TestArchive::importBesideShortCalls()
+{
+    // A bench's 10,000 checks sent to the archive: a search meanwhile is
+    // answered before the import ends; an import given up stops between
+    // its batches, keeping what it sent, and says so.
+    QTemporaryDir dir;
+    const QString bench = dir.filePath(QStringLiteral("banco.sqlite"));
+    {
+        Archive made(bench);
+        QList<CheckRecord> many;
+        for (int i = 0; i < 10000; ++i)
+            many << sample(QStringLiteral("BANCO%1").arg(i));
+        QVERIFY2(made.keepAll(many), qPrintable(made.error()));
+    }
+    const QString path = freshArchive(dir);
+    ArchiveService service(path);
+    QObject asker;
+    QList<ArchiveReply> imported, searched;
+    service.sendBenchChecks(bench, &asker, [&](const ArchiveReply &r) { imported << r; });
+    service.page({}, {}, 10, true, &asker, [&](const ArchiveReply &r) { searched << r; });
+    QTRY_COMPARE_WITH_TIMEOUT(searched.size(), 1, 60000);
+    QVERIFY2(imported.isEmpty(), "the search waited for the import");
+    QVERIFY(searched[0].ok);
+    QTRY_COMPARE_WITH_TIMEOUT(imported.size(), 1, 120000);
+    QVERIFY2(imported[0].ok && imported[0].sent == 10000, qPrintable(imported[0].error));
+    // Given up at once: the rest is not sent.
+    const QString other = dir.filePath(QStringLiteral("altro.sqlite"));
+    ArchiveService second(other);
+    const quint64 call = second.sendBenchChecks(bench, &asker, [&](const ArchiveReply &r) { imported << r; });
+    second.giveUp(call);
+    QTRY_COMPARE_WITH_TIMEOUT(imported.size(), 2, 60000);
+    QVERIFY(!imported[1].ok);
+    QCOMPARE(imported[1].error, QStringLiteral("l'invio è stato interrotto"));
+    QVERIFY(Archive(other).count({}) < 10000);
 }
 
 void TestArchive::killedWhileRecording()
