@@ -11,30 +11,6 @@ namespace dravino {
 
 using namespace archivesql;
 
-namespace {
-// WHERE for a query: any part of the code or of the job's data, any case,
-// no wildcards; the dates in local days.
-QString where(const CheckQuery &query, QVariantList &values)
-{
-    QString needle = query.text.trimmed().toUpper();
-    needle.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('%'), QLatin1String("\\%"))
-        .replace(QLatin1Char('_'), QLatin1String("\\_"));
-    values << QLatin1Char('%') + needle + QLatin1Char('%')
-           << (query.from.isValid() ? utc(query.from.startOfDay()) : QStringLiteral("0"))
-           << (query.to.isValid() ? utc(query.to.addDays(1).startOfDay()) : QStringLiteral("9"));
-    QString sql = QStringLiteral("search_key LIKE ? ESCAPE '\\' AND taken_at >= ? AND taken_at < ?");
-    if (query.verdicts != CheckQuery::All) {
-        sql += QStringLiteral(" AND verdict = ?");
-        values << (query.verdicts == CheckQuery::Passing ? QStringLiteral("pass") : QStringLiteral("fail"));
-    }
-    if (!query.code.isEmpty()) {
-        sql += QStringLiteral(" AND code = ?");
-        values << query.code;
-    }
-    return sql;
-}
-} // namespace
-
 QList<CheckSummary> Archive::summariesOf(const QString &found, const QVariantList &values) const
 {
     QList<CheckSummary> out;
@@ -65,7 +41,7 @@ QList<CheckSummary> Archive::page(const CheckQuery &query, const CheckSummary *a
     m_error.clear();
     // The page's checks are found in the index, then read.
     QVariantList values;
-    QString found = QStringLiteral("SELECT id FROM checks WHERE %1").arg(where(query, values));
+    QString found = QStringLiteral("SELECT id FROM checks WHERE %1").arg(searchWhere(query, values));
     if (after) {
         found += QStringLiteral(" AND (taken_at < ? OR (taken_at = ? AND id < ?))");
         values << utc(after->takenAt) << utc(after->takenAt) << after->id;
@@ -88,7 +64,7 @@ QList<CheckSummary> Archive::window(const CheckQuery &query, int offset, int lim
         return out;
     QVariantList values;
     const QString found = QStringLiteral("SELECT id FROM checks WHERE %1 ORDER BY taken_at %2, id %2 LIMIT ? OFFSET ?")
-                              .arg(where(query, values), fromOldest ? QLatin1String("ASC") : QLatin1String("DESC"));
+                              .arg(searchWhere(query, values), fromOldest ? QLatin1String("ASC") : QLatin1String("DESC"));
     values << take << skip;
     return summariesOf(found, values);
 }
@@ -120,7 +96,7 @@ VerdictCounts Archive::counts(const CheckQuery &query) const
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(QStringLiteral("SELECT count(*), coalesce(sum(CASE WHEN verdict = 'pass' THEN 1 ELSE 0 END), 0), "
                              "coalesce(sum(CASE WHEN verdict = 'fail' THEN 1 ELSE 0 END), 0) FROM checks WHERE %1")
-                  .arg(where(query, values)));
+                  .arg(searchWhere(query, values)));
     for (const QVariant &v : values)
         q.addBindValue(v);
     if (!q.exec() || !q.next()) {
@@ -137,7 +113,7 @@ int Archive::count(const CheckQuery &query) const
     m_error.clear();
     QVariantList values;
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("SELECT count(*) FROM checks WHERE %1").arg(where(query, values)));
+    q.prepare(QStringLiteral("SELECT count(*) FROM checks WHERE %1").arg(searchWhere(query, values)));
     for (const QVariant &v : values)
         q.addBindValue(v);
     if (!q.exec() || !q.next()) {

@@ -52,6 +52,26 @@ const QStringList kIndexes{QStringLiteral("CREATE INDEX IF NOT EXISTS checks_sea
 
 QString utc(const QDateTime &t) { return t.toUTC().toString(Qt::ISODateWithMs); }
 
+QString searchWhere(const CheckQuery &query, QVariantList &values)
+{
+    QString needle = query.text.trimmed().toUpper();
+    needle.replace(QLatin1Char('\\'), QLatin1String("\\\\")).replace(QLatin1Char('%'), QLatin1String("\\%"))
+        .replace(QLatin1Char('_'), QLatin1String("\\_"));
+    values << QLatin1Char('%') + needle + QLatin1Char('%')
+           << (query.from.isValid() ? utc(query.from.startOfDay()) : QStringLiteral("0"))
+           << (query.to.isValid() ? utc(query.to.addDays(1).startOfDay()) : QStringLiteral("9"));
+    QString sql = QStringLiteral("search_key LIKE ? ESCAPE '\\' AND taken_at >= ? AND taken_at < ?");
+    if (query.verdicts != CheckQuery::All) {
+        sql += QStringLiteral(" AND verdict = ?");
+        values << (query.verdicts == CheckQuery::Passing ? QStringLiteral("pass") : QStringLiteral("fail"));
+    }
+    if (!query.code.isEmpty()) {
+        sql += QStringLiteral(" AND code = ?");
+        values << query.code;
+    }
+    return sql;
+}
+
 // An empty text is kept as an empty text: a null QString would be SQL's NULL.
 QVariant text(const QString &s) { return s.isNull() ? QVariant(QStringLiteral("")) : QVariant(s); }
 QVariant wholeOrNull(const Cell &c)

@@ -373,21 +373,6 @@ void ArchiveService::keep(const CheckRecord &record, QObject *context, Done done
     });
 }
 
-namespace {
-bool matches(const CheckSummary &s, const CheckQuery &q)
-{
-    const QString text = q.text.trimmed();
-    const bool found = text.isEmpty() || s.code.contains(text, Qt::CaseInsensitive)
-        || s.jobData.customer.contains(text, Qt::CaseInsensitive) || s.jobData.vehicle.contains(text, Qt::CaseInsensitive)
-        || s.jobData.job.contains(text, Qt::CaseInsensitive) || s.jobData.operatorName.contains(text, Qt::CaseInsensitive)
-        || s.certificate.contains(text, Qt::CaseInsensitive);
-    const bool verdict = q.verdicts == CheckQuery::All
-        || s.verdict == (q.verdicts == CheckQuery::Passing ? SensorVerdict::Pass : SensorVerdict::Fail);
-    const QDate day = s.takenAt.date();
-    return found && verdict && (q.code.isEmpty() || s.code == q.code) && (!q.from.isValid() || day >= q.from) && (!q.to.isValid() || day <= q.to);
-}
-} // namespace
-
 void ArchiveService::page(const CheckQuery &query, std::optional<CheckSummary> after, int limit, bool withTotal,
                           QObject *context, Done done)
 {
@@ -396,10 +381,9 @@ void ArchiveService::page(const CheckQuery &query, std::optional<CheckSummary> a
         ArchiveReply reply;
         // What waits on the bench leads the list, newest first.
         if (Outbox *box = after ? nullptr : w.outbox()) {
-            const QList<CheckRecord> waiting = box->waiting();
+            const QList<CheckRecord> waiting = box->waiting(query);
             for (auto it = waiting.rbegin(); it != waiting.rend(); ++it)
-                if (matches(*it, query))
-                    reply.page << *it;
+                reply.page << *it;
         }
         const int onBench = int(reply.page.size());
         if (!a)

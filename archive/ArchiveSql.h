@@ -35,6 +35,11 @@ QString serverNamed(const QString &location);
 QStringList createV2(bool server, const QString &table);
 extern const QStringList kIndexes;
 QString utc(const QDateTime &t);
+// WHERE for a search, the archive's and the bench's outbox's alike (their
+// tables share the columns search_key, taken_at, verdict and code): any
+// part of the code or of the job's data, any case, no wildcards; the dates
+// in local days; the verdict; one sensor's code.
+QString searchWhere(const CheckQuery &query, QVariantList &values);
 QVariant text(const QString &s);
 QVariant wholeOrNull(const Cell &c);
 QString textOf(const Cell &c);

@@ -1,5 +1,6 @@
 #include "archive/Outbox.h"
 
+#include "archive/ArchiveSql.h"
 #include "archive/Location.h"
 #include "base/Files.h"
 
@@ -23,6 +24,26 @@ class OutboxText
 std::atomic_int g_outboxes{0};
 
 QString json(const CheckRecord &r) { return QString::fromUtf8(QJsonDocument(recordJson(r)).toJson(QJsonDocument::Compact)); }
+
+// The columns a search looks in, from each record an earlier outbox holds.
+bool searchable(QSqlDatabase &db)
+{
+    QSqlQuery read(db);
+    if (!read.exec(QStringLiteral("SELECT bench_key, record FROM waiting")))
+        return false;
+    QSqlQuery write(db);
+    write.prepare(QStringLiteral("UPDATE waiting SET search_key = ?, code = ?, verdict = ? WHERE bench_key = ?"));
+    while (read.next()) {
+        const CheckRecord r = recordFrom(QJsonDocument::fromJson(read.value(1).toByteArray()).object());
+        write.addBindValue(archivesql::searchKey(r));
+        write.addBindValue(r.code);
+        write.addBindValue(QString(verdictName(r.verdict)));
+        write.addBindValue(read.value(0));
+        if (!write.exec())
+            return false;
+    }
+    return true;
+}
 } // namespace
 
 Outbox::Outbox(QString path, const QString &server)
@@ -55,12 +76,20 @@ Outbox::Outbox(QString path, const QString &server)
         QSqlQuery q(db);
         m_open = q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && q.exec(QStringLiteral("PRAGMA synchronous=FULL"))
             && q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS waiting (bench_key TEXT PRIMARY KEY, server TEXT NOT NULL, "
-                                     "taken_at TEXT NOT NULL, record TEXT NOT NULL, refused TEXT)"));
+                                     "taken_at TEXT NOT NULL, record TEXT NOT NULL, refused TEXT, search_key TEXT NOT NULL "
+                                     "DEFAULT '', code TEXT NOT NULL DEFAULT '', verdict TEXT NOT NULL DEFAULT '')"));
         failed = q.lastError();
-        // An outbox of an earlier Dravino has no mark for a refused record.
+        // An outbox of an earlier Dravino has no mark for a refused record,
+        // nor the columns a search looks in (filled from its records).
         if (m_open && q.exec(QStringLiteral("SELECT count(*) FROM pragma_table_info('waiting') WHERE name = 'refused'")) && q.next()
             && q.value(0).toInt() == 0)
             m_open = q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN refused TEXT"));
+        if (m_open && q.exec(QStringLiteral("SELECT count(*) FROM pragma_table_info('waiting') WHERE name = 'search_key'")) && q.next()
+            && q.value(0).toInt() == 0)
+            m_open = db.transaction() && q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN search_key TEXT NOT NULL DEFAULT ''"))
+                && q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN code TEXT NOT NULL DEFAULT ''"))
+                && q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN verdict TEXT NOT NULL DEFAULT ''")) && searchable(db)
+                && db.commit();
         if (failed.nativeErrorCode() != QLatin1String("5")) // SQLITE_BUSY
             break;
     }
@@ -83,12 +112,16 @@ bool Outbox::put(const CheckRecord &r)
     if (!m_open)
         return false;
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("INSERT INTO waiting (bench_key, server, taken_at, record) VALUES (?, ?, ?, ?) "
-                             "ON CONFLICT (bench_key) DO UPDATE SET record = excluded.record"));
+    q.prepare(QStringLiteral("INSERT INTO waiting (bench_key, server, taken_at, record, search_key, code, verdict) "
+                             "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (bench_key) DO UPDATE SET record = excluded.record, "
+                             "search_key = excluded.search_key, code = excluded.code, verdict = excluded.verdict"));
     q.addBindValue(r.key);
     q.addBindValue(m_server);
-    q.addBindValue(r.takenAt.toUTC().toString(Qt::ISODateWithMs));
+    q.addBindValue(archivesql::utc(r.takenAt));
     q.addBindValue(json(r));
+    q.addBindValue(archivesql::searchKey(r));
+    q.addBindValue(r.code);
+    q.addBindValue(QString(verdictName(verdictOf(r))));
     if (q.exec())
         return true;
     m_error = OutboxText::tr("le prove in attesa non si possono conservare in %1 (%2)")
@@ -96,14 +129,18 @@ bool Outbox::put(const CheckRecord &r)
     return false;
 }
 
-QList<CheckRecord> Outbox::waiting() const
+QList<CheckRecord> Outbox::waiting(const CheckQuery &query) const
 {
     QList<CheckRecord> out;
     if (!m_open)
         return out;
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("SELECT record, refused FROM waiting WHERE server = ? ORDER BY rowid"));
-    q.addBindValue(m_server);
+    // The archive's own search, on this table.
+    QVariantList values{m_server};
+    q.prepare(QStringLiteral("SELECT record, refused FROM waiting WHERE server = ? AND %1 ORDER BY rowid")
+                  .arg(archivesql::searchWhere(query, values)));
+    for (const QVariant &v : std::as_const(values))
+        q.addBindValue(v);
     if (!q.exec())
         return out;
     while (q.next()) {

@@ -6,6 +6,7 @@
 // keeps it from being kept twice. One the server refuses (while it answers)
 // stays, marked with the server's reason, and is tried again with the rest.
 
+#include "archive/Archive.h"
 #include "archive/CheckRecord.h"
 
 #include <QList>
@@ -25,9 +26,10 @@ public:
     QString error() const { return m_error; }
     // Keeps record, in place of one with the same key.
     bool put(const CheckRecord &record);
-    // What waits for this server, in the order it came; a record the server
+    // What waits for this server and query finds (the archive's own search
+    // on the same columns), in the order it came; a record the server
     // refused says why (refused).
-    QList<CheckRecord> waiting() const;
+    QList<CheckRecord> waiting(const CheckQuery &query = {}) const;
     // The server refused the record: it stays, marked with why. True when it
     // was not marked before (the technician is told once).
     bool refuse(const QString &key, const QString &why);

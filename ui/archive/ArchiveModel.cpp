@@ -107,12 +107,8 @@ QVariant ArchiveModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= rowCount())
         return {};
     const CheckSummary &c = at(index.row());
-    if (c.key.isEmpty()) {
-        // Shown empty until its window comes.
-        if (role == Qt::DisplayRole && index.row() >= m_bench.size())
-            askWindow((index.row() - int(m_bench.size())) / kPage);
-        return {};
-    }
+    if (c.key.isEmpty())
+        return {}; // shown empty until its window comes
     switch (role) {
     case Qt::DisplayRole:
         return cell(c, index.column());
@@ -155,7 +151,18 @@ int ArchiveModel::rowOf(const QString &key) const
     return -1;
 }
 
-bool ArchiveModel::readRows(const QList<int> &rows) const
+void ArchiveModel::fetchRows(int first, int last)
+{
+    first = std::max(first, int(m_bench.size()));
+    last = std::min(last, rowCount() - 1);
+    if (last < first)
+        return;
+    const int bench = int(m_bench.size());
+    for (int window = (first - bench) / kPage; window <= (last - bench) / kPage; ++window)
+        askWindow(window);
+}
+
+bool ArchiveModel::readRows(const QList<int> &rows)
 {
     bool all = true;
     for (const int row : rows)
@@ -217,15 +224,14 @@ void ArchiveModel::ask(int limit)
     });
 }
 
-void ArchiveModel::askWindow(int window) const
+void ArchiveModel::askWindow(int window)
 {
     ArchiveService *archive = m_archive();
     if (!archive || m_asking.contains(window) || m_windows.contains(window))
         return;
     m_asking.insert(window);
     const int total = m_total - int(m_bench.size());
-    auto *self = const_cast<ArchiveModel *>(this);
-    archive->window(m_query, window * kPage, kPage, total, self, [self, window, search = m_fresh](const ArchiveReply &reply) {
+    archive->window(m_query, window * kPage, kPage, total, this, [self = this, window, search = m_fresh](const ArchiveReply &reply) {
         // A window of a search since replaced, or of a list since read again, is dropped.
         if (search != self->m_fresh || !self->m_asking.remove(window))
             return;

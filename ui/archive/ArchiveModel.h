@@ -1,11 +1,13 @@
 #pragma once
 // The list of the archive window: the checks a search finds, newest first,
 // as many rows as the search's true count. The rows come from the
-// archive's thread a window at a time, the windows the view shows: a jump
-// to the end (Ctrl+End, the scroll bar dragged down) reads the oldest
-// checks and nothing between. A row not read yet shows empty until its
-// window comes. Reading again (a new search, a check recorded here or on
-// another bench) keeps the rows already reached where it can.
+// archive's thread a window at a time, the windows the view shows (its
+// window asks for them with fetchRows as they come into view; reading a
+// cell asks for nothing): a jump to the end (Ctrl+End, the scroll bar
+// dragged down) reads the oldest checks and nothing between. A row not
+// read yet shows empty until its window comes. Reading again (a new search,
+// a check recorded here or on another bench) keeps the rows already
+// reached where it can.
 
 #include "archive/ArchiveService.h"
 
@@ -35,7 +37,9 @@ public:
     int rowOf(const QString &key) const;
     // Whether every one of rows has come; the windows of those that have
     // not are asked for.
-    bool readRows(const QList<int> &rows) const;
+    bool readRows(const QList<int> &rows);
+    // The rows first to last are in view: their windows are asked for.
+    void fetchRows(int first, int last);
     // The search's count; -1 until it is known; and of those, how many passed and failed.
     int total() const { return m_total; }
     int passing() const { return m_passing; }
@@ -64,14 +68,14 @@ signals:
 private:
     void ask(int limit);
     // The window holding row is asked for, unless it is under way.
-    void askWindow(int window) const;
+    void askWindow(int window);
     int listed() const; // the rows read, the bench's waiting ones included
 
     std::function<ArchiveService *()> m_archive;
     CheckQuery m_query;
     QList<CheckSummary> m_bench;                   // waiting on the bench: the list's first rows
     QHash<int, QList<CheckSummary>> m_windows;     // the archive's rows, kPage a window
-    mutable QSet<int> m_asking;                    // windows asked for and not in yet
+    QSet<int> m_asking;                            // windows asked for and not in yet
     int m_total = -1;
     int m_passing = 0, m_failing = 0;
     quint64 m_asked = 0;      // the searches made, and answered

@@ -32,6 +32,8 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
 #include <QSet>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -202,6 +204,19 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
         if (const QModelIndex current = m_list->selectionModel()->currentIndex(); current.isValid())
             historyFor(current.row());
     });
+    // The rows in view are asked of the archive as they come into view
+    // (scrolled, the window resized, the list read again).
+    auto *fetch = new QTimer(this);
+    fetch->setSingleShot(true);
+    fetch->setInterval(0);
+    connect(fetch, &QTimer::timeout, this, &ArchiveWindow::fetchVisible);
+    for (QScrollBar *bar : {m_list->verticalScrollBar()}) {
+        connect(bar, &QScrollBar::valueChanged, fetch, qOverload<>(&QTimer::start));
+        connect(bar, &QScrollBar::rangeChanged, fetch, qOverload<>(&QTimer::start));
+    }
+    connect(m_model, &QAbstractItemModel::modelReset, fetch, qOverload<>(&QTimer::start));
+    connect(m_model, &ArchiveModel::reloaded, fetch, qOverload<>(&QTimer::start));
+    m_fetch = fetch;
     connect(m_search, &QLineEdit::textChanged, this, &ArchiveWindow::refresh);
     connect(m_from, &QDateEdit::dateChanged, this, &ArchiveWindow::refresh);
     connect(m_to, &QDateEdit::dateChanged, this, &ArchiveWindow::refresh);
@@ -219,6 +234,22 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
 }
 
 ArchiveWindow::~ArchiveWindow() = default;
+
+void ArchiveWindow::fetchVisible()
+{
+    const int first = m_list->rowAt(0);
+    if (first < 0)
+        return;
+    const int last = m_list->rowAt(m_list->viewport()->height() - 1);
+    m_model->fetchRows(first, last < 0 ? m_model->rowCount() - 1 : last);
+}
+
+void ArchiveWindow::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (m_fetch)
+        m_fetch->start();
+}
 
 void ArchiveWindow::showEvent(QShowEvent *event)
 {

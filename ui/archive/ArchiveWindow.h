@@ -51,12 +51,15 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QStringList selectedKeys() const;
     // The whole records of the rows selected, then what to do with them.
     void withSelected(bool all, std::function<void(const QList<CheckRecord> &)> then);
     void showState();
+    // The rows in view asked of the archive, where not read yet.
+    void fetchVisible();
     void fitToScreen();
     void offerBenchChecks();
 
@@ -75,6 +78,7 @@ private:
     QLabel *m_where = nullptr;
     QLabel *m_state = nullptr;
     QPushButton *m_print = nullptr;
+    class QTimer *m_fetch = nullptr;
     std::unique_ptr<PageSender> m_sender;
 };
 
