@@ -25,7 +25,6 @@
 
 #include <QCheckBox>
 #include <QSet>
-#include <QTableWidget>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDialog>
@@ -1349,19 +1348,19 @@ void TestDestinations::sensorHistory()
     QCOMPARE(history->windowTitle(), QStringLiteral("Storia del sensore ") + code);
     auto *state = history->findChild<QLabel *>(QStringLiteral("lblStoria"));
     QTRY_COMPARE(state->text(), QStringLiteral("Prove del sensore: 3 (conformi 2, non conformi 1)"));
-    auto *rows = history->findChild<QTableWidget *>(QStringLiteral("lstStoria"));
+    auto *rows = history->findChild<QTableView *>(QStringLiteral("lstStoria"))->model();
     QStringList shown;
     for (int row = 0; row < rows->rowCount(); ++row) {
         QStringList cells;
         for (int column = 0; column < rows->columnCount(); ++column)
-            cells << rows->item(row, column)->text();
+            cells << rows->index(row, column).data().toString();
         shown << cells.join(QLatin1Char('|'));
     }
     QCOMPARE(shown, (QStringList{"01/10/2026 09:00|N-0281006158|CONFORME|2400|0", "11/10/2026 09:00|N-0281006158|CONFORME|2412|+12",
                                  "21/10/2026 09:00|N-0281006158|NON CONFORME|2390|-10"}));
-    QCOMPARE(rows->horizontalHeaderItem(4)->text(), QStringLiteral("Deriva dalla prima"));
-    QCOMPARE(rows->currentRow(), 1);
-    QCOMPARE(rows->item(2, 2)->foreground().color().name(), QStringLiteral("#dc0000"));
+    QCOMPARE(rows->headerData(4, Qt::Horizontal).toString(), QStringLiteral("Deriva dalla prima"));
+    QCOMPARE(history->findChild<QTableView *>(QStringLiteral("lstStoria"))->currentIndex().row(), 1);
+    QCOMPARE(rows->index(2, 2).data(Qt::ForegroundRole).value<QColor>().name(), QStringLiteral("#dc0000"));
     auto *plot = history->findChild<QWidget *>(QStringLiteral("graStoria"));
     QCOMPARE(plot->accessibleDescription(), QStringLiteral("Media da 2400 bar (01/10/26) a 2390 bar (21/10/26)"));
     // Two points in green, one in red: a pixel of each colour at least.

@@ -19,7 +19,6 @@
 #include <cmath>
 
 #include <QTableView>
-#include <QTableWidget>
 #include "core/ScaleCheckModel.h"
 #include "archive/CheckRecord.h"
 
@@ -310,8 +309,8 @@ int main(int argc, char *argv[])
         QDialog *history = nullptr;
         QTest::qWaitFor([&] {
             history = window.findChild<QDialog *>(QStringLiteral("frmStoria"));
-            auto *rows = history ? history->findChild<QTableWidget *>(QStringLiteral("lstStoria")) : nullptr;
-            return rows && rows->rowCount() == 4;
+            auto *rows = history ? history->findChild<QTableView *>(QStringLiteral("lstStoria")) : nullptr;
+            return rows && rows->model()->rowCount() == 4;
         }, 10000);
         if (!history) {
             std::fprintf(stderr, "the sensor's history did not open\n");

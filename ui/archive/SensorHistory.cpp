@@ -10,7 +10,7 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -64,6 +64,64 @@ QString SensorHistory::driftText(const Cell &average, const Cell &first)
     return drift > 0 ? QLatin1Char('+') + barText(drift) : barText(drift);
 }
 
+void HistoryModel::show(const QList<CheckSummary> &newestFirst)
+{
+    beginResetModel();
+    m_checks = QList<CheckSummary>(newestFirst.rbegin(), newestFirst.rend());
+    endResetModel();
+}
+
+int HistoryModel::rowOf(const QString &key) const
+{
+    for (int row = 0; row < m_checks.size(); ++row)
+        if (m_checks[row].key == key)
+            return row;
+    return -1;
+}
+
+QVariant HistoryModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_checks.size())
+        return {};
+    const CheckSummary &c = m_checks[index.row()];
+    switch (role) {
+    case Qt::DisplayRole:
+        switch (Column(index.column())) {
+        case Taken: return ArchiveModel::cell(c, ArchiveModel::Taken);
+        case Certificate: return c.certificate;
+        case Result: return ArchiveModel::verdictText(c.verdict);
+        case Average: return ArchiveModel::cell(c, ArchiveModel::Average);
+        case Drift: return SensorHistory::driftText(c.average, m_checks.first().average);
+        case Columns: break;
+        }
+        break;
+    case Qt::TextAlignmentRole:
+        if (index.column() >= Average)
+            return int(Qt::AlignRight | Qt::AlignVCenter);
+        break;
+    case Qt::ForegroundRole:
+        if (index.column() == Result && c.verdict != SensorVerdict::Unknown)
+            return verdictColor(c.verdict == SensorVerdict::Pass ? Verdict::Green : Verdict::Red);
+        break;
+    }
+    return {};
+}
+
+QVariant HistoryModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (Column(section)) {
+    case Taken: return ArchiveModel::heading(ArchiveModel::Taken);
+    case Certificate: return ArchiveModel::heading(ArchiveModel::Certificate);
+    case Result: return ArchiveModel::heading(ArchiveModel::Result);
+    case Average: return ArchiveModel::heading(ArchiveModel::Average);
+    case Drift: return SensorHistory::tr("Deriva dalla prima");
+    case Columns: break;
+    }
+    return {};
+}
+
 SensorHistory::SensorHistory(ArchiveService *archive, const CheckSummary &selected, int nominal, QWidget *parent)
     : QDialog(parent), m_nominal(nominal)
 {
@@ -71,12 +129,11 @@ SensorHistory::SensorHistory(ArchiveService *archive, const CheckSummary &select
     setWindowTitle(tr("Storia del sensore %1").arg(selected.code));
     setAccessibleName(windowTitle());
     m_plot = new HistoryPlot(this);
-    m_list = new QTableWidget(0, 5, this);
+    m_model = new HistoryModel(this);
+    m_list = new QTableView(this);
     m_list->setObjectName(QStringLiteral("lstStoria"));
     m_list->setAccessibleName(tr("Prove del sensore"));
-    m_list->setHorizontalHeaderLabels(
-        {ArchiveModel::heading(ArchiveModel::Taken), ArchiveModel::heading(ArchiveModel::Certificate),
-         ArchiveModel::heading(ArchiveModel::Result), ArchiveModel::heading(ArchiveModel::Average), tr("Deriva dalla prima")});
+    m_list->setModel(m_model);
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -119,33 +176,16 @@ SensorHistory::SensorHistory(ArchiveService *archive, const CheckSummary &select
 
 void SensorHistory::showChecks(const QList<CheckSummary> &newestFirst, const QString &selectedKey)
 {
-    QList<CheckSummary> checks(newestFirst.rbegin(), newestFirst.rend());
-    m_list->setRowCount(int(checks.size()));
+    m_model->show(newestFirst);
     QList<HistoryPoint> points;
-    const Cell first = checks.isEmpty() ? Cell{} : checks.first().average;
-    int current = -1;
-    for (int row = 0; row < checks.size(); ++row) {
-        const CheckSummary &c = checks[row];
-        const QString cells[] = {ArchiveModel::cell(c, ArchiveModel::Taken), c.certificate, ArchiveModel::verdictText(c.verdict),
-                                 ArchiveModel::cell(c, ArchiveModel::Average), driftText(c.average, first)};
-        for (int column = 0; column < 5; ++column) {
-            auto *item = new QTableWidgetItem(cells[column]);
-            if (column >= 3)
-                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            if (column == 2 && c.verdict != SensorVerdict::Unknown)
-                item->setForeground(verdictColor(c.verdict == SensorVerdict::Pass ? Verdict::Green : Verdict::Red));
-            m_list->setItem(row, column, item);
-        }
-        if (c.key == selectedKey)
-            current = row;
+    for (const CheckSummary &c : m_model->checks())
         if (const auto average = cellNumber(c.average))
             points << HistoryPoint{c.takenAt, *average,
                                    c.verdict == SensorVerdict::Unknown ? std::nullopt : std::optional<bool>(c.verdict == SensorVerdict::Pass)};
-    }
     m_list->resizeColumnsToContents();
-    if (current >= 0) {
+    if (const int current = m_model->rowOf(selectedKey); current >= 0) {
         m_list->selectRow(current);
-        m_list->scrollToItem(m_list->item(current, 0));
+        m_list->scrollTo(m_model->index(current, 0));
     }
     m_plot->show(points, m_nominal);
 }

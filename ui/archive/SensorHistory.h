@@ -9,11 +9,12 @@
 #include "archive/CheckRecord.h"
 #include "print/HistoryChart.h"
 
+#include <QAbstractTableModel>
 #include <QDialog>
 #include <QWidget>
 
 class QLabel;
-class QTableWidget;
+class QTableView;
 
 namespace dravino {
 
@@ -38,6 +39,29 @@ private:
     int m_nominal = 0;
 };
 
+// The checks of one sensor, oldest first: when, the certificate, the
+// verdict (in its colour), the average and its drift from the first check's.
+class HistoryModel final : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    enum Column { Taken, Certificate, Result, Average, Drift, Columns };
+    using QAbstractTableModel::QAbstractTableModel;
+
+    // The checks, newest first as the archive gives them.
+    void show(const QList<CheckSummary> &newestFirst);
+    const QList<CheckSummary> &checks() const { return m_checks; }
+    int rowOf(const QString &key) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_checks.size()); }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : Columns; }
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+
+private:
+    QList<CheckSummary> m_checks; // oldest first
+};
+
 class SensorHistory final : public QDialog
 {
     Q_OBJECT
@@ -52,7 +76,8 @@ private:
     void showChecks(const QList<CheckSummary> &newestFirst, const QString &selectedKey);
 
     HistoryPlot *m_plot = nullptr;
-    QTableWidget *m_list = nullptr;
+    HistoryModel *m_model = nullptr;
+    QTableView *m_list = nullptr;
     QLabel *m_state = nullptr;
     int m_nominal = 0;
 };
