@@ -425,6 +425,9 @@ void TestCore::judgement_data()
         << "FAIL (skipped1,off), average 1998, nominal 1600 fails ±20, nearest 2000";
     QTest::newRow("402 mV: computed") << "0,329,656,984,1311" << "0,200,400,600,800" << "12bit;nominal=1600;compute"
         << "FAIL (off), average 1996, nominal 1600 fails ±20, nearest 2000";
+    // A manual average and no row computed: nothing to certify on the average alone.
+    QTest::newRow("a manual average, no row computed") << "98,0,0,0,0,0" << bars << "manual;media=2000;nominal=2000;compute"
+        << "NO VERDICT (few), average 2000, nominal 2000 passes ±20, nearest 2000";
     // No verdict from what the computation did not give.
     QTest::newRow("a failed computation") << "98,98" << "0,400" << "nominal=2000;compute" << "failed 11";
     QTest::newRow("a count beyond the converter") << "98,1024,370" << bars << "nominal=2000;compute" << "failed 0";

@@ -612,6 +612,14 @@ void TestDocuments::sheetForTheCustomer_data()
                        "Righe: riga 1 (400 bar) NON CONFORME (linearità 5,85 % oltre ±1 %, scostamento 143 bar oltre ±23 bar) · riga 2"}
         << "Officina" << "ABC12" << 1;
     QTest::newRow("no computation: no verdict") << "WJ" << QStringList{"Officina Rossi Diesel", "Cliente:"} << "Esito" << "ABC12" << 1;
+    // Changed since: the entries alone, beside no result of the other computation.
+    QTest::newRow("changed since: the entries alone") << "S"
+        << QStringList{"BAR ADC 0 98 400 232 800 371 1200 506 1600 0 2000 0 mVolt SCALA Linearità Scostamento Sensore: ABC12 Valore medio "
+                       "della scala: Dravino"}
+        << "2443" << "ABC12" << 1;
+    // A computation stopped by a failure: no verdict, and why.
+    QTest::newRow("a failed computation: why") << "E"
+        << QStringList{"Senza esito: il calcolo non è andato a buon fine (divisione per zero)."} << "Esito della prova" << "ABC12" << 1;
     QTest::newRow("changed since: no verdict, said") << "SJ"
         << QStringList{"Senza esito: le letture o le impostazioni sono cambiate dopo l'ultimo calcolo.", "Cliente:"} << "CONFORME" << "ABC12" << 1;
     QTest::newRow("judged against 2000 bar") << "CN"
@@ -655,16 +663,19 @@ void TestDocuments::sheetForTheCustomer()
     QFETCH(int, lines);
     ScaleSheet sheet;
     // The opening readings, against 2400 bar (passing) or 2000 (N); F: a
-    // manual average of 2300 fails the rows; S: a reading changed since; 1:
+    // manual average of 2300 fails the rows; S: a reading changed since; E:
+    // a computation stopped by a division by zero; 1:
     // judged by the first rule; P: a copy; V: a preview.
     ScaleCheckModel &check = sheet.check;
     const bool failing = made.contains(QLatin1Char('F'));
     check.setAverage("2300");
     check.setSettings({false, false, !failing, made.contains(QLatin1Char('N')) ? 2000 : 2400});
+    if (made.contains(QLatin1Char('E')))
+        check.setAdc(1, "98"); // the zero row's reading: a division by zero
     check.compute(',');
     if (made.contains(QLatin1Char('S')))
         check.setAdc(2, "371");
-    else if (!made.contains(QLatin1Char('C')))
+    else if (!made.contains(QLatin1Char('C')) && !made.contains(QLatin1Char('E')))
         check = ScaleCheckModel::restored(check.grid(), check.settings(), false);
     sheet.code = code;
     sheet.now = kNow;
