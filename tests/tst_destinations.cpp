@@ -310,6 +310,7 @@ private slots:
     void newerServer();
     void partOfTheChosenChecks_data();
     void partOfTheChosenChecks();
+    void judgedByItsOwnRule();
 
 private:
     std::unique_ptr<QTemporaryDir> m_config;
@@ -2030,6 +2031,65 @@ void TestDestinations::partOfTheChosenChecks()
     QCOMPARE(t.platform.messages[0].icon, dravino::MessageIcon::Critical);
     QVERIFY(!QFile::exists(t.platform.saveAs));
     QVERIFY(t.platform.saveDialogs.isEmpty()); // (not even asked where)
+    archive->close();
+}
+
+void TestDestinations::judgedByItsOwnRule()
+{
+    // The same readings (a measured row left out) recorded under the first
+    // rule and under today's: each listed and printed again with the
+    // verdict its own rule gave, the rule named; a check without a code
+    // has no history to show.
+    QTemporaryDir data;
+    const QString path = data.filePath(QStringLiteral("archivio.sqlite"));
+    qputenv("DRAVINO_ARCHIVE", path.toLocal8Bit());
+    dravino::ScaleCheckModel check;
+    const char *const readings[] = {"102", "80", "430", "594", "757", "921"};
+    for (int i = 0; i < dravino::kScaleRows; ++i)
+        check.setAdc(i, readings[i]);
+    check.setNominalFullScale(2000);
+    check.compute(',');
+    const auto recorded = [&](const QString &code, const dravino::DecisionRule &rule, int minute) {
+        dravino::CheckRecord r = dravino::checkOf(check, rule);
+        r.key = dravino::newCheckKey();
+        r.code = code;
+        r.takenAt = QDateTime(QDate(2026, 11, 2), QTime(9, minute));
+        return r;
+    };
+    QVERIFY(keepAll(path, {recorded(QStringLiteral("PRIMA"), dravino::firstRule(), 0), recorded(QStringLiteral("OGGI"), dravino::todaysRule(), 1),
+                           recorded(QString(), dravino::todaysRule(), 2)}));
+    Window t;
+    auto *archive = openArchive(t);
+    QVERIFY(archive);
+    auto *list = archive->findChild<QTableView *>(QStringLiteral("lstProve"));
+    QTRY_COMPARE(list->model()->rowCount(), 3);
+    QTRY_COMPARE(list->model()->index(2, 2).data().toString() + QLatin1Char('|') + list->model()->index(1, 2).data().toString(),
+                 QStringLiteral("CONFORME|NON CONFORME"));
+    for (const int row : {2, 1}) {
+        list->selectRow(row);
+        QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdStampaArchivio")), Qt::LeftButton);
+        QTRY_COMPARE(t.platform.pending, 0);
+    }
+    QTRY_COMPARE(t.platform.documents.size(), 2);
+    QStringList said;
+    for (const auto &document : t.platform.documents) {
+        QString verdict, rule;
+        for (const auto &item : document) {
+            if (item.text.startsWith(QLatin1String("Esito della prova: ")))
+                verdict = item.text.mid(19);
+            if (item.text.startsWith(QLatin1String("Regola di decisione (")))
+                rule = item.text.section(QLatin1Char(')'), 0, 0).mid(21);
+        }
+        said << verdict + QLatin1Char('|') + rule;
+    }
+    QCOMPARE(said, (QStringList{"CONFORME|versione 1", "NON CONFORME|versione 2"}));
+    // No code: no sensor to follow.
+    auto *history = archive->findChild<QPushButton *>(QStringLiteral("cmdStoria"));
+    list->selectRow(0);
+    QTRY_VERIFY(!history->isEnabled());
+    QCOMPARE(history->toolTip(), QStringLiteral("Questa prova non ha il codice del sensore: non ha una storia."));
+    list->selectRow(1);
+    QTRY_VERIFY(history->isEnabled());
     archive->close();
 }
 
