@@ -483,10 +483,12 @@ void TestMeter::traceOfAKeyOff()
              QStringList());
     QCOMPARE(shown(trace, "lblUltima"), QStringLiteral("-- mV   -- bar"));
     trace->findChild<QPushButton *>(QStringLiteral("cmdPausa"))->click(); // (the script alone)
+    // Begun at 09:30, a Sunday morning; read until 09:30:26.
+    const QDateTime begun(QDate(2026, 12, 6), QTime(9, 30, 0));
     for (int ms = 0; ms <= 26000; ms += 100) {
         const double mv = ms < 2000 ? 500 : ms < 4000 ? 500 + (ms - 2000) * 0.4 : ms < 9000 ? 1300 : ms < 10000 ? 1300 + (ms - 9000) * 2.2
             : ms < 11000 ? 3500 - (ms - 10000) * 2.2 : ms < 15000 ? 1300 : ms < 25000 ? 1300 - (ms - 15000) * 0.08 : 500;
-        trace->take(volts(mv), ms);
+        trace->take(volts(mv), ms, begun.addMSecs(ms + 60000 * (ms / 10000))); // (a reading late by minutes: not the start)
     }
     QCOMPARE(shown(trace, "lblUltima"), QStringLiteral("500 mV   0 bar"));
     QCOMPARE(shown(trace, "lblTraccia"), QStringLiteral("Traccia: minimo 500 mV (0 bar), massimo 3.500 mV (1.500 bar), media 1.105 mV (303 bar); letture: 261"));
@@ -525,6 +527,9 @@ void TestMeter::traceOfAKeyOff()
     t.platform.saveAs = dir.filePath(QStringLiteral("traccia.csv"));
     QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdEsportaCsv")), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(QFileInfo(t.platform.saveAs).size() > 0, 10000);
+    // The file proposed is named after when the trace began.
+    QCOMPARE(t.platform.saveDialogs.last().section(QLatin1Char('|'), 1, 1).section(QLatin1Char('/'), -1),
+             QStringLiteral("Traccia 2026-12-06 09.30.csv"));
     QFile csv(t.platform.saveAs);
     QVERIFY(csv.open(QIODevice::ReadOnly));
     const QStringList lines = QString::fromUtf8(csv.readAll()).remove(QChar(0xfeff)).split(QStringLiteral("\r\n"));
@@ -545,7 +550,8 @@ void TestMeter::traceOfAKeyOff()
     const QString text = words.join(QLatin1Char(' '));
     for (const char *phrase : {"Traccia del sensore Sensore Bosch/VDO/Delphi, fondo scala 2000 bar, zero 500 mV",
                                "Traccia: minimo 500 mV (0 bar), massimo 3.500 mV (1.500 bar), media 1.105 mV (303 bar); letture: 261",
-                               "Da 1.200 mV a 600 mV: 20,0 s, -15 bar/s", "Tensione (mV)", "Pressione (bar)", "Tempo (s)"})
+                               "Da 1.200 mV a 600 mV: 20,0 s, -15 bar/s", "Tensione (mV)", "Pressione (bar)", "Tempo (s)",
+                               "Dal 06/12/26 09:30, per 26,0 s"})
         QVERIFY2(text.contains(QString::fromUtf8(phrase)), qPrintable(QString::fromUtf8(phrase) + QStringLiteral("\n in: ") + text));
     QCOMPARE(dravino::test::outputOf(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).count(QLatin1Char('\n')), 2); // (the headings alone)
 }

@@ -313,7 +313,7 @@ void TraceWindow::readNext()
     });
 }
 
-void TraceWindow::take(const MeterReading &reading, std::int64_t ms)
+void TraceWindow::take(const MeterReading &reading, std::int64_t ms, const QDateTime &at)
 {
     if (reading.kind != MeterReading::Volts) {
         m_fault = InstrumentDialog::faultText(reading, configuredInstrument());
@@ -322,7 +322,7 @@ void TraceWindow::take(const MeterReading &reading, std::int64_t ms)
     }
     m_fault.clear();
     if (m_trace.empty())
-        m_started = QDateTime::currentDateTime();
+        m_started = at;
     m_trace.add(ms, reading.volts * 1000.0);
     const QString name = QStringList{reading.vendor, reading.model}.join(QLatin1Char(' ')).trimmed();
     if (!name.isEmpty())

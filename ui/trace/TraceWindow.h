@@ -74,8 +74,9 @@ public:
     // What the chart and the page show now.
     TraceView view() const;
     // A reading as the meter gave it, stamped at ms from the window's start
-    // (the tests' way in beside the meter).
-    void take(const MeterReading &reading, std::int64_t ms);
+    // and come at at (the tests' way in beside the meter); the first one's
+    // is when the trace began.
+    void take(const MeterReading &reading, std::int64_t ms, const QDateTime &at = QDateTime::currentDateTime());
 
 protected:
     void closeEvent(QCloseEvent *e) override;
