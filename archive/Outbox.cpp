@@ -147,6 +147,8 @@ QList<CheckRecord> Outbox::waiting(const CheckQuery &query) const
         CheckRecord r = recordFrom(QJsonDocument::fromJson(q.value(0).toByteArray()).object());
         r.waiting = true;
         r.refused = q.value(1).toString();
+        // As it stands here (an earlier Dravino wrote its records otherwise).
+        m_read.insert(r.key, q.value(0).toString());
         out << r;
     }
     return out;
@@ -165,10 +167,12 @@ bool Outbox::sent(const CheckRecord &r)
 {
     CheckRecord asSent = r;
     asSent.waiting = false;
+    asSent.refused.clear();
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("DELETE FROM waiting WHERE bench_key = ? AND record = ?"));
+    q.prepare(QStringLiteral("DELETE FROM waiting WHERE bench_key = ? AND record IN (?, ?)"));
     q.addBindValue(r.key);
     q.addBindValue(json(asSent));
+    q.addBindValue(m_read.value(r.key, json(asSent)));
     return m_open && q.exec();
 }
 

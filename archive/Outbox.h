@@ -9,6 +9,7 @@
 #include "archive/Archive.h"
 #include "archive/CheckRecord.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -44,6 +45,7 @@ private:
     QString m_connection;
     bool m_open = false;
     mutable QString m_error;
+    mutable QHash<QString, QString> m_read; // each record as last read, by key
 };
 
 } // namespace dravino

@@ -23,6 +23,8 @@
 #include "base/Settings.h"
 
 #include <QDir>
+#include <QJsonObject>
+#include <QJsonDocument>
 #include <QFile>
 #include <QMutex>
 #include <QProcess>
@@ -170,6 +172,8 @@ private slots:
     void killedWhileRecording();
     void throughItsThread();
     void whileTheServerIsAway();
+    void outboxOfTheEarlierVersion();
+    void serverGoneWhileSending();
     void location_data();
     void location();
     void serverWords_data();
@@ -886,6 +890,104 @@ void TestArchive::whileTheServerIsAway()
     QVERIFY(Archive(url).count({QStringLiteral("INVIATA")}) <= keys.size() + 1);
 }
 
+void TestArchive::outboxOfTheEarlierVersion()
+{
+    // An outbox the earlier Dravino left (no columns to search, records
+    // without a rule): its checks listed and found while the server is
+    // away, then sent once it answers, judged by the first rule.
+    if (!g_server)
+        QSKIP("an archive on a server (tst_archive --postgresql)");
+    QTemporaryDir dir;
+    const QString url = g_server->freshDatabase();
+    { Archive created(url); }
+    dravino::test::Undo undo;
+    undo.setEnv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+    undo.setEnv("DRAVINO_ARCHIVE_TIMEOUT_MS", "5000");
+    QVERIFY(QDir().mkpath(QFileInfo(outboxPath()).absolutePath()));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("vecchio"));
+        db.setDatabaseName(outboxPath());
+        QVERIFY(db.open());
+        QSqlQuery q(db);
+        QVERIFY(q.exec(QStringLiteral("CREATE TABLE waiting (bench_key TEXT PRIMARY KEY, server TEXT NOT NULL, taken_at TEXT NOT NULL, "
+                                      "record TEXT NOT NULL, refused TEXT)")));
+        for (const char *code : {"VECCHIA1", "VECCHIA2"}) {
+            QJsonObject earlier = recordJson(sample(QLatin1String(code)));
+            earlier.remove(QStringLiteral("rule"));
+            earlier.remove(QStringLiteral("points"));
+            q.prepare(QStringLiteral("INSERT INTO waiting (bench_key, server, taken_at, record) VALUES (?, ?, ?, ?)"));
+            q.addBindValue(earlier.value(QStringLiteral("key")).toString());
+            q.addBindValue(shownLocation(url));
+            q.addBindValue(earlier.value(QStringLiteral("takenAt")).toString());
+            q.addBindValue(QString::fromUtf8(QJsonDocument(earlier).toJson(QJsonDocument::Compact)));
+            QVERIFY(q.exec());
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("vecchio"));
+    QVERIFY(g_server->stop());
+    auto restart = qScopeGuard([] { g_server->start(); });
+    QList<ArchiveReply> replies;
+    QObject asker;
+    {
+        ArchiveService away(url);
+        away.page({QStringLiteral("chia2")}, {}, 10, true, &asker, [&](const ArchiveReply &r) { replies << r; });
+        QTRY_COMPARE_WITH_TIMEOUT(replies.size(), 1, 15000);
+        QCOMPARE(codes(replies[0].page), QStringList{"VECCHIA2"});
+        QVERIFY(replies[0].page[0].waiting);
+    }
+    QVERIFY(g_server->start());
+    restart.dismiss();
+    ArchiveService back(url);
+    QTRY_COMPARE_WITH_TIMEOUT(total(url), 2, 15000);
+    const Archive shared(url);
+    QCOMPARE(codes(shared.page({}, nullptr, 10)).size(), 2);
+    const CheckRecord sent = shared.records({shared.page({QStringLiteral("VECCHIA1")}, nullptr, 1).value(0).key}).value(0);
+    QCOMPARE(sent.rule, firstRule());
+    QCOMPARE(sent.verdict, SensorVerdict::Fail); // (its average off its nominal 2000)
+    QTRY_COMPARE(Outbox(outboxPath(), url).waiting().size(), 0);
+}
+
+void TestArchive::serverGoneWhileSending()
+{
+    // Five checks wait on the bench; the server goes away while the third
+    // is sent: the first two are there, the other three stay on the bench,
+    // unmarked, and none is told as refused; once it answers, all go.
+    if (!g_server)
+        QSKIP("an archive on a server (tst_archive --postgresql)");
+    QTemporaryDir dir;
+    const QString url = g_server->freshDatabase();
+    { Archive created(url); }
+    dravino::test::Undo undo;
+    undo.setEnv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+    undo.setEnv("DRAVINO_ARCHIVE_TIMEOUT_MS", "5000");
+    const QStringList five{"PRIMA", "SECONDA", "TERZA", "QUARTA", "QUINTA"};
+    {
+        Outbox box(outboxPath(), url);
+        for (int i = 0; i < five.size(); ++i)
+            QVERIFY(box.put(sample(five[i], QDateTime::currentDateTime().addSecs(i))));
+    }
+    // The connection ends (as a server restarting ends it) as TERZA goes.
+    QVERIFY(g_server->exec(url, {QStringLiteral("CREATE FUNCTION va_via() RETURNS trigger AS $$ BEGIN IF NEW.code = 'TERZA' THEN "
+                                                "PERFORM pg_terminate_backend(pg_backend_pid()); END IF; RETURN NEW; END $$ LANGUAGE plpgsql"),
+                                 QStringLiteral("CREATE TRIGGER va_via BEFORE INSERT ON checks FOR EACH ROW EXECUTE FUNCTION va_via()")}));
+    ArchiveService service(url);
+    QStringList notices;
+    connect(&service, &ArchiveService::notice, this, [&](const QString &text) { notices << text; });
+    service.sendWaiting();
+    QTRY_COMPARE_WITH_TIMEOUT(codes(Archive(url).page({}, nullptr, 10)), (QStringList{"SECONDA", "PRIMA"}), 15000);
+    QTest::qWait(1000);
+    const QList<CheckRecord> left = Outbox(outboxPath(), url).waiting();
+    QCOMPARE(left.size(), 3);
+    for (const CheckRecord &r : left)
+        QVERIFY2(r.refused.isEmpty(), qPrintable(r.code + QLatin1Char(' ') + r.refused));
+    QCOMPARE(notices.filter(QStringLiteral("rifiutato")), QStringList());
+    QVERIFY(g_server->exec(url, {QStringLiteral("DROP TRIGGER va_via ON checks")}));
+    service.sendWaiting();
+    QTRY_COMPARE_WITH_TIMEOUT(total(url), 5, 15000);
+    QTRY_COMPARE(Outbox(outboxPath(), url).waiting().size(), 0);
+}
+
 void TestArchive::location_data()
 {
     // DRAVINO_ARCHIVE, the setting, and what the location reads as: where
@@ -1054,7 +1156,8 @@ int main(int argc, char *argv[])
         if (arguments.size() == 1)
             arguments << QStringLiteral("keepsAndFinds") << QStringLiteral("migration") << QStringLiteral("faults")
                       << QStringLiteral("twoProgramsWriting") << QStringLiteral("killedWhileRecording")
-                      << QStringLiteral("throughItsThread") << QStringLiteral("whileTheServerIsAway");
+                      << QStringLiteral("throughItsThread") << QStringLiteral("whileTheServerIsAway")
+                      << QStringLiteral("outboxOfTheEarlierVersion") << QStringLiteral("serverGoneWhileSending");
         const int rc = QTest::qExec(&tc, arguments);
         g_server = nullptr;
         return rc;
