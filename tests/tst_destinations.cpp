@@ -311,6 +311,7 @@ private slots:
     void partOfTheChosenChecks_data();
     void partOfTheChosenChecks();
     void judgedByItsOwnRule();
+    void waitingChecksInALongList();
 
 private:
     std::unique_ptr<QTemporaryDir> m_config;
@@ -2090,6 +2091,63 @@ void TestDestinations::judgedByItsOwnRule()
     QCOMPARE(history->toolTip(), QStringLiteral("Questa prova non ha il codice del sensore: non ha una storia."));
     list->selectRow(1);
     QTRY_VERIFY(history->isEnabled());
+    archive->close();
+}
+
+void TestDestinations::waitingChecksInALongList()
+{
+    // 450 checks on the server, two more kept on the bench (the server
+    // refuses them): the count says 452, the bench's lead the list, the
+    // oldest end is the archive's oldest, read from either end; each
+    // verdict's filter lists only its own, the bench's ones among them.
+    NEEDS_THE_SERVER();
+    QTemporaryDir bench;
+    const QString url = m_server->freshDatabase();
+    QList<dravino::CheckRecord> many;
+    for (int i = 0; i < 450; ++i)
+        many << checkOfCode(QStringLiteral("L%1").arg(i, 3, 10, QLatin1Char('0')), i % 3 == 0 ? 'F' : 'P', i / 24);
+    for (int i = 0; i < many.size(); ++i)
+        many[i].takenAt = QDateTime(QDate(2026, 6, 1), QTime(8, 0)).addSecs(600 * i);
+    QVERIFY(keepAll(url, many));
+    QVERIFY(m_server->exec(url, {QStringLiteral("ALTER TABLE checks ADD CONSTRAINT no_rif CHECK (code NOT LIKE 'RIF%')")}));
+    m_env->setEnv("DRAVINO_ARCHIVE", url.toUtf8());
+    Window t;
+    m_env->setEnv("XDG_DATA_HOME", bench.path().toLocal8Bit()); // (an outbox of its own)
+    {
+        dravino::Outbox box(dravino::outboxPath(), url);
+        dravino::CheckRecord passing = checkOfCode(QStringLiteral("RIFP"), 'P', 60), failing = checkOfCode(QStringLiteral("RIFF"), 'F', 61);
+        QVERIFY(box.put(passing) && box.put(failing));
+    }
+    auto *archive = openArchive(t);
+    QVERIFY(archive);
+    auto *list = archive->findChild<QTableView *>(QStringLiteral("lstProve"));
+    auto *state = archive->findChild<QLabel *>(QStringLiteral("lblStatoArchivio"));
+    auto *verdicts = archive->findChild<QComboBox *>(QStringLiteral("cboEsito"));
+    const auto *model = qobject_cast<dravino::ArchiveModel *>(list->model());
+    const auto code = [model](int row) { return model->at(row).code; };
+    // (150 of the 450 fail: every third)
+    const QStringList expected{"Prove trovate: 452 (conformi 301, non conformi 151)", "Prove trovate: 301 (conformi 301, non conformi 0)",
+                               "Prove trovate: 151 (conformi 0, non conformi 151)"};
+    const QStringList ends[] = {{"RIFF", "RIFP", "L449", "L448", "L001", "L000"}, {"RIFP", "L449", "L448", "L002", "L001"},
+                                {"RIFF", "L447", "L444", "L003", "L000"}};
+    for (int choice = 0; choice < 3; ++choice) {
+        verdicts->setCurrentIndex(choice);
+        QTRY_COMPARE_WITH_TIMEOUT(state->text(), expected[choice], 15000);
+        const int rows = model->rowCount();
+        QCOMPARE(rows, expected[choice].section(QLatin1Char(' '), 2, 2).toInt());
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_End, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(!code(rows - 1).isEmpty(), 15000);
+        QTest::keyClick(list, Qt::Key_Home, Qt::ControlModifier);
+        QTRY_VERIFY_WITH_TIMEOUT(!code(2).isEmpty(), 15000);
+        const int bench = choice == 0 ? 2 : 1;
+        QStringList seen;
+        for (int row = 0; row < bench + 2; ++row)
+            seen << code(row);
+        seen << code(rows - 2) << code(rows - 1);
+        QCOMPARE(seen, ends[choice]);
+        QVERIFY(model->at(0).waiting && !model->at(bench).waiting);
+    }
     archive->close();
 }
 
