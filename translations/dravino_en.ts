@@ -758,6 +758,10 @@
         <source>Il server dell&apos;archivio ha rifiutato la prova %1 del %2: %3. La prova resta conservata su questo banco; le altre sono inviate.</source>
         <translation>The archive&apos;s server refused the check %1 of %2: %3. The check stays kept on this bench; the others are sent.</translation>
     </message>
+    <message>
+        <source>l&apos;invio è stato interrotto</source>
+        <translation>the sending was given up</translation>
+    </message>
 </context>
 <context>
     <name>dravino::ArchiveWindow</name>
@@ -962,6 +966,58 @@
     <message>
         <source>Le prove scelte non sono ancora state lette tutte dall&apos;archivio: riprova tra un momento.</source>
         <translation>Not all the checks chosen have been read from the archive yet: try again in a moment.</translation>
+    </message>
+    <message>
+        <source>Questa prova non ha il codice del sensore: non ha una storia.</source>
+        <translation>This check has no sensor code: it has no history.</translation>
+    </message>
+    <message>
+        <source>senza codice</source>
+        <translation>no code</translation>
+    </message>
+    <message>
+        <source>non ci sono più nell&apos;archivio</source>
+        <translation>they are no longer in the archive</translation>
+    </message>
+    <message>
+        <source> e altre %1</source>
+        <translation> and %1 more</translation>
+    </message>
+    <message>
+        <source>Delle %1 prove scelte l&apos;archivio non ha dato %2 (%3): %4. Non è stato fatto nulla.</source>
+        <translation>Of the %1 checks chosen the archive did not give %2 (%3): %4. Nothing was done.</translation>
+    </message>
+    <message>
+        <source>Fondo scala nominale (bar)</source>
+        <translation>Nominal full scale (bar)</translation>
+    </message>
+    <message>
+        <source>Scostamento ammesso (± bar)</source>
+        <translation>Deviation allowed (± bar)</translation>
+    </message>
+    <message>
+        <source>Media</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>Zero (mV)</source>
+        <translation>Zero (mV)</translation>
+    </message>
+    <message>
+        <source>Regola di decisione</source>
+        <translation>Decision rule</translation>
+    </message>
+    <message>
+        <source>automatica</source>
+        <translation>automatic</translation>
+    </message>
+    <message>
+        <source>manuale</source>
+        <translation>manual</translation>
+    </message>
+    <message>
+        <source>versione %1</source>
+        <translation>version %1</translation>
     </message>
 </context>
 <context>
@@ -1891,6 +1947,10 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <source>la stampante non ha preso la pagina</source>
         <translation>the printer did not take the page</translation>
     </message>
+    <message>
+        <source>La pagina è stata inviata a %1, ma il sistema di stampa non ne ha confermato la stampa: controllare la stampante.</source>
+        <translation>The page was sent to %1, but the printing system did not confirm it was printed: check the printer.</translation>
+    </message>
 </context>
 <context>
     <name>dravino::PrivateFile</name>
@@ -2148,6 +2208,10 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Il certificato non ha avuto un numero (%1): il foglio non è stato stampato.</source>
         <translation>The certificate got no number (%1): the sheet was not printed.</translation>
+    </message>
+    <message>
+        <source>Righe %1: i valori ADC %2 superano %3, il massimo del convertitore a %4 bit.</source>
+        <translation>Rows %1: the ADC values %2 are above %3, the highest of a %4-bit converter.</translation>
     </message>
 </context>
 <context>
