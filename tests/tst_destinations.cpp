@@ -2125,6 +2125,10 @@ void TestDestinations::waitingChecksInALongList()
     auto *verdicts = archive->findChild<QComboBox *>(QStringLiteral("cboEsito"));
     const auto *model = qobject_cast<dravino::ArchiveModel *>(list->model());
     const auto code = [model](int row) { return model->at(row).code; };
+    // The server refuses the two (told once each), and the list is read again for their marks.
+    QTRY_COMPARE_WITH_TIMEOUT(messageTexts(t.platform.messages).filter(QStringLiteral("ha rifiutato la prova RIF")).size(), 2, 15000);
+    QTRY_VERIFY(!model->searching());
+    QTest::qWait(200);
     // (150 of the 450 fail: every third)
     const QStringList expected{"Prove trovate: 452 (conformi 301, non conformi 151)", "Prove trovate: 301 (conformi 301, non conformi 0)",
                                "Prove trovate: 151 (conformi 0, non conformi 151)"};
