@@ -25,6 +25,38 @@ std::atomic_int g_outboxes{0};
 
 QString json(const CheckRecord &r) { return QString::fromUtf8(QJsonDocument(recordJson(r)).toJson(QJsonDocument::Compact)); }
 
+bool searchable(QSqlDatabase &db);
+
+bool hasColumn(QSqlDatabase &db, const char *name)
+{
+    QSqlQuery q(db);
+    return q.exec(QStringLiteral("SELECT count(*) FROM pragma_table_info('waiting') WHERE name = '%1'").arg(QLatin1String(name))) && q.next()
+        && q.value(0).toInt() > 0;
+}
+
+// An earlier outbox brought to this version's columns, in one step under
+// the file's write lock: the bench's two threads (or two programs) may
+// open it at the same moment, and the one that waited finds it done.
+bool brought(QSqlDatabase &db)
+{
+    if (hasColumn(db, "refused") && hasColumn(db, "search_key"))
+        return true;
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return false;
+    bool ok = true;
+    if (!hasColumn(db, "refused"))
+        ok = q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN refused TEXT"));
+    if (ok && !hasColumn(db, "search_key"))
+        ok = q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN search_key TEXT NOT NULL DEFAULT ''"))
+            && q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN code TEXT NOT NULL DEFAULT ''"))
+            && q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN verdict TEXT NOT NULL DEFAULT ''")) && searchable(db);
+    if (ok)
+        return q.exec(QStringLiteral("COMMIT"));
+    q.exec(QStringLiteral("ROLLBACK"));
+    return false;
+}
+
 // The columns a search looks in, from each record an earlier outbox holds.
 bool searchable(QSqlDatabase &db)
 {
@@ -81,15 +113,8 @@ Outbox::Outbox(QString path, const QString &server)
         failed = q.lastError();
         // An outbox of an earlier Dravino has no mark for a refused record,
         // nor the columns a search looks in (filled from its records).
-        if (m_open && q.exec(QStringLiteral("SELECT count(*) FROM pragma_table_info('waiting') WHERE name = 'refused'")) && q.next()
-            && q.value(0).toInt() == 0)
-            m_open = q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN refused TEXT"));
-        if (m_open && q.exec(QStringLiteral("SELECT count(*) FROM pragma_table_info('waiting') WHERE name = 'search_key'")) && q.next()
-            && q.value(0).toInt() == 0)
-            m_open = db.transaction() && q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN search_key TEXT NOT NULL DEFAULT ''"))
-                && q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN code TEXT NOT NULL DEFAULT ''"))
-                && q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN verdict TEXT NOT NULL DEFAULT ''")) && searchable(db)
-                && db.commit();
+        if (m_open)
+            m_open = brought(db);
         if (failed.nativeErrorCode() != QLatin1String("5")) // SQLITE_BUSY
             break;
     }
