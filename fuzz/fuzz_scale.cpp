@@ -3,6 +3,7 @@
 #include "FuzzInput.h"
 #include "core/ScaleCheck.h"
 #include "core/Characteristic.h"
+#include "core/CheckRule.h"
 #include "core/ScaleCheckModel.h"
 #include "core/Sensor.h"
 #include "core/WholeNumber.h"
@@ -76,25 +77,35 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     model.setAverage(before.media);
     model.setSettings({settings.bits12, settings.denso, settings.automaticAverage, kFullScales[in.byte() % kFullScales.size()]});
     const bool wentThrough = model.compute('.').empty();
-    fuzz::check(model.computed() == wentThrough && !model.stale(), "computed exactly when the computation went through");
-    if (const auto v = model.verdict()) {
-        bool rowsPass = true, any = false;
-        for (int i = 1; i < kScaleRows; ++i)
-            if (v->rows[i]) {
-                any = true;
-                rowsPass = rowsPass && *v->rows[i];
-            }
-        fuzz::check(v->rowsPass == (any && rowsPass), "the rows pass when every computed row does");
-        fuzz::check(!v->passes() || (v->average && std::llabs(std::int64_t(*v->average) - v->nominal) <= v->tolerance),
-                    "a passing sensor's average is within its window of the nominal");
+    fuzz::check(model.computed() == wentThrough && !model.stale() && model.failed() == !wentThrough,
+                "computed exactly when the computation went through");
+    const Judgement j = judge(model, todaysRule());
+    fuzz::check(j.outcome == Judgement::NoVerdict || wentThrough, "no verdict without a computation that went through");
+    if (j.outcome == Judgement::Pass) {
+        bool high = false;
+        for (int i = 1; i < kScaleRows; ++i) {
+            const RowJudgement &r = j.rows[std::size_t(i)];
+            fuzz::check(r.state != RowJudgement::Skipped, "no pass with a measured row left out");
+            fuzz::check(r.state != RowJudgement::Computed || (r.linearity >= -1.0f && r.linearity <= 1.0f
+                                                               && std::llabs(std::int64_t(r.deviation)) <= j.tolerance),
+                        "a passing check's rows are within their limits");
+            high = high || (r.state == RowJudgement::Computed && r.bar * 2 >= j.nominal);
+        }
+        fuzz::check(j.computedRows >= 3 && high, "a pass from enough points, one at half the nominal");
+        fuzz::check(j.average && std::abs(*j.average - j.nominal) <= j.tolerance, "a passing sensor's average is within its window of the nominal");
     }
+    if (j.outcome == Judgement::Fail)
+        fuzz::check(j.has(Judgement::Reason::RowSkipped) || j.has(Judgement::Reason::RowOutside)
+                        || j.has(Judgement::Reason::AverageOffNominal),
+                    "a failing check says which limit failed");
     // Its characteristic: every point a reading the converter can show, at
-    // or below 5000 mV; a mark only where the row has a verdict.
-    const Characteristic curve = characteristicOf(model);
+    // or below 5000 mV; a mark only where the rule judged the row.
+    const Characteristic curve = characteristicOf(model, j);
     for (const CharacteristicPoint &p : curve.points) {
         fuzz::check(p.mv >= 0 && p.mv <= 5000, "a point within the converter's range");
-        const auto verdict = model.verdict();
-        fuzz::check((p.mark == CharacteristicPoint::Plain) == !(verdict && verdict->rows[p.row]), "a mark only for a judged row");
+        const RowJudgement::State state = j.rows[std::size_t(p.row)].state;
+        fuzz::check((p.mark == CharacteristicPoint::Plain) == (j.outcome == Judgement::NoVerdict || state == RowJudgement::Unused),
+                    "a mark only for a judged row");
     }
     fuzz::check(axisStep(in.number(0, 100000), in.number(0, 12)) >= 1, "an axis step of at least 1");
     // Any change after it leaves no verdict; putting it back gives it again.
@@ -102,10 +113,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::string other = in.text(6);
     const std::string was = model.grid().adc[row];
     model.setAdc(row, other);
-    fuzz::check(other == was || (!model.verdict() && model.stale() == wentThrough), "a changed reading leaves no verdict");
+    fuzz::check(other == was || (judge(model, todaysRule()).outcome == Judgement::NoVerdict && model.stale()),
+                "a changed reading leaves no verdict");
     model.setAdc(row, was);
     fuzz::check(model.computed() == wentThrough, "the reading put back gives the verdict back");
     model.setDenso(!settings.denso);
-    fuzz::check(!model.verdict(), "another sensor kind leaves no verdict");
+    fuzz::check(judge(model, todaysRule()).outcome == Judgement::NoVerdict, "another sensor kind leaves no verdict");
     return 0;
 }
