@@ -126,6 +126,20 @@ QString olderArchive(const QTemporaryDir &dir, const QString &name, int version)
 
 int total(const QString &location) { return Archive(location).count({}); }
 
+// A fresh archive on the test's server and a bench's outbox of its own,
+// gone with it.
+struct BenchOfAServer {
+    QTemporaryDir dir;
+    QString url;
+    dravino::test::Undo undo;
+    BenchOfAServer() : url(g_server->freshDatabase())
+    {
+        { Archive created(url); }
+        undo.setEnv("XDG_DATA_HOME", dir.path().toLocal8Bit());
+        undo.setEnv("DRAVINO_ARCHIVE_TIMEOUT_MS", "5000");
+    }
+};
+
 int mode(const QString &path)
 {
     struct stat st {};
@@ -897,12 +911,8 @@ void TestArchive::outboxOfTheEarlierVersion()
     // away, then sent once it answers, judged by the first rule.
     if (!g_server)
         QSKIP("an archive on a server (tst_archive --postgresql)");
-    QTemporaryDir dir;
-    const QString url = g_server->freshDatabase();
-    { Archive created(url); }
-    dravino::test::Undo undo;
-    undo.setEnv("XDG_DATA_HOME", dir.path().toLocal8Bit());
-    undo.setEnv("DRAVINO_ARCHIVE_TIMEOUT_MS", "5000");
+    const BenchOfAServer bench;
+    const QString &url = bench.url;
     QVERIFY(QDir().mkpath(QFileInfo(outboxPath()).absolutePath()));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("vecchio"));
@@ -955,12 +965,8 @@ void TestArchive::serverGoneWhileSending()
     // unmarked, and none is told as refused; once it answers, all go.
     if (!g_server)
         QSKIP("an archive on a server (tst_archive --postgresql)");
-    QTemporaryDir dir;
-    const QString url = g_server->freshDatabase();
-    { Archive created(url); }
-    dravino::test::Undo undo;
-    undo.setEnv("XDG_DATA_HOME", dir.path().toLocal8Bit());
-    undo.setEnv("DRAVINO_ARCHIVE_TIMEOUT_MS", "5000");
+    const BenchOfAServer bench;
+    const QString &url = bench.url;
     const QStringList five{"PRIMA", "SECONDA", "TERZA", "QUARTA", "QUINTA"};
     {
         Outbox box(outboxPath(), url);
