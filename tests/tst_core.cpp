@@ -7,6 +7,7 @@
 // calendar.
 
 #include "core/Characteristic.h"
+#include "core/Calibration.h"
 #include "core/CheckRule.h"
 #include "core/PrintRange.h"
 #include "core/ScaleCheck.h"
@@ -99,6 +100,13 @@ private slots:
     void judgement();
     void judgedLinearity_data();
     void judgedLinearity();
+    void calibration_data();
+    void calibration();
+    void uncertaintyBudget();
+    void guardBand_data();
+    void guardBand();
+    void leastSquaresLine_data();
+    void leastSquaresLine();
     void characteristic_data();
     void characteristic();
     void axisSteps_data();
@@ -509,6 +517,201 @@ void TestCore::judgedLinearity()
 {
     QFETCH(float, percent);
     QTEST(QString::fromStdString(dravino::judgedLinearity(percent, 1.0, ',')), "shown");
+}
+
+namespace {
+// A calibration's readings in mV: cycles separated by '/', each "rising
+// readings | falling readings from the top down" (an empty reading: not
+// taken), at the points given in % of a 2000 bar sensor of span 4000 mV
+// from 500 mV.
+CalibrationRun calibrationRun(const QString &percents, const QString &readings)
+{
+    CalibrationPlan plan;
+    plan.percents.clear();
+    for (const QString &p : percents.split(QLatin1Char(',')))
+        plan.percents.push_back(p.toDouble());
+    const QStringList cycles = readings.split(QLatin1Char('/'));
+    plan.cycles = int(cycles.size());
+    plan.converterBits = 0;
+    CalibrationRun run(plan);
+    for (int c = 0; c < cycles.size(); ++c) {
+        const QStringList up = cycles[c].section(QLatin1Char('|'), 0, 0).split(QLatin1Char(','));
+        const QStringList down = cycles[c].section(QLatin1Char('|'), 1, 1).split(QLatin1Char(','));
+        for (int p = 0; p < plan.points(); ++p) {
+            if (!up.value(p).trimmed().isEmpty())
+                run.at(c, Sweep::Rising, p) = up[p].toDouble();
+            const int fromTop = plan.points() - 2 - p;
+            if (p < plan.points() - 1 && !down.value(fromTop).trimmed().isEmpty())
+                run.at(c, Sweep::Falling, p) = down[fromTop].toDouble();
+        }
+    }
+    return run;
+}
+
+QString percent(const JudgedResult &j)
+{
+    static const char *const zones[] = {"-", "P", "CP", "CF", "F"};
+    return j.value ? QStringLiteral("%1%2").arg(*j.value, 0, 'f', 3).arg(QLatin1String(zones[int(j.zone)])) : QStringLiteral("-");
+}
+} // namespace
+
+void TestCore::calibration_data()
+{
+    // Points (% of 2000 bar), readings (mV), the error's limit (the others
+    // 1 %), and the results worked by hand (docs/calibration.md): each
+    // point's larger error, then hysteresis, repeatability, terminal and
+    // best-fit linearity, zero and span, in % of span with their zone
+    // (simple acceptance), and the verdict.
+    QTest::addColumn<QString>("points");
+    QTest::addColumn<QString>("readings");
+    QTest::addColumn<double>("errorLimit");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("a sensor on its nominal line") << "0,50,100" << "500,2500,4500|2500,500" << 1.0
+        << "errors 0.000,0.000,0.000 | h 0.000P r - t 0.000P b 0.000P z 0.000P s 0.000P | P";
+    // Worked: errors +5/+3, +10/0, +20 bar; hysteresis 4 and 20 mV; the end
+    // points' line 508 -> 4540 mV gives 2524 at 50 % (14 mV off); the
+    // least-squares line 504 + 2.014 mV/bar leaves 18 mV at 50 % falling.
+    QTest::newRow("hand-worked, one cycle") << "0,50,100" << "510,2520,4540|2500,506" << 1.0
+        << "errors 0.250,0.500,1.000 | h 0.500P r - t 0.350P b 0.450P z 0.200P s 0.800P | P";
+    QTest::newRow("the error's limit just below the largest") << "0,50,100" << "510,2520,4540|2500,506" << 0.99
+        << "errors 0.250,0.500,1.000 | h 0.500P r - t 0.350P b 0.450P z 0.200P s 0.800P | F";
+    // Two cycles: means 502/501, 2504/2505 and 4500 mV; the widest spread
+    // at 50 % falling, 10 mV = 0.25 %; the end points' means 501.5 and
+    // 4500 put 2500.75 at 50 %, 3.75 mV from its mean 2504.5; the
+    // least-squares line 502.571 + 1.99979 mV/bar leaves 7.643 mV at 50 %
+    // falling.
+    QTest::newRow("two cycles") << "0,50,100" << "500,2500,4500|2500,500/504,2508,4500|2510,502" << 1.0
+        << "errors 0.050,0.125,0.000 | h 0.025P r 0.250P t 0.094P b 0.191P z 0.037P s -0.037P | P";
+    // Equal readings: a flat line, the whole span lost.
+    QTest::newRow("equal readings") << "0,50,100" << "500,500,500|500,500" << 1.0
+        << "errors 0.000,50.000,100.000 | h 0.000P r - t 0.000P b 0.000P z 0.000P s -100.000F | F";
+    QTest::newRow("a reading missing: no verdict") << "0,50,100" << "500,,4500|2500,500" << 1.0
+        << "errors 0.000,0.000,0.000 | h 0.000P r - t 0.000P b 0.000P z 0.000P s 0.000P | - missing 1";
+    // No 0 % point: no zero, no span; the end points are 20 and 100 %.
+    QTest::newRow("from 20 %") << "20,60,100" << "1300,2900,4500|2900,1300" << 1.0
+        << "errors 0.000,0.000,0.000 | h 0.000P r - t 0.000P b 0.000P z - s - | P";
+}
+
+void TestCore::calibration()
+{
+    QFETCH(QString, points);
+    QFETCH(QString, readings);
+    QFETCH(double, errorLimit);
+    const CalibrationRun run = calibrationRun(points, readings);
+    QCOMPARE(QString::fromStdString(run.plan.fault()), QString());
+    CalibrationLimits limits;
+    limits.error = errorLimit;
+    ReferenceStandard reference;
+    reference.expandedBar = 2;
+    const CalibrationResult r = evaluate(run, limits, reference, {}, Acceptance::Simple);
+    QStringList errors;
+    for (const PointResult &p : r.points)
+        errors << (p.errorPercent ? QString::number(*p.errorPercent, 'f', 3) : QStringLiteral("-"));
+    static const char *const zones[] = {"-", "P", "CP", "CF", "F"};
+    QString got = QStringLiteral("errors %1 | h %2 r %3 t %4 b %5 z %6 s %7 | %8")
+                      .arg(errors.join(QLatin1Char(',')), percent(r.hysteresis), percent(r.repeatability), percent(r.terminalLinearity),
+                           percent(r.bestFitLinearity), percent(r.zero), percent(r.span), QLatin1String(zones[int(r.verdict)]));
+    if (!r.complete())
+        got += QStringLiteral(" missing %1").arg(r.missing.size());
+    QTEST(got, "expected");
+}
+
+void TestCore::uncertaintyBudget()
+{
+    // The 50 % point of a sensor on its line read by a meter of ±(0.05 % +
+    // 2 digits) with 1 mV resolution, against a reference of U = 2 bar
+    // (k = 2); the sensitivity 2000 bar / 4000 mV. Worked by hand:
+    // reference 2/2 = 1 bar; meter (1.25 + 2) mV / √3 × 0.5 = 0.93819 bar;
+    // resolution 1/(2√3) × 0.5 = 0.14434 bar; combined 1.37878 bar; U = 2.75757 bar.
+    const CalibrationRun run = calibrationRun(QStringLiteral("0,50,100"), QStringLiteral("500,2500,4500|2500,500"));
+    ReferenceStandard reference;
+    reference.expandedBar = 2;
+    const CalibrationResult r = evaluate(run, {}, reference, {0.05, 2, 1}, Acceptance::Simple);
+    const Budget &b = r.points[1].budget;
+    QStringList terms;
+    for (const BudgetTerm &t : b.terms)
+        terms << QStringLiteral("%1:%2").arg(int(t.source)).arg(t.contributionBar, 0, 'f', 5);
+    QCOMPARE(terms.join(QLatin1Char(' ')), QStringLiteral("0:1.00000 1:0.93819 2:0.14434 5:0.00000"));
+    QCOMPARE(QString::number(b.combinedBar, 'f', 5), QStringLiteral("1.37878"));
+    QCOMPARE(QString::number(b.expandedBar, 'f', 5), QStringLiteral("2.75757"));
+    // The top point reads 4500 mV: the largest accuracy term, the worst point.
+    QCOMPARE(r.worstPoint, 2);
+    // TUR: 1 % of 2000 bar over the reference's 2 bar.
+    QCOMPARE(r.tur, 10.0);
+    // Two cycles add repeatability: s/√n of the wider sweep (7.071 mV / √2 × 0.5 bar/mV).
+    const CalibrationRun twice = calibrationRun(QStringLiteral("0,50,100"), QStringLiteral("500,2500,4500|2500,500/504,2508,4500|2510,502"));
+    const Budget &b2 = evaluate(twice, {}, reference, {0.05, 2, 1}, Acceptance::Simple).points[1].budget;
+    QCOMPARE(QString::number(b2.terms[3].contributionBar, 'f', 5), QStringLiteral("2.50000"));
+    // Readings as 10-bit counts: the converter's count, 4.88759 mV / (2√3) × 0.5 bar/mV.
+    CalibrationRun counts = run;
+    counts.plan.converterBits = 10;
+    const Budget &b3 = evaluate(counts, {}, reference, {}, Acceptance::Simple).points[1].budget;
+    QCOMPARE(QString::number(b3.terms[1].contributionBar, 'f', 5), QStringLiteral("0.70546"));
+    // An accuracy class: 0.1 % of a 2500 bar range, rectangular.
+    ReferenceStandard gauge;
+    gauge.kind = ReferenceStandard::AccuracyClass;
+    gauge.classPercent = 0.1;
+    gauge.rangeBar = 2500;
+    QCOMPARE(QString::number(gauge.standardUncertaintyBar(), 'f', 5), QStringLiteral("1.44338"));
+    QCOMPARE(QString::fromStdString(gauge.fault(2000)), QString());
+    gauge.rangeBar = 1800;
+    QCOMPARE(QString::fromStdString(gauge.fault(2000)), QStringLiteral("range"));
+    reference.expandedBar = 0;
+    QCOMPARE(QString::fromStdString(reference.fault(2000)), QStringLiteral("uncertainty"));
+}
+
+void TestCore::guardBand_data()
+{
+    // A result against a limit of 1 % with U = 0.25 %: on and beside each
+    // boundary, with a guard band and by simple acceptance.
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("guarded");
+    QTest::addColumn<QString>("simple");
+    QTest::newRow("well inside") << 0.5 << "P" << "P";
+    QTest::newRow("on limit - U") << 0.75 << "P" << "P";
+    QTest::newRow("just past limit - U") << 0.7500001 << "CP" << "P";
+    QTest::newRow("on the limit") << 1.0 << "CP" << "P";
+    QTest::newRow("just past the limit") << 1.0000001 << "CF" << "F";
+    QTest::newRow("on limit + U") << 1.25 << "CF" << "F";
+    QTest::newRow("just past limit + U") << 1.2500001 << "F" << "F";
+    QTest::newRow("negative: its size") << -1.1 << "CF" << "F";
+}
+
+void TestCore::guardBand()
+{
+    QFETCH(double, value);
+    static const char *const zones[] = {"-", "P", "CP", "CF", "F"};
+    QTEST(QString::fromLatin1(zones[int(zoneOf(value, 1.0, 0.25, Acceptance::GuardBand))]), "guarded");
+    QTEST(QString::fromLatin1(zones[int(zoneOf(value, 1.0, 0.25, Acceptance::Simple))]), "simple");
+}
+
+void TestCore::leastSquaresLine_data()
+{
+    QTest::addColumn<QString>("x");
+    QTest::addColumn<QString>("y");
+    QTest::addColumn<QString>("line");
+    // Anscombe, "Graphs in Statistical Analysis", The American Statistician
+    // 27 (1973), data set I: the published fit y = 3.00 + 0.500 x.
+    QTest::newRow("Anscombe I (published)") << "10,8,13,9,11,14,6,4,12,7,5" << "8.04,6.95,7.58,8.81,8.33,9.96,7.24,4.26,10.84,4.82,5.68"
+                                            << "3.0001 + 0.5001x";
+    QTest::newRow("two points") << "0,2000" << "500,4500" << "500.0000 + 2.0000x";
+    QTest::newRow("equal readings: flat") << "0,1000,2000" << "700,700,700" << "700.0000 + 0.0000x";
+    QTest::newRow("one point: none") << "1000" << "2500" << "none";
+    QTest::newRow("one pressure: none") << "1000,1000" << "2500,2510" << "none";
+}
+
+void TestCore::leastSquaresLine()
+{
+    QFETCH(QString, x);
+    QFETCH(QString, y);
+    const auto numbers = [](const QString &list) {
+        std::vector<double> out;
+        for (const QString &v : list.split(QLatin1Char(',')))
+            out.push_back(v.toDouble());
+        return out;
+    };
+    const auto line = leastSquares(numbers(x), numbers(y));
+    QTEST(line ? QStringLiteral("%1 + %2x").arg(line->intercept, 0, 'f', 4).arg(line->slope, 0, 'f', 4) : QStringLiteral("none"), "line");
 }
 
 void TestCore::characteristic_data()
