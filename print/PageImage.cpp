@@ -82,4 +82,23 @@ QImage renderPage(const QList<RecordedItem> &items, double dpi)
     return image;
 }
 
+QImage renderPages(const QList<RecordedItem> &items, double dpi)
+{
+    const int pages = pagesOf(items);
+    if (pages == 1)
+        return renderPage(items, dpi);
+    QList<QImage> drawn;
+    for (int page = 0; page < pages; ++page)
+        drawn << renderPage(itemsOfPage(items, page), dpi);
+    const int gap = std::max(4, int(dpi / 8));
+    QImage all(drawn.first().width(), int(drawn.size()) * (drawn.first().height() + gap) - gap, QImage::Format_RGB32);
+    all.fill(QColor(128, 128, 128));
+    all.setDotsPerMeterX(drawn.first().dotsPerMeterX());
+    all.setDotsPerMeterY(drawn.first().dotsPerMeterY());
+    QPainter p(&all);
+    for (int page = 0; page < pages; ++page)
+        p.drawImage(0, page * (drawn.first().height() + gap), drawn[page]);
+    return all;
+}
+
 } // namespace dravino

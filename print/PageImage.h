@@ -19,6 +19,8 @@ inline constexpr double kPageMarginPoints = 10;
 void setUpPdfPage(QPdfWriter &writer);
 
 QImage renderPage(const QList<RecordedItem> &items, double dpi);
+// Every page of a document, one under the other with a grey gap between.
+QImage renderPages(const QList<RecordedItem> &items, double dpi);
 // Draws items with p, whose origin is the printable area's top-left and
 // whose unit is one dot at the page's 1200 dpi (scale it to the device).
 void paintItems(QPainter &p, const QList<RecordedItem> &items);

@@ -1,5 +1,7 @@
 #include "print/PrintSurface.h"
 
+#include <algorithm>
+
 namespace dravino {
 
 QFont defaultPrintFont()
@@ -45,11 +47,38 @@ void PrintSurface::PaintPicture(const QImage &image, double x, double y, double 
     drawPicture(image, x + (width - fitted.width()) / 2, y + (height - fitted.height()) / 2, fitted.width(), fitted.height());
 }
 
+void PrintSurface::NewPage()
+{
+    newPage();
+    ++m_page;
+    m_x = 0;
+    m_y = 0;
+}
+
 void PrintSurface::EndDoc()
 {
     endDocument();
     m_x = 0;
     m_y = 0;
+    m_page = 0;
+    m_archival = false;
+}
+
+QList<RecordedItem> itemsOfPage(const QList<RecordedItem> &items, int page)
+{
+    QList<RecordedItem> out;
+    for (const RecordedItem &i : items)
+        if (i.page == page)
+            out << i;
+    return out;
+}
+
+int pagesOf(const QList<RecordedItem> &items)
+{
+    int pages = 1;
+    for (const RecordedItem &i : items)
+        pages = std::max(pages, i.page + 1);
+    return pages;
 }
 
 } // namespace dravino

@@ -38,6 +38,14 @@ public:
     void Line(double x1, double y1, double x2, double y2, const QColor &color);
     // image scaled into the box (twips), its proportions kept, centred.
     void PaintPicture(const QImage &image, double x, double y, double width, double height);
+    // The next page of the document; the position goes back to its top.
+    void NewPage();
+    // The page the document draws on now (0 the first).
+    int Page() const { return m_page; }
+    // The document, written as a file, is archival (PDF/A-1b: its fonts
+    // embedded): set before its first line.
+    void Archival(bool on) { m_archival = on; }
+    bool archival() const { return m_archival; }
     void EndDoc();
 
     // The last document ended, drawn as an image at dpi (the print
@@ -62,6 +70,7 @@ protected:
                           const QString &text) = 0;
     virtual void drawLine(double x1, double y1, double x2, double y2, const QColor &color) = 0;
     virtual void drawPicture(const QImage &image, double x, double y, double width, double height) = 0;
+    virtual void newPage() {}
     virtual void endDocument() = 0;
 
 private:
@@ -69,6 +78,8 @@ private:
     QColor m_color = Qt::black;
     double m_x = 0;
     double m_y = 0;
+    int m_page = 0;
+    bool m_archival = false;
 };
 
 // The x at which text ends at right; text wider than that starts at the margin.

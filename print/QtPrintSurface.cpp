@@ -31,7 +31,16 @@ bool QtPrintSurface::ensureBegun()
     m_out.open(QIODevice::WriteOnly);
     m_writer = std::make_unique<QPdfWriter>(&m_out);
     setUpPdfPage(*m_writer);
+    // An archival document: PDF/A-1b, every font embedded.
+    if (archival())
+        m_writer->setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
     return m_painter.begin(m_writer.get());
+}
+
+void QtPrintSurface::newPage()
+{
+    if (ensureBegun())
+        m_writer->newPage();
 }
 
 double QtPrintSurface::measure(const QFont &font, const QString &text) const
@@ -50,7 +59,7 @@ void QtPrintSurface::drawText(double x, double y, const QFont &font, const QColo
 {
     if (!ensureBegun())
         return;
-    m_drawing.append({RecordedItem::Text, x, y, 0, 0, text, font, color, 0});
+    m_drawing.append({RecordedItem::Text, x, y, 0, 0, text, font, color, 0, {}, Page()});
     m_painter.setFont(font);
     m_painter.setPen(color);
     const QFontMetricsF fm(font, &pdfMetricsDevice());
@@ -61,7 +70,7 @@ void QtPrintSurface::drawLine(double x1, double y1, double x2, double y2, const 
 {
     if (!ensureBegun())
         return;
-    m_drawing.append({RecordedItem::Line, x1, y1, x2, y2, {}, {}, color, 0});
+    m_drawing.append({RecordedItem::Line, x1, y1, x2, y2, {}, {}, color, 0, {}, Page()});
     m_painter.setPen(QPen(color, 0));
     m_painter.drawLine(QPointF(toDevice(x1), toDevice(y1)), QPointF(toDevice(x2), toDevice(y2)));
 }
@@ -70,7 +79,7 @@ void QtPrintSurface::drawPicture(const QImage &image, double x, double y, double
 {
     if (!ensureBegun())
         return;
-    m_drawing.append({RecordedItem::Picture, x, y, x + width, y + height, {}, {}, {}, 0, image});
+    m_drawing.append({RecordedItem::Picture, x, y, x + width, y + height, {}, {}, {}, 0, image, Page()});
     m_painter.drawImage(QRectF(toDevice(x), toDevice(y), toDevice(width), toDevice(height)), image);
 }
 
@@ -88,7 +97,7 @@ void QtPrintSurface::endDocument()
 
 QImage QtPrintSurface::render(double dpi) const
 {
-    return renderPage(m_drawn, dpi);
+    return renderPages(m_drawn, dpi);
 }
 
 } // namespace dravino

@@ -36,6 +36,7 @@ protected:
                   const QString &text) override;
     void drawLine(double x1, double y1, double x2, double y2, const QColor &color) override;
     void drawPicture(const QImage &image, double x, double y, double width, double height) override;
+    void newPage() override;
     void endDocument() override;
 
 private:

@@ -18,6 +18,12 @@ struct RecordedItem {
     QColor color;
     int document = 0; // 0 for the first document printed on this surface
     QImage image;     // a picture, in the box x, y to x2, y2
+    int page = 0;     // 0 for the document's first page
 };
+
+// The items of one page of a document.
+QList<RecordedItem> itemsOfPage(const QList<RecordedItem> &items, int page);
+// How many pages items take (at least 1).
+int pagesOf(const QList<RecordedItem> &items);
 
 } // namespace dravino

@@ -28,7 +28,7 @@ QImage RecordingSurface::render(double dpi) const
     for (const RecordedItem &i : m_items)
         if (i.document == m_ended - 1)
             last << i;
-    return renderPage(last, dpi);
+    return renderPages(last, dpi);
 }
 
 double RecordingSurface::measure(const QFont &font, const QString &text) const
@@ -44,17 +44,17 @@ double RecordingSurface::lineHeight(const QFont &font) const
 void RecordingSurface::drawText(double x, double y, const QFont &font, const QColor &color,
                                 const QString &text)
 {
-    m_items.append({RecordedItem::Text, x, y, 0, 0, text, font, color, m_ended});
+    m_items.append({RecordedItem::Text, x, y, 0, 0, text, font, color, m_ended, {}, Page()});
 }
 
 void RecordingSurface::drawLine(double x1, double y1, double x2, double y2, const QColor &color)
 {
-    m_items.append({RecordedItem::Line, x1, y1, x2, y2, {}, {}, color, m_ended});
+    m_items.append({RecordedItem::Line, x1, y1, x2, y2, {}, {}, color, m_ended, {}, Page()});
 }
 
 void RecordingSurface::drawPicture(const QImage &image, double x, double y, double width, double height)
 {
-    m_items.append({RecordedItem::Picture, x, y, x + width, y + height, {}, {}, {}, m_ended, image});
+    m_items.append({RecordedItem::Picture, x, y, x + width, y + height, {}, {}, {}, m_ended, image, Page()});
 }
 
 } // namespace dravino

@@ -121,6 +121,8 @@ private slots:
     void fieldsLeftEmpty();
     void logoFaults_data();
     void logoFaults();
+    void pagesOfADocument_data();
+    void pagesOfADocument();
 };
 
 void TestDocuments::valueTableLayout_data()
@@ -1040,6 +1042,45 @@ void TestDocuments::logoFaults()
     const QImage logo = readLogo(path, &why);
     QTEST(why, "why");
     QCOMPARE(logo.isNull(), !why.isEmpty());
+}
+
+void TestDocuments::pagesOfADocument_data()
+{
+    QTest::addColumn<bool>("archival");
+    QTest::newRow("a document of two pages") << false;
+    QTest::newRow("... archival: PDF/A-1b") << true;
+}
+
+void TestDocuments::pagesOfADocument()
+{
+    // A document of two pages: each text on its page of the PDF, each page
+    // drawn under the other in the preview; archival, a PDF/A-1b.
+    QFETCH(bool, archival);
+    QtPrintSurface s;
+    s.Archival(archival);
+    s.CurrentX(1000);
+    s.CurrentY(1000);
+    s.Print(QStringLiteral("prima"), true);
+    s.NewPage();
+    QCOMPARE(s.Page(), 1);
+    QCOMPARE(s.CurrentY(), 0.0);
+    s.CurrentX(1000);
+    s.Print(QStringLiteral("seconda"), true);
+    s.EndDoc();
+    QCOMPARE(s.Page(), 0);
+    QTemporaryDir dir;
+    const QString pdf = savedPdf(s, dir);
+    const auto page = [&](int n) {
+        return dravino::test::outputOf(QStringLiteral("pdftotext"), {"-f", QString::number(n), "-l", QString::number(n), pdf, "-"}).simplified();
+    };
+    QCOMPARE(page(1), QStringLiteral("prima"));
+    QCOMPARE(page(2), QStringLiteral("seconda"));
+    QVERIFY(dravino::test::outputOf(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
+    QCOMPARE(s.pdf().contains("pdfaid:part"), archival);
+    QCOMPARE(s.drawing().value(1).page, 1);
+    const QImage shown = s.render(20);
+    const QImage one = dravino::renderPage({}, 20);
+    QVERIFY2(shown.height() > 2 * one.height() && shown.width() == one.width(), qPrintable(QString::number(shown.height())));
 }
 
 DRAVINO_TEST_MAIN_REQUIRING(TestDocuments, requirement)

@@ -170,7 +170,12 @@ SubmittedJob drawOn(const QString &queue, const PrintDocument &page, Handover &h
     // The origin is the printable area's top-left, as on the PDF.
     const double scale = printer.resolution() / double(kPageDpi);
     painter.scale(scale, scale);
-    paintItems(painter, page.drawing);
+    // Page after page, as the document drew them.
+    for (int p = 0; p < pagesOf(page.drawing); ++p) {
+        if (p > 0 && !printer.newPage())
+            break;
+        paintItems(painter, itemsOfPage(page.drawing, p));
+    }
     if (!painter.end() || printer.printerState() == QPrinter::Error) {
         job.failure = PrintFailure::Refused;
         job.reason = PrintReason::NotTaken;
