@@ -271,11 +271,13 @@ bool Archive::openReadOnly(const QString &why, int version)
         if (!read)
             return false;
     }
-    if (version == 2) {
-        // Read as the next version would hold it, without a word written:
-        // a view in the connection's own temporary space stands for it.
+    if (version == 2 || version == 3) {
+        // Read as this version holds it, without a word written: a view in
+        // the connection's own temporary space stands for it.
         QSqlQuery q(QSqlDatabase::database(m_connection));
-        q.exec(QStringLiteral("CREATE TEMP VIEW checks AS SELECT *, '' AS certificate, '' AS verdict FROM main.checks"));
+        q.exec(QStringLiteral("CREATE TEMP VIEW checks AS SELECT *, %1'' AS kind, '' AS zone, '' AS withdrawn, '' AS replaces "
+                              "FROM main.checks")
+                   .arg(version == 2 ? QLatin1String("'' AS certificate, '' AS verdict, ") : QLatin1String("")));
     }
     if (!why.isEmpty())
         m_notice = ArchiveText::tr("L'archivio %1 si può solo leggere (%2): le prove nuove non vengono registrate.")
@@ -339,14 +341,18 @@ bool Archive::insertInto(CheckRecord &r, const QString &table, bool withId)
     grid.insert(QStringLiteral("rule"), ruleJson(r.rule));
     if (!r.points.empty())
         grid.insert(QStringLiteral("points"), pointsJson(r.points));
+    if (!r.calibration.isEmpty())
+        grid.insert(QStringLiteral("calibration"), r.calibration);
     // (the column holds a whole number: a typed fraction is kept here)
     if (const auto average = cellNumber(r.average); average && *average != std::floor(*average))
         grid.insert(QStringLiteral("average"), *average);
     q.prepare(QStringLiteral("INSERT INTO %1 (%2bench_key, taken_at, code, search_key, sensor, resolution, average_mode, "
                              "average, average_text, tolerance, tolerance_text, outcome, destination, job, customer, vehicle, "
-                             "job_number, operator_name, version, grid, certificate, verdict) VALUES (%3?, ?, ?, ?, ?, ?, ?, ?, "
-                             "?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (bench_key) DO UPDATE SET outcome = "
-                             "excluded.outcome, destination = excluded.destination, job = excluded.job RETURNING id")
+                             "job_number, operator_name, version, grid, certificate, verdict, kind, zone, withdrawn, replaces) VALUES "
+                             "(%3?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT "
+                             "(bench_key) DO UPDATE SET outcome = excluded.outcome, destination = excluded.destination, job = "
+                             "excluded.job, withdrawn = CASE WHEN %1.withdrawn = '' THEN excluded.withdrawn ELSE %1.withdrawn "
+                             "END RETURNING id")
                   .arg(table, withId ? QStringLiteral("id, ") : QString(), withId ? QStringLiteral("?, ") : QString()));
     if (withId)
         q.addBindValue(r.id);
@@ -358,7 +364,8 @@ bool Archive::insertInto(CheckRecord &r, const QString &table, bool withId)
           text(kindName(r.destination.kind)), text(r.destination.name), QVariant(r.destination.job),
           text(r.jobData.customer), text(r.jobData.vehicle), text(r.jobData.job), text(r.jobData.operatorName),
           text(r.version), text(QString::fromUtf8(QJsonDocument(grid).toJson(QJsonDocument::Compact))), text(r.certificate),
-          text(verdictName(verdictOf(r)))})
+          text(verdictName(verdictOf(r))), text(checkKindName(r.kind)), text(zoneName(r.zone)),
+          text(withdrawalJson(r.withdrawal)), text(r.replaces)})
         q.addBindValue(v);
     if (!q.exec() || !q.next())
         return fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));

@@ -44,6 +44,7 @@ struct CheckQuery {
     QDate from, to;
     enum Verdicts { All, Passing, Failing } verdicts = All;
     QString code; // one sensor's checks only (its history), where given
+    bool withdrawn = false; // withdrawn certificates too
     bool operator==(const CheckQuery &) const = default;
 };
 
@@ -92,13 +93,18 @@ public:
     QString nextCertificate();
     // The whole records of these keys, in that order (those still there).
     QList<CheckRecord> records(const QStringList &keys) const;
+    // Erases a record that is no certificate; an issued one is never erased
+    // (false, and error() says so).
     bool remove(const QString &key);
+    // Withdraws an issued certificate, kept with who, when and why; false
+    // where it is not there or withdrawn already.
+    bool withdraw(const QString &key, const Withdrawal &withdrawal);
 
     // On a server: changed is called (on this thread) when another bench
     // has changed the archive.
     void watch(std::function<void()> changed);
 
-    static constexpr int kSchemaVersion = 3;
+    static constexpr int kSchemaVersion = 4;
 
 private:
     bool open();

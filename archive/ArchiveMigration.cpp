@@ -1,6 +1,6 @@
 // The archive brought up to this version's schema: a first-version file
 // copied aside and its texts made data; a second version's checks given
-// their verdicts.
+// their verdicts; the columns of calibrations and withdrawals added.
 
 #include "archive/ArchiveSql.h"
 
@@ -107,7 +107,15 @@ bool Archive::migrate(int from)
             return abandon();
         if (!reindex())
             return abandon();
-    } else if (from == 2) {
+    }
+    if (from == 2 || from == 3) {
+        // Calibrations beside the scale checks, and certificates withdrawn
+        // instead of erased: every record so far is a scale check that stands.
+        for (const char *column : {"kind", "zone", "withdrawn", "replaces"})
+            if (!q.exec(QStringLiteral("ALTER TABLE checks ADD COLUMN %1 TEXT NOT NULL DEFAULT ''").arg(QLatin1String(column))))
+                return abandon();
+    }
+    if (from == 2) {
         // The certificate's number and the sensor's verdict, each record's
         // verdict worked out from its own rows.
         if (!q.exec(QStringLiteral("ALTER TABLE checks ADD COLUMN certificate TEXT NOT NULL DEFAULT ''"))

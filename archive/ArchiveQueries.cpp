@@ -166,14 +166,38 @@ bool Archive::remove(const QString &key)
     if (m_readOnly)
         return fail(ArchiveText::tr("l'archivio si può solo leggere"));
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("DELETE FROM checks WHERE bench_key = ?"));
+    q.prepare(QStringLiteral("DELETE FROM checks WHERE bench_key = ? AND certificate = ''"));
     q.addBindValue(key);
     if (!q.exec())
         return fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
     const bool removed = q.numRowsAffected() == 1;
     if (removed && m_server)
         q.exec(QStringLiteral("NOTIFY %1").arg(kChannel));
+    if (!removed && !records({key}).isEmpty())
+        return fail(ArchiveText::tr("è un certificato emesso: non si cancella, si ritira"));
     return removed;
+}
+
+bool Archive::withdraw(const QString &key, const Withdrawal &withdrawal)
+{
+    if (!m_open)
+        return false;
+    m_error.clear();
+    if (m_readOnly)
+        return fail(ArchiveText::tr("l'archivio si può solo leggere"));
+    QSqlQuery q(QSqlDatabase::database(m_connection));
+    q.prepare(QStringLiteral("UPDATE checks SET withdrawn = ? WHERE bench_key = ? AND withdrawn = '' AND certificate <> ''"));
+    q.addBindValue(withdrawalJson(withdrawal));
+    q.addBindValue(key);
+    if (!q.exec())
+        return fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
+    const bool done = q.numRowsAffected() == 1;
+    if (done && m_server)
+        q.exec(QStringLiteral("NOTIFY %1").arg(kChannel));
+    if (!done)
+        return fail(records({key}).isEmpty() ? ArchiveText::tr("non è più nell'archivio")
+                                             : ArchiveText::tr("è già ritirato, o non è un certificato"));
+    return true;
 }
 
 } // namespace dravino

@@ -456,6 +456,19 @@ void ArchiveService::remove(const QString &key, QObject *context, Done done)
     });
 }
 
+void ArchiveService::withdraw(const QString &key, const Withdrawal &withdrawal, QObject *context, Done done)
+{
+    const quint64 id = call(context, std::move(done), true);
+    run(id, [key, withdrawal](detail::ArchiveWorker &w, Archive *a) {
+        ArchiveReply reply;
+        Outbox *box = w.outbox();
+        reply.ok = (box && box->withdraw(key, withdrawal)) || (a && a->withdraw(key, withdrawal));
+        if (!reply.ok)
+            reply.error = !a ? ArchiveServiceText::tr("l'archivio non risponde") : a->error();
+        return reply;
+    });
+}
+
 void ArchiveService::certificate(QObject *context, Done done)
 {
     // The page waits for its number: a server slow to give one leaves it

@@ -82,7 +82,10 @@ public:
     void window(const CheckQuery &query, int offset, int limit, int total, QObject *context, Done done);
     // The whole records, for the sheet and the exports.
     void records(const QStringList &keys, QObject *context, Done done);
+    // Erases a record that is no certificate (an issued one is withdrawn instead).
     void remove(const QString &key, QObject *context, Done done);
+    // Withdraws an issued certificate, on the bench where it waits there.
+    void withdraw(const QString &key, const Withdrawal &withdrawal, QObject *context, Done done);
     // A new certificate's number (reply.number); reply.away where the
     // archive could not be reached, as against one that refused.
     void certificate(QObject *context, Done done);

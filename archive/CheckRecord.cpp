@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QRegularExpression>
 #include <QLocale>
 #include <QTimeZone>
@@ -134,8 +135,60 @@ SensorVerdict verdictNamed(const QString &name)
 
 Judgement judgementOf(const CheckRecord &r) { return judge(checkModelOf(r, QLatin1Char('.')), r.rule); }
 
+QLatin1String checkKindName(CheckKind kind) { return kind == CheckKind::Calibration ? QLatin1String("calibration") : QLatin1String(""); }
+CheckKind checkKindNamed(const QString &name) { return name == QLatin1String("calibration") ? CheckKind::Calibration : CheckKind::Scale; }
+
+QLatin1String zoneName(Zone zone)
+{
+    switch (zone) {
+    case Zone::Pass: return QLatin1String("pass");
+    case Zone::ConditionalPass: return QLatin1String("conditional-pass");
+    case Zone::ConditionalFail: return QLatin1String("conditional-fail");
+    case Zone::Fail: return QLatin1String("fail");
+    case Zone::NotJudged: break;
+    }
+    return QLatin1String("");
+}
+
+Zone zoneNamed(const QString &name)
+{
+    for (Zone z : {Zone::Pass, Zone::ConditionalPass, Zone::ConditionalFail, Zone::Fail})
+        if (name == zoneName(z))
+            return z;
+    return Zone::NotJudged;
+}
+
+QString withdrawalJson(const Withdrawal &w)
+{
+    if (!w.withdrawn())
+        return QStringLiteral("");
+    return QString::fromUtf8(QJsonDocument(QJsonObject{{QStringLiteral("at"), w.at.toUTC().toString(Qt::ISODateWithMs)},
+                                                       {QStringLiteral("by"), w.by},
+                                                       {QStringLiteral("why"), w.why}})
+                                 .toJson(QJsonDocument::Compact));
+}
+
+Withdrawal withdrawalFrom(const QString &json)
+{
+    const QJsonObject o = QJsonDocument::fromJson(json.toUtf8()).object();
+    Withdrawal w;
+    w.at = QDateTime::fromString(o.value(QStringLiteral("at")).toString(), Qt::ISODateWithMs).toLocalTime();
+    w.by = o.value(QStringLiteral("by")).toString();
+    w.why = o.value(QStringLiteral("why")).toString();
+    // Text that does not read as a withdrawal is still one: never shown as issued.
+    if (!json.isEmpty() && !w.at.isValid())
+        w.at = QDateTime::fromSecsSinceEpoch(0);
+    return w;
+}
+
 SensorVerdict verdictOf(const CheckRecord &r)
 {
+    // A calibration: a conditional pass passes, a conditional failure fails
+    // (the certificate says which, in words).
+    if (r.kind == CheckKind::Calibration)
+        return r.zone == Zone::Pass || r.zone == Zone::ConditionalPass ? SensorVerdict::Pass
+            : r.zone == Zone::Fail || r.zone == Zone::ConditionalFail  ? SensorVerdict::Fail
+                                                                       : SensorVerdict::Unknown;
     const Judgement j = judgementOf(r);
     return j.outcome == Judgement::Pass ? SensorVerdict::Pass : j.outcome == Judgement::Fail ? SensorVerdict::Fail : SensorVerdict::Unknown;
 }
@@ -263,7 +316,12 @@ QJsonObject recordJson(const CheckRecord &r)
             {QStringLiteral("instrument"), instrumentJson(r.instrument)},
             {QStringLiteral("identity"), identityJson(r.identity)},
             {QStringLiteral("rule"), ruleJson(r.rule)},
-            {QStringLiteral("points"), pointsJson(r.points)}};
+            {QStringLiteral("points"), pointsJson(r.points)},
+            {QStringLiteral("kind"), checkKindName(r.kind)},
+            {QStringLiteral("zone"), zoneName(r.zone)},
+            {QStringLiteral("withdrawn"), withdrawalJson(r.withdrawal)},
+            {QStringLiteral("replaces"), r.replaces},
+            {QStringLiteral("calibration"), r.calibration}};
 }
 
 QJsonObject instrumentJson(const InstrumentUsed &i)
@@ -339,6 +397,11 @@ CheckRecord recordFrom(const QJsonObject &o)
     r.identity = identityFrom(o.value(QStringLiteral("identity")).toObject());
     r.rule = ruleFrom(o.value(QStringLiteral("rule")));
     r.points = pointsFrom(o.value(QStringLiteral("points")).toArray());
+    r.kind = checkKindNamed(o.value(QStringLiteral("kind")).toString());
+    r.zone = zoneNamed(o.value(QStringLiteral("zone")).toString());
+    r.withdrawal = withdrawalFrom(o.value(QStringLiteral("withdrawn")).toString());
+    r.replaces = o.value(QStringLiteral("replaces")).toString();
+    r.calibration = o.value(QStringLiteral("calibration")).toObject();
     r.verdict = verdictOf(r);
     return r;
 }

@@ -7,6 +7,7 @@
 
 #include "base/InstrumentUsed.h"
 #include "base/JobData.h"
+#include "core/Calibration.h"
 #include "core/CheckRule.h"
 #include "core/ScaleCheckModel.h"
 
@@ -63,6 +64,27 @@ enum class SensorVerdict { Unknown, Pass, Fail };
 QLatin1String verdictName(SensorVerdict verdict); // "", "pass", "fail"
 SensorVerdict verdictNamed(const QString &name);
 
+// What a record is of: the quick scale check, or a calibration with its
+// runs (as found, as left), uncertainty and decision.
+enum class CheckKind { Scale, Calibration };
+QLatin1String checkKindName(CheckKind kind); // "", "calibration"
+CheckKind checkKindNamed(const QString &name);
+// A calibration's verdict as stored: "pass", "conditional-pass",
+// "conditional-fail", "fail", "" (none).
+QLatin1String zoneName(Zone zone);
+Zone zoneNamed(const QString &name);
+
+// An issued certificate is never erased: it is withdrawn, by whom, when and
+// why, and kept.
+struct Withdrawal {
+    QDateTime at; // invalid: not withdrawn
+    QString by, why;
+    bool withdrawn() const { return at.isValid(); }
+    bool operator==(const Withdrawal &) const = default;
+};
+QString withdrawalJson(const Withdrawal &w); // "" when not withdrawn
+Withdrawal withdrawalFrom(const QString &json);
+
 // What the list of checks shows of one.
 struct CheckSummary {
     qint64 id = 0;             // the archive's
@@ -78,6 +100,10 @@ struct CheckSummary {
     QString refused;           // ... which answers, but refused it: why
     QString certificate;       // the certificate's number; empty for an older record
     SensorVerdict verdict = SensorVerdict::Unknown;
+    CheckKind kind = CheckKind::Scale;
+    Zone zone = Zone::NotJudged; // a calibration's verdict, conditional ones too
+    Withdrawal withdrawal;
+    QString replaces;          // the certificate a correction replaces
 };
 
 // The workshop's identity as the page carried it, kept with the record so
@@ -99,6 +125,7 @@ struct CheckRecord : CheckSummary {
     IdentityPrinted identity;
     DecisionRule rule = firstRule();   // what it was judged by (an older record kept none: the first)
     std::vector<MeasuredPoint> points; // its readings as numbers (none kept by an older record)
+    QJsonObject calibration;           // a calibration's data, points, rule and budget (archive/CalibrationRecord.h)
 };
 
 // The verdict a record's own rows, tolerance and nominal give under the

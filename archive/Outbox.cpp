@@ -13,6 +13,7 @@
 #include <QSqlQuery>
 #include <QThread>
 #include <atomic>
+#include <optional>
 
 namespace dravino {
 
@@ -39,7 +40,7 @@ bool hasColumn(QSqlDatabase &db, const char *name)
 // open it at the same moment, and the one that waited finds it done.
 bool brought(QSqlDatabase &db)
 {
-    if (hasColumn(db, "refused") && hasColumn(db, "search_key"))
+    if (hasColumn(db, "refused") && hasColumn(db, "search_key") && hasColumn(db, "withdrawn"))
         return true;
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
@@ -51,6 +52,9 @@ bool brought(QSqlDatabase &db)
         ok = q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN search_key TEXT NOT NULL DEFAULT ''"))
             && q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN code TEXT NOT NULL DEFAULT ''"))
             && q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN verdict TEXT NOT NULL DEFAULT ''")) && searchable(db);
+    // (none waiting was withdrawn before there could be withdrawals)
+    if (ok && !hasColumn(db, "withdrawn"))
+        ok = q.exec(QStringLiteral("ALTER TABLE waiting ADD COLUMN withdrawn TEXT NOT NULL DEFAULT ''"));
     if (ok)
         return q.exec(QStringLiteral("COMMIT"));
     q.exec(QStringLiteral("ROLLBACK"));
@@ -109,7 +113,8 @@ Outbox::Outbox(QString path, const QString &server)
         m_open = q.exec(QStringLiteral("PRAGMA journal_mode=WAL")) && q.exec(QStringLiteral("PRAGMA synchronous=FULL"))
             && q.exec(QStringLiteral("CREATE TABLE IF NOT EXISTS waiting (bench_key TEXT PRIMARY KEY, server TEXT NOT NULL, "
                                      "taken_at TEXT NOT NULL, record TEXT NOT NULL, refused TEXT, search_key TEXT NOT NULL "
-                                     "DEFAULT '', code TEXT NOT NULL DEFAULT '', verdict TEXT NOT NULL DEFAULT '')"));
+                                     "DEFAULT '', code TEXT NOT NULL DEFAULT '', verdict TEXT NOT NULL DEFAULT '', withdrawn TEXT NOT NULL "
+                                     "DEFAULT '')"));
         failed = q.lastError();
         // An outbox of an earlier Dravino has no mark for a refused record,
         // nor the columns a search looks in (filled from its records).
@@ -137,9 +142,10 @@ bool Outbox::put(const CheckRecord &r)
     if (!m_open)
         return false;
     QSqlQuery q(QSqlDatabase::database(m_connection));
-    q.prepare(QStringLiteral("INSERT INTO waiting (bench_key, server, taken_at, record, search_key, code, verdict) "
-                             "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (bench_key) DO UPDATE SET record = excluded.record, "
-                             "search_key = excluded.search_key, code = excluded.code, verdict = excluded.verdict"));
+    q.prepare(QStringLiteral("INSERT INTO waiting (bench_key, server, taken_at, record, search_key, code, verdict, withdrawn) "
+                             "VALUES (?, ?, ?, ?, ?, ?, ?, ?) ON CONFLICT (bench_key) DO UPDATE SET record = excluded.record, "
+                             "search_key = excluded.search_key, code = excluded.code, verdict = excluded.verdict, "
+                             "withdrawn = excluded.withdrawn"));
     q.addBindValue(r.key);
     q.addBindValue(m_server);
     q.addBindValue(archivesql::utc(r.takenAt));
@@ -147,6 +153,7 @@ bool Outbox::put(const CheckRecord &r)
     q.addBindValue(archivesql::searchKey(r));
     q.addBindValue(r.code);
     q.addBindValue(QString(verdictName(verdictOf(r))));
+    q.addBindValue(withdrawalJson(r.withdrawal));
     if (q.exec())
         return true;
     m_error = OutboxText::tr("le prove in attesa non si possono conservare in %1 (%2)")
@@ -201,12 +208,40 @@ bool Outbox::sent(const CheckRecord &r)
     return m_open && q.exec();
 }
 
+namespace {
+std::optional<CheckRecord> waitingRecord(const QString &connection, const QString &key)
+{
+    QSqlQuery q(QSqlDatabase::database(connection));
+    q.prepare(QStringLiteral("SELECT record FROM waiting WHERE bench_key = ?"));
+    q.addBindValue(key);
+    if (!q.exec() || !q.next())
+        return std::nullopt;
+    return recordFrom(QJsonDocument::fromJson(q.value(0).toByteArray()).object());
+}
+} // namespace
+
 bool Outbox::remove(const QString &key)
 {
+    if (!m_open)
+        return false;
+    const auto r = waitingRecord(m_connection, key);
+    if (!r || !r->certificate.isEmpty())
+        return false;
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(QStringLiteral("DELETE FROM waiting WHERE bench_key = ?"));
     q.addBindValue(key);
-    return m_open && q.exec() && q.numRowsAffected() == 1;
+    return q.exec() && q.numRowsAffected() == 1;
+}
+
+bool Outbox::withdraw(const QString &key, const Withdrawal &withdrawal)
+{
+    if (!m_open)
+        return false;
+    auto r = waitingRecord(m_connection, key);
+    if (!r || r->certificate.isEmpty() || r->withdrawal.withdrawn())
+        return false;
+    r->withdrawal = withdrawal;
+    return put(*r);
 }
 
 } // namespace dravino

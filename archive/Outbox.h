@@ -37,7 +37,10 @@ public:
     // record has reached the server: gone from here, unless it has changed
     // since (a page's outcome learnt meanwhile), which is then sent too.
     bool sent(const CheckRecord &record);
+    // Erases a waiting record that is no certificate; false for one that is.
     bool remove(const QString &key);
+    // Withdraws a waiting certificate: it goes to the server withdrawn.
+    bool withdraw(const QString &key, const Withdrawal &withdrawal);
 
 private:
     QString m_path;

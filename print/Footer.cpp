@@ -12,7 +12,18 @@ QString webPart(const QString &web) { return web.isEmpty() ? QString() : QString
 const QString kDateSeparator = QStringLiteral("  -  ");
 } // namespace
 
-QString printDateTime(const QDateTime &now) { return QLocale().toString(now, QLocale::ShortFormat); }
+namespace {
+// The locale's short form with the whole year: a certificate's dates are read for years.
+QString wholeYear(QString format)
+{
+    if (!format.contains(QLatin1String("yyyy")))
+        format.replace(QLatin1String("yy"), QLatin1String("yyyy"));
+    return format;
+}
+} // namespace
+
+QString printDateTime(const QDateTime &now) { return QLocale().toString(now, wholeYear(QLocale().dateTimeFormat(QLocale::ShortFormat))); }
+QString printDate(const QDate &day) { return QLocale().toString(day, wholeYear(QLocale().dateFormat(QLocale::ShortFormat))); }
 
 QString footerText(const QDateTime &now, const QString &web)
 {

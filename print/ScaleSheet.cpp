@@ -150,7 +150,7 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
         s.FontBold(true);
         s.CurrentX(kLeft);
         const QString reprint = text(QT_TRANSLATE_NOOP("ScaleSheet", "Ristampa del %1 della prova del %2"))
-                                    .arg(QLocale().toString(sheet.reprinted.date(), QLocale::ShortFormat), printDateTime(sheet.now));
+                                    .arg(printDate(sheet.reprinted.date()), printDateTime(sheet.now));
         printWrapped(s,
                      sheet.todaysIdentity ? reprint + text(QT_TRANSLATE_NOOP("ScaleSheet", ", con l'intestazione dell'officina di oggi"))
                                           : reprint,

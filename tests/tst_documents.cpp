@@ -4,13 +4,16 @@
 // through the faults a workshop meets (full disk, read-only or missing
 // folder, names in the way, no home).
 
+#include "CalibrationSample.h"
 #include "PageCompare.h"
 #include "PdfWords.h"
 #include "TestMain.h"
 #include "core/Characteristic.h"
 #include "core/CheckRule.h"
+#include "print/CalibrationCertificate.h"
 #include "print/CharacteristicChart.h"
 #include "print/Delivery.h"
+#include "print/Footer.h"
 #include "print/PdfFile.h"
 #include "print/QtPrintSurface.h"
 #include "print/RecordingSurface.h"
@@ -92,7 +95,7 @@ QStringList lineFrom(const RecordingSurface &s, const QString &first)
 
 // The footer of a build that names no maker's web page.
 const QStringList kFooter{"Dravino|9 bold #000000", " - ©Laboratorio Dravino|9 regular italic #000000",
-                          "  -  06/12/26 09:30|9 regular #000000"};
+                          "  -  06/12/2026 09:30|9 regular #000000"};
 
 } // namespace
 
@@ -123,6 +126,8 @@ private slots:
     void logoFaults();
     void pagesOfADocument_data();
     void pagesOfADocument();
+    void calibrationCertificate_data();
+    void calibrationCertificate();
 };
 
 void TestDocuments::valueTableLayout_data()
@@ -634,7 +639,7 @@ void TestDocuments::sheetForTheCustomer_data()
     // A copy and a preview say so where the number goes.
     QTest::newRow("a copy") << "CKP" << QStringList{"Certificato n. 7F3A9C-12 (copia)"} << "anteprima" << "ABC12" << 1;
     QTest::newRow("a preview") << "CV" << QStringList{"Certificato n. anteprima", "Firma dell'operatore:"} << "copia" << "ABC12" << 1;
-    QTest::newRow("a reprint") << "CR" << QStringList{"Ristampa del 07/12/26 della prova del 06/12/26 09:30", "Esito della prova: CONFORME"}
+    QTest::newRow("a reprint") << "CR" << QStringList{"Ristampa del 07/12/2026 della prova del 06/12/2026 09:30", "Esito della prova: CONFORME"}
         << "Cliente" << "ABC12" << 1;
     QTest::newRow("a certificate, readings typed") << "CKHJ"
         << QStringList{"Certificato di prova del sensore di pressione rail Certificato n. 7F3A9C-12 Esito della prova: CONFORME",
@@ -648,7 +653,7 @@ void TestDocuments::sheetForTheCustomer_data()
         << QStringList{"Letture dal multimetro Fluke 87V, n. di serie 41230 (righe 1, 2, 3), TARATURA SCADUTA il 05/12/26; le altre"}
         << "valida" << "ABC12" << 1;
     QTest::newRow("a reprint under today's workshop") << "CRT"
-        << QStringList{"Ristampa del 07/12/26 della prova del 06/12/26 09:30, con l'intestazione dell'officina di oggi"} << "Cliente" << "ABC12" << 1;
+        << QStringList{"Ristampa del 07/12/2026 della prova del 06/12/2026 09:30, con l'intestazione dell'officina di oggi"} << "Cliente" << "ABC12" << 1;
     QTest::newRow("a name and address too long") << "CWL" << QStringList{"Esito della prova: CONFORME", "..."} << "Ristampa" << "ABC12" << 1;
     QTest::newRow("a code of 80 characters") << "C" << QStringList{"Esito della prova: CONFORME"} << "Officina" << longCode << 2;
     QTest::newRow("a word longer than the page") << "" << QStringList{"Valore medio"} << "Esito" << QString(240, QLatin1Char('W')) << 3;
@@ -1081,6 +1086,72 @@ void TestDocuments::pagesOfADocument()
     const QImage shown = s.render(20);
     const QImage one = dravino::renderPage({}, 20);
     QVERIFY2(shown.height() > 2 * one.height() && shown.width() == one.width(), qPrintable(QString::number(shown.height())));
+}
+
+void TestDocuments::calibrationCertificate_data()
+{
+    QTest::addColumn<bool>("left");
+    QTest::addColumn<int>("acceptance");
+    QTest::addColumn<QStringList>("verdicts");
+    QTest::newRow("as found and as left, guard band")
+        << true << int(Acceptance::GuardBand) << QStringList{"Come trovato: NON CONFORME", "Come lasciato (dopo la regolazione): CONFORME"};
+    QTest::newRow("as found only, simple acceptance") << false << int(Acceptance::Simple) << QStringList{"Come trovato: NON CONFORME"};
+}
+
+void TestDocuments::calibrationCertificate()
+{
+    // Read back as a customer reads it: the issuer, the title, the number
+    // and "pagina N di M" at the top of every page; the verdicts in words;
+    // the annex's budget with the worst point's numbers; archival.
+    QFETCH(bool, left);
+    QFETCH(int, acceptance);
+    QFETCH(QStringList, verdicts);
+    CalibrationSheet sheet;
+    sheet.data = dravino::test::sampleCalibration(Acceptance(acceptance), left);
+    sheet.code = QStringLiteral("0281002930");
+    sheet.now = QDateTime(QDate(2026, 12, 8), QTime(10, 30));
+    sheet.frame.workshop.name = QStringLiteral("Officina Rossi Diesel");
+    sheet.frame.workshop.address = QStringLiteral("Via dell'Industria 12, Torino");
+    sheet.job.operatorName = QStringLiteral("Mario Rossi");
+    sheet.certificate = QStringLiteral("2026-0042");
+    QtPrintSurface s;
+    printCalibrationCertificate(s, sheet);
+    QTemporaryDir dir;
+    const QString pdf = savedPdf(s, dir);
+    if (const QString keep = qEnvironmentVariable("DRAVINO_KEEP_PDF"); !keep.isEmpty())
+        QFile::copy(pdf, keep);
+    const int pages = left ? 5 : 4;
+    QCOMPARE(calibrationPages(sheet), pages);
+    QVERIFY(dravino::test::outputOf(QStringLiteral("pdfinfo"), {pdf}).contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(pages))));
+    QVERIFY(s.pdf().contains("pdfaid:part"));
+    for (int n = 1; n <= pages; ++n) {
+        // Words of page n above its first rule, in reading order.
+        const QString page = dravino::test::outputOf(QStringLiteral("pdftotext"), {"-f", QString::number(n), "-l", QString::number(n), "-layout", pdf, "-"});
+        const QString top = page.left(600).simplified();
+        QVERIFY2(top.startsWith(QStringLiteral("Officina Rossi Diesel")), qPrintable(top));
+        QVERIFY2(top.contains(QStringLiteral("Certificato di taratura")) && top.contains(QStringLiteral("n. 2026-0042")), qPrintable(top));
+        QVERIFY2(top.contains(QStringLiteral("pagina %1 di %2").arg(n).arg(pages)), qPrintable(top));
+    }
+    const QString all = pdfText(pdf);
+    for (const QString &verdict : verdicts)
+        QVERIFY2(all.contains(verdict), qPrintable(verdict));
+    QVERIFY(all.contains(QStringLiteral("Data della taratura: %1").arg(printDateTime(sheet.now))));
+    QVERIFY(printDateTime(sheet.now).contains(QStringLiteral("2026")));
+    QVERIFY(all.contains(QStringLiteral("Manometro DPG-1 (n. A1234), certificato n. LAT 999 12345, U = %1 bar (k = %2)")
+                             .arg(QLocale().toString(2.0, 'f', 3), QLocale().toString(2.0, 'f', 1))));
+    QVERIFY(all.contains(QStringLiteral("Operatore: Mario Rossi")));
+    // The budget of the worst point: the reference's 1 bar, the combined
+    // and expanded uncertainty as the core works them out.
+    const CalibrationResult r = left ? *sheet.data.left() : sheet.data.found();
+    const Budget &b = r.points[std::size_t(r.worstPoint)].budget;
+    const QString annex = dravino::test::outputOf(QStringLiteral("pdftotext"), {"-f", QString::number(pages), "-l", QString::number(pages), "-layout", pdf, "-"}).simplified();
+    QVERIFY2(annex.contains(QStringLiteral("Allegato: bilancio di incertezza del punto peggiore")), qPrintable(annex));
+    QVERIFY2(annex.contains(QStringLiteral("Riferimento di pressione (U del certificato, normale) %1 bar %1 1 %2")
+                                .arg(QLocale().toString(2.0, 'f', 3), QLocale().toString(1.0, 'f', 4))),
+             qPrintable(annex));
+    QVERIFY2(annex.contains(QStringLiteral("Incertezza tipo composta u_c %1 bar").arg(QLocale().toString(b.combinedBar, 'f', 4))),
+             qPrintable(annex));
+    QVERIFY2(annex.contains(QStringLiteral("Incertezza estesa U = k · u_c %1 bar").arg(QLocale().toString(b.expandedBar, 'f', 3))), qPrintable(annex));
 }
 
 DRAVINO_TEST_MAIN_REQUIRING(TestDocuments, requirement)

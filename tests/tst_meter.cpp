@@ -551,7 +551,7 @@ void TestMeter::traceOfAKeyOff()
     for (const char *phrase : {"Traccia del sensore Sensore Bosch/VDO/Delphi, fondo scala 2000 bar, zero 500 mV",
                                "Traccia: minimo 500 mV (0 bar), massimo 3.500 mV (1.500 bar), media 1.105 mV (303 bar); letture: 261",
                                "Da 1.200 mV a 600 mV: 20,0 s, -15 bar/s", "Tensione (mV)", "Pressione (bar)", "Tempo (s)",
-                               "Dal 06/12/26 09:30, per 26,0 s"})
+                               "Dal 06/12/2026 09:30, per 26,0 s"})
         QVERIFY2(text.contains(QString::fromUtf8(phrase)), qPrintable(QString::fromUtf8(phrase) + QStringLiteral("\n in: ") + text));
     QCOMPARE(dravino::test::outputOf(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).count(QLatin1Char('\n')), 2); // (the headings alone)
 }
