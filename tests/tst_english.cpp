@@ -83,7 +83,7 @@ void TestEnglish::printedPages()
     const QString table = pdfText(t.platform.pdfTo);
     QVERIFY2(table.contains(QStringLiteral("Pressure against voltage of a pressure sensor with a full scale of 2000 bar")), qPrintable(table));
     QVERIFY(table.contains(QStringLiteral("MVolt Bar")));
-    QVERIFY2(table.contains(printDate(QDate::currentDate())), qPrintable(table));
+    QVERIFY2(table.contains(dravino::printDate(QDate::currentDate())), qPrintable(table));
     QVERIFY2(table.contains(QStringLiteral("Sensor Bosch / Delphi / Vdo, zero in use 540 mV (the family's own: 500 mV)")), qPrintable(table));
     // Positions, fonts and colours are the Italian table's, checked in tst_documents.
 
