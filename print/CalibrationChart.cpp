@@ -73,9 +73,30 @@ struct Plot {
     double y(double v) const { return area.bottom() - (v - yLow) / (yHigh - yLow) * area.height(); }
 };
 
+// The lines a legend of these entries (a sample's width, a label) takes
+// across width, in the charts' font.
+int legendLines(PrintSurface &s, double width, const std::vector<std::pair<double, QString>> &entries)
+{
+    s.FontName(QStringLiteral("Arial"));
+    s.FontBold(false);
+    s.FontItalic(false);
+    s.FontSize(8);
+    int lines = 1;
+    double x = 0;
+    for (const auto &[sample, label] : entries) {
+        const double w = sample + 80 + s.TextWidth(label);
+        if (x > 0 && x + w > width) {
+            ++lines;
+            x = 0;
+        }
+        x += w + 300;
+    }
+    return lines;
+}
+
 // The frame, the grid with its labels and the axes' titles; the plot inside.
 Plot frame(PrintSurface &s, const QRectF &area, double xEnd, double yLow, double yHigh, double yStep, int yDecimals,
-           const QString &xTitle, const QString &yTitle, int legendLines)
+           const QString &xTitle, const QString &yTitle, int legendRows)
 {
     s.FontName(QStringLiteral("Arial"));
     s.FontBold(false);
@@ -87,7 +108,7 @@ Plot frame(PrintSurface &s, const QRectF &area, double xEnd, double yLow, double
     for (double v = yLow; v <= yHigh + yStep / 2; v += yStep)
         labels = std::max(labels, s.TextWidth(decimal(v, yDecimals)));
     Plot p{QRectF(area.left() + labels + 120, area.top() + line * 1.5, area.width() - labels - 220,
-                  area.height() - line * (3.2 + 1.4 * legendLines)),
+                  area.height() - line * (3.2 + 1.4 * legendRows)),
            xEnd, yLow, yHigh};
     const int xStep = axisStep(xEnd, 6);
     for (double bar = 0; bar <= xEnd + 0.5; bar += xStep) {
@@ -125,13 +146,18 @@ Plot frame(PrintSurface &s, const QRectF &area, double xEnd, double yLow, double
 class Legend
 {
 public:
-    Legend(PrintSurface &s, const Plot &p, int line) : m_s(s), m_x(p.area.left())
+    Legend(PrintSurface &s, const Plot &p, const QRectF &area) : m_s(s), m_left(area.left()), m_right(area.right()), m_x(area.left())
     {
-        m_y = p.area.bottom() + 60 + s.TextHeight() * (2.6 + 1.4 * line);
+        m_y = p.area.bottom() + 60 + s.TextHeight() * 2.6;
     }
+    // (an entry that does not fit the line starts the next)
     template <typename Sample>
     void add(Sample sample, double width, const QString &label)
     {
+        if (m_x > m_left && m_x + width + 80 + m_s.TextWidth(label) > m_right) {
+            m_x = m_left;
+            m_y += m_s.TextHeight() * 1.4;
+        }
         sample(m_x, m_y);
         m_x += width + 80;
         m_s.CurrentX(m_x);
@@ -142,7 +168,7 @@ public:
 
 private:
     PrintSurface &m_s;
-    double m_x, m_y;
+    double m_left, m_right, m_x, m_y;
 };
 } // namespace
 
@@ -178,24 +204,25 @@ void printCalibrationCharacteristic(PrintSurface &s, const CalibrationChart &c, 
     low = std::floor(low / yStep) * yStep;
     high = std::ceil(high / yStep) * yStep;
     const double xEnd = std::ceil(fs / axisStep(fs, 6)) * axisStep(fs, 6);
+    const QString nominal = text(QT_TRANSLATE_NOOP("CalibrationCertificate", "caratteristica nominale"));
+    const QString fitted = text(QT_TRANSLATE_NOOP("CalibrationCertificate", "retta di miglior approssimazione"));
+    const QString rising = text(QT_TRANSLATE_NOOP("CalibrationCertificate", "salita"));
+    const QString falling = text(QT_TRANSLATE_NOOP("CalibrationCertificate", "discesa"));
+    const int lines = legendLines(s, area.width(), {{300, nominal}, {300, fitted}, {kMark, rising}, {kMark, falling}});
     const Plot p = frame(s, area, xEnd, low, high, yStep, 0, text(QT_TRANSLATE_NOOP("CalibrationCertificate", "Pressione di riferimento (bar)")),
-                         text(QT_TRANSLATE_NOOP("CalibrationCertificate", "Uscita (mV)")), 1);
+                         text(QT_TRANSLATE_NOOP("CalibrationCertificate", "Uscita (mV)")), lines);
     // The nominal line over the whole axis; the best fit over the points.
     s.Line(p.x(0), p.y(plan.nominalMv(0)), p.x(xEnd), p.y(plan.nominalMv(xEnd)), Qt::black);
     if (c.bestFit)
         dashed(s, p.x(0), p.y(c.bestFit->intercept), p.x(fs), p.y(c.bestFit->intercept + c.bestFit->slope * fs), 160, 100);
     for (const auto &r : c.readings)
         triangle(s, p.x(r.bar), p.y(r.mv), r.sweep == Sweep::Rising);
-    Legend legend(s, p, 0);
-    legend.add([&](double x, double y) { s.Line(x, y, x + 300, y, Qt::black); }, 300,
-               text(QT_TRANSLATE_NOOP("CalibrationCertificate", "caratteristica nominale")));
+    Legend legend(s, p, area);
+    legend.add([&](double x, double y) { s.Line(x, y, x + 300, y, Qt::black); }, 300, nominal);
     if (c.bestFit)
-        legend.add([&](double x, double y) { dashed(s, x, y, x + 300, y, 110, 70); }, 300,
-                   text(QT_TRANSLATE_NOOP("CalibrationCertificate", "retta di miglior approssimazione")));
-    legend.add([&](double x, double y) { triangle(s, x + kMark / 2, y, true); }, kMark,
-               text(QT_TRANSLATE_NOOP("CalibrationCertificate", "salita")));
-    legend.add([&](double x, double y) { triangle(s, x + kMark / 2, y, false); }, kMark,
-               text(QT_TRANSLATE_NOOP("CalibrationCertificate", "discesa")));
+        legend.add([&](double x, double y) { dashed(s, x, y, x + 300, y, 110, 70); }, 300, fitted);
+    legend.add([&](double x, double y) { triangle(s, x + kMark / 2, y, true); }, kMark, rising);
+    legend.add([&](double x, double y) { triangle(s, x + kMark / 2, y, false); }, kMark, falling);
 }
 
 void printCalibrationErrors(PrintSurface &s, const CalibrationChart &c, const QRectF &area)
@@ -219,27 +246,32 @@ void printCalibrationErrors(PrintSurface &s, const CalibrationChart &c, const QR
     const double top = std::ceil(extent / step) * step;
     const double xEnd = std::ceil(fs / axisStep(fs, 6)) * axisStep(fs, 6);
     const int decimals = step < 1 ? 2 : 0;
+    const bool guarded = c.guard > 0 && c.errorLimit > c.guard;
+    const QString limit = text(QT_TRANSLATE_NOOP("CalibrationCertificate", "limite ±%1 %")).arg(decimal(c.errorLimit, 2));
+    const QString guard = text(QT_TRANSLATE_NOOP("CalibrationCertificate", "limite meno U (banda di guardia)"));
+    const QString rising = text(QT_TRANSLATE_NOOP("CalibrationCertificate", "salita"));
+    const QString falling = text(QT_TRANSLATE_NOOP("CalibrationCertificate", "discesa"));
+    std::vector<std::pair<double, QString>> entries{{300, limit}};
+    if (guarded)
+        entries.push_back({300, guard});
+    entries.insert(entries.end(), {{kMark, rising}, {kMark, falling}});
     const Plot p = frame(s, area, xEnd, -top, top, step, decimals,
                          text(QT_TRANSLATE_NOOP("CalibrationCertificate", "Pressione di riferimento (bar)")),
-                         text(QT_TRANSLATE_NOOP("CalibrationCertificate", "Errore (% del campo)")), 1);
+                         text(QT_TRANSLATE_NOOP("CalibrationCertificate", "Errore (% del campo)")), legendLines(s, area.width(), entries));
     s.Line(p.area.left(), p.y(0), p.area.right(), p.y(0), Qt::black);
     for (double sign : {-1.0, 1.0}) {
         dashed(s, p.area.left(), p.y(sign * c.errorLimit), p.area.right(), p.y(sign * c.errorLimit), 220, 90);
-        if (c.guard > 0 && c.errorLimit > c.guard)
+        if (guarded)
             dashed(s, p.area.left(), p.y(sign * (c.errorLimit - c.guard)), p.area.right(), p.y(sign * (c.errorLimit - c.guard)), 30, 60);
     }
     for (const auto &r : c.readings)
         triangle(s, p.x(r.bar), p.y(std::clamp((plan.indicated(r.mv) - r.bar) * 100.0 / fs, -top, top)), r.sweep == Sweep::Rising);
-    Legend legend(s, p, 0);
-    legend.add([&](double x, double y) { dashed(s, x, y, x + 300, y, 110, 50); }, 300,
-               text(QT_TRANSLATE_NOOP("CalibrationCertificate", "limite ±%1 %")).arg(decimal(c.errorLimit, 2)));
-    if (c.guard > 0 && c.errorLimit > c.guard)
-        legend.add([&](double x, double y) { dashed(s, x, y, x + 300, y, 25, 45); }, 300,
-                   text(QT_TRANSLATE_NOOP("CalibrationCertificate", "limite meno U (banda di guardia)")));
-    legend.add([&](double x, double y) { triangle(s, x + kMark / 2, y, true); }, kMark,
-               text(QT_TRANSLATE_NOOP("CalibrationCertificate", "salita")));
-    legend.add([&](double x, double y) { triangle(s, x + kMark / 2, y, false); }, kMark,
-               text(QT_TRANSLATE_NOOP("CalibrationCertificate", "discesa")));
+    Legend legend(s, p, area);
+    legend.add([&](double x, double y) { dashed(s, x, y, x + 300, y, 110, 50); }, 300, limit);
+    if (guarded)
+        legend.add([&](double x, double y) { dashed(s, x, y, x + 300, y, 25, 45); }, 300, guard);
+    legend.add([&](double x, double y) { triangle(s, x + kMark / 2, y, true); }, kMark, rising);
+    legend.add([&](double x, double y) { triangle(s, x + kMark / 2, y, false); }, kMark, falling);
 }
 
 } // namespace dravino

@@ -24,4 +24,10 @@ for doc in table sheet table-en sheet-en trace-page trace-page-en; do
     pdftoppm -png -r 60 -singlefile "docs/$doc.pdf" "docs/$doc"
     rm -f "docs/$doc.pdf"
 done
+# Every page of the calibration certificate.
+for doc in certificate certificate-en; do
+    rm -f docs/$doc-[0-9].png
+    pdftoppm -png -r 60 "docs/$doc.pdf" "docs/$doc"
+    rm -f "docs/$doc.pdf"
+done
 ls -l docs/*.png

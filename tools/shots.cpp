@@ -18,6 +18,7 @@
 #include <QSpinBox>
 #include <cmath>
 
+#include <QTabWidget>
 #include <QTableView>
 #include "core/ScaleCheckModel.h"
 #include "archive/CheckRecord.h"
@@ -37,6 +38,8 @@
 #include "ui/dialogs/InstrumentDialog.h"
 #include "ui/dialogs/WorkshopDialog.h"
 #include "tests/MeterStandIn.h"
+#include "tests/CalibrationSample.h"
+#include "ui/calibration/CalibrationWindow.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -215,6 +218,26 @@ int main(int argc, char *argv[])
     platform.pdf = out + QStringLiteral("/sheet%1.pdf").arg(suffix);
     w.scalePanel().StampaFoglioScala();
     settle();
+
+    // A calibration (F6): found out of its limits, adjusted, left within
+    // them, against the workshop's reference; its certificate as a PDF.
+    {
+        saveReferences({dravino::test::sampleReference()});
+        w.openCalibration();
+        CalibrationWindow *calibration = w.calibrationWindow();
+        calibration->correct(dravino::test::sampleCalibration(), QStringLiteral("0281002930"), {});
+        calibration->findChild<QLineEdit *>(QStringLiteral("txtOperatore"))->setText(QStringLiteral("M. Rossi"));
+        calibration->findChild<QLineEdit *>(QStringLiteral("txtOperatore"))->textEdited(QStringLiteral("M. Rossi"));
+        calibration->move(0, 0);
+        shot(*calibration, out + QStringLiteral("/calibration%1.png").arg(suffix));
+        calibration->findChild<QTabWidget *>(QStringLiteral("tabTaratura"))->setCurrentIndex(1);
+        shot(*calibration, out + QStringLiteral("/calibration-results%1.png").arg(suffix));
+        platform.pdf = out + QStringLiteral("/certificate%1.pdf").arg(suffix);
+        calibration->findChild<QPushButton *>(QStringLiteral("cmdStampaTaratura"))->click();
+        QTest::qWaitFor([&] { return QFile::exists(platform.pdf); }, 10000);
+        settle();
+        calibration->close();
+    }
     w.cmdBack_Click();
 
     // The sensor traced (F7): key on, cranking, idle, a snap, key off and the

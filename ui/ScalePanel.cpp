@@ -150,12 +150,16 @@ void ScalePanel::buildControls()
     cmdBack = makeButton(this, QStringLiteral("cmdBack"), {240, 4980, 1215, 420}, tr("back"), arial(11.25, true));
     cmdStampaScala = makeButton(this, QStringLiteral("cmdStampaScala"), {4440, 4980, 1215, 420}, tr("stampa"), arial(11.25, true));
     cmdScala = makeButton(this, QStringLiteral("cmdScala"), {6000, 4980, 1215, 420}, tr("calcola"), arial(11.25, true));
+    // The calibration beside the quick check, in the room between back and stampa.
+    cmdTaratura = makeButton(this, QStringLiteral("cmdTaratura"), {1750, 4980, 1500, 420}, tr("taratura..."), arial(9.75));
+    cmdTaratura->setToolTip(tr("Taratura del sensore con un riferimento di pressione: salita e discesa, incertezza, come trovato e come lasciato (F6)"));
 }
 
 void ScalePanel::connectHandlers()
 {
     connect(cmdScala, &QPushButton::clicked, this, [this] { CalcolaScala(); });
     connect(cmdBack, &QPushButton::clicked, this, &ScalePanel::backRequested);
+    connect(cmdTaratura, &QPushButton::clicked, this, &ScalePanel::calibrationRequested);
     connect(cmdStampaScala, &QPushButton::clicked, this, [this] { StampaFoglioScala(); });
     m_sender = std::make_unique<PageSender>(m_platform, cmdStampaScala, tr("Stampa foglio scala"), true);
     new PrintMenu(m_platform, cmdStampaScala,
@@ -244,7 +248,8 @@ std::vector<std::pair<int, QWidget *>> ScalePanel::tabOrder() const
     }
     order.insert(order.end(), {{46, optADCScala[0]}, {47, optADCScala[1]}, {48, txtScalaMedia},
                                {49, optSensoreTipo[0]}, {50, optSensoreTipo[1]}, {51, optMedia[0]},
-                               {52, optMedia[1]}, {53, cmdScala}, {54, cmdStampaScala}, {55, cmdBack}});
+                               {52, optMedia[1]}, {53, cmdScala}, {54, cmdStampaScala}, {55, cmdBack},
+                               {56, cmdTaratura}});
     return order;
 }
 

@@ -61,6 +61,8 @@ public:
 signals:
     // The back button: the main panel goes in front.
     void backRequested();
+    // taratura...: the calibration window.
+    void calibrationRequested();
 
 
 private:
@@ -100,6 +102,7 @@ private:
     std::array<QRadioButton *, 2> optSensoreTipo{};
     QPushButton *cmdStampaScala = nullptr;
     QPushButton *cmdScala = nullptr;
+    QPushButton *cmdTaratura = nullptr;
 };
 
 } // namespace dravino

@@ -12,6 +12,7 @@
 #include "archive/Location.h"
 #include "instrument/MeterService.h"
 #include "ui/trace/TraceWindow.h"
+#include "ui/calibration/CalibrationWindow.h"
 #include "ui/dialogs/InstrumentDialog.h"
 #include "ui/archive/ArchiveWindow.h"
 #include "ui/printjob/PrintJob.h"
@@ -159,6 +160,23 @@ void frmDravino::openTrace()
     m_traceWindow->show();
     m_traceWindow->raise();
     m_traceWindow->activateWindow();
+}
+
+CalibrationWindow *frmDravino::calibrationWindow() const { return m_calibrationWindow; }
+
+void frmDravino::openCalibration()
+{
+    if (!m_calibration)
+        m_calibration = std::make_unique<CalibrationModel>();
+    if (!m_calibrationWindow) {
+        m_calibrationWindow = new CalibrationWindow(
+            m_platform, *m_calibration, *m_calculator, [this] { return archive(); },
+            [this](std::function<bool(const MeterReading &)> put) { return readMeter(put); }, this);
+        m_calibrationWindow->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_calibrationWindow->show();
+    m_calibrationWindow->raise();
+    m_calibrationWindow->activateWindow();
 }
 
 void frmDravino::openArchive()
@@ -347,6 +365,7 @@ void frmDravino::connectHandlers()
     connect(fraMain, &MainPanel::logoReleased, this, &frmDravino::picLogo_MouseUp);
     connect(fraMain, &MainPanel::mailReleased, this, &frmDravino::lblMail_MouseUp);
     connect(fraSecondary, &ScalePanel::backRequested, this, &frmDravino::cmdBack_Click);
+    connect(fraSecondary, &ScalePanel::calibrationRequested, this, &frmDravino::openCalibration);
     connect(fraSensata, &SensataPanel::backRequested, this, &frmDravino::cmdSensataBack_Click);
     fraSecondary->setArchive([this] { return archive(); }, [this] { openArchive(); });
     connect(fraMain, &MainPanel::liveInterrupted, this, &frmDravino::stopLive);
@@ -366,6 +385,7 @@ void frmDravino::connectHandlers()
         {QKeySequence(Qt::Key_F3), &frmDravino::openSensataFromKeyboard},
         {QKeySequence(Qt::Key_Escape), &frmDravino::backFromKeyboard},
         {QKeySequence(Qt::Key_F4), &frmDravino::openArchive},
+        {QKeySequence(Qt::Key_F6), &frmDravino::openCalibration},
         {QKeySequence(Qt::Key_F7), &frmDravino::openTrace},
         {QKeySequence(Qt::Key_F8), &frmDravino::openInstrument},
         {QKeySequence(Qt::Key_F9), &frmDravino::takeReading},

@@ -29,6 +29,8 @@ class MeterService;
 class LiveReading;
 struct MeterReading;
 class ArchiveWindow;
+class CalibrationModel;
+class CalibrationWindow;
 class TraceWindow;
 class Platform;
 class MainPanel;
@@ -78,6 +80,10 @@ public:
     void openInstrument();
     // F7: the sensor traced from the meter, in a window beside this one.
     void openTrace();
+    // F6, and taratura... on the scale panel: the calibration window. A
+    // recorded calibration given: taken up again, to correct it.
+    void openCalibration();
+    dravino::CalibrationWindow *calibrationWindow() const;
     // The meter's service, made when first needed; the trace window and F9
     // take turns on it.
     dravino::MeterService *meter();
@@ -136,6 +142,9 @@ private:
     QMetaObject::Connection m_focusWatch;
     QPointer<dravino::ArchiveWindow> m_archiveWindow;
     QPointer<dravino::TraceWindow> m_traceWindow;
+    QPointer<dravino::CalibrationWindow> m_calibrationWindow;
+    // The calibration being taken: it outlives its window.
+    std::unique_ptr<dravino::CalibrationModel> m_calibration;
     bool m_escapeForPopup = false; // the Esc under way found a list open
     ulong m_escapeTime = 0;
 };

@@ -12,6 +12,7 @@
 #include "ui/archive/RecordedSheet.h"
 #include "ui/archive/PageIdentity.h"
 #include "ui/archive/SensorHistory.h"
+#include "ui/platform/Modal.h"
 #include "ui/dialogs/WorkshopDialog.h"
 #include "archive/Archive.h"
 #include "archive/Location.h"
@@ -254,27 +255,11 @@ void ArchiveWindow::resizeEvent(QResizeEvent *event)
 void ArchiveWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    fitToScreen();
+    fitWindowToScreen(this);
     if (!std::exchange(m_offered, true))
         offerBenchChecks();
 }
 
-// No larger than the screen it opens on (200 % on 1366x768), and inside it.
-void ArchiveWindow::fitToScreen()
-{
-    const QScreen *s = screen();
-    if (!s)
-        return;
-    const QRect avail = s->availableGeometry();
-    const QMargins frame(6, 32, 6, 6); // a window manager's, before it has drawn one
-    const QSize room(avail.width() - frame.left() - frame.right(), avail.height() - frame.top() - frame.bottom());
-    if (width() > room.width() || height() > room.height())
-        resize(size().boundedTo(room).expandedTo(minimumSizeHint().boundedTo(room)));
-    QRect outer = frameGeometry();
-    outer.moveLeft(std::clamp(outer.left(), avail.left(), std::max(avail.left(), avail.right() + 1 - outer.width())));
-    outer.moveTop(std::clamp(outer.top(), avail.top(), std::max(avail.top(), avail.bottom() + 1 - outer.height())));
-    move(outer.topLeft());
-}
 
 void ArchiveWindow::refresh()
 {

@@ -60,7 +60,6 @@ private:
     void showState();
     // The rows in view asked of the archive, where not read yet.
     void fetchVisible();
-    void fitToScreen();
     void offerBenchChecks();
 
     Platform &m_platform;

@@ -41,5 +41,7 @@ QWidget *mainWindowOf(QWidget *w);
 // Where to tell what asker started: asker's window while it is on the
 // screen, else the main window (main, kept since the work began).
 QWidget *tellingWindow(QWidget *asker, QWidget *main);
+// A window no larger than the screen it opens on (200 % on 1366x768), and inside it.
+void fitWindowToScreen(QWidget *window);
 
 } // namespace dravino
