@@ -110,6 +110,14 @@ void printCharacteristic(PrintSurface &s, const Characteristic &c, const QRectF 
         s.Line(x + h, y + h, x - h, y + h, pen);
         s.Line(x - h, y + h, x - h, y - h, pen);
     };
+    // Not judged (the zero row): a diamond, told apart from a square without colour.
+    const auto diamond = [&](double x, double y, const QColor &pen) {
+        const double h = kMark * 0.7;
+        s.Line(x, y - h, x + h, y, pen);
+        s.Line(x + h, y, x, y + h, pen);
+        s.Line(x, y + h, x - h, y, pen);
+        s.Line(x - h, y, x, y - h, pen);
+    };
     const auto cross = [&](double x, double y, const QColor &pen) {
         const double h = kMark * 0.65;
         s.Line(x - h, y - h, x + h, y + h, pen);
@@ -121,9 +129,12 @@ void printCharacteristic(PrintSurface &s, const Characteristic &c, const QRectF 
         if (p.mark == CharacteristicPoint::Outside) {
             cross(x, y, verdictColor(Verdict::Red));
             outside = true;
+        } else if (p.mark == CharacteristicPoint::Within) {
+            square(x, y, verdictColor(Verdict::Green));
+            within = true;
         } else {
-            square(x, y, p.mark == CharacteristicPoint::Within ? verdictColor(Verdict::Green) : QColor(Qt::black));
-            (p.mark == CharacteristicPoint::Within ? within : plain) = true;
+            diamond(x, y, Qt::black);
+            plain = true;
         }
     }
 
@@ -148,19 +159,21 @@ void printCharacteristic(PrintSurface &s, const Characteristic &c, const QRectF 
             entry(text(QT_TRANSLATE_NOOP("ScaleSheet", "fascia della media %1 bar ±%2 bar")).arg(c.bandCentre).arg(c.tolerance));
         }
     }
-    const auto mark = [&](bool crossed, const QString &label) {
-        crossed ? cross(x + kMark / 2, y, Qt::black) : square(x + kMark / 2, y, Qt::black);
+    enum Shape { Square, Cross, Diamond };
+    const auto mark = [&](Shape shape, const QString &label) {
+        const double at = x + kMark / 2;
+        shape == Cross ? cross(at, y, Qt::black) : shape == Diamond ? diamond(at, y, Qt::black) : square(at, y, Qt::black);
         x += kMark + 80;
         entry(label);
     };
     if (within)
-        mark(false, text(QT_TRANSLATE_NOOP("ScaleSheet", "lettura entro i limiti")));
+        mark(Square, text(QT_TRANSLATE_NOOP("ScaleSheet", "lettura entro i limiti")));
     if (outside)
-        mark(true, text(QT_TRANSLATE_NOOP("ScaleSheet", "lettura fuori dai limiti")));
+        mark(Cross, text(QT_TRANSLATE_NOOP("ScaleSheet", "lettura fuori dai limiti")));
     // Not judged: the zero row of a check with a verdict, every reading of one without.
     if (plain)
-        mark(false, c.tolerance > 0 ? text(QT_TRANSLATE_NOOP("ScaleSheet", "lettura dello zero"))
-                                    : text(QT_TRANSLATE_NOOP("ScaleSheet", "lettura")));
+        mark(Diamond, c.tolerance > 0 ? text(QT_TRANSLATE_NOOP("ScaleSheet", "lettura dello zero"))
+                                      : text(QT_TRANSLATE_NOOP("ScaleSheet", "lettura")));
 
     s.FontName(font.family());
     s.FontSize(font.pointSizeF());

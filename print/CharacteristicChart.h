@@ -3,9 +3,10 @@
 // them as vectors): output voltage (0 to 5000 mV) against pressure, with
 // grid lines at round steps, the nominal line, the deviation band (its two
 // edges and a light hatching between them), and each reading as a mark
-// whose shape says its verdict: a square for a row within its limits or
-// not judged, a cross for one outside them (green and red besides, for
-// a colour printer). A legend names what is drawn.
+// whose shape says its verdict: a square for a row within its limits, a
+// cross for one outside them (green and red besides, for a colour
+// printer), a diamond for one not judged (the zero). A legend names what
+// is drawn.
 
 #include "core/Characteristic.h"
 

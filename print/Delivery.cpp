@@ -1,5 +1,8 @@
 #include "print/Delivery.h"
 
+#include <QHash>
+#include <QMutex>
+
 #include "print/PdfFile.h"
 
 #include <QCoreApplication>
@@ -63,6 +66,8 @@ PrintOutcome deliver(const PrintRequest &r, const std::atomic_bool *cancel)
     const QueueLookup found = backend.find(r.printer, r.limits, cancel);
     if (found.failure == PrintFailure::Cancelled || cancelled(cancel))
         return abandoned();
+    if (found.queue)
+        rememberQueue(*found.queue, r.printer.isEmpty());
     o.device = found.queue ? found.queue->name : r.printer;
     o.port = found.queue ? found.queue->port : QString();
     if (found.failure != PrintFailure::None) {
@@ -101,6 +106,26 @@ PrintOutcome deliver(const PrintRequest &r, const std::atomic_bool *cancel)
     if (o.kind == PrintOutcome::Held)
         o.printerReason = found.queue->reason;
     return o;
+}
+
+namespace {
+QMutex g_coloursLock;
+QHash<QString, bool> g_colours;
+} // namespace
+
+void rememberQueue(const PrintQueue &queue, bool isTheDefault)
+{
+    const QMutexLocker lock(&g_coloursLock);
+    g_colours.insert(queue.name, queue.colour);
+    if (isTheDefault || queue.isDefault)
+        g_colours.insert(QString(), queue.colour);
+}
+
+std::optional<bool> queuePrintsColour(const QString &name)
+{
+    const QMutexLocker lock(&g_coloursLock);
+    const auto found = g_colours.constFind(name);
+    return found == g_colours.cend() ? std::nullopt : std::optional<bool>(*found);
 }
 
 } // namespace dravino

@@ -82,6 +82,7 @@ struct PrintQueue {
     bool stopped = false;   // holds jobs until it is started again
     PrintReason reason;     // why it does not print, when it says
     bool isDefault = false;
+    bool colour = true;     // prints colour (false: greyscale or black and white)
 };
 
 struct QueueLookup {
@@ -144,6 +145,13 @@ public:
 // CUPS back end is a module of its own, so that libcups and its libraries
 // cost start-up nothing): never on the window's thread.
 PrintBackend &printBackend();
+
+// What the program learnt of each queue's colour, as lookups and lists
+// found it (any thread): a page for a queue that prints no colour is drawn
+// for it. The empty name is the default queue. Nothing where no lookup
+// has told yet.
+void rememberQueue(const PrintQueue &queue, bool isTheDefault);
+std::optional<bool> queuePrintsColour(const QString &name);
 
 // The back end's cancel() and abandon(), on any thread: nothing to do where
 // it was never loaded (one loaded later starts abandoned).

@@ -32,9 +32,9 @@ QString word(bool pass)
     return pass ? text(QT_TRANSLATE_NOOP("ScaleSheet", "CONFORME")) : text(QT_TRANSLATE_NOOP("ScaleSheet", "NON CONFORME"));
 }
 
-// Where the readings came from; a calibration past on the day the check was
-// printed is said so, on its reprints too.
-QString instrumentLine(const InstrumentUsed &m, const QDate &printed)
+// Where the readings came from, each row with its pressure; a calibration
+// past on the day the check was printed is said so, on its reprints too.
+QString instrumentLine(const InstrumentUsed &m, const QDate &printed, const ScaleGrid &grid)
 {
     if (m.rows.isEmpty())
         return text(QT_TRANSLATE_NOOP("ScaleSheet", "Letture inserite a mano."));
@@ -42,16 +42,20 @@ QString instrumentLine(const InstrumentUsed &m, const QDate &printed)
     if (!m.serial.isEmpty())
         meter += text(QT_TRANSLATE_NOOP("ScaleSheet", ", n. di serie %1")).arg(m.serial);
     QStringList rows;
-    for (int row : m.rows)
-        rows << QString::number(row);
+    for (int row : m.rows) {
+        const std::string &bar = row >= 0 && row < kScaleRows ? grid.bar[std::size_t(row)] : std::string();
+        rows << (bar.empty() ? QString::number(row)
+                             : text(QT_TRANSLATE_NOOP("ScaleSheet", "%1 a %2 bar")).arg(row).arg(QString::fromStdString(bar)));
+    }
     const QString calibration = !m.calibratedUntil.isValid()
         ? text(QT_TRANSLATE_NOOP("ScaleSheet", "taratura non indicata"))
         : m.calibratedUntil < printed
-        ? text(QT_TRANSLATE_NOOP("ScaleSheet", "TARATURA SCADUTA il %1")).arg(QLocale().toString(m.calibratedUntil, QLocale::ShortFormat))
-        : text(QT_TRANSLATE_NOOP("ScaleSheet", "taratura valida fino al %1")).arg(QLocale().toString(m.calibratedUntil, QLocale::ShortFormat));
-    QString line = text(QT_TRANSLATE_NOOP("ScaleSheet", "Letture dal multimetro %1 (righe %2), %3"))
-                       .arg(meter.isEmpty() ? text(QT_TRANSLATE_NOOP("ScaleSheet", "del banco")) : meter, rows.join(QStringLiteral(", ")),
-                            calibration);
+        ? text(QT_TRANSLATE_NOOP("ScaleSheet", "TARATURA SCADUTA il %1")).arg(printDate(m.calibratedUntil))
+        : text(QT_TRANSLATE_NOOP("ScaleSheet", "taratura valida fino al %1")).arg(printDate(m.calibratedUntil));
+    const QString which = rows.size() == 1 ? text(QT_TRANSLATE_NOOP("ScaleSheet", "riga %1")).arg(rows.first())
+                                           : text(QT_TRANSLATE_NOOP("ScaleSheet", "righe %1")).arg(rows.join(QStringLiteral(", ")));
+    QString line = text(QT_TRANSLATE_NOOP("ScaleSheet", "Letture dal multimetro %1 (%2), %3"))
+                       .arg(meter.isEmpty() ? text(QT_TRANSLATE_NOOP("ScaleSheet", "del banco")) : meter, which, calibration);
     if (m.rows.size() < kScaleRows)
         line += text(QT_TRANSLATE_NOOP("ScaleSheet", "; le altre inserite a mano"));
     return line + QLatin1Char('.');
@@ -84,7 +88,7 @@ QString ruleWords(const DecisionRule &rule, const Judgement &j)
 QString rowWords(const Judgement &j, int i, char sep)
 {
     const RowJudgement &r = j.rows[std::size_t(i)];
-    const QString row = text(QT_TRANSLATE_NOOP("ScaleSheet", "riga %1 (%2 bar)")).arg(i).arg(r.bar);
+    const QString row = text(QT_TRANSLATE_NOOP("ScaleSheet", "riga %1, %2 bar:")).arg(i).arg(r.bar);
     if (r.state == RowJudgement::Skipped && j.rule.skippedRowFails)
         return text(QT_TRANSLATE_NOOP("ScaleSheet", "%1 %2: %3 mV, non oltre i %4 mV sotto cui una lettura non si calcola"))
             .arg(row, word(false)).arg(r.mv).arg(kScaleValidityMv);
@@ -158,20 +162,6 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
         s.FontBold(false);
         s.CurrentY(s.CurrentY() + 100);
     }
-    if (!sheet.certificate.isEmpty() || sheet.preview) {
-        s.FontSize(12);
-        s.FontBold(true);
-        s.CurrentX(kLeft);
-        printWrapped(s, text(QT_TRANSLATE_NOOP("ScaleSheet", "Certificato di prova del sensore di pressione rail")), kRuleRight, kBottom);
-        s.FontSize(10);
-        s.CurrentX(kLeft);
-        const QString number = sheet.preview ? text(QT_TRANSLATE_NOOP("ScaleSheet", "anteprima")) : sheet.certificate;
-        s.Print(sheet.copy ? text(QT_TRANSLATE_NOOP("ScaleSheet", "Certificato n. %1 (copia)")).arg(number)
-                           : text(QT_TRANSLATE_NOOP("ScaleSheet", "Certificato n. %1")).arg(number),
-                true);
-        s.FontBold(false);
-        s.CurrentY(s.CurrentY() + 150);
-    }
     const ScaleCheckModel &check = sheet.check;
     const Judgement judged = judge(check, sheet.rule);
     const char sep = QLocale().decimalPoint().front().toLatin1();
@@ -208,11 +198,10 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
                                                   : text(QT_TRANSLATE_NOOP("ScaleSheet", "media manuale")),
                              text(QT_TRANSLATE_NOOP("ScaleSheet", "zero %1 mV")).arg(QString::fromStdString(check.grid().mvolt[0]))}
                      .join(QStringLiteral(" · "));
-        QStringList rows;
+        // Each row's verdict on its own line, with its pressure.
         for (int i = 1; i < kScaleRows; ++i)
             if (const QString row = rowWords(judged, i, sep); !row.isEmpty())
-                rows << row;
-        lines << text(QT_TRANSLATE_NOOP("ScaleSheet", "Righe: %1")).arg(rows.join(QStringLiteral(" · ")));
+                lines << row;
         for (const QString &line : lines) {
             s.CurrentX(kLeft + 100);
             printWrapped(s, line, kRuleRight - 100, kBottom);
@@ -236,7 +225,7 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
     if (const InstrumentUsed &meter = sheet.instrument; meter.known) {
         s.FontSize(9);
         s.CurrentX(kLeft);
-        printWrapped(s, instrumentLine(meter, sheet.now.date()), kRuleRight, kBottom);
+        printWrapped(s, instrumentLine(meter, sheet.now.date(), sheet.check.grid()), kRuleRight, kBottom);
         s.CurrentY(s.CurrentY() + 150);
     }
     const JobData &job = sheet.job;
@@ -257,17 +246,32 @@ void printBandBelow(PrintSurface &s, const ScaleSheet &sheet)
     // band), the signature's room kept under it.
     const Characteristic curve = characteristicOf(check, judged);
     const double top = std::max(s.CurrentY() + 300, kChartTop);
-    const double bottom = kBottom - (sheet.certificate.isEmpty() && !sheet.preview ? 0 : 800);
+    const double bottom = kBottom - (sheet.certificate.isEmpty() && !sheet.preview ? 0 : 1100);
     if ((curve.nominal > 0 || !curve.points.empty()) && bottom - top >= kChartMinHeight) {
         printCharacteristic(s, curve, QRectF(kRuleLeft, top, kRuleRight - kRuleLeft, bottom - top));
         s.CurrentY(bottom - 300);
     }
-    // Who answers for it.
+    // Who answers for it: the operator's name, the date, the signature.
     if (!sheet.certificate.isEmpty() || sheet.preview) {
         s.FontSize(10);
-        s.CurrentY(s.CurrentY() + 500);
+        s.CurrentY(s.CurrentY() + 300);
         s.CurrentX(kLeft);
-        s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Firma dell'operatore: ")), false);
+        const QString name = sheet.job.operatorName.simplified();
+        s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Operatore: ")), false);
+        if (name.isEmpty()) {
+            const double x = s.CurrentX(), y = s.CurrentY() + s.TextHeight();
+            s.Line(x, y, x + 3000, y, Qt::black);
+            s.CurrentX(x + 3200);
+        } else {
+            s.FontBold(true);
+            s.Print(name, false);
+            s.FontBold(false);
+            s.CurrentX(s.CurrentX() + 400);
+        }
+        s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Data: %1")).arg(printDate(sheet.now.date())), true);
+        s.CurrentY(s.CurrentY() + 250);
+        s.CurrentX(kLeft);
+        s.Print(text(QT_TRANSLATE_NOOP("ScaleSheet", "Firma: ")), false);
         const double x = s.CurrentX(), y = s.CurrentY() + s.TextHeight();
         s.Line(x, y, kRuleRight, y, Qt::black);
         s.CurrentY(y + 100);
@@ -309,7 +313,19 @@ void printScaleSheet(PrintSurface &s, const ScaleSheet &sheet)
         QT_TRANSLATE_NOOP("ScaleSheet", "BAR"),   QT_TRANSLATE_NOOP("ScaleSheet", "ADC"),
         QT_TRANSLATE_NOOP("ScaleSheet", "mVolt"), QT_TRANSLATE_NOOP("ScaleSheet", "SCALA"),
         QT_TRANSLATE_NOOP("ScaleSheet", "Linearità"), QT_TRANSLATE_NOOP("ScaleSheet", "Scostamento")};
-    printWorkshopBand(s, sheet.frame);
+    // Above the grid: who issues it, and what it is, its number, date and page.
+    const QString dated = text(QT_TRANSLATE_NOOP("ScaleSheet", "prova del %1 · pagina 1 di 1")).arg(printDateTime(sheet.now));
+    QStringList title;
+    if (!sheet.certificate.isEmpty() || sheet.preview) {
+        const QString number = sheet.preview ? text(QT_TRANSLATE_NOOP("ScaleSheet", "anteprima")) : sheet.certificate;
+        title << text(QT_TRANSLATE_NOOP("ScaleSheet", "Certificato di prova del sensore di pressione rail"))
+              << (sheet.copy ? text(QT_TRANSLATE_NOOP("ScaleSheet", "Certificato n. %1 (copia)")).arg(number)
+                             : text(QT_TRANSLATE_NOOP("ScaleSheet", "Certificato n. %1")).arg(number))
+                     + QStringLiteral(" · ") + dated;
+    } else {
+        title << text(QT_TRANSLATE_NOOP("ScaleSheet", "Foglio di prova")) << dated;
+    }
+    printWorkshopBand(s, sheet.frame, title);
     s.FontName(QStringLiteral("Arial"));
     s.FontSize(12);
     s.FontBold(true);
@@ -328,13 +344,15 @@ void printScaleSheet(PrintSurface &s, const ScaleSheet &sheet)
     const std::string none;
     const auto result = [&](const std::string &cell) -> const std::string & { return entriesOnly ? none : cell; };
     for (int i = 0; i < kScaleRows; ++i) {
+        // (for a printer without colour every result prints black)
+        const auto ink = [&](const QColor &c) { return sheet.greyscale ? QColor(Qt::black) : c; };
         const std::pair<const std::string &, QColor> cells[] = {
-            {g.bar[i], QColor(255, 0, 0)},
+            {g.bar[i], ink(QColor(255, 0, 0))},
             {g.adc[i], Qt::black},
-            {result(g.mvolt[i]), QColor(0, 0, 255)},
+            {result(g.mvolt[i]), ink(QColor(0, 0, 255))},
             {result(g.scala[i]), Qt::black},
-            {result(g.linearita[i]), verdictColor(g.linearitaColor[i])},
-            {result(g.scostamento[i]), verdictColor(g.scostamentoColor[i])}};
+            {result(g.linearita[i]), ink(verdictColor(g.linearitaColor[i]))},
+            {result(g.scostamento[i]), ink(verdictColor(g.scostamentoColor[i]))}};
         for (int c = 0; c < 6; ++c) {
             const QString cell = QString::fromStdString(cells[c].first);
             s.ForeColor(cells[c].second);

@@ -9,18 +9,21 @@
 // A check changed since its computation prints its entries alone, beside
 // no result of another computation.
 //
-// Around it, in the room the page leaves: the workshop's band above; below,
-// for a certificate, its title and number (a copy says so, a preview has
-// "anteprima" where the number goes); for a judged check, the verdict in
+// Around it, in the room the page leaves: above, the workshop's band with,
+// at its right, the title and the number of a certificate (a copy says so,
+// a preview has "anteprima" where the number goes), the test's date and
+// "pagina 1 di 1"; below, for a judged check, the verdict in
 // words ("CONFORME", "NON CONFORME") in a bold framed band a
 // black-and-white printer keeps, with the rule it was judged by (named,
 // with its version and every limit), the nominal full scale and settings
 // behind it and each row's verdict with its pressure, a failing one with
-// the value that failed to the precision it was judged at; for a check
-// without a verdict, why ("Senza esito: ..."); where the readings came from
-// (the meter, its calibration, or typed by hand); the job; a line for the
-// operator's signature; and for a sheet printed again from the archive,
-// that it is a reprint, of when.
+// the value that failed to the precision it was judged at, a line each; for
+// a check without a verdict, why ("Senza esito: ..."); where the readings
+// came from (the meter and its rows with their pressures, its calibration,
+// or typed by hand); the job; the operator's name, the date and a line to
+// sign; and for a sheet printed again from the archive, that it is a
+// reprint, of when. A sheet for a printer without colour prints every
+// result black; the chart's marks differ by shape.
 
 #include "base/InstrumentUsed.h"
 #include "base/JobData.h"
@@ -51,6 +54,7 @@ struct ScaleSheet {
     bool preview = false;       // ... not numbered yet: "anteprima" where the number goes
     InstrumentUsed instrument;  // where the readings came from, where known
     DecisionRule rule = todaysRule(); // what the check is judged by
+    bool greyscale = false;     // for a printer without colour: every result black
 };
 
 // A verdict's colour, on the screen and on paper; black before any verdict.

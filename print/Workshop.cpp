@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImageReader>
+#include <algorithm>
 
 namespace dravino {
 
@@ -78,36 +79,56 @@ QImage readLogo(const QString &path, QString *why)
     return image;
 }
 
-void printWorkshopBand(PrintSurface &s, const PageFrame &frame)
+void printWorkshopBand(PrintSurface &s, const PageFrame &frame, const QStringList &right)
 {
     using namespace workshopband;
     const Workshop &w = frame.workshop;
     const bool logo = !frame.logo.isNull();
-    if (w.name.isEmpty() && w.address.isEmpty() && w.phone.isEmpty() && w.email.isEmpty() && !logo)
+    if (w.name.isEmpty() && w.address.isEmpty() && w.phone.isEmpty() && w.email.isEmpty() && !logo && right.isEmpty())
         return;
-    const double textRight = logo ? kRight - kLogoWidth - 120 : kRight;
-    if (logo)
-        s.PaintPicture(frame.logo, kRight - kLogoWidth, 0, kLogoWidth, kBottom);
     s.ForeColor(Qt::black);
     s.FontName(QStringLiteral("Arial"));
+    // The document's own lines at the right: its title, number and page,
+    // each right-aligned, the first in bold.
+    double rightBlock = 0;
+    for (qsizetype i = 0; i < right.size(); ++i) {
+        s.FontSize(i == 0 ? 8.5 : 7.5);
+        s.FontBold(i == 0);
+        rightBlock = std::max(rightBlock, s.TextWidth(right[i]));
+    }
+    double y = 0;
+    for (qsizetype i = 0; i < right.size(); ++i) {
+        s.FontSize(i == 0 ? 8.5 : 7.5);
+        s.FontBold(i == 0);
+        s.CurrentY(y);
+        s.CurrentX(rightAlignedX(s, kRight, right[i]));
+        s.Print(right[i], true);
+        y = s.CurrentY();
+    }
+    s.FontBold(false);
+    const double logoRight = right.isEmpty() ? kRight : kRight - rightBlock - 200;
+    const double logoWidth = right.isEmpty() ? kLogoWidth : std::min(kLogoWidth, 1300.0);
+    const double textRight = logo ? logoRight - logoWidth - 120 : logoRight - (right.isEmpty() ? 0 : 120);
+    if (logo)
+        s.PaintPicture(frame.logo, logoRight - logoWidth, 0, logoWidth, kBottom);
     s.CurrentY(0);
     QStringList details{w.address.simplified()};
     if (!w.phone.isEmpty())
         details << text(QT_TRANSLATE_NOOP("Workshop", "tel. %1")).arg(w.phone);
     details << w.email;
     details.removeAll(QString());
-    // The name in bold, then the rest: each wraps within what is left of the band.
+    // The name in bold, legible, then the rest: each wraps within what is left of the band.
     if (!w.name.isEmpty()) {
-        s.FontSize(9);
+        s.FontSize(10);
         s.FontBold(true);
         s.CurrentX(kLeft);
-        printWrapped(s, w.name, textRight, kBottom - (details.isEmpty() ? 0 : s.TextHeight()));
+        printWrapped(s, w.name, textRight, kBottom - (details.isEmpty() ? 0 : 150));
         s.FontBold(false);
     }
     if (!details.isEmpty()) {
         s.FontSize(7);
         s.CurrentX(kLeft);
-        printWrapped(s, details.join(QStringLiteral(" · ")), textRight, kBottom);
+        printWrapped(s, details.join(QStringLiteral(" · ")), textRight, kBottom + 20);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 namespace dravino {
 
@@ -33,9 +34,10 @@ inline constexpr double kRight = 11100;
 inline constexpr double kLogoWidth = 1700;
 } // namespace workshopband
 
-// The band, where the workshop has anything to show; leaves the surface
-// black, not bold.
-void printWorkshopBand(PrintSurface &surface, const PageFrame &frame);
+// The band, where the workshop has anything to show, and the document's
+// own lines at its right (its title, number, date, page); leaves the
+// surface black, not bold.
+void printWorkshopBand(PrintSurface &surface, const PageFrame &frame, const QStringList &right = {});
 
 // The logo file as a picture, at most a few hundred pixels high; null and
 // why (missing, unreadable, too large, not a picture) when it cannot be.

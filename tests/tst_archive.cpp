@@ -12,10 +12,12 @@
 // could not be made at first made at the next call), sent exactly once, and
 // another bench's check heard.
 
+#include "CalibrationSample.h"
 #include "PrintServerStandIn.h"
 #include "TestMain.h"
 #include "ThrowawayPostgres.h"
 #include "archive/ArchiveService.h"
+#include "archive/CalibrationRecord.h"
 #include "archive/ArchiveSql.h"
 #include "archive/Certificates.h"
 #include "archive/Location.h"
@@ -178,6 +180,8 @@ private slots:
     void migration();
     void migrationFromVersionTwo_data();
     void migrationFromVersionTwo();
+    void migrationFromVersionThree();
+    void certificatesWithdrawnNotErased();
     void faults_data();
     void faults();
     void twoProgramsWriting();
@@ -366,6 +370,97 @@ void TestArchive::migration()
         QVERIFY2(a.keep(next), qPrintable(a.error()));
         QCOMPARE(next.id, 7);
     }
+}
+
+void TestArchive::migrationFromVersionThree()
+{
+    // An archive of the third version (this one's, without the columns of
+    // calibrations and withdrawals): its checks read as scale checks that
+    // stand, and each can then be withdrawn.
+    QTemporaryDir dir;
+    const QString location = freshArchive(dir);
+    CheckRecord kept = sample(QStringLiteral("VERSIONE3"));
+    kept.certificate = QStringLiteral("A-7");
+    {
+        Archive a(location);
+        QVERIFY2(a.keep(kept), qPrintable(a.error()));
+    }
+    QStringList downgrade;
+    for (const char *column : {"kind", "zone", "withdrawn", "replaces"})
+        downgrade << QStringLiteral("ALTER TABLE checks DROP COLUMN %1").arg(QLatin1String(column));
+    if (g_server)
+        QVERIFY(g_server->exec(location, downgrade << QStringLiteral("UPDATE dravino_schema SET version = 3")));
+    else
+        QVERIFY(tamper(location, downgrade << QStringLiteral("PRAGMA user_version = 3")).isValid());
+    Archive a(location);
+    QVERIFY2(a.isOpen() && !a.readOnly(), qPrintable(a.error()));
+    const QList<CheckRecord> r = a.records({kept.key});
+    QCOMPARE(r.size(), 1);
+    QVERIFY(r[0].kind == CheckKind::Scale && !r[0].withdrawal.withdrawn() && r[0].replaces.isEmpty());
+    QCOMPARE(r[0].certificate, QStringLiteral("A-7"));
+    QVERIFY2(a.withdraw(kept.key, {QDateTime::currentDateTime(), QStringLiteral("Anna"), QStringLiteral("prova")}), qPrintable(a.error()));
+    QCOMPARE(a.count({}), 0);
+    if (!g_server)
+        QCOMPARE(tamper(location, {QStringLiteral("PRAGMA user_version")}).toInt(), Archive::kSchemaVersion);
+}
+
+void TestArchive::certificatesWithdrawnNotErased()
+{
+    // A record that is no certificate is erased; an issued certificate is
+    // not: it is withdrawn, once, kept with who, when and why, listed only
+    // when asked for. A calibration is kept with its data, rule, budget and
+    // verdict, found by its number, and names the certificate it replaces.
+    QTemporaryDir dir;
+    Archive a(freshArchive(dir));
+    QVERIFY2(a.isOpen(), qPrintable(a.error()));
+    CheckRecord none = sample(QStringLiteral("SENZA"));
+    CheckRecord issued = sample(QStringLiteral("EMESSO"));
+    issued.certificate = QStringLiteral("B-1");
+    const CalibrationData d = dravino::test::sampleCalibration();
+    CheckRecord calibration = sample(QStringLiteral("TARATO"));
+    calibration.kind = CheckKind::Calibration;
+    calibration.calibration = calibrationJson(d);
+    calibration.zone = Zone::ConditionalPass;
+    calibration.certificate = QStringLiteral("B-2");
+    calibration.replaces = QStringLiteral("B-0");
+    for (CheckRecord *r : {&none, &issued, &calibration})
+        QVERIFY2(a.keep(*r), qPrintable(a.error()));
+    QVERIFY(a.remove(none.key));
+    QVERIFY(!a.remove(issued.key));
+    QCOMPARE(a.error(), QStringLiteral("è un certificato emesso: non si cancella, si ritira"));
+    QVERIFY(!a.withdraw(none.key, {}));
+    QCOMPARE(a.count({}), 2);
+    const Withdrawal w{QDateTime(QDate(2026, 12, 8), QTime(10, 15, 30, 250)), QStringLiteral("Anna"), QStringLiteral("sensore sbagliato")};
+    QVERIFY2(a.withdraw(issued.key, w), qPrintable(a.error()));
+    QVERIFY(!a.withdraw(issued.key, w));
+    QCOMPARE(a.error(), QStringLiteral("è già ritirato, o non è un certificato"));
+    CheckQuery all;
+    QCOMPARE(codes(a.page(all, nullptr, 10)), QStringList({"TARATO"}));
+    all.withdrawn = true;
+    QCOMPARE(codes(a.page(all, nullptr, 10)), QStringList({"TARATO", "EMESSO"}));
+    QCOMPARE(a.count(all), 2);
+    const CheckSummary withdrawn = a.page(all, nullptr, 10).value(1);
+    QCOMPARE(withdrawn.withdrawal, w);
+    QCOMPARE(a.records({issued.key}).value(0).withdrawal, w);
+    // Kept again (a page's outcome learnt late): still withdrawn.
+    QVERIFY(a.keep(issued));
+    QCOMPARE(a.records({issued.key}).value(0).withdrawal, w);
+    // The calibration, by its number: what was certified, as it was.
+    const QList<CheckSummary> found = a.page({QStringLiteral("b-2")}, nullptr, 10);
+    QCOMPARE(codes(found), QStringList({"TARATO"}));
+    QVERIFY(found[0].kind == CheckKind::Calibration && found[0].zone == Zone::ConditionalPass && found[0].verdict == SensorVerdict::Pass);
+    QCOMPARE(found[0].replaces, QStringLiteral("B-0"));
+    CheckQuery passing;
+    passing.verdicts = CheckQuery::Passing;
+    QCOMPARE(codes(a.page(passing, nullptr, 10)), QStringList({"TARATO"}));
+    const CheckRecord back = a.records({calibration.key}).value(0);
+    QCOMPARE(back.calibration, calibration.calibration);
+    const CalibrationData again = calibrationFrom(back.calibration);
+    QCOMPARE(calibrationJson(again), calibrationJson(d));
+    QVERIFY(again.asLeft && again.asFound.mv == d.asFound.mv && again.asLeft->mv == d.asLeft->mv);
+    QCOMPARE(back.calibration.value(QStringLiteral("rule")).toObject().value(QStringLiteral("acceptance")).toString(), QStringLiteral("guard-band"));
+    QCOMPARE(back.calibration.value(QStringLiteral("left")).toObject().value(QStringLiteral("budget")).toObject().value(QStringLiteral("expanded")).toDouble(),
+             d.left()->points[std::size_t(d.left()->worstPoint)].budget.expandedBar);
 }
 
 void TestArchive::migrationFromVersionTwo_data()

@@ -677,7 +677,7 @@ void TestDestinations::workshopAndJob()
     for (const auto &document : t.platform.documents)
         for (const auto &item : document)
             if (item.text.startsWith(QLatin1String("Certificato n. ")))
-                numbers << item.text.mid(15);
+                numbers << item.text.mid(15).section(QStringLiteral(" · "), 0, 0);
     const QString bench = numbers.value(0).section(QLatin1Char('-'), 0, 0);
     QCOMPARE(bench.size(), 6);
     const qint64 one = numbers.value(0).section(QLatin1Char('-'), 1).toLongLong();
@@ -703,7 +703,7 @@ void TestDestinations::workshopAndJob()
         reprint << item.text;
     QVERIFY2(reprint.contains(QStringLiteral("Officina Rossi")) && !reprint.join(QLatin1Char('|')).contains(QStringLiteral("Nuova")),
              qPrintable(reprint.join(QLatin1Char('|'))));
-    QVERIFY(reprint.contains(QStringLiteral("Certificato n. ") + numbers[2]));
+    QVERIFY(!reprint.filter(QRegularExpression(QStringLiteral("^Certificato n. %1 · ").arg(numbers[2]))).isEmpty());
     QCOMPARE(reprint.filter(QStringLiteral("intestazione dell'officina di oggi")).size(), 0);
     window->close();
 }
@@ -1104,7 +1104,7 @@ void TestDestinations::archiveFindsAndReprints()
     };
     QCOMPARE(design(t.platform.documents[1]), design(t.platform.documents[0]));
     QVERIFY(!page(t.platform.documents[0]).filter(QStringLiteral("Ristampa")).size());
-    QCOMPARE(page(t.platform.documents[1]).filter(QRegularExpression(QStringLiteral("^Ristampa del \\d\\d/\\d\\d/\\d\\d della prova del "))).size(), 1);
+    QCOMPARE(page(t.platform.documents[1]).filter(QRegularExpression(QStringLiteral("^Ristampa del \\d\\d/\\d\\d/\\d{4} della prova del "))).size(), 1);
     QCOMPARE(page(t.platform.documents[1]).filter(QRegularExpression(QStringLiteral("^(-1,01%|-24)\\|"))).join(QLatin1Char(' ')).remove(QRegularExpression(QStringLiteral("\\|[0-9.,]+"))),
              QStringLiteral("-1,01%|#dc0000 -24|#007800"));
     // Where each page went in the end: the printer that took it, the file
@@ -1126,17 +1126,42 @@ void TestDestinations::archiveFindsAndReprints()
     QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdApri")), Qt::LeftButton);
     QTRY_VERIFY(dravino::isCompletePdf(t.platform.saveAs));
 
-    // Deleted after a Sì, kept after a No.
-    t.platform.confirmAnswer = false;
-    QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdElimina")), Qt::LeftButton);
+    // An issued certificate is never erased. Elimina asks why it is
+    // withdrawn: Annulla, or no reason, leaves it as it was; a reason
+    // withdraws it, kept with who, when and why, listed (grey) on request.
+    const auto remove = [&] { QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdElimina")), Qt::LeftButton); };
+    t.platform.inputCancelled = true;
+    remove();
     QTest::qWait(50);
     QCOMPARE(list->model()->rowCount(), 1);
-    t.platform.confirmAnswer = true;
-    QTest::mouseClick(archive->findChild<QPushButton *>(QStringLiteral("cmdElimina")), Qt::LeftButton);
+    QVERIFY2(t.platform.prompts.last().startsWith(QStringLiteral("Il certificato n. ")) && t.platform.prompts.last().contains(QStringLiteral("(ABC12 del "))
+                 && t.platform.prompts.last().endsWith(QStringLiteral("non si cancella: si ritira e resta nell'archivio, segnato come ritirato. "
+                                                                       "Perché lo ritiri?|Ritira il certificato")),
+             qPrintable(t.platform.prompts.last()));
+    t.platform.inputCancelled = false;
+    t.platform.inputAnswer = QStringLiteral("  ");
+    t.platform.messages.clear();
+    remove();
+    QCOMPARE(t.platform.messages.value(0).text, QStringLiteral("Senza un motivo il certificato non si ritira."));
+    QCOMPARE(list->model()->rowCount(), 1);
+    dravino::setSettingsValue(QStringLiteral("job/operator"), QStringLiteral("Anna"));
+    t.platform.inputAnswer = QStringLiteral("codice del sensore sbagliato");
+    remove();
     QTRY_COMPARE(list->model()->rowCount(), 0);
     QCOMPARE(state->text(), QStringLiteral("Nessuna prova trovata."));
-    QVERIFY2(t.platform.questions.value(0).startsWith(QStringLiteral("Archivio prove|Eliminare la prova ABC12 del ")),
-             qPrintable(t.platform.questions.value(0)));
+    QTRY_VERIFY(!t.platform.messages.isEmpty());
+    QVERIFY2(t.platform.messages.last().text.contains(QStringLiteral("è ritirato: resta nell'archivio")), qPrintable(t.platform.messages.last().text));
+    QTest::mouseClick(archive->findChild<QCheckBox *>(QStringLiteral("chkRitirati")), Qt::LeftButton);
+    QTRY_COMPARE(list->model()->rowCount(), 1);
+    QCOMPARE(cell(0, dravino::ArchiveModel::Result), QStringLiteral("NON CONFORME, RITIRATO"));
+    QCOMPARE(list->model()->index(0, 1).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::darkGray));
+    const QString why = list->model()->index(0, 1).data(Qt::ToolTipRole).toString();
+    QVERIFY2(why.startsWith(QStringLiteral("Ritirato il ")) && why.endsWith(QStringLiteral(" da Anna: codice del sensore sbagliato")), qPrintable(why));
+    // Once withdrawn, it is said so; its record is all there.
+    t.platform.messages.clear();
+    list->selectRow(0);
+    remove();
+    QVERIFY2(t.platform.messages.value(0).text.contains(QStringLiteral("è già ritirato")), qPrintable(t.platform.messages.value(0).text));
     archive->close();
 }
 
@@ -1239,10 +1264,10 @@ void TestDestinations::verdictsInTheArchive()
     const QStringList csv = csvRows(t.platform.saveAs, QLatin1Char(';'));
     QCOMPARE(csv.size(), 3);
     QCOMPARE(csv[0].section(QLatin1Char('|'), 48), QStringLiteral("Fondo scala nominale (bar)|Scostamento ammesso (± bar)|Media|Zero (mV)|"
-                                                                  "Regola di decisione"));
-    QCOMPARE(csv[1].section(QLatin1Char('|'), 48), QStringLiteral("2400|23|manuale|479|versione 2"));
+                                                                  "Regola di decisione|Prova|Ritirato|Sostituisce il certificato"));
+    QCOMPARE(csv[1].section(QLatin1Char('|'), 48), QStringLiteral("2400|23|manuale|479|versione 2|scala||"));
     QCOMPARE(csv[2].section(QLatin1Char('|'), 1, 1) + QLatin1Char('|') + csv[2].section(QLatin1Char('|'), 48),
-             QStringLiteral("F1|2400|23|manuale|479|versione 2"));
+             QStringLiteral("F1|2400|23|manuale|479|versione 2|scala||"));
     // By its certificate's number, among the failing ones and among all.
     QTest::keyClicks(search, QStringLiteral("n-p2"));
     QTRY_COMPARE(state->text(), QStringLiteral("Nessuna prova trovata."));
@@ -1653,6 +1678,7 @@ void TestDestinations::windowClosedWhileItsMessageIsOpen()
         QVERIFY(keepAll(path, {[] {
                             dravino::CheckRecord r = checkOfCode(QStringLiteral("PROVA0"), 'P', 31);
                             r.takenAt = QDateTime(QDate(2026, 11, 1), QTime(8, 0));
+                            r.certificate.clear(); // (erased below: no issued certificate is)
                             return r;
                         }()}));
         Window t;
@@ -1807,7 +1833,7 @@ void TestDestinations::frozenWhileAsked()
     const QString all = texts.join(QLatin1Char('|'));
     QVERIFY2(texts.contains(QStringLiteral("506")) && !texts.contains(QStringLiteral("614")), qPrintable(all));
     QVERIFY2(all.contains(QStringLiteral("Esito della prova: NON CONFORME")), qPrintable(all));
-    QVERIFY2(all.contains(open == QLatin1String("calibration") ? QStringLiteral("Letture dal multimetro Agilent 34405A, n. di serie MY1 (righe 2)")
+    QVERIFY2(all.contains(open == QLatin1String("calibration") ? QStringLiteral("Letture dal multimetro Agilent 34405A, n. di serie MY1 (riga 2 a 800 bar)")
                                                                : QStringLiteral("Letture inserite a mano.")),
              qPrintable(all));
     QVERIFY2(all.contains(QStringLiteral("Certificato n. ")) && !all.contains(QStringLiteral("anteprima")), qPrintable(all));
@@ -1843,7 +1869,7 @@ void TestDestinations::sameCheckPrintedAgain()
     const auto numberOn = [&](int document) {
         for (const auto &item : t.platform.documents.value(document))
             if (item.text.startsWith(QLatin1String("Certificato n. ")))
-                return item.text.mid(15);
+                return item.text.mid(15).section(QStringLiteral(" · "), 0, 0);
         return QString();
     };
     t.run(QStringLiteral("%1cmdScala;@answer:uno;cmdStampaScala;cmdStampaScala").arg(kOpenScale));
@@ -1963,7 +1989,7 @@ void TestDestinations::newerServer()
     for (const auto &document : t.platform.documents)
         for (const auto &item : document)
             if (item.text.startsWith(QLatin1String("Certificato n. ")))
-                numbers << item.text.mid(15);
+                numbers << item.text.mid(15).section(QStringLiteral(" · "), 0, 0);
     QCOMPARE(numbers.size(), 2);
     QVERIFY2(numbers[0].contains(QRegularExpression(QStringLiteral("^[0-9A-F]{6}-\\d+$"))), qPrintable(numbers[0]));
     QCOMPARE(numbers[1], numbers[0].section(QLatin1Char('-'), 0, 0) + QLatin1Char('-')
@@ -1999,6 +2025,7 @@ void TestDestinations::partOfTheChosenChecks()
     for (int i = 0; i < 3; ++i) {
         dravino::CheckRecord r = checkOfCode(QStringLiteral("PARTE%1").arg(i), 'P', 0);
         r.takenAt = QDateTime(QDate(2026, 11, 1), QTime(8, 10 * i));
+        r.certificate.clear(); // (one is erased below: no issued certificate is)
         three << r;
     }
     QVERIFY(keepAll(location, three));

@@ -611,12 +611,13 @@ void TestDocuments::sheetForTheCustomer_data()
                        "entro ±24 bar dal fondo scala nominale; almeno 3 righe calcolate, una a 1200 bar o più; una riga misurata e non "
                        "calcolata non è conforme",
                        "Fondo scala nominale 2400 bar: media 2419 bar, entro ±24 bar", "Sensore Bosch/VDO/Delphi · ADC a 10 bit · media automatica · zero 479 mV",
-                       "Righe: riga 1 (400 bar) CONFORME · riga 2 (800 bar) CONFORME · riga 3 (1200 bar) CONFORME",
+                       "riga 1, 400 bar: CONFORME riga 2, 800 bar: CONFORME riga 3, 1200 bar: CONFORME",
+                       "Foglio di prova", "prova del 06/12/2026 09:30 · pagina 1 di 1",
                        "Cliente: Trasporti Bianchi srl · Veicolo: AB 123 CD · Commessa: C-18 · Operatore: M. Rossi"}
         << "NON" << "ABC12" << 1;
     QTest::newRow("a failing check") << "CF"
         << QStringList{"Esito della prova: NON CONFORME", "media manuale",
-                       "Righe: riga 1 (400 bar) NON CONFORME (linearità 5,85 % oltre ±1 %, scostamento 143 bar oltre ±23 bar) · riga 2"}
+                       "riga 1, 400 bar: NON CONFORME (linearità 5,85 % oltre ±1 %, scostamento 143 bar oltre ±23 bar) riga 2"}
         << "Officina" << "ABC12" << 1;
     QTest::newRow("no computation: no verdict") << "WJ" << QStringList{"Officina Rossi Diesel", "Cliente:"} << "Esito" << "ABC12" << 1;
     // Changed since: the entries alone, beside no result of the other computation.
@@ -631,33 +632,36 @@ void TestDocuments::sheetForTheCustomer_data()
         << QStringList{"Senza esito: le letture o le impostazioni sono cambiate dopo l'ultimo calcolo.", "Cliente:"} << "CONFORME" << "ABC12" << 1;
     QTest::newRow("judged against 2000 bar") << "CN"
         << QStringList{"Esito della prova: NON CONFORME", "Fondo scala nominale 2000 bar: media 2419 bar, fuori di ±24 bar; il fondo scala più vicino è 2400 bar",
-                       "riga 1 (400 bar) CONFORME · riga 2 (800 bar) CONFORME · riga 3 (1200 bar) CONFORME"} << "Senza" << "ABC12" << 1;
+                       "riga 1, 400 bar: CONFORME riga 2, 800 bar: CONFORME riga 3, 1200 bar: CONFORME"} << "Senza" << "ABC12" << 1;
     // A record of the first rule's days reprints with its rule, named.
     QTest::newRow("judged by the first rule") << "C1"
         << QStringList{"Regola di decisione (versione 1): ogni riga entro linearità ±1 % e scostamento ±24 bar dalla media; la media "
                        "entro ±24 bar dal fondo scala nominale Fondo scala"} << "almeno 3" << "ABC12" << 1;
     // A copy and a preview say so where the number goes.
     QTest::newRow("a copy") << "CKP" << QStringList{"Certificato n. 7F3A9C-12 (copia)"} << "anteprima" << "ABC12" << 1;
-    QTest::newRow("a preview") << "CV" << QStringList{"Certificato n. anteprima", "Firma dell'operatore:"} << "copia" << "ABC12" << 1;
+    QTest::newRow("a preview") << "CV" << QStringList{"Certificato n. anteprima · prova del 06/12/2026 09:30 · pagina 1 di 1", "Firma:"}
+        << "copia" << "ABC12" << 1;
     QTest::newRow("a reprint") << "CR" << QStringList{"Ristampa del 07/12/2026 della prova del 06/12/2026 09:30", "Esito della prova: CONFORME"}
         << "Cliente" << "ABC12" << 1;
     QTest::newRow("a certificate, readings typed") << "CKHJ"
-        << QStringList{"Certificato di prova del sensore di pressione rail Certificato n. 7F3A9C-12 Esito della prova: CONFORME",
-                       "Letture inserite a mano. Cliente:", "Firma dell'operatore:"} << "multimetro" << "ABC12" << 1;
+        << QStringList{"Certificato di prova del sensore di pressione rail Certificato n. 7F3A9C-12 · prova del 06/12/2026 09:30 · pagina 1 di 1",
+                       "Esito della prova: CONFORME", "Letture inserite a mano. Cliente:", "Data: 06/12/2026", "Firma:"}
+        << "multimetro" << "ABC12" << 1;
     QTest::newRow("no certificate: no title, no signature") << "CH" << QStringList{"Esito della prova: CONFORME", "Letture inserite a mano."}
         << "Certificato" << "ABC12" << 1;
     QTest::newRow("readings from the meter, calibrated") << "CKM"
-        << QStringList{"Letture dal multimetro Fluke 87V, n. di serie 41230 (righe 1, 2, 3), taratura valida fino al 07/12/26; le altre "
-                       "inserite a mano."} << "SCADUTA" << "ABC12" << 1;
+        << QStringList{"Letture dal multimetro Fluke 87V, n. di serie 41230 (righe 1 a 400 bar, 2 a 800 bar, 3 a 1200 bar), taratura "
+                       "valida fino al 07/12/2026; le altre inserite a mano."} << "SCADUTA" << "ABC12" << 1;
     QTest::newRow("readings from the meter, calibration past") << "CKMX"
-        << QStringList{"Letture dal multimetro Fluke 87V, n. di serie 41230 (righe 1, 2, 3), TARATURA SCADUTA il 05/12/26; le altre"}
+        << QStringList{"Letture dal multimetro Fluke 87V, n. di serie 41230 (righe 1 a 400 bar, 2 a 800 bar, 3 a 1200 bar), TARATURA "
+                       "SCADUTA il 05/12/2026; le altre"}
         << "valida" << "ABC12" << 1;
     QTest::newRow("a reprint under today's workshop") << "CRT"
         << QStringList{"Ristampa del 07/12/2026 della prova del 06/12/2026 09:30, con l'intestazione dell'officina di oggi"} << "Cliente" << "ABC12" << 1;
     QTest::newRow("a name and address too long") << "CWL" << QStringList{"Esito della prova: CONFORME", "..."} << "Ristampa" << "ABC12" << 1;
     QTest::newRow("a code of 80 characters") << "C" << QStringList{"Esito della prova: CONFORME"} << "Officina" << longCode << 2;
     QTest::newRow("a word longer than the page") << "" << QStringList{"Valore medio"} << "Esito" << QString(240, QLatin1Char('W')) << 3;
-    QTest::newRow("a code of 600 characters: the verdict stays") << "C" << QStringList{"Esito della prova: CONFORME", "Righe:"} << "Officina"
+    QTest::newRow("a code of 600 characters: the verdict stays") << "C" << QStringList{"Esito della prova: CONFORME", "riga 3, 1200 bar:"} << "Officina"
                                                                    << QString(600, QLatin1Char('W')) << 3;
 }
 
@@ -712,6 +716,8 @@ void TestDocuments::sheetForTheCustomer()
     QTemporaryDir dir;
     const QString pdf = savedPdf(s, dir);
     QVERIFY(!pdf.isEmpty());
+    if (const QString keep = qEnvironmentVariable("DRAVINO_KEEP_PDF"); !keep.isEmpty())
+        QFile::copy(pdf, keep);
 
     const QList<PdfWord> words = pdfWords(pdf);
     QStringList all;
@@ -742,8 +748,16 @@ void TestDocuments::sheetForTheCustomer()
         if (band)
             QVERIFY2(w.yMax < gridTop, qPrintable(w.text));
         if (w.text == QLatin1String("Esito") || w.text == QLatin1String("Ristampa") || w.text == QLatin1String("Cliente:")
-            || w.text == QLatin1String("Certificato") || w.text == QLatin1String("Firma"))
+            || w.text == QLatin1String("Firma:"))
             QVERIFY2(w.yMin > footer, qPrintable(w.text));
+    }
+    // A certificate's title and number at the top, in the band above the
+    // grid; the operator's name printed above the signature, with the date.
+    if (!sheet.certificate.isEmpty() || sheet.preview) {
+        if (!sheet.job.operatorName.isEmpty())
+            QVERIFY2(pdfText(pdf).contains(QStringLiteral("Operatore: M. Rossi Data: 06/12/2026 Firma:")), qPrintable(pdfText(pdf)));
+        const auto title = std::find_if(words.begin(), words.end(), [](const PdfWord &w) { return w.text == QLatin1String("Certificato"); });
+        QVERIFY(title != words.end() && title->yMax < gridTop);
     }
     // The code from "Sensore:" to "Valore" (past three lines cut with "..."), each further line under
     // the first one's start, none past the rules' right end (11100 twips).
@@ -831,19 +845,22 @@ void TestDocuments::characteristicOnTheSheet()
         if (std::hypot(l.x2 - l.x, l.y2 - l.y) > 300 || l.y < plot.top() - 200 || l.y > plot.bottom() + 200
             || (l.color.red() == l.color.green() && l.color != Qt::black)) // the band's hatching
             continue;
-        const bool crossed = l.x != l.x2 && l.y != l.y2;
+        // (a diamond's four slanted sides join end to start; a cross's two do not)
+        const bool slanted = l.x != l.x2 && l.y != l.y2;
+        const bool diamond = slanted && i + 1 < lines.size() && lines[i + 1].x == l.x2 && lines[i + 1].y == l.y2;
+        const bool crossed = slanted && !diamond;
         const int n = crossed ? 2 : 4;
         double cx = 0, cy = 0;
         for (int k = i; k < i + n; ++k)
             cx += (lines[k].x + lines[k].x2) / (2 * n), cy += (lines[k].y + lines[k].y2) / (2 * n);
-        got << QStringLiteral("%1 %2 %3,%4").arg(crossed ? "x" : "[]", l.color.name()).arg(qRound(cx)).arg(qRound(cy));
+        got << QStringLiteral("%1 %2 %3,%4").arg(crossed ? "x" : diamond ? "<>" : "[]", l.color.name()).arg(qRound(cx)).arg(qRound(cy));
         i += n - 1;
     }
     QStringList expected;
     const Characteristic c = characteristicOf(check, judge(check, sheet.rule));
     for (const CharacteristicPoint &p : c.points)
         expected << QStringLiteral("%1 %2 %3,%4")
-                        .arg(p.mark == CharacteristicPoint::Outside ? "x" : "[]",
+                        .arg(p.mark == CharacteristicPoint::Outside ? "x" : p.mark == CharacteristicPoint::Within ? "[]" : "<>",
                              p.mark == CharacteristicPoint::Outside ? "#dc0000" : p.mark == CharacteristicPoint::Within ? "#007800" : "#000000")
                         .arg(qRound(plot.left() + p.bar / xEnd * plot.width()))
                         .arg(qRound(plot.bottom() - p.mv / 5000.0 * plot.height()));
@@ -882,19 +899,19 @@ void TestDocuments::verdictWords_data()
     QTest::addColumn<QString>("words");
     const QString opening = QStringLiteral("98,232,370,506,0,0"), bars = QStringLiteral("0,400,800,1200,1600,2000");
     QTest::newRow("every row passing") << opening << bars << "n:2400" << "CONFORME"
-        << "Righe: riga 1 (400 bar) CONFORME · riga 2 (800 bar) CONFORME · riga 3 (1200 bar) CONFORME ";
+        << "riga 1, 400 bar: CONFORME riga 2, 800 bar: CONFORME riga 3, 1200 bar: CONFORME ";
     QTest::newRow("linearity within, deviation beyond") << "0,100,100,100" << "0,1241,1241,1241" << "M:10050" << "NON CONFORME"
-        << "riga 1 (1241 bar) NON CONFORME (scostamento 101 bar oltre ±100 bar)";
+        << "riga 1, 1241 bar: NON CONFORME (scostamento 101 bar oltre ±100 bar)";
     QTest::newRow("linearity beyond, deviation within") << "0,3276,3276,3276" << "0,2376,2376,2376" << "12;M:2400;n:2400" << "NON CONFORME"
-        << "riga 3 (2376 bar) NON CONFORME (linearità -1,01 % oltre ±1 %) ";
+        << "riga 3, 2376 bar: NON CONFORME (linearità -1,01 % oltre ±1 %) ";
     QTest::newRow("one row failing among passing") << "98,232,370,508" << bars << "n:2400" << "NON CONFORME"
-        << "Righe: riga 1 (400 bar) NON CONFORME (linearità 1,15 % oltre ±1 %, scostamento 28 bar oltre ±24 bar) · riga 2 (800 bar) "
-           "CONFORME · riga 3 (1200 bar) CONFORME ";
+        << "riga 1, 400 bar: NON CONFORME (linearità 1,15 % oltre ±1 %, scostamento 28 bar oltre ±24 bar) riga 2, 800 bar: "
+           "CONFORME riga 3, 1200 bar: CONFORME ";
     // The grid's 1,00% in red: the band says 1,004.
     QTest::newRow("linearity 1.004 %") << "0,3276,3276,3276,3276,3276" << "0,2459,2459,2458,2459,2490" << "12" << "NON CONFORME"
-        << "riga 5 (2490 bar) NON CONFORME (linearità 1,004 % oltre ±1 %)";
+        << "riga 5, 2490 bar: NON CONFORME (linearità 1,004 % oltre ±1 %)";
     QTest::newRow("a measured row left out") << "102,80,430,594,757,921" << bars << "n:2000" << "NON CONFORME"
-        << "riga 1 (400 bar) NON CONFORME: 391 mV, non oltre i 400 mV sotto cui una lettura non si calcola · riga 2 (800 bar) CONFORME";
+        << "riga 1, 400 bar: NON CONFORME: 391 mV, non oltre i 400 mV sotto cui una lettura non si calcola riga 2, 800 bar: CONFORME";
     QTest::newRow("one row computed") << "102,266" << bars << "n:2000" << ""
         << "Senza esito: righe calcolate 1, la regola ne chiede almeno 3.";
     QTest::newRow("no row at half the nominal") << opening << bars << "n:3000" << ""
@@ -982,15 +999,17 @@ void TestDocuments::fieldsLeftEmpty()
             value->clear();
     RecordingSurface s;
     printScaleSheet(s, sheet);
-    QStringList band;
+    QStringList bandLines;
     QString job;
     for (const RecordedItem &item : s.items()) {
         if (item.kind == RecordedItem::Text && item.y < scalesheet::kHeadingY)
-            band << item.text;
+            bandLines << item.text;
         if (item.text.contains(QLatin1String(": ")) && item.font.pointSizeF() == 10)
             job = item.text;
     }
-    QTEST(band.join(QLatin1Char('|')), "band");
+    // (the sheet's own lines first, at the band's right)
+    QFETCH(QString, band);
+    QCOMPARE(bandLines.join(QLatin1Char('|')), QStringLiteral("Foglio di prova|prova del 06/12/2026 09:30 · pagina 1 di 1|") + band);
     QTEST(job, "job");
 }
 

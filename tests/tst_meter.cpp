@@ -5,6 +5,7 @@
 // stopped; the window closed while a reading hangs.
 
 #include "MeterStandIn.h"
+#include "print/Footer.h"
 #include "PrintServerStandIn.h"
 #include "WindowFixture.h"
 #include "base/Settings.h"
@@ -601,7 +602,7 @@ void TestMeter::meterOnTheCertificate_data()
     QTest::addColumn<QString>("then");
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("told");
-    const QString meter = QStringLiteral("Letture dal multimetro Agilent Technologies 34405A, n. di serie MY00000001 (righe 4), ");
+    const QString meter = QStringLiteral("Letture dal multimetro Agilent Technologies 34405A, n. di serie MY00000001 (riga 4 a 1600 bar), ");
     const QString others = QStringLiteral("; le altre inserite a mano.");
     QTest::newRow("calibrated until yesterday: expired, told") << "-1" << "" << meter + "TARATURA SCADUTA il DAY" + others
         << "Stampa foglio scala|E|La taratura del multimetro è scaduta il DAY: il foglio lo dice.";
@@ -644,7 +645,7 @@ void TestMeter::meterOnTheCertificate()
     t.w->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
     t.run(QStringLiteral("!F2;txtADCValue(4)<;!F9;~meter;") + then + QStringLiteral("cmdScala;@answer:abc;cmdStampaScala"));
-    const QString shown = QLocale().toString(day, QLocale::ShortFormat);
+    const QString shown = dravino::printDate(day); // (the whole year, on the page and in its words)
     QFETCH(QString, told);
     QCOMPARE(t.check(QStringLiteral("msgs=") + QString(told).replace(QStringLiteral("DAY"), shown)) + t.errors(), QStringList());
     QStringList page;

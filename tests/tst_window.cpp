@@ -135,11 +135,11 @@ void TestWindow::tabChains_data()
     QTest::newRow("scale") << kOpenScale
         << "txtBarScala(0) txtBarScala(1) txtBarScala(2) txtBarScala(3) txtBarScala(4) txtBarScala(5) "
            "txtADCValue(0) txtADCValue(1) txtADCValue(2) txtADCValue(3) txtADCValue(4) txtADCValue(5) "
-           "optADCScala(0) txtScalaMedia optSensoreTipo(0) optMedia(0) cmdScala cmdStampaScala cmdBack";
+           "optADCScala(0) txtScalaMedia optSensoreTipo(0) optMedia(0) cmdScala cmdStampaScala cmdBack cmdTaratura";
     QTest::newRow("scale, other options") << QString(kOpenScale) + "optADCScala(1);optSensoreTipo(1);optMedia(1);txtBarScala(0)"
         << "txtBarScala(0) txtBarScala(1) txtBarScala(2) txtBarScala(3) txtBarScala(4) txtBarScala(5) "
            "txtADCValue(0) txtADCValue(1) txtADCValue(2) txtADCValue(3) txtADCValue(4) txtADCValue(5) "
-           "optADCScala(1) txtScalaMedia optSensoreTipo(1) optMedia(1) cmdScala cmdStampaScala cmdBack";
+           "optADCScala(1) txtScalaMedia optSensoreTipo(1) optMedia(1) cmdScala cmdStampaScala cmdBack cmdTaratura";
     QTest::newRow("Sensata") << kOpenSensata << "txtSensataCode cboSensata(0) cboSensata(1) cmdSensata cmdSensataBack";
 }
 

@@ -150,8 +150,8 @@ void ScalePanel::buildControls()
     cmdBack = makeButton(this, QStringLiteral("cmdBack"), {240, 4980, 1215, 420}, tr("back"), arial(11.25, true));
     cmdStampaScala = makeButton(this, QStringLiteral("cmdStampaScala"), {4440, 4980, 1215, 420}, tr("stampa"), arial(11.25, true));
     cmdScala = makeButton(this, QStringLiteral("cmdScala"), {6000, 4980, 1215, 420}, tr("calcola"), arial(11.25, true));
-    // The calibration beside the quick check, in the room between back and stampa.
-    cmdTaratura = makeButton(this, QStringLiteral("cmdTaratura"), {1750, 4980, 1500, 420}, tr("taratura..."), arial(9.75));
+    // The calibration beside the quick check, under the sensor options, where the design leaves room.
+    cmdTaratura = makeButton(this, QStringLiteral("cmdTaratura"), {2040, 5220, 2280, 360}, tr("taratura..."), arial(9.75));
     cmdTaratura->setToolTip(tr("Taratura del sensore con un riferimento di pressione: salita e discesa, incertezza, come trovato e come lasciato (F6)"));
 }
 

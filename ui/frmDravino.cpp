@@ -184,6 +184,11 @@ void frmDravino::openArchive()
     if (!m_archiveWindow) {
         m_archiveWindow = new ArchiveWindow(m_platform, [this] { return archive(); }, this);
         m_archiveWindow->setAttribute(Qt::WA_DeleteOnClose);
+        // A calibration corrected: taken up again, its new certificate naming the old.
+        m_archiveWindow->setCorrect([this](const CheckRecord &record) {
+            openCalibration();
+            m_calibrationWindow->correct(calibrationFrom(record.calibration), record.code, record.certificate);
+        });
     } else {
         m_archiveWindow->refresh();
     }

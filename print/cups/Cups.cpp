@@ -153,7 +153,7 @@ private:
 
 const char *const kQueueAttributes[] = {"printer-name",  "device-uri",   "printer-location",
                                         "printer-is-accepting-jobs", "printer-state", "printer-state-message",
-                                        "printer-state-reasons"};
+                                        "printer-state-reasons", "color-supported"};
 
 QString text(ipp_t *response, const char *name)
 {
@@ -180,6 +180,9 @@ PrintQueue queueFrom(ipp_t *response)
     if (ipp_attribute_t *a = ippFindAttribute(response, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN))
         q.accepting = ippGetBoolean(a, 0) != 0;
     q.stopped = ippGetInteger(ippFindAttribute(response, "printer-state", IPP_TAG_ENUM), 0) == IPP_PSTATE_STOPPED;
+    // (a queue that does not say prints colour: the page as designed)
+    if (ipp_attribute_t *a = ippFindAttribute(response, "color-supported", IPP_TAG_BOOLEAN))
+        q.colour = ippGetBoolean(a, 0) != 0;
     QString why = text(response, "printer-state-message");
     if (why.isEmpty())
         why = text(response, "printer-state-reasons");

@@ -43,6 +43,8 @@ PrintQueue queueOf(const QPrinterInfo &info)
     if (q.port.isEmpty())
         q.port = QStringLiteral("Qt");
     q.isDefault = info.isDefault();
+    const QList<QPrinter::ColorMode> modes = info.supportedColorModes();
+    q.colour = modes.isEmpty() || modes.contains(QPrinter::Color);
     return q;
 }
 

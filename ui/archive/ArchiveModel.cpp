@@ -1,5 +1,6 @@
 #include "ui/archive/ArchiveModel.h"
 
+#include "print/CalibrationCertificate.h"
 #include "print/ScaleSheet.h"
 #include "ui/Numbers.h"
 
@@ -28,6 +29,7 @@ QString ArchiveModel::heading(int column)
     case Vehicle: return tr("Veicolo");
     case Job: return tr("Commessa");
     case Operator: return tr("Operatore");
+    case Kind: return tr("Prova");
     case Columns: break;
     }
     return {};
@@ -47,12 +49,21 @@ QString ArchiveModel::verdictText(SensorVerdict v)
     return v == SensorVerdict::Pass ? tr("CONFORME") : v == SensorVerdict::Fail ? tr("NON CONFORME") : QString();
 }
 
+QString ArchiveModel::withdrawalText(const Withdrawal &w)
+{
+    return tr("Ritirato il %1 da %2: %3").arg(takenText(w.at), w.by, w.why);
+}
+
 QString ArchiveModel::cell(const CheckSummary &c, int column)
 {
     switch (Column(column)) {
     case Taken: return takenText(c.takenAt);
     case Code: return c.code;
-    case Result: return verdictText(c.verdict);
+    case Result: {
+        // A calibration's verdict in its own words, a conditional one too.
+        const QString verdict = c.kind == CheckKind::Calibration && c.zone != Zone::NotJudged ? zoneWords(c.zone) : verdictText(c.verdict);
+        return c.withdrawal.withdrawn() ? tr("%1, RITIRATO").arg(verdict) : verdict;
+    }
     case Certificate: return c.certificate;
     case Type: return c.denso ? tr("Denso") : tr("Bosch/VDO/Delphi");
     case Resolution: return c.bits12 ? tr("12 bit") : tr("10 bit");
@@ -66,6 +77,7 @@ QString ArchiveModel::cell(const CheckSummary &c, int column)
     case Vehicle: return c.jobData.vehicle;
     case Job: return c.jobData.job;
     case Operator: return c.jobData.operatorName;
+    case Kind: return c.kind == CheckKind::Calibration ? tr("taratura") : tr("scala");
     case Columns: break;
     }
     return {};
@@ -120,13 +132,19 @@ QVariant ArchiveModel::data(const QModelIndex &index, int role) const
         }
         break;
     case Qt::ForegroundRole:
-        // The verdict in its colour, as on the sheet.
+        // A withdrawn certificate in grey; the verdict in its colour, as on the sheet.
+        if (c.withdrawal.withdrawn())
+            return QColor(Qt::darkGray);
         if (index.column() == Result && c.verdict != SensorVerdict::Unknown)
             return verdictColor(c.verdict == SensorVerdict::Pass ? Verdict::Green : Verdict::Red);
         break;
     case Qt::ToolTipRole:
+        if (c.withdrawal.withdrawn())
+            return withdrawalText(c.withdrawal);
         if (c.waiting)
             return tr("Conservata su questo banco: sarà inviata all'archivio quando il server risponderà.");
+        if (!c.replaces.isEmpty())
+            return tr("Sostituisce il certificato n. %1").arg(c.replaces);
         break;
     }
     return {};

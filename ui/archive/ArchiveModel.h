@@ -22,7 +22,8 @@ class ArchiveModel final : public QAbstractTableModel
 {
     Q_OBJECT
 public:
-    enum Column { Taken, Code, Result, Certificate, Type, Resolution, Average, Destination, Customer, Vehicle, Job, Operator, Columns };
+    // Kind last: the exports keep the columns before it where they were.
+    enum Column { Taken, Code, Result, Certificate, Type, Resolution, Average, Destination, Customer, Vehicle, Job, Operator, Kind, Columns };
     static constexpr int kPage = 200;
 
     explicit ArchiveModel(std::function<ArchiveService *()> archive, QObject *parent = nullptr);
@@ -49,6 +50,8 @@ public:
 
     // The column's heading, in the window's language (the list's and the exports').
     static QString heading(int column);
+    // A withdrawal in words: when, by whom, why.
+    static QString withdrawalText(const Withdrawal &withdrawal);
     // A cell as the list shows it.
     static QString cell(const CheckSummary &check, int column);
     // "CONFORME", "NON CONFORME" (PASS, FAIL); empty without a verdict.

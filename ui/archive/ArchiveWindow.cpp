@@ -19,6 +19,7 @@
 #include "base/Settings.h"
 #include "base/Workers.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
@@ -81,6 +82,12 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     range->addSpacing(12);
     range->addWidget(verdicts);
     range->addWidget(m_verdicts);
+    // Withdrawn certificates are kept, and listed when asked for.
+    m_withdrawn = new QCheckBox(tr("Anche i &ritirati"), this);
+    m_withdrawn->setObjectName(QStringLiteral("chkRitirati"));
+    m_withdrawn->setToolTip(tr("Elenca anche i certificati ritirati, in grigio"));
+    range->addSpacing(12);
+    range->addWidget(m_withdrawn);
     range->addStretch();
     // A row of two dates: its label names the first of them.
     auto *from = new QLabel(tr("&Dal:"), this);
@@ -130,17 +137,21 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     history->setObjectName(QStringLiteral("cmdStoria"));
     auto *remove = new QPushButton(tr("&Elimina..."), this);
     remove->setObjectName(QStringLiteral("cmdElimina"));
+    remove->setToolTip(tr("Cancella una prova senza certificato; un certificato emesso si ritira e resta nell'archivio"));
+    m_correctButton = new QPushButton(tr("Corre&ggi..."), this);
+    m_correctButton->setObjectName(QStringLiteral("cmdCorreggi"));
+    m_correctButton->setToolTip(tr("Riapre la taratura per un certificato nuovo che sostituisce questo"));
     auto *workshop = new QPushButton(tr("&Officina..."), this);
     workshop->setObjectName(QStringLiteral("cmdOfficina"));
     auto *close = new QPushButton(tr("Chiudi"), this);
     close->setObjectName(QStringLiteral("cmdChiudiArchivio"));
-    for (auto *b : {open, m_print, history, csv, xlsx, remove, workshop, close})
+    for (auto *b : {open, m_print, history, csv, xlsx, remove, m_correctButton, workshop, close})
         b->setAutoDefault(false);
     // Two rows, so that the window fits a small screen at 200 %: what is
     // done with a check, then where it goes and the window's own.
     auto *buttons = new QVBoxLayout;
     auto *check = new QHBoxLayout;
-    for (auto *b : {open, m_print, history, remove})
+    for (auto *b : {open, m_print, history, remove, m_correctButton})
         check->addWidget(b);
     check->addStretch();
     auto *rest = new QHBoxLayout;
@@ -194,6 +205,7 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
         const bool none = !check.key.isEmpty() && check.code.isEmpty();
         history->setEnabled(!none);
         history->setToolTip(none ? tr("Questa prova non ha il codice del sensore: non ha una storia.") : QString());
+        m_correctButton->setEnabled(check.kind == CheckKind::Calibration && !check.waiting);
     };
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this, historyFor](const QModelIndex &current) {
         if (current.isValid()) {
@@ -222,6 +234,8 @@ ArchiveWindow::ArchiveWindow(Platform &platform, std::function<ArchiveService *(
     connect(m_from, &QDateEdit::dateChanged, this, &ArchiveWindow::refresh);
     connect(m_to, &QDateEdit::dateChanged, this, &ArchiveWindow::refresh);
     connect(m_verdicts, &QComboBox::currentIndexChanged, this, &ArchiveWindow::refresh);
+    connect(m_withdrawn, &QCheckBox::toggled, this, &ArchiveWindow::refresh);
+    connect(m_correctButton, &QPushButton::clicked, this, &ArchiveWindow::correctSelected);
     connect(history, &QPushButton::clicked, this, &ArchiveWindow::showHistory);
     connect(m_list, &QTableView::activated, this, &ArchiveWindow::openSelected);
     connect(open, &QPushButton::clicked, this, &ArchiveWindow::openSelected);
@@ -264,7 +278,8 @@ void ArchiveWindow::showEvent(QShowEvent *event)
 void ArchiveWindow::refresh()
 {
     m_state->setText(tr("Ricerca in corso..."));
-    m_model->search({m_search->text(), m_from->date(), m_to->date(), CheckQuery::Verdicts(m_verdicts->currentIndex()), {}});
+    m_model->search({m_search->text(), m_from->date(), m_to->date(), CheckQuery::Verdicts(m_verdicts->currentIndex()), {},
+                     m_withdrawn->isChecked()});
 }
 
 void ArchiveWindow::showState()
@@ -357,7 +372,8 @@ void ArchiveWindow::openSelected()
         printRecordedSheet(*page, record, pageFrame(m_platform, this));
         const QString what = tr("%1 del %2").arg(record.code.isEmpty() ? tr("Prova") : record.code,
                                                  QLocale().toString(record.takenAt, QLocale::ShortFormat));
-        const QString name = fileNameFor(tr("Scala %1 %2").arg(record.code, record.takenAt.date().toString(Qt::ISODate)));
+        const QString name = fileNameFor((record.kind == CheckKind::Calibration ? tr("Taratura %1 %2") : tr("Scala %1 %2"))
+                                             .arg(record.code, record.takenAt.date().toString(Qt::ISODate)));
         m_sender->route(PageSender::Destination::Preview, page, what, name + QStringLiteral(".pdf"));
     });
 }
@@ -452,6 +468,16 @@ void ArchiveWindow::offerBenchChecks()
         });
 }
 
+void ArchiveWindow::correctSelected()
+{
+    withSelected(false, [this](const QList<CheckRecord> &records) {
+        const CheckRecord &record = records.first();
+        if (record.kind != CheckKind::Calibration || !m_correct)
+            return;
+        m_correct(record);
+    });
+}
+
 void ArchiveWindow::deleteSelected()
 {
     const QStringList keys = selectedKeys();
@@ -462,6 +488,40 @@ void ArchiveWindow::deleteSelected()
     // check recorded, another bench's), and its rows with it.
     const CheckSummary check = m_model->at(row);
     const QPointer<ArchiveWindow> self(this); // (it may be closed and gone while asked)
+    if (!check.certificate.isEmpty()) {
+        // An issued certificate is never erased: withdrawn, who, when and why kept.
+        if (check.withdrawal.withdrawn()) {
+            m_platform.message(this, tr("Il certificato n. %1 è già ritirato. %2").arg(check.certificate, ArchiveModel::withdrawalText(check.withdrawal)),
+                               tr("Archivio prove"), MessageIcon::Information);
+            return;
+        }
+        const auto why = m_platform.inputText(this,
+                                              tr("Il certificato n. %1 (%2 del %3) non si cancella: si ritira e resta nell'archivio, "
+                                                 "segnato come ritirato. Perché lo ritiri?")
+                                                  .arg(check.certificate, check.code, ArchiveModel::cell(check, ArchiveModel::Taken)),
+                                              tr("Ritira il certificato"));
+        if (!why || !self)
+            return;
+        if (why->trimmed().isEmpty()) {
+            m_platform.message(this, tr("Senza un motivo il certificato non si ritira."), tr("Archivio prove"), MessageIcon::Exclamation);
+            return;
+        }
+        ArchiveService *archive = m_archive();
+        if (!archive)
+            return;
+        QString by = settingsValue(QStringLiteral("job/operator")).toString().trimmed();
+        if (by.isEmpty())
+            by = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+        const Withdrawal withdrawal{QDateTime::currentDateTime(), by, why->simplified()};
+        const QString number = check.certificate;
+        archive->withdraw(check.key, withdrawal, this, [this, number](const ArchiveReply &reply) {
+            m_platform.message(this,
+                               reply.ok ? tr("Il certificato n. %1 è ritirato: resta nell'archivio (Anche i ritirati lo elenca).").arg(number)
+                                        : tr("Il certificato n. %1 non è stato ritirato: %2").arg(number, reply.error),
+                               tr("Archivio prove"), reply.ok ? MessageIcon::Information : MessageIcon::Critical);
+        });
+        return;
+    }
     if (!m_platform.confirm(this,
                             tr("Eliminare la prova %1 del %2 dall'archivio?")
                                 .arg(check.code, QLocale().toString(check.takenAt, QLocale::ShortFormat)),

@@ -19,6 +19,7 @@
 #include "archive/ArchiveService.h"
 #include "ui/printjob/PageSender.h"
 
+class QCheckBox;
 class QComboBox;
 class QDateEdit;
 class QLabel;
@@ -45,7 +46,13 @@ public:
     void openSelected();
     void printSelected();
     void exportSelected(ExportKind kind);
+    // Elimina: a record that is no certificate is erased; an issued
+    // certificate is withdrawn, with the reason asked, and kept.
     void deleteSelected();
+    // Correggi...: the selected calibration taken up again in the
+    // calibration window, its new certificate naming the one it replaces.
+    void correctSelected();
+    void setCorrect(std::function<void(const CheckRecord &)> correct) { m_correct = std::move(correct); }
     // The selected check's sensor: its earlier checks and their averages.
     void showHistory();
 
@@ -74,6 +81,9 @@ private:
     QDateEdit *m_to = nullptr;
     QTableView *m_list = nullptr;
     QComboBox *m_verdicts = nullptr;
+    QCheckBox *m_withdrawn = nullptr;
+    QPushButton *m_correctButton = nullptr;
+    std::function<void(const CheckRecord &)> m_correct;
     QLabel *m_where = nullptr;
     QLabel *m_state = nullptr;
     QPushButton *m_print = nullptr;

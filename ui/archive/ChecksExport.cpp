@@ -1,5 +1,6 @@
 #include "ui/archive/ChecksExport.h"
 
+#include "archive/CalibrationRecord.h"
 #include "print/ValueTable.h"
 #include "ui/Numbers.h"
 #include "ui/archive/ArchiveModel.h"
@@ -30,8 +31,36 @@ QStringList ruleHeadings()
             ArchiveWindow::tr("Media"), ArchiveWindow::tr("Zero (mV)"), ArchiveWindow::tr("Regola di decisione")};
 }
 
-QString averageMode(const CheckRecord &r) { return r.automaticAverage ? ArchiveWindow::tr("automatica") : ArchiveWindow::tr("manuale"); }
-QString ruleName(const CheckRecord &r) { return ArchiveWindow::tr("versione %1").arg(r.rule.version); }
+// What a record is and whether it stands, after what it was judged by.
+QStringList kindHeadings()
+{
+    return {ArchiveModel::heading(ArchiveModel::Kind), ArchiveWindow::tr("Ritirato"), ArchiveWindow::tr("Sostituisce il certificato")};
+}
+QStringList kindFields(const CheckRecord &r)
+{
+    return {ArchiveModel::cell(r, ArchiveModel::Kind), r.withdrawal.withdrawn() ? ArchiveModel::withdrawalText(r.withdrawal) : QString(),
+            r.replaces};
+}
+
+// (a calibration has no average; its rule is its own, with its acceptance and limits)
+QString averageMode(const CheckRecord &r)
+{
+    if (r.kind == CheckKind::Calibration)
+        return {};
+    return r.automaticAverage ? ArchiveWindow::tr("automatica") : ArchiveWindow::tr("manuale");
+}
+QString ruleName(const CheckRecord &r)
+{
+    if (r.kind == CheckKind::Calibration) {
+        const CalibrationData d = calibrationFrom(r.calibration);
+        return ArchiveWindow::tr("%1, versione %2, %3, errore ±%4 %")
+            .arg(calibrationRuleName())
+            .arg(kCalibrationRuleVersion)
+            .arg(d.acceptance == Acceptance::GuardBand ? ArchiveWindow::tr("banda di guardia w = U") : ArchiveWindow::tr("accettazione semplice"))
+            .arg(QLocale().toString(d.limits.error, 'f', 2));
+    }
+    return ArchiveWindow::tr("versione %1").arg(r.rule.version);
+}
 
 // The texts a technician typed or a printer's name: kept as text by a spreadsheet.
 const QList<int> kTextColumns{ArchiveModel::Code, ArchiveModel::Certificate, ArchiveModel::Destination, ArchiveModel::Customer,
@@ -44,12 +73,12 @@ QByteArray checksCsv(const QList<CheckRecord> &records)
     const QChar sep = csvSeparator();
     const QChar point = QLocale().decimalPoint().front();
     QStringList header;
-    for (int c = 0; c < ArchiveModel::Columns; ++c)
+    for (int c = 0; c < ArchiveModel::Kind; ++c)
         header << ArchiveModel::heading(c);
-    QString out = csvLine(header + rowHeadings() + ruleHeadings(), sep);
+    QString out = csvLine(header + rowHeadings() + ruleHeadings() + kindHeadings(), sep);
     for (const CheckRecord &r : records) {
         QStringList fields;
-        for (int c = 0; c < ArchiveModel::Columns; ++c) {
+        for (int c = 0; c < ArchiveModel::Kind; ++c) {
             const QString cell = c == ArchiveModel::Taken ? r.takenAt.toString(Qt::ISODate) : ArchiveModel::cell(r, c);
             fields << (kTextColumns.contains(c) ? csvText(cell) : cell);
         }
@@ -58,6 +87,8 @@ QByteArray checksCsv(const QList<CheckRecord> &records)
                    << linearityText(row.linearity, point) << cellText(row.deviation);
         fields << (r.nominalFullScale > 0 ? QString::number(r.nominalFullScale) : QString()) << cellText(r.tolerance) << averageMode(r)
                << cellText(r.rows[0].mvolt) << ruleName(r);
+        for (const QString &field : kindFields(r))
+            fields << csvText(field);
         out += csvLine(fields, sep);
     }
     return csvFile(out);
@@ -79,16 +110,16 @@ Spreadsheet checksSheet(const QList<CheckRecord> &records)
     sheet.name = ArchiveWindow::tr("Prove");
     QString date = QLocale().dateFormat(QLocale::ShortFormat);
     sheet.dateFormat = date;
-    for (int c = 0; c < ArchiveModel::Columns; ++c)
+    for (int c = 0; c < ArchiveModel::Kind; ++c)
         sheet.columns << SheetColumn{ArchiveModel::heading(c), c == ArchiveModel::Taken ? SheetColumn::DateTime : SheetColumn::General};
     const QStringList rows = rowHeadings();
     for (int i = 0; i < rows.size(); ++i)
         sheet.columns << SheetColumn{rows[i], i % 6 == 4 ? SheetColumn::Percent : SheetColumn::General};
-    for (const QString &heading : ruleHeadings())
+    for (const QString &heading : ruleHeadings() + kindHeadings())
         sheet.columns << SheetColumn{heading, SheetColumn::General};
     for (const CheckRecord &r : records) {
         QList<SheetCell> line;
-        for (int c = 0; c < ArchiveModel::Columns; ++c) {
+        for (int c = 0; c < ArchiveModel::Kind; ++c) {
             if (c == ArchiveModel::Taken)
                 line << r.takenAt;
             else if (c == ArchiveModel::Average)
@@ -104,6 +135,8 @@ Spreadsheet checksSheet(const QList<CheckRecord> &records)
         }
         line << (r.nominalFullScale > 0 ? SheetCell(double(r.nominalFullScale)) : SheetCell(QString())) << sheetCell(r.tolerance)
              << SheetCell(averageMode(r)) << sheetCell(r.rows[0].mvolt) << SheetCell(ruleName(r));
+        for (const QString &field : kindFields(r))
+            line << SheetCell(field);
         sheet.rows << line;
     }
     return sheet;

@@ -1,5 +1,6 @@
 #include "ui/archive/RecordedSheet.h"
 
+#include "print/CalibrationCertificate.h"
 #include "print/ScaleSheet.h"
 #include "ui/Numbers.h"
 #include "ui/archive/PageIdentity.h"
@@ -7,8 +8,31 @@
 
 namespace dravino {
 
+namespace {
+// A calibration's certificate again, from its record: its data, its
+// workshop, its number; a reprint, and withdrawn where it was.
+void printRecordedCalibration(PrintSurface &surface, const CheckRecord &record, const PageFrame &today)
+{
+    CalibrationSheet sheet;
+    sheet.data = calibrationFrom(record.calibration);
+    sheet.code = record.code;
+    sheet.now = record.takenAt;
+    sheet.frame = record.identity.kept ? frameOf(record.identity, today.web) : today;
+    sheet.job = record.jobData;
+    sheet.certificate = record.certificate;
+    sheet.replaces = record.replaces;
+    sheet.withdrawal = record.withdrawal;
+    sheet.reprinted = QDateTime::currentDateTime();
+    printCalibrationCertificate(surface, sheet);
+}
+} // namespace
+
 void printRecordedSheet(PrintSurface &surface, const CheckRecord &record, const PageFrame &today)
 {
+    if (record.kind == CheckKind::Calibration) {
+        printRecordedCalibration(surface, record, today);
+        return;
+    }
     ScaleSheet sheet;
     sheet.check = checkModelOf(record, QLatin1Char(localeDecimalSeparator()));
     sheet.code = record.code;

@@ -1,5 +1,5 @@
 #pragma once
-// A scale sheet printed again from its record.
+// A sheet printed again from its record.
 
 #include "archive/CheckRecord.h"
 
@@ -8,8 +8,9 @@ namespace dravino {
 class PrintSurface;
 struct PageFrame;
 
-// The sheet a record produced, in the window's language, saying it is a
-// reprint, of when.
+// The sheet a record produced (a scale sheet, or a calibration's
+// certificate), in the window's language, saying it is a reprint, of when,
+// and a withdrawn certificate that it is withdrawn.
 void printRecordedSheet(PrintSurface &surface, const CheckRecord &record, const PageFrame &frame);
 
 } // namespace dravino

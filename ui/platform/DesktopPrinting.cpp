@@ -15,8 +15,10 @@ namespace dravino {
 PrinterName DesktopPlatform::printer()
 {
     const QueueLookup found = printBackend().find({}, printLimits(), nullptr);
-    if (found.queue)
+    if (found.queue) {
+        rememberQueue(*found.queue, true);
         return {found.queue->name, found.queue->port};
+    }
     if (found.failure != PrintFailure::None)
         return {QCoreApplication::translate("dravino::Platform", "stampante predefinita"),
                 QCoreApplication::translate("dravino::Platform", "il server di stampa non risponde")};

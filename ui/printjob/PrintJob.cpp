@@ -116,7 +116,14 @@ void startQueueListing(QObject *context, std::function<void(const QueueList &)> 
     waiting.append({context, std::move(done)});
     if (waiting.size() > 1)
         return;
-    runOffThread<QueueList>([] { return printBackend().list(printLimits(), nullptr); }, QCoreApplication::instance(), [](const QueueList &found) {
+    runOffThread<QueueList>(
+        [] {
+            QueueList found = printBackend().list(printLimits(), nullptr);
+            for (const PrintQueue &q : found.queues)
+                rememberQueue(q, q.isDefault);
+            return found;
+        },
+        QCoreApplication::instance(), [](const QueueList &found) {
         for (const Asker &a : std::exchange(waiting, {}))
             if (a.context)
                 a.done(found);

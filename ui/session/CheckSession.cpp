@@ -5,6 +5,8 @@
 #include "archive/CheckKeeper.h"
 #include "base/Settings.h"
 #include "core/CheckRule.h"
+#include "print/Footer.h"
+#include "print/PrintBackend.h"
 #include "print/PrintSurface.h"
 #include "print/ScaleSheet.h"
 #include "ui/Build.h"
@@ -116,6 +118,9 @@ void CheckSession::start(const ScaleCheckModel &current, PageSender &sender, Pag
     sheet.check = current;
     sheet.rule = todaysRule();
     sheet.instrument = instrumentOf(current);
+    // A sheet for a printer that prints no colour (as its queue said): every result black.
+    if (where == PageSender::Destination::DefaultPrinter || where == PageSender::Destination::Printer)
+        sheet.greyscale = queuePrintsColour(where == PageSender::Destination::Printer ? printer : QString()) == false;
     const Judgement judged = judge(sheet.check, sheet.rule);
     if (sheet.check.stale())
         m_platform.message(m_window,
@@ -149,7 +154,7 @@ void CheckSession::start(const ScaleCheckModel &current, PageSender &sender, Pag
     if (!meter.rows.isEmpty() && meter.calibratedUntil.isValid() && meter.calibratedUntil < sheet.now.date())
         m_platform.message(m_window,
                            text(QT_TRANSLATE_NOOP("dravino::ScalePanel", "La taratura del multimetro è scaduta il %1: il foglio lo dice."))
-                               .arg(QLocale().toString(meter.calibratedUntil, QLocale::ShortFormat)),
+                               .arg(printDate(meter.calibratedUntil)),
                            text(kTitle), MessageIcon::Exclamation);
     const QString date = sheet.now.date().toString(Qt::ISODate);
     const QString what = sheet.code.isEmpty() ? text(QT_TRANSLATE_NOOP("dravino::ScalePanel", "Scala %1")).arg(date)
