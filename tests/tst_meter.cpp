@@ -4,6 +4,7 @@
 // told in words with the field left as it was; live reading started and
 // stopped; the window closed while a reading hangs.
 
+#include "CalibrationSample.h"
 #include "MeterStandIn.h"
 #include "print/Footer.h"
 #include "PrintServerStandIn.h"
@@ -14,6 +15,10 @@
 #include "instrument/Meter.h"
 #include "PdfWords.h"
 #include "ui/trace/TraceWindow.h"
+#include "ui/calibration/CalibrationWindow.h"
+#include "ui/archive/ArchiveModel.h"
+#include "archive/Location.h"
+#include "print/PdfFile.h"
 #include "print/Spreadsheet.h"
 
 #include <QElapsedTimer>
@@ -27,6 +32,8 @@
 #include <QPushButton>
 #include <QScopeGuard>
 #include <QSpinBox>
+#include <QCheckBox>
+#include <QTableView>
 #include <thread>
 
 namespace {
@@ -78,6 +85,7 @@ private slots:
     void traceOfAKeyOff();
     void traceTellsTheSignal_data();
     void traceTellsTheSignal();
+    void calibrationByKeys();
 };
 
 void TestMeter::readings_data()
@@ -672,4 +680,165 @@ void TestMeter::meterOnTheCertificate()
 }
 
 QTEST_MAIN(TestMeter)
+void TestMeter::calibrationByKeys()
+{
+    // A calibration taken at the keyboard: F6 opens it on the calculator's
+    // sensor; the plan, the sensor, the operator and the reference chosen by
+    // keys; readings typed (one that does not read refused in words, its
+    // cell back) and one read from the stand-in meter (F9 into the current
+    // row). Stampa with readings missing names the first and takes the
+    // focus there, nothing recorded. Complete, saved as a PDF and read
+    // back: the issuer, the title, the number and "pagina N di 4" on every
+    // page, the verdict in words, the annex's budget as recorded. Saved
+    // again: the same certificate, a copy. In the archive (F4): a
+    // calibration, which Elimina withdraws with its reason and keeps.
+    MeterStandIn meter("+2.50200000E+00");
+    qputenv("DRAVINO_INSTRUMENT", meter.device().toUtf8());
+    dravino::saveReferences({dravino::test::sampleReference()});
+    dravino::saveAcceptance(dravino::Acceptance::Simple);
+    QTemporaryDir out;
+    Window t;
+    t.platform.realPages = true;
+    t.key(Qt::Key_F6);
+    dravino::CalibrationWindow *c = nullptr;
+    QTRY_VERIFY((c = t.w->calibrationWindow()) && c->isVisible());
+    QTRY_COMPARE(QApplication::activeWindow(), c);
+    const auto in = [c](const char *name) {
+        QWidget *w = c->findChild<QWidget *>(QLatin1String(name));
+        if (!w)
+            qFatal("no %s", name);
+        return w;
+    };
+    const auto combo = [&](const char *name) { return static_cast<QComboBox *>(in(name)); };
+    // From the calculator: Bosch, 2000 bar, its 10-bit converter.
+    QCOMPARE(combo("cboFamiglia")->currentIndex(), 0);
+    QCOMPARE(combo("cboFondoScala")->currentText(), QStringLiteral("2000 bar"));
+    QCOMPARE(combo("cboUnita")->currentData().toInt(), 10);
+    // Keys into whatever has the focus (an editor the table opened, too).
+    const auto keys = [](const QString &text) {
+        for (const QChar ch : text)
+            QTest::keyClick(QApplication::focusWidget(), ch.toLatin1());
+    };
+    // (the table's editor commits on a queued call: it is let run)
+    const auto press = [](Qt::Key k) {
+        QTest::keyClick(QApplication::focusWidget(), k);
+        QTest::qWait(20);
+    };
+    in("cboUnita")->setFocus();
+    press(Qt::Key_Home); // mV, from the meter
+    QCOMPARE(combo("cboUnita")->currentData().toInt(), 0);
+    in("txtPunti")->setFocus();
+    static_cast<QLineEdit *>(in("txtPunti"))->selectAll();
+    keys(QStringLiteral("0 50 100"));
+    press(Qt::Key_Return);
+    auto *grid = static_cast<QTableView *>(in("grdLetture"));
+    QCOMPARE(grid->model()->rowCount(), 5);
+    in("txtCodiceTaratura")->setFocus();
+    keys(QStringLiteral("0281002930"));
+    in("txtOperatore")->setFocus();
+    static_cast<QLineEdit *>(in("txtOperatore"))->clear();
+    keys(QStringLiteral("Mario Rossi"));
+    in("cboRiferimento")->setFocus();
+    press(Qt::Key_Down);
+    QCOMPARE(combo("cboRiferimento")->currentData().toString(), QStringLiteral("Manometro DPG-1"));
+    // Row 0 typed; a text that is no reading refused, its cell open again.
+    grid->setFocus();
+    grid->setCurrentIndex(grid->model()->index(0, dravino::ReadingsTable::Reading));
+    keys(QStringLiteral("500"));
+    press(Qt::Key_Return);
+    QCOMPARE(grid->currentIndex().row(), 1);
+    keys(QStringLiteral("abc"));
+    t.platform.messages.clear();
+    press(Qt::Key_Return);
+    QCOMPARE(t.platform.messages.value(0).text, QStringLiteral("\"abc\" non è una lettura: scrivi un numero."));
+    QCOMPARE(grid->currentIndex().row(), 1);
+    QTRY_VERIFY(grid->indexWidget(grid->currentIndex()) || qobject_cast<QLineEdit *>(QApplication::focusWidget()));
+    press(Qt::Key_Escape);
+    // Row 1 from the meter.
+    t.key(Qt::Key_F9);
+    QTRY_COMPARE_WITH_TIMEOUT(grid->model()->index(1, dravino::ReadingsTable::Reading).data().toString(), QStringLiteral("2502"), 10000);
+    QCOMPARE(grid->model()->index(1, dravino::ReadingsTable::Reading).data(Qt::ToolTipRole).toString(), QStringLiteral("Letta dal multimetro"));
+    QCOMPARE(grid->currentIndex().row(), 2);
+    // Stampa with three missing: the first named, the focus on it, nothing kept.
+    t.platform.messages.clear();
+    QTest::mouseClick(static_cast<QPushButton *>(in("cmdStampaTaratura")), Qt::LeftButton);
+    QCOMPARE(t.platform.messages.value(0).text,
+             QStringLiteral("Letture mancanti nel giro come trovato: 3 su 5 (la prima: ciclo 1, salita, 2000 bar). Senza ogni lettura "
+                            "non c'è esito né certificato."));
+    QCOMPARE(QApplication::focusWidget(), grid);
+    QCOMPARE(grid->currentIndex().row(), 2);
+    QCOMPARE(static_cast<QLabel *>(in("lblEsitoTaratura"))->text(), QStringLiteral("Senza esito come trovato: letture mancanti 3 su 5."));
+    QCOMPARE(dravino::Archive(dravino::defaultArchivePath()).count({}), 0);
+    for (const char *reading : {"4500", "2503", "501"}) {
+        keys(QString::fromLatin1(reading));
+        press(Qt::Key_Return);
+    }
+    QCOMPARE(static_cast<QLabel *>(in("lblEsitoTaratura"))->text(), QStringLiteral("Esito come trovato: CONFORME"));
+    // Saved as a PDF: the certificate, numbered and recorded.
+    t.platform.saveAs = out.filePath(QStringLiteral("taratura.pdf"));
+    QTest::mouseClick(static_cast<QPushButton *>(in("cmdPdfTaratura")), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(dravino::isCompletePdf(t.platform.saveAs), 20000);
+    QTRY_COMPARE(dravino::Archive(dravino::defaultArchivePath()).count({}), 1);
+    dravino::Archive archive(dravino::defaultArchivePath());
+    const dravino::CheckRecord record = archive.records({archive.page({}, nullptr, 1).value(0).key}).value(0);
+    QVERIFY(record.kind == dravino::CheckKind::Calibration && record.zone == dravino::Zone::Pass);
+    QCOMPARE(record.code, QStringLiteral("0281002930"));
+    QCOMPARE(record.jobData.operatorName, QStringLiteral("Mario Rossi"));
+    QVERIFY(!record.certificate.isEmpty());
+    const dravino::CalibrationData data = dravino::calibrationFrom(record.calibration);
+    QCOMPARE(data.asFound.at(0, dravino::Sweep::Rising, 1), std::optional<double>(2502));
+    QCOMPARE(data.reference->name, QStringLiteral("Manometro DPG-1"));
+    const auto pageText = [](const QString &pdf, int n) {
+        return dravino::test::outputOf(QStringLiteral("pdftotext"), {"-f", QString::number(n), "-l", QString::number(n), "-layout", pdf, "-"})
+            .simplified();
+    };
+    QVERIFY(dravino::test::outputOf(QStringLiteral("pdfinfo"), {t.platform.saveAs}).contains(QRegularExpression(QStringLiteral("Pages:\\s+4\\n"))));
+    for (int n = 1; n <= 4; ++n) {
+        const QString top = pageText(t.platform.saveAs, n).left(160);
+        QVERIFY2(top.startsWith(QStringLiteral("Certificato di taratura n. %1 Sensore di pressione rail 0281002930 pagina %2 di 4").arg(record.certificate).arg(n)),
+                 qPrintable(top));
+    }
+    QVERIFY(pageText(t.platform.saveAs, 1).contains(QStringLiteral("Come trovato: CONFORME")));
+    // The words on the first page where the PDF puts them: the number at the right, above the verdict.
+    double numberRight = 0, verdictTop = 0;
+    for (const PdfWord &w : pdfWords(t.platform.saveAs)) {
+        if (w.text == record.certificate && numberRight == 0)
+            numberRight = w.xMax;
+        if (w.text == QLatin1String("trovato:") && verdictTop == 0)
+            verdictTop = w.yMin;
+    }
+    QVERIFY2(numberRight > 500 && verdictTop > 200, qPrintable(QStringLiteral("%1 %2").arg(numberRight).arg(verdictTop)));
+    const QJsonObject budget = record.calibration.value(QStringLiteral("found")).toObject().value(QStringLiteral("budget")).toObject();
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString annex = pageText(t.platform.saveAs, 4);
+    QVERIFY2(annex.contains(QStringLiteral("Incertezza estesa U = k · u_c %1 bar").arg(locale.toString(budget.value(QStringLiteral("expanded")).toDouble(), 'f', 3))),
+             qPrintable(annex));
+    QVERIFY2(annex.contains(QStringLiteral("Accuratezza del multimetro (rettangolare)")), qPrintable(annex));
+    // Saved again, unchanged: the same certificate, a copy, not recorded again.
+    t.platform.saveAs = out.filePath(QStringLiteral("copia.pdf"));
+    QTest::mouseClick(static_cast<QPushButton *>(in("cmdPdfTaratura")), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(dravino::isCompletePdf(t.platform.saveAs), 20000);
+    QVERIFY(pageText(t.platform.saveAs, 2).contains(QStringLiteral("n. %1 (copia)").arg(record.certificate)));
+    QCOMPARE(dravino::Archive(dravino::defaultArchivePath()).count({}), 1);
+    c->close();
+    // Listed as a calibration; withdrawn with its reason, kept, listed on request.
+    t.w->openArchive();
+    auto *archiveWindow = t.w->findChild<QDialog *>(QStringLiteral("frmArchivio"));
+    QVERIFY(archiveWindow);
+    auto *list = archiveWindow->findChild<QTableView *>(QStringLiteral("lstProve"));
+    QTRY_COMPARE(list->model()->rowCount(), 1);
+    QTRY_COMPARE(list->model()->index(0, dravino::ArchiveModel::Kind).data().toString(), QStringLiteral("taratura"));
+    QCOMPARE(list->model()->index(0, dravino::ArchiveModel::Result).data().toString(), QStringLiteral("CONFORME"));
+    list->selectRow(0);
+    t.platform.inputAnswer = QStringLiteral("riferimento sbagliato");
+    QTest::mouseClick(archiveWindow->findChild<QPushButton *>(QStringLiteral("cmdElimina")), Qt::LeftButton);
+    QTRY_COMPARE(list->model()->rowCount(), 0);
+    QTest::mouseClick(archiveWindow->findChild<QCheckBox *>(QStringLiteral("chkRitirati")), Qt::LeftButton);
+    QTRY_COMPARE(list->model()->rowCount(), 1);
+    QCOMPARE(list->model()->index(0, dravino::ArchiveModel::Result).data().toString(), QStringLiteral("CONFORME, RITIRATO"));
+    QCOMPARE(dravino::Archive(dravino::defaultArchivePath()).records({record.key}).value(0).withdrawal.why, QStringLiteral("riferimento sbagliato"));
+    archiveWindow->close();
+}
+
 #include "tst_meter.moc"

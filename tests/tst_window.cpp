@@ -3,7 +3,10 @@
 // converter count and the zero point, the print box, the scale check, the
 // Sensata decoder, panel switching and the links.
 
+#include "CalibrationSample.h"
 #include "WindowFixture.h"
+#include "ui/calibration/CalibrationModel.h"
+#include "ui/calibration/CalibrationSession.h"
 
 #include <QScrollArea>
 #include "ui/ScalePanel.h"
@@ -36,6 +39,13 @@ class TestWindow : public QObject
 private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void startUpState();
+    void calibrationReadings_data();
+    void calibrationReadings();
+    void calibrationPoints_data();
+    void calibrationPoints();
+    void calibrationPlanKeepsReadings();
+    void calibrationProblems_data();
+    void calibrationProblems();
     void controlsDoNotOverlap_data();
     void controlsDoNotOverlap();
     void tabChains_data();
@@ -699,6 +709,184 @@ void TestWindow::qtTextsAreItalian()
     // Annulla on the code prompt is no answer, not an empty code.
     whenModal<QDialog>([](QDialog *prompt) { prompt->reject(); });
     QVERIFY(!dravino::DesktopPlatform().inputText(t.w.get(), QStringLiteral("Codice"), QStringLiteral("Sigla del sensore")));
+}
+
+void TestWindow::calibrationReadings_data()
+{
+    // A reading typed in the unit of the plan: kept (its mV), or why not.
+    QTest::addColumn<int>("bits");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("mv"); // -1: refused
+    QTest::addColumn<QString>("why");
+    const QString beyond10 = QStringLiteral("%1 non è un conteggio del convertitore a 10 bit (da 0 a 1023).");
+    QTest::newRow("1023 counts: the last") << 10 << "1023" << 1023 * double(dravino::adcFactor(dravino::AdcResolution::Bits10)) << "";
+    QTest::newRow("1024 counts: beyond") << 10 << "1024" << -1.0 << beyond10.arg(QStringLiteral("1024"));
+    QTest::newRow("0 counts") << 10 << "0" << 0.0 << "";
+    QTest::newRow("-1 counts") << 10 << "-1" << -1.0 << beyond10.arg(QStringLiteral("-1"));
+    QTest::newRow("a fraction of a count") << 10 << "12,5" << -1.0 << beyond10.arg(QStringLiteral("12,5"));
+    QTest::newRow("4095 at 12 bit") << 12 << "4095" << 4095 * double(dravino::adcFactor(dravino::AdcResolution::Bits12)) << "";
+    QTest::newRow("4096 at 12 bit") << 12 << "4096" << -1.0 << "4096 non è un conteggio del convertitore a 12 bit (da 0 a 4095).";
+    const QString outside = QStringLiteral("%1 mV è fuori dall'uscita di un sensore alimentato a 5 V (da 0 a 5000 mV).");
+    QTest::newRow("5000 mV: the supply") << 0 << "5000" << 5000.0 << "";
+    QTest::newRow("5000,1 mV") << 0 << "5000,1" << -1.0 << outside.arg(QStringLiteral("5000,1"));
+    QTest::newRow("a decimal comma") << 0 << "2502,75" << 2502.75 << "";
+    QTest::newRow("a decimal point") << 0 << " 2502.75 " << 2502.75 << "";
+    QTest::newRow("-0,1 mV") << 0 << "-0,1" << -1.0 << outside.arg(QStringLiteral("-0,1"));
+    QTest::newRow("no number") << 0 << "abc" << -1.0 << "\"abc\" non è una lettura: scrivi un numero.";
+    QTest::newRow("two separators") << 0 << "1.500,5" << -1.0 << "\"1.500,5\" non è una lettura: scrivi un numero.";
+    QTest::newRow("nothing: no reading") << 0 << "" << -2.0 << "";
+}
+
+void TestWindow::calibrationReadings()
+{
+    QFETCH(int, bits);
+    QFETCH(QString, typed);
+    QFETCH(double, mv);
+    QFETCH(QString, why);
+    dravino::CalibrationModel model;
+    dravino::CalibrationModel::Setup setup = model.setup();
+    setup.converterBits = bits;
+    model.setSetup(setup);
+    QCOMPARE(model.setReading(0, QStringLiteral("1")), QString());
+    QCOMPARE(model.setReading(0, typed), why);
+    const auto kept = model.readingMv(0, dravino::CalibrationModel::Phase::AsFound);
+    if (mv == -2)
+        QVERIFY(!kept); // cleared
+    else if (mv < 0)
+        QCOMPARE(kept, std::optional<double>(model.setup().converterBits ? double(dravino::adcFactor(bits == 12 ? dravino::AdcResolution::Bits12 : dravino::AdcResolution::Bits10)) : 1.0)); // unchanged
+    else
+        QCOMPARE(kept, std::optional<double>(mv));
+}
+
+void TestWindow::calibrationPoints_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("read"); // the points, or why not
+    QTest::newRow("the default") << "0 20 40 60 80 100" << "0 20 40 60 80 100";
+    QTest::newRow("three: the fewest") << "0; 50 ;100%" << "0 50 100";
+    QTest::newRow("two: too few") << "0 100" << "ci vogliono da 3 a 11 punti (ne sono scritti 2)";
+    QTest::newRow("eleven: the most") << "0 10 20 30 40 50 60 70 80 90 100" << "0 10 20 30 40 50 60 70 80 90 100";
+    QTest::newRow("twelve: too many") << "0 5 10 20 30 40 50 60 70 80 90 100" << "ci vogliono da 3 a 11 punti (ne sono scritti 12)";
+    QTest::newRow("a fraction") << "0 12,5 100" << "0 12,5 100";
+    QTest::newRow("not rising") << "0 50 50 100" << "i punti vanno scritti crescenti, senza ripeterne uno";
+    QTest::newRow("past 100 %") << "0 50 100.5" << "100.5 % è fuori da 0–100 %";
+    QTest::newRow("below 0 %") << "-1 50 100" << "-1 % è fuori da 0–100 %";
+    QTest::newRow("a word") << "0 metà 100" << "\"metà\" non è un numero";
+}
+
+void TestWindow::calibrationPoints()
+{
+    QFETCH(QString, typed);
+    QString why;
+    const auto points = dravino::CalibrationModel::percentsOf(typed, &why);
+    QTEST(points ? dravino::CalibrationModel::percentsText(*points) : why, "read");
+}
+
+void TestWindow::calibrationPlanKeepsReadings()
+{
+    // Rows in the order readings are taken: each cycle rising, then falling
+    // from the point below the top. A point added keeps the readings of the
+    // others; another full scale drops them all.
+    using P = dravino::CalibrationModel::Phase;
+    dravino::CalibrationModel model;
+    dravino::CalibrationModel::Setup s = model.setup();
+    s.converterBits = 0;
+    s.percents = {0, 50, 100};
+    s.cycles = 2;
+    model.setSetup(s);
+    QStringList places;
+    for (int row = 0; row < model.rows(); ++row) {
+        const auto at = model.place(row);
+        places << QStringLiteral("%1%2%3").arg(at.cycle).arg(at.sweep == dravino::Sweep::Rising ? "+" : "-").arg(s.percents[std::size_t(at.point)]);
+    }
+    QCOMPARE(places.join(QLatin1Char(' ')), QStringLiteral("0+0 0+50 0+100 0-50 0-0 1+0 1+50 1+100 1-50 1-0"));
+    for (int row = 0; row < model.rows(); ++row)
+        QCOMPARE(model.setReading(row, QString::number(1000 + row)), QString());
+    dravino::CalibrationModel::Setup more = s;
+    more.percents = {0, 25, 50, 100};
+    QVERIFY(!model.dropsReadings(more));
+    model.setSetup(more);
+    QCOMPARE(model.rows(), 14);
+    QCOMPARE(model.reading(2, P::AsFound), std::optional<double>(1001)); // 50 % rising, cycle 1
+    QCOMPARE(model.reading(1, P::AsFound), std::nullopt);                // 25 %: new
+    QCOMPARE(model.reading(4, P::AsFound), std::optional<double>(1003)); // 50 % falling
+    QCOMPARE(model.reading(5, P::AsFound), std::nullopt);                // 25 % falling: new
+    QCOMPARE(model.firstMissing(), 1);
+    dravino::CalibrationModel::Setup fewer = more;
+    fewer.cycles = 1;
+    QVERIFY(model.dropsReadings(fewer));
+    dravino::CalibrationModel::Setup other = more;
+    other.fullScale = 1800;
+    QVERIFY(model.dropsReadings(other));
+    model.setSetup(other);
+    QVERIFY(!model.hasReadings());
+}
+
+void TestWindow::calibrationProblems_data()
+{
+    // What keeps a calibration from its certificate, and where the
+    // technician is sent; the warnings the certificate will carry.
+    QTest::addColumn<QString>("made");
+    QTest::addColumn<int>("field"); // -1: none
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<QString>("warnings");
+    using F = dravino::CalibrationProblem;
+    QTest::newRow("complete") << "" << -1 << "" << "";
+    QTest::newRow("a reading missing") << "missing" << int(F::Readings) << "Letture mancanti nel giro come trovato: 1 su 22 (la prima: ciclo 2, "
+                                                                          "discesa, 800 bar)" << "";
+    QTest::newRow("adjusted, as left not taken") << "adjusted" << int(F::Readings) << "Letture mancanti nel giro come lasciato: 22 su 22 (la prima: ciclo 1, salita, 0 bar)" << "";
+    QTest::newRow("no reference") << "noreference" << int(F::Reference) << "Nessun riferimento di pressione scelto" << "";
+    QTest::newRow("an uncertainty of zero") << "zero" << int(F::Reference) << "non ha un'incertezza maggiore di zero" << "";
+    QTest::newRow("a class range below full scale") << "range" << int(F::Reference)
+        << "Il campo del riferimento Manometro DPG-1 (n. A1234) (1999 bar) è sotto il fondo scala nominale di 2000 bar" << "(TUR) è 3,5 : 1";
+    QTest::newRow("a class range at full scale") << "rangeok" << -1 << "" << "TUR";
+    QTest::newRow("no code") << "nocode" << int(F::Code) << "Scrivi il codice del sensore" << "";
+    QTest::newRow("no operator") << "nooperator" << int(F::Operator) << "Scrivi il nome dell'operatore" << "";
+    QTest::newRow("the reference past due") << "pastdue" << -1 << "" << "La taratura del riferimento Manometro DPG-1 (n. A1234) è scaduta il";
+    QTest::newRow("the reference due today") << "duetoday" << -1 << "" << "";
+    QTest::newRow("TUR under 4") << "tur" << -1 << "" << "(TUR) è 2,5 : 1, sotto 4 : 1";
+}
+
+void TestWindow::calibrationProblems()
+{
+    QFETCH(QString, made);
+    dravino::CalibrationModel model;
+    const dravino::CalibrationData sample = dravino::test::sampleCalibration(dravino::Acceptance::Simple, false);
+    model.load(sample, QStringLiteral("0281002930"), {});
+    model.operatorName = QStringLiteral("Mario");
+    const QDate today(2026, 12, 8);
+    if (made == QLatin1String("missing"))
+        model.setReading(model.rows() - 3, QString()); // the second cycle's 40 % falling
+    if (made == QLatin1String("adjusted"))
+        model.setAdjustment(dravino::CalibrationData::Adjustment::Adjusted);
+    if (made == QLatin1String("noreference"))
+        model.reference.reset();
+    if (made == QLatin1String("zero"))
+        model.reference->expandedBar = 0;
+    if (made.startsWith(QLatin1String("range"))) {
+        model.reference->kind = dravino::PressureReference::AccuracyClass;
+        model.reference->classPercent = 0.25;
+        model.reference->rangeBar = made == QLatin1String("range") ? 1999 : 2000;
+    }
+    if (made == QLatin1String("nocode"))
+        model.code = QStringLiteral("  ");
+    if (made == QLatin1String("nooperator"))
+        model.operatorName.clear();
+    if (made == QLatin1String("pastdue"))
+        model.reference->due = today.addDays(-1);
+    if (made == QLatin1String("duetoday"))
+        model.reference->due = today;
+    if (made == QLatin1String("tur"))
+        model.reference->expandedBar = 8; // 20 bar of limit over 8: 2.5
+    const auto problem = dravino::calibrationProblem(model, today);
+    QFETCH(int, field);
+    QFETCH(QString, words);
+    QCOMPARE(problem ? int(problem->field) : -1, field);
+    if (problem)
+        QVERIFY2(problem->text.contains(words), qPrintable(problem->text));
+    QFETCH(QString, warnings);
+    const QString said = dravino::calibrationWarnings(model.data(), today).join(QLatin1Char('\n'));
+    QVERIFY2(warnings.isEmpty() ? said.isEmpty() : said.contains(warnings), qPrintable(said));
 }
 
 QTEST_MAIN(TestWindow)

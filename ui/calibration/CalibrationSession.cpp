@@ -64,14 +64,14 @@ std::optional<CalibrationProblem> calibrationProblem(const CalibrationModel &mod
                                                 : text(QT_TRANSLATE_NOOP("dravino::CalibrationWindow", "come lasciato"));
         return CalibrationProblem{CalibrationProblem::Readings,
                                   text(QT_TRANSLATE_NOOP("dravino::CalibrationWindow",
-                                                         "Mancano %1 letture su %2 del giro %3 (la prima: ciclo %4, %5, %6 bar): "
-                                                         "senza ogni lettura non c'è esito né certificato."))
+                                                         "Letture mancanti nel giro %3: %1 su %2 (la prima: ciclo %4, %5, %6 bar). "
+                                                         "Senza ogni lettura non c'è esito né certificato."))
                                       .arg(missing)
                                       .arg(model.rows())
                                       .arg(run)
                                       .arg(at.cycle + 1)
                                       .arg(sweepWords(at.sweep))
-                                      .arg(QLocale().toString(model.referenceBar(first), 'f', 0)),
+                                      .arg(qRound64(model.referenceBar(first))),
                                   first, phase};
     }
     if (!d.reference)
@@ -92,7 +92,7 @@ std::optional<CalibrationProblem> calibrationProblem(const CalibrationModel &mod
                                                          "Il campo del riferimento %1 (%2 bar) è sotto il fondo scala nominale di "
                                                          "%3 bar: non arriva ai punti alti."))
                                       .arg(d.reference->shown())
-                                      .arg(QLocale().toString(d.reference->rangeBar, 'f', 0))
+                                      .arg(qRound64(d.reference->rangeBar))
                                       .arg(d.plan().nominalFullScale)};
     if (model.code.trimmed().isEmpty())
         return CalibrationProblem{CalibrationProblem::Code,

@@ -31,6 +31,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <cmath>
@@ -411,10 +412,13 @@ CalibrationWindow::CalibrationWindow(Platform &platform, CalibrationModel &model
     connect(m_table, &ReadingsTable::refused, this, [this](int row, const QString &why) {
         // Told, and the cell's editor back with the text to put right.
         m_platform.message(this, why, windowTitle(), MessageIcon::Exclamation);
-        const QModelIndex cell = m_table->index(row, ReadingsTable::Reading);
-        m_grid->setCurrentIndex(cell);
-        m_grid->setFocus();
-        m_grid->edit(cell);
+        // (once the editor that gave it has closed)
+        QTimer::singleShot(0, this, [this, row] {
+            const QModelIndex cell = m_table->index(row, ReadingsTable::Reading);
+            m_grid->setCurrentIndex(cell);
+            m_grid->setFocus();
+            m_grid->edit(cell);
+        });
     });
     connect(m_table, &ReadingsTable::entered, this, [this](int row) {
         if (row + 1 < m_table->rowCount())
@@ -595,7 +599,7 @@ void CalibrationWindow::showResults()
                            .arg(tr("Risultato (% del campo)").toHtmlEscaped(), tr("Valore").toHtmlEscaped(), tr("Limite").toHtmlEscaped(),
                                 tr("Esito").toHtmlEscaped(), rows, notes.join(QStringLiteral("<br>")).toHtmlEscaped().replace(QStringLiteral("&lt;br&gt;"), QStringLiteral("<br>"))));
     if (!r.complete())
-        m_verdict->setText(tr("Senza esito %1: mancano %2 letture su %3.").arg(run).arg(r.missing.size()).arg(m_model.rows()));
+        m_verdict->setText(tr("Senza esito %1: letture mancanti %2 su %3.").arg(run).arg(r.missing.size()).arg(m_model.rows()));
     else
         m_verdict->setText(tr("Esito %1: %2").arg(run, zoneWords(r.verdict)));
     m_verdict->setAccessibleName(m_verdict->text());
