@@ -16,6 +16,7 @@
 #include "archive/Outbox.h"
 #include "base/Settings.h"
 #include "WindowFixture.h"
+#include "print/PrintBackend.h"
 #include "print/PdfFile.h"
 #include "instrument/Meter.h"
 #include "ui/ScalePanel.h"
@@ -306,6 +307,7 @@ private slots:
     void frozenWhileAsked_data();
     void frozenWhileAsked();
     void sameCheckPrintedAgain();
+    void sheetForAPrinterWithoutColour();
     void settledOnceWhileItsMessageIsOpen();
     void newerServer();
     void partOfTheChosenChecks_data();
@@ -1853,6 +1855,39 @@ void TestDestinations::frozenWhileAsked()
                  .contains(QStringLiteral("La lettura del multimetro arrivata durante la stampa è nel pannello (righe 3): vale per la "
                                           "prossima prova, non per il foglio già deciso.")),
              qPrintable(messageTexts(t.platform.messages).join(QLatin1Char('\n'))));
+}
+
+void TestDestinations::sheetForAPrinterWithoutColour()
+{
+    // The default printer's queue prints no colour (as its lookup said):
+    // the sheet drawn for it has every result black. A colour queue's keeps
+    // the design's colours: pressures red, millivolts blue, verdicts green.
+    QTemporaryDir data;
+    qputenv("DRAVINO_ARCHIVE", data.filePath(QStringLiteral("archivio.sqlite")).toLocal8Bit());
+    Window t;
+    const auto restore = qScopeGuard([&] {
+        dravino::PrintQueue q;
+        q.name = t.platform.deviceName;
+        dravino::rememberQueue(q, true);
+    });
+    for (const bool colour : {false, true}) {
+        dravino::PrintQueue q;
+        q.name = t.platform.deviceName;
+        q.colour = colour;
+        dravino::rememberQueue(q, true);
+        const qsizetype before = t.platform.documents.size();
+        t.run(QStringLiteral("%1cmdScala;@answer:GRIGIO;cmdStampaScala;cmdBack").arg(kOpenScale));
+        QTRY_COMPARE(t.platform.documents.size(), before + 1);
+        QStringList inks;
+        for (const char *text : {"400", "1134", "0,98%", "24"})
+            for (const auto &item : t.platform.documents.last())
+                if (item.text == QLatin1String(text)) {
+                    inks << item.color.name();
+                    break;
+                }
+        QCOMPARE(inks.join(QLatin1Char(' ')), colour ? QStringLiteral("#ff0000 #0000ff #007800 #007800")
+                                                      : QStringLiteral("#000000 #000000 #000000 #000000"));
+    }
 }
 
 void TestDestinations::sameCheckPrintedAgain()

@@ -15,6 +15,7 @@
 #include "instrument/Meter.h"
 #include "PdfWords.h"
 #include "ui/trace/TraceWindow.h"
+#include "ui/dialogs/InstrumentDialog.h"
 #include "ui/calibration/CalibrationWindow.h"
 #include "ui/archive/ArchiveModel.h"
 #include "archive/Location.h"
@@ -86,6 +87,8 @@ private slots:
     void traceTellsTheSignal_data();
     void traceTellsTheSignal();
     void calibrationByKeys();
+    void meterAccuracyKept_data();
+    void meterAccuracyKept();
 };
 
 void TestMeter::readings_data()
@@ -839,6 +842,45 @@ void TestMeter::calibrationByKeys()
     QCOMPARE(list->model()->index(0, dravino::ArchiveModel::Result).data().toString(), QStringLiteral("CONFORME, RITIRATO"));
     QCOMPARE(dravino::Archive(dravino::defaultArchivePath()).records({record.key}).value(0).withdrawal.why, QStringLiteral("riferimento sbagliato"));
     archiveWindow->close();
+}
+
+void TestMeter::meterAccuracyKept_data()
+{
+    // The meter's accuracy as typed in Strumento...: kept, or refused with
+    // the field's focus back.
+    QTest::addColumn<QString>("typed"); // % of reading, digits, resolution
+    QTest::addColumn<QString>("refused"); // the field, or nothing
+    QTest::newRow("kept") << "0,025|3|0,01" << "";
+    QTest::newRow("zero % and digits: kept") << "0|0|1" << "";
+    QTest::newRow("a resolution of zero") << "0,05|2|0" << "txtRisoluzione";
+    QTest::newRow("a negative accuracy") << "-0,05|2|0,1" << "txtAccuratezza";
+    QTest::newRow("digits that do not read") << "0,05|due|0,1" << "txtCifre";
+}
+
+void TestMeter::meterAccuracyKept()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, refused);
+    Window t;
+    dravino::saveMeterAccuracy({0.05, 2, 1});
+    auto *dialog = new dravino::InstrumentDialog(t.platform, t.w.get());
+    const QStringList values = typed.split(QLatin1Char('|'));
+    const char *const names[] = {"txtAccuratezza", "txtCifre", "txtRisoluzione"};
+    for (int i = 0; i < 3; ++i)
+        dialog->findChild<QLineEdit *>(QLatin1String(names[i]))->setText(values[i]);
+    dialog->show();
+    dialog->accept();
+    QCOMPARE(dialog->isVisible(), !refused.isEmpty());
+    if (refused.isEmpty()) {
+        const dravino::MeterAccuracy kept = dravino::loadMeterAccuracy();
+        QCOMPARE(QStringList({QLocale().toString(kept.percentOfReading), QLocale().toString(kept.digits), QLocale().toString(kept.resolutionMv)})
+                     .join(QLatin1Char('|')),
+                 typed);
+    } else {
+        QCOMPARE(dialog->focusWidget()->objectName(), refused);
+        QCOMPARE(dravino::loadMeterAccuracy(), (dravino::MeterAccuracy{0.05, 2, 1}));
+    }
+    delete dialog;
 }
 
 #include "tst_meter.moc"

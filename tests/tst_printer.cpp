@@ -15,10 +15,12 @@
 #include "TestMain.h"
 #include "WindowFixture.h"
 #include "print/PdfFile.h"
+#include "print/PrintBackend.h"
 #include "print/QtPrintSurface.h"
 #include "ui/printjob/PrintJob.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 #include <QMenu>
 #include <QProcess>
 #include <QScopeGuard>
@@ -78,6 +80,7 @@ private slots:
     void tablePrintsOnItsOwnQueue();
     void pagePrintsOnTheQueueChosen();
     void printerChosenIsGone();
+    void queueWithoutColour();
     void faults_data();
     void faults();
 
@@ -178,6 +181,33 @@ void TestPrinter::pagePrintsOnTheQueueChosen()
     QCOMPARE(t.platform.messages.value(1).text, kPrintedOn + kQueue);
     QTRY_COMPARE_WITH_TIMEOUT(jobs(kQueue, QStringLiteral("completed")), test + 1, 60000);
     QCOMPARE(jobs(kOtherQueue, QStringLiteral("completed")), other + 1);
+}
+
+void TestPrinter::queueWithoutColour()
+{
+    // A queue whose printer prints no colour (its PPD says so) is found as
+    // one, and the program remembers it for the pages drawn for it; the
+    // test's own queue prints colour.
+    const QString grey = QStringLiteral("DravinoGrigia");
+    QTemporaryDir dir;
+    QFile ppd(QStringLiteral("/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"));
+    QVERIFY(ppd.open(QIODevice::ReadOnly));
+    QByteArray text = ppd.readAll();
+    QVERIFY(text.contains("*ColorDevice:\tTrue"));
+    text.replace("*ColorDevice:\tTrue", "*ColorDevice:\tFalse");
+    QFile mono(dir.filePath(QStringLiteral("grigia.ppd")));
+    QVERIFY(mono.open(QIODevice::WriteOnly) && mono.write(text) == text.size());
+    mono.close();
+    QCOMPARE(run(QStringLiteral("lpadmin"), {"-p", grey, "-v", "cups-pdf:/", "-P", mono.fileName(), "-E"}), 0);
+    const auto gone = qScopeGuard([&] { run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), grey}); });
+    const dravino::QueueLookup found = dravino::printBackend().find(grey, dravino::printLimits(), nullptr);
+    QVERIFY(found.queue);
+    QVERIFY(!found.queue->colour);
+    const dravino::QueueLookup colour = dravino::printBackend().find(kQueue, dravino::printLimits(), nullptr);
+    QVERIFY(colour.queue && colour.queue->colour);
+    dravino::rememberQueue(*found.queue, false);
+    QCOMPARE(dravino::queuePrintsColour(grey), std::optional<bool>(false));
+    QCOMPARE(dravino::queuePrintsColour(QStringLiteral("nessuna")), std::nullopt);
 }
 
 void TestPrinter::printerChosenIsGone()

@@ -6,6 +6,8 @@
 #include "base/Workers.h"
 #include "instrument/MeterService.h"
 #include "ui/Numbers.h"
+#include "base/References.h"
+#include "core/WholeNumber.h"
 #include "ui/Platform.h"
 
 #include <QComboBox>
@@ -59,6 +61,21 @@ InstrumentDialog::InstrumentDialog(Platform &platform, QWidget *parent)
     if (const QDate until = QDate::fromString(settingsValue(QStringLiteral("instrumentCalibratedUntil")).toString(), Qt::ISODate);
         until.isValid())
         m_calibration->setText(QLocale().toString(until, wholeYearDateFormat()));
+    // The meter's accuracy as its maker gives it, for a calibration's
+    // uncertainty: ± (% of reading + digits), and the mV of its last digit.
+    const MeterAccuracy accuracy = loadMeterAccuracy();
+    QLocale plain;
+    plain.setNumberOptions(QLocale::OmitGroupSeparator);
+    const auto number = [&](const char *name, const QString &accessible, double value) {
+        auto *e = new QLineEdit(plain.toString(value, 'g', 6), this);
+        e->setObjectName(QLatin1String(name));
+        e->setAccessibleName(accessible);
+        e->setMaximumWidth(90);
+        return e;
+    };
+    m_accuracy = number("txtAccuratezza", tr("Accuratezza in % della lettura"), accuracy.percentOfReading);
+    m_digits = number("txtCifre", tr("Accuratezza in cifre"), accuracy.digits);
+    m_resolution = number("txtRisoluzione", tr("Risoluzione in mV"), accuracy.resolutionMv);
     m_state = new QLabel(this);
     m_state->setObjectName(QStringLiteral("lblStatoStrumento"));
     m_state->setWordWrap(true);
@@ -81,6 +98,18 @@ InstrumentDialog::InstrumentDialog(Platform &platform, QWidget *parent)
     form->addRow(tr("&Trovati:"), m_found);
     form->addRow(caption(tr("&Multimetro:"), m_device), deviceRow);
     form->addRow(tr("T&aratura valida fino al:"), m_calibration);
+    auto *accuracyRow = new QHBoxLayout;
+    accuracyRow->addWidget(new QLabel(QStringLiteral("±("), this));
+    accuracyRow->addWidget(m_accuracy);
+    accuracyRow->addWidget(new QLabel(tr("% della lettura +"), this));
+    accuracyRow->addWidget(m_digits);
+    auto *resolution = new QLabel(tr("cifre), &risoluzione"), this);
+    resolution->setBuddy(m_resolution);
+    accuracyRow->addWidget(resolution);
+    accuracyRow->addWidget(m_resolution);
+    accuracyRow->addWidget(new QLabel(tr("mV"), this));
+    accuracyRow->addStretch();
+    form->addRow(caption(tr("Acc&uratezza:"), m_accuracy), accuracyRow);
     form->addRow(m_state);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText(tr("Annulla"));
@@ -230,7 +259,29 @@ void InstrumentDialog::accept()
         m_calibration->selectAll();
         return;
     }
-    if (!setSettingsValues({{QStringLiteral("instrument"), device()},
+    // The accuracy: numbers not below zero, a resolution above it.
+    MeterAccuracy accuracy;
+    const std::tuple<QLineEdit *, double *, bool> numbers[] = {{m_accuracy, &accuracy.percentOfReading, false},
+                                                               {m_digits, &accuracy.digits, false},
+                                                               {m_resolution, &accuracy.resolutionMv, true}};
+    for (const auto &[field, into, positive] : numbers) {
+        QString t = field->text().trimmed();
+        t.replace(QLatin1Char(','), QLatin1Char('.'));
+        const auto v = t.count(QLatin1Char('.')) > 1 ? std::nullopt : parseDecimal(toAscii(t), '.');
+        if (!v || *v < 0 || (positive && *v <= 0)) {
+            m_platform.message(this,
+                               positive ? tr("La risoluzione \"%1\" non va: scrivi i mV dell'ultima cifra, un numero maggiore di zero.")
+                                              .arg(field->text().trimmed())
+                                        : tr("L'accuratezza \"%1\" non va: scrivi un numero, zero o più.").arg(field->text().trimmed()),
+                               tr("Strumento"), MessageIcon::Exclamation);
+            field->setFocus(Qt::OtherFocusReason);
+            field->selectAll();
+            return;
+        }
+        *into = *v;
+    }
+    if (!saveMeterAccuracy(accuracy)
+        || !setSettingsValues({{QStringLiteral("instrument"), device()},
                             {QStringLiteral("instrumentCalibratedUntil"), until.isValid() ? until.toString(Qt::ISODate) : QString()}})) {
         m_platform.message(this, tr("Il multimetro scelto non si può salvare: il file delle impostazioni %1 non si può scrivere.")
                                      .arg(QDir::toNativeSeparators(settingsFile())),

@@ -4,7 +4,9 @@
 // connection (a serial port, tcp-raw/HOST/PORT) are searched for, a reading
 // is tried, and the choice is kept (the setting "instrument"; the
 // environment's DRAVINO_INSTRUMENT goes first), with the date its
-// calibration is valid until (a date typed wrong is refused). Everything that waits for
+// calibration is valid until (a date typed wrong is refused) and its
+// accuracy, ± (% of reading + digits) and resolution, for a calibration's
+// uncertainty (a number that does not read is refused). Everything that waits for
 // libsigrok or a meter runs off the window's thread.
 
 #include <QDialog>
@@ -50,6 +52,7 @@ private:
     QListWidget *m_found = nullptr;
     QLineEdit *m_device = nullptr;
     QLineEdit *m_calibration = nullptr;
+    QLineEdit *m_accuracy = nullptr, *m_digits = nullptr, *m_resolution = nullptr;
     QPushButton *m_try = nullptr;
     QLabel *m_state = nullptr;
     MeterService *m_meter = nullptr;
