@@ -3,7 +3,10 @@
 // formats, every text translated, and the choice of language from the
 // arguments and the desktop's preferred languages.
 
+#include "CalibrationSample.h"
 #include "PdfWords.h"
+#include "print/CalibrationCertificate.h"
+#include "print/QtPrintSurface.h"
 #include "WindowFixture.h"
 #include "print/Footer.h"
 
@@ -21,6 +24,7 @@ private slots:
     void messages_data();
     void messages() { RUN_SCENARIO(); }
     void printedPages();
+    void calibrationCertificateInEnglish();
     void everyTextTranslated_data();
     void everyTextTranslated();
     void languageFromTheDesktop();
@@ -96,10 +100,34 @@ void TestEnglish::printedPages()
                               "Rail pressure sensor test certificate Certificate no. ", "Result of the check: FAIL",
                               "Decision rule (version 2): each row within linearity ±1 % and deviation ±24 bar of the average; the average "
                               "within ±24 bar of the nominal full scale; at least 3 rows computed, one at 1000 bar or more; a row measured "
-                              "and not computed fails", "Readings typed by hand.", "Operator's signature:",
+                              "and not computed fails", "Readings typed by hand.", "Signature:",
                               "Nominal full scale 2000 bar: average 2419 bar, beyond ±24 bar; the nearest full scale is 2400 bar",
-                              "Rows: row 1 (400 bar) PASS · row 2 (800 bar) PASS · row 3 (1200 bar) PASS"})
+                              "row 1, 400 bar: PASS row 2, 800 bar: PASS row 3, 1200 bar: PASS", " · page 1 of 1"})
         QVERIFY2(printed.contains(QString::fromUtf8(words)), qPrintable(printed));
+}
+
+void TestEnglish::calibrationCertificateInEnglish()
+{
+    // The calibration certificate in English: its title, number and page,
+    // the run's verdict, the conditional words, the annex.
+    Window t; // (the English translation loaded)
+    dravino::CalibrationSheet sheet;
+    sheet.data = dravino::test::sampleCalibration(dravino::Acceptance::GuardBand, true);
+    sheet.code = QStringLiteral("0281002930");
+    sheet.now = QDateTime(QDate(2026, 12, 8), QTime(10, 30));
+    sheet.certificate = QStringLiteral("7");
+    sheet.job.operatorName = QStringLiteral("Mario Rossi");
+    dravino::QtPrintSurface s;
+    dravino::printCalibrationCertificate(s, sheet);
+    QTemporaryDir dir;
+    QFile out(dir.filePath(QStringLiteral("c.pdf")));
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(s.pdf()) > 0);
+    out.close();
+    const QString text = pdfText(out.fileName());
+    for (const char *words : {"Calibration certificate no. 7 Rail pressure sensor 0281002930 page 1 of 5", "As found: FAIL",
+                              "As left (after adjustment): PASS", "Annex: uncertainty budget of the worst point",
+                              "Expanded uncertainty U = k · u_c", "Operator: Mario Rossi", "page 5 of 5"})
+        QVERIFY2(text.contains(QString::fromUtf8(words)), qPrintable(QString::fromUtf8(words) + QLatin1String("\n in: ") + text));
 }
 
 void TestEnglish::everyTextTranslated_data()

@@ -2,6 +2,569 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
+    <name>CalibrationCertificate</name>
+    <message>
+        <source>Bosch/VDO/Delphi</source>
+        <translation>Bosch/VDO/Delphi</translation>
+    </message>
+    <message>
+        <source>Denso a un&apos;uscita</source>
+        <translation>Denso one-output</translation>
+    </message>
+    <message>
+        <source>Denso a due uscite</source>
+        <translation>Denso two-output</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>CC</source>
+        <translation>CP</translation>
+    </message>
+    <message>
+        <source>NCC</source>
+        <translation>CF</translation>
+    </message>
+    <message>
+        <source>NC</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>banda di guardia w = U (ILAC-G8:09/2019): conforme entro il limite meno U, non conforme oltre il limite più U, condizionato tra i due</source>
+        <translation>guard band w = U (ILAC-G8:09/2019): pass within the limit less U, fail beyond the limit plus U, conditional between them</translation>
+    </message>
+    <message>
+        <source>accettazione semplice (ILAC-G8:09/2019, w = 0): conforme entro il limite, non conforme oltre; il rischio di accettare un sensore fuori limite arriva al 50 % per un valore sul limite</source>
+        <translation>simple acceptance (ILAC-G8:09/2019, w = 0): pass within the limit, fail beyond it; the risk of passing a sensor out of its limit reaches 50 % for a value on the limit</translation>
+    </message>
+    <message>
+        <source>Limiti, in % del campo: errore ±%1 %, isteresi %2 %, ripetibilità %3 %, linearità terminale ±%4 %, linearità BFSL ±%5 %, zero ±%6 %, campo ±%7 %</source>
+        <translation>Limits, in % of span: error ±%1 %, hysteresis %2 %, repeatability %3 %, terminal linearity ±%4 %, best-fit linearity ±%5 %, zero ±%6 %, span ±%7 %</translation>
+    </message>
+    <message>
+        <source>Come trovato</source>
+        <translation>As found</translation>
+    </message>
+    <message>
+        <source>Come lasciato (sensore sostituito)</source>
+        <translation>As left (sensor replaced)</translation>
+    </message>
+    <message>
+        <source>Come lasciato (dopo la regolazione)</source>
+        <translation>As left (after adjustment)</translation>
+    </message>
+    <message>
+        <source>tensione in mV</source>
+        <translation>voltage in mV</translation>
+    </message>
+    <message>
+        <source>conteggi del convertitore a %1 bit (1 conteggio = %2 mV)</source>
+        <translation>counts of the %1-bit converter (1 count = %2 mV)</translation>
+    </message>
+    <message>
+        <source>Punti: %1 % del fondo scala nominale, in salita e di nuovo in discesa; cicli: %2</source>
+        <translation>Points: %1 % of the nominal full scale, rising and back falling; cycles: %2</translation>
+    </message>
+    <message>
+        <source>anteprima</source>
+        <translation>preview</translation>
+    </message>
+    <message>
+        <source>n. %1 (copia)</source>
+        <translation>no. %1 (copy)</translation>
+    </message>
+    <message>
+        <source>n. %1</source>
+        <translation>no. %1</translation>
+    </message>
+    <message>
+        <source>tel. %1</source>
+        <translation>tel. %1</translation>
+    </message>
+    <message>
+        <source>Certificato di taratura</source>
+        <translation>Calibration certificate</translation>
+    </message>
+    <message>
+        <source>Sensore di pressione rail %1</source>
+        <translation>Rail pressure sensor %1</translation>
+    </message>
+    <message>
+        <source>pagina %1 di %2</source>
+        <translation>page %1 of %2</translation>
+    </message>
+    <message>
+        <source>nessun riferimento indicato</source>
+        <translation>no reference given</translation>
+    </message>
+    <message>
+        <source>, certificato n. %1</source>
+        <translation>, certificate no. %1</translation>
+    </message>
+    <message>
+        <source>, U = %1 bar (k = %2)</source>
+        <translation>, U = %1 bar (k = %2)</translation>
+    </message>
+    <message>
+        <source>, classe %1 % di %2 bar</source>
+        <translation>, class %1 % of %2 bar</translation>
+    </message>
+    <message>
+        <source>, scadenza della taratura non indicata</source>
+        <translation>, calibration due date not given</translation>
+    </message>
+    <message>
+        <source>, TARATURA SCADUTA il %1</source>
+        <translation>, CALIBRATION EXPIRED on %1</translation>
+    </message>
+    <message>
+        <source>, taratura valida fino al %1</source>
+        <translation>, calibration valid until %1</translation>
+    </message>
+    <message>
+        <source>nessuno: letture dal convertitore della centralina</source>
+        <translation>none: readings from the control unit&apos;s converter</translation>
+    </message>
+    <message>
+        <source>multimetro del banco, letture inserite a mano</source>
+        <translation>the bench multimeter, readings typed by hand</translation>
+    </message>
+    <message>
+        <source>, n. di serie %1</source>
+        <translation>, serial no. %1</translation>
+    </message>
+    <message>
+        <source>, accuratezza ±(%1 % della lettura + %2 cifre), risoluzione %3 mV</source>
+        <translation>, accuracy ±(%1 % of reading + %2 digits), resolution %3 mV</translation>
+    </message>
+    <message>
+        <source>CERTIFICATO RITIRATO il %1 da %2: %3</source>
+        <translation>CERTIFICATE WITHDRAWN on %1 by %2: %3</translation>
+    </message>
+    <message>
+        <source>Ristampa del %1</source>
+        <translation>Reprint of %1</translation>
+    </message>
+    <message>
+        <source>Questo certificato sostituisce il certificato n. %1.</source>
+        <translation>This certificate replaces certificate no. %1.</translation>
+    </message>
+    <message>
+        <source>Oggetto della taratura</source>
+        <translation>Item calibrated</translation>
+    </message>
+    <message>
+        <source>Sensore:</source>
+        <translation>Sensor:</translation>
+    </message>
+    <message>
+        <source>Famiglia:</source>
+        <translation>Family:</translation>
+    </message>
+    <message>
+        <source>Fondo scala nominale:</source>
+        <translation>Nominal full scale:</translation>
+    </message>
+    <message>
+        <source>%1 bar; uscita nominale da %2 mV a %3 mV</source>
+        <translation>%1 bar; nominal output from %2 mV to %3 mV</translation>
+    </message>
+    <message>
+        <source>Letture:</source>
+        <translation>Readings:</translation>
+    </message>
+    <message>
+        <source>Cliente:</source>
+        <translation>Customer:</translation>
+    </message>
+    <message>
+        <source>Veicolo:</source>
+        <translation>Vehicle:</translation>
+    </message>
+    <message>
+        <source>Commessa:</source>
+        <translation>Job:</translation>
+    </message>
+    <message>
+        <source>Procedura e condizioni</source>
+        <translation>Procedure and conditions</translation>
+    </message>
+    <message>
+        <source>Procedura:</source>
+        <translation>Procedure:</translation>
+    </message>
+    <message>
+        <source>Data della taratura:</source>
+        <translation>Date of calibration:</translation>
+    </message>
+    <message>
+        <source>Ambiente:</source>
+        <translation>Environment:</translation>
+    </message>
+    <message>
+        <source>temperatura %1 °C</source>
+        <translation>temperature %1 °C</translation>
+    </message>
+    <message>
+        <source>temperatura non rilevata</source>
+        <translation>temperature not taken</translation>
+    </message>
+    <message>
+        <source>Strumenti</source>
+        <translation>Instruments</translation>
+    </message>
+    <message>
+        <source>Riferimento di pressione:</source>
+        <translation>Pressure reference:</translation>
+    </message>
+    <message>
+        <source>Multimetro:</source>
+        <translation>Multimeter:</translation>
+    </message>
+    <message>
+        <source>Regola di decisione</source>
+        <translation>Decision rule</translation>
+    </message>
+    <message>
+        <source>%1, versione %2: %3.</source>
+        <translation>%1, version %2: %3.</translation>
+    </message>
+    <message>
+        <source>Incertezza estesa U con fattore di copertura k = 2 (livello di fiducia di circa il 95 %), secondo la GUM (JCGM 100:2008).</source>
+        <translation>Expanded uncertainty U with coverage factor k = 2 (a level of confidence of about 95 %), after the GUM (JCGM 100:2008).</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>TUR %1 : 1, sotto 4 : 1: l&apos;incertezza del riferimento è una parte grande del limite.</source>
+        <translation>TUR %1 : 1, below 4 : 1: the reference&apos;s uncertainty is a large part of the limit.</translation>
+    </message>
+    <message>
+        <source>TUR %1 : 1 (limite dell&apos;errore sull&apos;incertezza estesa del riferimento).</source>
+        <translation>TUR %1 : 1 (the error&apos;s limit over the reference&apos;s expanded uncertainty).</translation>
+    </message>
+    <message>
+        <source>I risultati valgono per l&apos;oggetto tarato, nelle condizioni indicate, al momento della taratura. Il certificato non si riproduce in parte.</source>
+        <translation>The results hold for the item calibrated, in the conditions stated, at the time of calibration. The certificate is not to be reproduced in part.</translation>
+    </message>
+    <message>
+        <source>Risultati: %1</source>
+        <translation>Results: %1</translation>
+    </message>
+    <message>
+        <source>Per punto: la media delle letture di ogni verso sui cicli, l&apos;errore della pressione che indicano sulla caratteristica nominale, l&apos;isteresi, la ripetibilità e l&apos;incertezza estesa U.</source>
+        <translation>Per point: the mean of each direction&apos;s readings over the cycles, the error of the pressure they mean on the nominal characteristic, the hysteresis, the repeatability and the expanded uncertainty U.</translation>
+    </message>
+    <message>
+        <source>Punto</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Riferimento</source>
+        <translation>Reference</translation>
+    </message>
+    <message>
+        <source>Salita</source>
+        <translation>Rising</translation>
+    </message>
+    <message>
+        <source>Discesa</source>
+        <translation>Falling</translation>
+    </message>
+    <message>
+        <source>Err. salita</source>
+        <translation>Err. rising</translation>
+    </message>
+    <message>
+        <source>Err. discesa</source>
+        <translation>Err. falling</translation>
+    </message>
+    <message>
+        <source>Isteresi</source>
+        <translation>Hysteresis</translation>
+    </message>
+    <message>
+        <source>Ripetib.</source>
+        <translation>Repeatab.</translation>
+    </message>
+    <message>
+        <source>Errore</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>U (k=2)</source>
+        <translation>U (k=2)</translation>
+    </message>
+    <message>
+        <source>Esito</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>% campo</source>
+        <translation>% span</translation>
+    </message>
+    <message>
+        <source>C conforme · CC conforme condizionato · NCC non conforme condizionato · NC non conforme · — non misurato (la discesa non ripete il punto più alto)</source>
+        <translation>P pass · CP conditional pass · CF conditional fail · F fail · — not measured (the falling sweep does not repeat the top point)</translation>
+    </message>
+    <message>
+        <source>Letture mancanti: %1; il risultato non ha esito.</source>
+        <translation>Readings missing: %1; the result has no verdict.</translation>
+    </message>
+    <message>
+        <source>Valore (% campo)</source>
+        <translation>Value (% span)</translation>
+    </message>
+    <message>
+        <source>U (% campo)</source>
+        <translation>U (% span)</translation>
+    </message>
+    <message>
+        <source>Limite (% campo)</source>
+        <translation>Limit (% span)</translation>
+    </message>
+    <message>
+        <source>Errore massimo</source>
+        <translation>Largest error</translation>
+    </message>
+    <message>
+        <source>Isteresi massima</source>
+        <translation>Largest hysteresis</translation>
+    </message>
+    <message>
+        <source>Ripetibilità</source>
+        <translation>Repeatability</translation>
+    </message>
+    <message>
+        <source>Linearità terminale</source>
+        <translation>Terminal linearity</translation>
+    </message>
+    <message>
+        <source>Linearità BFSL (minimi quadrati)</source>
+        <translation>Best-fit linearity (least squares)</translation>
+    </message>
+    <message>
+        <source>Errore di zero</source>
+        <translation>Zero error</translation>
+    </message>
+    <message>
+        <source>Errore di campo (span)</source>
+        <translation>Span error</translation>
+    </message>
+    <message>
+        <source>non valutata: un solo ciclo</source>
+        <translation>not judged: one cycle only</translation>
+    </message>
+    <message>
+        <source>non valutato: mancano le letture a 0 % o a 100 %</source>
+        <translation>not judged: no readings at 0 % or 100 %</translation>
+    </message>
+    <message>
+        <source>non valutato: letture mancanti</source>
+        <translation>not judged: readings missing</translation>
+    </message>
+    <message>
+        <source>Retta di miglior approssimazione (minimi quadrati su ogni lettura): uscita = %1 mV + %2 mV/bar × pressione; nominale: %3 mV + %4 mV/bar × pressione.</source>
+        <translation>Best-fit straight line (least squares over every reading): output = %1 mV + %2 mV/bar × pressure; nominal: %3 mV + %4 mV/bar × pressure.</translation>
+    </message>
+    <message>
+        <source>Errore = pressione indicata − pressione di riferimento; in % del campo: su %1 bar. Linearità e isteresi in % del campo di uscita nominale (%2 mV).</source>
+        <translation>Error = pressure indicated − reference pressure; in % of span: of %1 bar. Linearity and hysteresis in % of the nominal output span (%2 mV).</translation>
+    </message>
+    <message>
+        <source>Incertezza estesa più grande: U = %1 bar (%2 % del campo) a %3 bar; il suo bilancio è nell&apos;allegato.</source>
+        <translation>Largest expanded uncertainty: U = %1 bar (%2 % of span) at %3 bar; its budget is in the annex.</translation>
+    </message>
+    <message>
+        <source>TUR %1 : 1 — sotto 4 : 1.</source>
+        <translation>TUR %1 : 1 — below 4 : 1.</translation>
+    </message>
+    <message>
+        <source>TUR %1 : 1.</source>
+        <translation>TUR %1 : 1.</translation>
+    </message>
+    <message>
+        <source>Esito %1: %2</source>
+        <translation>Result %1: %2</translation>
+    </message>
+    <message>
+        <source>Caratteristica: %1</source>
+        <translation>Characteristic: %1</translation>
+    </message>
+    <message>
+        <source>Firma</source>
+        <translation>Signature</translation>
+    </message>
+    <message>
+        <source>Operatore:</source>
+        <translation>Operator:</translation>
+    </message>
+    <message>
+        <source>non indicato</source>
+        <translation>not given</translation>
+    </message>
+    <message>
+        <source>Data:</source>
+        <translation>Date:</translation>
+    </message>
+    <message>
+        <source>Firma:</source>
+        <translation>Signature:</translation>
+    </message>
+    <message>
+        <source>Allegato: bilancio di incertezza del punto peggiore</source>
+        <translation>Annex: uncertainty budget of the worst point</translation>
+    </message>
+    <message>
+        <source>Nessun punto misurato.</source>
+        <translation>No point measured.</translation>
+    </message>
+    <message>
+        <source>%1, punto a %2 bar. Ogni contributo: stima (semiampiezza o incertezza tipo) diviso il divisore della sua distribuzione, per il coefficiente di sensibilità; combinati in somma quadratica (GUM).</source>
+        <translation>%1, point at %2 bar. Each contribution: the estimate (half-width or standard uncertainty) over its distribution&apos;s divisor, times the sensitivity coefficient; combined as a root sum of squares (GUM).</translation>
+    </message>
+    <message>
+        <source>Stima</source>
+        <translation>Estimate</translation>
+    </message>
+    <message>
+        <source>Divisore</source>
+        <translation>Divisor</translation>
+    </message>
+    <message>
+        <source>Sensibilità</source>
+        <translation>Sensitivity</translation>
+    </message>
+    <message>
+        <source>u (bar)</source>
+        <translation>u (bar)</translation>
+    </message>
+    <message>
+        <source>Riferimento di pressione (classe, rettangolare)</source>
+        <translation>Pressure reference (class, rectangular)</translation>
+    </message>
+    <message>
+        <source>Riferimento di pressione (U del certificato, normale)</source>
+        <translation>Pressure reference (certificate&apos;s U, normal)</translation>
+    </message>
+    <message>
+        <source>Accuratezza del multimetro (rettangolare)</source>
+        <translation>Multimeter accuracy (rectangular)</translation>
+    </message>
+    <message>
+        <source>Risoluzione del multimetro (rettangolare)</source>
+        <translation>Multimeter resolution (rectangular)</translation>
+    </message>
+    <message>
+        <source>Risoluzione del convertitore, 1 conteggio (rettangolare)</source>
+        <translation>Converter resolution, 1 count (rectangular)</translation>
+    </message>
+    <message>
+        <source>Ripetibilità, s/√n (normale)</source>
+        <translation>Repeatability, s/√n (normal)</translation>
+    </message>
+    <message>
+        <source>Isteresi (rettangolare)</source>
+        <translation>Hysteresis (rectangular)</translation>
+    </message>
+    <message>
+        <source>%1 bar/mV</source>
+        <translation>%1 bar/mV</translation>
+    </message>
+    <message>
+        <source>Incertezza tipo composta u_c</source>
+        <translation>Combined standard uncertainty u_c</translation>
+    </message>
+    <message>
+        <source>Fattore di copertura k</source>
+        <translation>Coverage factor k</translation>
+    </message>
+    <message>
+        <source>Incertezza estesa U = k · u_c</source>
+        <translation>Expanded uncertainty U = k · u_c</translation>
+    </message>
+    <message>
+        <source>%1 bar (%2 % del campo)</source>
+        <translation>%1 bar (%2 % of span)</translation>
+    </message>
+    <message>
+        <source>Sensibilità: %1 bar/mV, il fondo scala nominale sul campo di uscita della famiglia (%2 bar su %3 mV).</source>
+        <translation>Sensitivity: %1 bar/mV, the nominal full scale over the family&apos;s output span (%2 bar over %3 mV).</translation>
+    </message>
+    <message>
+        <source>TUR = limite dell&apos;errore (%1 bar) / U del riferimento (%2 bar) = %3 : 1.</source>
+        <translation>TUR = the error&apos;s limit (%1 bar) / the reference&apos;s U (%2 bar) = %3 : 1.</translation>
+    </message>
+    <message>
+        <source>CONFORME</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>CONFORME CONDIZIONATO</source>
+        <translation>CONDITIONAL PASS</translation>
+    </message>
+    <message>
+        <source>NON CONFORME CONDIZIONATO</source>
+        <translation>CONDITIONAL FAIL</translation>
+    </message>
+    <message>
+        <source>NON CONFORME</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>senza esito</source>
+        <translation>no verdict</translation>
+    </message>
+    <message>
+        <source>CONFORME CONDIZIONATO: il valore misurato è entro il limite, ma a meno della sua incertezza estesa U da esso: con U non si può escludere che il valore vero sia fuori limite.</source>
+        <translation>CONDITIONAL PASS: the value measured is within the limit, but less than its expanded uncertainty U from it: with U it cannot be ruled out that the true value is beyond the limit.</translation>
+    </message>
+    <message>
+        <source>NON CONFORME CONDIZIONATO: il valore misurato è oltre il limite, ma a meno della sua incertezza estesa U da esso: con U non si può escludere che il valore vero sia entro il limite.</source>
+        <translation>CONDITIONAL FAIL: the value measured is beyond the limit, but less than its expanded uncertainty U from it: with U it cannot be ruled out that the true value is within the limit.</translation>
+    </message>
+    <message>
+        <source>caratteristica nominale</source>
+        <translation>nominal characteristic</translation>
+    </message>
+    <message>
+        <source>retta di miglior approssimazione</source>
+        <translation>best-fit straight line</translation>
+    </message>
+    <message>
+        <source>salita</source>
+        <translation>rising</translation>
+    </message>
+    <message>
+        <source>discesa</source>
+        <translation>falling</translation>
+    </message>
+    <message>
+        <source>Pressione di riferimento (bar)</source>
+        <translation>Reference pressure (bar)</translation>
+    </message>
+    <message>
+        <source>Uscita (mV)</source>
+        <translation>Output (mV)</translation>
+    </message>
+    <message>
+        <source>limite ±%1 %</source>
+        <translation>limit ±%1 %</translation>
+    </message>
+    <message>
+        <source>limite meno U (banda di guardia)</source>
+        <translation>limit less U (guard band)</translation>
+    </message>
+    <message>
+        <source>Errore (% del campo)</source>
+        <translation>Error (% of span)</translation>
+    </message>
+</context>
+<context>
     <name>PdfFile</name>
     <message>
         <source>La pagina non ha potuto essere disegnata.</source>
@@ -118,10 +681,6 @@
         <translation>zero %1 mV</translation>
     </message>
     <message>
-        <source>Righe: %1</source>
-        <translation>Rows: %1</translation>
-    </message>
-    <message>
         <source>Cliente: %1</source>
         <translation>Customer: %1</translation>
     </message>
@@ -170,10 +729,6 @@
         <translation>calibration valid until %1</translation>
     </message>
     <message>
-        <source>Letture dal multimetro %1 (righe %2), %3</source>
-        <translation>Readings from the multimeter %1 (rows %2), %3</translation>
-    </message>
-    <message>
         <source>del banco</source>
         <translation>of the bench</translation>
     </message>
@@ -192,10 +747,6 @@
     <message>
         <source>Certificato n. %1</source>
         <translation>Certificate no. %1</translation>
-    </message>
-    <message>
-        <source>Firma dell&apos;operatore: </source>
-        <translation>Operator&apos;s signature: </translation>
     </message>
     <message>
         <source>Tensione (mV)</source>
@@ -248,10 +799,6 @@
     <message>
         <source>; una riga misurata e non calcolata non è conforme</source>
         <translation>; a row measured and not computed fails</translation>
-    </message>
-    <message>
-        <source>riga %1 (%2 bar)</source>
-        <translation>row %1 (%2 bar)</translation>
     </message>
     <message>
         <source>%1 %2: %3 mV, non oltre i %4 mV sotto cui una lettura non si calcola</source>
@@ -308,6 +855,46 @@
     <message>
         <source>; il fondo scala più vicino è %1 bar</source>
         <translation>; the nearest full scale is %1 bar</translation>
+    </message>
+    <message>
+        <source>%1 a %2 bar</source>
+        <translation>%1 at %2 bar</translation>
+    </message>
+    <message>
+        <source>riga %1</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <source>righe %1</source>
+        <translation>rows %1</translation>
+    </message>
+    <message>
+        <source>Letture dal multimetro %1 (%2), %3</source>
+        <translation>Readings from the multimeter %1 (%2), %3</translation>
+    </message>
+    <message>
+        <source>riga %1, %2 bar:</source>
+        <translation>row %1, %2 bar:</translation>
+    </message>
+    <message>
+        <source>Operatore: </source>
+        <translation>Operator: </translation>
+    </message>
+    <message>
+        <source>Data: %1</source>
+        <translation>Date: %1</translation>
+    </message>
+    <message>
+        <source>Firma: </source>
+        <translation>Signature: </translation>
+    </message>
+    <message>
+        <source>prova del %1 · pagina 1 di 1</source>
+        <translation>check of %1 · page 1 of 1</translation>
+    </message>
+    <message>
+        <source>Foglio di prova</source>
+        <translation>Check sheet</translation>
     </message>
 </context>
 <context>
@@ -644,6 +1231,18 @@
         <source>un archivio su file non numera i certificati</source>
         <translation>an archive file numbers no certificates</translation>
     </message>
+    <message>
+        <source>è un certificato emesso: non si cancella, si ritira</source>
+        <translation>it is an issued certificate: it is not erased, it is withdrawn</translation>
+    </message>
+    <message>
+        <source>non è più nell&apos;archivio</source>
+        <translation>it is no longer in the archive</translation>
+    </message>
+    <message>
+        <source>è già ritirato, o non è un certificato</source>
+        <translation>it is withdrawn already, or is no certificate</translation>
+    </message>
 </context>
 <context>
     <name>dravino::ArchiveModel</name>
@@ -731,6 +1330,30 @@
         <source>NON CONFORME</source>
         <translation>FAIL</translation>
     </message>
+    <message>
+        <source>Prova</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Ritirato il %1 da %2: %3</source>
+        <translation>Withdrawn on %1 by %2: %3</translation>
+    </message>
+    <message>
+        <source>%1, RITIRATO</source>
+        <translation>%1, WITHDRAWN</translation>
+    </message>
+    <message>
+        <source>taratura</source>
+        <translation>calibration</translation>
+    </message>
+    <message>
+        <source>scala</source>
+        <translation>scale</translation>
+    </message>
+    <message>
+        <source>Sostituisce il certificato n. %1</source>
+        <translation>Replaces certificate no. %1</translation>
+    </message>
 </context>
 <context>
     <name>dravino::ArchiveService</name>
@@ -761,6 +1384,10 @@
     <message>
         <source>l&apos;invio è stato interrotto</source>
         <translation>the sending was given up</translation>
+    </message>
+    <message>
+        <source>l&apos;archivio non risponde</source>
+        <translation>the archive does not answer</translation>
     </message>
 </context>
 <context>
@@ -1019,6 +1646,459 @@
         <source>versione %1</source>
         <translation>version %1</translation>
     </message>
+    <message>
+        <source>Anche i &amp;ritirati</source>
+        <translation>&amp;Also withdrawn</translation>
+    </message>
+    <message>
+        <source>Elenca anche i certificati ritirati, in grigio</source>
+        <translation>Lists withdrawn certificates too, in grey</translation>
+    </message>
+    <message>
+        <source>Cancella una prova senza certificato; un certificato emesso si ritira e resta nell&apos;archivio</source>
+        <translation>Erases a check without a certificate; an issued certificate is withdrawn and stays in the archive</translation>
+    </message>
+    <message>
+        <source>Corre&amp;ggi...</source>
+        <translation>Corr&amp;ect...</translation>
+    </message>
+    <message>
+        <source>Riapre la taratura per un certificato nuovo che sostituisce questo</source>
+        <translation>Opens the calibration again for a new certificate that replaces this one</translation>
+    </message>
+    <message>
+        <source>Taratura %1 %2</source>
+        <translation>Calibration %1 %2</translation>
+    </message>
+    <message>
+        <source>Il certificato n. %1 è già ritirato. %2</source>
+        <translation>Certificate no. %1 is withdrawn already. %2</translation>
+    </message>
+    <message>
+        <source>Il certificato n. %1 (%2 del %3) non si cancella: si ritira e resta nell&apos;archivio, segnato come ritirato. Perché lo ritiri?</source>
+        <translation>Certificate no. %1 (%2 of %3) is not erased: it is withdrawn and stays in the archive, marked withdrawn. Why is it withdrawn?</translation>
+    </message>
+    <message>
+        <source>Ritira il certificato</source>
+        <translation>Withdraw the certificate</translation>
+    </message>
+    <message>
+        <source>Senza un motivo il certificato non si ritira.</source>
+        <translation>Without a reason the certificate is not withdrawn.</translation>
+    </message>
+    <message>
+        <source>Il certificato n. %1 è ritirato: resta nell&apos;archivio (Anche i ritirati lo elenca).</source>
+        <translation>Certificate no. %1 is withdrawn: it stays in the archive (Also withdrawn lists it).</translation>
+    </message>
+    <message>
+        <source>Il certificato n. %1 non è stato ritirato: %2</source>
+        <translation>Certificate no. %1 was not withdrawn: %2</translation>
+    </message>
+    <message>
+        <source>Ritirato</source>
+        <translation>Withdrawn</translation>
+    </message>
+    <message>
+        <source>Sostituisce il certificato</source>
+        <translation>Replaces certificate</translation>
+    </message>
+    <message>
+        <source>%1, versione %2, %3, errore ±%4 %</source>
+        <translation>%1, version %2, %3, error ±%4 %</translation>
+    </message>
+    <message>
+        <source>banda di guardia w = U</source>
+        <translation>guard band w = U</translation>
+    </message>
+    <message>
+        <source>accettazione semplice</source>
+        <translation>simple acceptance</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::Calibration</name>
+    <message>
+        <source>Dravino TAR-1: confronto con un riferimento di pressione, salita e discesa</source>
+        <translation>Dravino TAR-1: comparison with a pressure reference, rising and falling</translation>
+    </message>
+    <message>
+        <source>Dravino taratura</source>
+        <translation>Dravino calibration</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::CalibrationPlot</name>
+    <message>
+        <source>Errori della taratura</source>
+        <translation>Errors of the calibration</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::CalibrationWindow</name>
+    <message>
+        <source>&quot;%1&quot; non è un numero</source>
+        <translation>&quot;%1&quot; is no number</translation>
+    </message>
+    <message>
+        <source>%1 % è fuori da 0–100 %</source>
+        <translation>%1 % is outside 0–100 %</translation>
+    </message>
+    <message>
+        <source>i punti vanno scritti crescenti, senza ripeterne uno</source>
+        <translation>the points are written rising, none twice</translation>
+    </message>
+    <message>
+        <source>ci vogliono da 3 a 11 punti (ne sono scritti %1)</source>
+        <translation>3 to 11 points are needed (%1 are written)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; non è una lettura: scrivi un numero.</source>
+        <translation>&quot;%1&quot; is no reading: type a number.</translation>
+    </message>
+    <message>
+        <source>%1 non è un conteggio del convertitore a %2 bit (da 0 a %3).</source>
+        <translation>%1 is no count of the %2-bit converter (0 to %3).</translation>
+    </message>
+    <message>
+        <source>%1 mV è fuori dall&apos;uscita di un sensore alimentato a 5 V (da 0 a 5000 mV).</source>
+        <translation>%1 mV is outside the output of a sensor on a 5 V supply (0 to 5000 mV).</translation>
+    </message>
+    <message>
+        <source>Il multimetro legge %1 V: non è l&apos;uscita di un sensore alimentato a 5 V.</source>
+        <translation>The multimeter reads %1 V: it is not the output of a sensor on a 5 V supply.</translation>
+    </message>
+    <message>
+        <source>Certificato di taratura</source>
+        <translation>Calibration certificate</translation>
+    </message>
+    <message>
+        <source>salita</source>
+        <translation>rising</translation>
+    </message>
+    <message>
+        <source>discesa</source>
+        <translation>falling</translation>
+    </message>
+    <message>
+        <source>come trovato</source>
+        <translation>as found</translation>
+    </message>
+    <message>
+        <source>come lasciato</source>
+        <translation>as left</translation>
+    </message>
+    <message>
+        <source>Letture mancanti nel giro %3: %1 su %2 (la prima: ciclo %4, %5, %6 bar). Senza ogni lettura non c&apos;è esito né certificato.</source>
+        <translation>Readings missing in the %3 run: %1 of %2 (the first: cycle %4, %5, %6 bar). Without every reading there is no verdict and no certificate.</translation>
+    </message>
+    <message>
+        <source>Nessun riferimento di pressione scelto: il certificato deve dire da dove vengono le pressioni. Sceglilo, o aggiungilo con Riferimenti...</source>
+        <translation>No pressure reference chosen: the certificate must say where the pressures came from. Choose it, or add it with References...</translation>
+    </message>
+    <message>
+        <source>Il riferimento %1 non ha un&apos;incertezza maggiore di zero: correggilo con Riferimenti...</source>
+        <translation>The reference %1 has no uncertainty above zero: put it right with References...</translation>
+    </message>
+    <message>
+        <source>Il campo del riferimento %1 (%2 bar) è sotto il fondo scala nominale di %3 bar: non arriva ai punti alti.</source>
+        <translation>The range of the reference %1 (%2 bar) is below the nominal full scale of %3 bar: it does not reach the high points.</translation>
+    </message>
+    <message>
+        <source>Scrivi il codice del sensore: il certificato dice quale sensore è stato tarato.</source>
+        <translation>Type the sensor&apos;s code: the certificate says which sensor was calibrated.</translation>
+    </message>
+    <message>
+        <source>Scrivi il nome dell&apos;operatore: il certificato lo stampa sopra la firma.</source>
+        <translation>Type the operator&apos;s name: the certificate prints it above the signature.</translation>
+    </message>
+    <message>
+        <source>La taratura del riferimento %1 è scaduta il %2: il certificato lo dice.</source>
+        <translation>The calibration of the reference %1 expired on %2: the certificate says so.</translation>
+    </message>
+    <message>
+        <source>Il riferimento %1 non ha una data di scadenza della taratura: il certificato lo dice.</source>
+        <translation>The reference %1 has no calibration due date: the certificate says so.</translation>
+    </message>
+    <message>
+        <source>La taratura del multimetro è scaduta il %1: il certificato lo dice.</source>
+        <translation>The multimeter&apos;s calibration expired on %1: the certificate says so.</translation>
+    </message>
+    <message>
+        <source>Il rapporto tra il limite dell&apos;errore e l&apos;incertezza del riferimento (TUR) è %1 : 1, sotto 4 : 1: il certificato lo dice.</source>
+        <translation>The ratio of the error&apos;s limit to the reference&apos;s uncertainty (TUR) is %1 : 1, below 4 : 1: the certificate says so.</translation>
+    </message>
+    <message>
+        <source>Taratura %1 %2</source>
+        <translation>Calibration %1 %2</translation>
+    </message>
+    <message>
+        <source>Il certificato non ha avuto un numero (%1): non è stato stampato.</source>
+        <translation>The certificate got no number (%1): it was not printed.</translation>
+    </message>
+    <message>
+        <source>Taratura del sensore</source>
+        <translation>Sensor calibration</translation>
+    </message>
+    <message>
+        <source>%1 bar</source>
+        <translation>%1 bar</translation>
+    </message>
+    <message>
+        <source>mV (multimetro)</source>
+        <translation>mV (multimeter)</translation>
+    </message>
+    <message>
+        <source>conteggi ADC a 10 bit</source>
+        <translation>10-bit ADC counts</translation>
+    </message>
+    <message>
+        <source>conteggi ADC a 12 bit</source>
+        <translation>12-bit ADC counts</translation>
+    </message>
+    <message>
+        <source>Da 3 a 11 punti, in % del fondo scala nominale, crescenti: la discesa li ripete dall&apos;alto</source>
+        <translation>3 to 11 points, in % of the nominal full scale, rising: the falling sweep repeats them from the top</translation>
+    </message>
+    <message>
+        <source>facoltativa</source>
+        <translation>optional</translation>
+    </message>
+    <message>
+        <source>Riferim&amp;enti...</source>
+        <translation>Refer&amp;ences...</translation>
+    </message>
+    <message>
+        <source>accettazione semplice</source>
+        <translation>simple acceptance</translation>
+    </message>
+    <message>
+        <source>banda di guardia w = U</source>
+        <translation>guard band w = U</translation>
+    </message>
+    <message>
+        <source>ILAC-G8: con la banda di guardia un risultato entro U dal limite è conforme o non conforme condizionato</source>
+        <translation>ILAC-G8: with the guard band a result within U of the limit is a conditional pass or fail</translation>
+    </message>
+    <message>
+        <source>Li&amp;miti...</source>
+        <translation>Li&amp;mits...</translation>
+    </message>
+    <message>
+        <source>&amp;Famiglia:</source>
+        <translation>&amp;Family:</translation>
+    </message>
+    <message>
+        <source>Fondo &amp;scala:</source>
+        <translation>Fu&amp;ll scale:</translation>
+    </message>
+    <message>
+        <source>Lett&amp;ure in:</source>
+        <translation>Readings &amp;in:</translation>
+    </message>
+    <message>
+        <source>&amp;Punti (%):</source>
+        <translation>&amp;Points (%):</translation>
+    </message>
+    <message>
+        <source>&amp;Cicli:</source>
+        <translation>&amp;Cycles:</translation>
+    </message>
+    <message>
+        <source>Se&amp;nsore:</source>
+        <translation>&amp;Sensor:</translation>
+    </message>
+    <message>
+        <source>&amp;Operatore:</source>
+        <translation>&amp;Operator:</translation>
+    </message>
+    <message>
+        <source>&amp;Temperatura °C:</source>
+        <translation>&amp;Temperature °C:</translation>
+    </message>
+    <message>
+        <source>&amp;Riferimento:</source>
+        <translation>&amp;Reference:</translation>
+    </message>
+    <message>
+        <source>Re&amp;gola:</source>
+        <translation>R&amp;ule:</translation>
+    </message>
+    <message>
+        <source>Come tro&amp;vato</source>
+        <translation>As foun&amp;d</translation>
+    </message>
+    <message>
+        <source>Come &amp;lasciato</source>
+        <translation>&amp;As left</translation>
+    </message>
+    <message>
+        <source>Intervento sul sensore</source>
+        <translation>Work on the sensor</translation>
+    </message>
+    <message>
+        <source>nessun intervento: solo come trovato</source>
+        <translation>none: as found only</translation>
+    </message>
+    <message>
+        <source>dopo la regolazione</source>
+        <translation>after adjustment</translation>
+    </message>
+    <message>
+        <source>sensore sostituito</source>
+        <translation>sensor replaced</translation>
+    </message>
+    <message>
+        <source>Letture</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Intervento:</source>
+        <translation>Work:</translation>
+    </message>
+    <message>
+        <source>Risultati</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Leggi dal multimetro (F9)</source>
+        <translation>Read from the multimeter (F9)</translation>
+    </message>
+    <message>
+        <source>&amp;Anteprima...</source>
+        <translation>Previe&amp;w...</translation>
+    </message>
+    <message>
+        <source>Stampa</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Salva P&amp;DF...</source>
+        <translation>Sa&amp;ve PDF...</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>La temperatura &quot;%1&quot; non va: scrivi i gradi Celsius della stanza, da -40 a 80, o lasciala vuota.</source>
+        <translation>The temperature &quot;%1&quot; does not do: type the room&apos;s degrees Celsius, -40 to 80, or leave it empty.</translation>
+    </message>
+    <message>
+        <source>nessuno scelto</source>
+        <translation>none chosen</translation>
+    </message>
+    <message>
+        <source> (taratura scaduta)</source>
+        <translation> (calibration expired)</translation>
+    </message>
+    <message>
+        <source>Correzione: il nuovo certificato sostituisce il n. %1.</source>
+        <translation>Correction: the new certificate replaces no. %1.</translation>
+    </message>
+    <message>
+        <source>I punti &quot;%1&quot; non vanno: %2.</source>
+        <translation>The points &quot;%1&quot; do not do: %2.</translation>
+    </message>
+    <message>
+        <source>Con il piano nuovo alcune letture già prese non valgono più e vanno perse. Cambiare il piano?</source>
+        <translation>With the new plan some readings already taken no longer hold and are lost. Change the plan?</translation>
+    </message>
+    <message>
+        <source>Letture dal convertitore della centralina: nessun multimetro nel bilancio.</source>
+        <translation>Readings from the control unit&apos;s converter: no multimeter in the budget.</translation>
+    </message>
+    <message>
+        <source>Multimetro %1: ±(%2 % + %3 cifre), risoluzione %4 mV (Strumento... F8)</source>
+        <translation>Multimeter %1: ±(%2 % + %3 digits), resolution %4 mV (Instrument... F8)</translation>
+    </message>
+    <message>
+        <source>non scelto</source>
+        <translation>not chosen</translation>
+    </message>
+    <message>
+        <source>Errore massimo</source>
+        <translation>Largest error</translation>
+    </message>
+    <message>
+        <source>letture mancanti</source>
+        <translation>readings missing</translation>
+    </message>
+    <message>
+        <source>Isteresi</source>
+        <translation>Hysteresis</translation>
+    </message>
+    <message>
+        <source>Ripetibilità</source>
+        <translation>Repeatability</translation>
+    </message>
+    <message>
+        <source>un solo ciclo</source>
+        <translation>one cycle only</translation>
+    </message>
+    <message>
+        <source>Linearità terminale</source>
+        <translation>Terminal linearity</translation>
+    </message>
+    <message>
+        <source>Linearità BFSL</source>
+        <translation>Best-fit linearity</translation>
+    </message>
+    <message>
+        <source>Zero</source>
+        <translation>Zero</translation>
+    </message>
+    <message>
+        <source>Campo</source>
+        <translation>Span</translation>
+    </message>
+    <message>
+        <source>Incertezza estesa più grande: U = %1 bar a %2 bar</source>
+        <translation>Largest expanded uncertainty: U = %1 bar at %2 bar</translation>
+    </message>
+    <message>
+        <source>Nessun riferimento di pressione scelto.</source>
+        <translation>No pressure reference chosen.</translation>
+    </message>
+    <message>
+        <source>TUR %1 : 1, sotto 4 : 1</source>
+        <translation>TUR %1 : 1, below 4 : 1</translation>
+    </message>
+    <message>
+        <source>TUR %1 : 1</source>
+        <translation>TUR %1 : 1</translation>
+    </message>
+    <message>
+        <source>Risultato (% del campo)</source>
+        <translation>Result (% of span)</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Limite</source>
+        <translation>Limit</translation>
+    </message>
+    <message>
+        <source>Esito</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Senza esito %1: letture mancanti %2 su %3.</source>
+        <translation>No verdict %1: readings missing %2 of %3.</translation>
+    </message>
+    <message>
+        <source>Esito %1: %2</source>
+        <translation>Result %1: %2</translation>
+    </message>
+    <message>
+        <source>La lettura del multimetro è arrivata dopo un cambio del piano o del giro: non è stata inserita.</source>
+        <translation>The multimeter&apos;s reading came after the plan or the run changed: it was not put in.</translation>
+    </message>
+    <message>
+        <source>Multimetro</source>
+        <translation>Multimeter</translation>
+    </message>
 </context>
 <context>
     <name>dravino::Certificates</name>
@@ -1247,6 +2327,42 @@ Calculator for the rail-pressure sensors of common-rail systems.
         <source>&quot;%1&quot; non è una data: scrivi la scadenza della taratura come %2, o lasciala vuota.</source>
         <translation>&quot;%1&quot; is not a date: write the calibration&apos;s expiry as %2, or leave it empty.</translation>
     </message>
+    <message>
+        <source>Accuratezza in % della lettura</source>
+        <translation>Accuracy in % of reading</translation>
+    </message>
+    <message>
+        <source>Accuratezza in cifre</source>
+        <translation>Accuracy in digits</translation>
+    </message>
+    <message>
+        <source>Risoluzione in mV</source>
+        <translation>Resolution in mV</translation>
+    </message>
+    <message>
+        <source>% della lettura +</source>
+        <translation>% of reading +</translation>
+    </message>
+    <message>
+        <source>cifre), &amp;risoluzione</source>
+        <translation>digits), &amp;resolution</translation>
+    </message>
+    <message>
+        <source>mV</source>
+        <translation>mV</translation>
+    </message>
+    <message>
+        <source>Acc&amp;uratezza:</source>
+        <translation>Acc&amp;uracy:</translation>
+    </message>
+    <message>
+        <source>La risoluzione &quot;%1&quot; non va: scrivi i mV dell&apos;ultima cifra, un numero maggiore di zero.</source>
+        <translation>The resolution &quot;%1&quot; does not do: type the mV of the last digit, a number above zero.</translation>
+    </message>
+    <message>
+        <source>L&apos;accuratezza &quot;%1&quot; non va: scrivi un numero, zero o più.</source>
+        <translation>The accuracy &quot;%1&quot; does not do: type a number, zero or more.</translation>
+    </message>
 </context>
 <context>
     <name>dravino::JobForm</name>
@@ -1297,6 +2413,57 @@ Calculator for the rail-pressure sensors of common-rail systems.
     <message>
         <source>Annulla</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::LimitsDialog</name>
+    <message>
+        <source>Limiti di taratura</source>
+        <translation>Calibration limits</translation>
+    </message>
+    <message>
+        <source>&amp;Errore in ogni punto (±%):</source>
+        <translation>&amp;Error at each point (±%):</translation>
+    </message>
+    <message>
+        <source>&amp;Isteresi (%):</source>
+        <translation>&amp;Hysteresis (%):</translation>
+    </message>
+    <message>
+        <source>&amp;Ripetibilità (%):</source>
+        <translation>&amp;Repeatability (%):</translation>
+    </message>
+    <message>
+        <source>Linearità &amp;terminale (±%):</source>
+        <translation>&amp;Terminal linearity (±%):</translation>
+    </message>
+    <message>
+        <source>Linearità &amp;BFSL (±%):</source>
+        <translation>&amp;Best-fit linearity (±%):</translation>
+    </message>
+    <message>
+        <source>&amp;Zero (±%):</source>
+        <translation>&amp;Zero (±%):</translation>
+    </message>
+    <message>
+        <source>&amp;Campo (±%):</source>
+        <translation>&amp;Span (±%):</translation>
+    </message>
+    <message>
+        <source>Sensore %1: ogni limite in % del campo.</source>
+        <translation>Sensor %1: each limit in % of span.</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Il limite &quot;%1&quot; non va: scrivi un numero maggiore di zero e non oltre 50.</source>
+        <translation>The limit &quot;%1&quot; does not do: type a number above zero and not beyond 50.</translation>
+    </message>
+    <message>
+        <source>I limiti non si possono salvare: il file delle impostazioni non si può scrivere.</source>
+        <translation>The limits cannot be saved: the settings file cannot be written.</translation>
     </message>
 </context>
 <context>
@@ -1964,6 +3131,227 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     </message>
 </context>
 <context>
+    <name>dravino::ReadingsTable</name>
+    <message>
+        <source>Ciclo</source>
+        <translation>Cycle</translation>
+    </message>
+    <message>
+        <source>Verso</source>
+        <translation>Direction</translation>
+    </message>
+    <message>
+        <source>Punto (%)</source>
+        <translation>Point (%)</translation>
+    </message>
+    <message>
+        <source>Riferimento (bar)</source>
+        <translation>Reference (bar)</translation>
+    </message>
+    <message>
+        <source>Lettura (mV)</source>
+        <translation>Reading (mV)</translation>
+    </message>
+    <message>
+        <source>Lettura (conteggi %1 bit)</source>
+        <translation>Reading (%1-bit counts)</translation>
+    </message>
+    <message>
+        <source>mV</source>
+        <translation>mV</translation>
+    </message>
+    <message>
+        <source>Pressione indicata (bar)</source>
+        <translation>Pressure indicated (bar)</translation>
+    </message>
+    <message>
+        <source>Errore (bar)</source>
+        <translation>Error (bar)</translation>
+    </message>
+    <message>
+        <source>Errore (% campo)</source>
+        <translation>Error (% span)</translation>
+    </message>
+    <message>
+        <source>Scrivi la lettura, o premi F9 per leggerla dal multimetro</source>
+        <translation>Type the reading, or press F9 to read it from the multimeter</translation>
+    </message>
+    <message>
+        <source>Letta dal multimetro</source>
+        <translation>Read from the multimeter</translation>
+    </message>
+    <message>
+        <source>Scritta a mano</source>
+        <translation>Typed by hand</translation>
+    </message>
+    <message>
+        <source>salita</source>
+        <translation>rising</translation>
+    </message>
+    <message>
+        <source>discesa</source>
+        <translation>falling</translation>
+    </message>
+    <message>
+        <source>manca</source>
+        <translation>missing</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::References</name>
+    <message>
+        <source>%1 (n. %2)</source>
+        <translation>%1 (no. %2)</translation>
+    </message>
+</context>
+<context>
+    <name>dravino::ReferencesDialog</name>
+    <message>
+        <source>Riferimenti di pressione</source>
+        <translation>Pressure references</translation>
+    </message>
+    <message>
+        <source>Riferimenti dell&apos;officina</source>
+        <translation>The workshop&apos;s references</translation>
+    </message>
+    <message>
+        <source>Nome</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Numero di serie</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Numero del certificato di taratura</source>
+        <translation>Calibration certificate number</translation>
+    </message>
+    <message>
+        <source>Incertezza data come</source>
+        <translation>Uncertainty given as</translation>
+    </message>
+    <message>
+        <source>incertezza estesa U e k dal certificato</source>
+        <translation>expanded uncertainty U and k from its certificate</translation>
+    </message>
+    <message>
+        <source>classe di precisione, in % del campo</source>
+        <translation>accuracy class, in % of range</translation>
+    </message>
+    <message>
+        <source>Incertezza estesa U in bar</source>
+        <translation>Expanded uncertainty U in bar</translation>
+    </message>
+    <message>
+        <source>Fattore di copertura k</source>
+        <translation>Coverage factor k</translation>
+    </message>
+    <message>
+        <source>Classe di precisione in %</source>
+        <translation>Accuracy class in %</translation>
+    </message>
+    <message>
+        <source>Campo del riferimento in bar</source>
+        <translation>Range of the reference in bar</translation>
+    </message>
+    <message>
+        <source>Taratura valida fino al</source>
+        <translation>Calibration valid until</translation>
+    </message>
+    <message>
+        <source>%1, vuoto se non indicata</source>
+        <translation>%1, empty if not given</translation>
+    </message>
+    <message>
+        <source>&amp;Nuovo</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>&amp;Togli</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>N. di &amp;serie:</source>
+        <translation>S&amp;erial no.:</translation>
+    </message>
+    <message>
+        <source>&amp;Certificato n.:</source>
+        <translation>&amp;Certificate no.:</translation>
+    </message>
+    <message>
+        <source>&amp;Incertezza:</source>
+        <translation>Uncertaint&amp;y:</translation>
+    </message>
+    <message>
+        <source>&amp;U (bar):</source>
+        <translation>&amp;U (bar):</translation>
+    </message>
+    <message>
+        <source>&amp;k:</source>
+        <translation>&amp;k:</translation>
+    </message>
+    <message>
+        <source>C&amp;lasse (%):</source>
+        <translation>C&amp;lass (%):</translation>
+    </message>
+    <message>
+        <source>Ca&amp;mpo (bar):</source>
+        <translation>Ran&amp;ge (bar):</translation>
+    </message>
+    <message>
+        <source>Taratura valida fino &amp;al:</source>
+        <translation>Calibration valid un&amp;til:</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Nuovo riferimento</source>
+        <translation>New reference</translation>
+    </message>
+    <message>
+        <source>Il riferimento non ha un nome: scrivilo, lo stampa il certificato.</source>
+        <translation>The reference has no name: type it, the certificate prints it.</translation>
+    </message>
+    <message>
+        <source>C&apos;è già un riferimento che si chiama %1.</source>
+        <translation>There is a reference called %1 already.</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; non va: scrivi un numero maggiore di zero.</source>
+        <translation>%1 &quot;%2&quot; does not do: type a number above zero.</translation>
+    </message>
+    <message>
+        <source>L&apos;incertezza estesa U</source>
+        <translation>The expanded uncertainty U</translation>
+    </message>
+    <message>
+        <source>Il fattore di copertura k</source>
+        <translation>The coverage factor k</translation>
+    </message>
+    <message>
+        <source>Il campo</source>
+        <translation>The range</translation>
+    </message>
+    <message>
+        <source>La classe</source>
+        <translation>The class</translation>
+    </message>
+    <message>
+        <source>La data &quot;%1&quot; non si legge: scrivila come %2.</source>
+        <translation>The date &quot;%1&quot; does not read: type it as %2.</translation>
+    </message>
+    <message>
+        <source>Il registro dei riferimenti non si può salvare: il file delle impostazioni non si può scrivere.</source>
+        <translation>The register of references cannot be saved: the settings file cannot be written.</translation>
+    </message>
+    <message>
+        <source>Nom&amp;e:</source>
+        <translation>Na&amp;me:</translation>
+    </message>
+</context>
+<context>
     <name>dravino::ScalePanel</name>
     <message>
         <source>Calcolo scala</source>
@@ -2212,6 +3600,14 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Righe %1: i valori ADC %2 superano %3, il massimo del convertitore a %4 bit.</source>
         <translation>Rows %1: the ADC values %2 are above %3, the highest of a %4-bit converter.</translation>
+    </message>
+    <message>
+        <source>taratura...</source>
+        <translation>calibration...</translation>
+    </message>
+    <message>
+        <source>Taratura del sensore con un riferimento di pressione: salita e discesa, incertezza, come trovato e come lasciato (F6)</source>
+        <translation>Sensor calibration against a pressure reference: rising and falling, uncertainty, as found and as left (F6)</translation>
     </message>
 </context>
 <context>

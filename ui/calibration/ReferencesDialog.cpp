@@ -71,7 +71,7 @@ ReferencesDialog::ReferencesDialog(Platform &platform, const QString &current, Q
         b->setAutoDefault(false);
 
     auto *form = new QFormLayout;
-    form->addRow(tr("No&me:"), m_name);
+    form->addRow(tr("Nom&e:"), m_name);
     form->addRow(tr("N. di &serie:"), m_serial);
     form->addRow(tr("&Certificato n.:"), m_certificate);
     form->addRow(tr("&Incertezza:"), m_kind);
