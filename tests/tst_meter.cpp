@@ -697,10 +697,10 @@ void TestMeter::calibrationByKeys()
     // calibration, which Elimina withdraws with its reason and keeps.
     MeterStandIn meter("+2.50200000E+00");
     qputenv("DRAVINO_INSTRUMENT", meter.device().toUtf8());
+    QTemporaryDir out;
+    Window t; // (the settings in a folder of the test's own from here on)
     dravino::saveReferences({dravino::test::sampleReference()});
     dravino::saveAcceptance(dravino::Acceptance::Simple);
-    QTemporaryDir out;
-    Window t;
     t.platform.realPages = true;
     t.key(Qt::Key_F6);
     dravino::CalibrationWindow *c = nullptr;

@@ -8,7 +8,7 @@ import time
 
 import pyatspi
 
-KEYS = {"Tab": 0xFF09, "F2": 0xFFBF, "F3": 0xFFC0, "F4": 0xFFC1, "F7": 0xFFC4, "F8": 0xFFC5, "Escape": 0xFF1B, "Return": 0xFF0D}
+KEYS = {"Tab": 0xFF09, "F2": 0xFFBF, "F3": 0xFFC0, "F4": 0xFFC1, "F6": 0xFFC3, "F7": 0xFFC4, "F8": 0xFFC5, "Escape": 0xFF1B, "Return": 0xFF0D}
 KEYS.update({digit: ord(digit) for digit in "0123456789"})
 
 
@@ -46,18 +46,23 @@ def describe(acc):
 
 
 def focused(acc):
-    # The first control that has the focus; a panel that says it has it
-    # (a button box, when one of its buttons has) is looked into.
-    for child in acc:
-        if child is None:
-            continue
-        if child.getState().contains(pyatspi.STATE_FOCUSED) and child.getRoleName() != "panel":
-            return child
-        found = focused(child)
-        if found is not None:
-            return found
-    return None
+    # The control that has the focus; a panel that says it has it (a button
+    # box, when one of its buttons has) is looked into. A table's current
+    # cell, and a tab bar's current tab, stay "focused" after the focus has
+    # left them: a control elsewhere that has it goes first.
+    found = []
 
+    def collect(node):
+        for child in node:
+            if child is None:
+                continue
+            if child.getState().contains(pyatspi.STATE_FOCUSED) and child.getRoleName() != "panel":
+                found.append(child)
+            collect(child)
+
+    collect(acc)
+    others = [f for f in found if f.getRoleName() not in ("table cell", "page tab")]
+    return (others or found or [None])[0]
 
 def press(key):
     pyatspi.Registry.generateKeyboardEvent(KEYS[key], None, pyatspi.KEY_SYM)
@@ -73,16 +78,18 @@ def main():
         for title, opening, closing in (("Main panel", None, None), ("Scale panel (F2)", "F2", "Escape"),
                                         ("Sensata panel (F3)", "F3", "Escape"),
                                         ("Archive window (F4)", "F4", "Escape"),
+                                        ("Calibration window (F6)", "F6", "Escape"),
                                         ("Trace window (F7)", "F7", "Escape"),
                                         ("Multimeter dialog (F8)", "F8", "Escape")):
             if opening:
                 press(opening)
             window = main_window
-            if opening in ("F4", "F7", "F8"):
+            if opening in ("F4", "F6", "F7", "F8"):
                 # A window of its own, which answers once the archive, or
                 # libsigrok's list of drivers, has.
                 time.sleep(1.5)
-                title_shown = {"F4": "Archivio prove", "F7": "Traccia del sensore", "F8": "Strumento"}[opening]
+                title_shown = {"F4": "Archivio prove", "F6": "Taratura del sensore", "F7": "Traccia del sensore",
+                               "F8": "Strumento"}[opening]
                 window = next(w for w in app if w is not None and w.name == title_shown)
             print("## %s\n" % title)
             print("What is showing:\n")

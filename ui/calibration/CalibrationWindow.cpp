@@ -30,6 +30,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QTableView>
@@ -320,6 +321,7 @@ CalibrationWindow::CalibrationWindow(Platform &platform, CalibrationModel &model
     // The readings on one page, what they give on the other.
     auto *tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("tabTaratura"));
+    tabs->tabBar()->setAccessibleName(tr("Letture o risultati"));
     auto *results = new QWidget(tabs);
     auto *resultsLayout = new QHBoxLayout(results);
     resultsLayout->addWidget(m_results);
