@@ -255,7 +255,8 @@ QJsonObject calibrationJson(const CalibrationData &d)
                   {QStringLiteral("adjustment"), adjustmentName(d.adjustment)},
                   {QStringLiteral("meterAccuracy"), QJsonObject{{QStringLiteral("percentOfReading"), d.meterAccuracy.percentOfReading},
                                                                 {QStringLiteral("digits"), d.meterAccuracy.digits},
-                                                                {QStringLiteral("resolutionMv"), d.meterAccuracy.resolutionMv}}},
+                                                                {QStringLiteral("resolutionMv"), d.meterAccuracy.resolutionMv},
+                                                                {QStringLiteral("certificate"), d.meterAccuracy.certificate}}},
                   {QStringLiteral("meter"), instrumentJson(d.meter)},
                   {QStringLiteral("rule"), QJsonObject{{QStringLiteral("name"), calibrationRuleName()},
                                                        {QStringLiteral("version"), kCalibrationRuleVersion},
@@ -293,7 +294,7 @@ CalibrationData calibrationFrom(const QJsonObject &o)
         d.reference = referenceFrom(o.value(QStringLiteral("reference")).toObject());
     const QJsonObject m = o.value(QStringLiteral("meterAccuracy")).toObject();
     d.meterAccuracy = {m.value(QStringLiteral("percentOfReading")).toDouble(), m.value(QStringLiteral("digits")).toDouble(),
-                       m.value(QStringLiteral("resolutionMv")).toDouble(1)};
+                       m.value(QStringLiteral("resolutionMv")).toDouble(1), m.value(QStringLiteral("certificate")).toString()};
     d.meter = instrumentFrom(o.value(QStringLiteral("meter")).toObject());
     const QJsonObject rule = o.value(QStringLiteral("rule")).toObject();
     d.acceptance = acceptanceNamed(rule.value(QStringLiteral("acceptance")).toString());

@@ -60,6 +60,7 @@ MeterAccuracy loadMeterAccuracy()
     a.percentOfReading = settingsValue(QStringLiteral("instrumentAccuracyPercent"), a.percentOfReading).toDouble();
     a.digits = settingsValue(QStringLiteral("instrumentAccuracyDigits"), a.digits).toDouble();
     a.resolutionMv = settingsValue(QStringLiteral("instrumentResolutionMv"), a.resolutionMv).toDouble();
+    a.certificate = settingsValue(QStringLiteral("instrumentCertificate")).toString();
     return a;
 }
 
@@ -67,7 +68,8 @@ bool saveMeterAccuracy(const MeterAccuracy &a)
 {
     return setSettingsValues({{QStringLiteral("instrumentAccuracyPercent"), a.percentOfReading},
                               {QStringLiteral("instrumentAccuracyDigits"), a.digits},
-                              {QStringLiteral("instrumentResolutionMv"), a.resolutionMv}});
+                              {QStringLiteral("instrumentResolutionMv"), a.resolutionMv},
+                              {QStringLiteral("instrumentCertificate"), a.certificate}});
 }
 
 } // namespace dravino

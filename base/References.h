@@ -29,11 +29,13 @@ QList<PressureReference> loadReferences();
 bool saveReferences(const QList<PressureReference> &references);
 
 // The meter's accuracy as its maker gives it, ± (% of reading + digits),
-// and the mV of its last digit, kept with the meter chosen.
+// the mV of its last digit, and the number of its calibration certificate,
+// kept with the meter chosen.
 struct MeterAccuracy {
     double percentOfReading = 0.05;
     double digits = 2;
     double resolutionMv = 1;
+    QString certificate;
     bool operator==(const MeterAccuracy &) const = default;
 };
 MeterAccuracy loadMeterAccuracy();

@@ -279,6 +279,8 @@ private:
                                          : QStringList{m.vendor, m.model}.join(QLatin1Char(' ')).simplified();
         if (!m.serial.isEmpty())
             words += text(QT_TRANSLATE_NOOP("CalibrationCertificate", ", n. di serie %1")).arg(m.serial);
+        if (!a.certificate.isEmpty())
+            words += text(QT_TRANSLATE_NOOP("CalibrationCertificate", ", certificato n. %1")).arg(a.certificate);
         words += text(QT_TRANSLATE_NOOP("CalibrationCertificate", ", accuratezza ±(%1 % della lettura + %2 cifre), risoluzione %3 mV"))
                      .arg(decimal(a.percentOfReading, 3), decimal(a.digits, 0), decimal(a.resolutionMv, 3));
         if (!m.calibratedUntil.isValid())

@@ -313,6 +313,9 @@ void printScaleSheet(PrintSurface &s, const ScaleSheet &sheet)
         QT_TRANSLATE_NOOP("ScaleSheet", "BAR"),   QT_TRANSLATE_NOOP("ScaleSheet", "ADC"),
         QT_TRANSLATE_NOOP("ScaleSheet", "mVolt"), QT_TRANSLATE_NOOP("ScaleSheet", "SCALA"),
         QT_TRANSLATE_NOOP("ScaleSheet", "Linearità"), QT_TRANSLATE_NOOP("ScaleSheet", "Scostamento")};
+    // A certificate written as a file is archival (PDF/A-1b, its fonts embedded).
+    if (!sheet.certificate.isEmpty() || sheet.preview)
+        s.Archival(true);
     // Above the grid: who issues it, and what it is, its number, date and page.
     const QString dated = text(QT_TRANSLATE_NOOP("ScaleSheet", "prova del %1 · pagina 1 di 1")).arg(printDateTime(sheet.now));
     QStringList title;

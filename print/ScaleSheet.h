@@ -23,7 +23,8 @@
 // or typed by hand); the job; the operator's name, the date and a line to
 // sign; and for a sheet printed again from the archive, that it is a
 // reprint, of when. A sheet for a printer without colour prints every
-// result black; the chart's marks differ by shape.
+// result black; the chart's marks differ by shape. A certificate's PDF is
+// archival (PDF/A-1b).
 
 #include "base/InstrumentUsed.h"
 #include "base/JobData.h"

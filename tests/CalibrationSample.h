@@ -49,7 +49,7 @@ inline CalibrationData sampleCalibration(Acceptance acceptance = Acceptance::Gua
         d.asLeft = sampleRun(1, 2, 0.5);
     }
     d.reference = sampleReference();
-    d.meterAccuracy = {0.05, 2, 0.1};
+    d.meterAccuracy = {0.05, 2, 0.1, QStringLiteral("LAT 105 77/26")};
     d.meter.known = true;
     d.meter.vendor = QStringLiteral("Demo");
     d.meter.model = QStringLiteral("Multimetro");

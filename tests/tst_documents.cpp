@@ -718,6 +718,8 @@ void TestDocuments::sheetForTheCustomer()
     QVERIFY(!pdf.isEmpty());
     if (const QString keep = qEnvironmentVariable("DRAVINO_KEEP_PDF"); !keep.isEmpty())
         QFile::copy(pdf, keep);
+    // A certificate's PDF is archival (PDF/A-1b).
+    QCOMPARE(s.pdf().contains("pdfaid:part"), !sheet.certificate.isEmpty() || sheet.preview);
 
     const QList<PdfWord> words = pdfWords(pdf);
     QStringList all;

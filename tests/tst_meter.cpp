@@ -17,6 +17,7 @@
 #include "ui/trace/TraceWindow.h"
 #include "ui/dialogs/InstrumentDialog.h"
 #include "ui/calibration/CalibrationWindow.h"
+#include "ui/calibration/CalibrationSession.h"
 #include "ui/archive/ArchiveModel.h"
 #include "archive/Location.h"
 #include "print/PdfFile.h"
@@ -818,7 +819,11 @@ void TestMeter::calibrationByKeys()
     QVERIFY2(annex.contains(QStringLiteral("Incertezza estesa U = k · u_c %1 bar").arg(locale.toString(budget.value(QStringLiteral("expanded")).toDouble(), 'f', 3))),
              qPrintable(annex));
     QVERIFY2(annex.contains(QStringLiteral("Accuratezza del multimetro (rettangolare)")), qPrintable(annex));
-    // Saved again, unchanged: the same certificate, a copy, not recorded again.
+    // Saved again, unchanged, once the first page's outcome is in: the
+    // same certificate, a copy, not recorded again.
+    QTRY_VERIFY_WITH_TIMEOUT(!static_cast<QPushButton *>(in("cmdStampaTaratura"))->isDown() && t.platform.pending == 0
+                                 && !c->session().numbering(),
+                             20000);
     t.platform.saveAs = out.filePath(QStringLiteral("copia.pdf"));
     QTest::mouseClick(static_cast<QPushButton *>(in("cmdPdfTaratura")), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(dravino::isCompletePdf(t.platform.saveAs), 20000);
@@ -868,6 +873,7 @@ void TestMeter::meterAccuracyKept()
     const char *const names[] = {"txtAccuratezza", "txtCifre", "txtRisoluzione"};
     for (int i = 0; i < 3; ++i)
         dialog->findChild<QLineEdit *>(QLatin1String(names[i]))->setText(values[i]);
+    dialog->findChild<QLineEdit *>(QStringLiteral("txtCertificatoStrumento"))->setText(QStringLiteral(" LAT 019  4471 "));
     dialog->show();
     dialog->accept();
     QCOMPARE(dialog->isVisible(), !refused.isEmpty());
@@ -876,6 +882,7 @@ void TestMeter::meterAccuracyKept()
         QCOMPARE(QStringList({QLocale().toString(kept.percentOfReading), QLocale().toString(kept.digits), QLocale().toString(kept.resolutionMv)})
                      .join(QLatin1Char('|')),
                  typed);
+        QCOMPARE(kept.certificate, QStringLiteral("LAT 019 4471"));
     } else {
         QCOMPARE(dialog->focusWidget()->objectName(), refused);
         QCOMPARE(dravino::loadMeterAccuracy(), (dravino::MeterAccuracy{0.05, 2, 1}));

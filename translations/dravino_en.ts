@@ -2099,6 +2099,10 @@
         <source>Multimetro</source>
         <translation>Multimeter</translation>
     </message>
+    <message>
+        <source>Letture o risultati</source>
+        <translation>Readings or results</translation>
+    </message>
 </context>
 <context>
     <name>dravino::Certificates</name>
@@ -2362,6 +2366,14 @@ Calculator for the rail-pressure sensors of common-rail systems.
     <message>
         <source>L&apos;accuratezza &quot;%1&quot; non va: scrivi un numero, zero o più.</source>
         <translation>The accuracy &quot;%1&quot; does not do: type a number, zero or more.</translation>
+    </message>
+    <message>
+        <source>Numero del certificato di taratura</source>
+        <translation>Calibration certificate number</translation>
+    </message>
+    <message>
+        <source>Certificato di taratura &amp;n.:</source>
+        <translation>Calibration certificate &amp;no.:</translation>
     </message>
 </context>
 <context>

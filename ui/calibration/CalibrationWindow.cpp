@@ -422,9 +422,12 @@ CalibrationWindow::CalibrationWindow(Platform &platform, CalibrationModel &model
             m_grid->edit(cell);
         });
     });
+    // A reading kept: the next row, once the editor that gave it has closed.
     connect(m_table, &ReadingsTable::entered, this, [this](int row) {
-        if (row + 1 < m_table->rowCount())
-            m_grid->setCurrentIndex(m_table->index(row + 1, ReadingsTable::Reading));
+        QTimer::singleShot(0, this, [this, row] {
+            if (row + 1 < m_table->rowCount())
+                m_grid->setCurrentIndex(m_table->index(row + 1, ReadingsTable::Reading));
+        });
     });
     connect(&m_model, &CalibrationModel::changed, this, &CalibrationWindow::showResults);
     connect(readButton, &QPushButton::clicked, this, &CalibrationWindow::takeReading);

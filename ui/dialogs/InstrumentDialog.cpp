@@ -76,6 +76,9 @@ InstrumentDialog::InstrumentDialog(Platform &platform, QWidget *parent)
     m_accuracy = number("txtAccuratezza", tr("Accuratezza in % della lettura"), accuracy.percentOfReading);
     m_digits = number("txtCifre", tr("Accuratezza in cifre"), accuracy.digits);
     m_resolution = number("txtRisoluzione", tr("Risoluzione in mV"), accuracy.resolutionMv);
+    m_certificate = new QLineEdit(accuracy.certificate, this);
+    m_certificate->setObjectName(QStringLiteral("txtCertificatoStrumento"));
+    m_certificate->setAccessibleName(tr("Numero del certificato di taratura"));
     m_state = new QLabel(this);
     m_state->setObjectName(QStringLiteral("lblStatoStrumento"));
     m_state->setWordWrap(true);
@@ -98,6 +101,7 @@ InstrumentDialog::InstrumentDialog(Platform &platform, QWidget *parent)
     form->addRow(tr("&Trovati:"), m_found);
     form->addRow(caption(tr("&Multimetro:"), m_device), deviceRow);
     form->addRow(tr("T&aratura valida fino al:"), m_calibration);
+    form->addRow(tr("Certificato di taratura &n.:"), m_certificate);
     auto *accuracyRow = new QHBoxLayout;
     accuracyRow->addWidget(new QLabel(QStringLiteral("±("), this));
     accuracyRow->addWidget(m_accuracy);
@@ -261,6 +265,7 @@ void InstrumentDialog::accept()
     }
     // The accuracy: numbers not below zero, a resolution above it.
     MeterAccuracy accuracy;
+    accuracy.certificate = m_certificate->text().simplified();
     const std::tuple<QLineEdit *, double *, bool> numbers[] = {{m_accuracy, &accuracy.percentOfReading, false},
                                                                {m_digits, &accuracy.digits, false},
                                                                {m_resolution, &accuracy.resolutionMv, true}};

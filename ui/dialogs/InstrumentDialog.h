@@ -52,7 +52,7 @@ private:
     QListWidget *m_found = nullptr;
     QLineEdit *m_device = nullptr;
     QLineEdit *m_calibration = nullptr;
-    QLineEdit *m_accuracy = nullptr, *m_digits = nullptr, *m_resolution = nullptr;
+    QLineEdit *m_accuracy = nullptr, *m_digits = nullptr, *m_resolution = nullptr, *m_certificate = nullptr;
     QPushButton *m_try = nullptr;
     QLabel *m_state = nullptr;
     MeterService *m_meter = nullptr;
