@@ -20,6 +20,11 @@ void Trace::add(std::int64_t ms, double mv)
 {
     if (!m_samples.empty())
         ms = std::max(ms, m_samples.back().ms);
+    if (m_samples.size() >= m_capacity) {
+        const std::size_t n = std::max<std::size_t>(1, m_capacity / 8);
+        m_samples.erase(m_samples.begin(), m_samples.begin() + std::ptrdiff_t(n));
+        m_dropped += n;
+    }
     m_samples.push_back({ms, mv});
 }
 
@@ -65,29 +70,25 @@ bool Trace::stale(std::int64_t nowMs, std::int64_t staleMs) const
     return !m_samples.empty() && nowMs - m_samples.back().ms > staleMs;
 }
 
-std::optional<CursorSpan> Trace::between(double level, double to, std::int64_t fromMs) const
+std::optional<CursorSpan> Trace::between(double level, double to, std::int64_t fromMs, std::int64_t toMs) const
 {
-    // The time the segment from a to b crosses v, where it does (a reading
-    // on the level is its crossing).
-    const auto crossing = [](const TraceSample &a, const TraceSample &b, double v) -> std::optional<double> {
-        if ((a.mv < v && b.mv < v) || (a.mv > v && b.mv > v) || a.mv == b.mv)
-            return a.mv == v ? std::optional<double>(double(a.ms)) : std::nullopt;
-        return a.ms + (v - a.mv) / (b.mv - a.mv) * double(b.ms - a.ms);
+    // When the segment from a to b passes v in the passage's direction:
+    // rising, from below v to v or above; falling, from above to v or below.
+    const bool rising = to >= level;
+    const auto crossing = [rising](const TraceSample &a, const TraceSample &b, double v) -> std::optional<double> {
+        const bool passes = rising ? a.mv < v && b.mv >= v : a.mv > v && b.mv <= v;
+        if (!passes)
+            return std::nullopt;
+        return double(a.ms) + (v - a.mv) / (b.mv - a.mv) * double(b.ms - a.ms);
     };
     std::optional<double> start;
-    const std::size_t first = firstAtOrAfter(fromMs);
-    for (std::size_t i = first; i + 1 < m_samples.size(); ++i) {
+    for (std::size_t i = firstAtOrAfter(fromMs); i + 1 < m_samples.size() && m_samples[i + 1].ms <= toMs; ++i) {
         const TraceSample &a = m_samples[i], &b = m_samples[i + 1];
-        if (!start) {
-            start = crossing(a, b, level);
-            // The second level may be crossed in the same segment.
-            if (start)
-                if (const auto end = crossing(a, b, to); end && *end > *start)
-                    return CursorSpan{*start, *end};
-            continue;
-        }
-        if (const auto end = crossing(a, b, to); end && *end >= *start)
-            return CursorSpan{*start, *end};
+        if (const auto at = crossing(a, b, level))
+            start = at;
+        if (start)
+            if (const auto end = crossing(a, b, to); end && *end >= *start)
+                return CursorSpan{*start, *end};
     }
     return std::nullopt;
 }
@@ -103,10 +104,11 @@ std::vector<TraceColumn> Trace::columns(std::int64_t fromMs, std::int64_t toMs, 
         const TraceSample &s = m_samples[i];
         const auto column = std::int64_t(fromMs + std::floor(double(s.ms - fromMs) / slot) * slot);
         if (out.empty() || out.back().fromMs != column)
-            out.push_back({column, s.mv, s.mv});
+            out.push_back({column, s.mv, s.mv, s.mv, s.mv});
         else {
             out.back().min = std::min(out.back().min, s.mv);
             out.back().max = std::max(out.back().max, s.mv);
+            out.back().last = s.mv;
         }
     }
     return out;

@@ -1,12 +1,14 @@
 #pragma once
 // A sensor's output traced over time from the bench multimeter: each
 // reading stamped when it came (ms from the trace's start), in mV. The
-// trace keeps every reading (an hour at ten a second is 36,000), gives the
+// trace keeps its readings up to a bound (2,000,000 by default, 32 MB: days
+// of a polled meter), then lets the oldest go and counts them; it gives the
 // minimum, maximum and mean of the whole or of a span, finds when the
 // signal crossed a level (the cursors: the time from one level to another
 // and the rate of pressure over it), tells a reading outside the signal's
 // range (a wiring or supply fault), and shrinks a span to the lowest and
-// highest reading of each column a chart draws.
+// highest reading of each column a chart draws (a scope's peak detect: a
+// spike narrower than a column still reaches its height).
 
 #include "core/Sensor.h"
 
@@ -44,19 +46,33 @@ struct CursorSpan {
     double seconds() const { return (toMs - fromMs) / 1000.0; }
 };
 
-// A column of a chart: the lowest and highest reading in its time slot.
+// A column of a chart: the lowest and highest reading in its time slot,
+// and its first and last (where the line from the column before comes in
+// and the line to the next goes out).
 struct TraceColumn {
     std::int64_t fromMs = 0;
     double min = 0, max = 0;
+    double first = 0, last = 0;
 };
+
+inline constexpr std::size_t kTraceCapacity = 2'000'000;
 
 class Trace
 {
 public:
+    explicit Trace(std::size_t capacity = kTraceCapacity) : m_capacity(capacity < 1 ? 1 : capacity) {}
     // Readings come in time order; a stamp earlier than the last is taken
-    // as the last's (a clock that stepped back).
+    // as the last's (a clock that stepped back). A full trace first lets
+    // go of its oldest eighth.
     void add(std::int64_t ms, double mv);
-    void clear() { m_samples.clear(); }
+    void clear()
+    {
+        m_samples.clear();
+        m_dropped = 0;
+    }
+    // The oldest readings let go to stay within the bound, since the last clear.
+    std::size_t dropped() const { return m_dropped; }
+    std::size_t capacity() const { return m_capacity; }
     const std::vector<TraceSample> &samples() const { return m_samples; }
     bool empty() const { return m_samples.empty(); }
     std::optional<TraceSample> latest() const;
@@ -67,10 +83,14 @@ public:
     TraceStats stats(std::int64_t fromMs, std::int64_t toMs) const;
     // No reading for over staleMs at nowMs (never stale when empty).
     bool stale(std::int64_t nowMs, std::int64_t staleMs = 1000) const;
-    // The first crossing of level at or after fromMs, then the first
-    // crossing of to after it (each at the time between two readings the
-    // straight line between them gives); nothing where either is not crossed.
-    std::optional<CursorSpan> between(double level, double to, std::int64_t fromMs = INT64_MIN) const;
+    // Between fromMs and toMs, the signal's passage from level to to, as a
+    // scope's cursors measure a rise or a fall: the first crossing of to in
+    // the passage's direction (rising where to is above level, falling
+    // where below), and the last crossing of level in that direction before
+    // it; each at the time the straight line between two readings gives.
+    // A rise does not answer for a fall. Nothing where there is no passage.
+    std::optional<CursorSpan> between(double level, double to, std::int64_t fromMs = INT64_MIN,
+                                      std::int64_t toMs = INT64_MAX) const;
     // fromMs to toMs in columns slots, each with its readings' range (a slot
     // with none is left out).
     std::vector<TraceColumn> columns(std::int64_t fromMs, std::int64_t toMs, int count) const;
@@ -78,6 +98,8 @@ public:
 private:
     std::size_t firstAtOrAfter(std::int64_t ms) const;
     std::vector<TraceSample> m_samples;
+    std::size_t m_capacity;
+    std::size_t m_dropped = 0;
 };
 
 // The pressure of mv for the family and full scale from the zero point,

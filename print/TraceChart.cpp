@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 
 namespace dravino {
@@ -25,7 +26,13 @@ const QColor kStale(140, 140, 140);
 const QColor kSelection(0, 110, 200);
 const QColor kCursor(170, 0, 170);
 
-QString whole(double v) { return QLocale().toString(qRound64(v)); }
+// mV and bar as the calculator writes them: no thousands' separator.
+QString whole(double v)
+{
+    QLocale l;
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    return l.toString(qRound64(v));
+}
 QString mvAndBar(double mv, const TraceSensor &sensor)
 {
     return text(QT_TRANSLATE_NOOP("TracePage", "%1 mV (%2 bar)")).arg(whole(mv), whole(sensor.bar(mv)));
@@ -40,6 +47,52 @@ TraceSpan traceAxis(const Trace &trace)
         return {0, 10000};
     const std::int64_t first = trace.samples().front().ms;
     return {first, std::max(trace.samples().back().ms, first + 10000)};
+}
+
+TraceSpan traceAxis(const TraceView &view)
+{
+    if (view.shown && view.shown->toMs > view.shown->fromMs)
+        return *view.shown;
+    return view.trace ? traceAxis(*view.trace) : TraceSpan{0, 10000};
+}
+
+namespace {
+std::optional<TraceSpan> fitted(TraceSpan span, const TraceSpan &whole)
+{
+    const std::int64_t width = span.toMs - span.fromMs;
+    if (width >= whole.toMs - whole.fromMs)
+        return std::nullopt;
+    if (span.fromMs < whole.fromMs)
+        span = {whole.fromMs, whole.fromMs + width};
+    if (span.toMs > whole.toMs)
+        span = {whole.toMs - width, whole.toMs};
+    return span;
+}
+} // namespace
+
+std::optional<TraceSpan> traceZoom(const TraceView &view, double factor, double at)
+{
+    const TraceSpan axis = traceAxis(view);
+    const TraceSpan whole = view.trace ? traceAxis(*view.trace) : axis;
+    const double width = double(axis.toMs - axis.fromMs);
+    const auto narrower = std::max(kNarrowestViewMs, std::int64_t(std::llround(width * factor)));
+    at = std::clamp(at, 0.0, 1.0);
+    const auto from = std::int64_t(std::llround(double(axis.fromMs) + at * width - at * double(narrower)));
+    return fitted({from, from + narrower}, whole);
+}
+
+std::optional<TraceSpan> tracePan(const TraceView &view, double fraction)
+{
+    if (!view.shown || !view.trace)
+        return view.shown;
+    const TraceSpan axis = traceAxis(view);
+    const auto by = std::int64_t(std::llround(double(axis.toMs - axis.fromMs) * fraction));
+    return fitted({axis.fromMs + by, axis.toMs + by}, traceAxis(*view.trace));
+}
+
+TraceSpan traceCursorSpan(const TraceView &view)
+{
+    return view.selection ? *view.selection : traceAxis(view);
 }
 
 QRectF tracePlotArea(PrintSurface &s, const QRectF &area)
@@ -57,7 +110,7 @@ void printTraceChart(PrintSurface &s, const QRectF &area, const TraceView &view)
     const double line = s.TextHeight();
     s.ForeColor(Qt::black);
     s.FontBold(false);
-    const TraceSpan axis = view.trace ? traceAxis(*view.trace) : TraceSpan{0, 10000};
+    const TraceSpan axis = traceAxis(view);
     const double span = double(std::max<std::int64_t>(1, axis.toMs - axis.fromMs));
     const auto xOf = [&](double ms) { return plot.left() + (ms - axis.fromMs) / span * plot.width(); };
     const auto yOf = [&](double mv) { return plot.bottom() - std::clamp(mv, 0.0, kTopMv) / kTopMv * plot.height(); };
@@ -81,12 +134,20 @@ void printTraceChart(PrintSurface &s, const QRectF &area, const TraceView &view)
         s.CurrentY(yOf(mv) - line / 2);
         s.Print(QString::number(qRound64(view.sensor.bar(mv))), true);
     }
-    const int step = std::max(1, axisStep(span / 1000.0, 8)) * 1000;
-    for (double ms = 0; ms <= span + 1; ms += step) {
-        if (ms > 0 && ms < span)
-            s.Line(xOf(axis.fromMs + ms), plot.top(), xOf(axis.fromMs + ms), plot.bottom(), kGrid);
-        const QString t = QString::number(qRound64(ms / 1000));
-        s.CurrentX(xOf(axis.fromMs + ms) - s.TextWidth(t) / 2);
+    // The time from the trace's first reading, in seconds, to the step's
+    // decimals (a view zoomed to a second is marked in tenths).
+    const std::int64_t first = view.trace && !view.trace->empty() ? view.trace->samples().front().ms : axis.fromMs;
+    const std::int64_t step = axisStep(span, 8);
+    const int decimals = step >= 1000 ? 0 : step >= 100 ? 1 : step >= 10 ? 2 : 3;
+    QLocale l;
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    const std::int64_t fromStart = axis.fromMs - first;
+    for (std::int64_t at = (fromStart >= 0 ? (fromStart + step - 1) / step : fromStart / step) * step; at <= axis.toMs - first; at += step) {
+        const double x = xOf(double(first + at));
+        if (x > plot.left() + 1 && x < plot.right() - 1)
+            s.Line(x, plot.top(), x, plot.bottom(), kGrid);
+        const QString t = l.toString(double(at) / 1000.0, 'f', decimals);
+        s.CurrentX(x - s.TextWidth(t) / 2);
         s.CurrentY(plot.bottom() + 30);
         s.Print(t, true);
     }
@@ -104,26 +165,52 @@ void printTraceChart(PrintSurface &s, const QRectF &area, const TraceView &view)
     s.Line(plot.left(), yOf(view.sensor.zeroMv), plot.right(), yOf(view.sensor.zeroMv), kZero);
 
     // The selection's ends, the cursors' levels and their crossings.
+    const auto inView = [&](double ms) { return ms >= double(axis.fromMs) && ms <= double(axis.toMs); };
     if (view.selection)
         for (const std::int64_t at : {view.selection->fromMs, view.selection->toMs})
-            s.Line(xOf(double(at)), plot.top(), xOf(double(at)), plot.bottom(), kSelection);
+            if (inView(double(at)))
+                s.Line(xOf(double(at)), plot.top(), xOf(double(at)), plot.bottom(), kSelection);
     for (const auto &level : {view.cursorFrom, view.cursorTo})
         if (level)
             s.Line(plot.left(), yOf(*level), plot.right(), yOf(*level), kCursor);
+    const TraceSpan looked = traceCursorSpan(view);
     if (view.trace && view.cursorFrom && view.cursorTo)
-        if (const auto c = view.trace->between(*view.cursorFrom, *view.cursorTo, view.selection ? view.selection->fromMs : INT64_MIN))
+        if (const auto c = view.trace->between(*view.cursorFrom, *view.cursorTo, looked.fromMs, looked.toMs))
             for (const double at : {c->fromMs, c->toMs})
-                s.Line(xOf(at), plot.top(), xOf(at), plot.bottom(), kCursor);
+                if (inView(at))
+                    s.Line(xOf(at), plot.top(), xOf(at), plot.bottom(), kCursor);
 
-    // The trace: each column's lowest to highest reading, joined.
+    // The trace: where the view holds fewer readings than columns, the
+    // straight line between each two (cut at the view's edges); else each
+    // column's lowest to highest reading, the line between columns from
+    // one's last reading to the next one's first, as a scope's peak detect.
     if (view.trace && !view.trace->empty()) {
         const QColor pen = view.stale ? kStale : kTraceLine;
         const int columns = std::max(1, int(plot.width() / 15)); // a pixel's width on the screen
         const auto &samples = view.trace->samples();
-        if (samples.size() <= std::size_t(columns)) {
-            for (std::size_t i = 1; i < samples.size(); ++i)
-                s.Line(xOf(double(samples[i - 1].ms)), yOf(samples[i - 1].mv), xOf(double(samples[i].ms)), yOf(samples[i].mv), pen);
-            if (samples.size() == 1)
+        const auto at = [&](std::int64_t ms) {
+            return std::size_t(std::lower_bound(samples.begin(), samples.end(), ms,
+                                                [](const TraceSample &t, std::int64_t v) { return t.ms < v; })
+                               - samples.begin());
+        };
+        const std::size_t begin = at(axis.fromMs), end = at(axis.toMs + 1);
+        if (end - begin <= std::size_t(columns)) {
+            const auto segment = [&](TraceSample a, TraceSample b) {
+                const auto cut = [&](TraceSample &p, const TraceSample &q, std::int64_t edge) {
+                    p.mv += (q.mv - p.mv) * double(edge - p.ms) / double(q.ms - p.ms);
+                    p.ms = edge;
+                };
+                if (b.ms < axis.fromMs || a.ms > axis.toMs || b.ms == a.ms)
+                    return;
+                if (a.ms < axis.fromMs)
+                    cut(a, b, axis.fromMs);
+                if (b.ms > axis.toMs)
+                    cut(b, a, axis.toMs);
+                s.Line(xOf(double(a.ms)), yOf(a.mv), xOf(double(b.ms)), yOf(b.mv), pen);
+            };
+            for (std::size_t i = begin > 0 ? begin : 1; i < std::min(end + 1, samples.size()); ++i)
+                segment(samples[i - 1], samples[i]);
+            if (samples.size() == 1 && inView(double(samples[0].ms)))
                 s.Line(xOf(double(samples[0].ms)) - 20, yOf(samples[0].mv), xOf(double(samples[0].ms)) + 20, yOf(samples[0].mv), pen);
         } else {
             const auto cols = view.trace->columns(axis.fromMs, axis.toMs, columns);
@@ -131,8 +218,7 @@ void printTraceChart(PrintSurface &s, const QRectF &area, const TraceView &view)
                 const double x = xOf(double(cols[i].fromMs));
                 s.Line(x, yOf(cols[i].min), x, yOf(cols[i].max) - 1, pen);
                 if (i > 0)
-                    s.Line(xOf(double(cols[i - 1].fromMs)), yOf((cols[i - 1].min + cols[i - 1].max) / 2), x,
-                           yOf((cols[i].min + cols[i].max) / 2), pen);
+                    s.Line(xOf(double(cols[i - 1].fromMs)), yOf(cols[i - 1].last), x, yOf(cols[i].first), pen);
             }
         }
     }
@@ -154,7 +240,11 @@ QString traceStatsText(const TraceStats &stats, const TraceSensor &sensor)
 
 QString traceWholeLine(const TraceView &view)
 {
-    return text(QT_TRANSLATE_NOOP("TracePage", "Traccia: %1")).arg(traceStatsText(view.trace->stats(), view.sensor));
+    QString line = text(QT_TRANSLATE_NOOP("TracePage", "Traccia: %1")).arg(traceStatsText(view.trace->stats(), view.sensor));
+    if (const std::size_t dropped = view.trace->dropped())
+        line += text(QT_TRANSLATE_NOOP("TracePage", "; le %1 letture più vecchie lasciate per stare nella memoria (la traccia ne tiene %2)"))
+                    .arg(QLocale().toString(qulonglong(dropped)), QLocale().toString(qulonglong(view.trace->capacity())));
+    return line;
 }
 
 QString traceSelectionLine(const TraceView &view)
@@ -171,14 +261,20 @@ QString traceCursorText(const TraceView &view)
 {
     if (!view.cursorFrom || !view.cursorTo || !view.trace)
         return {};
-    const QString levels = text(QT_TRANSLATE_NOOP("TracePage", "Da %1 mV a %2 mV"))
-                               .arg(whole(*view.cursorFrom), whole(*view.cursorTo));
-    const auto c = view.trace->between(*view.cursorFrom, *view.cursorTo, view.selection ? view.selection->fromMs : INT64_MIN);
+    const TraceSpan looked = traceCursorSpan(view);
+    const auto c = view.trace->between(*view.cursorFrom, *view.cursorTo, looked.fromMs, looked.toMs);
+    const QString where = view.selection ? text(QT_TRANSLATE_NOOP("TracePage", "nella selezione"))
+                                         : text(QT_TRANSLATE_NOOP("TracePage", "nella vista"));
     if (!c)
-        return text(QT_TRANSLATE_NOOP("TracePage", "%1: il segnale non passa da un livello all'altro.")).arg(levels);
+        return text(QT_TRANSLATE_NOOP("TracePage", "Da %1 mV a %2 mV: il segnale non passa da un livello all'altro %3."))
+            .arg(whole(*view.cursorFrom), whole(*view.cursorTo), where);
+    // The crossings named by their time from the trace's first reading.
+    const double first = double(view.trace->samples().front().ms);
     const double bar = view.sensor.bar(*view.cursorTo) - view.sensor.bar(*view.cursorFrom);
-    const QString rate = c->seconds() > 0 ? QLocale().toString(bar / c->seconds(), 'f', 0) : QStringLiteral("--");
-    return text(QT_TRANSLATE_NOOP("TracePage", "%1: %2, %3 bar/s")).arg(levels, traceSeconds(c->toMs - c->fromMs), rate);
+    const QString rate = c->seconds() > 0 ? whole(bar / c->seconds()) : QStringLiteral("--");
+    return text(QT_TRANSLATE_NOOP("TracePage", "Da %1 mV (passato a %2) a %3 mV (passato a %4) %5: %6, %7 bar/s"))
+        .arg(whole(*view.cursorFrom), traceSeconds(c->fromMs - first), whole(*view.cursorTo), traceSeconds(c->toMs - first), where,
+             traceSeconds(c->toMs - c->fromMs), rate);
 }
 
 QString traceSignalText(double mv, SensorType familyType)

@@ -36,6 +36,7 @@ struct TraceSpan {
 struct TraceView {
     const Trace *trace = nullptr;
     TraceSensor sensor;
+    std::optional<TraceSpan> shown;     // the time zoomed into (none: the whole trace)
     std::optional<TraceSpan> selection;
     std::optional<double> cursorFrom, cursorTo; // mV
     bool stale = false;                         // drawn grey: no reading for a while
@@ -43,19 +44,33 @@ struct TraceView {
 
 // The time the chart spans: the whole trace, at least 10 s.
 TraceSpan traceAxis(const Trace &trace);
+// The time the view's chart spans: the time zoomed into, else the whole.
+TraceSpan traceAxis(const TraceView &view);
+// Where the cursors look for the signal's passage: the selection, else
+// the time in view.
+TraceSpan traceCursorSpan(const TraceView &view);
+// The view zoomed by factor (below 1: in) about the moment a fraction at
+// of its width from its left, or panned by a fraction of its width: kept
+// within the whole trace and at least 100 ms wide; none (the whole trace)
+// where it would take in all of it.
+std::optional<TraceSpan> traceZoom(const TraceView &view, double factor, double at = 0.5);
+std::optional<TraceSpan> tracePan(const TraceView &view, double fraction);
+inline constexpr std::int64_t kNarrowestViewMs = 100;
 void printTraceChart(PrintSurface &s, const QRectF &area, const TraceView &view);
 // The chart's plotting rectangle inside area (what a click falls on).
 QRectF tracePlotArea(PrintSurface &s, const QRectF &area);
 
 // "min 498 mV (0 bar), max 3512 mV (1506 bar), media 1300 mV (400 bar), 624 letture"
 QString traceStatsText(const TraceStats &stats, const TraceSensor &sensor);
-// The cursors' words: the time from one level to the other and the rate,
-// or that the signal does not cross them.
+// The cursors' words: the time from one level to the other, when the
+// signal passed each, and the rate; or that it does not pass from one to
+// the other.
 QString traceCursorText(const TraceView &view);
 // A reading outside the signal's range, told as the fault it means; empty
 // within it.
 QString traceSignalText(double mv, SensorType family);
-// "Traccia: ..." with the whole trace's statistics; "Selezione da ... a
+// "Traccia: ..." with the whole trace's statistics (and the oldest
+// readings let go, where any were); "Selezione da ... a
 // ...: ..." with the span's (empty without one).
 QString traceWholeLine(const TraceView &view);
 QString traceSelectionLine(const TraceView &view);

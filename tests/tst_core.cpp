@@ -115,6 +115,8 @@ private slots:
     void traceSpans();
     void traceCursors_data();
     void traceCursors();
+    void traceKeepsItsBound_data();
+    void traceKeepsItsBound();
     void signalLevels_data();
     void signalLevels();
     void linearityText();
@@ -813,7 +815,9 @@ void TestCore::traceSpans_data()
     QTest::newRow("nothing in it") << kWave << "stats 7001 9000" << "0: 0..0 mean 0";
     QTest::newRow("empty trace") << "" << "stats" << "0: 0..0 mean 0";
     QTest::newRow("a stamp going back is the last's") << "1000:1 900:2" << "stats 1000 1000" << "2: 1..2 mean 1.5";
-    QTest::newRow("four columns") << kWave << "columns 0 7999 4" << "0:500-500 2000:1300-1300 4000:2300-3500 6000:500-1100";
+    QTest::newRow("four columns") << kWave << "columns 0 7999 4" << "0:500-500 2000:1300-1300 4000:2300-3500(3500>2300) 6000:500-1100(1100>500)";
+    QTest::newRow("a spike narrower than a column: its height kept")
+        << "0:1300 10:1300 20:1300 25:3500 30:1300 40:1300" << "columns 0 39 2" << "0:1300-1300 20:1300-3500(1300>1300)";
     QTest::newRow("a column with none is left out") << "0:1 3000:2" << "columns 0 3999 4" << "0:1-1 3000:2-2";
     QTest::newRow("no columns") << kWave << "columns 0 7999 0" << "";
     QTest::newRow("a second after the last: not stale") << kWave << "stale 8000" << "false";
@@ -834,7 +838,8 @@ void TestCore::traceSpans()
     } else if (a[0] == QLatin1String("columns")) {
         QStringList c;
         for (const TraceColumn &col : t.columns(a[1].toLongLong(), a[2].toLongLong(), a[3].toInt()))
-            c << QStringLiteral("%1:%2-%3").arg(col.fromMs).arg(col.min).arg(col.max);
+            c << QStringLiteral("%1:%2-%3").arg(col.fromMs).arg(col.min).arg(col.max)
+                     + (col.first != col.min || col.last != col.max ? QStringLiteral("(%1>%2)").arg(col.first).arg(col.last) : QString());
         got = c.join(QLatin1Char(' '));
     } else {
         got = t.stale(a[1].toLongLong()) ? QStringLiteral("true") : QStringLiteral("false");
@@ -844,28 +849,69 @@ void TestCore::traceSpans()
 
 void TestCore::traceCursors_data()
 {
-    // When the signal crosses one level and then the other, from a moment
-    // on (the times between readings on the straight line between them).
+    // The passage from one level to the other within a span, as a scope's
+    // cursors measure it (the times between readings on the straight line
+    // between them): a rise for a rising pair, a fall for a falling one.
+    QTest::addColumn<QString>("readings");
     QTest::addColumn<double>("from");
     QTest::addColumn<double>("to");
     QTest::addColumn<qint64>("after");
+    QTest::addColumn<qint64>("until");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("the rise") << 900.0 << 3000.0 << qint64(INT64_MIN) << "1500 3772.73";
-    QTest::newRow("the decay after the snap") << 3000.0 << 800.0 << qint64(4000) << "4416.67 6500";
-    QTest::newRow("a level on a reading") << 1300.0 << 3500.0 << qint64(INT64_MIN) << "2000 4000";
-    QTest::newRow("from the snap on, the rise is gone") << 900.0 << 3000.0 << qint64(4001) << "-";
-    QTest::newRow("a level never reached") << 500.0 << 3600.0 << qint64(INT64_MIN) << "-";
-    QTest::newRow("within one step") << 1400.0 << 3400.0 << qint64(3000) << "3045.45 3954.55";
+    constexpr qint64 kAll = INT64_MAX;
+    QTest::newRow("the rise") << kWave << 900.0 << 3000.0 << qint64(INT64_MIN) << kAll << "1500 3772.73";
+    QTest::newRow("the decay after the snap") << kWave << 3000.0 << 800.0 << qint64(4000) << kAll << "4416.67 6500";
+    QTest::newRow("the decay, from the start: the rise is no fall") << kWave << 3000.0 << 800.0 << qint64(INT64_MIN) << kAll << "4416.67 6500";
+    QTest::newRow("a level on a reading") << kWave << 1300.0 << 3500.0 << qint64(INT64_MIN) << kAll << "2000 4000";
+    QTest::newRow("from the snap on, the rise is gone") << kWave << 900.0 << 3000.0 << qint64(4001) << kAll << "-";
+    QTest::newRow("a level never reached") << kWave << 500.0 << 3600.0 << qint64(INT64_MIN) << kAll << "-";
+    QTest::newRow("within one step") << kWave << 1400.0 << 3400.0 << qint64(3000) << kAll << "3045.45 3954.55";
+    QTest::newRow("a span ending on the reading after the crossing") << kWave << 900.0 << 3000.0 << qint64(0) << qint64(4000) << "1500 3772.73";
+    QTest::newRow("a span ending a ms before it") << kWave << 900.0 << 3000.0 << qint64(0) << qint64(3999) << "-";
+    QTest::newRow("a second rise through the first level: the last") << "0:500 1000:1000 2000:800 3000:1500 4000:3500" << 900.0
+                                                                   << 3000.0 << qint64(INT64_MIN) << kAll << "2142.86 3750";
+    QTest::newRow("the key-off decay, after a rise through both") << "0:500 1000:1300 2000:1300 10000:1300 12000:600 15000:500"
+                                                                 << 1200.0 << 600.0 << qint64(INT64_MIN) << kAll << "10285.7 12000";
 }
 
 void TestCore::traceCursors()
 {
+    QFETCH(QString, readings);
     QFETCH(double, from);
     QFETCH(double, to);
     QFETCH(qint64, after);
-    const auto c = traceOf(kWave).between(from, to, after);
+    QFETCH(qint64, until);
+    const auto c = traceOf(readings).between(from, to, after, until);
     QTEST(c ? QStringLiteral("%1 %2").arg(QString::number(c->fromMs, 'g', 6), QString::number(c->toMs, 'g', 6)) : QStringLiteral("-"),
           "expected");
+}
+
+void TestCore::traceKeepsItsBound_data()
+{
+    // A full trace lets go of its oldest eighth (at least one reading) and
+    // counts them; a clear starts the count again.
+    QTest::addColumn<int>("capacity");
+    QTest::addColumn<int>("added");
+    QTest::addColumn<QString>("expected"); // readings kept, first kept, dropped
+    QTest::newRow("one short of full") << 16 << 15 << "15 0 0";
+    QTest::newRow("full") << 16 << 16 << "16 0 0";
+    QTest::newRow("one past: an eighth goes") << 16 << 17 << "15 2 2";
+    QTest::newRow("full again") << 16 << 18 << "16 2 2";
+    QTest::newRow("past again") << 16 << 19 << "15 4 4";
+    QTest::newRow("a bound under eight: one at a time") << 5 << 7 << "5 2 2";
+    QTest::newRow("a bound of one") << 1 << 3 << "1 2 2";
+}
+
+void TestCore::traceKeepsItsBound()
+{
+    QFETCH(int, capacity);
+    QFETCH(int, added);
+    Trace t{std::size_t(capacity)};
+    for (int i = 0; i < added; ++i)
+        t.add(i, 500 + i);
+    QTEST(QStringLiteral("%1 %2 %3").arg(t.samples().size()).arg(t.samples().front().ms).arg(t.dropped()), "expected");
+    t.clear();
+    QCOMPARE(t.dropped(), std::size_t(0));
 }
 
 void TestCore::signalLevels_data()

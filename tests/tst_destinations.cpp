@@ -211,6 +211,7 @@ struct ModalsAnswered {
     std::function<void()> afterSaving; // ... and done at once after its Return
     QTimer timer;
     QPointer<QWidget> last;
+    QElapsedTimer answeredAt;
 
     ModalsAnswered()
     {
@@ -221,11 +222,18 @@ struct ModalsAnswered {
     void answer()
     {
         QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == last)
+        if (!modal)
             return;
+        // One still open a second after its answer (a click lost on a busy
+        // desktop) is answered again, not counted again.
+        if (modal == last && !answeredAt.hasExpired(1000))
+            return;
+        if (modal != last) {
+            const QWidget *over = modal->parentWidget() ? modal->parentWidget()->window() : nullptr;
+            seen << QStringLiteral("%1 over %2").arg(modal->windowTitle(), over ? over->objectName() : QStringLiteral("nothing"));
+        }
         last = modal;
-        const QWidget *over = modal->parentWidget() ? modal->parentWidget()->window() : nullptr;
-        seen << QStringLiteral("%1 over %2").arg(modal->windowTitle(), over ? over->objectName() : QStringLiteral("nothing"));
+        answeredAt.start();
         const QPointer<QWidget> open(modal);
         QAbstractButton *button = nullptr;
         if (auto *files = qobject_cast<QFileDialog *>(modal)) {
@@ -1741,7 +1749,7 @@ void TestDestinations::windowClosedWhileItsMessageIsOpen()
         const QStringList shown = messageTexts(t.platform.messages);
         QCOMPARE(shown.size(), told.isEmpty() ? 0 : 1);
         if (!told.isEmpty())
-            QVERIFY2(shown[0].startsWith(told.arg(modals.fileName)), qPrintable(shown[0]));
+            QVERIFY2(shown[0].startsWith(told.contains(QLatin1String("%1")) ? told.arg(modals.fileName) : told), qPrintable(shown[0]));
         // Nothing deleted by a question that went with its window.
         QCOMPARE(dravino::Archive(path).count({}), action == QLatin1String("cmdStoria") ? 0 : 1);
         // The main window goes on: a panel switch answers (it is made

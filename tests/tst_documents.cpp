@@ -17,6 +17,7 @@
 #include "print/PdfFile.h"
 #include "print/QtPrintSurface.h"
 #include "print/RecordingSurface.h"
+#include "print/TraceChart.h"
 #include "print/ScaleSheet.h"
 #include "print/ValueTable.h"
 #include "print/Workshop.h"
@@ -106,6 +107,8 @@ private slots:
     void initTestCase() { QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy)); }
     void valueTableLayout_data();
     void valueTableLayout();
+    void traceChartPeakDetect_data();
+    void traceChartPeakDetect();
     void scaleSheetLayout();
     void pdfWithoutPrinter_data();
     void pdfWithoutPrinter();
@@ -140,6 +143,59 @@ void TestDocuments::valueTableLayout_data()
     QTest::newRow("101 rows") << 2500 << 3 << true;
     QTest::newRow("135 rows fill three groups") << 3180 << 3 << true;
     QTest::newRow("pressure first") << 1400 << 2 << false;
+}
+
+void TestDocuments::traceChartPeakDetect_data()
+{
+    // A minute read every millisecond at idle (1300 mV), with a 25 ms snap
+    // to 3500 mV at 30 s and a 2 ms dropout to 400 mV at 45 s: the chart
+    // draws both to their height and depth, whatever the view.
+    QTest::addColumn<qint64>("from"); // the view, ms (from == to: the whole)
+    QTest::addColumn<qint64>("to");
+    QTest::addColumn<double>("highest");
+    QTest::addColumn<double>("lowest");
+    QTest::newRow("the whole minute") << qint64(0) << qint64(0) << 3500.0 << 400.0;
+    QTest::newRow("a second about the snap") << qint64(29500) << qint64(30500) << 3500.0 << 1300.0;
+    QTest::newRow("a second about the dropout") << qint64(44500) << qint64(45500) << 1300.0 << 400.0;
+    QTest::newRow("the dropout's own 10 ms") << qint64(44995) << qint64(45005) << 1300.0 << 400.0;
+    QTest::newRow("a second of idle, neither") << qint64(10000) << qint64(11000) << 1300.0 << 1300.0;
+}
+
+void TestDocuments::traceChartPeakDetect()
+{
+    QFETCH(qint64, from);
+    QFETCH(qint64, to);
+    Trace trace;
+    for (std::int64_t ms = 0; ms <= 60000; ++ms)
+        trace.add(ms, ms >= 30000 && ms < 30025 ? 3500 : ms >= 45000 && ms < 45002 ? 400 : 1300);
+    TraceView view;
+    view.trace = &trace;
+    if (to > from)
+        view.shown = TraceSpan{from, to};
+    RecordingSurface s;
+    const QRectF area(1000, 1000, 10000, 6000);
+    const QRectF plot = tracePlotArea(s, area);
+    printTraceChart(s, area, view);
+    QFETCH(double, highest);
+    QFETCH(double, lowest);
+    double top = 0, bottom = 5000;
+    for (const RecordedItem &i : s.items())
+        if (i.kind == RecordedItem::Line && i.color == QColor(0, 0, 170)) {
+            QVERIFY2(i.x >= plot.left() - 1 && i.x2 <= plot.right() + 1, "a line off the plot");
+            for (const double y : {i.y, i.y2}) {
+                const double mv = (plot.bottom() - y) / plot.height() * 5000;
+                top = std::max(top, mv);
+                bottom = std::min(bottom, mv);
+            }
+        }
+    QVERIFY2(std::abs(top - highest) < 2 && std::abs(bottom - lowest) < 2, qPrintable(QStringLiteral("%1 to %2 mV").arg(bottom).arg(top)));
+    // The oldest let go past the bound, told.
+    Trace bounded{16};
+    for (int i = 0; i < 17; ++i)
+        bounded.add(i, 500);
+    view.trace = &bounded;
+    QCOMPARE(traceWholeLine(view), QStringLiteral("Traccia: minimo 500 mV (0 bar), massimo 500 mV (0 bar), media 500 mV (0 bar); letture: 15; "
+                                                  "le 2 letture più vecchie lasciate per stare nella memoria (la traccia ne tiene 16)"));
 }
 
 void TestDocuments::valueTableLayout()

@@ -25,6 +25,7 @@ private slots:
     void messages() { RUN_SCENARIO(); }
     void printedPages();
     void calibrationCertificateInEnglish();
+    void traceWindowOnTheScreen();
     void everyTextTranslated_data();
     void everyTextTranslated();
     void languageFromTheDesktop();
@@ -128,6 +129,25 @@ void TestEnglish::calibrationCertificateInEnglish()
                               "As left (after adjustment): PASS", "Annex: uncertainty budget of the worst point",
                               "Expanded uncertainty U = k · u_c", "Operator: Mario Rossi", "page 5 of 5"})
         QVERIFY2(text.contains(QString::fromUtf8(words)), qPrintable(QString::fromUtf8(words) + QLatin1String("\n in: ") + text));
+}
+
+void TestEnglish::traceWindowOnTheScreen()
+{
+    // The English trace is wider than the Italian: still all of it on the
+    // screen, its Close in view.
+    Window t;
+    t.run(QStringLiteral("!F7"));
+    auto *trace = t.w->findChild<QWidget *>(QStringLiteral("frmTraccia"));
+    QVERIFY(trace);
+    QTRY_VERIFY(trace->isVisible());
+    QCOMPARE(trace->windowTitle(), QStringLiteral("Sensor trace"));
+    const QRect avail = trace->screen()->availableGeometry();
+    QVERIFY2(avail.contains(trace->frameGeometry()),
+             qPrintable(QStringLiteral("%1,%2 %3x%4 on %5x%6").arg(trace->frameGeometry().x()).arg(trace->frameGeometry().y())
+                            .arg(trace->frameGeometry().width()).arg(trace->frameGeometry().height()).arg(avail.width()).arg(avail.height())));
+    auto *close = trace->findChild<QWidget *>(QStringLiteral("cmdChiudiTraccia"));
+    QVERIFY(trace->rect().contains(QRect(close->mapTo(trace, QPoint()), close->size())));
+    trace->close();
 }
 
 void TestEnglish::everyTextTranslated_data()

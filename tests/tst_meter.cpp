@@ -33,6 +33,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QWheelEvent>
 #include <QSpinBox>
 #include <QCheckBox>
 #include <QTableView>
@@ -45,6 +46,9 @@ const char *const kTitle = "Multimetro|E|";
 // F7's window, opened as the technician opens it.
 dravino::TraceWindow *openTrace(Window &t)
 {
+    // From the main window, as the technician goes back to it.
+    t.w->activateWindow();
+    QTest::qWaitFor([&t] { return QApplication::activeWindow() == t.w.get(); }, 2000);
     t.run(QStringLiteral("!F7"));
     auto *trace = t.w->findChild<dravino::TraceWindow *>(QStringLiteral("frmTraccia"));
     if (trace && !QTest::qWaitFor([trace] { return trace->isVisible(); }))
@@ -428,9 +432,9 @@ void TestMeter::traceFromTheMeter()
     auto *trace = openTrace(t);
     QVERIFY(trace);
     QCOMPARE(trace->windowTitle(), QStringLiteral("Traccia del sensore"));
-    QTRY_COMPARE_WITH_TIMEOUT(shown(trace, "lblUltima"), QStringLiteral("1.500 mV   500 bar"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(shown(trace, "lblUltima"), QStringLiteral("1500 mV   500 bar"), 10000);
     meter->setReading("+2.50000000E+00");
-    QTRY_COMPARE_WITH_TIMEOUT(shown(trace, "lblUltima"), QStringLiteral("2.500 mV   1.000 bar"), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(shown(trace, "lblUltima"), QStringLiteral("2500 mV   1000 bar"), 10000);
     QCOMPARE(shown(trace, "lblStatoTraccia"), QStringLiteral("Lettura in corso."));
     const auto &samples = trace->trace().samples();
     QTRY_VERIFY_WITH_TIMEOUT(samples.size() >= 4, 10000);
@@ -466,14 +470,32 @@ void TestMeter::traceFromTheMeter()
     meter = std::make_unique<MeterStandIn>("+1.00000000E+00", kDc, port);
     QTRY_COMPARE_WITH_TIMEOUT(shown(trace, "lblStatoTraccia"), QStringLiteral("Lettura in corso."), 15000);
     QVERIFY(samples.size() > kept && !trace->findChild<dravino::TracePlot *>()->view().stale);
-    QCOMPARE(shown(trace, "lblUltima"), QStringLiteral("1.000 mV   250 bar"));
+    QCOMPARE(shown(trace, "lblUltima"), QStringLiteral("1000 mV   250 bar"));
     // Closed: gone, and the meter left alone.
+    const dravino::Trace *capture = &trace->trace(); // (the main window's: it stays)
     QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdChiudiTraccia")), Qt::LeftButton);
     QTRY_VERIFY(!t.w->findChild<dravino::TraceWindow *>());
     QTest::qWait(300);
     reads = meter->readings();
     QTest::qWait(800);
     QCOMPARE(meter->readings(), reads);
+    // Opened again: the capture is the main window's, kept; reading goes
+    // on after what it holds, stamped later; Cancella clears it.
+    const std::size_t closedWith = capture->samples().size();
+    QVERIFY(closedWith > kept);
+    trace = openTrace(t);
+    QVERIFY(trace);
+    QCOMPARE(&trace->trace(), capture);
+    const auto &again = trace->trace().samples();
+    QVERIFY(again.size() >= closedWith);
+    const std::int64_t closedAt = again[closedWith - 1].ms;
+    QTRY_VERIFY_WITH_TIMEOUT(again.size() > closedWith && again.back().ms > closedAt + 1000, 10000);
+    QVERIFY(shown(trace, "lblTraccia").startsWith(QStringLiteral("Traccia: minimo ")));
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdPausa")), Qt::LeftButton);
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdCancella")), Qt::LeftButton);
+    QVERIFY(trace->trace().empty());
+    QCOMPARE(shown(trace, "lblUltima"), QStringLiteral("-- mV   -- bar"));
+    QCOMPARE(shown(trace, "lblTraccia"), QStringLiteral("Traccia: nessuna lettura"));
 }
 
 void TestMeter::traceOfAKeyOff()
@@ -504,7 +526,7 @@ void TestMeter::traceOfAKeyOff()
         trace->take(volts(mv), ms, begun.addMSecs(ms + 60000 * (ms / 10000))); // (a reading late by minutes: not the start)
     }
     QCOMPARE(shown(trace, "lblUltima"), QStringLiteral("500 mV   0 bar"));
-    QCOMPARE(shown(trace, "lblTraccia"), QStringLiteral("Traccia: minimo 500 mV (0 bar), massimo 3.500 mV (1.500 bar), media 1.105 mV (303 bar); letture: 261"));
+    QCOMPARE(shown(trace, "lblTraccia"), QStringLiteral("Traccia: minimo 500 mV (0 bar), massimo 3500 mV (1500 bar), media 1105 mV (303 bar); letture: 261"));
     auto *from = trace->findChild<QSpinBox *>(QStringLiteral("txtCursoreDa"));
     auto *to = trace->findChild<QSpinBox *>(QStringLiteral("txtCursoreA"));
     for (const auto &[box, mv] : {std::pair{from, "1200"}, std::pair{to, "600"}}) {
@@ -512,25 +534,55 @@ void TestMeter::traceOfAKeyOff()
         QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
         QTest::keyClicks(box, QLatin1String(mv));
     }
-    // From the first crossing of 1200 mV (the rise) to 600 (the decay).
-    QCOMPARE(shown(trace, "lblCursori"), QStringLiteral("Da 1.200 mV a 600 mV: 20,0 s, -15 bar/s"));
+    // A fall from 1200 mV to 600 in the whole view: the decay after key
+    // off, not the rise through 1200 when cranking.
+    const QString decay = QStringLiteral("Da 1200 mV (passato a 16,3 s) a 600 mV (passato a 23,8 s) %1: 7,5 s, -40 bar/s");
+    QCOMPARE(shown(trace, "lblCursori"), decay.arg("nella vista"));
     // The decay, selected from its end back to key off: 22 steps of half a second.
     auto *plot = trace->findChild<QWidget *>(QStringLiteral("graTraccia"));
     plot->setFocus();
     for (int i = 0; i < 22; ++i)
         QTest::keyClick(plot, Qt::Key_Left, Qt::ShiftModifier);
     QCOMPARE(shown(trace, "lblSelezione"),
-             QStringLiteral("Selezione da 15,0 s a 26,0 s: minimo 500 mV (0 bar), massimo 1.300 mV (400 bar), media 864 mV (182 bar); letture: 111"));
-    QCOMPARE(shown(trace, "lblCursori"), QStringLiteral("Da 1.200 mV a 600 mV: 7,5 s, -40 bar/s"));
+             QStringLiteral("Selezione da 15,0 s a 26,0 s: minimo 500 mV (0 bar), massimo 1300 mV (400 bar), media 864 mV (182 bar); letture: 111"));
+    QCOMPARE(shown(trace, "lblCursori"), decay.arg("nella selezione"));
+    // A selection that ends before the signal reached 600 mV: no passage.
+    for (int i = 0; i < 6; ++i)
+        QTest::keyClick(plot, Qt::Key_Left);
+    QCOMPARE(shown(trace, "lblCursori"), QStringLiteral("Da 1200 mV a 600 mV: il segnale non passa da un livello all'altro nella selezione."));
     QTest::keyClick(plot, Qt::Key_Delete);
-    QCOMPARE(shown(trace, "lblCursori"), QStringLiteral("Da 1.200 mV a 600 mV: 20,0 s, -15 bar/s"));
+    QCOMPARE(shown(trace, "lblCursori"), decay.arg("nella vista"));
+    // Zoomed from the keyboard: twice in about the middle (6,5 s to 13,0 s
+    // of 26), then back half a view; the cursors look within it.
+    QCOMPARE(shown(trace, "lblVista"), QStringLiteral("Vista intera: la rotella o + sul grafico per lo zoom."));
+    QTest::keyClick(plot, Qt::Key_Plus);
+    QTest::keyClick(plot, Qt::Key_Plus);
+    QVERIFY2(shown(trace, "lblVista").startsWith(QStringLiteral("Vista da 9,8 s a 16,3 s: ")), qPrintable(shown(trace, "lblVista")));
+    QCOMPARE(shown(trace, "lblCursori"), QStringLiteral("Da 1200 mV a 600 mV: il segnale non passa da un livello all'altro nella vista."));
+    for (int i = 0; i < 4; ++i)
+        QTest::keyClick(plot, Qt::Key_PageDown);
+    // On by half a view at a time, and kept within the trace: its last 6,5 s.
+    QVERIFY2(shown(trace, "lblVista").startsWith(QStringLiteral("Vista da 19,5 s a 26,0 s: ")), qPrintable(shown(trace, "lblVista")));
+    QCOMPARE(shown(trace, "lblCursori"), QStringLiteral("Da 1200 mV a 600 mV: il segnale non passa da un livello all'altro nella vista."));
+    QTest::keyClick(plot, Qt::Key_PageUp);
+    QVERIFY2(shown(trace, "lblVista").startsWith(QStringLiteral("Vista da 16,3 s a 22,8 s: ")), qPrintable(shown(trace, "lblVista")));
+    QTest::keyClick(plot, Qt::Key_Minus);
+    QTest::keyClick(plot, Qt::Key_Minus);
+    QCOMPARE(shown(trace, "lblVista"), QStringLiteral("Vista intera: la rotella o + sul grafico per lo zoom."));
+    // The wheel: a notch in about the pointer, the button back to the whole.
+    const QPointF middle(plot->width() / 2.0, plot->height() / 2.0);
+    QWheelEvent wheel(middle, plot->mapToGlobal(middle), {}, QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(plot, &wheel);
+    QVERIFY2(shown(trace, "lblVista").startsWith(QStringLiteral("Vista da ")), qPrintable(shown(trace, "lblVista")));
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdVistaIntera")), Qt::LeftButton);
+    QCOMPARE(shown(trace, "lblVista"), QStringLiteral("Vista intera: la rotella o + sul grafico per lo zoom."));
     // Dragged with the mouse, right to left past both ends of the chart.
     QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(plot->width() - 1, plot->height() / 2));
     QMouseEvent drag(QEvent::MouseMove, QPointF(0, plot->height() / 2), plot->mapToGlobal(QPointF(0, plot->height() / 2)), Qt::NoButton,
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(plot, &drag);
     QTest::mouseRelease(plot, Qt::LeftButton, {}, QPoint(0, plot->height() / 2));
-    QVERIFY2(shown(trace, "lblSelezione").startsWith(QStringLiteral("Selezione da 0,0 s a 26,0 s: minimo 500 mV (0 bar), massimo 3.500 mV")),
+    QVERIFY2(shown(trace, "lblSelezione").startsWith(QStringLiteral("Selezione da 0,0 s a 26,0 s: minimo 500 mV (0 bar), massimo 3500 mV")),
              qPrintable(shown(trace, "lblSelezione")));
     QTest::keyClick(plot, Qt::Key_Delete);
     QTest::keyClick(plot, Qt::Key_Left, Qt::ShiftModifier);
@@ -562,8 +614,8 @@ void TestMeter::traceOfAKeyOff()
         words << w.text;
     const QString text = words.join(QLatin1Char(' '));
     for (const char *phrase : {"Traccia del sensore Sensore Bosch/VDO/Delphi, fondo scala 2000 bar, zero 500 mV",
-                               "Traccia: minimo 500 mV (0 bar), massimo 3.500 mV (1.500 bar), media 1.105 mV (303 bar); letture: 261",
-                               "Da 1.200 mV a 600 mV: 20,0 s, -15 bar/s", "Tensione (mV)", "Pressione (bar)", "Tempo (s)",
+                               "Traccia: minimo 500 mV (0 bar), massimo 3500 mV (1500 bar), media 1105 mV (303 bar); letture: 261",
+                               "Da 1200 mV (passato a 16,3 s) a 600 mV (passato a 23,8 s) nella selezione: 7,5 s, -40 bar/s", "Tensione (mV)", "Pressione (bar)", "Tempo (s)",
                                "Dal 06/12/2026 09:30, per 26,0 s"})
         QVERIFY2(text.contains(QString::fromUtf8(phrase)), qPrintable(QString::fromUtf8(phrase) + QStringLiteral("\n in: ") + text));
     QCOMPARE(dravino::test::outputOf(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).count(QLatin1Char('\n')), 2); // (the headings alone)

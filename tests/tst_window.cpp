@@ -656,6 +656,24 @@ void TestWindow::windowFitsTheScreen()
     auto *close = archive->findChild<QWidget *>(QStringLiteral("cmdChiudiArchivio"));
     QVERIFY(archive->rect().contains(QRect(close->mapTo(archive, QPoint()), close->size())));
     archive->close();
+    // The trace, beside the main window where there is room, all of it on
+    // the screen; its Close in view.
+    t.w->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), t.w.get());
+    t.run(QStringLiteral("!F7"));
+    auto *trace = t.w->findChild<QWidget *>(QStringLiteral("frmTraccia"));
+    QVERIFY(trace);
+    QTRY_VERIFY2(trace->isVisible() && avail.contains(trace->frameGeometry()),
+                 qPrintable(QStringLiteral("%1,%2 %3x%4").arg(trace->frameGeometry().x()).arg(trace->frameGeometry().y())
+                                .arg(trace->frameGeometry().width()).arg(trace->frameGeometry().height())));
+    // Tab reaches its Close and brings it into view (scrolled on a small screen).
+    auto *closeTrace = trace->findChild<QWidget *>(QStringLiteral("cmdChiudiTraccia"));
+    QTRY_COMPARE(QApplication::activeWindow(), trace);
+    for (int i = 0; i < 20 && QApplication::focusWidget() != closeTrace; ++i)
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : trace, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), closeTrace);
+    QTRY_VERIFY(trace->rect().contains(QRect(closeTrace->mapTo(trace, QPoint()), closeTrace->size())));
+    trace->close();
     QCOMPARE(t.errors(), QStringList());
 }
 

@@ -928,18 +928,6 @@
         <translation>minimum %1, maximum %2, mean %3; readings: %4</translation>
     </message>
     <message>
-        <source>Da %1 mV a %2 mV</source>
-        <translation>From %1 mV to %2 mV</translation>
-    </message>
-    <message>
-        <source>%1: il segnale non passa da un livello all&apos;altro.</source>
-        <translation>%1: the signal does not pass from one level to the other.</translation>
-    </message>
-    <message>
-        <source>%1: %2, %3 bar/s</source>
-        <translation>%1: %2, %3 bar/s</translation>
-    </message>
-    <message>
         <source>Segnale sotto 200 mV: filo del segnale interrotto o a massa, o sensore senza alimentazione.</source>
         <translation>Signal below 200 mV: the signal wire open or shorted to ground, or the sensor without supply.</translation>
     </message>
@@ -986,6 +974,26 @@
     <message>
         <source>Traccia</source>
         <translation>Trace</translation>
+    </message>
+    <message>
+        <source>; le %1 letture più vecchie lasciate per stare nella memoria (la traccia ne tiene %2)</source>
+        <translation>; the %1 oldest readings let go to stay within memory (the trace keeps %2)</translation>
+    </message>
+    <message>
+        <source>nella selezione</source>
+        <translation>in the selection</translation>
+    </message>
+    <message>
+        <source>nella vista</source>
+        <translation>in the view</translation>
+    </message>
+    <message>
+        <source>Da %1 mV a %2 mV: il segnale non passa da un livello all&apos;altro %3.</source>
+        <translation>From %1 mV to %2 mV: the signal does not pass from one level to the other %3.</translation>
+    </message>
+    <message>
+        <source>Da %1 mV (passato a %2) a %3 mV (passato a %4) %5: %6, %7 bar/s</source>
+        <translation>From %1 mV (passed at %2) to %3 mV (passed at %4) %5: %6, %7 bar/s</translation>
     </message>
 </context>
 <context>
@@ -3882,6 +3890,22 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
             <numerusform>Paused: the trace keeps %Ln reading.</numerusform>
             <numerusform>Paused: the trace keeps its %Ln readings.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Vista intera</source>
+        <translation>&amp;Whole view</translation>
+    </message>
+    <message>
+        <source>Tutta la traccia nel grafico (0 sul grafico)</source>
+        <translation>The whole trace in the chart (0 on the chart)</translation>
+    </message>
+    <message>
+        <source>Vista da %1 a %2: la rotella o + e - per lo zoom, Maiusc con la rotella o Pag su e Pag giù per scorrere, 0 per tutta la traccia.</source>
+        <translation>View from %1 to %2: the wheel or + and - to zoom, Shift with the wheel or Page Up and Page Down to scroll, 0 for the whole trace.</translation>
+    </message>
+    <message>
+        <source>Vista intera: la rotella o + sul grafico per lo zoom.</source>
+        <translation>Whole view: the wheel or + on the chart to zoom.</translation>
     </message>
 </context>
 <context>

@@ -147,15 +147,19 @@ MeterService *frmDravino::meter()
 void frmDravino::openTrace()
 {
     if (!m_traceWindow) {
-        m_traceWindow = new TraceWindow(m_platform, *m_calculator, [this] { return meter(); }, this);
+        if (!m_capture)
+            m_capture = std::make_unique<TraceCapture>();
+        m_traceWindow = new TraceWindow(m_platform, *m_calculator, *m_capture, [this] { return meter(); }, this);
         m_traceWindow->setAttribute(Qt::WA_DeleteOnClose);
-        // Beside this window, where the screen has room for it.
+        // Beside this window, where the screen has room for all of it.
+        m_traceWindow->resize(760, 600);
         const QRect avail = screen() ? screen()->availableGeometry() : QRect();
-        m_traceWindow->resize(760, 560);
         QPoint at = frameGeometry().topRight() + QPoint(8, 0);
-        if (!avail.isEmpty() && at.x() + 760 > avail.right())
-            at = avail.topLeft() + QPoint(std::max(0, avail.width() - 760), 0);
+        if (!avail.isEmpty() && at.x() + m_traceWindow->width() > avail.right())
+            at = avail.topLeft() + QPoint(std::max(0, avail.width() - m_traceWindow->width()), 0);
         m_traceWindow->move(at);
+        m_traceWindow->show();
+        fitWindowToScreen(m_traceWindow); // (shown: its frame known where the system gives one)
     }
     m_traceWindow->show();
     m_traceWindow->raise();

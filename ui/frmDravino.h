@@ -32,6 +32,7 @@ class ArchiveWindow;
 class CalibrationModel;
 class CalibrationWindow;
 class TraceWindow;
+struct TraceCapture;
 class Platform;
 class MainPanel;
 class ScalePanel;
@@ -142,6 +143,7 @@ private:
     QMetaObject::Connection m_focusWatch;
     QPointer<dravino::ArchiveWindow> m_archiveWindow;
     QPointer<dravino::TraceWindow> m_traceWindow;
+    std::unique_ptr<dravino::TraceCapture> m_capture; // outlives the trace's window
     QPointer<dravino::CalibrationWindow> m_calibrationWindow;
     // The calibration being taken: it outlives its window.
     std::unique_ptr<dravino::CalibrationModel> m_calibration;

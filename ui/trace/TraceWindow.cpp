@@ -21,10 +21,12 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 
 namespace dravino {
 
@@ -40,7 +42,7 @@ TracePlot::TracePlot(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("graTraccia"));
     setFocusPolicy(Qt::StrongFocus);
-    setMinimumSize(560, 300);
+    setMinimumSize(400, 200);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -71,7 +73,7 @@ std::int64_t TracePlot::msAt(double x) const
     if (!m_view.trace)
         return 0;
     const QRectF plot = m_plotArea.isEmpty() ? QRectF(rect()) : m_plotArea; // (not painted yet: the widget)
-    const TraceSpan axis = traceAxis(*m_view.trace);
+    const TraceSpan axis = traceAxis(m_view);
     const double at = std::clamp((x - plot.left()) / plot.width(), 0.0, 1.0);
     return axis.fromMs + std::int64_t(std::llround(at * double(axis.toMs - axis.fromMs)));
 }
@@ -96,9 +98,26 @@ void TracePlot::keyPressEvent(QKeyEvent *e)
     // The selection from the keyboard: it starts as the trace's last
     // moment; Shift with Left or Right moves its start by half a second,
     // Left or Right alone moves it whole; Home takes its start to the
-    // trace's, End its end to the last reading; Delete drops it.
+    // trace's, End its end to the last reading; Delete drops it. The view:
+    // + and - zoom in and out about its middle, Page Up and Page Down move
+    // it back and on by half its width, 0 shows the whole trace.
     if (!m_view.trace || m_view.trace->empty())
         return QWidget::keyPressEvent(e);
+    switch (e->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        return emit zoomed(traceZoom(m_view, 0.5));
+    case Qt::Key_Minus:
+        return emit zoomed(traceZoom(m_view, 2));
+    case Qt::Key_PageUp:
+        return emit zoomed(tracePan(m_view, -0.5));
+    case Qt::Key_PageDown:
+        return emit zoomed(tracePan(m_view, 0.5));
+    case Qt::Key_0:
+        return emit zoomed(std::nullopt);
+    default:
+        break;
+    }
     const TraceSpan axis = traceAxis(*m_view.trace);
     const std::int64_t last = m_view.trace->samples().back().ms;
     TraceSpan span = m_view.selection.value_or(TraceSpan{last, last});
@@ -129,13 +148,29 @@ void TracePlot::keyPressEvent(QKeyEvent *e)
     emit selected(span);
 }
 
-TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, std::function<MeterService *()> meter,
-                         QWidget *parent)
-    : QWidget(parent, Qt::Window), m_platform(platform), m_calculator(calculator), m_meter(std::move(meter))
+void TracePlot::wheelEvent(QWheelEvent *e)
+{
+    // The wheel zooms about the moment under the pointer; with Shift it
+    // moves the view back and on.
+    const int notches = e->angleDelta().y() / 120;
+    if (!m_view.trace || m_view.trace->empty() || notches == 0)
+        return QWidget::wheelEvent(e);
+    if (e->modifiers() & Qt::ShiftModifier)
+        emit zoomed(tracePan(m_view, -0.25 * notches));
+    else {
+        const QRectF plot = m_plotArea.isEmpty() ? QRectF(rect()) : m_plotArea;
+        emit zoomed(traceZoom(m_view, std::pow(0.5, notches), (e->position().x() - plot.left()) / plot.width()));
+    }
+    e->accept();
+}
+
+TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, TraceCapture &capture,
+                         std::function<MeterService *()> meter, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_platform(platform), m_calculator(calculator), m_meter(std::move(meter)),
+      m_capture(capture), m_trace(capture.trace)
 {
     setObjectName(QStringLiteral("frmTraccia"));
     setWindowTitle(tr("Traccia del sensore"));
-    m_clock.start();
 
     m_latest = new QLabel(this);
     m_latest->setObjectName(QStringLiteral("lblUltima"));
@@ -150,11 +185,16 @@ TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, 
     m_stats->setObjectName(QStringLiteral("lblTraccia"));
     m_selected = new QLabel(this);
     m_selected->setObjectName(QStringLiteral("lblSelezione"));
+    m_shownLine = new QLabel(this);
+    m_shownLine->setObjectName(QStringLiteral("lblVista"));
+    m_shownLine->setWordWrap(true);
     m_state = new QLabel(this);
     m_state->setObjectName(QStringLiteral("lblStatoTraccia"));
     m_state->setWordWrap(true);
-    for (QLabel *l : {m_stats, m_selected, m_state})
+    for (QLabel *l : {m_stats, m_selected, m_shownLine, m_state}) {
         l->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        l->setWordWrap(true); // (a long line wraps, not widens the window)
+    }
 
     // The cursors: two levels, the time between the signal's crossings.
     const auto level = [this](const char *name, int mv) {
@@ -174,6 +214,7 @@ TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, 
     m_cursorTo = m_to->value();
     m_cursors = new QLabel(this);
     m_cursors->setObjectName(QStringLiteral("lblCursori"));
+    m_cursors->setWordWrap(true);
     auto *fromLabel = new QLabel(tr("C&ursori: da"), this);
     fromLabel->setBuddy(m_from);
     auto *toLabel = new QLabel(tr("&a"), this);
@@ -195,22 +236,43 @@ TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, 
     xlsx->setObjectName(QStringLiteral("cmdEsportaXlsx"));
     m_print = new QPushButton(tr("S&tampa"), this);
     m_print->setObjectName(QStringLiteral("cmdStampaTraccia"));
+    auto *whole = new QPushButton(tr("&Vista intera"), this);
+    whole->setObjectName(QStringLiteral("cmdVistaIntera"));
+    whole->setToolTip(tr("Tutta la traccia nel grafico (0 sul grafico)"));
     auto *close = new QPushButton(tr("Chiudi"), this);
     close->setObjectName(QStringLiteral("cmdChiudiTraccia"));
-    auto *buttons = new QHBoxLayout;
-    for (QPushButton *b : {m_pause, clear, csv, xlsx, m_print})
-        buttons->addWidget(b);
-    buttons->addStretch();
-    buttons->addWidget(close);
+    // Two rows, so that the window fits a small screen in either language:
+    // the trace's own, then what goes out of it.
+    auto *buttons = new QGridLayout;
+    int column = 0;
+    for (QPushButton *b : {m_pause, clear, whole})
+        buttons->addWidget(b, 0, column++);
+    column = 0;
+    for (QPushButton *b : {csv, xlsx, m_print})
+        buttons->addWidget(b, 1, column++);
+    buttons->setColumnStretch(3, 1);
+    buttons->addWidget(close, 1, 4);
 
-    auto *layout = new QVBoxLayout(this);
+    // In a scroll area, so that on a small screen (or a large desktop
+    // scale) all of it can be reached in a window the screen holds.
+    auto *content = new QWidget;
+    auto *scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("scrollTraccia"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+    auto *layout = new QVBoxLayout(content);
     layout->addWidget(m_latest);
     layout->addWidget(m_plot, 1);
     layout->addWidget(m_stats);
     layout->addWidget(m_selected);
+    layout->addWidget(m_shownLine);
     layout->addLayout(cursorRow);
     layout->addWidget(m_state);
     layout->addLayout(buttons);
+    scroll->setWidget(content);
     setTabOrder(m_plot, m_from);
     setTabOrder(m_from, m_to);
     setTabOrder(m_to, m_pause);
@@ -225,6 +287,8 @@ TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, 
     connect(m_print, &QPushButton::clicked, this, [this] { sendPage(int(Destination::DefaultPrinter)); });
     connect(m_pause, &QPushButton::clicked, this, &TraceWindow::togglePause);
     connect(clear, &QPushButton::clicked, this, &TraceWindow::clearTrace);
+    connect(whole, &QPushButton::clicked, this, [this] { zoomTo(std::nullopt); });
+    connect(m_plot, &TracePlot::zoomed, this, &TraceWindow::zoomTo);
     connect(csv, &QPushButton::clicked, this, [this] { exportTrace(true); });
     connect(xlsx, &QPushButton::clicked, this, [this] { exportTrace(false); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
@@ -254,13 +318,14 @@ TraceSensor TraceWindow::sensor() const
 }
 
 // No reading for over a second while the window reads.
-bool TraceWindow::standsStill() const { return !m_paused && m_trace.stale(m_clock.elapsed(), kStaleMs); }
+bool TraceWindow::standsStill() const { return !m_paused && m_trace.stale(m_capture.clock.elapsed(), kStaleMs); }
 
 TraceView TraceWindow::view() const
 {
     TraceView v;
     v.trace = &m_trace;
     v.sensor = sensor();
+    v.shown = m_shown;
     v.selection = m_selection;
     v.cursorFrom = m_cursorFrom;
     v.cursorTo = m_cursorTo;
@@ -308,7 +373,7 @@ void TraceWindow::readNext()
     service->read(device, this, [this, run, again](const MeterReading &reading) {
         if (!m_reading || run != m_run)
             return;
-        take(reading, m_clock.elapsed());
+        take(reading, m_capture.clock.elapsed());
         again(reading.kind == MeterReading::Volts ? kNextReadingMs : kAfterFaultMs);
     });
 }
@@ -322,11 +387,27 @@ void TraceWindow::take(const MeterReading &reading, std::int64_t ms, const QDate
     }
     m_fault.clear();
     if (m_trace.empty())
-        m_started = at;
+        m_capture.started = at;
+    // A view that ends at the newest reading follows the next.
+    const bool following = m_shown && !m_trace.empty() && m_shown->toMs >= m_trace.samples().back().ms;
     m_trace.add(ms, reading.volts * 1000.0);
+    if (following) {
+        const std::int64_t by = m_trace.samples().back().ms - m_shown->toMs;
+        if (by > 0)
+            m_shown = TraceSpan{m_shown->fromMs + by, m_shown->toMs + by};
+    }
+    // A zoomed view whose readings were let go moves on with the trace.
+    if (m_shown && m_shown->fromMs < m_trace.samples().front().ms)
+        m_shown = traceZoom(view(), 1);
     const QString name = QStringList{reading.vendor, reading.model}.join(QLatin1Char(' ')).trimmed();
     if (!name.isEmpty())
-        m_meterName = reading.serial.isEmpty() ? name : tr("%1, n. di serie %2").arg(name, reading.serial);
+        m_capture.meter = reading.serial.isEmpty() ? name : tr("%1, n. di serie %2").arg(name, reading.serial);
+    showTrace();
+}
+
+void TraceWindow::zoomTo(std::optional<TraceSpan> shown)
+{
+    m_shown = shown;
     showTrace();
 }
 
@@ -344,15 +425,17 @@ void TraceWindow::togglePause()
 
 void TraceWindow::clearTrace()
 {
-    m_trace.clear();
+    m_capture.clear();
     m_selection.reset();
+    m_shown.reset();
     showTrace();
 }
 
 void TraceWindow::showTrace()
 {
     const TraceView v = view();
-    const QLocale l;
+    QLocale l;
+    l.setNumberOptions(QLocale::OmitGroupSeparator); // as the calculator writes them
     if (const auto last = m_trace.latest())
         m_latest->setText(tr("%1 mV   %2 bar").arg(l.toString(qRound64(last->mv))).arg(l.toString(qRound64(v.sensor.bar(last->mv)))));
     else
@@ -361,6 +444,14 @@ void TraceWindow::showTrace()
     const QString selection = traceSelectionLine(v);
     m_selected->setText(selection.isEmpty() ? tr("Selezione: trascina sul grafico, o Maiusc e le frecce sul grafico.") : selection);
     m_cursors->setText(traceCursorText(v));
+    if (m_trace.empty())
+        m_shownLine->clear();
+    else if (m_shown) {
+        const std::int64_t first = m_trace.samples().front().ms;
+        m_shownLine->setText(tr("Vista da %1 a %2: la rotella o + e - per lo zoom, Maiusc con la rotella o Pag su e Pag giù per scorrere, 0 per tutta la traccia.")
+                                 .arg(traceSeconds(double(m_shown->fromMs - first)), traceSeconds(double(m_shown->toMs - first))));
+    } else
+        m_shownLine->setText(tr("Vista intera: la rotella o + sul grafico per lo zoom."));
     m_latest->setAccessibleDescription(m_latest->text());
     m_plot->setAccessibleDescription(m_latest->text() + QStringLiteral(". ") + m_stats->text());
     m_plot->show(v);
@@ -370,7 +461,7 @@ void TraceWindow::showTrace()
 void TraceWindow::showState()
 {
     QString state;
-    const std::int64_t now = m_clock.elapsed();
+    const std::int64_t now = m_capture.clock.elapsed();
     if (m_paused)
         state = tr("In pausa: la traccia tiene le sue %Ln letture.", nullptr, int(m_trace.samples().size()));
     else if (!m_fault.isEmpty())
@@ -401,7 +492,7 @@ void TraceWindow::exportTrace(bool csv)
                            MessageIcon::Information);
         return;
     }
-    const QString name = tr("Traccia %1").arg(m_started.toString(QStringLiteral("yyyy-MM-dd HH.mm")));
+    const QString name = tr("Traccia %1").arg(m_capture.started.toString(QStringLiteral("yyyy-MM-dd HH.mm")));
     saveExport(m_platform, this, csv ? ExportKind::Csv : ExportKind::Spreadsheet, fileNameFor(name),
                [trace = m_trace, sensor = sensor(), csv, sep = csvSeparator()](QString *why) -> std::optional<QByteArray> {
                    if (csv)
@@ -422,12 +513,12 @@ void TraceWindow::sendPage(int where, const QString &printer)
         return;
     // The page from what the window holds now, not from what it will read meanwhile.
     auto snapshot = std::make_shared<Trace>(m_trace);
-    TracePage page{view(), pageFrame(m_platform, this), m_started, QDateTime::currentDateTime(), m_meterName};
+    TracePage page{view(), pageFrame(m_platform, this), m_capture.started, QDateTime::currentDateTime(), m_capture.meter};
     page.view.trace = snapshot.get();
     page.view.stale = false;
     std::shared_ptr<PrintSurface> surface = m_platform.newPage();
     printTracePage(*surface, page);
-    const QString what = tr("Traccia %1").arg(m_started.toString(QStringLiteral("yyyy-MM-dd HH.mm")));
+    const QString what = tr("Traccia %1").arg(m_capture.started.toString(QStringLiteral("yyyy-MM-dd HH.mm")));
     m_sender->route(PageSender::Destination(where), surface, what, fileNameFor(what) + QStringLiteral(".pdf"), printer);
 }
 

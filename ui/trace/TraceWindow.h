@@ -9,10 +9,15 @@
 // others. No reading for over a second marks the trace stale, in words
 // and in grey; a reading outside the signal's range is told as the fault
 // it means; a meter fault in the window's own words, and reading goes on.
-// The window reads only while it is open.
+// The window reads only while it is open; what it read is the main
+// window's capture, kept when it closes. The chart zooms and pans in time
+// (the wheel, Shift with the wheel; +, -, Page Up, Page Down, 0 on the
+// chart), following the newest reading while its view ends there; the
+// cursors measure within the selection, else within the view.
 
 #include "core/Trace.h"
 #include "print/TraceChart.h"
+#include "ui/trace/TraceCapture.h"
 
 #include <QDateTime>
 #include <QRectF>
@@ -47,12 +52,14 @@ public:
 
 signals:
     void selected(std::optional<dravino::TraceSpan> span);
+    void zoomed(std::optional<dravino::TraceSpan> shown);
 
 protected:
     void paintEvent(QPaintEvent *) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseMoveEvent(QMouseEvent *e) override;
     void keyPressEvent(QKeyEvent *e) override;
+    void wheelEvent(QWheelEvent *e) override;
 
 private:
     std::int64_t msAt(double x) const;
@@ -65,11 +72,12 @@ class TraceWindow final : public QWidget
 {
     Q_OBJECT
 public:
-    TraceWindow(Platform &platform, const CalculatorModel &calculator, std::function<MeterService *()> meter, QWidget *parent);
+    TraceWindow(Platform &platform, const CalculatorModel &calculator, TraceCapture &capture,
+                std::function<MeterService *()> meter, QWidget *parent);
     ~TraceWindow() override;
     Q_DISABLE_COPY_MOVE(TraceWindow)
 
-    const Trace &trace() const { return m_trace; }
+    const Trace &trace() const { return m_capture.trace; }
     bool paused() const { return m_paused; }
     // What the chart and the page show now.
     TraceView view() const;
@@ -77,6 +85,8 @@ public:
     // and come at at (the tests' way in beside the meter); the first one's
     // is when the trace began.
     void take(const MeterReading &reading, std::int64_t ms, const QDateTime &at = QDateTime::currentDateTime());
+    // Shows the time span given (none: the whole trace).
+    void zoomTo(std::optional<TraceSpan> shown);
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -96,13 +106,12 @@ private:
     Platform &m_platform;
     const CalculatorModel &m_calculator;
     std::function<MeterService *()> m_meter;
-    Trace m_trace;
-    QDateTime m_started;       // the first reading's date and time
-    QElapsedTimer m_clock;     // the stamps' clock
+    TraceCapture &m_capture;
+    Trace &m_trace;
+    std::optional<TraceSpan> m_shown; // zoomed into (none: the whole)
     std::optional<TraceSpan> m_selection;
     std::optional<double> m_cursorFrom, m_cursorTo;
     QString m_fault;           // the meter's last fault, in words (empty: none)
-    QString m_meterName;
     bool m_paused = false;
     bool m_reading = false;    // the window reads: open, not paused
     int m_run = 0;             // each start of reading a new run
@@ -111,6 +120,7 @@ private:
     QLabel *m_latest = nullptr;
     QLabel *m_stats = nullptr;
     QLabel *m_selected = nullptr;
+    QLabel *m_shownLine = nullptr;
     QLabel *m_cursors = nullptr;
     QLabel *m_state = nullptr;
     QSpinBox *m_from = nullptr;

@@ -1,0 +1,30 @@
+#pragma once
+// The capture the trace window shows: the readings, the clock that stamps
+// them, when the first came and the meter that gave them. It belongs to
+// the main window and outlives the trace's window: closing the window
+// keeps it, reopening shows it and goes on adding to it; only Cancella
+// clears it.
+
+#include "core/Trace.h"
+
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QString>
+
+namespace dravino {
+
+struct TraceCapture {
+    TraceCapture() { clock.start(); }
+    Trace trace;
+    QElapsedTimer clock; // the stamps' clock, from the capture's making
+    QDateTime started;   // the first reading's date and time
+    QString meter;       // as it names itself
+    void clear()
+    {
+        trace.clear();
+        started = {};
+        meter.clear();
+    }
+};
+
+} // namespace dravino
