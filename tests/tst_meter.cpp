@@ -48,7 +48,8 @@ dravino::TraceWindow *openTrace(Window &t)
 {
     // From the main window, as the technician goes back to it.
     t.w->activateWindow();
-    QTest::qWaitFor([&t] { return QApplication::activeWindow() == t.w.get(); }, 2000);
+    if (!QTest::qWaitFor([&t] { return QApplication::activeWindow() == t.w.get(); }, 2000))
+        qWarning("the main window is not active");
     t.run(QStringLiteral("!F7"));
     auto *trace = t.w->findChild<dravino::TraceWindow *>(QStringLiteral("frmTraccia"));
     if (trace && !QTest::qWaitFor([trace] { return trace->isVisible(); }))
@@ -88,6 +89,7 @@ private slots:
     void meterOnTheCertificate_data();
     void meterOnTheCertificate();
     void traceFromTheMeter();
+    void readingWhileTracing();
     void traceOfAKeyOff();
     void traceTellsTheSignal_data();
     void traceTellsTheSignal();
@@ -498,6 +500,46 @@ void TestMeter::traceFromTheMeter()
     QCOMPARE(shown(trace, "lblTraccia"), QStringLiteral("Traccia: nessuna lettura"));
 }
 
+void TestMeter::readingWhileTracing()
+{
+    // F9 while the trace reads the meter over and over: the trace's newest
+    // reading, at once, every time (not refused while the trace's own
+    // reading is under way); paused, F9 reads the meter itself.
+    auto meter = std::make_unique<MeterStandIn>("+1.50000000E+00");
+    qputenv("DRAVINO_INSTRUMENT", meter->device().toUtf8());
+    Window t;
+    auto *trace = openTrace(t);
+    QVERIFY(trace);
+    QTRY_COMPARE_WITH_TIMEOUT(shown(trace, "lblUltima"), QStringLiteral("1500 mV   500 bar"), 10000);
+    t.w->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), t.w.get());
+    QVERIFY(trace->reading());
+    for (int i = 0; i < 10; ++i) {
+        t.edit(QStringLiteral("txtMvolt1"))->clear();
+        t.run(QStringLiteral("txtMvolt1<;!F9"));
+        const QStringList wrong = t.check(QStringLiteral("txtMvolt1=1500;txtPressione=500;msgs="));
+        QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("F9 number %1: ").arg(i + 1) + wrong.join(QLatin1Char('\n'))));
+        QTest::qWait(20); // (the trace's readings come and go meanwhile)
+    }
+    meter->setReading("+2.50000000E+00");
+    QTRY_COMPARE_WITH_TIMEOUT(shown(trace, "lblUltima"), QStringLiteral("2500 mV   1000 bar"), 10000);
+    t.w->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), t.w.get());
+    t.run(QStringLiteral("txtMvolt1<;!F9"));
+    QCOMPARE(t.check(QStringLiteral("txtMvolt1=2500;msgs=")), QStringList());
+    // Paused: the meter itself, its answer later.
+    trace->findChild<QPushButton *>(QStringLiteral("cmdPausa"))->click();
+    QVERIFY(!trace->reading());
+    meter->setReading("+1.00000000E+00");
+    t.w->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), t.w.get());
+    QTRY_VERIFY_WITH_TIMEOUT(!t.w->readingMeter(), 10000);
+    const int before = meter->readings();
+    t.run(QStringLiteral("txtMvolt1<;!F9;~meter"));
+    QCOMPARE(t.check(QStringLiteral("txtMvolt1=1000;msgs=")), QStringList());
+    QCOMPARE(meter->readings(), before + 1);
+}
+
 void TestMeter::traceOfAKeyOff()
 {
     // A scripted sensor at ten readings a second: key on at rest (500 mV),
@@ -707,7 +749,7 @@ void TestMeter::meterOnTheCertificate()
                                     "31/03/2027, o lasciala vuota.")) + t.errors(), QStringList());
     t.platform.messages.clear();
     t.w->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
+    QTRY_COMPARE(QApplication::activeWindow(), t.w.get());
     t.run(QStringLiteral("!F2;txtADCValue(4)<;!F9;~meter;") + then + QStringLiteral("cmdScala;@answer:abc;cmdStampaScala"));
     const QString shown = dravino::printDate(day); // (the whole year, on the page and in its words)
     QFETCH(QString, told);

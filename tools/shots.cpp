@@ -14,6 +14,7 @@
 #include "archive/ArchiveService.h"
 #include "ui/archive/ArchiveWindow.h"
 #include "ui/trace/TraceWindow.h"
+#include "ui/platform/Modal.h"
 #include "instrument/Meter.h"
 #include <QSpinBox>
 #include <cmath>
@@ -243,8 +244,9 @@ int main(int argc, char *argv[])
     // The sensor traced (F7): key on, cranking, idle, a snap, key off and the
     // decay, at ten readings a second; the decay selected, the cursors on it.
     {
-        TraceWindow trace(platform, w.calculator(), [] { return nullptr; }, &w);
-        trace.resize(760, 560);
+        TraceCapture capture;
+        TraceWindow trace(platform, w.calculator(), capture, [] { return nullptr; }, &w);
+        trace.resize(trace.sizeHint());
         for (int ms = 0; ms <= 26000; ms += 100) {
             const double t = ms / 1000.0;
             double mv = t < 2 ? 500 : t < 4 ? 500 + (t - 2) * 400 : t < 9 ? 1300 : t < 10 ? 1300 + (t - 9) * 2200
@@ -261,6 +263,7 @@ int main(int argc, char *argv[])
         trace.findChild<QSpinBox *>(QStringLiteral("txtCursoreA"))->setValue(600);
         auto *plot = trace.findChild<QWidget *>(QStringLiteral("graTraccia"));
         trace.show();
+        fitWindowToScreen(&trace); // (as the program opens it)
         settle();
         QTest::mouseMove(plot, QPoint(plot->width() * 57 / 100, plot->height() / 2));
         QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(plot->width() * 57 / 100, plot->height() / 2));
@@ -272,6 +275,11 @@ int main(int argc, char *argv[])
         platform.pdf = out + QStringLiteral("/trace-page%1.pdf").arg(suffix);
         trace.findChild<QPushButton *>(QStringLiteral("cmdStampaTraccia"))->click();
         settle();
+        // Zoomed into the snap: 9 s to 12 s, its idle ripple seen.
+        QTest::keyClick(plot, Qt::Key_Delete);
+        trace.zoomTo(TraceSpan{9000, 12000});
+        settle();
+        shot(trace, out + QStringLiteral("/trace-zoom%1.png").arg(suffix));
         trace.close();
     }
 

@@ -112,6 +112,15 @@ bool frmDravino::readMeter(const std::function<bool(const MeterReading &)> &put,
                            MessageIcon::Information);
         return true; // (nothing to wait for)
     }
+    // While the trace reads the meter over and over, its newest reading,
+    // under a second old, is the meter's answer: no second reading waits
+    // for its turn (one would be refused while the trace's is under way).
+    if (m_traceWindow && m_traceWindow->reading() && m_capture && !m_capture->trace.empty()
+        && m_capture->clock.elapsed() - m_capture->trace.samples().back().ms <= kFreshTraceReadingMs
+        && m_capture->newest.kind == MeterReading::Volts) {
+        put(m_capture->newest);
+        return true;
+    }
     if (meter()->busy())
         return false; // a reading is under way: its own answer comes
     m_meter->read(device, this, [put, fault, device](const MeterReading &reading) {
@@ -152,7 +161,7 @@ void frmDravino::openTrace()
         m_traceWindow = new TraceWindow(m_platform, *m_calculator, *m_capture, [this] { return meter(); }, this);
         m_traceWindow->setAttribute(Qt::WA_DeleteOnClose);
         // Beside this window, where the screen has room for all of it.
-        m_traceWindow->resize(760, 600);
+        m_traceWindow->resize(m_traceWindow->sizeHint());
         const QRect avail = screen() ? screen()->availableGeometry() : QRect();
         QPoint at = frameGeometry().topRight() + QPoint(8, 0);
         if (!avail.isEmpty() && at.x() + m_traceWindow->width() > avail.right())

@@ -129,6 +129,7 @@ private:
     bool m_printerNamed = false;
     bool m_printerAsked = false;
     static constexpr int kPrinterAskedAfterMs = 1000; // where the window is not drawn before
+    static constexpr int kFreshTraceReadingMs = 1000; // F9 takes the running trace's newest reading this young
     dravino::ArchiveService *m_archive = nullptr;
     dravino::MeterService *m_meter = nullptr;
     // One reading; put hears the volts, a fault is told (and ends a live

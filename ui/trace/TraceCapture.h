@@ -6,6 +6,7 @@
 // clears it.
 
 #include "core/Trace.h"
+#include "instrument/Meter.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -19,11 +20,13 @@ struct TraceCapture {
     QElapsedTimer clock; // the stamps' clock, from the capture's making
     QDateTime started;   // the first reading's date and time
     QString meter;       // as it names itself
+    MeterReading newest; // the last reading taken, as the meter gave it
     void clear()
     {
         trace.clear();
         started = {};
         meter.clear();
+        newest = {};
     }
 };
 

@@ -255,10 +255,11 @@ TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, 
 
     // In a scroll area, so that on a small screen (or a large desktop
     // scale) all of it can be reached in a window the screen holds.
-    auto *content = new QWidget;
+    auto *content = m_content = new QWidget;
     auto *scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("scrollTraccia"));
     scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus); // (Tab goes to the controls; they scroll into view)
     scroll->setWidgetResizable(true);
     auto *outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
@@ -311,6 +312,8 @@ TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, 
 }
 
 TraceWindow::~TraceWindow() = default;
+
+QSize TraceWindow::sizeHint() const { return m_content->sizeHint().expandedTo(QSize(760, 600)); }
 
 TraceSensor TraceWindow::sensor() const
 {
@@ -391,6 +394,7 @@ void TraceWindow::take(const MeterReading &reading, std::int64_t ms, const QDate
     // A view that ends at the newest reading follows the next.
     const bool following = m_shown && !m_trace.empty() && m_shown->toMs >= m_trace.samples().back().ms;
     m_trace.add(ms, reading.volts * 1000.0);
+    m_capture.newest = reading;
     if (following) {
         const std::int64_t by = m_trace.samples().back().ms - m_shown->toMs;
         if (by > 0)

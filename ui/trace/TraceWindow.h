@@ -79,6 +79,8 @@ public:
 
     const Trace &trace() const { return m_capture.trace; }
     bool paused() const { return m_paused; }
+    // Reading the meter now: open and not paused.
+    bool reading() const { return m_reading; }
     // What the chart and the page show now.
     TraceView view() const;
     // A reading as the meter gave it, stamped at ms from the window's start
@@ -87,6 +89,8 @@ public:
     void take(const MeterReading &reading, std::int64_t ms, const QDateTime &at = QDateTime::currentDateTime());
     // Shows the time span given (none: the whole trace).
     void zoomTo(std::optional<TraceSpan> shown);
+    // All of it without scrolling (what it asks of the screen).
+    QSize sizeHint() const override;
 
 protected:
     void closeEvent(QCloseEvent *e) override;
@@ -121,6 +125,7 @@ private:
     QLabel *m_stats = nullptr;
     QLabel *m_selected = nullptr;
     QLabel *m_shownLine = nullptr;
+    QWidget *m_content = nullptr; // in the scroll area
     QLabel *m_cursors = nullptr;
     QLabel *m_state = nullptr;
     QSpinBox *m_from = nullptr;
