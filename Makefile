@@ -113,7 +113,7 @@ sanitize: deps
 
 # libFuzzer targets (clang): FUZZ_SECONDS each, corpora kept in fuzz/corpus.
 FUZZ_SECONDS ?= 120
-FUZZ_TARGETS := wholenumber converter printcount scale sensata archive calibration
+FUZZ_TARGETS := wholenumber converter printcount scale sensata archive calibration tracefile
 fuzz-build:
 	$(call install_missing,clang libclang-rt-dev)
 	cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DDRAVINO_FUZZ=ON

@@ -24,8 +24,37 @@ void Trace::add(std::int64_t ms, double mv)
         const std::size_t n = std::max<std::size_t>(1, m_capacity / 8);
         m_samples.erase(m_samples.begin(), m_samples.begin() + std::ptrdiff_t(n));
         m_dropped += n;
+        m_blocks.clear();
+        sumUp(0);
     }
     m_samples.push_back({ms, mv});
+    sumUp(m_samples.size() - 1);
+}
+
+// The blocks from the one holding reading from on, summed up again.
+void Trace::sumUp(std::size_t from)
+{
+    for (std::size_t b = from / kBlock; b * kBlock < m_samples.size(); ++b) {
+        const std::size_t begin = b * kBlock, end = std::min(m_samples.size(), begin + kBlock);
+        Block k{m_samples[begin].mv, m_samples[begin].mv, m_samples[begin].mv, m_samples[end - 1].mv};
+        if (from > begin && b < m_blocks.size()) { // (one more reading in a block summed already)
+            k = m_blocks[b];
+            for (std::size_t i = from; i < end; ++i) {
+                k.min = std::min(k.min, m_samples[i].mv);
+                k.max = std::max(k.max, m_samples[i].mv);
+            }
+            k.last = m_samples[end - 1].mv;
+        } else {
+            for (std::size_t i = begin; i < end; ++i) {
+                k.min = std::min(k.min, m_samples[i].mv);
+                k.max = std::max(k.max, m_samples[i].mv);
+            }
+        }
+        if (b < m_blocks.size())
+            m_blocks[b] = k;
+        else
+            m_blocks.push_back(k);
+    }
 }
 
 std::optional<TraceSample> Trace::latest() const
@@ -99,17 +128,30 @@ std::vector<TraceColumn> Trace::columns(std::int64_t fromMs, std::int64_t toMs, 
     if (count < 1 || toMs < fromMs)
         return out;
     const double slot = std::max(1.0, double(toMs - fromMs + 1) / count);
+    const auto columnOf = [&](std::int64_t ms) { return std::int64_t(fromMs + std::floor(double(ms - fromMs) / slot) * slot); };
     out.reserve(std::size_t(count));
-    for (std::size_t i = firstAtOrAfter(fromMs); i < m_samples.size() && m_samples[i].ms <= toMs; ++i) {
-        const TraceSample &s = m_samples[i];
-        const auto column = std::int64_t(fromMs + std::floor(double(s.ms - fromMs) / slot) * slot);
+    const auto take = [&out](std::int64_t column, double min, double max, double first, double last) {
         if (out.empty() || out.back().fromMs != column)
-            out.push_back({column, s.mv, s.mv, s.mv, s.mv});
+            out.push_back({column, min, max, first, last});
         else {
-            out.back().min = std::min(out.back().min, s.mv);
-            out.back().max = std::max(out.back().max, s.mv);
-            out.back().last = s.mv;
+            out.back().min = std::min(out.back().min, min);
+            out.back().max = std::max(out.back().max, max);
+            out.back().last = last;
         }
+    };
+    for (std::size_t i = firstAtOrAfter(fromMs); i < m_samples.size() && m_samples[i].ms <= toMs;) {
+        const TraceSample &s = m_samples[i];
+        const std::int64_t column = columnOf(s.ms);
+        // A whole block within one column: taken at once.
+        if (i % kBlock == 0 && i + kBlock <= m_samples.size() && m_samples[i + kBlock - 1].ms <= toMs
+            && columnOf(m_samples[i + kBlock - 1].ms) == column) {
+            const Block &b = m_blocks[i / kBlock];
+            take(column, b.min, b.max, b.first, b.last);
+            i += kBlock;
+            continue;
+        }
+        take(column, s.mv, s.mv, s.mv, s.mv);
+        ++i;
     }
     return out;
 }

@@ -68,6 +68,7 @@ public:
     void clear()
     {
         m_samples.clear();
+        m_blocks.clear();
         m_dropped = 0;
     }
     // The oldest readings let go to stay within the bound, since the last clear.
@@ -96,8 +97,17 @@ public:
     std::vector<TraceColumn> columns(std::int64_t fromMs, std::int64_t toMs, int count) const;
 
 private:
+    // Each run of kBlock readings summed up (its range, first and last), so
+    // that a column spanning many runs takes each whole: a chart of a long
+    // trace draws in time to its columns, not to its readings.
+    static constexpr std::size_t kBlock = 256;
+    struct Block {
+        double min = 0, max = 0, first = 0, last = 0;
+    };
+    void sumUp(std::size_t from);
     std::size_t firstAtOrAfter(std::int64_t ms) const;
     std::vector<TraceSample> m_samples;
+    std::vector<Block> m_blocks; // m_blocks[b] sums m_samples[b * kBlock ...]
     std::size_t m_capacity;
     std::size_t m_dropped = 0;
 };

@@ -342,7 +342,7 @@ QByteArray traceCsv(const Trace &trace, const TraceSensor &sensor, QChar separat
         return csvFile(out);
     const std::int64_t first = trace.samples().front().ms;
     for (const TraceSample &t : trace.samples())
-        out += csvLine({l.toString((t.ms - first) / 1000.0, 'f', 3), l.toString(t.mv, 'f', 1), l.toString(sensor.bar(t.mv), 'f', 0)},
+        out += csvLine({l.toString((t.ms - first) / 1000.0, 'f', 3), l.toString(t.mv, 'f', 3), l.toString(sensor.bar(t.mv), 'f', 0)},
                        separator);
     return csvFile(out);
 }
@@ -355,7 +355,7 @@ Spreadsheet traceSheet(const Trace &trace, const TraceSensor &sensor)
                      {text(QT_TRANSLATE_NOOP("TracePage", "bar"))}};
     const std::int64_t first = trace.empty() ? 0 : trace.samples().front().ms;
     for (const TraceSample &t : trace.samples())
-        sheet.rows << QList<SheetCell>{(t.ms - first) / 1000.0, std::round(t.mv * 10) / 10, std::round(sensor.bar(t.mv))};
+        sheet.rows << QList<SheetCell>{(t.ms - first) / 1000.0, std::round(t.mv * 1000) / 1000, std::round(sensor.bar(t.mv))};
     return sheet;
 }
 

@@ -88,7 +88,8 @@ struct TracePage {
 void printTracePage(PrintSurface &s, const TracePage &page);
 
 // The readings as a CSV file and as a spreadsheet: the time from the
-// first (s), mV, bar.
+// first (s, to the ms of its stamps), mV (to the µV, finer than any bench
+// meter: a file read back is the capture), bar.
 QByteArray traceCsv(const Trace &trace, const TraceSensor &sensor, QChar separator);
 Spreadsheet traceSheet(const Trace &trace, const TraceSensor &sensor);
 

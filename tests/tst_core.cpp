@@ -15,6 +15,9 @@
 #include "core/Sensata.h"
 #include "core/Sensor.h"
 #include "core/Trace.h"
+#include "core/TraceFile.h"
+
+#include <random>
 #include "core/WholeNumber.h"
 
 #include <QtTest>
@@ -117,6 +120,9 @@ private slots:
     void traceCursors();
     void traceKeepsItsBound_data();
     void traceKeepsItsBound();
+    void traceFileRead_data();
+    void traceFileRead();
+    void traceColumnsAsEachReading();
     void signalLevels_data();
     void signalLevels();
     void linearityText();
@@ -642,12 +648,12 @@ void TestCore::uncertaintyBudget()
     QCOMPARE(r.tur, 10.0);
     // Two cycles add repeatability: s/√n of the wider sweep (7.071 mV / √2 × 0.5 bar/mV).
     const CalibrationRun twice = calibrationRun(QStringLiteral("0,50,100"), QStringLiteral("500,2500,4500|2500,500/504,2508,4500|2510,502"));
-    const Budget &b2 = evaluate(twice, {}, reference, {0.05, 2, 1}, Acceptance::Simple).points[1].budget;
+    const Budget b2 = evaluate(twice, {}, reference, {0.05, 2, 1}, Acceptance::Simple).points[1].budget;
     QCOMPARE(QString::number(b2.terms[3].contributionBar, 'f', 5), QStringLiteral("2.50000"));
     // Readings as 10-bit counts: the converter's count, 4.88759 mV / (2√3) × 0.5 bar/mV.
     CalibrationRun counts = run;
     counts.plan.converterBits = 10;
-    const Budget &b3 = evaluate(counts, {}, reference, {}, Acceptance::Simple).points[1].budget;
+    const Budget b3 = evaluate(counts, {}, reference, {}, Acceptance::Simple).points[1].budget;
     QCOMPARE(QString::number(b3.terms[1].contributionBar, 'f', 5), QStringLiteral("0.70546"));
     // An accuracy class: 0.1 % of a 2500 bar range, rectangular.
     ReferenceStandard gauge;
@@ -912,6 +918,102 @@ void TestCore::traceKeepsItsBound()
     QTEST(QStringLiteral("%1 %2 %3").arg(t.samples().size()).arg(t.samples().front().ms).arg(t.dropped()), "expected");
     t.clear();
     QCOMPARE(t.dropped(), std::size_t(0));
+}
+
+void TestCore::traceFileRead_data()
+{
+    // A trace's CSV read back: the readings as "ms:mV", or the refusal and
+    // its line; under a limit of 200 bytes and 4 readings where given.
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<bool>("small");
+    QTest::addColumn<QString>("expected");
+    const QByteArray it = "\xEF\xBB\xBFTempo (s);mV;bar\r\n";
+    QTest::newRow("as exported in Italian") << it + "0,000;500,0;0\r\n0,100;1300,5;400\r\n" << false << "0:500 100:1300.5";
+    QTest::newRow("as exported in English") << QByteArray("Time (s),mV,bar\n0.000,500.0,0\n2.5,3500,1500\n") << false << "0:500 2500:3500";
+    QTest::newRow("tab-separated, quoted, no last line end") << QByteArray("t\tmV\n\"1,5\"\t\"700\"") << false << "1500:700";
+    QTest::newRow("a blank line skipped") << it + "0;500\r\n\r\n1;600\r\n" << false << "0:500 1000:600";
+    QTest::newRow("the same time twice") << it + "1;500\n1;600\n" << false << "1000:500 1000:600";
+    QTest::newRow("a time going back") << it + "1;500\n0,999;600\n" << false << "time goes back, line 3";
+    QTest::newRow("another file's headings") << QByteArray("Pressione;Tensione\n1;2\n") << false << "not a capture, line 1";
+    QTest::newRow("no separator") << QByteArray("%PDF-1.4\n") << false << "not a capture, line 1";
+    QTest::newRow("nothing at all") << QByteArray() << false << "not a capture, line 1";
+    QTest::newRow("headings only") << it << false << "empty, line 1";
+    QTest::newRow("cut after a time") << it + "0;500\n0,1" << false << "truncated, line 3";
+    QTest::newRow("cut after the separator") << it + "0;500\n0,1;" << false << "truncated, line 3";
+    QTest::newRow("a word for a number") << it + "0;cinquecento\n" << false << "bad number, line 2";
+    QTest::newRow("a decimal comma in a comma file") << QByteArray("t,mV\n0,5,1\n") << false << "0:5";
+    QTest::newRow("a number and more") << it + "0;500x\n" << false << "bad number, line 2";
+    QTest::newRow("not a number at all: nan") << it + "0;nan\n" << false << "bad number, line 2";
+    QTest::newRow("four readings: the bound") << it + "0;1\n1;2\n2;3\n3;4\n" << true << "0:1 1000:2 2000:3 3000:4";
+    QTest::newRow("five: one too many") << it + "0;1\n1;2\n2;3\n3;4\n4;5\n" << true << "too large, line 6";
+    // (a time padded with zeros to the size)
+    QTest::newRow("200 bytes: the limit") << it + QByteArray(200 - it.size() - 3, '0') + ";1\n" << true << "0:1";
+    QTest::newRow("201 bytes: too large") << it + QByteArray(201 - it.size() - 3, '0') + ";1\n" << true << "too large, line 0";
+}
+
+void TestCore::traceFileRead()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(bool, small);
+    const TraceFileRead r = small ? readTraceCsv(std::string_view(file.constData(), std::size_t(file.size())), 200, 4)
+                                  : readTraceCsv(std::string_view(file.constData(), std::size_t(file.size())));
+    static const char *const errors[] = {"", "too large", "not a capture", "empty", "truncated", "bad number", "time goes back"};
+    QString got;
+    if (r.error != TraceFileRead::None) {
+        QVERIFY(r.trace.empty());
+        got = QStringLiteral("%1, line %2").arg(QLatin1String(errors[r.error])).arg(r.line);
+    } else {
+        QStringList readings;
+        for (const TraceSample &t : r.trace.samples())
+            readings << QStringLiteral("%1:%2").arg(t.ms).arg(QString::number(t.mv, 'g', 12));
+        got = readings.join(QLatin1Char(' '));
+    }
+    QTEST(got, "expected");
+}
+
+void TestCore::traceColumnsAsEachReading()
+{
+    // The columns a chart draws, taken a block of readings at a time where
+    // one fits a column, are the ones each reading alone gives: random
+    // traces (some past a small bound, so that the oldest go), spans and
+    // column counts, seed after seed.
+    for (std::uint32_t seed = 1; seed <= 60; ++seed) {
+        std::mt19937 rng(seed);
+        const auto pick = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+        const std::size_t capacity = pick(0, 2) == 0 ? std::size_t(pick(1, 900)) : kTraceCapacity;
+        Trace t{capacity};
+        std::int64_t ms = pick(-1000, 1000);
+        for (int i = pick(0, 3000); i > 0; --i) {
+            ms += pick(0, 99) == 0 ? pick(0, 200) : pick(0, 2);
+            t.add(ms, pick(0, 5000) + pick(0, 9) / 10.0);
+        }
+        for (int ask = 0; ask < 20; ++ask) {
+            const std::int64_t from = ms - pick(0, 8000), to = from + pick(-5, 9000);
+            const int count = pick(0, 2) == 0 ? pick(1, 8) : pick(0, 700); // (wide columns take whole blocks)
+            std::vector<TraceColumn> each;
+            const double slot = std::max(1.0, double(to - from + 1) / std::max(count, 1));
+            if (count >= 1 && to >= from)
+                for (const TraceSample &s : t.samples()) {
+                    if (s.ms < from || s.ms > to)
+                        continue;
+                    const auto column = std::int64_t(from + std::floor(double(s.ms - from) / slot) * slot);
+                    if (each.empty() || each.back().fromMs != column)
+                        each.push_back({column, s.mv, s.mv, s.mv, s.mv});
+                    else {
+                        each.back().min = std::min(each.back().min, s.mv);
+                        each.back().max = std::max(each.back().max, s.mv);
+                        each.back().last = s.mv;
+                    }
+                }
+            const auto got = t.columns(from, to, count);
+            bool same = got.size() == each.size();
+            for (std::size_t i = 0; same && i < got.size(); ++i)
+                same = got[i].fromMs == each[i].fromMs && got[i].min == each[i].min && got[i].max == each[i].max
+                    && got[i].first == each[i].first && got[i].last == each[i].last;
+            QVERIFY2(same, qPrintable(QStringLiteral("seed %1, ask %2: columns %3 to %4 in %5 differ").arg(seed).arg(ask).arg(from).arg(to).arg(count)));
+        }
+    }
+    qInfo("seeds 1 to 60 (each names itself where it fails)");
 }
 
 void TestCore::signalLevels_data()

@@ -642,11 +642,61 @@ void TestMeter::traceOfAKeyOff()
     const QStringList lines = QString::fromUtf8(csv.readAll()).remove(QChar(0xfeff)).split(QStringLiteral("\r\n"));
     QCOMPARE(lines.size(), 263); // the headings, 261 readings, the last line's end
     QCOMPARE(lines.mid(0, 2) + lines.mid(100, 1) + lines.mid(261, 1),
-             (QStringList{"Tempo (s);mV;bar", "0,000;500,0;0", "9,900;3280,0;1390", "26,000;500,0;0"}));
+             (QStringList{"Tempo (s);mV;bar", "0,000;500,000;0", "9,900;3280,000;1390", "26,000;500,000;0"}));
+    // Opened back: the same capture, read for read (to the file's µV), shown and measured the
+    // same; paused, named after its file. Asked first, as the trace held
+    // readings; No keeps them.
+    const std::vector<dravino::TraceSample> before = trace->trace().samples();
+    const QString wholeLine = shown(trace, "lblTraccia");
+    // (under the name the save dialog proposed: its start is the trace's)
+    t.platform.openAnswer = dir.filePath(QStringLiteral("Traccia 2026-12-06 09.30.csv"));
+    QVERIFY(QFile::copy(t.platform.saveAs, t.platform.openAnswer));
+    t.platform.confirmAnswer = false;
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdApriTraccia")), Qt::LeftButton);
+    QCOMPARE(t.platform.questions.last(), QStringLiteral("Traccia del sensore|La traccia ha 261 letture: le sostituisci con quelle del file?"));
+    t.platform.confirmAnswer = true;
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdCancella")), Qt::LeftButton);
+    QVERIFY(trace->trace().empty());
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdApriTraccia")), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!trace->trace().empty(), 10000);
+    QCOMPARE(trace->trace().samples().size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i)
+        QVERIFY2(trace->trace().samples()[i].ms == before[i].ms && std::abs(trace->trace().samples()[i].mv - before[i].mv) < 0.0005,
+                 qPrintable(QStringLiteral("reading %1").arg(i)));
+    QCOMPARE(shown(trace, "lblTraccia"), wholeLine);
+    QCOMPARE(shown(trace, "lblCursori"), decay.arg("nella vista"));
+    QCOMPARE(shown(trace, "lblStatoTraccia"), QStringLiteral("Traccia dal file Traccia 2026-12-06 09.30.csv: 261 letture; Riprendi aggiunge quelle del multimetro."));
+    QCOMPARE(trace->findChild<QPushButton *>(QStringLiteral("cmdPausa"))->text(), QStringLiteral("&Riprendi"));
+    // What is not a trace, or is cut short: told, the capture kept.
+    const int messagesBefore = int(t.platform.messages.size());
+    QFile cut(dir.filePath(QStringLiteral("tagliata.csv")));
+    QVERIFY(cut.open(QIODevice::WriteOnly));
+    cut.write("Tempo (s);mV;bar\r\n0,000;500,0;0\r\n0,100");
+    cut.close();
+    QFile other(dir.filePath(QStringLiteral("prove.csv")));
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.write("Codice;Data;Esito\r\n7F3A;01/12/2026;CONFORME\r\n");
+    other.close();
+    int opened = 0;
+    for (const QString &file : {cut.fileName(), other.fileName(), dir.filePath(QStringLiteral("nessuno.csv"))}) {
+        t.platform.openAnswer = file;
+        QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdApriTraccia")), Qt::LeftButton);
+        ++opened;
+        QTRY_COMPARE_WITH_TIMEOUT(int(t.platform.messages.size()), messagesBefore + opened, 10000);
+        QCOMPARE(trace->trace().samples().size(), before.size());
+    }
+    QStringList told;
+    for (const auto &m : t.platform.messages.mid(messagesBefore))
+        told << m.text;
+    QCOMPARE(told.value(0), QStringLiteral("Il file %1 è troncato: la riga 3 non ha i mV. La traccia resta com'era.").arg(QDir::toNativeSeparators(cut.fileName())));
+    QCOMPARE(told.value(1), QStringLiteral("Il file %1 non è una traccia esportata: la sua prima riga non ha le colonne del tempo e dei mV. "
+                                           "La traccia resta com'era.").arg(QDir::toNativeSeparators(other.fileName())));
+    QVERIFY2(told.value(2).startsWith(QStringLiteral("Il file %1 non si apre: ").arg(QDir::toNativeSeparators(dir.filePath(QStringLiteral("nessuno.csv"))))),
+             qPrintable(told.value(2)));
     const dravino::Spreadsheet sheet = dravino::traceSheet(trace->trace(), trace->view().sensor);
     QCOMPARE(sheet.rows.size(), 261);
     QCOMPARE(sheet.rows[99], (QList<dravino::SheetCell>{9.9, 3280.0, 1390.0}));
-    // Printed to a PDF: the statistics in words, the chart in lines and text.
+    // The capture read back printed to a PDF: the statistics in words, the chart in lines and text.
     const QString pdf = dir.filePath(QStringLiteral("traccia.pdf"));
     t.platform.pdfTo = pdf;
     QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdStampaTraccia")), Qt::LeftButton);
@@ -657,7 +707,7 @@ void TestMeter::traceOfAKeyOff()
     const QString text = words.join(QLatin1Char(' '));
     for (const char *phrase : {"Traccia del sensore Sensore Bosch/VDO/Delphi, fondo scala 2000 bar, zero 500 mV",
                                "Traccia: minimo 500 mV (0 bar), massimo 3500 mV (1500 bar), media 1105 mV (303 bar); letture: 261",
-                               "Da 1200 mV (passato a 16,3 s) a 600 mV (passato a 23,8 s) nella selezione: 7,5 s, -40 bar/s", "Tensione (mV)", "Pressione (bar)", "Tempo (s)",
+                               "Da 1200 mV (passato a 16,3 s) a 600 mV (passato a 23,8 s) nella vista: 7,5 s, -40 bar/s", "Tensione (mV)", "Pressione (bar)", "Tempo (s)",
                                "Dal 06/12/2026 09:30, per 26,0 s"})
         QVERIFY2(text.contains(QString::fromUtf8(phrase)), qPrintable(QString::fromUtf8(phrase) + QStringLiteral("\n in: ") + text));
     QCOMPARE(dravino::test::outputOf(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf}).count(QLatin1Char('\n')), 2); // (the headings alone)

@@ -3907,6 +3907,72 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <source>Vista intera: la rotella o + sul grafico per lo zoom.</source>
         <translation>Whole view: the wheel or + on the chart to zoom.</translation>
     </message>
+    <message>
+        <source>Apr&amp;i CSV...</source>
+        <translation>&amp;Open CSV...</translation>
+    </message>
+    <message>
+        <source>Apre una traccia esportata in CSV: si vede, si misura, si stampa come una letta ora</source>
+        <translation>Opens a trace exported as CSV: shown, measured and printed as one read now</translation>
+    </message>
+    <message numerus="yes">
+        <source>Traccia dal file %1: %Ln letture; Riprendi aggiunge quelle del multimetro.</source>
+        <translation>
+            <numerusform>Trace from the file %1: %Ln reading; Resume adds the meter's.</numerusform>
+            <numerusform>Trace from the file %1: %Ln readings; Resume adds the meter's.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>La traccia ha %Ln letture: le sostituisci con quelle del file?</source>
+        <translation>
+            <numerusform>The trace has %Ln reading: replace it with the file's?</numerusform>
+            <numerusform>The trace has %Ln readings: replace them with the file's?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Apri una traccia</source>
+        <translation>Open a trace</translation>
+    </message>
+    <message>
+        <source>File CSV (*.csv)</source>
+        <translation>CSV files (*.csv)</translation>
+    </message>
+    <message>
+        <source>La traccia resta com&apos;era.</source>
+        <translation>The trace stays as it was.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non risponde.</source>
+        <translation>The file %1 does not answer.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non si apre: %2.</source>
+        <translation>The file %1 does not open: %2.</translation>
+    </message>
+    <message>
+        <source>Il file %1 è troppo grande per una traccia (oltre %2 MB o %3 letture).</source>
+        <translation>The file %1 is too large for a trace (over %2 MB or %3 readings).</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è una traccia esportata: la sua prima riga non ha le colonne del tempo e dei mV.</source>
+        <translation>The file %1 is not an exported trace: its first line does not have the time and mV columns.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non ha letture.</source>
+        <translation>The file %1 has no readings.</translation>
+    </message>
+    <message>
+        <source>Il file %1 è troncato: la riga %2 non ha i mV.</source>
+        <translation>The file %1 is cut short: line %2 has no mV.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non si legge: alla riga %2 il tempo o i mV non sono numeri.</source>
+        <translation>The file %1 cannot be read: on line %2 the time or the mV are not numbers.</translation>
+    </message>
+    <message>
+        <source>Il file %1 non si legge: alla riga %2 il tempo torna indietro.</source>
+        <translation>The file %1 cannot be read: on line %2 the time goes back.</translation>
+    </message>
 </context>
 <context>
     <name>dravino::WorkshopDialog</name>

@@ -37,5 +37,19 @@
             <numerusform>In pausa: la traccia tiene le sue %Ln letture.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>Traccia dal file %1: %Ln letture; Riprendi aggiunge quelle del multimetro.</source>
+        <translation>
+            <numerusform>Traccia dal file %1: %Ln lettura; Riprendi aggiunge quelle del multimetro.</numerusform>
+            <numerusform>Traccia dal file %1: %Ln letture; Riprendi aggiunge quelle del multimetro.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>La traccia ha %Ln letture: le sostituisci con quelle del file?</source>
+        <translation>
+            <numerusform>La traccia ha %Ln lettura: la sostituisci con quelle del file?</numerusform>
+            <numerusform>La traccia ha %Ln letture: le sostituisci con quelle del file?</numerusform>
+        </translation>
+    </message>
 </context>
 </TS>

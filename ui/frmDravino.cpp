@@ -116,7 +116,7 @@ bool frmDravino::readMeter(const std::function<bool(const MeterReading &)> &put,
     // under a second old, is the meter's answer: no second reading waits
     // for its turn (one would be refused while the trace's is under way).
     if (m_traceWindow && m_traceWindow->reading() && m_capture && !m_capture->trace.empty()
-        && m_capture->clock.elapsed() - m_capture->trace.samples().back().ms <= kFreshTraceReadingMs
+        && m_capture->now() - m_capture->trace.samples().back().ms <= kFreshTraceReadingMs
         && m_capture->newest.kind == MeterReading::Volts) {
         put(m_capture->newest);
         return true;

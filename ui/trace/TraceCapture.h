@@ -18,6 +18,10 @@ struct TraceCapture {
     TraceCapture() { clock.start(); }
     Trace trace;
     QElapsedTimer clock; // the stamps' clock, from the capture's making
+    std::int64_t offsetMs = 0; // added to it (a capture read from a file goes on after its last reading)
+    QString file;        // the file it was read from (empty: read from the meter)
+    // The stamp of a reading taken now.
+    std::int64_t now() const { return offsetMs + clock.elapsed(); }
     QDateTime started;   // the first reading's date and time
     QString meter;       // as it names itself
     MeterReading newest; // the last reading taken, as the meter gave it
@@ -27,6 +31,7 @@ struct TraceCapture {
         started = {};
         meter.clear();
         newest = {};
+        file.clear();
     }
 };
 

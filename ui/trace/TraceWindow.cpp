@@ -1,5 +1,6 @@
 #include "ui/trace/TraceWindow.h"
 
+#include "core/TraceFile.h"
 #include "instrument/Meter.h"
 #include "instrument/MeterService.h"
 #include "print/PainterSurface.h"
@@ -14,6 +15,11 @@
 #include "ui/printjob/PrintMenu.h"
 
 #include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QThread>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -36,6 +42,7 @@ constexpr int kNextReadingMs = 50;   // after a reading, the next
 constexpr int kAfterFaultMs = 500;   // after a fault, the next try
 constexpr int kMeterBusyMs = 100;    // an F9 reading or a search under way
 constexpr std::int64_t kKeyStepMs = 500; // Shift+arrow: the selection's step
+constexpr int kFileTimeLimitMs = 10000;  // a file read back: told when it takes longer
 } // namespace
 
 TracePlot::TracePlot(QWidget *parent) : QWidget(parent)
@@ -236,6 +243,9 @@ TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, 
     xlsx->setObjectName(QStringLiteral("cmdEsportaXlsx"));
     m_print = new QPushButton(tr("S&tampa"), this);
     m_print->setObjectName(QStringLiteral("cmdStampaTraccia"));
+    auto *open = new QPushButton(tr("Apr&i CSV..."), this);
+    open->setObjectName(QStringLiteral("cmdApriTraccia"));
+    open->setToolTip(tr("Apre una traccia esportata in CSV: si vede, si misura, si stampa come una letta ora"));
     auto *whole = new QPushButton(tr("&Vista intera"), this);
     whole->setObjectName(QStringLiteral("cmdVistaIntera"));
     whole->setToolTip(tr("Tutta la traccia nel grafico (0 sul grafico)"));
@@ -248,10 +258,10 @@ TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, 
     for (QPushButton *b : {m_pause, clear, whole})
         buttons->addWidget(b, 0, column++);
     column = 0;
-    for (QPushButton *b : {csv, xlsx, m_print})
+    for (QPushButton *b : {open, csv, xlsx, m_print})
         buttons->addWidget(b, 1, column++);
-    buttons->setColumnStretch(3, 1);
-    buttons->addWidget(close, 1, 4);
+    buttons->setColumnStretch(4, 1);
+    buttons->addWidget(close, 1, 5);
 
     // In a scroll area, so that on a small screen (or a large desktop
     // scale) all of it can be reached in a window the screen holds.
@@ -289,6 +299,7 @@ TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, 
     connect(m_pause, &QPushButton::clicked, this, &TraceWindow::togglePause);
     connect(clear, &QPushButton::clicked, this, &TraceWindow::clearTrace);
     connect(whole, &QPushButton::clicked, this, [this] { zoomTo(std::nullopt); });
+    connect(open, &QPushButton::clicked, this, &TraceWindow::openCsv);
     connect(m_plot, &TracePlot::zoomed, this, &TraceWindow::zoomTo);
     connect(csv, &QPushButton::clicked, this, [this] { exportTrace(true); });
     connect(xlsx, &QPushButton::clicked, this, [this] { exportTrace(false); });
@@ -321,7 +332,7 @@ TraceSensor TraceWindow::sensor() const
 }
 
 // No reading for over a second while the window reads.
-bool TraceWindow::standsStill() const { return !m_paused && m_trace.stale(m_capture.clock.elapsed(), kStaleMs); }
+bool TraceWindow::standsStill() const { return !m_paused && m_trace.stale(m_capture.now(), kStaleMs); }
 
 TraceView TraceWindow::view() const
 {
@@ -376,7 +387,7 @@ void TraceWindow::readNext()
     service->read(device, this, [this, run, again](const MeterReading &reading) {
         if (!m_reading || run != m_run)
             return;
-        take(reading, m_capture.clock.elapsed());
+        take(reading, m_capture.now());
         again(reading.kind == MeterReading::Volts ? kNextReadingMs : kAfterFaultMs);
     });
 }
@@ -465,8 +476,11 @@ void TraceWindow::showTrace()
 void TraceWindow::showState()
 {
     QString state;
-    const std::int64_t now = m_capture.clock.elapsed();
-    if (m_paused)
+    const std::int64_t now = m_capture.now();
+    if (m_paused && !m_capture.file.isEmpty())
+        state = tr("Traccia dal file %1: %Ln letture; Riprendi aggiunge quelle del multimetro.", nullptr, int(m_trace.samples().size()))
+                    .arg(QFileInfo(m_capture.file).fileName());
+    else if (m_paused)
         state = tr("In pausa: la traccia tiene le sue %Ln letture.", nullptr, int(m_trace.samples().size()));
     else if (!m_fault.isEmpty())
         state = m_fault;
@@ -487,6 +501,108 @@ void TraceWindow::showState()
         v.stale = stale;
         m_plot->show(v);
     }
+}
+
+void TraceWindow::openCsv()
+{
+    if (m_opening)
+        return; // (one file at a time)
+    if (!m_trace.empty()
+        && !m_platform.confirm(this, tr("La traccia ha %Ln letture: le sostituisci con quelle del file?", nullptr, int(m_trace.samples().size())),
+                               tr("Traccia del sensore")))
+        return;
+    const auto file = m_platform.openFileName(this, tr("Apri una traccia"), QString(), tr("File CSV (*.csv)"));
+    if (!file)
+        return;
+    // Read off the window's thread (a file on a share may take its time),
+    // within a time limit; a late answer is dropped.
+    const int attempt = ++m_openAttempt;
+    m_opening = true;
+    const QString path = *file;
+    const auto told = [this, path](const QString &why) {
+        m_platform.message(this, why + QLatin1Char(' ') + tr("La traccia resta com'era."), tr("Traccia del sensore"), MessageIcon::Exclamation);
+    };
+    QTimer::singleShot(kFileTimeLimitMs, this, [this, attempt, path, told] {
+        if (!m_opening || attempt != m_openAttempt)
+            return;
+        m_opening = false;
+        ++m_openAttempt;
+        told(tr("Il file %1 non risponde.").arg(QDir::toNativeSeparators(path)));
+    });
+    QPointer<TraceWindow> self(this);
+    QThread *worker = QThread::create([self, attempt, path] {
+        auto read = std::make_shared<TraceFileRead>();
+        QString why;
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            why = f.errorString();
+        else if (f.size() > qint64(kTraceFileMaxBytes))
+            read->error = TraceFileRead::TooLarge;
+        else {
+            const QByteArray bytes = f.readAll();
+            *read = readTraceCsv(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+        }
+        const QDateTime modified = QFileInfo(path).lastModified();
+        QMetaObject::invokeMethod(qApp, [self, attempt, path, read, why, modified] {
+            if (self)
+                self->opened(attempt, path, *read, why, modified);
+        });
+    });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    worker->start();
+}
+
+void TraceWindow::opened(int attempt, const QString &path, const TraceFileRead &read, const QString &why, const QDateTime &modified)
+{
+    if (!m_opening || attempt != m_openAttempt)
+        return; // (given up on, told already)
+    m_opening = false;
+    const QString name = QDir::toNativeSeparators(path);
+    QString fault;
+    if (!why.isEmpty())
+        fault = tr("Il file %1 non si apre: %2.").arg(name, why);
+    else
+        switch (read.error) {
+        case TraceFileRead::None:
+            break;
+        case TraceFileRead::TooLarge:
+            fault = tr("Il file %1 è troppo grande per una traccia (oltre %2 MB o %3 letture).")
+                        .arg(name).arg(kTraceFileMaxBytes >> 20).arg(QLocale().toString(qulonglong(kTraceCapacity)));
+            break;
+        case TraceFileRead::NotACapture:
+            fault = tr("Il file %1 non è una traccia esportata: la sua prima riga non ha le colonne del tempo e dei mV.").arg(name);
+            break;
+        case TraceFileRead::Empty:
+            fault = tr("Il file %1 non ha letture.").arg(name);
+            break;
+        case TraceFileRead::Truncated:
+            fault = tr("Il file %1 è troncato: la riga %2 non ha i mV.").arg(name).arg(read.line);
+            break;
+        case TraceFileRead::BadNumber:
+            fault = tr("Il file %1 non si legge: alla riga %2 il tempo o i mV non sono numeri.").arg(name).arg(read.line);
+            break;
+        case TraceFileRead::TimeGoesBack:
+            fault = tr("Il file %1 non si legge: alla riga %2 il tempo torna indietro.").arg(name).arg(read.line);
+            break;
+        }
+    if (!fault.isEmpty()) {
+        m_platform.message(this, fault + QLatin1Char(' ') + tr("La traccia resta com'era."), tr("Traccia del sensore"),
+                           MessageIcon::Exclamation);
+        return;
+    }
+    // The file's capture in place of the one shown, paused; its start from
+    // the name the export gave it, else from when the file was written.
+    if (!m_paused)
+        togglePause();
+    m_capture.clear();
+    m_capture.trace = read.trace;
+    m_capture.file = path;
+    const QDateTime named = QDateTime::fromString(QFileInfo(path).completeBaseName().right(16), QStringLiteral("yyyy-MM-dd HH.mm"));
+    m_capture.started = named.isValid() ? named : modified.addMSecs(-m_trace.durationMs());
+    m_capture.offsetMs = m_trace.samples().back().ms + 1000 - m_capture.clock.elapsed();
+    m_selection.reset();
+    m_shown.reset();
+    showTrace();
 }
 
 void TraceWindow::exportTrace(bool csv)

@@ -37,6 +37,7 @@ namespace dravino {
 class CalculatorModel;
 class MeterService;
 class PageSender;
+struct TraceFileRead;
 class Platform;
 struct MeterReading;
 
@@ -103,6 +104,8 @@ private:
     void showState();
     void showTrace();
     void exportTrace(bool csv);
+    void openCsv();
+    void opened(int attempt, const QString &path, const TraceFileRead &read, const QString &why, const QDateTime &modified);
     void sendPage(int where, const QString &printer = {});
     TraceSensor sensor() const;
     bool standsStill() const;
@@ -117,6 +120,8 @@ private:
     std::optional<double> m_cursorFrom, m_cursorTo;
     QString m_fault;           // the meter's last fault, in words (empty: none)
     bool m_paused = false;
+    bool m_opening = false;    // a file being read back
+    int m_openAttempt = 0;
     bool m_reading = false;    // the window reads: open, not paused
     int m_run = 0;             // each start of reading a new run
     QTimer *m_watch = nullptr; // stale readings, told
