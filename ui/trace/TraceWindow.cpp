@@ -459,9 +459,7 @@ void TraceWindow::showTrace()
     const QString selection = traceSelectionLine(v);
     m_selected->setText(selection.isEmpty() ? tr("Selezione: trascina sul grafico, o Maiusc e le frecce sul grafico.") : selection);
     m_cursors->setText(traceCursorText(v));
-    if (m_trace.empty())
-        m_shownLine->clear();
-    else if (m_shown) {
+    if (m_shown && !m_trace.empty()) {
         const std::int64_t first = m_trace.samples().front().ms;
         m_shownLine->setText(tr("Vista da %1 a %2: la rotella o + e - per lo zoom, Maiusc con la rotella o Pag su e Pag giù per scorrere, 0 per tutta la traccia.")
                                  .arg(traceSeconds(double(m_shown->fromMs - first)), traceSeconds(double(m_shown->toMs - first))));
