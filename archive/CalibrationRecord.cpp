@@ -77,34 +77,6 @@ QJsonObject resultJson(const CalibrationResult &r)
     return o;
 }
 
-QJsonObject referenceJson(const PressureReference &r)
-{
-    return {{QStringLiteral("name"), r.name},
-            {QStringLiteral("serial"), r.serial},
-            {QStringLiteral("certificate"), r.certificate},
-            {QStringLiteral("kind"), r.kind == PressureReference::AccuracyClass ? QStringLiteral("class") : QStringLiteral("certificate")},
-            {QStringLiteral("expandedBar"), r.expandedBar},
-            {QStringLiteral("k"), r.k},
-            {QStringLiteral("classPercent"), r.classPercent},
-            {QStringLiteral("rangeBar"), r.rangeBar},
-            {QStringLiteral("due"), r.due.toString(Qt::ISODate)}};
-}
-
-PressureReference referenceFrom(const QJsonObject &o)
-{
-    PressureReference r;
-    r.name = o.value(QStringLiteral("name")).toString();
-    r.serial = o.value(QStringLiteral("serial")).toString();
-    r.certificate = o.value(QStringLiteral("certificate")).toString();
-    r.kind = o.value(QStringLiteral("kind")) == QLatin1String("class") ? PressureReference::AccuracyClass : PressureReference::Certificate;
-    r.expandedBar = o.value(QStringLiteral("expandedBar")).toDouble();
-    r.k = o.value(QStringLiteral("k")).toDouble(2);
-    r.classPercent = o.value(QStringLiteral("classPercent")).toDouble();
-    r.rangeBar = o.value(QStringLiteral("rangeBar")).toDouble();
-    r.due = QDate::fromString(o.value(QStringLiteral("due")).toString(), Qt::ISODate);
-    return r;
-}
-
 QJsonObject limitsJson(const CalibrationLimits &l)
 {
     return {{QStringLiteral("error"), l.error},

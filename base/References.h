@@ -6,6 +6,7 @@
 // the settings file beside the meter's; a calibration names the one it used.
 
 #include <QDate>
+#include <QJsonObject>
 #include <QList>
 #include <QString>
 
@@ -23,6 +24,10 @@ struct PressureReference {
     QString shown() const;
     bool operator==(const PressureReference &) const = default;
 };
+
+// A reference as the settings and a calibration's record keep it.
+QJsonObject referenceJson(const PressureReference &r);
+PressureReference referenceFrom(const QJsonObject &o);
 
 QList<PressureReference> loadReferences();
 // False where the settings file cannot be written.
