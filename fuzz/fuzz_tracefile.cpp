@@ -1,6 +1,8 @@
 // A trace file of any bytes, read back under small limits: read whole, in
-// time order within its limits, or refused with nothing read.
+// time order within its limits, or refused with nothing read; the guided
+// test on what was read passes only where every step passed.
 #include "FuzzInput.h"
+#include "core/GuidedTest.h"
 #include "core/TraceFile.h"
 
 using namespace dravino;
@@ -22,5 +24,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     fuzz::check(r.trace.dropped() == 0, "a file read keeps every reading");
     for (std::size_t i = 1; i < r.trace.samples().size(); ++i)
         fuzz::check(r.trace.samples()[i - 1].ms <= r.trace.samples()[i].ms, "in time order");
+    // The guided test on what was read: a pass only where every step passed
+    // (the supply skipped); each judged part within the capture.
+    const GuidedResult g = runGuidedTest(r.trace, genericLimits(SensorType::BoschDelphiVdo));
+    for (const GuidedStep &step : g.steps) {
+        if (g.overall == GuidedStep::Pass)
+            fuzz::check(step.outcome == GuidedStep::Pass || step.outcome == GuidedStep::Skipped, "a pass only where every step passed");
+        if (step.outcome == GuidedStep::NotJudged)
+            fuzz::check(g.overall != GuidedStep::Pass, "a step not judged is never a pass");
+        if (step.fromMs && step.outcome != GuidedStep::NotJudged)
+            fuzz::check(*step.fromMs <= *step.toMs, "a part runs forwards");
+    }
     return 0;
 }

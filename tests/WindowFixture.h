@@ -256,7 +256,7 @@ private:
             {"PageDown", Qt::Key_PageDown}, {"Tab", Qt::Key_Tab}, {"Backtab", Qt::Key_Backtab}, {"Backspace", Qt::Key_Backspace},
             {"Space", Qt::Key_Space}, {"Escape", Qt::Key_Escape}, {"F2", Qt::Key_F2}, {"F3", Qt::Key_F3}, {"F4", Qt::Key_F4}, {"F7", Qt::Key_F7},
             {"F8", Qt::Key_F8}, {"F9", Qt::Key_F9}, {"Enter", Qt::KeypadModifier | Qt::Key_Enter},
-            {"shiftF9", Qt::ShiftModifier | Qt::Key_F9}, {"ctrla", Qt::ControlModifier | Qt::Key_A},
+            {"shiftF9", Qt::ShiftModifier | Qt::Key_F9}, {"shiftF7", Qt::ShiftModifier | Qt::Key_F7}, {"ctrla", Qt::ControlModifier | Qt::Key_A},
             {"ctrlc", Qt::ControlModifier | Qt::Key_C}, {"paste", Qt::ShiftModifier | Qt::Key_Insert},
             {"ctrlv", Qt::ControlModifier | Qt::Key_V}};
         const auto found = keys.constFind(k.section(QLatin1Char(':'), 0, 0));

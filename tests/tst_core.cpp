@@ -16,6 +16,8 @@
 #include "core/Sensor.h"
 #include "core/Trace.h"
 #include "core/TraceFile.h"
+#include "core/GuidedTest.h"
+#include "DriveSample.h"
 
 #include <random>
 #include "core/WholeNumber.h"
@@ -123,6 +125,8 @@ private slots:
     void traceFileRead_data();
     void traceFileRead();
     void traceColumnsAsEachReading();
+    void guidedTest_data();
+    void guidedTest();
     void signalLevels_data();
     void signalLevels();
     void linearityText();
@@ -1014,6 +1018,90 @@ void TestCore::traceColumnsAsEachReading()
         }
     }
     qInfo("seeds 1 to 60 (each names itself where it fails)");
+}
+
+
+using drive::Drive;
+using drive::driveCsv;
+Q_DECLARE_METATYPE(Drive)
+
+void TestCore::guidedTest_data()
+{
+    // Each step's verdict (P pass, F fail, W wiring, N not judged, - skipped,
+    // with its reason), and the whole test's, for a Bosch sensor's generic
+    // limits: zero 500 ± 50 mV, crank to idle in 3 s, idle 1100..1800 mV with
+    // at most 60 mV of ripple, a snap to 3000 mV without a step down of over
+    // 500 mV in 5 ms, key off to 550 mV in 15 s.
+    QTest::addColumn<Drive>("drive");
+    QTest::addColumn<QString>("expected");
+    const QString good = QStringLiteral("rest P, supply -(no supply), crank P, idle P, snap P, key off P; P");
+    QTest::newRow("a good sensor") << Drive{} << good;
+    QTest::newRow("a 2 ms dropout at the snap's top")
+        << Drive{.dropoutMs = 2} << "rest P, supply -(no supply), crank P, idle P, snap F(dropout), key off P; F";
+    QTest::newRow("a dropout of 1 ms") << Drive{.dropoutMs = 1} << "rest P, supply -(no supply), crank P, idle P, snap F(dropout), key off P; F";
+    QTest::newRow("0 mV with the key on: the wiring") << Drive{.restMv = 0} << "rest W(out of limit), supply -(no supply), crank P, idle P, snap P, key off P; F";
+    QTest::newRow("the zero on its limit, 550") << Drive{.restMv = 550} << good;
+    QTest::newRow("the zero 1 mV past it, 551")
+        << Drive{.restMv = 551} << "rest F(out of limit), supply -(no supply), crank P, idle P, snap P, key off N(ends too soon); F";
+    QTest::newRow("cranking too slow: 3,4 s from 550 to 1100 mV") << Drive{.crankMs = 4900} << "rest P, supply -(no supply), crank F(out of limit), idle P, snap P, key off P; F";
+    QTest::newRow("ripple on its limit, 60 mV") << Drive{.rippleMv = 60} << good;
+    QTest::newRow("ripple past it, 62 mV") << Drive{.rippleMv = 62} << "rest P, supply -(no supply), crank P, idle F(out of limit), snap P, key off P; F";
+    QTest::newRow("a snap that stops short, 2900 mV")
+        << Drive{.snapMv = 2900} << "rest P, supply -(no supply), crank P, idle P, snap F(out of limit), key off P; F";
+    QTest::newRow("no snap: not judged, never passed")
+        << Drive{.snapMv = 0} << "rest P, supply -(no supply), crank P, idle P, snap N(not found), key off P; N";
+    QTest::newRow("a slow decay: 15,5 s from idle to 550 mV") << Drive{.decayMs = 18000} << "rest P, supply -(no supply), crank P, idle P, snap P, key off F(out of limit); F";
+    QTest::newRow("the capture ends in the decay")
+        << Drive{.endsAfterMs = 15000} << "rest P, supply -(no supply), crank P, idle P, snap P, key off N(ends too soon); N";
+    QTest::newRow("cranking at once: no rest to judge")
+        << Drive{.restMs = 100} << "rest N(too short), supply -(no supply), crank P, idle P, snap P, key off P; N";
+    QTest::newRow("a short idle before the snap")
+        << Drive{.idleMs = 600} << "rest P, supply -(no supply), crank P, idle N(too short), snap P, key off P; N";
+    QTest::newRow("only the key on") << Drive{.endsAfterMs = 1500} << "rest P, supply -(no supply), crank N(not found), idle N(not found), snap N(not found), key off N(not found); N";
+}
+
+void TestCore::guidedTest()
+{
+    QFETCH(Drive, drive);
+    const std::string csv = driveCsv(drive);
+    const TraceFileRead read = readTraceCsv(csv);
+    QCOMPARE(int(read.error), int(TraceFileRead::None));
+    const GuidedResult r = runGuidedTest(read.trace, genericLimits(SensorType::BoschDelphiVdo));
+    static const char *const names[] = {"rest", "supply", "crank", "idle", "snap", "key off"};
+    static const char *const outcomes = "PFWN-";
+    static const char *const reasons[] = {"", "too short", "not found", "ends too soon", "no supply", "dropout", "out of limit"};
+    QStringList steps;
+    for (std::size_t i = 0; i < r.steps.size(); ++i) {
+        const GuidedStep &st = r.steps[i];
+        QString one = QStringLiteral("%1 %2").arg(QLatin1String(names[i])).arg(QLatin1Char(outcomes[st.outcome]));
+        if (st.reason != GuidedStep::None)
+            one += QStringLiteral("(%1)").arg(QLatin1String(reasons[st.reason]));
+        steps << one;
+    }
+    QTEST(steps.join(QStringLiteral(", ")) + QStringLiteral("; ") + QLatin1Char(outcomes[r.overall]), "expected");
+    // Where the dropout is, it is found at the snap's top, its depth the fall.
+    if (drive.dropoutMs) {
+        QCOMPARE(r.steps[4].atMs, std::int64_t(2000 + 2000 + 5000 + 350));
+        QCOMPARE(r.steps[4].value2, drive.snapMv - 400);
+        // The snap's part moved by the technician to end before it: a pass,
+        // the rest as found.
+        GuidedParts given;
+        given[4] = std::pair<std::int64_t, std::int64_t>{9000, 9349};
+        const GuidedResult moved = runGuidedTest(read.trace, genericLimits(SensorType::BoschDelphiVdo), given);
+        QCOMPARE(int(moved.steps[4].outcome), int(GuidedStep::Pass));
+        QCOMPARE(moved.steps[4].toMs, std::optional<std::int64_t>(9349));
+        QCOMPARE(int(moved.overall), int(GuidedStep::Pass));
+    }
+    // A good sensor's numbers: the zero, the crank from the zero to 1100 mV,
+    // idle and its ripple, the peak, the decay from the last reading at
+    // idle's level (within the ripple's limit, 1240 mV) to 550.
+    if (QByteArray(QTest::currentDataTag()) == "a good sensor") {
+        QCOMPARE(r.steps[0].value, 500.0);
+        QCOMPARE(r.steps[2].value, 1497.0); // from 2003 ms, where it left the zero by over a mV, to 1100 mV at 3500 (0,4 mV/ms)
+        QVERIFY(r.steps[3].value == 1300 && r.steps[3].value2 == 40);
+        QCOMPARE(r.steps[4].value, 3500.0);
+        QVERIFY2(std::abs(r.steps[5].value - 8625) < 3, qPrintable(QString::number(r.steps[5].value))); // (0,08 mV/ms)
+    }
 }
 
 void TestCore::signalLevels_data()

@@ -15,6 +15,9 @@
 #include "instrument/Meter.h"
 #include "PdfWords.h"
 #include "ui/trace/TraceWindow.h"
+#include "ui/trace/GuidedTestWindow.h"
+#include "DriveSample.h"
+#include <QTableWidget>
 #include "ui/dialogs/InstrumentDialog.h"
 #include "ui/calibration/CalibrationWindow.h"
 #include "ui/calibration/CalibrationSession.h"
@@ -90,6 +93,7 @@ private slots:
     void meterOnTheCertificate();
     void traceFromTheMeter();
     void readingWhileTracing();
+    void guidedTestOnTheCapture();
     void traceOfAKeyOff();
     void traceTellsTheSignal_data();
     void traceTellsTheSignal();
@@ -538,6 +542,67 @@ void TestMeter::readingWhileTracing()
     t.run(QStringLiteral("txtMvolt1<;!F9;~meter"));
     QCOMPARE(t.check(QStringLiteral("txtMvolt1=1000;msgs=")), QStringList());
     QCOMPARE(meter->readings(), before + 1);
+}
+
+void TestMeter::guidedTestOnTheCapture()
+{
+    // A drive with a 2 ms dropout at the snap's top, read back from its CSV
+    // into the trace, then Shift+F7: each step judged on its part, the
+    // dropout found and named, the supply skipped with its reason, the
+    // whole test failed. Cleared, Valuta judges nothing: never a pass.
+    qputenv("DRAVINO_INSTRUMENT", "scpi-dmm:conn=tcp-raw/127.0.0.1/1"); // (nobody there: the file reads)
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("Traccia 2026-12-06 10.15.csv"));
+    {
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        drive::Drive d;
+        d.dropoutMs = 2;
+        f.write(QByteArray::fromStdString(drive::driveCsv(d)));
+    }
+    Window t;
+    auto *trace = openTrace(t);
+    QVERIFY(trace);
+    trace->findChild<QPushButton *>(QStringLiteral("cmdPausa"))->click();
+    t.platform.openAnswer = file;
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdApriTraccia")), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(trace->trace().samples().size() == 24700, 10000);
+    t.w->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), t.w.get());
+    t.run(QStringLiteral("!shiftF7"));
+    auto *guided = t.w->findChild<dravino::GuidedTestWindow *>(QStringLiteral("frmProvaGuidata"));
+    QVERIFY(guided);
+    QTRY_VERIFY(guided->isVisible());
+    QCOMPARE(guided->windowTitle(), QStringLiteral("Prova guidata del sensore"));
+    auto *steps = guided->findChild<QTableWidget *>(QStringLiteral("lstPassi"));
+    QStringList rows;
+    for (int r = 0; r < steps->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < steps->columnCount(); ++c)
+            cells << steps->item(r, c)->text();
+        rows << cells.join(QStringLiteral(" | "));
+    }
+    QCOMPARE(rows, (QStringList{
+        "Chiave inserita, motore spento | CONFORME | 500 mV | da 0,0 a 2,0 s | 500 ± 50 mV",
+        "Alimentazione 5 V | SALTATO | nessun secondo canale né lettura dell'alimentazione |  | da 4,9 a 5,1 V",
+        "Avviamento | CONFORME | 1,5 s | da 2,0 a 3,5 s | al minimo entro 3,0 s",
+        "Minimo | CONFORME | 1300 mV, ondulazione 40 mV | da 4,0 a 8,5 s | da 1100 a 1800 mV, ondulazione fino a 60 mV",
+        "Colpo di acceleratore | NON CONFORME | picco 3500 mV, caduta di 3100 mV a 9,350 s: caduta del segnale (connettore?) | da 9,1 a 9,6 s | "
+        "picco almeno 3000 mV, nessuna caduta oltre 500 mV in 5 ms",
+        "Chiave disinserita | CONFORME | 8,6 s | da 13,5 a 22,1 s | allo zero (550 mV) entro 15,0 s"}));
+    QVERIFY(steps->item(4, 1)->font().bold() && !steps->item(0, 1)->font().bold());
+    QCOMPARE(guided->findChild<QLabel *>(QStringLiteral("lblEsitoProva"))->text(), QStringLiteral("Esito della prova: NON CONFORME"));
+    QCOMPARE(guided->findChild<QLabel *>(QStringLiteral("lblLimitiProva"))->text(), QStringLiteral("Limiti: generico Bosch/VDO/Delphi (versione 1)."));
+    // Nothing in the capture: every step not judged, and the test no pass.
+    trace->activateWindow();
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdCancella")), Qt::LeftButton);
+    QTest::mouseClick(guided->findChild<QPushButton *>(QStringLiteral("cmdValuta")), Qt::LeftButton);
+    QCOMPARE(guided->findChild<QLabel *>(QStringLiteral("lblEsitoProva"))->text(),
+             QStringLiteral("Esito della prova: NON VALUTABILE (un passo non si è potuto giudicare)"));
+    QCOMPARE(steps->item(0, 1)->text(), QStringLiteral("NON VALUTABILE"));
+    QCOMPARE(steps->item(0, 2)->text(), QStringLiteral("non si trova nella traccia"));
+    guided->close();
+    QTRY_VERIFY(!t.w->findChild<dravino::GuidedTestWindow *>());
 }
 
 void TestMeter::traceOfAKeyOff()

@@ -14,6 +14,7 @@
 #include "archive/ArchiveService.h"
 #include "ui/archive/ArchiveWindow.h"
 #include "ui/trace/TraceWindow.h"
+#include "ui/trace/GuidedTestWindow.h"
 #include "ui/platform/Modal.h"
 #include "instrument/Meter.h"
 #include <QSpinBox>
@@ -281,6 +282,13 @@ int main(int argc, char *argv[])
         settle();
         shot(trace, out + QStringLiteral("/trace-zoom%1.png").arg(suffix));
         trace.close();
+        // The guided test on the same capture (Shift+F7).
+        GuidedTestWindow guided(w.calculator(), capture, &w);
+        guided.show();
+        fitWindowToScreen(&guided);
+        settle();
+        shot(guided, out + QStringLiteral("/guided%1.png").arg(suffix));
+        guided.close();
     }
 
     w.lblLabel_MouseUp(2);

@@ -2198,6 +2198,189 @@ Calculator for the rail-pressure sensors of common-rail systems.
     </message>
 </context>
 <context>
+    <name>dravino::GuidedTestWindow</name>
+    <message>
+        <source>Prova guidata del sensore</source>
+        <translation>Guided sensor test</translation>
+    </message>
+    <message>
+        <source>Sul veicolo, con la traccia (F7) in lettura o una traccia aperta da un file: chiave inserita a motore spento, avviamento, minimo, un colpo di acceleratore, chiave disinserita fino allo zero; poi Valuta.</source>
+        <translation>On the vehicle, with the trace (F7) reading or a trace opened from a file: key on engine off, cranking, idle, a snap of the throttle, key off down to the zero; then Judge.</translation>
+    </message>
+    <message>
+        <source>Passi della prova</source>
+        <translation>Steps of the test</translation>
+    </message>
+    <message>
+        <source>Passo</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Limiti</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>Parte della traccia</source>
+        <translation>Part of the trace</translation>
+    </message>
+    <message>
+        <source>Misurato</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>Esito</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>&amp;Valuta</source>
+        <translation>&amp;Judge</translation>
+    </message>
+    <message>
+        <source>Giudica la traccia com&apos;è ora</source>
+        <translation>Judges the trace as it is now</translation>
+    </message>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Limiti: %1 (versione %2).</source>
+        <translation>Limits: %1 (version %2).</translation>
+    </message>
+    <message>
+        <source>Chiave inserita, motore spento</source>
+        <translation>Key on, engine off</translation>
+    </message>
+    <message>
+        <source>%1 ± %2 mV</source>
+        <translation>%1 ± %2 mV</translation>
+    </message>
+    <message>
+        <source>%1 mV</source>
+        <translation>%1 mV</translation>
+    </message>
+    <message>
+        <source>Alimentazione 5 V</source>
+        <translation>5 V supply</translation>
+    </message>
+    <message>
+        <source>da 4,9 a 5,1 V</source>
+        <translation>4.9 to 5.1 V</translation>
+    </message>
+    <message>
+        <source>Avviamento</source>
+        <translation>Cranking</translation>
+    </message>
+    <message>
+        <source>al minimo entro %1 s</source>
+        <translation>at idle within %1 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Minimo</source>
+        <translation>Idle</translation>
+    </message>
+    <message>
+        <source>da %1 a %2 mV, ondulazione fino a %3 mV</source>
+        <translation>%1 to %2 mV, ripple up to %3 mV</translation>
+    </message>
+    <message>
+        <source>%1 mV, ondulazione %2 mV</source>
+        <translation>%1 mV, ripple %2 mV</translation>
+    </message>
+    <message>
+        <source>Colpo di acceleratore</source>
+        <translation>Throttle snap</translation>
+    </message>
+    <message>
+        <source>picco almeno %1 mV, nessuna caduta oltre %2 mV in %3 ms</source>
+        <translation>peak at least %1 mV, no drop over %2 mV in %3 ms</translation>
+    </message>
+    <message>
+        <source>picco %1 mV, caduta di %2 mV a %3 s</source>
+        <translation>peak %1 mV, drop of %2 mV at %3 s</translation>
+    </message>
+    <message>
+        <source>picco %1 mV</source>
+        <translation>peak %1 mV</translation>
+    </message>
+    <message>
+        <source>Chiave disinserita</source>
+        <translation>Key off</translation>
+    </message>
+    <message>
+        <source>allo zero (%1 mV) entro %2 s</source>
+        <translation>at the zero (%1 mV) within %2 s</translation>
+    </message>
+    <message>
+        <source>la sua parte della traccia è troppo corta</source>
+        <translation>its part of the trace is too short</translation>
+    </message>
+    <message>
+        <source>non si trova nella traccia</source>
+        <translation>not found in the trace</translation>
+    </message>
+    <message>
+        <source>la traccia finisce prima</source>
+        <translation>the trace ends before it</translation>
+    </message>
+    <message>
+        <source>nessun secondo canale né lettura dell&apos;alimentazione</source>
+        <translation>no second channel or reading of the supply</translation>
+    </message>
+    <message>
+        <source>CONFORME</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>NON CONFORME</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>da %1 a %2 s</source>
+        <translation>%1 to %2 s</translation>
+    </message>
+    <message>
+        <source>Esito della prova: CONFORME</source>
+        <translation>Result of the test: PASS</translation>
+    </message>
+    <message>
+        <source>Esito della prova: NON CONFORME</source>
+        <translation>Result of the test: FAIL</translation>
+    </message>
+    <message>
+        <source>Esito della prova: NON VALUTABILE (un passo non si è potuto giudicare)</source>
+        <translation>Result of the test: NOT JUDGED (a step could not be judged)</translation>
+    </message>
+    <message>
+        <source>generico %1</source>
+        <translation>generic %1</translation>
+    </message>
+    <message>
+        <source>%1: caduta del segnale (connettore?)</source>
+        <translation>%1: the signal dropped out (connector?)</translation>
+    </message>
+    <message>
+        <source>GUASTO DI CABLAGGIO</source>
+        <translation>WIRING FAULT</translation>
+    </message>
+    <message>
+        <source>%1: fuori da 200-4800 mV (filo, massa o alimentazione, non il sensore)</source>
+        <translation>%1: outside 200-4800 mV (wire, ground or supply, not the sensor)</translation>
+    </message>
+    <message>
+        <source>NON VALUTABILE</source>
+        <translation>NOT JUDGED</translation>
+    </message>
+    <message>
+        <source>SALTATO</source>
+        <translation>SKIPPED</translation>
+    </message>
+</context>
+<context>
     <name>dravino::InstrumentDialog</name>
     <message>
         <source>Strumento</source>
@@ -3918,15 +4101,15 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message numerus="yes">
         <source>Traccia dal file %1: %Ln letture; Riprendi aggiunge quelle del multimetro.</source>
         <translation>
-            <numerusform>Trace from the file %1: %Ln reading; Resume adds the meter's.</numerusform>
-            <numerusform>Trace from the file %1: %Ln readings; Resume adds the meter's.</numerusform>
+            <numerusform>Trace from the file %1: %Ln reading; Resume adds the meter&apos;s.</numerusform>
+            <numerusform>Trace from the file %1: %Ln readings; Resume adds the meter&apos;s.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>La traccia ha %Ln letture: le sostituisci con quelle del file?</source>
         <translation>
-            <numerusform>The trace has %Ln reading: replace it with the file's?</numerusform>
-            <numerusform>The trace has %Ln readings: replace them with the file's?</numerusform>
+            <numerusform>The trace has %Ln reading: replace it with the file&apos;s?</numerusform>
+            <numerusform>The trace has %Ln readings: replace them with the file&apos;s?</numerusform>
         </translation>
     </message>
     <message>

@@ -12,6 +12,7 @@
 #include "archive/Location.h"
 #include "instrument/MeterService.h"
 #include "ui/trace/TraceWindow.h"
+#include "ui/trace/GuidedTestWindow.h"
 #include "ui/calibration/CalibrationWindow.h"
 #include "ui/dialogs/InstrumentDialog.h"
 #include "ui/archive/ArchiveWindow.h"
@@ -46,7 +47,12 @@ frmDravino::~frmDravino()
 {
     // The focus moves while the widgets go: not to this window's handler.
     disconnect(m_focusWatch);
-    // The panels go before the model they share.
+    // The panels go before the model they share; the calibration and
+    // trace windows before the models they show (as children they would
+    // go after them, and their tables ask their models as they hide).
+    delete m_calibrationWindow;
+    delete m_traceWindow;
+    delete m_guidedWindow;
     delete m_scroll;
 }
 
@@ -173,6 +179,22 @@ void frmDravino::openTrace()
     m_traceWindow->show();
     m_traceWindow->raise();
     m_traceWindow->activateWindow();
+}
+
+void frmDravino::openGuidedTest()
+{
+    if (!m_capture)
+        m_capture = std::make_unique<TraceCapture>();
+    if (!m_guidedWindow) {
+        m_guidedWindow = new GuidedTestWindow(*m_calculator, *m_capture, this);
+        m_guidedWindow->setAttribute(Qt::WA_DeleteOnClose);
+        m_guidedWindow->show();
+        fitWindowToScreen(m_guidedWindow);
+    } else
+        m_guidedWindow->evaluate();
+    m_guidedWindow->show();
+    m_guidedWindow->raise();
+    m_guidedWindow->activateWindow();
 }
 
 CalibrationWindow *frmDravino::calibrationWindow() const { return m_calibrationWindow; }
@@ -405,6 +427,7 @@ void frmDravino::connectHandlers()
         {QKeySequence(Qt::Key_F4), &frmDravino::openArchive},
         {QKeySequence(Qt::Key_F6), &frmDravino::openCalibration},
         {QKeySequence(Qt::Key_F7), &frmDravino::openTrace},
+        {QKeySequence(Qt::SHIFT | Qt::Key_F7), &frmDravino::openGuidedTest},
         {QKeySequence(Qt::Key_F8), &frmDravino::openInstrument},
         {QKeySequence(Qt::Key_F9), &frmDravino::takeReading},
         {QKeySequence(Qt::SHIFT | Qt::Key_F9), &frmDravino::toggleLiveReading}};

@@ -32,6 +32,7 @@ class ArchiveWindow;
 class CalibrationModel;
 class CalibrationWindow;
 class TraceWindow;
+class GuidedTestWindow;
 struct TraceCapture;
 class Platform;
 class MainPanel;
@@ -81,6 +82,8 @@ public:
     void openInstrument();
     // F7: the sensor traced from the meter, in a window beside this one.
     void openTrace();
+    // Shift+F7: the guided in-vehicle test on the trace's capture.
+    void openGuidedTest();
     // F6, and taratura... on the scale panel: the calibration window. A
     // recorded calibration given: taken up again, to correct it.
     void openCalibration();
@@ -144,6 +147,7 @@ private:
     QMetaObject::Connection m_focusWatch;
     QPointer<dravino::ArchiveWindow> m_archiveWindow;
     QPointer<dravino::TraceWindow> m_traceWindow;
+    QPointer<dravino::GuidedTestWindow> m_guidedWindow;
     std::unique_ptr<dravino::TraceCapture> m_capture; // outlives the trace's window
     QPointer<dravino::CalibrationWindow> m_calibrationWindow;
     // The calibration being taken: it outlives its window.
