@@ -118,6 +118,18 @@ bool Archive::fail(const QString &what) const
     return false;
 }
 
+bool Archive::fail(const QSqlError &e) const { return fail(m_server ? serverReason(e) : fileReason(e)); }
+
+bool Archive::writable()
+{
+    if (!m_open)
+        return false; // error() says why
+    m_error.clear();
+    if (m_readOnly)
+        return fail(ArchiveText::tr("l'archivio si può solo leggere"));
+    return true;
+}
+
 bool Archive::open() { return m_server ? openServer() : openFile(); }
 
 bool Archive::openServer()
@@ -305,14 +317,11 @@ bool Archive::keep(CheckRecord &r)
 
 bool Archive::keepAll(QList<CheckRecord> &records)
 {
-    if (!m_open)
-        return false; // error() says why
-    m_error.clear();
-    if (m_readOnly)
-        return fail(ArchiveText::tr("l'archivio si può solo leggere"));
+    if (!writable())
+        return false;
     QSqlDatabase db = QSqlDatabase::database(m_connection);
     if (!db.transaction())
-        return fail(m_server ? serverReason(db.lastError()) : fileReason(db.lastError()));
+        return fail(db.lastError());
     for (CheckRecord &r : records)
         if (!insertInto(r, QStringLiteral("checks"), false)) {
             db.rollback();
@@ -320,7 +329,7 @@ bool Archive::keepAll(QList<CheckRecord> &records)
         }
     QSqlQuery notify(db);
     if ((m_server && !notify.exec(QStringLiteral("NOTIFY %1").arg(kChannel))) || !db.commit()) {
-        const QString why = m_server ? serverReason(db.lastError()) : fileReason(db.lastError());
+        const QString why = m_server ? serverReason(db.lastError()) : fileReason(db.lastError()); // (before the rollback)
         notify = QSqlQuery();
         db.rollback();
         return fail(why);
@@ -368,7 +377,7 @@ bool Archive::insertInto(CheckRecord &r, const QString &table, bool withId)
           text(withdrawalJson(r.withdrawal)), text(r.replaces)})
         q.addBindValue(v);
     if (!q.exec() || !q.next())
-        return fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
+        return fail(q.lastError());
     r.id = q.value(0).toLongLong();
     return true;
 }

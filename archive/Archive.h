@@ -34,6 +34,8 @@
 
 class QSqlDriver;
 
+class QSqlError;
+
 namespace dravino {
 
 // Which checks: any part of the code, in any case; a date range (an invalid
@@ -121,6 +123,11 @@ private:
     bool convertV1(const QString &fromConnection, const QString &toConnection);
     bool checkShape();
     bool fail(const QString &what) const;
+    // Fails with e in the words of a server or of a file, as this archive is.
+    bool fail(const QSqlError &e) const;
+    // A write may begin: open, its error cleared, and not read-only (said
+    // in error() where it is).
+    bool writable();
     bool insertInto(CheckRecord &record, const QString &table, bool withId);
     QSqlDriver *driver() const;
 

@@ -22,7 +22,7 @@ QList<CheckSummary> Archive::summariesOf(const QString &found, const QVariantLis
     for (const QVariant &v : values)
         q.addBindValue(v);
     if (!q.exec()) {
-        fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
+        fail(q.lastError());
         return out;
     }
     while (q.next()) {
@@ -100,7 +100,7 @@ VerdictCounts Archive::counts(const CheckQuery &query) const
     for (const QVariant &v : values)
         q.addBindValue(v);
     if (!q.exec() || !q.next()) {
-        fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
+        fail(q.lastError());
         return {};
     }
     return {q.value(0).toInt(), q.value(1).toInt(), q.value(2).toInt()};
@@ -117,7 +117,7 @@ int Archive::count(const CheckQuery &query) const
     for (const QVariant &v : values)
         q.addBindValue(v);
     if (!q.exec() || !q.next()) {
-        fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
+        fail(q.lastError());
         return -1;
     }
     return q.value(0).toInt();
@@ -143,7 +143,7 @@ QList<CheckRecord> Archive::records(const QStringList &keys) const
         for (const QString &key : batch)
             q.addBindValue(key);
         if (!q.exec()) {
-            fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
+            fail(q.lastError());
             return {};
         }
         while (q.next()) {
@@ -160,16 +160,13 @@ QList<CheckRecord> Archive::records(const QStringList &keys) const
 
 bool Archive::remove(const QString &key)
 {
-    if (!m_open)
+    if (!writable())
         return false;
-    m_error.clear();
-    if (m_readOnly)
-        return fail(ArchiveText::tr("l'archivio si può solo leggere"));
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(QStringLiteral("DELETE FROM checks WHERE bench_key = ? AND certificate = ''"));
     q.addBindValue(key);
     if (!q.exec())
-        return fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
+        return fail(q.lastError());
     const bool removed = q.numRowsAffected() == 1;
     if (removed && m_server)
         q.exec(QStringLiteral("NOTIFY %1").arg(kChannel));
@@ -180,17 +177,14 @@ bool Archive::remove(const QString &key)
 
 bool Archive::withdraw(const QString &key, const Withdrawal &withdrawal)
 {
-    if (!m_open)
+    if (!writable())
         return false;
-    m_error.clear();
-    if (m_readOnly)
-        return fail(ArchiveText::tr("l'archivio si può solo leggere"));
     QSqlQuery q(QSqlDatabase::database(m_connection));
     q.prepare(QStringLiteral("UPDATE checks SET withdrawn = ? WHERE bench_key = ? AND withdrawn = '' AND certificate <> ''"));
     q.addBindValue(withdrawalJson(withdrawal));
     q.addBindValue(key);
     if (!q.exec())
-        return fail(m_server ? serverReason(q.lastError()) : fileReason(q.lastError()));
+        return fail(q.lastError());
     const bool done = q.numRowsAffected() == 1;
     if (done && m_server)
         q.exec(QStringLiteral("NOTIFY %1").arg(kChannel));

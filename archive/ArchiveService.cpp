@@ -298,7 +298,7 @@ quint64 ArchiveService::call(QObject *context, Done done, bool writes, int limit
                                   : ArchiveServiceText::tr("il server dell'archivio %1 non risponde").arg(shown);
         answered(id, reply);
     });
-    m_calls.insert(id, {context, std::move(done), timer, writes});
+    m_calls.insert(id, {context, std::move(done), timer, writes, {}});
     timer->start(limitMs > 0 ? limitMs : timeLimitMs());
     return id;
 }

@@ -13,7 +13,7 @@ constexpr std::int64_t kSteadyMs = 200;     // idle settled: the mean of this lo
 constexpr std::int64_t kIdleMinMs = 1000;   // idle judged over at least this
 constexpr std::int64_t kIdleGapMs = 500;    // ... ending this before the signal leaves its level
 constexpr std::int64_t kRiseLastsMs = 100;  // a rise, a level reached: held this long, not a spike
-constexpr std::int64_t kSnapLastsMs = 50;
+constexpr std::int64_t kSnapLastsMs = 50;   // a snap: above idle this long, not a spike
 constexpr std::int64_t kBackLastsMs = 200;  // back below a level: held this long (a dropout is not)
 
 using Samples = std::vector<TraceSample>;
