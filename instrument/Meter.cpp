@@ -17,6 +17,7 @@ struct Module {
     meter_module::ReadFunction read = nullptr;
     meter_module::DriversFunction drivers = nullptr;
     meter_module::ScanFunction scan = nullptr;
+    meter_module::StreamFunction stream = nullptr;
     QString error; // why the module is not there
 };
 
@@ -37,7 +38,8 @@ const Module &module()
         m.read = reinterpret_cast<meter_module::ReadFunction>(library.resolve(meter_module::kRead));
         m.drivers = reinterpret_cast<meter_module::DriversFunction>(library.resolve(meter_module::kDrivers));
         m.scan = reinterpret_cast<meter_module::ScanFunction>(library.resolve(meter_module::kScan));
-        if (!m.read || !m.drivers || !m.scan)
+        m.stream = reinterpret_cast<meter_module::StreamFunction>(library.resolve(meter_module::kStream));
+        if (!m.read || !m.drivers || !m.scan || !m.stream)
             m.error = library.errorString();
         return m;
     }();
@@ -49,7 +51,25 @@ const Module &module()
 QString configuredInstrument()
 {
     const QString env = qEnvironmentVariable("DRAVINO_INSTRUMENT");
-    return env.isEmpty() ? settingsValue(QStringLiteral("instrument")).toString() : env;
+    const QString device = env.isEmpty() ? settingsValue(QStringLiteral("instrument")).toString() : env;
+    // libsigrok's demo device, its analog channel A0 (a test's source, or a
+    // technician's try without an instrument).
+    return device == QLatin1String("demo") ? QStringLiteral("demo:channel=A0") : device;
+}
+
+bool isOscilloscope(const QString &device)
+{
+    return device.startsWith(QLatin1String("demo")) || device.contains(QLatin1String(":samplerate="))
+        || device.contains(QLatin1String(":channel="));
+}
+
+void streamSource(const QString &device, const std::atomic_bool *stop, StreamEvents *events)
+{
+    if (const Module &m = module(); m.error.isEmpty())
+        return m.stream(device, stop, events);
+    MeterReading r;
+    r.detail = module().error;
+    events->fault(r);
 }
 
 MeterReading readMeter(const QString &device, const std::atomic_bool *stop)

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <atomic>
+#include <functional>
 
 namespace dravino {
 
@@ -23,6 +24,9 @@ struct MeterReading {
         Silent,      // found, but no reading came
         Searching,   // a search for meters held libsigrok until the reading gave up
         Failed,      // libsigrok's own error
+        RateRefused, // the source refuses the sample rate asked (detail: the rate)
+        NoChannel,   // the source has no such analog channel (detail: the channel)
+        BadProbe,    // a probe factor other than x1 and x10 (detail: as written)
     } kind = Failed;
     double volts = 0;
     QString shown;  // what the meter measures, as libsigrok names it ("V AC", "Ω", "A DC")
@@ -47,7 +51,27 @@ QList<FoundMeter> scanMeters(const QString &driver, const QString &conn, const s
                              QString *why = nullptr);
 
 // The technician's meter: DRAVINO_INSTRUMENT, else the setting
-// "instrument"; empty where none is chosen.
+// "instrument"; empty where none is chosen; "demo" is libsigrok's demo
+// device, its channel A0.
 QString configuredInstrument();
+// An oscilloscope's device string: a channel or a sample rate of its own.
+bool isOscilloscope(const QString &device);
+
+// What a stream from a source tells, on the stream's own thread: the
+// source found and opened, each packet of readings (in volts, the probe's
+// factor applied; rateHz 0 where the source gives readings at its own pace,
+// a meter), and a fault (the stream then ends).
+struct StreamEvents {
+    std::function<void(const QString &vendor, const QString &model, const QString &serial, const QString &channel,
+                       double rateHz)>
+        opened;
+    std::function<void(const float *volts, std::size_t count, double rateHz)> samples;
+    std::function<void(const MeterReading &fault)> fault;
+};
+// Streams readings from device (a meter at its own pace, an oscilloscope
+// at the rate its samplerate= asks) until *stop is set or a fault ends it,
+// telling events on the calling thread: it waits for the source, so call it
+// on a worker (Acquisition does).
+void streamSource(const QString &device, const std::atomic_bool *stop, StreamEvents *events);
 
 } // namespace dravino

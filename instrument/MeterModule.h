@@ -1,11 +1,13 @@
 #pragma once
 // What the multimeter module (SigrokMeter.cpp, libdravino_meter.so) gives
-// the program that loads it (Meter.cpp): three functions, looked up by
+// the program that loads it (Meter.cpp): four functions, looked up by
 // these names.
 
 #include "instrument/Meter.h"
 
 namespace dravino::meter_module {
+
+using StreamFunction = void (*)(const QString &device, const std::atomic_bool *stop, StreamEvents *events);
 
 using ReadFunction = void (*)(const QString &device, const std::atomic_bool *stop, MeterReading *out);
 using DriversFunction = void (*)(QList<std::pair<QString, QString>> *out);
@@ -15,5 +17,6 @@ using ScanFunction = void (*)(const QString &driver, const QString &conn, const 
 inline constexpr char kRead[] = "dravinoReadMeter";
 inline constexpr char kDrivers[] = "dravinoMeterDrivers";
 inline constexpr char kScan[] = "dravinoScanMeters";
+inline constexpr char kStream[] = "dravinoStreamSource";
 
 } // namespace dravino::meter_module

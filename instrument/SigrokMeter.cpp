@@ -131,9 +131,14 @@ private:
 };
 
 // driver:key=value:key=value, as sigrok-cli takes it.
+// A source's own settings follow, for a stream: channel=A0 (an
+// oscilloscope's analog channel), samplerate=1000000 (or 1k, 1m), probe=10,
+// and a demo channel's pattern=, amplitude= and offset= (as sigrok-cli sets
+// them).
 struct ParsedDevice {
     std::string driver;
     std::map<const ConfigKey *, Glib::VariantBase> options;
+    QString channel, samplerate, probe, pattern, amplitude, offset;
 };
 
 ParsedDevice parse(const QString &device)
@@ -147,8 +152,40 @@ ParsedDevice parse(const QString &device)
             parsed.options[ConfigKey::CONN] = Glib::Variant<Glib::ustring>::create(value.toStdString());
         else if (key == QLatin1String("serialcomm"))
             parsed.options[ConfigKey::SERIALCOMM] = Glib::Variant<Glib::ustring>::create(value.toStdString());
+        else if (key == QLatin1String("channel"))
+            parsed.channel = value;
+        else if (key == QLatin1String("samplerate"))
+            parsed.samplerate = value;
+        else if (key == QLatin1String("probe"))
+            parsed.probe = value;
+        else if (key == QLatin1String("pattern"))
+            parsed.pattern = value;
+        else if (key == QLatin1String("amplitude"))
+            parsed.amplitude = value;
+        else if (key == QLatin1String("offset"))
+            parsed.offset = value;
     }
     return parsed;
+}
+
+// 1000, 1k, 250k, 1m (as sigrok-cli writes rates); 0 where it is none.
+std::uint64_t rateOf(const QString &text)
+{
+    QString t = text.trimmed().toLower();
+    if (t.endsWith(QLatin1String("hz")))
+        t.chop(2);
+    std::uint64_t factor = 1;
+    if (t.endsWith(QLatin1Char('k')))
+        factor = 1000;
+    else if (t.endsWith(QLatin1Char('m')))
+        factor = 1000000;
+    else if (t.endsWith(QLatin1Char('g')))
+        factor = 1000000000;
+    if (factor > 1)
+        t.chop(1);
+    bool ok = false;
+    const qulonglong n = t.toULongLong(&ok);
+    return ok && n > 0 && n <= 10000000000ull / factor ? n * factor : 0;
 }
 
 QString unitText(const std::shared_ptr<Analog> &a)
@@ -300,10 +337,156 @@ MeterReading readOnce(const QString &device, const std::atomic_bool *stop)
     return r;
 }
 
+// A stream's start: the one context, the source found and opened, its
+// channel, rate and demo pattern set; then readings until stop is set or
+// the source ends the session; every fault told once, as the stream ends.
+void streamFrom(const QString &device, const std::atomic_bool *stop, StreamEvents *events)
+{
+    const auto fault = [events](MeterReading::Kind kind, const QString &detail = {}) {
+        MeterReading r;
+        r.kind = kind;
+        r.detail = detail;
+        events->fault(r);
+    };
+    std::unique_lock lock(oneContext(), std::defer_lock);
+    while (!lock.try_lock_for(std::chrono::milliseconds(50)))
+        if (stop && *stop)
+            return;
+    try {
+        const ParsedDevice parsed = parse(device);
+        double probe = 1;
+        if (!parsed.probe.isEmpty()) {
+            const QString p = parsed.probe.trimmed().toLower().remove(QLatin1Char('x'));
+            if (p != QLatin1String("1") && p != QLatin1String("10"))
+                return fault(MeterReading::BadProbe, parsed.probe);
+            probe = p.toDouble();
+        }
+        std::uint64_t rate = 0;
+        if (!parsed.samplerate.isEmpty() && (rate = rateOf(parsed.samplerate)) == 0)
+            return fault(MeterReading::RateRefused, parsed.samplerate);
+        if (const auto conn = parsed.options.find(ConfigKey::CONN); conn != parsed.options.end()) {
+            const QString address = fromStd(Glib::VariantBase::cast_dynamic<Glib::Variant<Glib::ustring>>(conn->second).get());
+            if (const QString away = unreachable(address, stop); !away.isEmpty())
+                return stop && *stop ? void() : fault(MeterReading::NotFound, away);
+        }
+        auto ctx = context();
+        const auto drivers = ctx->drivers();
+        const auto driver = drivers.find(parsed.driver);
+        if (driver == drivers.end())
+            return fault(MeterReading::NoDriver, fromStd(parsed.driver));
+        const auto found = driver->second->scan(parsed.options);
+        if (stop && *stop)
+            return;
+        if (found.empty())
+            return fault(MeterReading::NotFound);
+        const auto source = found.front();
+        // An oscilloscope (or the demo device) streams at the rate asked; a
+        // meter gives readings at its own pace.
+        const bool scope = driver->second->config_keys().count(ConfigKey::OSCILLOSCOPE) > 0
+            && source->config_check(ConfigKey::SAMPLERATE, Capability::SET);
+        // The analog channel read: the one named, else the first.
+        std::shared_ptr<Channel> channel;
+        for (const auto &c : source->channels())
+            if (c->type() == ChannelType::ANALOG && (parsed.channel.isEmpty() ? !channel : fromStd(c->name()) == parsed.channel))
+                channel = c;
+        if (!channel)
+            return fault(MeterReading::NoChannel, parsed.channel);
+        source->open();
+        struct Closing {
+            std::shared_ptr<HardwareDevice> device;
+            ~Closing()
+            {
+                try {
+                    device->close();
+                } catch (const Error &) {
+                }
+            }
+        } closing{source};
+        if (scope) {
+            for (const auto &c : source->channels())
+                c->set_enabled(c->name() == channel->name());
+            try {
+                source->config_set(ConfigKey::SAMPLERATE, Glib::Variant<guint64>::create(rate ? rate : 1000));
+            } catch (const Error &) {
+                return fault(MeterReading::RateRefused, QString::number(rate ? rate : 1000));
+            }
+            // The demo's pattern, amplitude and offset, where a test sets them.
+            for (const auto &[name, group] : source->channel_groups()) {
+                if (fromStd(name) != fromStd(channel->name()))
+                    continue;
+                if (!parsed.pattern.isEmpty())
+                    group->config_set(ConfigKey::PATTERN_MODE, Glib::Variant<Glib::ustring>::create(parsed.pattern.toStdString()));
+                if (!parsed.amplitude.isEmpty())
+                    group->config_set(ConfigKey::AMPLITUDE, Glib::Variant<double>::create(parsed.amplitude.toDouble()));
+                if (!parsed.offset.isEmpty())
+                    group->config_set(ConfigKey::OFFSET, Glib::Variant<double>::create(parsed.offset.toDouble()));
+            }
+        }
+        double rateHz = 0;
+        if (scope) {
+            try {
+                rateHz = double(Glib::VariantBase::cast_dynamic<Glib::Variant<guint64>>(source->config_get(ConfigKey::SAMPLERATE)).get());
+            } catch (const std::exception &) {
+                rateHz = double(rate ? rate : 1000);
+            }
+        }
+        events->opened(fromStd(source->vendor()), fromStd(source->model()), fromStd(source->serial_number()),
+                       fromStd(channel->name()), rateHz);
+        auto session = ctx->create_session();
+        session->add_device(source);
+        std::vector<float> values;
+        MeterReading wrong; // the last packet that was not DC volts, told once
+        session->add_datafeed_callback([&](std::shared_ptr<Device>, std::shared_ptr<Packet> packet) {
+            if (packet->type() != PacketType::ANALOG)
+                return;
+            const auto analog = std::dynamic_pointer_cast<Analog>(packet->payload());
+            if (!analog || analog->num_samples() < 1)
+                return;
+            const auto channels = analog->channels();
+            if (std::none_of(channels.begin(), channels.end(), [&](const auto &c) { return c->name() == channel->name(); }))
+                return;
+            values.resize(analog->num_samples() * channels.size());
+            analog->get_data_as_float(values.data());
+            if (!scope) {
+                const auto flags = analog->mq_flags();
+                const bool dc = std::find(flags.begin(), flags.end(), QuantityFlag::DC) != flags.end();
+                MeterReading r;
+                r.shown = unitText(analog);
+                r.volts = values.front();
+                r.kind = analog->mq() != Quantity::VOLTAGE || !dc ? MeterReading::NotDcVolts
+                    : analog->unit() != Unit::VOLT                ? MeterReading::NotVolts
+                    : !std::isfinite(r.volts) || std::fabs(r.volts) >= 9e37 ? MeterReading::Overload
+                                                                             : MeterReading::Volts;
+                if (r.kind != MeterReading::Volts) {
+                    events->fault(r);
+                    return;
+                }
+            }
+            for (float &v : values)
+                v = float(v * probe);
+            events->samples(values.data(), analog->num_samples(), rateHz);
+        });
+        session->start();
+        {
+            const SessionWatch watch(session, stop);
+            session->run();
+        }
+        if (!(stop && *stop))
+            fault(MeterReading::Silent, {}); // the source ended the session
+    } catch (const Error &e) {
+        fault(MeterReading::Failed, QString::fromUtf8(e.what()));
+    }
+}
+
 } // namespace
 } // namespace dravino
 
 extern "C" {
+Q_DECL_EXPORT void dravinoStreamSource(const QString &device, const std::atomic_bool *stop,
+                                       dravino::StreamEvents *events)
+{
+    dravino::streamFrom(device, stop, events);
+}
 Q_DECL_EXPORT void dravinoReadMeter(const QString &device, const std::atomic_bool *stop, dravino::MeterReading *out)
 {
     *out = dravino::readOnce(device, stop);

@@ -14,6 +14,7 @@
 #include "core/ScaleCheckModel.h"
 #include "core/Sensata.h"
 #include "core/Sensor.h"
+#include "core/SampleBins.h"
 #include "core/Trace.h"
 #include "core/TraceFile.h"
 #include "core/GuidedTest.h"
@@ -23,6 +24,7 @@
 #include "core/WholeNumber.h"
 
 #include <QtTest>
+#include <limits>
 #include <clocale>
 #include <cstdio>
 
@@ -125,6 +127,8 @@ private slots:
     void traceFileRead_data();
     void traceFileRead();
     void traceColumnsAsEachReading();
+    void sampleBins_data();
+    void sampleBins();
     void guidedTest_data();
     void guidedTest();
     void signalLevels_data();
@@ -855,6 +859,70 @@ void TestCore::traceSpans()
         got = t.stale(a[1].toLongLong()) ? QStringLiteral("true") : QStringLiteral("false");
     }
     QTEST(got, "expected");
+}
+
+void TestCore::sampleBins_data()
+{
+    // Readings "ms:mV" (ms with a fraction, as a stream stamps them; "xN@R
+    // from:mV" are N readings at R a second from ms "from", all mV but the
+    // listed "i=mV" ones) into each millisecond's lowest and highest, in
+    // the order they came.
+    QTest::addColumn<QString>("readings");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("one a millisecond: each as it came") << "0.2:500 1.7:510 2.0:520" << "0:500 1:510 2:520";
+    QTest::newRow("highest then lowest: that order") << "5.0:1300 5.3:1340 5.6:1260 5.9:1300" << "5:1340 1260";
+    QTest::newRow("lowest then highest: that order") << "5.0:1300 5.3:1260 5.6:1340 5.9:1300" << "5:1260 1340";
+    QTest::newRow("all equal: one") << "7.0:900 7.5:900 7.9:900" << "7:900";
+    QTest::newRow("the millisecond's last instant stays in it") << "3.999:100 4.0:200" << "3:100 4:200";
+    QTest::newRow("a gap: no millisecond made up") << "1.0:1 9.0:2" << "1:1 9:2";
+    QTest::newRow("not a number: left out") << "1.0:1 1.5:nan 2.0:2" << "1:1 2:2";
+    QTest::newRow("a 2 ms dropout in a megasample stream: its depth kept")
+        << "x5000@1000000 0:1300 2000..3999=200" << "0:1300 1:1300 2:200 3:200 4:1300";
+    QTest::newRow("a single low reading among a thousand: kept")
+        << "x3000@1000000 0:3500 1500=3000" << "0:3500 1:3500 3000 2:3500";
+}
+
+void TestCore::sampleBins()
+{
+    QFETCH(QString, readings);
+    SampleBins bins;
+    std::uint64_t added = 0;
+    if (readings.startsWith(QLatin1Char('x'))) {
+        const QStringList parts = readings.split(QLatin1Char(' '));
+        const long count = parts[0].mid(1).section(QLatin1Char('@'), 0, 0).toLong();
+        const double rate = parts[0].section(QLatin1Char('@'), 1).toDouble();
+        const double from = parts[1].section(QLatin1Char(':'), 0, 0).toDouble();
+        const double mv = parts[1].section(QLatin1Char(':'), 1).toDouble();
+        const QString odd = parts[2].section(QLatin1Char('='), 0, 0);
+        const long oddFrom = odd.section(QLatin1String(".."), 0, 0).toLong();
+        const long oddTo = odd.contains(QLatin1String("..")) ? odd.section(QLatin1String(".."), 1).toLong() : oddFrom;
+        const double oddMv = parts[2].section(QLatin1Char('='), 1).toDouble();
+        for (long i = 0; i < count; ++i)
+            bins.add(from + double(i) * 1000.0 / rate, i >= oddFrom && i <= oddTo ? oddMv : mv);
+        added = std::uint64_t(count);
+    } else {
+        for (const QString &r : readings.split(QLatin1Char(' '))) {
+            const QString v = r.section(QLatin1Char(':'), 1);
+            bins.add(r.section(QLatin1Char(':'), 0, 0).toDouble(),
+                     v == QLatin1String("nan") ? std::numeric_limits<double>::quiet_NaN() : v.toDouble());
+            added += v == QLatin1String("nan") ? 0 : 1;
+        }
+    }
+    QStringList got;
+    std::vector<TraceSample> out = bins.take(); // (closed so far)
+    bins.flush();
+    const std::vector<TraceSample> last = bins.take();
+    out.insert(out.end(), last.begin(), last.end());
+    std::int64_t at = INT64_MIN;
+    for (const TraceSample &s : out) {
+        if (s.ms == at)
+            got.last() += QStringLiteral(" %1").arg(s.mv);
+        else
+            got << QStringLiteral("%1:%2").arg(s.ms).arg(s.mv);
+        at = s.ms;
+    }
+    QTEST(got.join(QLatin1Char(' ')), "expected");
+    QCOMPARE(bins.readings(), added);
 }
 
 void TestCore::traceCursors_data()

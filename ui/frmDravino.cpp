@@ -10,6 +10,7 @@
 #include "ui/SensataPanel.h"
 #include "archive/ArchiveService.h"
 #include "archive/Location.h"
+#include "instrument/Acquisition.h"
 #include "instrument/MeterService.h"
 #include "ui/trace/TraceWindow.h"
 #include "ui/trace/GuidedTestWindow.h"
@@ -99,7 +100,14 @@ LiveReading *frmDravino::live()
         m_live = new LiveReading({[this](const LiveReading::Put &put, const LiveReading::Fault &fault) { return readMeter(put, fault); },
                                   [this](double volts) { return fraMain->putReading(volts); },
                                   [this](const MeterReading &reading, const QString &device) { tellMeterFault(reading, device); },
-                                  [this](bool on) { fraMain->setLive(on); },
+                                  [this](bool on) {
+                                      fraMain->setLive(on);
+                                      // Following the meter, it listens to the acquisition.
+                                      if (on)
+                                          acquisition()->listen(m_live);
+                                      else if (m_acquisition)
+                                          m_acquisition->release(m_live);
+                                  },
                                   [] { return QApplication::activeModalWidget() != nullptr; }},
                                  this);
     return m_live;
@@ -118,13 +126,16 @@ bool frmDravino::readMeter(const std::function<bool(const MeterReading &)> &put,
                            MessageIcon::Information);
         return true; // (nothing to wait for)
     }
-    // While the trace reads the meter over and over, its newest reading,
-    // under a second old, is the meter's answer: no second reading waits
-    // for its turn (one would be refused while the trace's is under way).
-    if (m_traceWindow && m_traceWindow->reading() && m_capture && !m_capture->trace.empty()
-        && m_capture->now() - m_capture->trace.samples().back().ms <= kFreshTraceReadingMs
-        && m_capture->newest.kind == MeterReading::Volts) {
-        put(m_capture->newest);
+    // While the acquisition streams (the trace, Shift+F9, the guided test
+    // listen to it), its newest reading, under a second old, is the
+    // meter's answer, else the next that comes: no session of its own.
+    if (m_acquisition && m_acquisition->listened()) {
+        m_acquisition->nextReading(this, kFreshTraceReadingMs, [put, fault, device](const MeterReading &reading) {
+            if (reading.kind == MeterReading::Volts)
+                put(reading);
+            else
+                fault(reading, device);
+        });
         return true;
     }
     if (meter()->busy())
@@ -150,7 +161,26 @@ void frmDravino::tellMeterFault(const MeterReading &r, const QString &device)
     m_platform.message(this, InstrumentDialog::faultText(r, device), tr("Multimetro"), MessageIcon::Exclamation);
 }
 
-void frmDravino::openInstrument() { InstrumentDialog::choose(m_platform, this); }
+void frmDravino::openInstrument()
+{
+    InstrumentDialog::choose(m_platform, this);
+    if (m_acquisition)
+        m_acquisition->sourceChanged();
+}
+
+Acquisition *frmDravino::acquisition()
+{
+    if (!m_acquisition) {
+        if (!m_capture)
+            m_capture = std::make_unique<TraceCapture>();
+        m_acquisition = new Acquisition(this);
+        // The capture first, before any window that shows it hears of them.
+        connect(m_acquisition, &Acquisition::arrived, this, [this](const std::vector<TraceSample> &samples) {
+            m_capture->take(samples, Acquisition::steadyMs(), m_acquisition->sourceName());
+        });
+    }
+    return m_acquisition;
+}
 
 MeterService *frmDravino::meter()
 {
@@ -164,7 +194,7 @@ void frmDravino::openTrace()
     if (!m_traceWindow) {
         if (!m_capture)
             m_capture = std::make_unique<TraceCapture>();
-        m_traceWindow = new TraceWindow(m_platform, *m_calculator, *m_capture, [this] { return meter(); }, this);
+        m_traceWindow = new TraceWindow(m_platform, *m_calculator, *m_capture, *acquisition(), this);
         m_traceWindow->setAttribute(Qt::WA_DeleteOnClose);
         // Beside this window, where the screen has room for all of it.
         m_traceWindow->resize(m_traceWindow->sizeHint());
@@ -188,6 +218,9 @@ void frmDravino::openGuidedTest()
     if (!m_guidedWindow) {
         m_guidedWindow = new GuidedTestWindow(*m_calculator, *m_capture, this);
         m_guidedWindow->setAttribute(Qt::WA_DeleteOnClose);
+        // Open, it listens: the capture it judges goes on from the instrument.
+        if (!configuredInstrument().isEmpty())
+            acquisition()->listen(m_guidedWindow);
         m_guidedWindow->show();
         fitWindowToScreen(m_guidedWindow);
     } else

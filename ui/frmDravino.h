@@ -26,6 +26,7 @@ namespace dravino {
 class ArchiveService;
 class CalculatorModel;
 class MeterService;
+class Acquisition;
 class LiveReading;
 struct MeterReading;
 class ArchiveWindow;
@@ -91,6 +92,7 @@ public:
     // The meter's service, made when first needed; the trace window and F9
     // take turns on it.
     dravino::MeterService *meter();
+    dravino::Acquisition *acquisition();
     // A meter reading is under way.
     bool readingMeter() const;
     // A page being made ready before it goes (a certificate numbered).
@@ -135,6 +137,7 @@ private:
     static constexpr int kFreshTraceReadingMs = 1000; // F9 takes the running trace's newest reading this young
     dravino::ArchiveService *m_archive = nullptr;
     dravino::MeterService *m_meter = nullptr;
+    dravino::Acquisition *m_acquisition = nullptr; // the instrument's stream, while anything listens
     // One reading; put hears the volts, a fault is told (and ends a live
     // reading). False where one is under way already and none was started.
     using Fault = std::function<void(const dravino::MeterReading &, const QString &device)>;

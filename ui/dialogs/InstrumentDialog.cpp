@@ -229,9 +229,18 @@ QString InstrumentDialog::faultText(const MeterReading &r, const QString &device
     case MeterReading::NoDriver:
         return tr("Il multimetro %1 non si può usare: la libreria libsigrok installata non ha il driver %2.").arg(device, r.detail);
     case MeterReading::NotFound:
-        return tr("Il multimetro %1 non si trova: è collegato e acceso?").arg(device);
+        return isOscilloscope(device) ? tr("L'oscilloscopio %1 non si trova: è collegato e acceso?").arg(device)
+                                      : tr("Il multimetro %1 non si trova: è collegato e acceso?").arg(device);
     case MeterReading::Silent:
-        return tr("Il multimetro %1 non risponde.").arg(device);
+        return isOscilloscope(device) ? tr("L'oscilloscopio %1 non dà letture: il canale è collegato?").arg(device)
+                                      : tr("Il multimetro %1 non risponde.").arg(device);
+    case MeterReading::RateRefused:
+        return tr("L'oscilloscopio %1 non accetta la frequenza di campionamento %2: scegline un'altra con Strumento... (F8).")
+            .arg(device, r.detail);
+    case MeterReading::NoChannel:
+        return tr("L'oscilloscopio %1 non ha il canale analogico %2: scegli il canale con Strumento... (F8).").arg(device, r.detail);
+    case MeterReading::BadProbe:
+        return tr("La sonda \"%1\" non va: scegli x1 o x10 con Strumento... (F8).").arg(r.detail);
     case MeterReading::Searching:
         return tr("Il multimetro %1 non si può leggere ora: è in corso una ricerca di multimetri (Strumento...). "
                   "Riprova al suo termine.")

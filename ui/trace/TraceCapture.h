@@ -3,7 +3,9 @@
 // them, when the first came and the meter that gave them. It belongs to
 // the main window and outlives the trace's window: closing the window
 // keeps it, reopening shows it and goes on adding to it; only Cancella
-// clears it.
+// clears it. The acquisition's readings come into it while it is not
+// paused, whoever listens to the acquisition (the trace, Shift+F9, the
+// guided test).
 
 #include "core/Trace.h"
 #include "instrument/Meter.h"
@@ -11,6 +13,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QString>
+#include <vector>
 
 namespace dravino {
 
@@ -25,6 +28,25 @@ struct TraceCapture {
     QDateTime started;   // the first reading's date and time
     QString meter;       // as it names itself
     MeterReading newest; // the last reading taken, as the meter gave it
+    bool paused = false; // the trace paused: nothing more comes in
+    // Readings stamped on the steady clock at steadyNow (the acquisition's),
+    // from source, come in at at.
+    void take(const std::vector<TraceSample> &samples, std::int64_t steadyNow, const QString &source,
+              const QDateTime &at = QDateTime::currentDateTime())
+    {
+        if (paused || samples.empty())
+            return;
+        if (trace.empty())
+            started = at.addMSecs(samples.front().ms - steadyNow);
+        const std::int64_t shift = now() - steadyNow;
+        for (const TraceSample &s : samples)
+            trace.add(s.ms + shift, s.mv);
+        newest = {};
+        newest.kind = MeterReading::Volts;
+        newest.volts = samples.back().mv / 1000.0;
+        if (!source.isEmpty())
+            meter = source;
+    }
     void clear()
     {
         trace.clear();

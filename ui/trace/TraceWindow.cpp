@@ -2,7 +2,7 @@
 
 #include "core/TraceFile.h"
 #include "instrument/Meter.h"
-#include "instrument/MeterService.h"
+#include "instrument/Acquisition.h"
 #include "print/PainterSurface.h"
 #include "print/PrintSurface.h"
 #include "print/Spreadsheet.h"
@@ -38,9 +38,6 @@ namespace dravino {
 
 namespace {
 constexpr int kStaleMs = 1000;
-constexpr int kNextReadingMs = 50;   // after a reading, the next
-constexpr int kAfterFaultMs = 500;   // after a fault, the next try
-constexpr int kMeterBusyMs = 100;    // an F9 reading or a search under way
 constexpr std::int64_t kKeyStepMs = 500; // Shift+arrow: the selection's step
 constexpr int kFileTimeLimitMs = 10000;  // a file read back: told when it takes longer
 } // namespace
@@ -172,8 +169,8 @@ void TracePlot::wheelEvent(QWheelEvent *e)
 }
 
 TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, TraceCapture &capture,
-                         std::function<MeterService *()> meter, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_platform(platform), m_calculator(calculator), m_meter(std::move(meter)),
+                         Acquisition &acquisition, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_platform(platform), m_calculator(calculator), m_acquisition(acquisition),
       m_capture(capture), m_trace(capture.trace)
 {
     setObjectName(QStringLiteral("frmTraccia"));
@@ -319,6 +316,17 @@ TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, 
     m_watch = new QTimer(this);
     m_watch->setInterval(250);
     connect(m_watch, &QTimer::timeout, this, &TraceWindow::showState);
+    // (The main window puts the readings into the capture first: it
+    // connected to the acquisition before this window was made.)
+    connect(&m_acquisition, &Acquisition::arrived, this, &TraceWindow::arrived);
+    connect(&m_acquisition, &Acquisition::faulted, this, [this](const MeterReading &fault, const QString &device) {
+        if (!m_reading)
+            return;
+        m_fault = InstrumentDialog::faultText(fault, device);
+        showState();
+    });
+    m_paused = m_capture.paused;
+    m_pause->setText(m_paused ? tr("&Riprendi") : tr("&Pausa"));
     showTrace();
 }
 
@@ -350,46 +358,39 @@ TraceView TraceWindow::view() const
 void TraceWindow::showEvent(QShowEvent *e)
 {
     QWidget::showEvent(e);
-    if (!m_reading && !m_paused) {
-        m_reading = true;
-        m_watch->start();
-        readNext();
-    }
+    if (!m_reading && !m_paused)
+        listen(true);
 }
 
 void TraceWindow::closeEvent(QCloseEvent *e)
 {
-    // Closed, it reads no more; a reading under way is dropped when it comes.
-    m_reading = false;
-    ++m_run;
-    m_watch->stop();
+    // Closed, it listens no more: the acquisition stops where nothing else
+    // listens.
+    listen(false);
     QWidget::closeEvent(e);
 }
 
-void TraceWindow::readNext()
+void TraceWindow::listen(bool on)
 {
-    const int run = ++m_run;
-    const auto again = [this, run](int ms) {
-        QTimer::singleShot(ms, this, [this, run] {
-            if (m_reading && run == m_run)
-                readNext();
-        });
-    };
-    const QString device = configuredInstrument();
-    if (device.isEmpty()) {
-        m_fault = tr("Nessun multimetro scelto: sceglilo con Strumento... (F8).");
-        showState();
-        return again(kAfterFaultMs * 2);
+    m_reading = on;
+    if (on) {
+        m_fault.clear();
+        m_watch->start();
+        m_acquisition.listen(this);
+    } else {
+        m_watch->stop();
+        m_acquisition.release(this);
     }
-    MeterService *service = m_meter ? m_meter() : nullptr;
-    if (!service || service->busy())
-        return again(kMeterBusyMs);
-    service->read(device, this, [this, run, again](const MeterReading &reading) {
-        if (!m_reading || run != m_run)
-            return;
-        take(reading, m_capture.now());
-        again(reading.kind == MeterReading::Volts ? kNextReadingMs : kAfterFaultMs);
-    });
+    showState();
+}
+
+void TraceWindow::arrived()
+{
+    if (!m_reading || m_trace.empty())
+        return;
+    m_fault.clear();
+    follow();
+    showTrace();
 }
 
 void TraceWindow::take(const MeterReading &reading, std::int64_t ms, const QDateTime &at)
@@ -402,22 +403,30 @@ void TraceWindow::take(const MeterReading &reading, std::int64_t ms, const QDate
     m_fault.clear();
     if (m_trace.empty())
         m_capture.started = at;
-    // A view that ends at the newest reading follows the next.
-    const bool following = m_shown && !m_trace.empty() && m_shown->toMs >= m_trace.samples().back().ms;
     m_trace.add(ms, reading.volts * 1000.0);
     m_capture.newest = reading;
-    if (following) {
-        const std::int64_t by = m_trace.samples().back().ms - m_shown->toMs;
+    const QString name = QStringList{reading.vendor, reading.model}.join(QLatin1Char(' ')).trimmed();
+    if (!name.isEmpty())
+        m_capture.meter = reading.serial.isEmpty() ? name : tr("%1, n. di serie %2").arg(name, reading.serial);
+    follow();
+    showTrace();
+}
+
+void TraceWindow::follow()
+{
+    if (m_trace.empty())
+        return;
+    // A view that ended at the newest reading follows the ones that came.
+    const std::int64_t newest = m_trace.samples().back().ms;
+    if (m_shown && m_shown->toMs >= m_followingUpTo) {
+        const std::int64_t by = newest - m_shown->toMs;
         if (by > 0)
             m_shown = TraceSpan{m_shown->fromMs + by, m_shown->toMs + by};
     }
     // A zoomed view whose readings were let go moves on with the trace.
     if (m_shown && m_shown->fromMs < m_trace.samples().front().ms)
         m_shown = traceZoom(view(), 1);
-    const QString name = QStringList{reading.vendor, reading.model}.join(QLatin1Char(' ')).trimmed();
-    if (!name.isEmpty())
-        m_capture.meter = reading.serial.isEmpty() ? name : tr("%1, n. di serie %2").arg(name, reading.serial);
-    showTrace();
+    m_followingUpTo = newest;
 }
 
 void TraceWindow::zoomTo(std::optional<TraceSpan> shown)
@@ -429,12 +438,9 @@ void TraceWindow::zoomTo(std::optional<TraceSpan> shown)
 void TraceWindow::togglePause()
 {
     m_paused = !m_paused;
+    m_capture.paused = m_paused;
     m_pause->setText(m_paused ? tr("&Riprendi") : tr("&Pausa"));
-    m_reading = !m_paused;
-    if (m_reading)
-        readNext();
-    else
-        ++m_run;
+    listen(!m_paused && isVisible());
     showTrace();
 }
 

@@ -35,7 +35,7 @@ class QTimer;
 namespace dravino {
 
 class CalculatorModel;
-class MeterService;
+class Acquisition;
 class PageSender;
 struct TraceFileRead;
 class Platform;
@@ -74,7 +74,7 @@ class TraceWindow final : public QWidget
     Q_OBJECT
 public:
     TraceWindow(Platform &platform, const CalculatorModel &calculator, TraceCapture &capture,
-                std::function<MeterService *()> meter, QWidget *parent);
+                Acquisition &acquisition, QWidget *parent);
     ~TraceWindow() override;
     Q_DISABLE_COPY_MOVE(TraceWindow)
 
@@ -98,7 +98,9 @@ protected:
     void showEvent(QShowEvent *e) override;
 
 private:
-    void readNext();
+    void listen(bool on);
+    void arrived();
+    void follow();
     void togglePause();
     void clearTrace();
     void showState();
@@ -112,7 +114,7 @@ private:
 
     Platform &m_platform;
     const CalculatorModel &m_calculator;
-    std::function<MeterService *()> m_meter;
+    Acquisition &m_acquisition;
     TraceCapture &m_capture;
     Trace &m_trace;
     std::optional<TraceSpan> m_shown; // zoomed into (none: the whole)
@@ -123,7 +125,7 @@ private:
     bool m_opening = false;    // a file being read back
     int m_openAttempt = 0;
     bool m_reading = false;    // the window reads: open, not paused
-    int m_run = 0;             // each start of reading a new run
+    std::int64_t m_followingUpTo = INT64_MIN; // the newest reading when the readings before came
     QTimer *m_watch = nullptr; // stale readings, told
     TracePlot *m_plot = nullptr;
     QLabel *m_latest = nullptr;
