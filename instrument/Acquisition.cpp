@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <chrono>
+#include <cmath>
 #include <mutex>
 
 namespace dravino {
@@ -37,6 +38,10 @@ Streams &streams()
     }();
     return *s;
 }
+
+// A reading in mV to the µV: libsigrok gives single precision, whose last
+// digits (1.3 V as 1299.99995 mV) no instrument measured.
+double millivolts(float volts) { return std::round(double(volts) * 1e6) / 1e3; }
 
 double steadyMsExact()
 {
@@ -173,11 +178,11 @@ void Acquisition::begin()
                 if (startMs < 0)
                     startMs = now - double(count) * 1000.0 / rateHz;
                 for (std::size_t i = 0; i < count; ++i)
-                    bins.add(startMs + double(index + i) * 1000.0 / rateHz, volts[i] * 1000.0);
+                    bins.add(startMs + double(index + i) * 1000.0 / rateHz, millivolts(volts[i]));
                 index += count;
             } else {
                 for (std::size_t i = 0; i < count; ++i)
-                    bins.add(now, volts[i] * 1000.0);
+                    bins.add(now, millivolts(volts[i]));
                 bins.flush(); // a meter's reading is kept as it comes
             }
             std::vector<TraceSample> out = bins.take();
@@ -185,7 +190,7 @@ void Acquisition::begin()
             run->pending.insert(run->pending.end(), out.begin(), out.end());
             run->received += count;
             run->haveNewest = true;
-            run->newestVolts = volts[count - 1];
+            run->newestVolts = millivolts(volts[count - 1]) / 1000.0;
             run->newestMs = static_cast<std::int64_t>(now);
         };
         events.fault = [&run](const MeterReading &fault) {

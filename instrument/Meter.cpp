@@ -63,6 +63,14 @@ bool isOscilloscope(const QString &device)
         || device.contains(QLatin1String(":channel="));
 }
 
+double probeFactor(const QString &device)
+{
+    for (const QString &part : device.split(QLatin1Char(':')))
+        if (part == QLatin1String("probe=x10") || part == QLatin1String("probe=10"))
+            return 10;
+    return 1;
+}
+
 void streamSource(const QString &device, const std::atomic_bool *stop, StreamEvents *events)
 {
     if (const Module &m = module(); m.error.isEmpty())

@@ -56,6 +56,8 @@ QList<FoundMeter> scanMeters(const QString &driver, const QString &conn, const s
 QString configuredInstrument();
 // An oscilloscope's device string: a channel or a sample rate of its own.
 bool isOscilloscope(const QString &device);
+// The probe's factor a device string sets (probe=x10: 10), else 1.
+double probeFactor(const QString &device);
 
 // What a stream from a source tells, on the stream's own thread: the
 // source found and opened, each packet of readings (in volts, the probe's

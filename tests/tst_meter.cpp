@@ -12,6 +12,7 @@
 #include "base/Settings.h"
 #include "base/Workers.h"
 #include "archive/Archive.h"
+#include "instrument/Acquisition.h"
 #include "instrument/Meter.h"
 #include "PdfWords.h"
 #include "ui/trace/TraceWindow.h"
@@ -92,6 +93,11 @@ private slots:
     void meterOnTheCertificate_data();
     void meterOnTheCertificate();
     void traceFromTheMeter();
+    void demoDeviceKeepsItsRate_data();
+    void demoDeviceKeepsItsRate();
+    void traceFromAnOscilloscope();
+    void oscilloscopeFaultsTold_data();
+    void oscilloscopeFaultsTold();
     void readingWhileTracing();
     void guidedTestOnTheCapture();
     void traceOfAKeyOff();
@@ -504,6 +510,143 @@ void TestMeter::traceFromTheMeter()
     QVERIFY(trace->trace().empty());
     QCOMPARE(shown(trace, "lblUltima"), QStringLiteral("-- mV   -- bar"));
     QCOMPARE(shown(trace, "lblTraccia"), QStringLiteral("Traccia: nessuna lettura"));
+}
+
+void TestMeter::demoDeviceKeepsItsRate_data()
+{
+    QTest::addColumn<QString>("rate");
+    QTest::addColumn<double>("perSecond");
+    QTest::newRow("1 kS/s") << "1k" << 1e3;
+    QTest::newRow("10 kS/s") << "10k" << 1e4;
+    QTest::newRow("100 kS/s") << "100000" << 1e5;
+}
+
+void TestMeter::demoDeviceKeepsItsRate()
+{
+    // libsigrok's demo device streamed at a rate: the readings received
+    // over three seconds of its packets are the rate's, within a percent,
+    // and each millisecond is kept (none lost, none made up).
+    QFETCH(QString, rate);
+    QFETCH(double, perSecond);
+    qputenv("DRAVINO_INSTRUMENT", QStringLiteral("demo:channel=A0:samplerate=%1").arg(rate).toUtf8()); // (a square of ±10 V, 10 readings a period)
+    dravino::Acquisition acquisition;
+    QObject listener;
+    std::vector<dravino::TraceSample> kept;
+    connect(&acquisition, &dravino::Acquisition::arrived, &listener,
+            [&kept](const std::vector<dravino::TraceSample> &s) { kept.insert(kept.end(), s.begin(), s.end()); });
+    acquisition.listen(&listener);
+    QTRY_VERIFY_WITH_TIMEOUT(acquisition.received() > 0, 10000);
+    QCOMPARE(acquisition.rateHz(), perSecond);
+    QCOMPARE(acquisition.channel(), QStringLiteral("A0"));
+    QTest::qWait(500);
+    const std::uint64_t from = acquisition.received();
+    const std::int64_t fromMs = acquisition.newest()->ms;
+    QTest::qWait(3000);
+    const std::uint64_t to = acquisition.received();
+    const std::int64_t toMs = acquisition.newest()->ms;
+    acquisition.release(&listener);
+    QVERIFY(!acquisition.running());
+    const double got = double(to - from) * 1000.0 / double(toMs - fromMs);
+    qInfo("%s: %.0f readings a second over %lld ms", qPrintable(rate), got, static_cast<long long>(toMs - fromMs));
+    QVERIFY2(std::fabs(got / perSecond - 1) <= 0.01, qPrintable(QString::number(got)));
+    // Each millisecond in order, none missing: one reading at 1 kS/s; above
+    // it, ten or more readings a millisecond kept as its lowest and highest.
+    // (The first millisecond has what came of it after the stream began.)
+    QVERIFY(kept.size() > 1000);
+    std::size_t start = 1;
+    while (kept[start].ms == kept[0].ms)
+        ++start;
+    for (std::size_t i = start; i < kept.size(); ++i) {
+        QVERIFY(std::fabs(kept[i].mv) == 10000);
+        if (perSecond == 1e3)
+            QVERIFY(kept[i].ms == kept[i - 1].ms + 1);
+        else if ((i - start) % 2 == 1)
+            QVERIFY2(kept[i].ms == kept[i - 1].ms && kept[i].mv == -kept[i - 1].mv && kept[i - 1].ms == kept[i - 2].ms + 1,
+                     qPrintable(QStringLiteral("at %1 ms").arg(kept[i].ms)));
+    }
+}
+
+void TestMeter::traceFromAnOscilloscope()
+{
+    // The trace from an oscilloscope (the demo device at 1 kS/s, 1.3 V):
+    // each reading kept, a millisecond after the one before, the capture as
+    // long as the time it ran; F9 meanwhile takes the newest reading, and
+    // no second session is opened for it.
+    qputenv("DRAVINO_INSTRUMENT", "demo:channel=A0:samplerate=1k:pattern=square:amplitude=0:offset=1.3");
+    Window t;
+    auto *trace = openTrace(t);
+    QVERIFY(trace);
+    QTRY_COMPARE_WITH_TIMEOUT(shown(trace, "lblStatoTraccia"), QStringLiteral("Lettura in corso."), 10000);
+    const auto &samples = trace->trace().samples();
+    QTRY_VERIFY_WITH_TIMEOUT(samples.size() > 1500, 10000);
+    for (std::size_t i = 0; i < samples.size(); ++i) {
+        QCOMPARE(samples[i].mv, 1300.0);
+        QVERIFY(i == 0 || samples[i].ms == samples[i - 1].ms + 1);
+    }
+    QCOMPARE(trace->trace().durationMs() + 1, std::int64_t(samples.size()));
+    QCOMPARE(shown(trace, "lblUltima"), QStringLiteral("1300 mV   400 bar"));
+    t.w->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), t.w.get());
+    for (int i = 0; i < 5; ++i) {
+        t.edit(QStringLiteral("txtMvolt1"))->clear();
+        t.run(QStringLiteral("txtMvolt1<;!F9"));
+        QTRY_VERIFY(!t.text(QStringLiteral("txtMvolt1")).isEmpty());
+        QCOMPARE(t.text(QStringLiteral("txtMvolt1")), QStringLiteral("1300"));
+        QCOMPARE(t.platform.messages.size(), 0);
+        QVERIFY(!t.w->readingMeter()); // (no reading of its own)
+    }
+    // Paused, the capture stands; closed, it is kept.
+    trace->findChild<QPushButton *>(QStringLiteral("cmdPausa"))->click();
+    QTest::qWait(300);
+    const std::size_t paused = samples.size();
+    QTest::qWait(500);
+    QCOMPARE(samples.size(), paused);
+}
+
+void TestMeter::oscilloscopeFaultsTold_data()
+{
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QString>("told");
+    QTest::newRow("a channel it does not have")
+        << "demo:channel=A9"
+        << "L'oscilloscopio demo:channel=A9 non ha il canale analogico A9: scegli il canale con Strumento... (F8).";
+    QTest::newRow("a rate that is no rate")
+        << "demo:channel=A0:samplerate=fast"
+        << "L'oscilloscopio demo:channel=A0:samplerate=fast non accetta la frequenza di campionamento fast: scegline un'altra con Strumento... (F8).";
+    QTest::newRow("a probe neither x1 nor x10") << "demo:channel=A0:probe=x3" << "La sonda \"x3\" non va: scegli x1 o x10 con Strumento... (F8).";
+    QTest::newRow("x10 on a signal read at x1: beyond the signal's range")
+        << "demo:channel=A0:samplerate=1k:probe=x10:pattern=square:amplitude=0:offset=1.3"
+        << "Letture oltre 5 V (13000 mV): impossibili per questo sensore. La sonda è impostata x10: è davvero una sonda x10?";
+    QTest::newRow("a driver libsigrok does not have")
+        << "no-such-scope:channel=CH1"
+        << "Il multimetro no-such-scope:channel=CH1 non si può usare: la libreria libsigrok installata non ha il driver no-such-scope.";
+}
+
+void TestMeter::oscilloscopeFaultsTold()
+{
+    // A good capture, the trace closed, another source chosen: opened
+    // again, the trace tells the source's fault in its own words within
+    // 5 s, and keeps the capture.
+    QFETCH(QString, source);
+    QFETCH(QString, told);
+    qputenv("DRAVINO_INSTRUMENT", "demo:channel=A0:samplerate=1k:pattern=square:amplitude=0:offset=1.3");
+    Window t;
+    auto *trace = openTrace(t);
+    QVERIFY(trace);
+    QTRY_VERIFY_WITH_TIMEOUT(trace->trace().samples().size() > 100, 10000);
+    trace->close();
+    QTRY_VERIFY(!t.w->findChild<dravino::TraceWindow *>());
+    qputenv("DRAVINO_INSTRUMENT", source.toUtf8());
+    trace = openTrace(t);
+    QVERIFY(trace);
+    const std::size_t kept = trace->trace().samples().size();
+    QVERIFY(kept > 100);
+    QElapsedTimer clock;
+    clock.start();
+    QTRY_COMPARE_WITH_TIMEOUT(shown(trace, "lblStatoTraccia"), told, 5000);
+    qInfo("told after %lld ms", static_cast<long long>(clock.elapsed()));
+    QVERIFY(trace->trace().samples().size() >= kept);
+    QVERIFY(trace->trace().samples().front().mv == 1300);
 }
 
 void TestMeter::readingWhileTracing()

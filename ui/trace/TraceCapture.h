@@ -13,6 +13,7 @@
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace dravino {
@@ -29,6 +30,7 @@ struct TraceCapture {
     QString meter;       // as it names itself
     MeterReading newest; // the last reading taken, as the meter gave it
     bool paused = false; // the trace paused: nothing more comes in
+    std::optional<std::int64_t> steadyShift; // the acquisition's clock to the capture's, from its first reading
     // Readings stamped on the steady clock at steadyNow (the acquisition's),
     // from source, come in at at.
     void take(const std::vector<TraceSample> &samples, std::int64_t steadyNow, const QString &source,
@@ -38,9 +40,12 @@ struct TraceCapture {
             return;
         if (trace.empty())
             started = at.addMSecs(samples.front().ms - steadyNow);
-        const std::int64_t shift = now() - steadyNow;
+        // One shift from the steady clock to the capture's, so that
+        // consecutive milliseconds stay consecutive across deliveries.
+        if (!steadyShift)
+            steadyShift = now() - steadyNow;
         for (const TraceSample &s : samples)
-            trace.add(s.ms + shift, s.mv);
+            trace.add(s.ms + *steadyShift, s.mv);
         newest = {};
         newest.kind = MeterReading::Volts;
         newest.volts = samples.back().mv / 1000.0;
@@ -54,6 +59,7 @@ struct TraceCapture {
         meter.clear();
         newest = {};
         file.clear();
+        steadyShift.reset();
     }
 };
 

@@ -37,6 +37,7 @@
 namespace dravino {
 
 namespace {
+constexpr double kBeyondSupplyMv = 5500; // no 5 V sensor gives this
 constexpr int kStaleMs = 1000;
 constexpr std::int64_t kKeyStepMs = 500; // Shift+arrow: the selection's step
 constexpr int kFileTimeLimitMs = 10000;  // a file read back: told when it takes longer
@@ -492,6 +493,9 @@ void TraceWindow::showState()
         state = tr("In attesa della prima lettura del multimetro...");
     else if (m_trace.stale(now, kStaleMs))
         state = tr("Nessuna lettura da %1: la traccia è ferma.").arg(traceSeconds(double(now - m_trace.samples().back().ms)));
+    else if (const double mv = m_trace.samples().back().mv; mv > kBeyondSupplyMv && probeFactor(configuredInstrument()) == 10)
+        state = tr("Letture oltre 5 V (%1 mV): impossibili per questo sensore. La sonda è impostata x10: è davvero una sonda x10?")
+                    .arg(qRound(mv));
     else if (const QString signal = traceSignalText(m_trace.samples().back().mv, m_calculator.family()); !signal.isEmpty())
         state = signal;
     else
