@@ -53,6 +53,20 @@ std::timed_mutex &oneContext()
 // A search holds the context: a reading meanwhile says so when it gives up.
 std::atomic_bool g_searching{false};
 
+// A stream holds the context while it runs: a reading asked meanwhile is
+// answered by the stream's next reading, not after the stream ends.
+struct StreamNewest {
+    std::mutex mutex;
+    bool running = false;
+    MeterReading reading;
+    std::chrono::steady_clock::time_point at;
+};
+StreamNewest &streamNewest()
+{
+    static StreamNewest newest;
+    return newest;
+}
+
 // A meter on the network (conn=tcp-raw/HOST/PORT, tcp-rigol/...) is first
 // reached without libsigrok, so that an address nobody answers at (a wrong
 // IP, a meter switched off) is given up when stop is set, not after the
@@ -206,7 +220,7 @@ QList<std::pair<QString, QString>> listDrivers()
     try {
         for (const auto &[name, driver] : context()->drivers()) {
             const auto keys = driver->config_keys();
-            if (keys.count(ConfigKey::MULTIMETER))
+            if (keys.count(ConfigKey::MULTIMETER) || keys.count(ConfigKey::OSCILLOSCOPE))
                 out.append({fromStd(name), fromStd(driver->long_name())});
         }
     } catch (const Error &) {
@@ -256,17 +270,72 @@ QList<FoundMeter> findMeters(const QString &driverName, const QString &conn, con
     return out;
 }
 
+void streamFrom(const QString &device, const std::atomic_bool *stop, StreamEvents *events);
+
+// One reading of an oscilloscope's channel: its stream, until the first
+// packet (or stop, or a fault).
+MeterReading readScopeOnce(const QString &device, const std::atomic_bool *stop)
+{
+    MeterReading r;
+    r.kind = MeterReading::Silent;
+    std::atomic_bool enough{false};
+    std::thread watch([&] {
+        while (!enough) {
+            if (stop && *stop)
+                enough = true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    });
+    StreamEvents events;
+    events.opened = [&](const QString &vendor, const QString &model, const QString &serial, const QString &, double) {
+        r.vendor = vendor;
+        r.model = model;
+        r.serial = serial;
+    };
+    events.samples = [&](const float *volts, std::size_t count, double) {
+        if (enough || count == 0)
+            return;
+        r.kind = MeterReading::Volts;
+        r.volts = volts[count - 1];
+        r.shown = QStringLiteral("V DC");
+        enough = true;
+    };
+    events.fault = [&](const MeterReading &fault) {
+        const QString vendor = r.vendor, model = r.model, serial = r.serial;
+        r = fault;
+        r.vendor = vendor;
+        r.model = model;
+        r.serial = serial;
+        enough = true;
+    };
+    streamFrom(device, &enough, &events);
+    enough = true;
+    watch.join();
+    return r;
+}
+
 MeterReading readOnce(const QString &device, const std::atomic_bool *stop)
 {
     MeterReading r;
     // Another reading or search under way: this one waits for it, and
-    // gives up with it when stopped meanwhile.
+    // gives up with it when stopped meanwhile; a stream's next reading
+    // answers it.
+    const auto asked = std::chrono::steady_clock::now();
     std::unique_lock lock(oneContext(), std::defer_lock);
-    while (!lock.try_lock_for(std::chrono::milliseconds(50)))
+    while (!lock.try_lock_for(std::chrono::milliseconds(50))) {
         if (stop && *stop) {
             r.kind = g_searching ? MeterReading::Searching : MeterReading::Silent;
             return r;
         }
+        StreamNewest &newest = streamNewest();
+        std::lock_guard streamed(newest.mutex);
+        if (newest.running && newest.at > asked)
+            return newest.reading;
+    }
+    if (device.contains(QLatin1String(":channel=")) || device.contains(QLatin1String(":samplerate="))) {
+        lock.unlock();
+        return readScopeOnce(device, stop);
+    }
     try {
         const ParsedDevice parsed = parse(device);
         if (const auto conn = parsed.options.find(ConfigKey::CONN); conn != parsed.options.end()) {
@@ -464,8 +533,28 @@ void streamFrom(const QString &device, const std::atomic_bool *stop, StreamEvent
             }
             for (float &v : values)
                 v = float(v * probe);
+            {
+                StreamNewest &newest = streamNewest();
+                std::lock_guard lock(newest.mutex);
+                newest.running = true;
+                newest.reading = {};
+                newest.reading.kind = MeterReading::Volts;
+                newest.reading.volts = values[analog->num_samples() - 1];
+                newest.reading.shown = QStringLiteral("V DC");
+                newest.reading.vendor = fromStd(source->vendor());
+                newest.reading.model = fromStd(source->model());
+                newest.reading.serial = fromStd(source->serial_number());
+                newest.at = std::chrono::steady_clock::now();
+            }
             events->samples(values.data(), analog->num_samples(), rateHz);
         });
+        struct Ended {
+            ~Ended()
+            {
+                std::lock_guard lock(streamNewest().mutex);
+                streamNewest().running = false;
+            }
+        } ended;
         session->start();
         {
             const SessionWatch watch(session, stop);

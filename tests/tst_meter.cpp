@@ -87,6 +87,7 @@ private slots:
     void liveReadingRidesOutADrop();
     void closingWhileAReadingHangs();
     void choosingTheMeter();
+    void choosingAnOscilloscope();
     void readingsAtOnce();
     void searchGivesUp();
     void withoutTheModule();
@@ -322,7 +323,7 @@ void TestMeter::choosingTheMeter()
         const auto close = qScopeGuard([dialog] { dialog->accept(); });
         auto *driver = dialog->findChild<QComboBox *>(QStringLiteral("cboDriver"));
         QTRY_VERIFY(driver->findData(QStringLiteral("scpi-dmm")) >= 0);
-        QVERIFY(driver->findData(QStringLiteral("demo")) < 0); // a logic analyser, not a meter
+        QVERIFY(driver->findData(QStringLiteral("demo")) >= 0); // (an oscilloscope)
         driver->setCurrentIndex(driver->findData(QStringLiteral("scpi-dmm")));
         dialog->findChild<QLineEdit *>(QStringLiteral("txtConnessione"))->setText(conn);
         QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdCerca")), Qt::LeftButton);
@@ -342,6 +343,44 @@ void TestMeter::choosingTheMeter()
     QVERIFY(QTest::qWaitForWindowActive(t.w.get()));
     t.run(QStringLiteral("txtMvolt1<;!F9;~meter"));
     QCOMPARE(t.check(QStringLiteral("txtMvolt1=2500;msgs=")) + t.errors(), QStringList());
+    dravino::setSettingsValue(QStringLiteral("instrument"), {});
+}
+
+void TestMeter::choosingAnOscilloscope()
+{
+    // F8: an oscilloscope's driver, its channel typed, its rate and probe
+    // chosen by keys: the device string carries them, a reading is tried
+    // through its stream (the probe's factor applied), and the trace then
+    // streams from it at that rate.
+    Window t;
+    QString tried, device;
+    whenModal<QDialog>([&](QDialog *dialog) {
+        const auto close = qScopeGuard([dialog] { dialog->accept(); });
+        auto *driver = dialog->findChild<QComboBox *>(QStringLiteral("cboDriver"));
+        QTRY_VERIFY(driver->findData(QStringLiteral("demo")) >= 0);
+        dialog->findChild<QLineEdit *>(QStringLiteral("txtStrumento"))->clear();
+        driver->setCurrentIndex(driver->findData(QStringLiteral("demo")));
+        QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("txtCanale")), QStringLiteral("A0"));
+        auto *rate = dialog->findChild<QComboBox *>(QStringLiteral("cboCampionamento"));
+        QTest::keyClick(rate, Qt::Key_Down); // 10 kS/s
+        QTest::keyClick(dialog->findChild<QComboBox *>(QStringLiteral("cboSonda")), Qt::Key_Down); // x10
+        device = dialog->findChild<QLineEdit *>(QStringLiteral("txtStrumento"))->text();
+        QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdProva")), Qt::LeftButton);
+        auto *state = dialog->findChild<QLabel *>(QStringLiteral("lblStatoStrumento"));
+        QTRY_VERIFY_WITH_TIMEOUT(state->text().startsWith(QStringLiteral("Lettura:")), 10000);
+        tried = state->text();
+    });
+    t.run(QStringLiteral("!F8"));
+    QCOMPARE(device, QStringLiteral("demo:channel=A0:samplerate=10000:probe=x10"));
+    QVERIFY2(tried == QStringLiteral("Lettura: 100,0000 V DC") || tried == QStringLiteral("Lettura: -100,0000 V DC"), qPrintable(tried));
+    QCOMPARE(dravino::configuredInstrument(), device);
+    auto *trace = openTrace(t);
+    QVERIFY(trace);
+    auto *acquisition = t.w->findChild<dravino::Acquisition *>();
+    QTRY_VERIFY_WITH_TIMEOUT(acquisition->received() > 0, 10000);
+    QCOMPARE(acquisition->rateHz(), 10000.0);
+    QCOMPARE(acquisition->device(), device);
+    trace->close();
     dravino::setSettingsValue(QStringLiteral("instrument"), {});
 }
 

@@ -1106,6 +1106,13 @@
     </message>
 </context>
 <context>
+    <name>dravino::Acquisition</name>
+    <message>
+        <source>%1, n. di serie %2</source>
+        <translation>%1, serial no. %2</translation>
+    </message>
+</context>
+<context>
     <name>dravino::Archive</name>
     <message>
         <source>Il driver SQLite di Qt non è installato (libqt6sql6-sqlite).</source>
@@ -2566,6 +2573,54 @@ Calculator for the rail-pressure sensors of common-rail systems.
         <source>Certificato di taratura &amp;n.:</source>
         <translation>Calibration certificate &amp;no.:</translation>
     </message>
+    <message>
+        <source>Canale dell&apos;oscilloscopio</source>
+        <translation>Oscilloscope channel</translation>
+    </message>
+    <message>
+        <source>CH1, A0; vuoto per un multimetro</source>
+        <translation>CH1, A0; empty for a multimeter</translation>
+    </message>
+    <message>
+        <source>Frequenza di campionamento</source>
+        <translation>Sample rate</translation>
+    </message>
+    <message>
+        <source>Sonda</source>
+        <translation>Probe</translation>
+    </message>
+    <message>
+        <source>L&apos;oscilloscopio %1 non si trova: è collegato e acceso?</source>
+        <translation>The oscilloscope %1 cannot be found: is it connected and switched on?</translation>
+    </message>
+    <message>
+        <source>L&apos;oscilloscopio %1 non dà letture: il canale è collegato?</source>
+        <translation>The oscilloscope %1 gives no readings: is the channel connected?</translation>
+    </message>
+    <message>
+        <source>L&apos;oscilloscopio %1 non accetta la frequenza di campionamento %2: scegline un&apos;altra con Strumento... (F8).</source>
+        <translation>The oscilloscope %1 does not accept the sample rate %2: choose another with Instrument... (F8).</translation>
+    </message>
+    <message>
+        <source>L&apos;oscilloscopio %1 non ha il canale analogico %2: scegli il canale con Strumento... (F8).</source>
+        <translation>The oscilloscope %1 has no analog channel %2: choose the channel with Instrument... (F8).</translation>
+    </message>
+    <message>
+        <source>La sonda &quot;%1&quot; non va: scegli x1 o x10 con Strumento... (F8).</source>
+        <translation>The probe &quot;%1&quot; will not do: choose x1 or x10 with Instrument... (F8).</translation>
+    </message>
+    <message>
+        <source>camp&amp;ionamento</source>
+        <translation>s&amp;ample rate</translation>
+    </message>
+    <message>
+        <source>&amp;sonda</source>
+        <translation>pro&amp;be</translation>
+    </message>
+    <message>
+        <source>Oscilloscopio, cana&amp;le:</source>
+        <translation>Oscilloscope, c&amp;hannel:</translation>
+    </message>
 </context>
 <context>
     <name>dravino::JobForm</name>
@@ -4012,10 +4067,6 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <translation>Close</translation>
     </message>
     <message>
-        <source>Nessun multimetro scelto: sceglilo con Strumento... (F8).</source>
-        <translation>No multimeter chosen: choose one with Instrument... (F8).</translation>
-    </message>
-    <message>
         <source>%1, n. di serie %2</source>
         <translation>%1, serial no. %2</translation>
     </message>
@@ -4155,6 +4206,10 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Il file %1 non si legge: alla riga %2 il tempo torna indietro.</source>
         <translation>The file %1 cannot be read: on line %2 the time goes back.</translation>
+    </message>
+    <message>
+        <source>Letture oltre 5 V (%1 mV): impossibili per questo sensore. La sonda è impostata x10: è davvero una sonda x10?</source>
+        <translation>Readings over 5 V (%1 mV): impossible for this sensor. The probe is set to x10: is it really a x10 probe?</translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,21 @@ InstrumentDialog::InstrumentDialog(Platform &platform, QWidget *parent)
     m_device = new QLineEdit(configuredInstrument(), this);
     m_device->setObjectName(QStringLiteral("txtStrumento"));
     m_device->setAccessibleName(tr("Multimetro scelto"));
+    m_channel = new QLineEdit(this);
+    m_channel->setObjectName(QStringLiteral("txtCanale"));
+    m_channel->setAccessibleName(tr("Canale dell'oscilloscopio"));
+    m_channel->setPlaceholderText(tr("CH1, A0; vuoto per un multimetro"));
+    m_rate = new QComboBox(this);
+    m_rate->setObjectName(QStringLiteral("cboCampionamento"));
+    m_rate->setAccessibleName(tr("Frequenza di campionamento"));
+    for (const auto &[text, rate] : {std::pair{"1 kS/s", 1000}, {"10 kS/s", 10000}, {"100 kS/s", 100000}, {"1 MS/s", 1000000}})
+        m_rate->addItem(QLatin1String(text), rate);
+    m_probe = new QComboBox(this);
+    m_probe->setObjectName(QStringLiteral("cboSonda"));
+    m_probe->setAccessibleName(tr("Sonda"));
+    m_probe->addItem(QStringLiteral("x1"), QStringLiteral("x1"));
+    m_probe->addItem(QStringLiteral("x10"), QStringLiteral("x10"));
+    scopeFromDevice();
     m_try = new QPushButton(tr("&Prova una lettura"), this);
     m_try->setObjectName(QStringLiteral("cmdProva"));
     m_try->setAutoDefault(false);
@@ -100,6 +115,17 @@ InstrumentDialog::InstrumentDialog(Platform &platform, QWidget *parent)
     form->addRow(caption(tr("C&onnessione:"), m_conn), connRow);
     form->addRow(tr("&Trovati:"), m_found);
     form->addRow(caption(tr("&Multimetro:"), m_device), deviceRow);
+    auto *scopeRow = new QHBoxLayout;
+    scopeRow->addWidget(m_channel, 1);
+    auto *rateLabel = new QLabel(tr("camp&ionamento"), this);
+    rateLabel->setBuddy(m_rate);
+    scopeRow->addWidget(rateLabel);
+    scopeRow->addWidget(m_rate);
+    auto *probeLabel = new QLabel(tr("&sonda"), this);
+    probeLabel->setBuddy(m_probe);
+    scopeRow->addWidget(probeLabel);
+    scopeRow->addWidget(m_probe);
+    form->addRow(caption(tr("Oscilloscopio, cana&le:"), m_channel), scopeRow);
     form->addRow(tr("T&aratura valida fino al:"), m_calibration);
     form->addRow(tr("Certificato di taratura &n.:"), m_certificate);
     auto *accuracyRow = new QHBoxLayout;
@@ -121,14 +147,22 @@ InstrumentDialog::InstrumentDialog(Platform &platform, QWidget *parent)
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_search, &QPushButton::clicked, this, &InstrumentDialog::search);
+    connect(m_device, &QLineEdit::textEdited, this, &InstrumentDialog::scopeFromDevice);
+    connect(m_channel, &QLineEdit::textEdited, this, &InstrumentDialog::scopeIntoDevice);
+    connect(m_rate, &QComboBox::activated, this, &InstrumentDialog::scopeIntoDevice);
+    connect(m_probe, &QComboBox::activated, this, &InstrumentDialog::scopeIntoDevice);
     connect(m_try, &QPushButton::clicked, this, &InstrumentDialog::tryReading);
     connect(m_found, &QListWidget::currentTextChanged, this, [this](const QString &) {
-        if (auto *item = m_found->currentItem())
+        if (auto *item = m_found->currentItem()) {
             m_device->setText(item->data(Qt::UserRole).toString());
+            scopeIntoDevice();
+        }
     });
     connect(m_driver, &QComboBox::currentIndexChanged, this, [this] {
-        if (m_driver->isEnabled() && m_device->text().isEmpty())
+        if (m_driver->isEnabled() && m_device->text().isEmpty()) {
             m_device->setText(m_driver->currentData().toString());
+            scopeIntoDevice();
+        }
     });
     using Drivers = std::pair<QList<std::pair<QString, QString>>, QString>;
     offThread<Drivers>(
@@ -154,6 +188,43 @@ InstrumentDialog::InstrumentDialog(Platform &platform, QWidget *parent)
 }
 
 QString InstrumentDialog::device() const { return m_device->text().trimmed(); }
+
+void InstrumentDialog::scopeFromDevice()
+{
+    QString channel, rate, probe;
+    for (const QString &part : device().split(QLatin1Char(':')).mid(1)) {
+        const QString key = part.section(QLatin1Char('='), 0, 0), value = part.section(QLatin1Char('='), 1);
+        if (key == QLatin1String("channel"))
+            channel = value;
+        else if (key == QLatin1String("samplerate"))
+            rate = value;
+        else if (key == QLatin1String("probe"))
+            probe = value;
+    }
+    m_channel->setText(channel);
+    const int at = m_rate->findData(rate.toInt());
+    m_rate->setCurrentIndex(at >= 0 ? at : 0);
+    m_probe->setCurrentIndex(probe == QLatin1String("x10") || probe == QLatin1String("10") ? 1 : 0);
+}
+
+void InstrumentDialog::scopeIntoDevice()
+{
+    // The device's own keys kept, the oscilloscope's written after them.
+    QStringList parts = device().split(QLatin1Char(':'));
+    if (parts.isEmpty() || parts.first().isEmpty())
+        return;
+    for (auto it = parts.begin() + 1; it != parts.end();) {
+        const QString key = it->section(QLatin1Char('='), 0, 0);
+        if (key == QLatin1String("channel") || key == QLatin1String("samplerate") || key == QLatin1String("probe"))
+            it = parts.erase(it);
+        else
+            ++it;
+    }
+    if (const QString channel = m_channel->text().trimmed(); !channel.isEmpty())
+        parts << QStringLiteral("channel=") + channel << QStringLiteral("samplerate=%1").arg(m_rate->currentData().toInt())
+              << QStringLiteral("probe=") + m_probe->currentData().toString();
+    m_device->setText(parts.join(QLatin1Char(':')));
+}
 
 void InstrumentDialog::search()
 {

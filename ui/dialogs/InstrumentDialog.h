@@ -51,6 +51,12 @@ private:
     QPushButton *m_search = nullptr;
     QListWidget *m_found = nullptr;
     QLineEdit *m_device = nullptr;
+    // An oscilloscope's channel, sample rate and probe, written into the
+    // device string (no channel: a meter).
+    QLineEdit *m_channel = nullptr;
+    QComboBox *m_rate = nullptr, *m_probe = nullptr;
+    void scopeFromDevice();
+    void scopeIntoDevice();
     QLineEdit *m_calibration = nullptr;
     QLineEdit *m_accuracy = nullptr, *m_digits = nullptr, *m_resolution = nullptr, *m_certificate = nullptr;
     QPushButton *m_try = nullptr;
