@@ -16,6 +16,7 @@
 #include "ui/trace/TraceWindow.h"
 #include "ui/trace/GuidedTestWindow.h"
 #include "ui/platform/Modal.h"
+#include "instrument/Acquisition.h"
 #include "instrument/Meter.h"
 #include <QSpinBox>
 #include <cmath>
@@ -246,7 +247,8 @@ int main(int argc, char *argv[])
     // decay, at ten readings a second; the decay selected, the cursors on it.
     {
         TraceCapture capture;
-        TraceWindow trace(platform, w.calculator(), capture, [] { return nullptr; }, &w);
+        Acquisition none;
+        TraceWindow trace(platform, w.calculator(), capture, none, &w);
         trace.resize(trace.sizeHint());
         for (int ms = 0; ms <= 26000; ms += 100) {
             const double t = ms / 1000.0;
