@@ -92,8 +92,10 @@ void Acquisition::listen(QObject *who)
     if (!who || listens(who))
         return;
     m_listeners.append(who);
-    connect(who, &QObject::destroyed, this, [this] {
-        m_listeners.removeAll(nullptr);
+    // (A widget says it is destroyed before its guards are cleared: it is
+    // let go by its address.)
+    connect(who, &QObject::destroyed, this, [this, who] {
+        m_listeners.removeIf([who](const QPointer<QObject> &l) { return l.isNull() || l.data() == who; });
         if (m_listeners.isEmpty())
             end();
     });

@@ -634,12 +634,24 @@ void TestMeter::traceFromAnOscilloscope()
         QCOMPARE(t.platform.messages.size(), 0);
         QVERIFY(!t.w->readingMeter()); // (no reading of its own)
     }
-    // Paused, the capture stands; closed, it is kept.
+    // Paused, the capture stands and the stream stops (nothing else
+    // listens); the guided test's window listens while it is open.
     trace->findChild<QPushButton *>(QStringLiteral("cmdPausa"))->click();
+    auto *acquisition = t.w->findChild<dravino::Acquisition *>();
+    QVERIFY(!acquisition->running());
     QTest::qWait(300);
     const std::size_t paused = samples.size();
     QTest::qWait(500);
     QCOMPARE(samples.size(), paused);
+    t.w->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), t.w.get());
+    t.run(QStringLiteral("!shiftF7"));
+    auto *guided = t.w->findChild<dravino::GuidedTestWindow *>(QStringLiteral("frmProvaGuidata"));
+    QVERIFY(guided);
+    QVERIFY(acquisition->running());
+    guided->close(); // (it goes as it closes)
+    QTRY_VERIFY(!t.w->findChild<dravino::GuidedTestWindow *>());
+    QVERIFY(!acquisition->running());
 }
 
 void TestMeter::oscilloscopeFaultsTold_data()
