@@ -95,6 +95,27 @@ void onProgramEnd(std::function<void()> giveUp)
     registry().giveUp.push_back(std::move(giveUp));
 }
 
+void stopAtProgramEnd(const std::shared_ptr<std::atomic_bool> &stop)
+{
+    struct Stops {
+        std::mutex mutex;
+        std::vector<std::weak_ptr<std::atomic_bool>> flags;
+    };
+    static auto *stops = [] {
+        auto *made = new Stops; // (never destroyed: the program's end may still call it)
+        onProgramEnd([made] {
+            std::lock_guard lock(made->mutex);
+            for (const auto &weak : made->flags)
+                if (const auto flag = weak.lock())
+                    *flag = true;
+        });
+        return made;
+    }();
+    std::lock_guard lock(stops->mutex);
+    std::erase_if(stops->flags, [](const auto &weak) { return weak.expired(); });
+    stops->flags.push_back(stop);
+}
+
 bool endWorkers(int ms, qint64 windowClosedMs)
 {
     Registry &r = registry();

@@ -9,6 +9,7 @@
 #include <QPromise>
 #include <QThread>
 #include <QThreadPool>
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -29,6 +30,9 @@ int workersRunning();
 bool endWorkers(int ms, qint64 windowClosedMs = 0);
 // Called by endWorkers: what a kind of worker does to give up at once.
 void onProgramEnd(std::function<void()> giveUp);
+// A worker's stop flag, set when the program ends (while anyone still
+// holds it): the worker gives up at once.
+void stopAtProgramEnd(const std::shared_ptr<std::atomic_bool> &stop);
 
 // The program's few long-lived workers, which take the tasks in turn (more
 // wait in line); never destroyed, so that a task a server still holds when

@@ -511,9 +511,7 @@ TraceFigures traceFigures(frmDravino &w, Platform &platform)
     {
         TraceCapture capture;
         Acquisition acquisition;
-        QObject::connect(&acquisition, &Acquisition::arrived, &acquisition, [&](const std::vector<TraceSample> &samples) {
-            capture.take(samples, Acquisition::steadyMs(), acquisition.sourceName());
-        });
+        feedCapture(acquisition, capture);
         TraceWindow trace(platform, w.calculator(), capture, acquisition, &w);
         StandStillMeter still;
         trace.show();
@@ -540,9 +538,7 @@ DemoFigures demoFigures(frmDravino &w, Platform &platform, const QString &rate)
     qputenv("DRAVINO_INSTRUMENT", QStringLiteral("demo:channel=A0:samplerate=%1").arg(rate).toUtf8());
     TraceCapture capture;
     Acquisition acquisition;
-    QObject::connect(&acquisition, &Acquisition::arrived, &acquisition, [&](const std::vector<TraceSample> &samples) {
-        capture.take(samples, Acquisition::steadyMs(), acquisition.sourceName());
-    });
+    feedCapture(acquisition, capture);
     TraceWindow trace(platform, w.calculator(), capture, acquisition, &w);
     trace.resize(900, 600);
     trace.show();

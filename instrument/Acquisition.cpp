@@ -19,26 +19,6 @@ namespace {
 constexpr int kRestartMs = 1000;        // after a fault, while anyone listens
 constexpr std::size_t kFaultsKept = 16; // a run's faults awaiting delivery (a meter set wrong tells one a reading)
 
-// The streams under way, each stopped at once when the program ends.
-struct Streams {
-    std::mutex mutex;
-    std::vector<std::weak_ptr<std::atomic_bool>> stops;
-};
-Streams &streams()
-{
-    static auto *s = [] {
-        auto *made = new Streams;
-        onProgramEnd([made] {
-            std::lock_guard lock(made->mutex);
-            for (const auto &weak : made->stops)
-                if (const auto stop = weak.lock())
-                    *stop = true;
-        });
-        return made;
-    }();
-    return *s;
-}
-
 // A reading in mV to the µV: libsigrok gives single precision, whose last
 // digits (1.3 V as 1299.99995 mV) no instrument measured.
 double millivolts(float volts) { return std::round(double(volts) * 1e6) / 1e3; }
@@ -149,12 +129,7 @@ void Acquisition::begin()
     if (m_device.isEmpty())
         return restartLater(); // none chosen yet: looked for again in a second
     auto run = std::make_shared<Run>();
-    {
-        Streams &s = streams();
-        std::lock_guard lock(s.mutex);
-        std::erase_if(s.stops, [](const auto &weak) { return weak.expired(); });
-        s.stops.push_back(run->stop);
-    }
+    stopAtProgramEnd(run->stop);
     m_run = run;
     m_lastReadingMs = steadyMs();
     QThread *thread = QThread::create([run, device = m_device] {
@@ -211,7 +186,6 @@ void Acquisition::begin()
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     thread->start();
     m_delivery->start();
-    emit startedOrStopped(true);
 }
 
 void Acquisition::end()
@@ -227,7 +201,6 @@ void Acquisition::end()
     MeterReading silent;
     silent.kind = MeterReading::Silent;
     answerWaiters(silent, false);
-    emit startedOrStopped(false);
 }
 
 void Acquisition::restartLater()
@@ -279,10 +252,8 @@ void Acquisition::deliver()
         faults.swap(run->faults);
         ended = run->ended;
         m_received = run->received;
-        if (run->opened) {
-            m_sourceName = QStringList{run->vendor, run->model}.join(QLatin1Char(' ')).trimmed();
-            if (!run->serial.isEmpty())
-                m_sourceName = tr("%1, n. di serie %2").arg(m_sourceName, run->serial);
+        if (run->opened && m_channel.isEmpty()) { // (once a run: every source has a channel)
+            m_sourceName = instrumentName(run->vendor, run->model, run->serial);
             m_channel = run->channel;
             m_rateHz = run->rateHz;
         }
@@ -314,7 +285,6 @@ void Acquisition::deliver()
     if (ended) {
         m_run.reset();
         m_delivery->stop();
-        emit startedOrStopped(false);
         if (!m_listeners.isEmpty())
             restartLater();
         return;

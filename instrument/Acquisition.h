@@ -78,7 +78,6 @@ signals:
     // The stream's fault, as a reading of that kind (the stream starts
     // again while anyone listens).
     void faulted(const dravino::MeterReading &fault, const QString &device);
-    void startedOrStopped(bool running);
 
 private:
     struct Run;

@@ -63,12 +63,26 @@ bool isOscilloscope(const QString &device)
         || device.contains(QLatin1String(":channel="));
 }
 
+QString instrumentName(const QString &vendor, const QString &model, const QString &serial)
+{
+    const QString name = QStringList{vendor, model}.join(QLatin1Char(' ')).trimmed();
+    if (name.isEmpty() || serial.isEmpty())
+        return name;
+    return QCoreApplication::translate("dravino::Meter", "%1, n. di serie %2").arg(name, serial);
+}
+
+QString deviceOption(const QString &device, QLatin1String key)
+{
+    for (const QString &part : device.split(QLatin1Char(':')).mid(1))
+        if (part.section(QLatin1Char('='), 0, 0) == key)
+            return part.section(QLatin1Char('='), 1);
+    return {};
+}
+
 double probeFactor(const QString &device)
 {
-    for (const QString &part : device.split(QLatin1Char(':')))
-        if (part == QLatin1String("probe=x10") || part == QLatin1String("probe=10"))
-            return 10;
-    return 1;
+    const QString probe = deviceOption(device, QLatin1String("probe"));
+    return probe == QLatin1String("x10") || probe == QLatin1String("10") ? 10 : 1;
 }
 
 void streamSource(const QString &device, const std::atomic_bool *stop, StreamEvents *events)

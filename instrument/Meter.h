@@ -56,6 +56,11 @@ QList<FoundMeter> scanMeters(const QString &driver, const QString &conn, const s
 QString configuredInstrument();
 // An oscilloscope's device string: a channel or a sample rate of its own.
 bool isOscilloscope(const QString &device);
+// An instrument as it names itself ("Agilent Technologies 34405A, n. di
+// serie MY1234"); empty where it gives no maker or model.
+QString instrumentName(const QString &vendor, const QString &model, const QString &serial);
+// The value of a device string's key=value (empty where it has none).
+QString deviceOption(const QString &device, QLatin1String key);
 // The probe's factor a device string sets (probe=x10: 10), else 1.
 double probeFactor(const QString &device);
 

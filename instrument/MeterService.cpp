@@ -7,32 +7,7 @@
 #include <QThread>
 #include <QTimer>
 
-#include <mutex>
-#include <vector>
-
 namespace dravino {
-
-namespace {
-// The readings under way, each stopped at once when the program ends.
-struct Readings {
-    std::mutex mutex;
-    std::vector<std::weak_ptr<std::atomic_bool>> stops;
-};
-Readings &readings()
-{
-    static auto *r = [] {
-        auto *made = new Readings;
-        onProgramEnd([made] {
-            std::lock_guard lock(made->mutex);
-            for (const auto &weak : made->stops)
-                if (const auto stop = weak.lock())
-                    *stop = true;
-        });
-        return made;
-    }();
-    return *r;
-}
-} // namespace
 
 int MeterService::timeLimitMs()
 {
@@ -55,12 +30,7 @@ void MeterService::read(const QString &device, QObject *context, Done done)
 {
     auto stop = std::make_shared<std::atomic_bool>(false);
     auto reading = std::make_shared<MeterReading>();
-    {
-        Readings &r = readings();
-        std::lock_guard lock(r.mutex);
-        std::erase_if(r.stops, [](const auto &weak) { return weak.expired(); });
-        r.stops.push_back(stop);
-    }
+    stopAtProgramEnd(stop); // (the reading under way stopped at once when the program ends)
     QThread *thread = QThread::create([stop, reading, device] { *reading = readMeter(device, stop.get()); });
     countWorker(thread);
     ++m_busy;

@@ -499,8 +499,15 @@ void streamFrom(const QString &device, const std::atomic_bool *stop, StreamEvent
                 rateHz = double(rate ? rate : 1000);
             }
         }
-        events->opened(fromStd(source->vendor()), fromStd(source->model()), fromStd(source->serial_number()),
-                       fromStd(channel->name()), rateHz);
+        // The reading a one-off asked meanwhile gets: the source's name
+        // made once, the newest volts put in as each packet comes.
+        MeterReading named;
+        named.kind = MeterReading::Volts;
+        named.shown = QStringLiteral("V DC");
+        named.vendor = fromStd(source->vendor());
+        named.model = fromStd(source->model());
+        named.serial = fromStd(source->serial_number());
+        events->opened(named.vendor, named.model, named.serial, fromStd(channel->name()), rateHz);
         auto session = ctx->create_session();
         session->add_device(source);
         std::vector<float> values;
@@ -537,13 +544,8 @@ void streamFrom(const QString &device, const std::atomic_bool *stop, StreamEvent
                 StreamNewest &newest = streamNewest();
                 std::lock_guard lock(newest.mutex);
                 newest.running = true;
-                newest.reading = {};
-                newest.reading.kind = MeterReading::Volts;
+                newest.reading = named;
                 newest.reading.volts = values[analog->num_samples() - 1];
-                newest.reading.shown = QStringLiteral("V DC");
-                newest.reading.vendor = fromStd(source->vendor());
-                newest.reading.model = fromStd(source->model());
-                newest.reading.serial = fromStd(source->serial_number());
                 newest.at = std::chrono::steady_clock::now();
             }
             events->samples(values.data(), analog->num_samples(), rateHz);

@@ -1106,13 +1106,6 @@
     </message>
 </context>
 <context>
-    <name>dravino::Acquisition</name>
-    <message>
-        <source>%1, n. di serie %2</source>
-        <translation>%1, serial no. %2</translation>
-    </message>
-</context>
-<context>
     <name>dravino::Archive</name>
     <message>
         <source>Il driver SQLite di Qt non è installato (libqt6sql6-sqlite).</source>
@@ -2947,6 +2940,10 @@ Calculator for the rail-pressure sensors of common-rail systems.
         <source>il modulo dei multimetri %1 non è installato</source>
         <translation>the multimeter module %1 is not installed</translation>
     </message>
+    <message>
+        <source>%1, n. di serie %2</source>
+        <translation>%1, serial no. %2</translation>
+    </message>
 </context>
 <context>
     <name>dravino::Outbox</name>
@@ -4065,10 +4062,6 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Chiudi</source>
         <translation>Close</translation>
-    </message>
-    <message>
-        <source>%1, n. di serie %2</source>
-        <translation>%1, serial no. %2</translation>
     </message>
     <message>
         <source>&amp;Riprendi</source>

@@ -174,10 +174,7 @@ Acquisition *frmDravino::acquisition()
         if (!m_capture)
             m_capture = std::make_unique<TraceCapture>();
         m_acquisition = new Acquisition(this);
-        // The capture first, before any window that shows it hears of them.
-        connect(m_acquisition, &Acquisition::arrived, this, [this](const std::vector<TraceSample> &samples) {
-            m_capture->take(samples, Acquisition::steadyMs(), m_acquisition->sourceName());
-        });
+        feedCapture(*m_acquisition, *m_capture);
     }
     return m_acquisition;
 }

@@ -134,7 +134,7 @@ private:
     bool m_printerNamed = false;
     bool m_printerAsked = false;
     static constexpr int kPrinterAskedAfterMs = 1000; // where the window is not drawn before
-    static constexpr int kFreshTraceReadingMs = 1000; // F9 takes the running trace's newest reading this young
+    static constexpr int kFreshTraceReadingMs = 1000; // F9 takes the acquisition's newest reading this young
     dravino::ArchiveService *m_archive = nullptr;
     dravino::MeterService *m_meter = nullptr;
     dravino::Acquisition *m_acquisition = nullptr; // the instrument's stream, while anything listens

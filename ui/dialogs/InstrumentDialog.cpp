@@ -191,20 +191,10 @@ QString InstrumentDialog::device() const { return m_device->text().trimmed(); }
 
 void InstrumentDialog::scopeFromDevice()
 {
-    QString channel, rate, probe;
-    for (const QString &part : device().split(QLatin1Char(':')).mid(1)) {
-        const QString key = part.section(QLatin1Char('='), 0, 0), value = part.section(QLatin1Char('='), 1);
-        if (key == QLatin1String("channel"))
-            channel = value;
-        else if (key == QLatin1String("samplerate"))
-            rate = value;
-        else if (key == QLatin1String("probe"))
-            probe = value;
-    }
-    m_channel->setText(channel);
-    const int at = m_rate->findData(rate.toInt());
+    m_channel->setText(deviceOption(device(), QLatin1String("channel")));
+    const int at = m_rate->findData(deviceOption(device(), QLatin1String("samplerate")).toInt());
     m_rate->setCurrentIndex(at >= 0 ? at : 0);
-    m_probe->setCurrentIndex(probe == QLatin1String("x10") || probe == QLatin1String("10") ? 1 : 0);
+    m_probe->setCurrentIndex(probeFactor(device()) == 10 ? 1 : 0);
 }
 
 void InstrumentDialog::scopeIntoDevice()

@@ -8,7 +8,7 @@
 // guided test).
 
 #include "core/Trace.h"
-#include "instrument/Meter.h"
+#include "instrument/Acquisition.h"
 
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -28,7 +28,6 @@ struct TraceCapture {
     std::int64_t now() const { return offsetMs + clock.elapsed(); }
     QDateTime started;   // the first reading's date and time
     QString meter;       // as it names itself
-    MeterReading newest; // the last reading taken, as the meter gave it
     bool paused = false; // the trace paused: nothing more comes in
     std::optional<std::int64_t> steadyShift; // the acquisition's clock to the capture's, from its first reading
     // Readings stamped on the steady clock at steadyNow (the acquisition's),
@@ -46,9 +45,6 @@ struct TraceCapture {
             steadyShift = now() - steadyNow;
         for (const TraceSample &s : samples)
             trace.add(s.ms + *steadyShift, s.mv);
-        newest = {};
-        newest.kind = MeterReading::Volts;
-        newest.volts = samples.back().mv / 1000.0;
         if (!source.isEmpty())
             meter = source;
     }
@@ -57,10 +53,19 @@ struct TraceCapture {
         trace.clear();
         started = {};
         meter.clear();
-        newest = {};
         file.clear();
         steadyShift.reset();
     }
 };
+
+// The acquisition's readings into capture as they arrive: connected before
+// any window that shows the capture, so that they are in when it hears.
+inline void feedCapture(Acquisition &acquisition, TraceCapture &capture)
+{
+    QObject::connect(&acquisition, &Acquisition::arrived, &acquisition,
+                     [&acquisition, &capture](const std::vector<TraceSample> &samples) {
+                         capture.take(samples, Acquisition::steadyMs(), acquisition.sourceName());
+                     });
+}
 
 } // namespace dravino

@@ -321,7 +321,7 @@ TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, 
     // connected to the acquisition before this window was made.)
     connect(&m_acquisition, &Acquisition::arrived, this, &TraceWindow::arrived);
     connect(&m_acquisition, &Acquisition::faulted, this, [this](const MeterReading &fault, const QString &device) {
-        if (!m_reading)
+        if (!reading())
             return;
         m_fault = InstrumentDialog::faultText(fault, device);
         showState();
@@ -359,7 +359,7 @@ TraceView TraceWindow::view() const
 void TraceWindow::showEvent(QShowEvent *e)
 {
     QWidget::showEvent(e);
-    if (!m_reading && !m_paused)
+    if (!reading() && !m_paused)
         listen(true);
 }
 
@@ -371,9 +371,10 @@ void TraceWindow::closeEvent(QCloseEvent *e)
     QWidget::closeEvent(e);
 }
 
+bool TraceWindow::reading() const { return m_acquisition.listens(this); }
+
 void TraceWindow::listen(bool on)
 {
-    m_reading = on;
     if (on) {
         m_fault.clear();
         m_watch->start();
@@ -387,7 +388,7 @@ void TraceWindow::listen(bool on)
 
 void TraceWindow::arrived()
 {
-    if (!m_reading || m_trace.empty())
+    if (!reading() || m_trace.empty())
         return;
     m_fault.clear();
     follow();
@@ -405,10 +406,8 @@ void TraceWindow::take(const MeterReading &reading, std::int64_t ms, const QDate
     if (m_trace.empty())
         m_capture.started = at;
     m_trace.add(ms, reading.volts * 1000.0);
-    m_capture.newest = reading;
-    const QString name = QStringList{reading.vendor, reading.model}.join(QLatin1Char(' ')).trimmed();
-    if (!name.isEmpty())
-        m_capture.meter = reading.serial.isEmpty() ? name : tr("%1, n. di serie %2").arg(name, reading.serial);
+    if (const QString name = instrumentName(reading.vendor, reading.model, reading.serial); !name.isEmpty())
+        m_capture.meter = name;
     follow();
     showTrace();
 }

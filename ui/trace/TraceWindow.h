@@ -81,7 +81,7 @@ public:
     const Trace &trace() const { return m_capture.trace; }
     bool paused() const { return m_paused; }
     // Reading the meter now: open and not paused.
-    bool reading() const { return m_reading; }
+    bool reading() const;
     // What the chart and the page show now.
     TraceView view() const;
     // A reading as the meter gave it, stamped at ms from the window's start
@@ -124,7 +124,6 @@ private:
     bool m_paused = false;
     bool m_opening = false;    // a file being read back
     int m_openAttempt = 0;
-    bool m_reading = false;    // the window reads: open, not paused
     std::int64_t m_followingUpTo = INT64_MIN; // the newest reading when the readings before came
     QTimer *m_watch = nullptr; // stale readings, told
     TracePlot *m_plot = nullptr;
