@@ -1,5 +1,6 @@
 #include "core/TraceFile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <optional>
@@ -111,6 +112,96 @@ TraceFileRead readTraceCsv(std::string_view text, std::size_t maxBytes, std::siz
     if (out.trace.empty())
         return fail(TraceFileRead::Empty, lineNo);
     return out;
+}
+
+void traceToGrid(const Trace &trace,
+                 const std::function<void(const float *volts, const std::uint8_t *marks, std::size_t count)> &put,
+                 std::size_t chunk)
+{
+    const auto &samples = trace.samples();
+    if (samples.empty() || chunk < 2)
+        return;
+    std::vector<float> grid;
+    std::vector<std::uint8_t> marks;
+    grid.reserve(chunk);
+    marks.reserve(chunk);
+    const auto slot = [&](double mv, bool reading) {
+        grid.push_back(static_cast<float>(mv / 1000.0));
+        marks.push_back(reading ? 1 : 0);
+        if (grid.size() >= chunk) {
+            put(grid.data(), marks.data(), grid.size());
+            grid.clear();
+            marks.clear();
+        }
+    };
+    std::size_t i = 0;
+    for (std::int64_t ms = samples.front().ms; ms <= samples.back().ms; ++ms) {
+        if (samples[i].ms == ms) {
+            // This millisecond's lowest and highest, in the order they came.
+            std::size_t low = i, high = i;
+            for (; i < samples.size() && samples[i].ms == ms; ++i) {
+                low = samples[i].mv < samples[low].mv ? i : low;
+                high = samples[i].mv > samples[high].mv ? i : high;
+            }
+            slot(samples[std::min(low, high)].mv, true);
+            slot(samples[std::max(low, high)].mv, true);
+        } else {
+            // Between two readings, on the straight line the chart draws.
+            const TraceSample &from = samples[i - 1], &to = samples[i];
+            const double mv = from.mv + (to.mv - from.mv) * double(ms - from.ms) / double(to.ms - from.ms);
+            slot(mv, false);
+            slot(mv, false);
+        }
+    }
+    if (!grid.empty())
+        put(grid.data(), marks.data(), grid.size());
+}
+
+TraceFromRate::TraceFromRate(double rateHz, std::size_t maxReadings) : m_rateHz(rateHz), m_max(maxReadings) {}
+
+bool TraceFromRate::add(const float *volts, const std::uint8_t *marks, std::size_t count)
+{
+    if (m_tooLarge || !(m_rateHz > 0))
+        return false;
+    // In mV to the µV (single precision's last digits measured nothing).
+    for (std::size_t i = 0; i < count; ++i)
+        if (!marks || (marks[i] & 1))
+            m_bins.add(double(m_index + i) * 1000.0 / m_rateHz, std::round(double(volts[i]) * 1e6) / 1e3);
+    m_index += count;
+    keep(m_bins.take());
+    return !m_tooLarge;
+}
+
+void TraceFromRate::keep(const std::vector<TraceSample> &samples)
+{
+    if (m_out.size() + samples.size() > m_max) {
+        m_tooLarge = true;
+        return;
+    }
+    m_out.insert(m_out.end(), samples.begin(), samples.end());
+}
+
+TraceFileRead TraceFromRate::finish()
+{
+    TraceFileRead r;
+    if (!(m_rateHz > 0)) {
+        r.error = TraceFileRead::NotASession;
+        return r;
+    }
+    m_bins.flush();
+    if (!m_tooLarge)
+        keep(m_bins.take());
+    if (m_tooLarge)
+        r.error = TraceFileRead::TooLarge;
+    else if (m_out.empty())
+        r.error = TraceFileRead::Empty;
+    else {
+        r.trace = Trace(std::max<std::size_t>(m_max, 1));
+        const std::int64_t first = m_out.front().ms; // (from 0, as a CSV's)
+        for (const TraceSample &s : m_out)
+            r.trace.add(s.ms - first, s.mv);
+    }
+    return r;
 }
 
 } // namespace dravino

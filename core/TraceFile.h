@@ -6,9 +6,12 @@
 // quoted; a byte-order mark and CRLF line ends are allowed. What is not
 // such a file is refused with the line that says so, never read in part.
 
+#include "core/SampleBins.h"
 #include "core/Trace.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <string_view>
 
 namespace dravino {
@@ -24,6 +27,7 @@ struct TraceFileRead {
         Truncated,     // a line without its mV (the file cut short)
         BadNumber,     // a time or mV that is not a number
         TimeGoesBack,  // a reading stamped before the one above it
+        NotASession,   // a session file libsigrok does not open, or one without an analog channel
     } error = None;
     std::size_t line = 0; // the line at fault, from 1
     Trace trace;
@@ -31,5 +35,41 @@ struct TraceFileRead {
 
 TraceFileRead readTraceCsv(std::string_view text, std::size_t maxBytes = kTraceFileMaxBytes,
                            std::size_t maxReadings = kTraceCapacity);
+
+// A trace as a sigrok session file keeps it (a .sr that PulseView opens):
+// one analog channel at one rate, in volts, and a logic channel that marks
+// the slots holding a reading. Written on a grid of two slots a
+// millisecond (2 kHz): each millisecond its lowest and highest reading in
+// the order they came (the one twice where it has one), marked; a millisecond without a reading on
+// the straight line between the readings around it (as the chart draws
+// them), unmarked. put is called with up to chunk slots at a time, so that
+// hours of a meter need no grid in memory.
+inline constexpr double kTraceGridRateHz = 2000;
+void traceToGrid(const Trace &trace,
+                 const std::function<void(const float *volts, const std::uint8_t *marks, std::size_t count)> &put,
+                 std::size_t chunk = 65536);
+
+// Readings at a rate (a session file's, ours or any other's) back into a
+// trace, stamped from 0: the marked slots only, where marks are given (a
+// grid read back is the trace written), else every one; each millisecond's
+// lowest and highest, as a scope keeps them.
+class TraceFromRate
+{
+public:
+    explicit TraceFromRate(double rateHz, std::size_t maxReadings = kTraceCapacity);
+    // false once the trace would pass its bound (the rest is not read).
+    bool add(const float *volts, const std::uint8_t *marks, std::size_t count);
+    // The trace read, or why none: Empty, TooLarge, NotASession (no rate).
+    TraceFileRead finish();
+
+private:
+    void keep(const std::vector<TraceSample> &samples);
+    double m_rateHz;
+    std::size_t m_max;
+    std::uint64_t m_index = 0;
+    SampleBins m_bins;
+    std::vector<TraceSample> m_out;
+    bool m_tooLarge = false;
+};
 
 } // namespace dravino

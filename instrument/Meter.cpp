@@ -18,6 +18,8 @@ struct Module {
     meter_module::DriversFunction drivers = nullptr;
     meter_module::ScanFunction scan = nullptr;
     meter_module::StreamFunction stream = nullptr;
+    meter_module::SaveSessionFunction save = nullptr;
+    meter_module::LoadSessionFunction load = nullptr;
     QString error; // why the module is not there
 };
 
@@ -39,7 +41,9 @@ const Module &module()
         m.drivers = reinterpret_cast<meter_module::DriversFunction>(library.resolve(meter_module::kDrivers));
         m.scan = reinterpret_cast<meter_module::ScanFunction>(library.resolve(meter_module::kScan));
         m.stream = reinterpret_cast<meter_module::StreamFunction>(library.resolve(meter_module::kStream));
-        if (!m.read || !m.drivers || !m.scan || !m.stream)
+        m.save = reinterpret_cast<meter_module::SaveSessionFunction>(library.resolve(meter_module::kSaveSession));
+        m.load = reinterpret_cast<meter_module::LoadSessionFunction>(library.resolve(meter_module::kLoadSession));
+        if (!m.read || !m.drivers || !m.scan || !m.stream || !m.save || !m.load)
             m.error = library.errorString();
         return m;
     }();
@@ -124,6 +128,22 @@ QList<FoundMeter> scanMeters(const QString &driver, const QString &conn, const s
     else if (why)
         *why = m.error;
     return out;
+}
+
+bool saveSession(const QString &path, double rateHz, const GridProducer &produce, QString *why)
+{
+    if (const Module &m = module(); m.error.isEmpty())
+        return m.save(path, rateHz, produce, why);
+    *why = module().error;
+    return false;
+}
+
+bool loadSession(const QString &path, const RateTaker &take, QString *why)
+{
+    if (const Module &m = module(); m.error.isEmpty())
+        return m.load(path, take, why);
+    *why = module().error;
+    return false;
 }
 
 } // namespace dravino

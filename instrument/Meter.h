@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <atomic>
+#include <cstdint>
 #include <functional>
 
 namespace dravino {
@@ -80,5 +81,20 @@ struct StreamEvents {
 // telling events on the calling thread: it waits for the source, so call it
 // on a worker (Acquisition does).
 void streamSource(const QString &device, const std::atomic_bool *stop, StreamEvents *events);
+
+// A sigrok session file (.sr, libsigrok's srzip, which PulseView opens) of
+// one analog channel, "Sensore", in volts, and one logic channel,
+// "Lettura", high where a slot holds a reading, at rateHz: produce calls
+// put with them in order. False with why (the module missing, libsigrok's
+// words). It waits for libsigrok: call it off the window's thread.
+using GridPut = std::function<void(const float *volts, const std::uint8_t *marks, std::size_t count)>;
+using GridProducer = std::function<void(const GridPut &put)>;
+bool saveSession(const QString &path, double rateHz, const GridProducer &produce, QString *why);
+// A session file's first analog channel read: take hears its readings (in
+// volts) at its rate, with the marks of a "Lettura" logic channel where
+// the file has one (else none), and says false when it has enough. False
+// with why where it is no session libsigrok opens or has no analog channel.
+using RateTaker = std::function<bool(const float *volts, const std::uint8_t *marks, std::size_t count, double rateHz)>;
+bool loadSession(const QString &path, const RateTaker &take, QString *why);
 
 } // namespace dravino

@@ -1,6 +1,6 @@
 #pragma once
 // What the multimeter module (SigrokMeter.cpp, libdravino_meter.so) gives
-// the program that loads it (Meter.cpp): four functions, looked up by
+// the program that loads it (Meter.cpp): its functions, looked up by
 // these names.
 
 #include "instrument/Meter.h"
@@ -18,5 +18,9 @@ inline constexpr char kRead[] = "dravinoReadMeter";
 inline constexpr char kDrivers[] = "dravinoMeterDrivers";
 inline constexpr char kScan[] = "dravinoScanMeters";
 inline constexpr char kStream[] = "dravinoStreamSource";
+using SaveSessionFunction = bool (*)(const QString &path, double rateHz, const GridProducer &produce, QString *why);
+using LoadSessionFunction = bool (*)(const QString &path, const RateTaker &take, QString *why);
+inline constexpr char kSaveSession[] = "dravinoSaveSession";
+inline constexpr char kLoadSession[] = "dravinoLoadSession";
 
 } // namespace dravino::meter_module

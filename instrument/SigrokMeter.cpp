@@ -50,6 +50,14 @@ std::timed_mutex &oneContext()
     return mutex;
 }
 
+// The context a stream holds, for a session file written or read while it
+// runs (a second context would take the drivers from under the stream).
+std::weak_ptr<Context> &streamContext()
+{
+    static std::weak_ptr<Context> held;
+    return held;
+}
+
 // A search holds the context: a reading meanwhile says so when it gives up.
 std::atomic_bool g_searching{false};
 
@@ -439,6 +447,7 @@ void streamFrom(const QString &device, const std::atomic_bool *stop, StreamEvent
                 return stop && *stop ? void() : fault(MeterReading::NotFound, away);
         }
         auto ctx = context();
+        streamContext() = ctx; // (a session file meanwhile uses it)
         const auto drivers = ctx->drivers();
         const auto driver = drivers.find(parsed.driver);
         if (driver == drivers.end())
@@ -569,10 +578,136 @@ void streamFrom(const QString &device, const std::atomic_bool *stop, StreamEvent
     }
 }
 
+// The one context for a session file: the stream's, where one runs, else
+// one of its own (lock then holds it).
+std::shared_ptr<Context> fileContext(std::unique_lock<std::timed_mutex> &lock)
+{
+    while (!lock.try_lock_for(std::chrono::milliseconds(50))) {
+        std::lock_guard streamed(streamNewest().mutex);
+        if (streamNewest().running)
+            if (auto ctx = streamContext().lock())
+                return ctx;
+    }
+    return context();
+}
+
+bool saveSessionFile(const QString &path, double rateHz, const GridProducer &produce, QString *why)
+{
+    std::unique_lock lock(oneContext(), std::defer_lock);
+    try {
+        const auto ctx = fileContext(lock);
+        const auto formats = ctx->output_formats();
+        const auto srzip = formats.find("srzip");
+        if (srzip == formats.end()) {
+            *why = QStringLiteral("srzip");
+            return false;
+        }
+        const auto device = ctx->create_user_device("Dravino", "Traccia del sensore", "1");
+        device->add_channel(0, ChannelType::LOGIC, "Lettura");
+        device->add_channel(1, ChannelType::ANALOG, "Sensore");
+        std::vector<std::shared_ptr<Channel>> analog;
+        for (const auto &c : device->channels())
+            if (c->type() == ChannelType::ANALOG)
+                analog.push_back(c);
+        const auto output = srzip->second->create_output(path.toStdString(), device);
+        output->receive(ctx->create_header_packet(Glib::TimeVal(0, 0)));
+        output->receive(ctx->create_meta_packet({{ConfigKey::SAMPLERATE, Glib::Variant<guint64>::create(guint64(rateHz))}}));
+        std::vector<float> values;
+        std::vector<std::uint8_t> bits;
+        produce([&](const float *volts, const std::uint8_t *marks, std::size_t count) {
+            values.assign(volts, volts + count);
+            bits.assign(marks, marks + count);
+            output->receive(ctx->create_logic_packet(bits.data(), bits.size(), 1));
+            output->receive(ctx->create_analog_packet(analog, values.data(), unsigned(count), Quantity::VOLTAGE, Unit::VOLT, {}));
+        });
+        output->receive(ctx->create_end_packet());
+        return true;
+    } catch (const Error &e) {
+        *why = QString::fromUtf8(e.what());
+        return false;
+    }
+}
+
+bool loadSessionFile(const QString &path, const RateTaker &take, QString *why)
+{
+    std::unique_lock lock(oneContext(), std::defer_lock);
+    try {
+        const auto ctx = fileContext(lock);
+        const auto session = ctx->load_session(path.toStdString());
+        double rateHz = 0;
+        bool marked = false; // a "Lettura" logic channel: ours, marking the readings
+        for (const auto &device : session->devices()) {
+            if (device->config_check(ConfigKey::SAMPLERATE, Capability::GET))
+                rateHz = double(Glib::VariantBase::cast_dynamic<Glib::Variant<guint64>>(device->config_get(ConfigKey::SAMPLERATE)).get());
+            for (const auto &c : device->channels())
+                marked = marked || (c->type() == ChannelType::LOGIC && c->name() == "Lettura");
+        }
+        std::string first; // the first analog channel's name: the one read
+        bool enough = false, analog = false;
+        // Readings and marks come in packets of their own: taken as far as
+        // both have come.
+        std::vector<float> values;
+        std::vector<std::uint8_t> marks;
+        const auto give = [&] {
+            const std::size_t n = marked ? std::min(values.size(), marks.size()) : values.size();
+            if (n == 0 || enough)
+                return;
+            enough = !take(values.data(), marked ? marks.data() : nullptr, n, rateHz);
+            values.erase(values.begin(), values.begin() + std::ptrdiff_t(n));
+            if (marked)
+                marks.erase(marks.begin(), marks.begin() + std::ptrdiff_t(n));
+        };
+        session->add_datafeed_callback([&](std::shared_ptr<Device>, std::shared_ptr<Packet> packet) {
+            if (enough)
+                return;
+            if (packet->type() == PacketType::META) {
+                const auto meta = std::dynamic_pointer_cast<Meta>(packet->payload());
+                for (const auto &[key, value] : meta->config())
+                    if (key == ConfigKey::SAMPLERATE)
+                        rateHz = double(Glib::VariantBase::cast_dynamic<Glib::Variant<guint64>>(value).get());
+            } else if (packet->type() == PacketType::LOGIC && marked) {
+                const auto logic = std::dynamic_pointer_cast<Logic>(packet->payload());
+                const auto *bytes = static_cast<const std::uint8_t *>(logic->data_pointer());
+                const unsigned unit = std::max(1u, logic->unit_size());
+                for (std::size_t i = 0; i + unit <= logic->data_length(); i += unit)
+                    marks.push_back(bytes[i] & 1); // ("Lettura" is the logic channel's first bit)
+                give();
+            } else if (packet->type() == PacketType::ANALOG) {
+                const auto data = std::dynamic_pointer_cast<Analog>(packet->payload());
+                if (!data || data->num_samples() < 1 || data->channels().empty())
+                    return;
+                if (first.empty())
+                    first = data->channels().front()->name();
+                if (data->channels().size() != 1 || data->channels().front()->name() != first)
+                    return;
+                analog = true;
+                const std::size_t at = values.size();
+                values.resize(at + data->num_samples());
+                data->get_data_as_float(values.data() + at);
+                give();
+            }
+        });
+        session->start();
+        session->run();
+        return analog;
+    } catch (const Error &e) {
+        *why = QString::fromUtf8(e.what());
+        return false;
+    }
+}
+
 } // namespace
 } // namespace dravino
 
 extern "C" {
+Q_DECL_EXPORT bool dravinoSaveSession(const QString &path, double rateHz, const dravino::GridProducer &produce, QString *why)
+{
+    return dravino::saveSessionFile(path, rateHz, produce, why);
+}
+Q_DECL_EXPORT bool dravinoLoadSession(const QString &path, const dravino::RateTaker &take, QString *why)
+{
+    return dravino::loadSessionFile(path, take, why);
+}
 Q_DECL_EXPORT void dravinoStreamSource(const QString &device, const std::atomic_bool *stop,
                                        dravino::StreamEvents *events)
 {

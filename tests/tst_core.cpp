@@ -129,6 +129,8 @@ private slots:
     void traceColumnsAsEachReading();
     void sampleBins_data();
     void sampleBins();
+    void traceGrid_data();
+    void traceGrid();
     void guidedTest_data();
     void guidedTest();
     void signalLevels_data();
@@ -923,6 +925,82 @@ void TestCore::sampleBins()
     }
     QTEST(got.join(QLatin1Char(' ')), "expected");
     QCOMPARE(bins.readings(), added);
+}
+
+void TestCore::traceGrid_data()
+{
+    // A trace on a session file's grid (two slots a millisecond, mV, "*"
+    // marking a reading), and read back from it: the trace itself. Then
+    // readings at another rate, as a file from elsewhere gives them
+    // (unmarked: each one a reading), and the reader's bounds.
+    QTest::addColumn<QString>("readings");
+    QTest::addColumn<QString>("grid");
+    QTest::addColumn<QString>("readBack");
+    QTest::newRow("a reading a millisecond") << "0:1 1:2" << "1* 1* 2* 2*" << "0:1 1:2";
+    QTest::newRow("lowest and highest of a millisecond, in order") << "0:1 0:3 0:2 1:5" << "1* 3* 5* 5*" << "0:1 0:3 1:5";
+    QTest::newRow("highest first") << "0:3 0:1 1:5" << "3* 1* 5* 5*" << "0:3 0:1 1:5";
+    QTest::newRow("a gap: on the line, unmarked") << "0:1 3:4" << "1* 1* 2 2 3 3 4* 4*" << "0:1 3:4";
+    QTest::newRow("stamped from 0 when read back") << "5:1.5 6:2.25" << "1.5* 1.5* 2.25* 2.25*" << "0:1.5 1:2.25";
+    QTest::newRow("to the µV") << "0:1300.123 1:1300.124" << "1300.12* 1300.12* 1300.12* 1300.12*" << "0:1300.123 1:1300.124";
+    QTest::newRow("empty") << "" << "" << "Empty";
+    QTest::newRow("4 kHz from elsewhere: each ms's range") << "@4000 1 2 3 4 5 6 7 8" << "" << "0:1 0:4 1:5 1:8";
+    QTest::newRow("no rate: not a session") << "@0 1 2" << "" << "NotASession";
+    QTest::newRow("beyond the bound (3 readings)") << "@1000 1 2 3 4" << "" << "TooLarge";
+    QTest::newRow("on the bound (3 readings)") << "@1000 1 2 3" << "" << "0:1 1:2 2:3";
+}
+
+void TestCore::traceGrid()
+{
+    QFETCH(QString, readings);
+    QFETCH(QString, grid);
+    QFETCH(QString, readBack);
+    std::vector<float> volts;
+    std::vector<std::uint8_t> marks;
+    double rate = kTraceGridRateHz;
+    std::size_t bound = kTraceCapacity;
+    if (readings.startsWith(QLatin1Char('@'))) {
+        const QStringList values = readings.mid(1).split(QLatin1Char(' '));
+        rate = values[0].toDouble();
+        for (const QString &v : values.mid(1))
+            volts.push_back(float(v.toDouble() / 1000));
+        bound = rate == 1000 ? 3 : bound; // (the bound rows: a bound of three)
+    } else {
+        const Trace t = traceOf(readings);
+        QStringList written;
+        traceToGrid(
+            t,
+            [&](const float *v, const std::uint8_t *m, std::size_t n) {
+                for (std::size_t i = 0; i < n; ++i) {
+                    written << QString::number(double(v[i]) * 1000, 'g', 6) + (m[i] ? QStringLiteral("*") : QString());
+                    volts.push_back(v[i]);
+                    marks.push_back(m[i]);
+                }
+            },
+            3); // (chunks of three: a millisecond split between two)
+        QCOMPARE(written.join(QLatin1Char(' ')), grid);
+    }
+    TraceFromRate reader(rate, bound);
+    reader.add(volts.data(), marks.empty() ? nullptr : marks.data(), volts.size());
+    const TraceFileRead r = reader.finish();
+    QString got;
+    switch (r.error) {
+    case TraceFileRead::Empty:
+        got = QStringLiteral("Empty");
+        break;
+    case TraceFileRead::NotASession:
+        got = QStringLiteral("NotASession");
+        break;
+    case TraceFileRead::TooLarge:
+        got = QStringLiteral("TooLarge");
+        break;
+    default: {
+        QStringList out;
+        for (const TraceSample &s : r.trace.samples())
+            out << QStringLiteral("%1:%2").arg(s.ms).arg(s.mv, 0, 'g', 10);
+        got = out.join(QLatin1Char(' '));
+    }
+    }
+    QCOMPARE(got, readBack);
 }
 
 void TestCore::traceCursors_data()

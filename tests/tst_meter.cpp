@@ -626,6 +626,7 @@ void TestMeter::traceFromAnOscilloscope()
     QCOMPARE(shown(trace, "lblUltima"), QStringLiteral("1300 mV   400 bar"));
     t.w->activateWindow();
     QTRY_COMPARE(QApplication::activeWindow(), t.w.get());
+    auto *acquisition = t.w->findChild<dravino::Acquisition *>();
     for (int i = 0; i < 5; ++i) {
         t.edit(QStringLiteral("txtMvolt1"))->clear();
         t.run(QStringLiteral("txtMvolt1<;!F9"));
@@ -634,10 +635,27 @@ void TestMeter::traceFromAnOscilloscope()
         QCOMPARE(t.platform.messages.size(), 0);
         QVERIFY(!t.w->readingMeter()); // (no reading of its own)
     }
+    // Saved as a sigrok session while the stream holds libsigrok: written
+    // all the same (through the stream's own context), and read back.
+    QTemporaryDir dir;
+    t.platform.saveAs = dir.filePath(QStringLiteral("scope.sr"));
+    const int messages = int(t.platform.messages.size());
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdSalvaSessione")), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(int(t.platform.messages.size()), messages + 1, 10000);
+    QCOMPARE(t.platform.messages.last().text,
+             QStringLiteral("Traccia salvata come sessione sigrok %1").arg(QDir::toNativeSeparators(t.platform.saveAs)));
+    QVERIFY(acquisition->running());
+    std::size_t readBack = 0;
+    QString why;
+    QVERIFY2(dravino::loadSession(t.platform.saveAs, [&](const float *, const std::uint8_t *marks, std::size_t n, double) {
+        for (std::size_t i = 0; i < n; ++i)
+            readBack += marks[i];
+        return true;
+    }, &why), qPrintable(why));
+    QVERIFY(readBack >= 2 * 1500); // (two slots a millisecond, each a reading)
     // Paused, the capture stands and the stream stops (nothing else
     // listens); the guided test's window listens while it is open.
     trace->findChild<QPushButton *>(QStringLiteral("cmdPausa"))->click();
-    auto *acquisition = t.w->findChild<dravino::Acquisition *>();
     QVERIFY(!acquisition->running());
     QTest::qWait(300);
     const std::size_t paused = samples.size();
@@ -929,7 +947,42 @@ void TestMeter::traceOfAKeyOff()
     QCOMPARE(shown(trace, "lblCursori"), decay.arg("nella vista"));
     QCOMPARE(shown(trace, "lblStatoTraccia"), QStringLiteral("Traccia dal file Traccia 2026-12-06 09.30.csv: 261 letture; Riprendi aggiunge quelle del multimetro."));
     QCOMPARE(trace->findChild<QPushButton *>(QStringLiteral("cmdPausa"))->text(), QStringLiteral("&Riprendi"));
+    // Saved as a sigrok session (.sr, named as the export is) and opened
+    // back: the same capture, read for read, its statistics the same.
+    t.platform.saveAs = dir.filePath(QStringLiteral("traccia.sr"));
+    const int savedBefore = int(t.platform.messages.size());
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdSalvaSessione")), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(int(t.platform.messages.size()), savedBefore + 1, 10000);
+    QCOMPARE(t.platform.messages.last().text,
+             QStringLiteral("Traccia salvata come sessione sigrok %1").arg(QDir::toNativeSeparators(t.platform.saveAs)));
+    QCOMPARE(t.platform.saveDialogs.last().section(QLatin1Char('|'), 1, 1).section(QLatin1Char('/'), -1),
+             QStringLiteral("Traccia 2026-12-06 09.30.sr"));
+    QCOMPARE(t.platform.saveDialogs.last().section(QLatin1Char('|'), 2), QStringLiteral("Sessione sigrok (*.sr)"));
+    const QString session = dir.filePath(QStringLiteral("Traccia 2026-12-06 09.30.sr"));
+    QVERIFY(QFile::copy(t.platform.saveAs, session));
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdCancella")), Qt::LeftButton);
+    QVERIFY(trace->trace().empty());
+    t.platform.openAnswer = session;
+    QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdApriTraccia")), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!trace->trace().empty(), 10000);
+    QCOMPARE(trace->trace().samples().size(), before.size());
+    for (std::size_t i = 0; i < before.size(); ++i)
+        QVERIFY2(trace->trace().samples()[i].ms == before[i].ms && std::abs(trace->trace().samples()[i].mv - before[i].mv) < 0.0005,
+                 qPrintable(QStringLiteral("reading %1").arg(i))); // (to the µV)
+    QCOMPARE(shown(trace, "lblTraccia"), wholeLine);
+    QCOMPARE(shown(trace, "lblStatoTraccia"), QStringLiteral("Traccia dal file Traccia 2026-12-06 09.30.sr: 261 letture; Riprendi aggiunge quelle del multimetro."));
     // What is not a trace, or is cut short: told, the capture kept.
+    QFile halfSession(dir.filePath(QStringLiteral("tagliata.sr")));
+    {
+        QFile whole(session);
+        QVERIFY(whole.open(QIODevice::ReadOnly) && halfSession.open(QIODevice::WriteOnly));
+        halfSession.write(whole.read(whole.size() / 2));
+        halfSession.close();
+    }
+    QFile notSession(dir.filePath(QStringLiteral("prove.sr")));
+    QVERIFY(notSession.open(QIODevice::WriteOnly));
+    notSession.write("Codice;Data;Esito\r\n7F3A;01/12/2026;CONFORME\r\n");
+    notSession.close();
     const int messagesBefore = int(t.platform.messages.size());
     QFile cut(dir.filePath(QStringLiteral("tagliata.csv")));
     QVERIFY(cut.open(QIODevice::WriteOnly));
@@ -940,7 +993,8 @@ void TestMeter::traceOfAKeyOff()
     other.write("Codice;Data;Esito\r\n7F3A;01/12/2026;CONFORME\r\n");
     other.close();
     int opened = 0;
-    for (const QString &file : {cut.fileName(), other.fileName(), dir.filePath(QStringLiteral("nessuno.csv"))}) {
+    for (const QString &file : {cut.fileName(), other.fileName(), dir.filePath(QStringLiteral("nessuno.csv")), halfSession.fileName(),
+                                notSession.fileName()}) {
         t.platform.openAnswer = file;
         QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdApriTraccia")), Qt::LeftButton);
         ++opened;
@@ -955,6 +1009,9 @@ void TestMeter::traceOfAKeyOff()
                                            "La traccia resta com'era.").arg(QDir::toNativeSeparators(other.fileName())));
     QVERIFY2(told.value(2).startsWith(QStringLiteral("Il file %1 non si apre: ").arg(QDir::toNativeSeparators(dir.filePath(QStringLiteral("nessuno.csv"))))),
              qPrintable(told.value(2)));
+    for (const QFile *file : {&halfSession, &notSession})
+        QVERIFY(told.contains(QStringLiteral("Il file %1 non è una sessione sigrok con un canale analogico. La traccia resta com'era.")
+                                  .arg(QDir::toNativeSeparators(file->fileName()))));
     const dravino::Spreadsheet sheet = dravino::traceSheet(trace->trace(), trace->view().sensor);
     QCOMPARE(sheet.rows.size(), 261);
     QCOMPARE(sheet.rows[99], (QList<dravino::SheetCell>{9.9, 3280.0, 1390.0}));

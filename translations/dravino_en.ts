@@ -3199,6 +3199,14 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <source>Strumento...	F8</source>
         <translation>Instrument...	F8</translation>
     </message>
+    <message>
+        <source>Salva sessione sigrok</source>
+        <translation>Save sigrok session</translation>
+    </message>
+    <message>
+        <source>Sessione sigrok (*.sr)</source>
+        <translation>sigrok session (*.sr)</translation>
+    </message>
 </context>
 <context>
     <name>dravino::PrintPreview</name>
@@ -4134,14 +4142,6 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <source>Vista intera: la rotella o + sul grafico per lo zoom.</source>
         <translation>Whole view: the wheel or + on the chart to zoom.</translation>
     </message>
-    <message>
-        <source>Apr&amp;i CSV...</source>
-        <translation>&amp;Open CSV...</translation>
-    </message>
-    <message>
-        <source>Apre una traccia esportata in CSV: si vede, si misura, si stampa come una letta ora</source>
-        <translation>Opens a trace exported as CSV: shown, measured and printed as one read now</translation>
-    </message>
     <message numerus="yes">
         <source>Traccia dal file %1: %Ln letture; Riprendi aggiunge quelle del multimetro.</source>
         <translation>
@@ -4159,10 +4159,6 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Apri una traccia</source>
         <translation>Open a trace</translation>
-    </message>
-    <message>
-        <source>File CSV (*.csv)</source>
-        <translation>CSV files (*.csv)</translation>
     </message>
     <message>
         <source>La traccia resta com&apos;era.</source>
@@ -4203,6 +4199,34 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
     <message>
         <source>Letture oltre 5 V (%1 mV): impossibili per questo sensore. La sonda è impostata x10: è davvero una sonda x10?</source>
         <translation>Readings over 5 V (%1 mV): impossible for this sensor. The probe is set to x10: is it really a x10 probe?</translation>
+    </message>
+    <message>
+        <source>Apr&amp;i traccia...</source>
+        <translation>&amp;Open trace...</translation>
+    </message>
+    <message>
+        <source>Apre una traccia salvata in CSV o come sessione sigrok (.sr): si vede, si misura, si stampa come una letta ora</source>
+        <translation>Opens a trace saved as CSV or as a sigrok session (.sr): it is shown, measured and printed as one read now</translation>
+    </message>
+    <message>
+        <source>Salva sessi&amp;one (.sr)...</source>
+        <translation>Save as si&amp;grok session (.sr)...</translation>
+    </message>
+    <message>
+        <source>Salva la traccia come sessione sigrok, che PulseView apre</source>
+        <translation>Saves the trace as a sigrok session, which PulseView opens</translation>
+    </message>
+    <message>
+        <source>Tracce (*.csv *.sr);;File CSV (*.csv);;Sessioni sigrok (*.sr)</source>
+        <translation>Traces (*.csv *.sr);;CSV files (*.csv);;sigrok sessions (*.sr)</translation>
+    </message>
+    <message>
+        <source>Il file %1 non è una sessione sigrok con un canale analogico.</source>
+        <translation>The file %1 is not a sigrok session with an analog channel.</translation>
+    </message>
+    <message>
+        <source>Traccia salvata come sessione sigrok %1</source>
+        <translation>Trace saved as the sigrok session %1</translation>
     </message>
 </context>
 <context>

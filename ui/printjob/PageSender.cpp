@@ -154,15 +154,22 @@ void rememberSaveFolder(const QString &file)
 void saveExport(Platform &platform, QWidget *parent, ExportKind kind, const QString &suggestedName,
                 const ExportContent &content, const QString &saved)
 {
-    const bool csv = kind == ExportKind::Csv;
-    const QString title = csv ? QCoreApplication::translate("dravino::PrintMenu", "Esporta CSV")
-                              : QCoreApplication::translate("dravino::PrintMenu", "Esporta foglio di calcolo");
-    const QString filter = csv ? QCoreApplication::translate("dravino::PrintMenu", "File CSV (*.csv)")
-                               : QCoreApplication::translate("dravino::PrintMenu", "Foglio di calcolo (*.xlsx)");
-    const auto path = platform.saveFileName(parent, title,
-                                            QDir(lastSaveFolder()).filePath(suggestedName + (csv ? QStringLiteral(".csv")
-                                                                                                 : QStringLiteral(".xlsx"))),
-                                            filter);
+    struct Kind {
+        const char *title, *filter;
+        QString suffix, name;
+    };
+    const Kind k = kind == ExportKind::Csv ? Kind{QT_TRANSLATE_NOOP("dravino::PrintMenu", "Esporta CSV"),
+                                                  QT_TRANSLATE_NOOP("dravino::PrintMenu", "File CSV (*.csv)"), QStringLiteral(".csv"),
+                                                  QStringLiteral("CSV")}
+        : kind == ExportKind::Spreadsheet ? Kind{QT_TRANSLATE_NOOP("dravino::PrintMenu", "Esporta foglio di calcolo"),
+                                                 QT_TRANSLATE_NOOP("dravino::PrintMenu", "Foglio di calcolo (*.xlsx)"),
+                                                 QStringLiteral(".xlsx"), QStringLiteral("XLSX")}
+                                          : Kind{QT_TRANSLATE_NOOP("dravino::PrintMenu", "Salva sessione sigrok"),
+                                                 QT_TRANSLATE_NOOP("dravino::PrintMenu", "Sessione sigrok (*.sr)"),
+                                                 QStringLiteral(".sr"), QStringLiteral("SR")};
+    const QString title = QCoreApplication::translate("dravino::PrintMenu", k.title);
+    const QString filter = QCoreApplication::translate("dravino::PrintMenu", k.filter);
+    const auto path = platform.saveFileName(parent, title, QDir(lastSaveFolder()).filePath(suggestedName + k.suffix), filter);
     if (!path)
         return;
     rememberSaveFolder(*path);
@@ -172,7 +179,7 @@ void saveExport(Platform &platform, QWidget *parent, ExportKind kind, const QStr
     const QPointer<QWidget> main(mainWindowOf(parent));
     offThread<WrittenFile>(
         inFlightOwner(parent),
-        [content, file = *path, kind = csv ? QStringLiteral("CSV") : QStringLiteral("XLSX")] {
+        [content, file = *path, kind = k.name] {
             QString why;
             const auto bytes = content(&why);
             return bytes ? replaceFile(*bytes, file, kind) : WrittenFile{{}, why};

@@ -85,8 +85,9 @@ QString lastSaveFolder();
 void rememberSaveFolder(const QString &file);
 
 // What an export writes: CSV (the spreadsheets' list separator of the
-// window's language) or a spreadsheet file (.xlsx).
-enum class ExportKind { Csv, Spreadsheet };
+// window's language), a spreadsheet file (.xlsx), or a sigrok session file
+// (.sr, a trace PulseView opens).
+enum class ExportKind { Csv, Spreadsheet, Session };
 // The file's bytes, or nothing and why.
 using ExportContent = std::function<std::optional<QByteArray>(QString *why)>;
 // Asks where to save the export (the dialog starts in the folder last used,

@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QThread>
@@ -241,9 +242,12 @@ TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, 
     xlsx->setObjectName(QStringLiteral("cmdEsportaXlsx"));
     m_print = new QPushButton(tr("S&tampa"), this);
     m_print->setObjectName(QStringLiteral("cmdStampaTraccia"));
-    auto *open = new QPushButton(tr("Apr&i CSV..."), this);
+    auto *open = new QPushButton(tr("Apr&i traccia..."), this);
     open->setObjectName(QStringLiteral("cmdApriTraccia"));
-    open->setToolTip(tr("Apre una traccia esportata in CSV: si vede, si misura, si stampa come una letta ora"));
+    open->setToolTip(tr("Apre una traccia salvata in CSV o come sessione sigrok (.sr): si vede, si misura, si stampa come una letta ora"));
+    auto *session = new QPushButton(tr("Salva sessi&one (.sr)..."), this);
+    session->setObjectName(QStringLiteral("cmdSalvaSessione"));
+    session->setToolTip(tr("Salva la traccia come sessione sigrok, che PulseView apre"));
     auto *whole = new QPushButton(tr("&Vista intera"), this);
     whole->setObjectName(QStringLiteral("cmdVistaIntera"));
     whole->setToolTip(tr("Tutta la traccia nel grafico (0 sul grafico)"));
@@ -253,7 +257,7 @@ TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, 
     // the trace's own, then what goes out of it.
     auto *buttons = new QGridLayout;
     int column = 0;
-    for (QPushButton *b : {m_pause, clear, whole})
+    for (QPushButton *b : {m_pause, clear, whole, session})
         buttons->addWidget(b, 0, column++);
     column = 0;
     for (QPushButton *b : {open, csv, xlsx, m_print})
@@ -291,16 +295,17 @@ TraceWindow::TraceWindow(Platform &platform, const CalculatorModel &calculator, 
     new PrintMenu(m_platform, m_print,
                   {[this] { sendPage(int(Destination::DefaultPrinter)); }, [this] { sendPage(int(Destination::Preview)); },
                    [this](const QString &printer) { sendPage(int(Destination::Printer), printer); },
-                   [this] { sendPage(int(Destination::Pdf)); }, [this](ExportKind kind) { exportTrace(kind == ExportKind::Csv); },
+                   [this] { sendPage(int(Destination::Pdf)); }, [this](ExportKind kind) { exportTrace(kind); },
                    {}, [this] { WorkshopDialog::edit(m_platform, this); }, [this] { InstrumentDialog::choose(m_platform, this); }});
     connect(m_print, &QPushButton::clicked, this, [this] { sendPage(int(Destination::DefaultPrinter)); });
     connect(m_pause, &QPushButton::clicked, this, &TraceWindow::togglePause);
     connect(clear, &QPushButton::clicked, this, &TraceWindow::clearTrace);
     connect(whole, &QPushButton::clicked, this, [this] { zoomTo(std::nullopt); });
-    connect(open, &QPushButton::clicked, this, &TraceWindow::openCsv);
+    connect(open, &QPushButton::clicked, this, &TraceWindow::openFile);
     connect(m_plot, &TracePlot::zoomed, this, &TraceWindow::zoomTo);
-    connect(csv, &QPushButton::clicked, this, [this] { exportTrace(true); });
-    connect(xlsx, &QPushButton::clicked, this, [this] { exportTrace(false); });
+    connect(csv, &QPushButton::clicked, this, [this] { exportTrace(ExportKind::Csv); });
+    connect(xlsx, &QPushButton::clicked, this, [this] { exportTrace(ExportKind::Spreadsheet); });
+    connect(session, &QPushButton::clicked, this, [this] { exportTrace(ExportKind::Session); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     connect(m_plot, &TracePlot::selected, this, [this](std::optional<TraceSpan> span) {
@@ -510,7 +515,7 @@ void TraceWindow::showState()
     }
 }
 
-void TraceWindow::openCsv()
+void TraceWindow::openFile()
 {
     if (m_opening)
         return; // (one file at a time)
@@ -518,7 +523,8 @@ void TraceWindow::openCsv()
         && !m_platform.confirm(this, tr("La traccia ha %Ln letture: le sostituisci con quelle del file?", nullptr, int(m_trace.samples().size())),
                                tr("Traccia del sensore")))
         return;
-    const auto file = m_platform.openFileName(this, tr("Apri una traccia"), QString(), tr("File CSV (*.csv)"));
+    const auto file = m_platform.openFileName(this, tr("Apri una traccia"), QString(),
+                                              tr("Tracce (*.csv *.sr);;File CSV (*.csv);;Sessioni sigrok (*.sr)"));
     if (!file)
         return;
     // Read off the window's thread (a file on a share may take its time),
@@ -545,7 +551,24 @@ void TraceWindow::openCsv()
             why = f.errorString();
         else if (f.size() > qint64(kTraceFileMaxBytes))
             read->error = TraceFileRead::TooLarge;
-        else {
+        else if (path.endsWith(QLatin1String(".sr"), Qt::CaseInsensitive)) {
+            // A sigrok session (ours, or PulseView's at any rate): its first
+            // analog channel, each millisecond's range.
+            f.close();
+            std::optional<TraceFromRate> readings;
+            QString notRead;
+            if (!loadSession(path,
+                             [&readings](const float *volts, const std::uint8_t *marks, std::size_t count, double rateHz) {
+                                 if (!readings)
+                                     readings.emplace(rateHz);
+                                 return readings->add(volts, marks, count);
+                             },
+                             &notRead)
+                || !readings)
+                read->error = TraceFileRead::NotASession; // (never a part of one read)
+            else
+                *read = readings->finish();
+        } else {
             const QByteArray bytes = f.readAll();
             *read = readTraceCsv(std::string_view(bytes.constData(), std::size_t(bytes.size())));
         }
@@ -591,6 +614,9 @@ void TraceWindow::opened(int attempt, const QString &path, const TraceFileRead &
         case TraceFileRead::TimeGoesBack:
             fault = tr("Il file %1 non si legge: alla riga %2 il tempo torna indietro.").arg(name).arg(read.line);
             break;
+        case TraceFileRead::NotASession:
+            fault = tr("Il file %1 non è una sessione sigrok con un canale analogico.").arg(name);
+            break;
         }
     if (!fault.isEmpty()) {
         m_platform.message(this, fault + QLatin1Char(' ') + tr("La traccia resta com'era."), tr("Traccia del sensore"),
@@ -612,7 +638,7 @@ void TraceWindow::opened(int attempt, const QString &path, const TraceFileRead &
     showTrace();
 }
 
-void TraceWindow::exportTrace(bool csv)
+void TraceWindow::exportTrace(ExportKind kind)
 {
     if (m_trace.empty()) {
         m_platform.message(this, tr("La traccia non ha letture: non c'è nulla da esportare."), tr("Traccia del sensore"),
@@ -620,13 +646,33 @@ void TraceWindow::exportTrace(bool csv)
         return;
     }
     const QString name = tr("Traccia %1").arg(m_capture.started.toString(QStringLiteral("yyyy-MM-dd HH.mm")));
-    saveExport(m_platform, this, csv ? ExportKind::Csv : ExportKind::Spreadsheet, fileNameFor(name),
-               [trace = m_trace, sensor = sensor(), csv, sep = csvSeparator()](QString *why) -> std::optional<QByteArray> {
-                   if (csv)
+    saveExport(m_platform, this, kind, fileNameFor(name),
+               [trace = m_trace, sensor = sensor(), kind, sep = csvSeparator()](QString *why) -> std::optional<QByteArray> {
+                   switch (kind) {
+                   case ExportKind::Csv:
                        return traceCsv(trace, sensor, sep);
-                   return xlsxFile(traceSheet(trace, sensor), why);
+                   case ExportKind::Spreadsheet:
+                       return xlsxFile(traceSheet(trace, sensor), why);
+                   case ExportKind::Session:
+                       break;
+                   }
+                   // libsigrok writes the session to a file of its own: its
+                   // bytes then go where the technician chose, in one piece.
+                   QTemporaryDir dir;
+                   const QString file = dir.filePath(QStringLiteral("traccia.sr"));
+                   if (!dir.isValid()
+                       || !saveSession(file, kTraceGridRateHz, [&trace](const auto &put) { traceToGrid(trace, put); }, why))
+                       return std::nullopt;
+                   QFile written(file);
+                   if (!written.open(QIODevice::ReadOnly)) {
+                       *why = written.errorString();
+                       return std::nullopt;
+                   }
+                   return written.readAll();
                },
-               csv ? tr("Traccia salvata nel file CSV %1") : tr("Traccia salvata nel foglio di calcolo %1"));
+               kind == ExportKind::Csv           ? tr("Traccia salvata nel file CSV %1")
+                   : kind == ExportKind::Session ? tr("Traccia salvata come sessione sigrok %1")
+                                                 : tr("Traccia salvata nel foglio di calcolo %1"));
 }
 
 void TraceWindow::sendPage(int where, const QString &printer)

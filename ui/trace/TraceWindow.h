@@ -17,6 +17,7 @@
 
 #include "core/Trace.h"
 #include "print/TraceChart.h"
+#include "ui/printjob/PageSender.h"
 #include "ui/trace/TraceCapture.h"
 
 #include <QDateTime>
@@ -105,8 +106,8 @@ private:
     void clearTrace();
     void showState();
     void showTrace();
-    void exportTrace(bool csv);
-    void openCsv();
+    void exportTrace(ExportKind kind);
+    void openFile();
     void opened(int attempt, const QString &path, const TraceFileRead &read, const QString &why, const QDateTime &modified);
     void sendPage(int where, const QString &printer = {});
     TraceSensor sensor() const;
