@@ -114,13 +114,15 @@ TraceFileRead readTraceCsv(std::string_view text, std::size_t maxBytes, std::siz
     return out;
 }
 
-void traceToGrid(const Trace &trace,
+bool traceToGrid(const Trace &trace,
                  const std::function<void(const float *volts, const std::uint8_t *marks, std::size_t count)> &put,
                  std::size_t chunk)
 {
     const auto &samples = trace.samples();
+    if (trace.durationMs() > kTraceGridMaxMs)
+        return false;
     if (samples.empty() || chunk < 2)
-        return;
+        return true;
     std::vector<float> grid;
     std::vector<std::uint8_t> marks;
     grid.reserve(chunk);
@@ -155,6 +157,7 @@ void traceToGrid(const Trace &trace,
     }
     if (!grid.empty())
         put(grid.data(), marks.data(), grid.size());
+    return true;
 }
 
 TraceFromRate::TraceFromRate(double rateHz, std::size_t maxReadings) : m_rateHz(rateHz), m_max(maxReadings) {}

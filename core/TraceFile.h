@@ -44,10 +44,13 @@ TraceFileRead readTraceCsv(std::string_view text, std::size_t maxBytes = kTraceF
 // the straight line between the readings around it (as the chart draws
 // them), unmarked. put is called with up to chunk slots at a time, so that
 // hours of a meter need no grid in memory.
+// A trace longer than kTraceGridMaxMs is not put on the grid (false): its
+// file would run to gigabytes (a CSV keeps it).
 inline constexpr double kTraceGridRateHz = 2000;
-void traceToGrid(const Trace &trace,
+inline constexpr std::int64_t kTraceGridMaxMs = 4 * 3600 * 1000;
+bool traceToGrid(const Trace &trace,
                  const std::function<void(const float *volts, const std::uint8_t *marks, std::size_t count)> &put,
-                 std::size_t chunk = 65536);
+                 std::size_t chunk = 1 << 20);
 
 // Readings at a rate (a session file's, ours or any other's) back into a
 // trace, stamped from 0: the marked slots only, where marks are given (a

@@ -1,9 +1,15 @@
 // A trace file of any bytes, read back under small limits: read whole, in
 // time order within its limits, or refused with nothing read; the guided
-// test on what was read passes only where every step passed.
+// test on what was read passes only where every step passed; what was read,
+// put on a session file's grid and read back, spans the same time within
+// the same range.
 #include "FuzzInput.h"
 #include "core/GuidedTest.h"
 #include "core/TraceFile.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 using namespace dravino;
 
@@ -24,6 +30,36 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     fuzz::check(r.trace.dropped() == 0, "a file read keeps every reading");
     for (std::size_t i = 1; i < r.trace.samples().size(); ++i)
         fuzz::check(r.trace.samples()[i - 1].ms <= r.trace.samples()[i].ms, "in time order");
+    // On a session file's grid (within a fuzzer's memory: a long span is
+    // only checked to be refused past its bound) and read back.
+    if (r.trace.durationMs() > 100000) {
+        fuzz::check(traceToGrid(r.trace, [](const float *, const std::uint8_t *, std::size_t) {}) ==
+                        (r.trace.durationMs() <= kTraceGridMaxMs),
+                    "on the grid within its time");
+    } else {
+        std::vector<float> volts;
+        std::vector<std::uint8_t> marks;
+        const bool onGrid = traceToGrid(
+            r.trace,
+            [&](const float *v, const std::uint8_t *m, std::size_t n) {
+                volts.insert(volts.end(), v, v + n);
+                marks.insert(marks.end(), m, m + n);
+            },
+            7);
+        fuzz::check(onGrid, "a short trace goes on the grid");
+        TraceFromRate grid(kTraceGridRateHz, maxReadings * 2);
+        grid.add(volts.data(), marks.data(), volts.size());
+        const TraceFileRead back = grid.finish();
+        fuzz::check(back.error == TraceFileRead::None, "a grid reads back");
+        const TraceStats before = r.trace.stats();
+        if (back.error == TraceFileRead::None && std::fabs(before.min) < 1e30 && std::fabs(before.max) < 1e30) {
+            const TraceStats after = back.trace.stats();
+            fuzz::check(back.trace.durationMs() == r.trace.durationMs(), "the same span of time");
+            fuzz::check(back.trace.samples().size() <= r.trace.samples().size(), "no reading made up");
+            const double slack = 1e-3 + 1e-6 * std::max(std::fabs(before.min), std::fabs(before.max));
+            fuzz::check(after.min >= before.min - slack && after.max <= before.max + slack, "within the readings' range");
+        }
+    }
     // The guided test on what was read: a pass only where every step passed
     // (the supply skipped); each judged part within the capture.
     const GuidedResult g = runGuidedTest(r.trace, genericLimits(SensorType::BoschDelphiVdo));

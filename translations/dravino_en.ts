@@ -4228,6 +4228,10 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <source>Traccia salvata come sessione sigrok %1</source>
         <translation>Trace saved as the sigrok session %1</translation>
     </message>
+    <message>
+        <source>La traccia dura più di %1 ore: una sessione sigrok ne tiene al più %1. Esportala in CSV.</source>
+        <translation>The trace lasts more than %1 hours: a sigrok session holds at most %1. Export it as CSV.</translation>
+    </message>
 </context>
 <context>
     <name>dravino::WorkshopDialog</name>

@@ -658,6 +658,11 @@ void TraceWindow::exportTrace(ExportKind kind)
                    }
                    // libsigrok writes the session to a file of its own: its
                    // bytes then go where the technician chose, in one piece.
+                   if (trace.durationMs() > kTraceGridMaxMs) {
+                       *why = tr("La traccia dura più di %1 ore: una sessione sigrok ne tiene al più %1. Esportala in CSV.")
+                                  .arg(kTraceGridMaxMs / 3600000);
+                       return std::nullopt;
+                   }
                    QTemporaryDir dir;
                    const QString file = dir.filePath(QStringLiteral("traccia.sr"));
                    if (!dir.isValid()
