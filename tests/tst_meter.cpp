@@ -166,6 +166,7 @@ void TestMeter::readings_data()
         << unchanged + "msgs=" + kTitle + "Il multimetro DEVICE non si trova: è collegato e acceso?";
     QTest::newRow("no meter chosen") << QByteArray("-") << QByteArray() << "txtMvolt1<;!F9;~meter"
         << unchanged + "msgs=Multimetro|I|Nessun multimetro scelto: sceglilo con Strumento... (F8).";
+    QTest::newRow("none chosen") << "" << "Nessun multimetro scelto: sceglilo con Strumento... (F8).";
     QTest::newRow("a driver libsigrok does not have") << QByteArray("nodriver") << QByteArray() << "txtMvolt1<;!F9;~meter"
         << unchanged + "msgs=" + kTitle + "Il multimetro DEVICE non si può usare: la libreria libsigrok installata non ha il driver pinza-magica.";
 }
@@ -686,6 +687,7 @@ void TestMeter::oscilloscopeFaultsTold_data()
     QTest::newRow("x10 on a signal read at x1: beyond the signal's range")
         << "demo:channel=A0:samplerate=1k:probe=x10:pattern=square:amplitude=0:offset=1.3"
         << "Letture oltre 5 V (13000 mV): impossibili per questo sensore. La sonda è impostata x10: è davvero una sonda x10?";
+    QTest::newRow("none chosen") << "" << "Nessun multimetro scelto: sceglilo con Strumento... (F8).";
     QTest::newRow("a driver libsigrok does not have")
         << "no-such-scope:channel=CH1"
         << "Il multimetro no-such-scope:channel=CH1 non si può usare: la libreria libsigrok installata non ha il driver no-such-scope.";

@@ -4232,6 +4232,10 @@ Narrow the pressure/mVolt range or raise the Step.</translation>
         <source>La traccia dura più di %1 ore: una sessione sigrok ne tiene al più %1. Esportala in CSV.</source>
         <translation>The trace lasts more than %1 hours: a sigrok session holds at most %1. Export it as CSV.</translation>
     </message>
+    <message>
+        <source>Nessun multimetro scelto: sceglilo con Strumento... (F8).</source>
+        <translation>No multimeter chosen: choose one with Instrument... (F8).</translation>
+    </message>
 </context>
 <context>
     <name>dravino::WorkshopDialog</name>

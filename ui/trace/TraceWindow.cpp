@@ -493,6 +493,8 @@ void TraceWindow::showState()
         state = tr("In pausa: la traccia tiene le sue %Ln letture.", nullptr, int(m_trace.samples().size()));
     else if (!m_fault.isEmpty())
         state = m_fault;
+    else if ((m_trace.empty() || m_trace.stale(now, kStaleMs)) && configuredInstrument().isEmpty())
+        state = tr("Nessun multimetro scelto: sceglilo con Strumento... (F8).");
     else if (m_trace.empty())
         state = tr("In attesa della prima lettura del multimetro...");
     else if (m_trace.stale(now, kStaleMs))
