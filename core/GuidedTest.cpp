@@ -66,14 +66,61 @@ GuidedLimits genericLimits(SensorType type)
     return l;
 }
 
-GuidedResult runGuidedTest(const Trace &trace, const GuidedLimits &L, const GuidedParts &given)
+GuidedLimits limitsOf(const GuidedOwnLimits &own)
+{
+    GuidedLimits l = genericLimits(own.family);
+    for (std::size_t i = 0; i < kGuidedLimitFields.size(); ++i)
+        if (own.given[i])
+            l.*kGuidedLimitFields[i].value = *own.given[i];
+    l.name = own.name;
+    l.version = own.version;
+    return l;
+}
+
+std::string guidedLimitsFault(const GuidedLimits &l)
+{
+    for (const GuidedLimitField &f : kGuidedLimitFields) {
+        const double v = l.*f.value;
+        if (!std::isfinite(v) || v < 0 || v > 100000)
+            return std::string(f.key) + ": out of range";
+    }
+    for (double GuidedLimits::*positive : {&GuidedLimits::restTolMv, &GuidedLimits::crankMaxMs, &GuidedLimits::rippleMaxMv,
+                                 &GuidedLimits::dropoutMv, &GuidedLimits::dropoutMs, &GuidedLimits::decayMaxMs})
+        if (!(l.*positive > 0))
+            for (const GuidedLimitField &f : kGuidedLimitFields)
+                if (f.value == positive)
+                    return std::string(f.key) + ": not above zero";
+    if (l.idleMinMv > l.idleMaxMv)
+        return "idleMinMv: above idleMaxMv";
+    if (l.supplyMinMv > l.supplyMaxMv)
+        return "supplyMinMv: above supplyMaxMv";
+    if (l.restMv + l.restTolMv >= l.idleMinMv)
+        return "idleMinMv: not above the zero's limit";
+    if (l.idleMaxMv >= l.snapMinMv)
+        return "snapMinMv: not above idleMaxMv";
+    return {};
+}
+
+GuidedResult runGuidedTest(const Trace &trace, const GuidedLimits &L, const GuidedParts &given, std::optional<double> supplyMv)
 {
     GuidedResult r;
     for (std::size_t i = 0; i < kGuidedSteps.size(); ++i)
         r.steps[i].kind = kGuidedSteps[i];
     GuidedStep &rest = r.steps[0], &supply = r.steps[1], &crank = r.steps[2], &idle = r.steps[3], &snap = r.steps[4],
                &keyOff = r.steps[5];
-    outcome(supply, GuidedStep::Skipped, GuidedStep::NoSupply);
+    // The supply, where measured: outside its limits it is the control
+    // unit's or the wiring's fault, not the sensor's. The levels are judged
+    // as at 5 V where there is a supply at all.
+    if (!supplyMv || !std::isfinite(*supplyMv))
+        outcome(supply, GuidedStep::Skipped, GuidedStep::NoSupply);
+    else {
+        supply.value = std::nearbyint(*supplyMv);
+        if (supply.value >= kSignalLowMv)
+            r.ratio = 5000 / supply.value;
+        const bool in = supply.value >= L.supplyMinMv && supply.value <= L.supplyMaxMv;
+        outcome(supply, in ? GuidedStep::Pass : GuidedStep::WiringFault, in ? GuidedStep::None : GuidedStep::OutOfLimit);
+    }
+    const double k = r.ratio;
     const Samples &s = trace.samples();
     for (GuidedStep *step : {&rest, &crank, &idle, &snap, &keyOff})
         outcome(*step, GuidedStep::NotJudged, GuidedStep::NotFound);
@@ -86,7 +133,7 @@ GuidedResult runGuidedTest(const Trace &trace, const GuidedLimits &L, const Guid
     // its level; the snap above idle and back; key off, a fall away from
     // idle's level; the zero again. Idle ends where the signal last was at
     // its level before what follows, less a margin.
-    const double zeroTop = L.restMv + L.restTolMv;
+    const double zeroTop = (L.restMv + L.restTolMv) / k; // (the signal's mV that are the zero's limit at 5 V)
     const auto mean = [&trace](std::int64_t from, std::int64_t to) { return trace.stats(from, to).mean; };
     const std::size_t riseSeen = firstLasting(s, 0, [&](double mv) { return mv > L.restMv + 2 * L.restTolMv; }, kRiseLastsMs);
     // (back to where it left the level it rested at: the mean up to half a
@@ -137,9 +184,10 @@ GuidedResult runGuidedTest(const Trace &trace, const GuidedLimits &L, const Guid
             outcome(rest, GuidedStep::NotJudged, GuidedStep::TooShort);
         else if (rest.value < kSignalLowMv || rest.value > kSignalHighMv)
             outcome(rest, GuidedStep::WiringFault, GuidedStep::OutOfLimit);
-        else
-            outcome(rest, std::abs(rest.value - L.restMv) <= L.restTolMv ? GuidedStep::Pass : GuidedStep::Fail,
-                    std::abs(rest.value - L.restMv) <= L.restTolMv ? GuidedStep::None : GuidedStep::OutOfLimit);
+        else {
+            const bool in = std::abs(rest.value * k - L.restMv) <= L.restTolMv;
+            outcome(rest, in ? GuidedStep::Pass : GuidedStep::Fail, in ? GuidedStep::None : GuidedStep::OutOfLimit);
+        }
     }
 
     // Cranking: the time from the rise to idle.
@@ -172,7 +220,7 @@ GuidedResult runGuidedTest(const Trace &trace, const GuidedLimits &L, const Guid
         else {
             idle.value = std::nearbyint(st.mean);
             idle.value2 = st.max - st.min;
-            const bool in = idle.value >= L.idleMinMv && idle.value <= L.idleMaxMv && idle.value2 <= L.rippleMaxMv;
+            const bool in = idle.value * k >= L.idleMinMv && idle.value * k <= L.idleMaxMv && idle.value2 <= L.rippleMaxMv;
             outcome(idle, in ? GuidedStep::Pass : GuidedStep::Fail, in ? GuidedStep::None : GuidedStep::OutOfLimit);
         }
     }
@@ -207,8 +255,8 @@ GuidedResult runGuidedTest(const Trace &trace, const GuidedLimits &L, const Guid
             else if (snap.value2 > L.dropoutMv)
                 outcome(snap, GuidedStep::Fail, GuidedStep::Dropout);
             else
-                outcome(snap, st.max >= L.snapMinMv ? GuidedStep::Pass : GuidedStep::Fail,
-                        st.max >= L.snapMinMv ? GuidedStep::None : GuidedStep::OutOfLimit);
+                outcome(snap, st.max * k >= L.snapMinMv ? GuidedStep::Pass : GuidedStep::Fail,
+                        st.max * k >= L.snapMinMv ? GuidedStep::None : GuidedStep::OutOfLimit);
         }
     }
 

@@ -133,6 +133,10 @@ private slots:
     void traceGrid();
     void guidedTest_data();
     void guidedTest();
+    void guidedSupply_data();
+    void guidedSupply();
+    void guidedOwnLimits_data();
+    void guidedOwnLimits();
     void signalLevels_data();
     void signalLevels();
     void linearityText();
@@ -1248,6 +1252,93 @@ void TestCore::guidedTest()
         QCOMPARE(r.steps[4].value, 3500.0);
         QVERIFY2(std::abs(r.steps[5].value - 8625) < 3, qPrintable(QString::number(r.steps[5].value))); // (0,08 mV/ms)
     }
+}
+
+void TestCore::guidedSupply_data()
+{
+    // The supply where a meter gave it: 4900..5100 mV, outside them the
+    // wiring or the control unit (W); the levels judged as at 5 V (a zero
+    // of 545 mV on a supply of 4950 is 550,5 at 5 V: past 550).
+    QTest::addColumn<Drive>("drive");
+    QTest::addColumn<double>("supply"); // NaN: none given
+    QTest::addColumn<QString>("expected");
+    const double none = std::nan("");
+    QTest::newRow("none: skipped") << Drive{} << none << "rest P, supply -, snap P; P";
+    QTest::newRow("5000") << Drive{} << 5000.0 << "rest P, supply P, snap P; P";
+    QTest::newRow("4900, its limit") << Drive{} << 4900.0 << "rest P, supply P, snap P; P";
+    QTest::newRow("4899") << Drive{} << 4899.0 << "rest P, supply W, snap P; F";
+    QTest::newRow("5100, its limit") << Drive{} << 5100.0 << "rest P, supply P, snap P; P";
+    QTest::newRow("5101") << Drive{} << 5101.0 << "rest P, supply W, snap P; F";
+    QTest::newRow("0: no supply at all") << Drive{} << 0.0 << "rest P, supply W, snap P; F";
+    QTest::newRow("zero 545 mV, no supply") << Drive{.restMv = 545} << none << "rest P, supply -, snap P; P";
+    QTest::newRow("zero 545 mV on 4955: 549,9 at 5 V") << Drive{.restMv = 545} << 4955.0 << "rest P, supply P, snap P; P";
+    QTest::newRow("zero 545 mV on 4950: 550,5 at 5 V") << Drive{.restMv = 545} << 4950.0 << "rest F, supply P, snap P; F";
+    QTest::newRow("a snap to 2950 mV, no supply") << Drive{.snapMv = 2950} << none << "rest P, supply -, snap F; F";
+    QTest::newRow("a snap to 2950 mV on 4900: 3010 at 5 V") << Drive{.snapMv = 2950} << 4900.0 << "rest P, supply P, snap P; P";
+}
+
+void TestCore::guidedSupply()
+{
+    QFETCH(Drive, drive);
+    QFETCH(double, supply);
+    const TraceFileRead read = readTraceCsv(driveCsv(drive));
+    const GuidedResult r = runGuidedTest(read.trace, genericLimits(SensorType::BoschDelphiVdo), {},
+                                         std::isnan(supply) ? std::nullopt : std::optional<double>(supply));
+    static const char *const outcomes = "PFWN-";
+    QTEST(QStringLiteral("rest %1, supply %2, snap %3; %4")
+              .arg(QChar(outcomes[r.steps[0].outcome]), QChar(outcomes[r.steps[1].outcome]), QChar(outcomes[r.steps[4].outcome]),
+                   QChar(outcomes[r.overall])),
+          "expected");
+    if (!std::isnan(supply))
+        QCOMPARE(r.steps[1].value, supply);
+}
+
+void TestCore::guidedOwnLimits_data()
+{
+    // A workshop's set over its family's generic one: what it gives beats
+    // the generic, what it leaves out is the generic; then whether the set
+    // can judge anything.
+    QTest::addColumn<int>("family");
+    QTest::addColumn<QString>("given"); // key=value, ...
+    QTest::addColumn<QString>("expected"); // rest, ±, idle min-max, snap; the fault
+    QTest::newRow("nothing given: the generic Bosch") << int(SensorType::BoschDelphiVdo) << "" << "500±50 1100-1800 3000; ";
+    QTest::newRow("nothing given: the generic Denso") << int(SensorType::DensoOneWay) << "" << "1000±50 1600-2300 3500; ";
+    QTest::newRow("a vehicle's idle") << int(SensorType::BoschDelphiVdo) << "idleMinMv=1200,idleMaxMv=1450" << "500±50 1200-1450 3000; ";
+    QTest::newRow("its own zero, the rest generic") << int(SensorType::DensoOneWay) << "restMv=980,restTolMv=30" << "980±30 1600-2300 3500; ";
+    QTest::newRow("idle min on its max") << int(SensorType::BoschDelphiVdo) << "idleMinMv=1800" << "500±50 1800-1800 3000; ";
+    QTest::newRow("idle min 1 mV past its max") << int(SensorType::BoschDelphiVdo) << "idleMinMv=1801"
+                                                << "500±50 1801-1800 3000; idleMinMv: above idleMaxMv";
+    QTest::newRow("a tolerance of 0") << int(SensorType::BoschDelphiVdo) << "restTolMv=0" << "500±0 1100-1800 3000; restTolMv: not above zero";
+    QTest::newRow("idle down to the zero's limit") << int(SensorType::BoschDelphiVdo) << "idleMinMv=550"
+                                                   << "500±50 550-1800 3000; idleMinMv: not above the zero's limit";
+    QTest::newRow("idle 1 mV above it") << int(SensorType::BoschDelphiVdo) << "idleMinMv=551" << "500±50 551-1800 3000; ";
+    QTest::newRow("a snap no higher than idle") << int(SensorType::BoschDelphiVdo) << "snapMinMv=1800"
+                                                << "500±50 1100-1800 1800; snapMinMv: not above idleMaxMv";
+    QTest::newRow("a supply band upside down") << int(SensorType::BoschDelphiVdo) << "supplyMinMv=5100,supplyMaxMv=4900"
+                                               << "500±50 1100-1800 3000; supplyMinMv: above supplyMaxMv";
+    QTest::newRow("a negative time") << int(SensorType::BoschDelphiVdo) << "crankMaxMs=-1" << "500±50 1100-1800 3000; crankMaxMs: out of range";
+}
+
+void TestCore::guidedOwnLimits()
+{
+    QFETCH(int, family);
+    QFETCH(QString, given);
+    GuidedOwnLimits own;
+    own.name = "Fiat Ducato 2.3";
+    own.family = SensorType(family);
+    own.version = 3;
+    for (const QString &pair : given.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        const auto it = std::find_if(kGuidedLimitFields.begin(), kGuidedLimitFields.end(),
+                                     [&](const GuidedLimitField &f) { return pair.section(QLatin1Char('='), 0, 0) == QLatin1String(f.key); });
+        QVERIFY(it != kGuidedLimitFields.end());
+        own.given[std::size_t(it - kGuidedLimitFields.begin())] = pair.section(QLatin1Char('='), 1).toDouble();
+    }
+    const GuidedLimits l = limitsOf(own);
+    QCOMPARE(l.name, std::string("Fiat Ducato 2.3"));
+    QCOMPARE(l.version, 3);
+    QTEST(QStringLiteral("%1±%2 %3-%4 %5; %6").arg(l.restMv).arg(l.restTolMv).arg(l.idleMinMv).arg(l.idleMaxMv).arg(l.snapMinMv)
+              .arg(QString::fromStdString(guidedLimitsFault(l))),
+          "expected");
 }
 
 void TestCore::signalLevels_data()
