@@ -207,4 +207,75 @@ TraceFileRead TraceFromRate::finish()
     return r;
 }
 
+namespace {
+void putVarint(std::string &out, std::uint64_t v)
+{
+    while (v >= 0x80) {
+        out.push_back(char((v & 0x7f) | 0x80));
+        v >>= 7;
+    }
+    out.push_back(char(v));
+}
+
+bool takeVarint(std::string_view &in, std::uint64_t &v)
+{
+    v = 0;
+    for (int shift = 0; shift < 64; shift += 7) {
+        if (in.empty())
+            return false;
+        const auto byte = std::uint8_t(in.front());
+        in.remove_prefix(1);
+        v |= std::uint64_t(byte & 0x7f) << shift;
+        if (!(byte & 0x80))
+            return shift < 63 || byte <= 1;
+    }
+    return false;
+}
+
+constexpr std::int64_t kMostMicrovolts = 1'000'000'000'000; // (a thousand kV: beyond, no reading)
+std::int64_t microvolts(double mv) { return std::llround(std::clamp(std::isnan(mv) ? 0.0 : mv, -1e9, 1e9) * 1000); }
+std::uint64_t zigzag(std::int64_t d) { return (std::uint64_t(d) << 1) ^ std::uint64_t(d >> 63); } // (small falls stay small)
+std::int64_t unzigzag(std::uint64_t z) { return std::int64_t(z >> 1) ^ -std::int64_t(z & 1); }
+bool addSafely(std::int64_t &sum, std::int64_t d)
+{
+    if ((d > 0 && sum > INT64_MAX - d) || (d < 0 && sum < INT64_MIN - d))
+        return false;
+    sum += d;
+    return true;
+}
+} // namespace
+
+std::string packTraceSamples(const std::vector<TraceSample> &samples)
+{
+    std::string out;
+    out.reserve(samples.size() * 3);
+    // (the first reading's time from 0, either side; each after from the one before)
+    std::int64_t ms = 0, uv = 0;
+    for (const TraceSample &s : samples) {
+        const std::int64_t at = &s == samples.data() ? s.ms : std::max(s.ms, ms), v = microvolts(s.mv);
+        putVarint(out, zigzag(at - ms));
+        putVarint(out, zigzag(v - uv));
+        ms = at;
+        uv = v;
+    }
+    return out;
+}
+
+bool unpackTraceSamples(std::string_view in, std::vector<TraceSample> &out, std::size_t maxReadings)
+{
+    out.clear();
+    std::int64_t ms = 0, uv = 0;
+    while (!in.empty()) {
+        std::uint64_t step = 0, change = 0;
+        const bool read = out.size() < maxReadings && takeVarint(in, step) && takeVarint(in, change);
+        if (!read || (!out.empty() && unzigzag(step) < 0) || !addSafely(ms, unzigzag(step)) || !addSafely(uv, unzigzag(change))
+            || uv > kMostMicrovolts || uv < -kMostMicrovolts) {
+            out.clear();
+            return false;
+        }
+        out.push_back({ms, double(uv) / 1000.0});
+    }
+    return true;
+}
+
 } // namespace dravino

@@ -12,7 +12,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace dravino {
 
@@ -74,5 +76,13 @@ private:
     std::vector<TraceSample> m_out;
     bool m_tooLarge = false;
 };
+
+// Readings packed as a record keeps a capture: each the ms since the one
+// before and its µV less the one before's, as variable-length whole
+// numbers (a reading takes two to four bytes), and back. Unpacking what is
+// not such a list (cut short, too long a number, a time running back)
+// gives nothing (false); never more than maxReadings.
+std::string packTraceSamples(const std::vector<TraceSample> &samples);
+bool unpackTraceSamples(std::string_view packed, std::vector<TraceSample> &out, std::size_t maxReadings = kTraceCapacity);
 
 } // namespace dravino

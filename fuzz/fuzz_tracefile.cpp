@@ -2,7 +2,8 @@
 // time order within its limits, or refused with nothing read; the guided
 // test on what was read passes only where every step passed; what was read,
 // put on a session file's grid and read back, spans the same time within
-// the same range.
+// the same range; the same bytes unpacked as a record's capture give
+// nothing or what packs and unpacks to itself.
 #include "FuzzInput.h"
 #include "core/GuidedTest.h"
 #include "core/TraceFile.h"
@@ -19,6 +20,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto maxBytes = std::size_t(in.number(0, 4096));
     const auto maxReadings = std::size_t(in.number(1, 64));
     const std::string text(in.rest());
+    // The same bytes as a record's packed capture: nothing, or readings in
+    // time order that pack and unpack to themselves.
+    std::vector<TraceSample> unpacked, again;
+    if (unpackTraceSamples(text, unpacked, maxReadings)) {
+        fuzz::check(unpacked.size() <= maxReadings, "unpacked within the bound");
+        for (std::size_t i = 1; i < unpacked.size(); ++i)
+            fuzz::check(unpacked[i - 1].ms <= unpacked[i].ms, "unpacked in time order");
+        fuzz::check(unpackTraceSamples(packTraceSamples(unpacked), again, maxReadings) && again.size() == unpacked.size(),
+                    "packed again, unpacked again");
+        for (std::size_t i = 0; i < again.size(); ++i)
+            fuzz::check(again[i].ms == unpacked[i].ms && again[i].mv == unpacked[i].mv, "the same readings");
+    } else
+        fuzz::check(unpacked.empty(), "a refused packing gives nothing");
     const TraceFileRead r = readTraceCsv(text, maxBytes, maxReadings);
     if (r.error != TraceFileRead::None) {
         fuzz::check(r.trace.empty(), "a refused file reads nothing");

@@ -131,6 +131,8 @@ private slots:
     void sampleBins();
     void traceGrid_data();
     void traceGrid();
+    void tracePacking_data();
+    void tracePacking();
     void guidedTest_data();
     void guidedTest();
     void guidedSupply_data();
@@ -1251,6 +1253,65 @@ void TestCore::guidedTest()
         QVERIFY(r.steps[3].value == 1300 && r.steps[3].value2 == 40);
         QCOMPARE(r.steps[4].value, 3500.0);
         QVERIFY2(std::abs(r.steps[5].value - 8625) < 3, qPrintable(QString::number(r.steps[5].value))); // (0,08 mV/ms)
+    }
+}
+
+void TestCore::tracePacking_data()
+{
+    // Readings ("ms:mV ...") and their packed bytes (hex), or packed bytes
+    // and what unpacking gives ("-": nothing, refused), at most 3 readings.
+    QTest::addColumn<QString>("readings");
+    QTest::addColumn<QByteArray>("packed");
+    QTest::newRow("none") << "" << QByteArray("");
+    QTest::newRow("500 mV at 0: 500000 µV as 3 bytes") << "0:500" << QByteArray("00c0843d");
+    QTest::newRow("a µV up a ms on") << "0:500 1:500.001" << QByteArray("00c0843d0202");
+    QTest::newRow("a µV down, the same ms") << "0:500 1:500.001 1:500" << QByteArray("00c0843d02020001");
+    QTest::newRow("starting before 0") << "-2:0" << QByteArray("0300");
+    QTest::newRow("1000000000 mV: the most") << "0:1000000000" << QByteArray("0080c0a8ca9a3a");
+    QTest::newRow("3 readings: the bound") << "0:0 0:0 0:0" << QByteArray("000000000000");
+}
+
+void TestCore::tracePacking()
+{
+    QFETCH(QString, readings);
+    QFETCH(QByteArray, packed);
+    std::vector<TraceSample> samples;
+    for (const QString &r : readings.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        samples.push_back({r.section(QLatin1Char(':'), 0, 0).toLongLong(), r.section(QLatin1Char(':'), 1).toDouble()});
+    const std::string bytes = packTraceSamples(samples);
+    QCOMPARE(QByteArray::fromStdString(bytes).toHex(), packed);
+    std::vector<TraceSample> back;
+    QVERIFY(unpackTraceSamples(bytes, back, 3));
+    QCOMPARE(back.size(), samples.size());
+    for (std::size_t i = 0; i < back.size(); ++i)
+        QVERIFY(back[i].ms == samples[i].ms && back[i].mv == samples[i].mv);
+    // What is not a packed list, or is a longer one, gives nothing.
+    for (const auto &[bad, why] : std::initializer_list<std::pair<QByteArray, const char *>>{
+             {"00", "cut after a time"},
+             {"00c084", "cut inside a number"},
+             {"0000030000", "a time running back"},
+             {"00000000000000000000", "4 readings, over the bound of 3"},
+             {"00ffffffffffffffffff7f", "a number past 64 bits"},
+             {"00feffffffffffffffff01fe", "a sum past 64 bits"},
+             {"0082c0a8ca9a3a", "1000000000,001 mV: past any reading"}}) {
+        back = {{1, 1}};
+        const QByteArray raw = QByteArray::fromHex(bad);
+        QVERIFY2(!unpackTraceSamples(std::string_view(raw.constData(), std::size_t(raw.size())), back, 3) && back.empty(), why);
+    }
+    // Random captures packed and back, to the µV, seed after seed.
+    for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+        std::mt19937 rng(seed);
+        std::vector<TraceSample> many;
+        std::int64_t ms = std::uniform_int_distribution<int>(-5000, 5000)(rng);
+        for (int i = std::uniform_int_distribution<int>(0, 2000)(rng); i > 0; --i) {
+            ms += std::uniform_int_distribution<int>(0, 3)(rng) == 0 ? std::uniform_int_distribution<int>(0, 100000)(rng) : 0;
+            many.push_back({ms, std::uniform_int_distribution<int>(-6000000, 6000000)(rng) / 1000.0});
+        }
+        std::vector<TraceSample> got;
+        QVERIFY2(unpackTraceSamples(packTraceSamples(many), got), qPrintable(QStringLiteral("seed %1").arg(seed)));
+        QVERIFY2(got.size() == many.size(), qPrintable(QStringLiteral("seed %1").arg(seed)));
+        for (std::size_t i = 0; i < got.size(); ++i)
+            QVERIFY2(got[i].ms == many[i].ms && got[i].mv == many[i].mv, qPrintable(QStringLiteral("seed %1, reading %2").arg(seed).arg(i)));
     }
 }
 
