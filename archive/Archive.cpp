@@ -352,6 +352,8 @@ bool Archive::insertInto(CheckRecord &r, const QString &table, bool withId)
         grid.insert(QStringLiteral("points"), pointsJson(r.points));
     if (!r.calibration.isEmpty())
         grid.insert(QStringLiteral("calibration"), r.calibration);
+    if (!r.guided.isEmpty())
+        grid.insert(QStringLiteral("guided"), r.guided);
     // (the column holds a whole number: a typed fraction is kept here)
     if (const auto average = cellNumber(r.average); average && *average != std::floor(*average))
         grid.insert(QStringLiteral("average"), *average);

@@ -39,7 +39,7 @@ QStringList createV2(bool server, const QString &table)
                                                             // the meter, the workshop's identity as printed
                        " certificate TEXT NOT NULL DEFAULT '',"
                        " verdict TEXT NOT NULL DEFAULT '',"  // pass | fail | '' (no verdict)
-                       " kind TEXT NOT NULL DEFAULT '',"     // '' (a scale check) | calibration
+                       " kind TEXT NOT NULL DEFAULT '',"     // '' (a scale check) | calibration | guided
                        " zone TEXT NOT NULL DEFAULT '',"     // a calibration's: pass | conditional-pass | conditional-fail | fail
                        " withdrawn TEXT NOT NULL DEFAULT '',"// JSON: when, by whom, why; '' while it stands
                        " replaces TEXT NOT NULL DEFAULT '')") // the certificate a correction replaces
@@ -143,6 +143,7 @@ void readRecord(const QSqlQuery &q, CheckRecord &r)
     r.rule = ruleFrom(grid.value(QStringLiteral("rule")));
     r.points = pointsFrom(grid.value(QStringLiteral("points")).toArray());
     r.calibration = grid.value(QStringLiteral("calibration")).toObject();
+    r.guided = grid.value(QStringLiteral("guided")).toObject();
     // The average as it was read, a typed fraction too (the column keeps it whole).
     if (const QJsonValue average = grid.value(QStringLiteral("average")); average.isDouble())
         r.average = average.toDouble();

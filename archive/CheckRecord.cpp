@@ -135,8 +135,16 @@ SensorVerdict verdictNamed(const QString &name)
 
 Judgement judgementOf(const CheckRecord &r) { return judge(checkModelOf(r, QLatin1Char('.')), r.rule); }
 
-QLatin1String checkKindName(CheckKind kind) { return kind == CheckKind::Calibration ? QLatin1String("calibration") : QLatin1String(""); }
-CheckKind checkKindNamed(const QString &name) { return name == QLatin1String("calibration") ? CheckKind::Calibration : CheckKind::Scale; }
+QLatin1String checkKindName(CheckKind kind)
+{
+    return kind == CheckKind::Calibration ? QLatin1String("calibration") : kind == CheckKind::Guided ? QLatin1String("guided") : QLatin1String("");
+}
+CheckKind checkKindNamed(const QString &name)
+{
+    return name == QLatin1String("calibration") ? CheckKind::Calibration
+        : name == QLatin1String("guided")       ? CheckKind::Guided
+                                                : CheckKind::Scale;
+}
 
 QLatin1String zoneName(Zone zone)
 {
@@ -184,8 +192,8 @@ Withdrawal withdrawalFrom(const QString &json)
 SensorVerdict verdictOf(const CheckRecord &r)
 {
     // A calibration: a conditional pass passes, a conditional failure fails
-    // (the certificate says which, in words).
-    if (r.kind == CheckKind::Calibration)
+    // (the certificate says which, in words). A guided test: its own.
+    if (r.kind != CheckKind::Scale)
         return r.zone == Zone::Pass || r.zone == Zone::ConditionalPass ? SensorVerdict::Pass
             : r.zone == Zone::Fail || r.zone == Zone::ConditionalFail  ? SensorVerdict::Fail
                                                                        : SensorVerdict::Unknown;
@@ -321,7 +329,8 @@ QJsonObject recordJson(const CheckRecord &r)
             {QStringLiteral("zone"), zoneName(r.zone)},
             {QStringLiteral("withdrawn"), withdrawalJson(r.withdrawal)},
             {QStringLiteral("replaces"), r.replaces},
-            {QStringLiteral("calibration"), r.calibration}};
+            {QStringLiteral("calibration"), r.calibration},
+            {QStringLiteral("guided"), r.guided}};
 }
 
 QJsonObject instrumentJson(const InstrumentUsed &i)
@@ -402,6 +411,7 @@ CheckRecord recordFrom(const QJsonObject &o)
     r.withdrawal = withdrawalFrom(o.value(QStringLiteral("withdrawn")).toString());
     r.replaces = o.value(QStringLiteral("replaces")).toString();
     r.calibration = o.value(QStringLiteral("calibration")).toObject();
+    r.guided = o.value(QStringLiteral("guided")).toObject();
     r.verdict = verdictOf(r);
     return r;
 }

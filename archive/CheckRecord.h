@@ -64,10 +64,11 @@ enum class SensorVerdict { Unknown, Pass, Fail };
 QLatin1String verdictName(SensorVerdict verdict); // "", "pass", "fail"
 SensorVerdict verdictNamed(const QString &name);
 
-// What a record is of: the quick scale check, or a calibration with its
-// runs (as found, as left), uncertainty and decision.
-enum class CheckKind { Scale, Calibration };
-QLatin1String checkKindName(CheckKind kind); // "", "calibration"
+// What a record is of: the quick scale check, a calibration with its
+// runs (as found, as left), uncertainty and decision, or a guided test on
+// the vehicle with its capture.
+enum class CheckKind { Scale, Calibration, Guided };
+QLatin1String checkKindName(CheckKind kind); // "", "calibration", "guided"
 CheckKind checkKindNamed(const QString &name);
 // A calibration's verdict as stored: "pass", "conditional-pass",
 // "conditional-fail", "fail", "" (none).
@@ -101,7 +102,7 @@ struct CheckSummary {
     QString certificate;       // the certificate's number; empty for an older record
     SensorVerdict verdict = SensorVerdict::Unknown;
     CheckKind kind = CheckKind::Scale;
-    Zone zone = Zone::NotJudged; // a calibration's verdict, conditional ones too
+    Zone zone = Zone::NotJudged; // a calibration's verdict, conditional ones too; a guided test's (pass, fail)
     Withdrawal withdrawal;
     QString replaces;          // the certificate a correction replaces
 };
@@ -126,6 +127,7 @@ struct CheckRecord : CheckSummary {
     DecisionRule rule = firstRule();   // what it was judged by (an older record kept none: the first)
     std::vector<MeasuredPoint> points; // its readings as numbers (none kept by an older record)
     QJsonObject calibration;           // a calibration's data, points, rule and budget (archive/CalibrationRecord.h)
+    QJsonObject guided;                // a guided test's limits, steps and capture (archive/GuidedRecord.h)
 };
 
 // The verdict a record's own rows, tolerance and nominal give under the

@@ -25,6 +25,8 @@ const QColor kTraceLine(0, 0, 170);
 const QColor kStale(140, 140, 140);
 const QColor kSelection(0, 110, 200);
 const QColor kCursor(170, 0, 170);
+const QColor kMark(0, 100, 60);
+const QColor kMarkFailed(200, 0, 0);
 
 // mV and bar as the calculator writes them: no thousands' separator.
 QString whole(double v)
@@ -173,6 +175,28 @@ void printTraceChart(PrintSurface &s, const QRectF &area, const TraceView &view)
     for (const auto &level : {view.cursorFrom, view.cursorTo})
         if (level)
             s.Line(plot.left(), yOf(*level), plot.right(), yOf(*level), kCursor);
+    // The marked parts: their ends, and a bracket under the top with the
+    // label (every other one a line lower, where parts meet).
+    for (std::size_t i = 0; i < view.marks.size(); ++i) {
+        const TraceMark &m = view.marks[i];
+        const double a = xOf(double(m.fromMs)), b = xOf(double(m.toMs));
+        if (b < plot.left() || a > plot.right())
+            continue;
+        const QColor c = m.failed ? kMarkFailed : kMark;
+        for (const double x : {a, b})
+            if (x >= plot.left() && x <= plot.right())
+                s.Line(x, plot.top(), x, plot.bottom(), c);
+        const double y = plot.top() + line * (1.2 + double(i % 2) * 1.1);
+        const double from = std::max(a, plot.left()), to = std::min(b, plot.right());
+        s.Line(from, y, to, y, c);
+        s.ForeColor(c);
+        s.FontBold(true);
+        s.CurrentX((from + to) / 2 - s.TextWidth(m.label) / 2);
+        s.CurrentY(y - line);
+        s.Print(m.label, true);
+        s.FontBold(false);
+        s.ForeColor(Qt::black);
+    }
     const TraceSpan looked = traceCursorSpan(view);
     if (view.trace && view.cursorFrom && view.cursorTo)
         if (const auto c = view.trace->between(*view.cursorFrom, *view.cursorTo, looked.fromMs, looked.toMs))

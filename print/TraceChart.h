@@ -16,6 +16,7 @@
 #include <QRectF>
 #include <QString>
 #include <optional>
+#include <vector>
 
 namespace dravino {
 
@@ -33,6 +34,14 @@ struct TraceSpan {
     std::int64_t fromMs = 0, toMs = 0;
 };
 
+// A part of the trace marked with a label (a guided test's step), in red
+// where it failed.
+struct TraceMark {
+    std::int64_t fromMs = 0, toMs = 0;
+    QString label;
+    bool failed = false;
+};
+
 struct TraceView {
     const Trace *trace = nullptr;
     TraceSensor sensor;
@@ -40,6 +49,7 @@ struct TraceView {
     std::optional<TraceSpan> selection;
     std::optional<double> cursorFrom, cursorTo; // mV
     bool stale = false;                         // drawn grey: no reading for a while
+    std::vector<TraceMark> marks;
 };
 
 // The time the chart spans: the whole trace, at least 10 s.

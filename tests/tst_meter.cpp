@@ -801,7 +801,7 @@ void TestMeter::guidedTestOnTheCapture()
     }
     QCOMPARE(rows, (QStringList{
         "Chiave inserita, motore spento | CONFORME | 500 mV | da 0,0 a 2,0 s | 500 ± 50 mV",
-        "Alimentazione 5 V | SALTATO | nessun secondo canale né lettura dell'alimentazione |  | da 4,9 a 5,1 V",
+        "Alimentazione 5 V | SALTATO | nessuna lettura dell'alimentazione: scrivila in Alimentazione |  | da 4900 a 5100 mV",
         "Avviamento | CONFORME | 1,5 s | da 2,0 a 3,5 s | al minimo entro 3,0 s",
         "Minimo | CONFORME | 1300 mV, ondulazione 40 mV | da 4,0 a 8,5 s | da 1100 a 1800 mV, ondulazione fino a 60 mV",
         "Colpo di acceleratore | NON CONFORME | picco 3500 mV, caduta di 3100 mV a 9,350 s: caduta del segnale (connettore?) | da 9,1 a 9,6 s | "

@@ -285,7 +285,7 @@ int main(int argc, char *argv[])
         shot(trace, out + QStringLiteral("/trace-zoom%1.png").arg(suffix));
         trace.close();
         // The guided test on the same capture (Shift+F7).
-        GuidedTestWindow guided(w.calculator(), capture, &w);
+        GuidedTestWindow guided(platform, w.calculator(), capture, {}, &w);
         guided.show();
         fitWindowToScreen(&guided);
         settle();

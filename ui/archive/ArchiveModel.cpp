@@ -61,7 +61,10 @@ QString ArchiveModel::cell(const CheckSummary &c, int column)
     case Code: return c.code;
     case Result: {
         // A calibration's verdict in its own words, a conditional one too.
-        const QString verdict = c.kind == CheckKind::Calibration && c.zone != Zone::NotJudged ? zoneWords(c.zone) : verdictText(c.verdict);
+        // A guided test that could not be judged says so: it is no pass.
+        const QString verdict = c.kind == CheckKind::Calibration && c.zone != Zone::NotJudged ? zoneWords(c.zone)
+            : c.kind == CheckKind::Guided && c.verdict == SensorVerdict::Unknown              ? tr("NON VALUTABILE")
+                                                                                               : verdictText(c.verdict);
         return c.withdrawal.withdrawn() ? tr("%1, RITIRATO").arg(verdict) : verdict;
     }
     case Certificate: return c.certificate;
@@ -77,7 +80,7 @@ QString ArchiveModel::cell(const CheckSummary &c, int column)
     case Vehicle: return c.jobData.vehicle;
     case Job: return c.jobData.job;
     case Operator: return c.jobData.operatorName;
-    case Kind: return c.kind == CheckKind::Calibration ? tr("taratura") : tr("scala");
+    case Kind: return c.kind == CheckKind::Calibration ? tr("taratura") : c.kind == CheckKind::Guided ? tr("prova guidata") : tr("scala");
     case Columns: break;
     }
     return {};

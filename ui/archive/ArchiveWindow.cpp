@@ -372,7 +372,9 @@ void ArchiveWindow::openSelected()
         printRecordedSheet(*page, record, pageFrame(m_platform, this));
         const QString what = tr("%1 del %2").arg(record.code.isEmpty() ? tr("Prova") : record.code,
                                                  QLocale().toString(record.takenAt, QLocale::ShortFormat));
-        const QString name = fileNameFor((record.kind == CheckKind::Calibration ? tr("Taratura %1 %2") : tr("Scala %1 %2"))
+        const QString name = fileNameFor((record.kind == CheckKind::Calibration ? tr("Taratura %1 %2")
+                                          : record.kind == CheckKind::Guided    ? tr("Prova guidata %1 %2")
+                                                                                : tr("Scala %1 %2"))
                                              .arg(record.code, record.takenAt.date().toString(Qt::ISODate)));
         m_sender->route(PageSender::Destination::Preview, page, what, name + QStringLiteral(".pdf"));
     });

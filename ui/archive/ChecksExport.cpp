@@ -1,5 +1,6 @@
 #include "ui/archive/ChecksExport.h"
 
+#include "print/GuidedReport.h"
 #include "archive/CalibrationRecord.h"
 #include "print/ValueTable.h"
 #include "ui/Numbers.h"
@@ -45,7 +46,7 @@ QStringList kindFields(const CheckRecord &r)
 // (a calibration has no average; its rule is its own, with its acceptance and limits)
 QString averageMode(const CheckRecord &r)
 {
-    if (r.kind == CheckKind::Calibration)
+    if (r.kind != CheckKind::Scale)
         return {};
     return r.automaticAverage ? ArchiveWindow::tr("automatica") : ArchiveWindow::tr("manuale");
 }
@@ -59,6 +60,8 @@ QString ruleName(const CheckRecord &r)
             .arg(d.acceptance == Acceptance::GuardBand ? ArchiveWindow::tr("banda di guardia w = U") : ArchiveWindow::tr("accettazione semplice"))
             .arg(QLocale().toString(d.limits.error, 'f', 2));
     }
+    if (r.kind == CheckKind::Guided) // (the limits it was judged by, named and versioned)
+        return guidedLimitsWords(guidedFrom(r.guided).limits);
     return ArchiveWindow::tr("versione %1").arg(r.rule.version);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/archive/RecordedSheet.h"
 
 #include "print/CalibrationCertificate.h"
+#include "print/GuidedReport.h"
 #include "print/ScaleSheet.h"
 #include "ui/Numbers.h"
 #include "ui/archive/PageIdentity.h"
@@ -31,6 +32,17 @@ void printRecordedSheet(PrintSurface &surface, const CheckRecord &record, const 
 {
     if (record.kind == CheckKind::Calibration) {
         printRecordedCalibration(surface, record, today);
+        return;
+    }
+    // A guided test's report again: as judged, with its capture and workshop.
+    if (record.kind == CheckKind::Guided) {
+        GuidedSheet sheet;
+        sheet.data = guidedFrom(record.guided);
+        sheet.frame = record.identity.kept ? frameOf(record.identity, today.web) : today;
+        sheet.job = record.jobData;
+        sheet.now = record.takenAt;
+        sheet.reprinted = QDateTime::currentDateTime();
+        printGuidedReport(surface, sheet);
         return;
     }
     ScaleSheet sheet;
