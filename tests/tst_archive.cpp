@@ -18,6 +18,9 @@
 #include "ThrowawayPostgres.h"
 #include "archive/ArchiveService.h"
 #include "archive/CalibrationRecord.h"
+#include "archive/GuidedRecord.h"
+#include "core/TraceFile.h"
+#include "DriveSample.h"
 #include "archive/ArchiveSql.h"
 #include "archive/Certificates.h"
 #include "archive/Location.h"
@@ -176,6 +179,7 @@ class TestArchive : public QObject
     Q_OBJECT
 private slots:
     void keepsAndFinds();
+    void guidedTestKept();
     void migration_data();
     void migration();
     void migrationFromVersionTwo_data();
@@ -288,6 +292,77 @@ void TestArchive::keepsAndFinds()
     }
     QCOMPARE(sizes, QList<int>({200, 200, 50}));
     QCOMPARE(seen.size(), 450);
+}
+
+void TestArchive::guidedTestKept()
+{
+    // A guided test as its window records it: its kind, its verdict for
+    // the list (one that could not be judged is none), its limits, supply,
+    // steps and capture, back as they were, from the archive and from the
+    // bench's outbox alike; its capture judged again gives its verdicts.
+    QTemporaryDir dir;
+    Archive a(freshArchive(dir));
+    QVERIFY2(a.isOpen(), qPrintable(a.error()));
+    drive::Drive d;
+    d.dropoutMs = 2;
+    const TraceFileRead read = readTraceCsv(drive::driveCsv(d));
+    GuidedOwnLimits own;
+    own.name = "Ducato 2.3";
+    own.given[5] = 1200; // (idle from)
+    own.version = 4;
+    for (const auto &[supply, zone] : {std::pair{std::optional<double>(4950), Zone::Fail}, {std::optional<double>(), Zone::Fail}}) {
+        GuidedData g;
+        g.limits = limitsOf(own);
+        g.supplyMv = supply;
+        g.given[2] = std::pair<std::int64_t, std::int64_t>{2000, 3400};
+        g.result = runGuidedTest(read.trace, g.limits, g.given, g.supplyMv);
+        g.capture = judgedSpan(read.trace, g.result);
+        g.started = QDateTime(QDate(2026, 12, 6), QTime(10, 15));
+        g.meter = QStringLiteral("Sigrok demo, n. di serie 1");
+        CheckRecord r;
+        r.kind = CheckKind::Guided;
+        r.key = newCheckKey();
+        r.takenAt = QDateTime::currentDateTime();
+        r.code = QStringLiteral("0281002930");
+        r.guided = guidedJson(g);
+        r.zone = zone;
+        QVERIFY2(a.keep(r), qPrintable(a.error()));
+        for (const CheckRecord &back : {a.records({r.key}).value(0), recordFrom(recordJson(r))}) {
+            QCOMPARE(int(back.kind), int(CheckKind::Guided));
+            QCOMPARE(int(back.verdict), int(SensorVerdict::Fail));
+            QCOMPARE(back.guided, r.guided);
+            const GuidedData kept = guidedFrom(back.guided);
+            QVERIFY(kept.limits == g.limits && kept.supplyMv == supply && kept.given == g.given);
+            QCOMPARE(kept.started, g.started);
+            QCOMPARE(kept.capture.size(), g.capture.size());
+            Trace again;
+            for (const TraceSample &t : kept.capture)
+                again.add(t.ms, t.mv);
+            const GuidedResult judged = runGuidedTest(again, kept.limits, kept.given, kept.supplyMv);
+            for (std::size_t i = 0; i < judged.steps.size(); ++i) {
+                const GuidedStep &x = judged.steps[i], &y = kept.result.steps[i];
+                QVERIFY2(x.outcome == y.outcome && x.reason == y.reason && x.fromMs == y.fromMs && x.toMs == y.toMs && x.value == y.value
+                             && x.value2 == y.value2,
+                         qPrintable(QStringLiteral("step %1").arg(i)));
+            }
+            QCOMPARE(int(kept.result.overall), int(GuidedStep::Fail));
+        }
+    }
+    // Listed as what it is; one not judged is no pass, nor a failure.
+    CheckRecord unjudged;
+    unjudged.kind = CheckKind::Guided;
+    unjudged.key = newCheckKey();
+    unjudged.takenAt = QDateTime::currentDateTime();
+    QVERIFY2(a.keep(unjudged), qPrintable(a.error()));
+    QStringList kinds;
+    for (const CheckSummary &s : a.page({}, nullptr, 10))
+        kinds << QStringLiteral("%1 %2").arg(checkKindName(s.kind)).arg(verdictName(s.verdict));
+    QCOMPARE(kinds, QStringList({"guided ", "guided fail", "guided fail"}));
+    QCOMPARE(a.count({{}, {}, {}, CheckQuery::Passing}), 0);
+    // A capture that does not unpack is none, never readings made up.
+    QJsonObject broken = guidedJson(GuidedData{});
+    broken.insert(QStringLiteral("capture"), QStringLiteral("bm90IGEgY2FwdHVyZQ=="));
+    QVERIFY(guidedFrom(broken).capture.empty());
 }
 
 void TestArchive::migration_data()

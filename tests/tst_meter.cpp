@@ -17,6 +17,9 @@
 #include "PdfWords.h"
 #include "ui/trace/TraceWindow.h"
 #include "ui/trace/GuidedTestWindow.h"
+#include "print/RecordedItem.h"
+#include "print/RecordingSurface.h"
+#include "ui/archive/RecordedSheet.h"
 #include "DriveSample.h"
 #include <QTableWidget>
 #include "ui/dialogs/InstrumentDialog.h"
@@ -101,6 +104,7 @@ private slots:
     void oscilloscopeFaultsTold();
     void readingWhileTracing();
     void guidedTestOnTheCapture();
+    void guidedLimitsPerVehicle();
     void traceOfAKeyOff();
     void traceTellsTheSignal_data();
     void traceTellsTheSignal();
@@ -810,6 +814,119 @@ void TestMeter::guidedTestOnTheCapture()
     QVERIFY(steps->item(4, 1)->font().bold() && !steps->item(0, 1)->font().bold());
     QCOMPARE(guided->findChild<QLabel *>(QStringLiteral("lblEsitoProva"))->text(), QStringLiteral("Esito della prova: NON CONFORME"));
     QCOMPARE(guided->findChild<QLabel *>(QStringLiteral("lblLimitiProva"))->text(), QStringLiteral("Limiti: generico Bosch/VDO/Delphi (versione 1)."));
+    const auto overall = [&] { return guided->findChild<QLabel *>(QStringLiteral("lblEsitoProva"))->text(); };
+    const auto button = [&](const char *name) { return guided->findChild<QPushButton *>(QLatin1String(name)); };
+    const auto typeIn = [&](const char *name, const QString &text) {
+        auto *field = guided->findChild<QLineEdit *>(QLatin1String(name));
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Return);
+    };
+    guided->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), guided);
+
+    // The supply measured at the pin: judged, the levels then as at 5 V.
+    typeIn("txtAlimentazione", QStringLiteral("4950"));
+    QCOMPARE(steps->item(1, 1)->text() + " | " + steps->item(1, 2)->text(), QStringLiteral("CONFORME | 4950 mV"));
+    QCOMPARE(steps->item(0, 2)->text(), QStringLiteral("500 mV (505 mV a 5 V)"));
+    typeIn("txtAlimentazione", QStringLiteral("4,8 V"));
+    QCOMPARE(t.check(QStringLiteral("msgs=Prova guidata del sensore|E|L'alimentazione \"4,8 V\" non è un numero di mV: il passo resta "
+                                    "saltato.")) + t.errors(), QStringList());
+    t.platform.messages.clear();
+    QCOMPARE(steps->item(1, 1)->text(), QStringLiteral("SALTATO"));
+    typeIn("txtAlimentazione", QStringLiteral("4950"));
+
+    // The snap's part moved by the technician to end before the dropout:
+    // judged there, said moved, and the whole test passes; found again, it fails.
+    QTest::mouseClick(steps->viewport(), Qt::LeftButton, {}, steps->visualItemRect(steps->item(4, 0)).center());
+    QCOMPARE(guided->findChild<QLineEdit *>(QStringLiteral("txtParteDa"))->text() + " " +
+                 guided->findChild<QLineEdit *>(QStringLiteral("txtParteA"))->text(),
+             QStringLiteral("9,069 9,632"));
+    QVERIFY(!button("cmdTrovaParte")->isEnabled());
+    typeIn("txtParteA", QStringLiteral("9,1"));
+    typeIn("txtParteDa", QStringLiteral("9,2"));
+    QTest::mouseClick(button("cmdSpostaParte"), Qt::LeftButton);
+    QCOMPARE(t.check(QStringLiteral("msgs=Prova guidata del sensore|E|Scrivi dove comincia e dove finisce la parte, in secondi dall'inizio "
+                                    "della traccia (la fine dopo l'inizio).")) + t.errors(), QStringList());
+    t.platform.messages.clear();
+    typeIn("txtParteDa", QStringLiteral("9,05"));
+    typeIn("txtParteA", QStringLiteral("9.349"));
+    QTest::mouseClick(button("cmdSpostaParte"), Qt::LeftButton);
+    QCOMPARE(steps->item(4, 0)->text() + " | " + steps->item(4, 1)->text() + " | " + steps->item(4, 3)->text(),
+             QStringLiteral("Colpo di acceleratore (parte spostata) | CONFORME | da 9,1 a 9,3 s"));
+    QCOMPARE(overall(), QStringLiteral("Esito della prova: CONFORME"));
+    QVERIFY(button("cmdTrovaParte")->isEnabled());
+    QTest::mouseClick(button("cmdTrovaParte"), Qt::LeftButton);
+    QCOMPARE(steps->item(4, 0)->text() + " | " + steps->item(4, 1)->text(), QStringLiteral("Colpo di acceleratore | NON CONFORME"));
+    QCOMPARE(overall(), QStringLiteral("Esito della prova: NON CONFORME"));
+
+    // Printed: the report, and the test recorded in the archive as judged,
+    // once however often it is printed.
+    QTemporaryDir data;
+    qputenv("DRAVINO_ARCHIVE", data.filePath(QStringLiteral("archivio.sqlite")).toLocal8Bit());
+    const auto forget = qScopeGuard([] { qunsetenv("DRAVINO_ARCHIVE"); });
+    typeIn("txtVeicoloProva", QStringLiteral("FIAT DUCATO AB123CD"));
+    typeIn("txtSiglaProva", QStringLiteral("0281002930"));
+    for (int twice = 0; twice < 2; ++twice) {
+        QTest::mouseClick(button("cmdStampaProva"), Qt::LeftButton);
+        QVERIFY(QTest::qWaitFor([&] { return t.platform.pending == 0 && t.platform.documents.size() == twice + 1; }, 10000));
+    }
+    QStringList page;
+    for (const dravino::RecordedItem &item : t.platform.documents.value(0))
+        if (item.kind == dravino::RecordedItem::Text)
+            page << item.text;
+    const QString words = page.join(QLatin1Char('|'));
+    for (const QString &line : {QStringLiteral("Prova guidata del sensore"), QStringLiteral("Veicolo: FIAT DUCATO AB123CD"),
+                                QStringLiteral("Alimentazione misurata: 4950 mV; i livelli giudicati come a 5 V"),
+                                QStringLiteral("Limiti: generico Bosch/VDO/Delphi (versione 1)."), QStringLiteral("Esito della prova: NON CONFORME"),
+                                QStringLiteral("5. Colpo di acceleratore: |NON CONFORME|misurato: picco 3500 mV (3535 mV a 5 V), caduta di 3100 mV")})
+        QVERIFY2(words.contains(line), qPrintable(line + QStringLiteral(" not in ") + words));
+    // The verdict and a failed step in bold red; each step's part marked on the chart by its number.
+    for (const QString &red : {QStringLiteral("Esito della prova: NON CONFORME"), QStringLiteral("NON CONFORME")}) {
+        const auto item = std::find_if(t.platform.documents[0].begin(), t.platform.documents[0].end(),
+                                       [&](const dravino::RecordedItem &i) { return i.text == red; });
+        QVERIFY(item != t.platform.documents[0].end() && item->font.bold() && item->color == QColor(200, 0, 0));
+    }
+    for (const char *mark : {"1", "3", "4", "5", "6"})
+        QVERIFY2(page.contains(QLatin1String(mark)), mark);
+    const dravino::Archive archive(qEnvironmentVariable("DRAVINO_ARCHIVE"));
+    QTRY_COMPARE(archive.count({}), 1);
+    QTest::qWait(300);
+    QCOMPARE(archive.count({}), 1);
+    const dravino::CheckSummary listed = archive.page({}, nullptr, 1).value(0);
+    QCOMPARE(dravino::ArchiveModel::cell(listed, dravino::ArchiveModel::Kind), QStringLiteral("prova guidata"));
+    QCOMPARE(dravino::ArchiveModel::cell(listed, dravino::ArchiveModel::Result), QStringLiteral("NON CONFORME"));
+    QCOMPARE(listed.code + " " + listed.jobData.vehicle, QStringLiteral("0281002930 FIAT DUCATO AB123CD"));
+    const dravino::GuidedData kept = dravino::guidedFrom(archive.records({listed.key}).value(0).guided);
+    QCOMPARE(kept.supplyMv, std::optional<double>(4950));
+    QCOMPARE(int(kept.result.steps[4].reason), int(dravino::GuidedStep::Dropout));
+    // Its capture judged again gives what was recorded.
+    dravino::Trace again;
+    for (const dravino::TraceSample &s : kept.capture)
+        again.add(s.ms, s.mv);
+    const dravino::GuidedResult rejudged = dravino::runGuidedTest(again, kept.limits, kept.given, kept.supplyMv);
+    for (std::size_t i = 0; i < rejudged.steps.size(); ++i)
+        QVERIFY2(rejudged.steps[i].outcome == kept.result.steps[i].outcome && rejudged.steps[i].value == kept.result.steps[i].value,
+                 qPrintable(QString::number(i)));
+    // Reprinted from the archive: the same report, saying it is a reprint.
+    dravino::RecordingSurface reprint;
+    dravino::printRecordedSheet(reprint, archive.records({listed.key}).value(0), dravino::PageFrame{});
+    QStringList reprinted;
+    for (const dravino::RecordedItem &item : reprint.items())
+        if (item.kind == dravino::RecordedItem::Text)
+            reprinted << item.text;
+    QVERIFY2(reprinted.join(QLatin1Char('|')).contains(QStringLiteral("Ristampa del ")), qPrintable(reprinted.join(QLatin1Char('|'))));
+    const auto judged = [](const QStringList &lines) { // (from the verdict to the last step, the footer aside)
+        const auto from = lines.indexOf(QStringLiteral("Esito della prova: NON CONFORME"));
+        return lines.mid(from, lines.indexOf(QStringLiteral("6. Chiave disinserita: ")) + 3 - from);
+    };
+    QCOMPARE(judged(reprinted), judged(page));
+    QVERIFY(judged(page).size() > 40);
+    // (kept from the start to a second past key off's end, not the rest at the end)
+    QCOMPARE(kept.capture.back().ms, *kept.result.steps[5].toMs + 1000);
+    QCOMPARE(kept.capture.front().ms, trace->trace().samples().front().ms);
+
     // Nothing in the capture: every step not judged, and the test no pass.
     trace->activateWindow();
     QTest::mouseClick(trace->findChild<QPushButton *>(QStringLiteral("cmdCancella")), Qt::LeftButton);
@@ -820,6 +937,76 @@ void TestMeter::guidedTestOnTheCapture()
     QCOMPARE(steps->item(0, 2)->text(), QStringLiteral("non si trova nella traccia"));
     guided->close();
     QTRY_VERIFY(!t.w->findChild<dravino::GuidedTestWindow *>());
+}
+
+void TestMeter::guidedLimitsPerVehicle()
+{
+    // A vehicle's own limits, kept by the workshop: a set that could not
+    // judge is told, field named; one kept is picked by the vehicle's name
+    // (any case), judged by, counted up a version when changed; the
+    // generic set chosen again is the generic.
+    Window t;
+    const auto forget = qScopeGuard([] { dravino::setSettingsValue(QStringLiteral("guided/limitSets"), {}); });
+    t.run(QStringLiteral("!shiftF7"));
+    auto *guided = t.w->findChild<dravino::GuidedTestWindow *>(QStringLiteral("frmProvaGuidata"));
+    QVERIFY(guided);
+    guided->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), guided);
+    auto *vehicle = guided->findChild<QLineEdit *>(QStringLiteral("txtVeicoloProva"));
+    auto *sets = guided->findChild<QComboBox *>(QStringLiteral("cboLimitiProva"));
+    auto *steps = guided->findChild<QTableWidget *>(QStringLiteral("lstPassi"));
+    const auto limitsShown = [&] { return guided->findChild<QLabel *>(QStringLiteral("lblLimitiProva"))->text(); };
+    vehicle->setFocus();
+    QTest::keyClicks(vehicle, QStringLiteral("Ducato 2.3"));
+    QTest::keyClick(vehicle, Qt::Key_Return);
+    QCOMPARE(limitsShown(), QStringLiteral("Limiti: generico Bosch/VDO/Delphi (versione 1)."));
+    // The dialog, proposing the vehicle's name; its fields as typed, then OK.
+    const auto inDialog = [&](const QList<std::pair<int, QString>> &fields, bool twice) {
+        QTimer::singleShot(0, guided, [&, fields, twice] {
+            auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            QVERIFY(d && d->objectName() == QLatin1String("frmLimitiProva"));
+            const auto never = qScopeGuard([d] { if (d->isVisible()) d->reject(); }); // (a check that fails leaves no dialog open)
+            QTRY_VERIFY(d->isActiveWindow());
+            QCOMPARE(d->findChild<QComboBox *>(QStringLiteral("cboNomeLimiti"))->currentText(), QStringLiteral("Ducato 2.3"));
+            auto *ok = d->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+            for (const auto &[i, text] : fields) {
+                auto *field = d->findChild<QLineEdit *>(QStringLiteral("txtLimiteProva(%1)").arg(i));
+                field->selectAll();
+                QTest::keyClicks(field, text);
+                if (twice) { // (first with the idle band upside down)
+                    QTest::mouseClick(ok, Qt::LeftButton);
+                    QVERIFY(d->isVisible());
+                    QTRY_COMPARE(QApplication::focusWidget(), field);
+                    QTest::keyClicks(field, QStringLiteral("1400"));
+                }
+            }
+            QTest::mouseClick(ok, Qt::LeftButton);
+        });
+        QTest::mouseClick(guided->findChild<QPushButton *>(QStringLiteral("cmdLimitiProva")), Qt::LeftButton);
+    };
+    inDialog({{5, QStringLiteral("1900")}}, true);
+    QCOMPARE(t.check(QStringLiteral("msgs=Limiti per veicolo|E|Con questi limiti la prova non potrebbe giudicare: Minimo da (mV) la banda "
+                                    "è rovesciata o non lascia posto tra lo zero, il minimo e il picco.")) + t.errors(), QStringList());
+    t.platform.messages.clear();
+    QCOMPARE(sets->currentText(), QStringLiteral("Ducato 2.3"));
+    QCOMPARE(limitsShown(), QStringLiteral("Limiti: Ducato 2.3 (versione 1)."));
+    QCOMPARE(steps->item(3, 4)->text(), QStringLiteral("da 1400 a 1800 mV, ondulazione fino a 60 mV")); // (its own beat the generic)
+    inDialog({{6, QStringLiteral("1600")}}, false);
+    QCOMPARE(limitsShown(), QStringLiteral("Limiti: Ducato 2.3 (versione 2)."));
+    QCOMPARE(steps->item(3, 4)->text(), QStringLiteral("da 1400 a 1600 mV, ondulazione fino a 60 mV"));
+    // The generic chosen; then the vehicle typed again, any case: its own.
+    sets->setFocus();
+    QTest::keyClick(sets, Qt::Key_Home);
+    QCOMPARE(limitsShown(), QStringLiteral("Limiti: generico Bosch/VDO/Delphi (versione 1)."));
+    vehicle->setFocus();
+    vehicle->selectAll();
+    QTest::keyClicks(vehicle, QStringLiteral(" DUCATO 2.3 "));
+    QTest::keyClick(vehicle, Qt::Key_Return);
+    QCOMPARE(limitsShown(), QStringLiteral("Limiti: Ducato 2.3 (versione 2)."));
+    // Another family has none of it.
+    QCOMPARE(dravino::guidedLimitsForVehicle(dravino::loadGuidedLimitSets(), dravino::SensorType::DensoOneWay, QStringLiteral("Ducato 2.3")),
+             std::nullopt);
+    guided->close();
 }
 
 void TestMeter::traceOfAKeyOff()
