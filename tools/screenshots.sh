@@ -19,7 +19,7 @@ shots() {
 DRAVINO_SCREEN=800x600x24 shots docs
 DRAVINO_SCREEN=800x600x24 shots docs --lang en
 DRAVINO_SCREEN=1280x1024x24 QT_SCALE_FACTOR=2 shots docs main-200.png
-for doc in table sheet table-en sheet-en trace-page trace-page-en; do
+for doc in table sheet table-en sheet-en trace-page trace-page-en guided-report guided-report-en; do
     pdftoppm -png -r 60 -singlefile -gray "docs/$doc.pdf" "docs/$doc-bw"
     pdftoppm -png -r 60 -singlefile "docs/$doc.pdf" "docs/$doc"
     rm -f "docs/$doc.pdf"

@@ -285,11 +285,20 @@ int main(int argc, char *argv[])
         shot(trace, out + QStringLiteral("/trace-zoom%1.png").arg(suffix));
         trace.close();
         // The guided test on the same capture (Shift+F7).
+        // The vehicle, the supply measured at the pin, then its report.
         GuidedTestWindow guided(platform, w.calculator(), capture, {}, &w);
         guided.show();
         fitWindowToScreen(&guided);
+        guided.findChild<QLineEdit *>(QStringLiteral("txtVeicoloProva"))->setText(QStringLiteral("FIAT DUCATO AB123CD"));
+        guided.findChild<QLineEdit *>(QStringLiteral("txtSiglaProva"))->setText(QStringLiteral("0281002930"));
+        guided.findChild<QLineEdit *>(QStringLiteral("txtAlimentazione"))->setText(QStringLiteral("4980"));
+        guided.evaluate();
         settle();
         shot(guided, out + QStringLiteral("/guided%1.png").arg(suffix));
+        platform.pdf = out + QStringLiteral("/guided-report%1.pdf").arg(suffix);
+        guided.findChild<QPushButton *>(QStringLiteral("cmdStampaProva"))->click();
+        QTest::qWaitFor([&] { return QFile::exists(platform.pdf); }, 10000);
+        settle();
         guided.close();
     }
 

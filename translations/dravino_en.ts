@@ -565,6 +565,209 @@
     </message>
 </context>
 <context>
+    <name>GuidedReport</name>
+    <message>
+        <source>generico %1</source>
+        <translation>generic %1</translation>
+    </message>
+    <message>
+        <source>Limiti: %1 (versione %2).</source>
+        <translation>Limits: %1 (version %2).</translation>
+    </message>
+    <message>
+        <source>Esito della prova: CONFORME</source>
+        <translation>Result of the test: PASS</translation>
+    </message>
+    <message>
+        <source>Esito della prova: NON CONFORME</source>
+        <translation>Result of the test: FAIL</translation>
+    </message>
+    <message>
+        <source>Esito della prova: NON VALUTABILE (un passo non si è potuto giudicare)</source>
+        <translation>Result of the test: NOT JUDGED (a step could not be judged)</translation>
+    </message>
+    <message>
+        <source>%1 mV</source>
+        <translation>%1 mV</translation>
+    </message>
+    <message>
+        <source>%1 mV (%2 mV a 5 V)</source>
+        <translation>%1 mV (%2 mV at 5 V)</translation>
+    </message>
+    <message>
+        <source>Chiave inserita, motore spento</source>
+        <translation>Key on, engine off</translation>
+    </message>
+    <message>
+        <source>%1 ± %2 mV</source>
+        <translation>%1 ± %2 mV</translation>
+    </message>
+    <message>
+        <source>Alimentazione 5 V</source>
+        <translation>5 V supply</translation>
+    </message>
+    <message>
+        <source>da %1 a %2 mV</source>
+        <translation>%1 to %2 mV</translation>
+    </message>
+    <message>
+        <source>Avviamento</source>
+        <translation>Cranking</translation>
+    </message>
+    <message>
+        <source>al minimo entro %1 s</source>
+        <translation>at idle within %1 s</translation>
+    </message>
+    <message>
+        <source>%1 s</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>Minimo</source>
+        <translation>Idle</translation>
+    </message>
+    <message>
+        <source>da %1 a %2 mV, ondulazione fino a %3 mV</source>
+        <translation>%1 to %2 mV, ripple up to %3 mV</translation>
+    </message>
+    <message>
+        <source>%1, ondulazione %2 mV</source>
+        <translation>%1, ripple %2 mV</translation>
+    </message>
+    <message>
+        <source>Colpo di acceleratore</source>
+        <translation>Throttle snap</translation>
+    </message>
+    <message>
+        <source>picco almeno %1 mV, nessuna caduta oltre %2 mV in %3 ms</source>
+        <translation>peak at least %1 mV, no drop over %2 mV in %3 ms</translation>
+    </message>
+    <message>
+        <source>picco %1, caduta di %2 mV a %3 s</source>
+        <translation>peak %1, a drop of %2 mV at %3 s</translation>
+    </message>
+    <message>
+        <source>picco %1</source>
+        <translation>peak %1</translation>
+    </message>
+    <message>
+        <source>Chiave disinserita</source>
+        <translation>Key off</translation>
+    </message>
+    <message>
+        <source>allo zero (%1 mV) entro %2 s</source>
+        <translation>at the zero (%1 mV) within %2 s</translation>
+    </message>
+    <message>
+        <source>la sua parte della traccia è troppo corta</source>
+        <translation>its part of the trace is too short</translation>
+    </message>
+    <message>
+        <source>non si trova nella traccia</source>
+        <translation>not found in the trace</translation>
+    </message>
+    <message>
+        <source>la traccia finisce prima</source>
+        <translation>the trace ends before it</translation>
+    </message>
+    <message>
+        <source>nessuna lettura dell&apos;alimentazione: scrivila in Alimentazione</source>
+        <translation>no reading of the supply: type it in Supply</translation>
+    </message>
+    <message>
+        <source>CONFORME</source>
+        <translation>PASS</translation>
+    </message>
+    <message>
+        <source>NON CONFORME</source>
+        <translation>FAIL</translation>
+    </message>
+    <message>
+        <source>%1: caduta del segnale (connettore?)</source>
+        <translation>%1: the signal dropped out (connector?)</translation>
+    </message>
+    <message>
+        <source>GUASTO DI CABLAGGIO</source>
+        <translation>WIRING FAULT</translation>
+    </message>
+    <message>
+        <source>%1: fuori dai limiti (centralina o cablaggio, non il sensore)</source>
+        <translation>%1: outside its limits (control unit or wiring, not the sensor)</translation>
+    </message>
+    <message>
+        <source>%1: fuori da 200-4800 mV (filo, massa o alimentazione, non il sensore)</source>
+        <translation>%1: outside 200-4800 mV (wire, ground or supply, not the sensor)</translation>
+    </message>
+    <message>
+        <source>NON VALUTABILE</source>
+        <translation>NOT JUDGED</translation>
+    </message>
+    <message>
+        <source>SALTATO</source>
+        <translation>SKIPPED</translation>
+    </message>
+    <message>
+        <source>da %1 a %2 s</source>
+        <translation>%1 to %2 s</translation>
+    </message>
+    <message>
+        <source>Prova guidata del sensore</source>
+        <translation>Guided sensor test</translation>
+    </message>
+    <message>
+        <source>Sensore %1, fondo scala %2 bar, zero %3 mV</source>
+        <translation>Sensor %1, full scale %2 bar, zero %3 mV</translation>
+    </message>
+    <message>
+        <source>Provato il %1; la traccia dal %2, per %3</source>
+        <translation>Tested on %1; the trace from %2, for %3</translation>
+    </message>
+    <message>
+        <source>Strumento: %1</source>
+        <translation>Instrument: %1</translation>
+    </message>
+    <message>
+        <source>Alimentazione misurata: %1 mV; i livelli giudicati come a 5 V</source>
+        <translation>Supply measured: %1 mV; the levels judged as at 5 V</translation>
+    </message>
+    <message>
+        <source>Veicolo: %1</source>
+        <translation>Vehicle: %1</translation>
+    </message>
+    <message>
+        <source>Cliente: %1</source>
+        <translation>Customer: %1</translation>
+    </message>
+    <message>
+        <source>Commessa: %1</source>
+        <translation>Job: %1</translation>
+    </message>
+    <message>
+        <source>Operatore: %1</source>
+        <translation>Operator: %1</translation>
+    </message>
+    <message>
+        <source>Ristampa del %1</source>
+        <translation>Reprint of %1</translation>
+    </message>
+    <message>
+        <source>La traccia di questa prova non si è potuta leggere dall&apos;archivio.</source>
+        <translation>The trace of this test could not be read from the archive.</translation>
+    </message>
+    <message>
+        <source>misurato: %1</source>
+        <translation>measured: %1</translation>
+    </message>
+    <message>
+        <source>parte: %1</source>
+        <translation>part: %1</translation>
+    </message>
+    <message>
+        <source>limiti: %1</source>
+        <translation>limits: %1</translation>
+    </message>
+</context>
+<context>
     <name>PdfFile</name>
     <message>
         <source>La pagina non ha potuto essere disegnata.</source>
@@ -1362,6 +1565,14 @@
         <source>Sostituisce il certificato n. %1</source>
         <translation>Replaces certificate no. %1</translation>
     </message>
+    <message>
+        <source>NON VALUTABILE</source>
+        <translation>NOT JUDGED</translation>
+    </message>
+    <message>
+        <source>prova guidata</source>
+        <translation>guided test</translation>
+    </message>
 </context>
 <context>
     <name>dravino::ArchiveService</name>
@@ -1721,6 +1932,10 @@
     <message>
         <source>accettazione semplice</source>
         <translation>simple acceptance</translation>
+    </message>
+    <message>
+        <source>Prova guidata %1 %2</source>
+        <translation>Guided test %1 %2</translation>
     </message>
 </context>
 <context>
@@ -2198,6 +2413,113 @@ Calculator for the rail-pressure sensors of common-rail systems.
     </message>
 </context>
 <context>
+    <name>dravino::GuidedLimitsDialog</name>
+    <message>
+        <source>Limiti per veicolo</source>
+        <translation>Limits per vehicle</translation>
+    </message>
+    <message>
+        <source>&amp;Zero a chiave inserita (mV):</source>
+        <translation>&amp;Zero with the key on (mV):</translation>
+    </message>
+    <message>
+        <source>Tolleranza dello zero (± mV):</source>
+        <translation>Zero&apos;s tolerance (± mV):</translation>
+    </message>
+    <message>
+        <source>Alimentazione da (mV):</source>
+        <translation>Supply from (mV):</translation>
+    </message>
+    <message>
+        <source>Alimentazione a (mV):</source>
+        <translation>Supply to (mV):</translation>
+    </message>
+    <message>
+        <source>Avviamento: al minimo entro (ms):</source>
+        <translation>Cranking: at idle within (ms):</translation>
+    </message>
+    <message>
+        <source>&amp;Minimo da (mV):</source>
+        <translation>&amp;Idle from (mV):</translation>
+    </message>
+    <message>
+        <source>Minimo a (mV):</source>
+        <translation>Idle to (mV):</translation>
+    </message>
+    <message>
+        <source>&amp;Ondulazione al minimo fino a (mV):</source>
+        <translation>&amp;Ripple at idle up to (mV):</translation>
+    </message>
+    <message>
+        <source>&amp;Picco del colpo almeno (mV):</source>
+        <translation>&amp;Peak of the snap at least (mV):</translation>
+    </message>
+    <message>
+        <source>&amp;Caduta del segnale oltre (mV):</source>
+        <translation>Signal &amp;drop over (mV):</translation>
+    </message>
+    <message>
+        <source>... in (ms):</source>
+        <translation>... within (ms):</translation>
+    </message>
+    <message>
+        <source>Chiave disinserita: allo zero entro (ms):</source>
+        <translation>Key off: at the zero within (ms):</translation>
+    </message>
+    <message>
+        <source>Sensore %1. Un campo vuoto è il limite generico della famiglia, scritto in grigio.</source>
+        <translation>Sensor %1. An empty field is the family&apos;s generic limit, written in grey.</translation>
+    </message>
+    <message>
+        <source>Veicolo o motore</source>
+        <translation>Vehicle or engine</translation>
+    </message>
+    <message>
+        <source>&amp;Veicolo o motore:</source>
+        <translation>&amp;Vehicle or engine:</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Elimina</source>
+        <translation>De&amp;lete</translation>
+    </message>
+    <message>
+        <source>Scrivi il veicolo o il motore di questi limiti: la prova li sceglie dal nome del veicolo.</source>
+        <translation>Type the vehicle or engine of these limits: the test picks them by the vehicle&apos;s name.</translation>
+    </message>
+    <message>
+        <source>Il limite &quot;%1&quot; non va: scrivi un numero da 0 a 100000, o lascia il campo vuoto per quello generico.</source>
+        <translation>The limit &quot;%1&quot; will not do: type a number from 0 to 100000, or leave the field empty for the generic one.</translation>
+    </message>
+    <message>
+        <source>deve essere maggiore di zero</source>
+        <translation>must be above zero</translation>
+    </message>
+    <message>
+        <source>la banda è rovesciata o non lascia posto tra lo zero, il minimo e il picco</source>
+        <translation>the band is upside down or leaves no room between the zero, idle and the peak</translation>
+    </message>
+    <message>
+        <source>è fuori campo</source>
+        <translation>is out of range</translation>
+    </message>
+    <message>
+        <source>Con questi limiti la prova non potrebbe giudicare: %1 %2.</source>
+        <translation>With these limits the test could not judge: %1 %2.</translation>
+    </message>
+    <message>
+        <source>I limiti non si possono salvare: il file delle impostazioni non si può scrivere.</source>
+        <translation>The limits cannot be saved: the settings file cannot be written.</translation>
+    </message>
+    <message>
+        <source>Eliminare i limiti per %1? Le prove già registrate tengono i limiti con cui sono state giudicate.</source>
+        <translation>Delete the limits for %1? The tests already recorded keep the limits they were judged by.</translation>
+    </message>
+</context>
+<context>
     <name>dravino::GuidedTestWindow</name>
     <message>
         <source>Prova guidata del sensore</source>
@@ -2244,140 +2566,96 @@ Calculator for the rail-pressure sensors of common-rail systems.
         <translation>Close</translation>
     </message>
     <message>
-        <source>Limiti: %1 (versione %2).</source>
-        <translation>Limits: %1 (version %2).</translation>
+        <source>Prova guidata %1</source>
+        <translation>Guided test %1</translation>
     </message>
     <message>
-        <source>Chiave inserita, motore spento</source>
-        <translation>Key on, engine off</translation>
+        <source>Prova guidata %1 %2</source>
+        <translation>Guided test %1 %2</translation>
     </message>
     <message>
-        <source>%1 ± %2 mV</source>
-        <translation>%1 ± %2 mV</translation>
+        <source>Limiti &amp;per veicolo...</source>
+        <translation>Limits per v&amp;ehicle...</translation>
     </message>
     <message>
-        <source>%1 mV</source>
-        <translation>%1 mV</translation>
+        <source>I limiti dell&apos;officina per un veicolo o un motore</source>
+        <translation>The workshop&apos;s limits for a vehicle or an engine</translation>
     </message>
     <message>
-        <source>Alimentazione 5 V</source>
-        <translation>5 V supply</translation>
+        <source>Misurata con il multimetro al piedino di alimentazione del sensore, a chiave inserita</source>
+        <translation>Measured with the multimeter at the sensor&apos;s supply pin, key on</translation>
     </message>
     <message>
-        <source>da 4,9 a 5,1 V</source>
-        <translation>4.9 to 5.1 V</translation>
+        <source>non misurata</source>
+        <translation>not measured</translation>
     </message>
     <message>
-        <source>Avviamento</source>
-        <translation>Cranking</translation>
+        <source>V&amp;eicolo:</source>
+        <translation>&amp;Vehicle:</translation>
     </message>
     <message>
-        <source>al minimo entro %1 s</source>
-        <translation>at idle within %1 s</translation>
+        <source>Si&amp;gla del sensore:</source>
+        <translation>Sensor &amp;code:</translation>
     </message>
     <message>
-        <source>%1 s</source>
-        <translation>%1 s</translation>
+        <source>&amp;Limiti:</source>
+        <translation>&amp;Limits:</translation>
     </message>
     <message>
-        <source>Minimo</source>
-        <translation>Idle</translation>
+        <source>&amp;Alimentazione (mV):</source>
+        <translation>&amp;Supply (mV):</translation>
     </message>
     <message>
-        <source>da %1 a %2 mV, ondulazione fino a %3 mV</source>
-        <translation>%1 to %2 mV, ripple up to %3 mV</translation>
+        <source>&amp;Sposta la parte</source>
+        <translation>&amp;Move the part</translation>
     </message>
     <message>
-        <source>%1 mV, ondulazione %2 mV</source>
-        <translation>%1 mV, ripple %2 mV</translation>
+        <source>Giudica il passo scelto sulla parte della traccia scritta qui</source>
+        <translation>Judges the chosen step on the part of the trace written here</translation>
     </message>
     <message>
-        <source>Colpo di acceleratore</source>
-        <translation>Throttle snap</translation>
+        <source>&amp;Trova la parte</source>
+        <translation>&amp;Find the part</translation>
     </message>
     <message>
-        <source>picco almeno %1 mV, nessuna caduta oltre %2 mV in %3 ms</source>
-        <translation>peak at least %1 mV, no drop over %2 mV in %3 ms</translation>
+        <source>Il passo scelto di nuovo sulla parte che il programma trova</source>
+        <translation>The chosen step again on the part the program finds</translation>
     </message>
     <message>
-        <source>picco %1 mV, caduta di %2 mV a %3 s</source>
-        <translation>peak %1 mV, drop of %2 mV at %3 s</translation>
+        <source>Parte del passo scelto, &amp;da:</source>
+        <translation>The chosen step&apos;s part, f&amp;rom:</translation>
     </message>
     <message>
-        <source>picco %1 mV</source>
-        <translation>peak %1 mV</translation>
+        <source>s</source>
+        <translation>s</translation>
     </message>
     <message>
-        <source>Chiave disinserita</source>
-        <translation>Key off</translation>
+        <source>Sta&amp;mpa</source>
+        <translation>&amp;Print</translation>
     </message>
     <message>
-        <source>allo zero (%1 mV) entro %2 s</source>
-        <translation>at the zero (%1 mV) within %2 s</translation>
+        <source>Stampa il rapporto della prova e la registra nell&apos;archivio</source>
+        <translation>Prints the test&apos;s report and records it in the archive</translation>
     </message>
     <message>
-        <source>la sua parte della traccia è troppo corta</source>
-        <translation>its part of the trace is too short</translation>
+        <source>L&apos;alimentazione &quot;%1&quot; non è un numero di mV: il passo resta saltato.</source>
+        <translation>The supply &quot;%1&quot; is not a number of mV: the step stays skipped.</translation>
     </message>
     <message>
-        <source>non si trova nella traccia</source>
-        <translation>not found in the trace</translation>
+        <source>%1 (parte spostata)</source>
+        <translation>%1 (part moved)</translation>
     </message>
     <message>
-        <source>la traccia finisce prima</source>
-        <translation>the trace ends before it</translation>
+        <source>Scrivi dove comincia e dove finisce la parte, in secondi dall&apos;inizio della traccia (la fine dopo l&apos;inizio).</source>
+        <translation>Type where the part begins and ends, in seconds from the start of the trace (the end after the beginning).</translation>
     </message>
     <message>
-        <source>nessun secondo canale né lettura dell&apos;alimentazione</source>
-        <translation>no second channel or reading of the supply</translation>
+        <source>La traccia non ha letture: non c&apos;è nessuna prova da stampare.</source>
+        <translation>The trace has no readings: there is no test to print.</translation>
     </message>
     <message>
-        <source>CONFORME</source>
-        <translation>PASS</translation>
-    </message>
-    <message>
-        <source>NON CONFORME</source>
-        <translation>FAIL</translation>
-    </message>
-    <message>
-        <source>da %1 a %2 s</source>
-        <translation>%1 to %2 s</translation>
-    </message>
-    <message>
-        <source>Esito della prova: CONFORME</source>
-        <translation>Result of the test: PASS</translation>
-    </message>
-    <message>
-        <source>Esito della prova: NON CONFORME</source>
-        <translation>Result of the test: FAIL</translation>
-    </message>
-    <message>
-        <source>Esito della prova: NON VALUTABILE (un passo non si è potuto giudicare)</source>
-        <translation>Result of the test: NOT JUDGED (a step could not be judged)</translation>
-    </message>
-    <message>
-        <source>generico %1</source>
-        <translation>generic %1</translation>
-    </message>
-    <message>
-        <source>%1: caduta del segnale (connettore?)</source>
-        <translation>%1: the signal dropped out (connector?)</translation>
-    </message>
-    <message>
-        <source>GUASTO DI CABLAGGIO</source>
-        <translation>WIRING FAULT</translation>
-    </message>
-    <message>
-        <source>%1: fuori da 200-4800 mV (filo, massa o alimentazione, non il sensore)</source>
-        <translation>%1: outside 200-4800 mV (wire, ground or supply, not the sensor)</translation>
-    </message>
-    <message>
-        <source>NON VALUTABILE</source>
-        <translation>NOT JUDGED</translation>
-    </message>
-    <message>
-        <source>SALTATO</source>
-        <translation>SKIPPED</translation>
+        <source>fin&amp;o a:</source>
+        <translation>&amp;to:</translation>
     </message>
 </context>
 <context>

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -119,7 +120,7 @@ GuidedTestWindow::GuidedTestWindow(Platform &platform, const CalculatorModel &ca
     auto *partRow = new QHBoxLayout;
     partRow->addWidget(labelFor(tr("Parte del passo scelto, &da:"), m_partFrom));
     partRow->addWidget(m_partFrom);
-    partRow->addWidget(labelFor(tr("&a:"), m_partTo));
+    partRow->addWidget(labelFor(tr("fin&o a:"), m_partTo));
     partRow->addWidget(m_partTo);
     partRow->addWidget(new QLabel(tr("s"), this));
     partRow->addWidget(m_move);
@@ -186,6 +187,25 @@ GuidedTestWindow::GuidedTestWindow(Platform &platform, const CalculatorModel &ca
 }
 
 GuidedTestWindow::~GuidedTestWindow() = default;
+
+// The rows as high as their wrapped text at the columns' widths, once the
+// layout has given the stretched columns theirs.
+void GuidedTestWindow::fitRows()
+{
+    QTimer::singleShot(0, m_steps, [steps = m_steps] { steps->resizeRowsToContents(); });
+}
+
+void GuidedTestWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    fitRows();
+}
+
+void GuidedTestWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    fitRows();
+}
 
 void GuidedTestWindow::fillLimitSets()
 {
@@ -259,6 +279,7 @@ void GuidedTestWindow::evaluate()
         }
     }
     m_steps->resizeRowsToContents();
+    fitRows();
     m_overall->setText(guidedOverallWords(m_result.overall));
     m_overall->setAccessibleDescription(m_overall->text());
     stepChosen();

@@ -45,7 +45,12 @@ public:
     // The test as last judged, as its report and record keep it.
     GuidedData data() const;
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
 private:
+    void fitRows();
     void fillLimitSets();
     void vehicleEdited();
     void stepChosen();
