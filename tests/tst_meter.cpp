@@ -956,6 +956,11 @@ void TestMeter::guidedLimitsPerVehicle()
     auto *sets = guided->findChild<QComboBox *>(QStringLiteral("cboLimitiProva"));
     auto *steps = guided->findChild<QTableWidget *>(QStringLiteral("lstPassi"));
     const auto limitsShown = [&] { return guided->findChild<QLabel *>(QStringLiteral("lblLimitiProva"))->text(); };
+    // Tab leaves the list of steps (a keyboard's user is not kept in its cells).
+    steps->setFocus();
+    QTRY_VERIFY(steps->hasFocus());
+    QTest::keyClick(steps, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), guided->findChild<QPushButton *>(QStringLiteral("cmdValuta")));
     vehicle->setFocus();
     QTest::keyClicks(vehicle, QStringLiteral("Ducato 2.3"));
     QTest::keyClick(vehicle, Qt::Key_Return);

@@ -65,7 +65,12 @@ def focused(acc):
     return (others or found or [None])[0]
 
 def press(key):
-    pyatspi.Registry.generateKeyboardEvent(KEYS[key], None, pyatspi.KEY_SYM)
+    if key.startswith("Shift+"):  # (held down around the key)
+        pyatspi.Registry.generateKeyboardEvent(50, None, pyatspi.KEY_PRESS)  # (Shift_L: press and release take a keycode)
+        pyatspi.Registry.generateKeyboardEvent(KEYS[key[6:]], None, pyatspi.KEY_SYM)
+        pyatspi.Registry.generateKeyboardEvent(50, None, pyatspi.KEY_RELEASE)
+    else:
+        pyatspi.Registry.generateKeyboardEvent(KEYS[key], None, pyatspi.KEY_SYM)
     time.sleep(0.25)
 
 
@@ -80,16 +85,17 @@ def main():
                                         ("Archive window (F4)", "F4", "Escape"),
                                         ("Calibration window (F6)", "F6", "Escape"),
                                         ("Trace window (F7)", "F7", "Escape"),
+                                        ("Guided test window (Shift+F7)", "Shift+F7", "Escape"),
                                         ("Multimeter dialog (F8)", "F8", "Escape")):
             if opening:
                 press(opening)
             window = main_window
-            if opening in ("F4", "F6", "F7", "F8"):
+            if opening in ("F4", "F6", "F7", "Shift+F7", "F8"):
                 # A window of its own, which answers once the archive, or
                 # libsigrok's list of drivers, has.
                 time.sleep(1.5)
                 title_shown = {"F4": "Archivio prove", "F6": "Taratura del sensore", "F7": "Traccia del sensore",
-                               "F8": "Strumento"}[opening]
+                               "Shift+F7": "Prova guidata del sensore", "F8": "Strumento"}[opening]
                 window = next(w for w in app if w is not None and w.name == title_shown)
             print("## %s\n" % title)
             print("What is showing:\n")

@@ -95,6 +95,7 @@ GuidedTestWindow::GuidedTestWindow(Platform &platform, const CalculatorModel &ca
     m_steps->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_steps->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_steps->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_steps->setTabKeyNavigation(false); // (Tab leaves the list; the arrows choose a step)
     m_steps->verticalHeader()->hide();
     for (const int c : {0, 1, 3})
         m_steps->horizontalHeader()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
