@@ -835,6 +835,10 @@ void TestMeter::guidedTestOnTheCapture()
                                     "saltato.")) + t.errors(), QStringList());
     t.platform.messages.clear();
     QCOMPARE(steps->item(1, 1)->text(), QStringLiteral("SALTATO"));
+    QTest::mouseClick(button("cmdStampaProva"), Qt::LeftButton); // (nothing printed until it is put right)
+    QCOMPARE(t.platform.messages.size(), 1);
+    QCOMPARE(t.platform.documents.size(), 0);
+    t.platform.messages.clear();
     typeIn("txtAlimentazione", QStringLiteral("4950"));
 
     // The snap's part moved by the technician to end before the dropout:

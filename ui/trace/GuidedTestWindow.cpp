@@ -171,14 +171,14 @@ GuidedTestWindow::GuidedTestWindow(Platform &platform, const CalculatorModel &ca
                    [this] { print(int(Destination::Pdf)); }, {}, {}, [this] { WorkshopDialog::edit(m_platform, this); },
                    [this] { InstrumentDialog::choose(m_platform, this); }});
     connect(m_print, &QPushButton::clicked, this, [this] { print(int(Destination::DefaultPrinter)); });
-    connect(judge, &QPushButton::clicked, this, &GuidedTestWindow::evaluate);
+    connect(judge, &QPushButton::clicked, this, [this] { evaluate(); });
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     connect(editLimits, &QPushButton::clicked, this, &GuidedTestWindow::editLimits);
     connect(m_move, &QPushButton::clicked, this, &GuidedTestWindow::movePart);
     connect(m_find, &QPushButton::clicked, this, &GuidedTestWindow::findPart);
     connect(m_vehicle, &QLineEdit::editingFinished, this, &GuidedTestWindow::vehicleEdited);
     connect(m_setChoice, &QComboBox::activated, this, [this] { evaluate(); });
-    connect(m_supplyField, &QLineEdit::editingFinished, this, &GuidedTestWindow::evaluate);
+    connect(m_supplyField, &QLineEdit::editingFinished, this, [this] { evaluate(); });
     connect(m_steps, &QTableWidget::itemSelectionChanged, this, &GuidedTestWindow::stepChosen);
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
     fillLimitSets();
@@ -250,7 +250,7 @@ void GuidedTestWindow::editLimits()
     evaluate();
 }
 
-void GuidedTestWindow::evaluate()
+bool GuidedTestWindow::evaluate()
 {
     // The supply as typed; what does not read is not taken, and said.
     const QString supplyText = m_supplyField->text().trimmed();
@@ -284,6 +284,7 @@ void GuidedTestWindow::evaluate()
     m_overall->setText(guidedOverallWords(m_result.overall));
     m_overall->setAccessibleDescription(m_overall->text());
     stepChosen();
+    return supplyText.isEmpty() || m_supply.has_value();
 }
 
 void GuidedTestWindow::stepChosen()
@@ -357,8 +358,10 @@ void GuidedTestWindow::print(int where, const QString &printer)
                            MessageIcon::Information);
         return;
     }
-    // Judged now, as the page and the record will say.
-    evaluate();
+    // Judged now, as the page and the record will say; not with a supply
+    // typed that does not read (the technician puts it right first).
+    if (!evaluate())
+        return;
     JobData job;
     job.vehicle = m_vehicle->text().trimmed();
     m_session->start(data(), m_code->text(), job, *m_sender, PageSender::Destination(where), printer);

@@ -39,8 +39,9 @@ public:
     GuidedTestWindow(Platform &platform, const CalculatorModel &calculator, const TraceCapture &capture,
                      std::function<ArchiveService *()> archive, QWidget *parent);
     ~GuidedTestWindow() override;
-    // Judges the capture as it is now.
-    void evaluate();
+    // Judges the capture as it is now; false where the supply typed does
+    // not read (told, and judged without it).
+    bool evaluate();
     const GuidedResult &result() const { return m_result; }
     // The test as last judged, as its report and record keep it.
     GuidedData data() const;
