@@ -117,6 +117,7 @@ QJsonObject guidedJson(const GuidedData &d)
             {QStringLiteral("zero"), d.zeroMv},
             {QStringLiteral("limits"), guidedLimitsJson(d.limits)},
             {QStringLiteral("supply"), d.supplyMv ? QJsonValue(*d.supplyMv) : QJsonValue()},
+            {QStringLiteral("supplyChannel"), d.supplyChannel},
             {QStringLiteral("given"), given},
             {QStringLiteral("steps"), steps},
             {QStringLiteral("overall"), outcomeName(d.result.overall)},
@@ -135,6 +136,7 @@ GuidedData guidedFrom(const QJsonObject &o)
     d.limits = guidedLimitsFrom(o.value(QStringLiteral("limits")).toObject(), d.family);
     if (const QJsonValue s = o.value(QStringLiteral("supply")); s.isDouble())
         d.supplyMv = s.toDouble();
+    d.supplyChannel = o.value(QStringLiteral("supplyChannel")).toString();
     const QJsonArray steps = o.value(QStringLiteral("steps")).toArray(), given = o.value(QStringLiteral("given")).toArray();
     for (std::size_t i = 0; i < d.result.steps.size(); ++i) {
         GuidedStep &s = d.result.steps[i];

@@ -28,6 +28,7 @@ struct GuidedData {
     int zeroMv = 500;
     GuidedLimits limits;
     std::optional<double> supplyMv;
+    QString supplyChannel;         // the scope's channel it was read on (empty: typed from a meter)
     GuidedParts given;             // the parts the technician moved
     GuidedResult result;           // as judged
     std::vector<TraceSample> capture; // the span judged, a second either side

@@ -43,6 +43,7 @@ struct Acquisition::Run {
     bool haveNewest = false;
     double newestVolts = 0;
     std::int64_t newestMs = 0;
+    std::optional<Supply> supply;
 };
 
 struct Acquisition::Waiter {
@@ -125,6 +126,7 @@ void Acquisition::begin()
     m_rateHz = 0;
     m_received = 0;
     m_newest.reset();
+    m_supply.reset();
     m_silenceTold = false;
     if (m_device.isEmpty())
         return restartLater(); // none chosen yet: looked for again in a second
@@ -169,6 +171,10 @@ void Acquisition::begin()
             run->haveNewest = true;
             run->newestVolts = millivolts(volts[count - 1]) / 1000.0;
             run->newestMs = static_cast<std::int64_t>(now);
+        };
+        events.supply = [&run](const QString &channel, double volts) {
+            std::lock_guard lock(run->mutex);
+            run->supply = Supply{std::round(volts * 1e6) / 1e3, channel, steadyMs()};
         };
         events.fault = [&run](const MeterReading &fault) {
             std::lock_guard lock(run->mutex);
@@ -257,6 +263,8 @@ void Acquisition::deliver()
             m_channel = run->channel;
             m_rateHz = run->rateHz;
         }
+        if (run->supply)
+            m_supply = run->supply;
         if (run->haveNewest) {
             Newest n;
             n.reading.kind = MeterReading::Volts;

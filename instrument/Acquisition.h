@@ -59,6 +59,14 @@ public:
         std::int64_t ms = 0;
     };
     std::optional<Newest> newest() const { return m_newest; }
+    // The sensor's supply from a scope's second channel (supply=A1), its
+    // newest packet's mean, where the running stream reads one.
+    struct Supply {
+        double mv = 0;
+        QString channel;
+        std::int64_t ms = 0; // steady
+    };
+    std::optional<Supply> supply() const { return m_supply; }
     // The reading that comes next (now, where the newest is under
     // freshMs old), or the fault, or silence at the time limit; answered on
     // context's thread, never after context is gone. A stream awaiting its
@@ -97,6 +105,7 @@ private:
     double m_rateHz = 0;
     std::uint64_t m_received = 0;
     std::optional<Newest> m_newest;
+    std::optional<Supply> m_supply;
     std::vector<Waiter> m_waiters;
     std::int64_t m_lastReadingMs = 0; // steady: the last reading's arrival, or the stream's start
     bool m_silenceTold = false;

@@ -75,6 +75,9 @@ struct StreamEvents {
         opened;
     std::function<void(const float *volts, std::size_t count, double rateHz)> samples;
     std::function<void(const MeterReading &fault)> fault;
+    // An oscilloscope's second channel read as the sensor's supply
+    // (supply=A1): each packet's mean, in volts, the probe's factor applied.
+    std::function<void(const QString &channel, double volts)> supply;
 };
 // Streams readings from device (a meter at its own pace, an oscilloscope
 // at the rate its samplerate= asks) until *stop is set or a fault ends it,

@@ -154,13 +154,15 @@ private:
 
 // driver:key=value:key=value, as sigrok-cli takes it.
 // A source's own settings follow, for a stream: channel=A0 (an
-// oscilloscope's analog channel), samplerate=1000000 (or 1k, 1m), probe=10,
-// and a demo channel's pattern=, amplitude= and offset= (as sigrok-cli sets
-// them).
+// oscilloscope's analog channel), supply=A1 (a second one, at the
+// sensor's supply), samplerate=1000000 (or 1k, 1m), probe=10, and a demo
+// channel's pattern=, amplitude= and offset= (as sigrok-cli sets them);
+// another channel's as A1.pattern= and so on (sigrok-cli's -g A1).
 struct ParsedDevice {
     std::string driver;
     std::map<const ConfigKey *, Glib::VariantBase> options;
-    QString channel, samplerate, probe, pattern, amplitude, offset;
+    QString channel, supply, samplerate, probe, pattern, amplitude, offset;
+    std::map<QString, std::map<QString, QString>> groups; // a channel group's pattern, amplitude, offset
 };
 
 ParsedDevice parse(const QString &device)
@@ -176,6 +178,8 @@ ParsedDevice parse(const QString &device)
             parsed.options[ConfigKey::SERIALCOMM] = Glib::Variant<Glib::ustring>::create(value.toStdString());
         else if (key == QLatin1String("channel"))
             parsed.channel = value;
+        else if (key == QLatin1String("supply"))
+            parsed.supply = value;
         else if (key == QLatin1String("samplerate"))
             parsed.samplerate = value;
         else if (key == QLatin1String("probe"))
@@ -186,6 +190,8 @@ ParsedDevice parse(const QString &device)
             parsed.amplitude = value;
         else if (key == QLatin1String("offset"))
             parsed.offset = value;
+        else if (key.contains(QLatin1Char('.')))
+            parsed.groups[key.section(QLatin1Char('.'), 0, 0)][key.section(QLatin1Char('.'), 1)] = value;
     }
     return parsed;
 }
@@ -469,6 +475,16 @@ void streamFrom(const QString &device, const std::atomic_bool *stop, StreamEvent
                 channel = c;
         if (!channel)
             return fault(MeterReading::NoChannel, parsed.channel);
+        // The supply's channel, where one is named (a scope's only: a meter
+        // has one input).
+        std::shared_ptr<Channel> supply;
+        if (scope && !parsed.supply.isEmpty()) {
+            for (const auto &c : source->channels())
+                if (c->type() == ChannelType::ANALOG && fromStd(c->name()) == parsed.supply && c != channel)
+                    supply = c;
+            if (!supply)
+                return fault(MeterReading::NoChannel, parsed.supply);
+        }
         source->open();
         struct Closing {
             std::shared_ptr<HardwareDevice> device;
@@ -482,7 +498,7 @@ void streamFrom(const QString &device, const std::atomic_bool *stop, StreamEvent
         } closing{source};
         if (scope) {
             for (const auto &c : source->channels())
-                c->set_enabled(c->name() == channel->name());
+                c->set_enabled(c->name() == channel->name() || (supply && c->name() == supply->name()));
             try {
                 source->config_set(ConfigKey::SAMPLERATE, Glib::Variant<guint64>::create(rate ? rate : 1000));
             } catch (const Error &) {
@@ -490,14 +506,19 @@ void streamFrom(const QString &device, const std::atomic_bool *stop, StreamEvent
             }
             // The demo's pattern, amplitude and offset, where a test sets them.
             for (const auto &[name, group] : source->channel_groups()) {
-                if (fromStd(name) != fromStd(channel->name()))
-                    continue;
-                if (!parsed.pattern.isEmpty())
-                    group->config_set(ConfigKey::PATTERN_MODE, Glib::Variant<Glib::ustring>::create(parsed.pattern.toStdString()));
-                if (!parsed.amplitude.isEmpty())
-                    group->config_set(ConfigKey::AMPLITUDE, Glib::Variant<double>::create(parsed.amplitude.toDouble()));
-                if (!parsed.offset.isEmpty())
-                    group->config_set(ConfigKey::OFFSET, Glib::Variant<double>::create(parsed.offset.toDouble()));
+                const auto given = parsed.groups.find(fromStd(name));
+                std::map<QString, QString> set = given == parsed.groups.end() ? std::map<QString, QString>{} : given->second;
+                if (fromStd(name) == fromStd(channel->name()))
+                    for (const auto &[key, value] : {std::pair{QStringLiteral("pattern"), parsed.pattern},
+                                                     {QStringLiteral("amplitude"), parsed.amplitude}, {QStringLiteral("offset"), parsed.offset}})
+                        if (!value.isEmpty())
+                            set[key] = value;
+                if (const QString p = set[QStringLiteral("pattern")]; !p.isEmpty())
+                    group->config_set(ConfigKey::PATTERN_MODE, Glib::Variant<Glib::ustring>::create(p.toStdString()));
+                if (const QString a = set[QStringLiteral("amplitude")]; !a.isEmpty())
+                    group->config_set(ConfigKey::AMPLITUDE, Glib::Variant<double>::create(a.toDouble()));
+                if (const QString o = set[QStringLiteral("offset")]; !o.isEmpty())
+                    group->config_set(ConfigKey::OFFSET, Glib::Variant<double>::create(o.toDouble()));
             }
         }
         double rateHz = 0;
@@ -528,9 +549,18 @@ void streamFrom(const QString &device, const std::atomic_bool *stop, StreamEvent
             if (!analog || analog->num_samples() < 1)
                 return;
             const auto channels = analog->channels();
+            values.resize(analog->num_samples() * channels.size());
+            if (supply && channels.size() == 1 && channels.front()->name() == supply->name()) {
+                analog->get_data_as_float(values.data());
+                double sum = 0;
+                for (std::size_t i = 0; i < analog->num_samples(); ++i)
+                    sum += values[i];
+                if (events->supply)
+                    events->supply(fromStd(supply->name()), sum / double(analog->num_samples()) * probe);
+                return;
+            }
             if (std::none_of(channels.begin(), channels.end(), [&](const auto &c) { return c->name() == channel->name(); }))
                 return;
-            values.resize(analog->num_samples() * channels.size());
             analog->get_data_as_float(values.data());
             if (!scope) {
                 const auto flags = analog->mq_flags();

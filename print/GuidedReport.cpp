@@ -176,9 +176,11 @@ void printGuidedReport(PrintSurface &s, const GuidedSheet &sheet)
         text(QT_TRANSLATE_NOOP("GuidedReport", "Provato il %1; la traccia dal %2, per %3"))
             .arg(printDateTime(sheet.now), printDateTime(d.started), traceSeconds(double(capture.durationMs()))),
         d.meter.isEmpty() ? QString() : text(QT_TRANSLATE_NOOP("GuidedReport", "Strumento: %1")).arg(d.meter),
-        d.supplyMv ? text(QT_TRANSLATE_NOOP("GuidedReport", "Alimentazione misurata: %1 mV; i livelli giudicati come a 5 V"))
-                         .arg(QString::number(qRound64(*d.supplyMv)))
-                   : QString(),
+        !d.supplyMv ? QString()
+        : d.supplyChannel.isEmpty()
+            ? text(QT_TRANSLATE_NOOP("GuidedReport", "Alimentazione misurata: %1 mV; i livelli giudicati come a 5 V")).arg(QString::number(qRound64(*d.supplyMv)))
+            : text(QT_TRANSLATE_NOOP("GuidedReport", "Alimentazione dal canale %2: %1 mV; i livelli giudicati come a 5 V"))
+                  .arg(QString::number(qRound64(*d.supplyMv)), d.supplyChannel),
         guidedLimitsWords(d.limits)};
     const std::pair<const char *, QString> jobs[] = {{QT_TRANSLATE_NOOP("GuidedReport", "Veicolo: %1"), sheet.job.vehicle},
                                                      {QT_TRANSLATE_NOOP("GuidedReport", "Cliente: %1"), sheet.job.customer},

@@ -20,6 +20,7 @@
 #include "print/RecordedItem.h"
 #include "print/RecordingSurface.h"
 #include "ui/archive/RecordedSheet.h"
+#include "print/GuidedReport.h"
 #include "DriveSample.h"
 #include <QTableWidget>
 #include "ui/dialogs/InstrumentDialog.h"
@@ -105,6 +106,8 @@ private slots:
     void readingWhileTracing();
     void guidedTestOnTheCapture();
     void guidedLimitsPerVehicle();
+    void supplyFromASecondChannel_data();
+    void supplyFromASecondChannel();
     void traceOfAKeyOff();
     void traceTellsTheSignal_data();
     void traceTellsTheSignal();
@@ -368,6 +371,7 @@ void TestMeter::choosingAnOscilloscope()
         auto *rate = dialog->findChild<QComboBox *>(QStringLiteral("cboCampionamento"));
         QTest::keyClick(rate, Qt::Key_Down); // 10 kS/s
         QTest::keyClick(dialog->findChild<QComboBox *>(QStringLiteral("cboSonda")), Qt::Key_Down); // x10
+        QTest::keyClicks(dialog->findChild<QLineEdit *>(QStringLiteral("txtCanaleAlimentazione")), QStringLiteral("A1"));
         device = dialog->findChild<QLineEdit *>(QStringLiteral("txtStrumento"))->text();
         QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdProva")), Qt::LeftButton);
         auto *state = dialog->findChild<QLabel *>(QStringLiteral("lblStatoStrumento"));
@@ -375,7 +379,7 @@ void TestMeter::choosingAnOscilloscope()
         tried = state->text();
     });
     t.run(QStringLiteral("!F8"));
-    QCOMPARE(device, QStringLiteral("demo:channel=A0:samplerate=10000:probe=x10"));
+    QCOMPARE(device, QStringLiteral("demo:channel=A0:samplerate=10000:probe=x10:supply=A1"));
     QVERIFY2(tried == QStringLiteral("Lettura: 100,0000 V DC") || tried == QStringLiteral("Lettura: -100,0000 V DC"), qPrintable(tried));
     QCOMPARE(dravino::configuredInstrument(), device);
     auto *trace = openTrace(t);
@@ -683,6 +687,9 @@ void TestMeter::oscilloscopeFaultsTold_data()
     QTest::newRow("a channel it does not have")
         << "demo:channel=A9"
         << "L'oscilloscopio demo:channel=A9 non ha il canale analogico A9: scegli il canale con Strumento... (F8).";
+    QTest::newRow("a supply's channel it does not have")
+        << "demo:channel=A0:supply=A9"
+        << "L'oscilloscopio demo:channel=A0:supply=A9 non ha il canale analogico A9: scegli il canale con Strumento... (F8).";
     QTest::newRow("a rate that is no rate")
         << "demo:channel=A0:samplerate=fast"
         << "L'oscilloscopio demo:channel=A0:samplerate=fast non accetta la frequenza di campionamento fast: scegline un'altra con Strumento... (F8).";
@@ -1016,6 +1023,69 @@ void TestMeter::guidedLimitsPerVehicle()
     QCOMPARE(dravino::guidedLimitsForVehicle(dravino::loadGuidedLimitSets(), dravino::SensorType::DensoOneWay, QStringLiteral("Ducato 2.3")),
              std::nullopt);
     guided->close();
+}
+
+void TestMeter::supplyFromASecondChannel_data()
+{
+    // The demo's A1 set as a supply would read (amplitude 0, at an offset),
+    // or not connected (the program's keys without supply=).
+    QTest::addColumn<QString>("device");
+    QTest::addColumn<QString>("expected"); // the supply's row: verdict | measured
+    QTest::newRow("A1 at 5 V") << "demo:channel=A0:supply=A1:samplerate=1000:A1.pattern=square:A1.amplitude=0:A1.offset=5"
+                               << "CONFORME | 5000 mV";
+    QTest::newRow("A1 at 4,5 V") << "demo:channel=A0:supply=A1:samplerate=1000:A1.pattern=square:A1.amplitude=0:A1.offset=4.5"
+                                 << "GUASTO DI CABLAGGIO | 4500 mV: fuori dai limiti (centralina o cablaggio, non il sensore)";
+    QTest::newRow("none named") << "demo:channel=A0:samplerate=1000"
+                                << "SALTATO | nessuna lettura dell'alimentazione: scrivila in Alimentazione";
+}
+
+void TestMeter::supplyFromASecondChannel()
+{
+    // An oscilloscope's second channel at the sensor's supply pin: the
+    // guided test, with nothing typed, judges the supply it streams, says
+    // which channel it came from, and the report says so too; typed, the
+    // typed one is judged.
+    QFETCH(QString, device);
+    qputenv("DRAVINO_INSTRUMENT", device.toUtf8());
+    Window t;
+    t.run(QStringLiteral("!shiftF7"));
+    auto *guided = t.w->findChild<dravino::GuidedTestWindow *>(QStringLiteral("frmProvaGuidata"));
+    QVERIFY(guided);
+    auto *acquisition = t.w->findChild<dravino::Acquisition *>();
+    QTRY_VERIFY_WITH_TIMEOUT(acquisition->received() > 0, 10000);
+    const bool named = device.contains(QLatin1String("supply="));
+    if (named)
+        QTRY_VERIFY_WITH_TIMEOUT(acquisition->supply().has_value(), 10000);
+    else
+        QTest::qWait(300);
+    QTest::mouseClick(guided->findChild<QPushButton *>(QStringLiteral("cmdValuta")), Qt::LeftButton);
+    auto *steps = guided->findChild<QTableWidget *>(QStringLiteral("lstPassi"));
+    QTEST(steps->item(1, 1)->text() + " | " + steps->item(1, 2)->text(), "expected");
+    auto *field = guided->findChild<QLineEdit *>(QStringLiteral("txtAlimentazione"));
+    QCOMPARE(field->placeholderText(), named ? QStringLiteral("%1 mV dal canale A1").arg(qRound64(acquisition->supply()->mv))
+                                             : QStringLiteral("non misurata"));
+    if (named) {
+        QCOMPARE(guided->data().supplyChannel, QStringLiteral("A1"));
+        dravino::RecordingSurface page;
+        dravino::GuidedSheet sheet;
+        sheet.data = guided->data();
+        dravino::printGuidedReport(page, sheet);
+        QStringList lines;
+        for (const dravino::RecordedItem &item : page.items())
+            lines << item.text;
+        QVERIFY2(lines.contains(QStringLiteral("Alimentazione dal canale A1: %1 mV; i livelli giudicati come a 5 V").arg(qRound64(*sheet.data.supplyMv))),
+                 qPrintable(lines.join(QLatin1Char('|'))));
+    }
+    // Typed, the meter's reading beats the channel's.
+    guided->activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), guided);
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral("4990"));
+    QTest::keyClick(field, Qt::Key_Return);
+    QCOMPARE(steps->item(1, 1)->text() + " | " + steps->item(1, 2)->text(), QStringLiteral("CONFORME | 4990 mV"));
+    QCOMPARE(guided->data().supplyChannel, QString());
+    guided->close();
+    QTRY_VERIFY(!acquisition->running());
 }
 
 void TestMeter::traceOfAKeyOff()

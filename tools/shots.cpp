@@ -286,7 +286,7 @@ int main(int argc, char *argv[])
         trace.close();
         // The guided test on the same capture (Shift+F7).
         // The vehicle, the supply measured at the pin, then its report.
-        GuidedTestWindow guided(platform, w.calculator(), capture, {}, &w);
+        GuidedTestWindow guided(platform, w.calculator(), capture, {}, nullptr, &w);
         guided.show();
         fitWindowToScreen(&guided);
         guided.findChild<QLineEdit *>(QStringLiteral("txtVeicoloProva"))->setText(QStringLiteral("FIAT DUCATO AB123CD"));

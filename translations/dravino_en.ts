@@ -766,6 +766,10 @@
         <source>limiti: %1</source>
         <translation>limits: %1</translation>
     </message>
+    <message>
+        <source>Alimentazione dal canale %2: %1 mV; i livelli giudicati come a 5 V</source>
+        <translation>Supply from channel %2: %1 mV; the levels judged as at 5 V</translation>
+    </message>
 </context>
 <context>
     <name>PdfFile</name>
@@ -2582,10 +2586,6 @@ Calculator for the rail-pressure sensors of common-rail systems.
         <translation>The workshop&apos;s limits for a vehicle or an engine</translation>
     </message>
     <message>
-        <source>Misurata con il multimetro al piedino di alimentazione del sensore, a chiave inserita</source>
-        <translation>Measured with the multimeter at the sensor&apos;s supply pin, key on</translation>
-    </message>
-    <message>
         <source>non misurata</source>
         <translation>not measured</translation>
     </message>
@@ -2656,6 +2656,14 @@ Calculator for the rail-pressure sensors of common-rail systems.
     <message>
         <source>fin&amp;o a:</source>
         <translation>&amp;to:</translation>
+    </message>
+    <message>
+        <source>Misurata con il multimetro al piedino di alimentazione del sensore, a chiave inserita; vuota, quella del secondo canale dell&apos;oscilloscopio, dove ce n&apos;è uno (Strumento, F8)</source>
+        <translation>Measured with the multimeter at the sensor&apos;s supply pin, key on; empty, the oscilloscope&apos;s second channel&apos;s, where there is one (Instrument, F8)</translation>
+    </message>
+    <message>
+        <source>%1 mV dal canale %2</source>
+        <translation>%1 mV from channel %2</translation>
     </message>
 </context>
 <context>
@@ -2891,6 +2899,18 @@ Calculator for the rail-pressure sensors of common-rail systems.
     <message>
         <source>Oscilloscopio, cana&amp;le:</source>
         <translation>Oscilloscope, c&amp;hannel:</translation>
+    </message>
+    <message>
+        <source>Canale dell&apos;alimentazione del sensore</source>
+        <translation>Channel of the sensor&apos;s supply</translation>
+    </message>
+    <message>
+        <source>CH2, A1; vuoto se non collegato</source>
+        <translation>CH2, A1; empty where not connected</translation>
+    </message>
+    <message>
+        <source>Canale dell&apos;alimentazion&amp;e:</source>
+        <translation>Supply&apos;s chann&amp;el:</translation>
     </message>
 </context>
 <context>

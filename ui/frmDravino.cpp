@@ -213,7 +213,7 @@ void frmDravino::openGuidedTest()
     if (!m_capture)
         m_capture = std::make_unique<TraceCapture>();
     if (!m_guidedWindow) {
-        m_guidedWindow = new GuidedTestWindow(m_platform, *m_calculator, *m_capture, [this] { return archive(); }, this);
+        m_guidedWindow = new GuidedTestWindow(m_platform, *m_calculator, *m_capture, [this] { return archive(); }, acquisition(), this);
         m_guidedWindow->setAttribute(Qt::WA_DeleteOnClose);
         // Open, it listens: the capture it judges goes on from the instrument.
         if (!configuredInstrument().isEmpty())

@@ -53,6 +53,11 @@ InstrumentDialog::InstrumentDialog(Platform &platform, QWidget *parent)
     m_channel->setObjectName(QStringLiteral("txtCanale"));
     m_channel->setAccessibleName(tr("Canale dell'oscilloscopio"));
     m_channel->setPlaceholderText(tr("CH1, A0; vuoto per un multimetro"));
+    // A second channel at the sensor's supply pin: the guided test judges it.
+    m_supplyChannel = new QLineEdit(this);
+    m_supplyChannel->setObjectName(QStringLiteral("txtCanaleAlimentazione"));
+    m_supplyChannel->setAccessibleName(tr("Canale dell'alimentazione del sensore"));
+    m_supplyChannel->setPlaceholderText(tr("CH2, A1; vuoto se non collegato"));
     m_rate = new QComboBox(this);
     m_rate->setObjectName(QStringLiteral("cboCampionamento"));
     m_rate->setAccessibleName(tr("Frequenza di campionamento"));
@@ -126,6 +131,7 @@ InstrumentDialog::InstrumentDialog(Platform &platform, QWidget *parent)
     scopeRow->addWidget(probeLabel);
     scopeRow->addWidget(m_probe);
     form->addRow(caption(tr("Oscilloscopio, cana&le:"), m_channel), scopeRow);
+    form->addRow(caption(tr("Canale dell'alimentazion&e:"), m_supplyChannel), m_supplyChannel);
     form->addRow(tr("T&aratura valida fino al:"), m_calibration);
     form->addRow(tr("Certificato di taratura &n.:"), m_certificate);
     auto *accuracyRow = new QHBoxLayout;
@@ -149,6 +155,7 @@ InstrumentDialog::InstrumentDialog(Platform &platform, QWidget *parent)
     connect(m_search, &QPushButton::clicked, this, &InstrumentDialog::search);
     connect(m_device, &QLineEdit::textEdited, this, &InstrumentDialog::scopeFromDevice);
     connect(m_channel, &QLineEdit::textEdited, this, &InstrumentDialog::scopeIntoDevice);
+    connect(m_supplyChannel, &QLineEdit::textEdited, this, &InstrumentDialog::scopeIntoDevice);
     connect(m_rate, &QComboBox::activated, this, &InstrumentDialog::scopeIntoDevice);
     connect(m_probe, &QComboBox::activated, this, &InstrumentDialog::scopeIntoDevice);
     connect(m_try, &QPushButton::clicked, this, &InstrumentDialog::tryReading);
@@ -192,6 +199,7 @@ QString InstrumentDialog::device() const { return m_device->text().trimmed(); }
 void InstrumentDialog::scopeFromDevice()
 {
     m_channel->setText(deviceOption(device(), QLatin1String("channel")));
+    m_supplyChannel->setText(deviceOption(device(), QLatin1String("supply")));
     const int at = m_rate->findData(deviceOption(device(), QLatin1String("samplerate")).toInt());
     m_rate->setCurrentIndex(at >= 0 ? at : 0);
     m_probe->setCurrentIndex(probeFactor(device()) == 10 ? 1 : 0);
@@ -205,7 +213,8 @@ void InstrumentDialog::scopeIntoDevice()
         return;
     for (auto it = parts.begin() + 1; it != parts.end();) {
         const QString key = it->section(QLatin1Char('='), 0, 0);
-        if (key == QLatin1String("channel") || key == QLatin1String("samplerate") || key == QLatin1String("probe"))
+        if (key == QLatin1String("channel") || key == QLatin1String("samplerate") || key == QLatin1String("probe")
+            || key == QLatin1String("supply"))
             it = parts.erase(it);
         else
             ++it;
@@ -213,6 +222,8 @@ void InstrumentDialog::scopeIntoDevice()
     if (const QString channel = m_channel->text().trimmed(); !channel.isEmpty())
         parts << QStringLiteral("channel=") + channel << QStringLiteral("samplerate=%1").arg(m_rate->currentData().toInt())
               << QStringLiteral("probe=") + m_probe->currentData().toString();
+    if (const QString supply = m_supplyChannel->text().trimmed(); !supply.isEmpty() && !m_channel->text().trimmed().isEmpty())
+        parts << QStringLiteral("supply=") + supply;
     m_device->setText(parts.join(QLatin1Char(':')));
 }
 

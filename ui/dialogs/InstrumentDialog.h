@@ -54,6 +54,7 @@ private:
     // An oscilloscope's channel, sample rate and probe, written into the
     // device string (no channel: a meter).
     QLineEdit *m_channel = nullptr;
+    QLineEdit *m_supplyChannel = nullptr;
     QComboBox *m_rate = nullptr, *m_probe = nullptr;
     void scopeFromDevice();
     void scopeIntoDevice();

@@ -1,5 +1,6 @@
 #include "ui/trace/GuidedTestWindow.h"
 
+#include "instrument/Acquisition.h"
 #include "print/GuidedReport.h"
 #include "ui/CalculatorModel.h"
 #include "ui/Numbers.h"
@@ -30,6 +31,9 @@
 namespace dravino {
 
 namespace {
+// A second channel's supply older than this is not taken (the stream has stopped).
+constexpr std::int64_t kFreshSupplyMs = 3000;
+
 // A number as the technician types it: mV, or seconds with their
 // decimals after a comma or a point.
 std::optional<double> typed(const QString &text)
@@ -41,8 +45,8 @@ std::optional<double> typed(const QString &text)
 } // namespace
 
 GuidedTestWindow::GuidedTestWindow(Platform &platform, const CalculatorModel &calculator, const TraceCapture &capture,
-                                   std::function<ArchiveService *()> archive, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_platform(platform), m_calculator(calculator), m_capture(capture)
+                                   std::function<ArchiveService *()> archive, const Acquisition *acquisition, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_platform(platform), m_calculator(calculator), m_capture(capture), m_acquisition(acquisition)
 {
     setObjectName(QStringLiteral("frmProvaGuidata"));
     setWindowTitle(tr("Prova guidata del sensore"));
@@ -64,7 +68,8 @@ GuidedTestWindow::GuidedTestWindow(Platform &platform, const CalculatorModel &ca
     editLimits->setToolTip(tr("I limiti dell'officina per un veicolo o un motore"));
     m_supplyField = new QLineEdit(this);
     m_supplyField->setObjectName(QStringLiteral("txtAlimentazione"));
-    m_supplyField->setToolTip(tr("Misurata con il multimetro al piedino di alimentazione del sensore, a chiave inserita"));
+    m_supplyField->setToolTip(tr("Misurata con il multimetro al piedino di alimentazione del sensore, a chiave inserita; vuota, "
+                                 "quella del secondo canale dell'oscilloscopio, dove ce n'è uno (Strumento, F8)"));
     m_supplyField->setPlaceholderText(tr("non misurata"));
     auto *fields = new QGridLayout;
     const auto labelFor = [this](const QString &words, QWidget *buddy) {
@@ -253,8 +258,18 @@ void GuidedTestWindow::editLimits()
 bool GuidedTestWindow::evaluate()
 {
     // The supply as typed; what does not read is not taken, and said.
+    // Nothing typed: a scope's second channel's, where it streams one now.
     const QString supplyText = m_supplyField->text().trimmed();
     m_supply = supplyText.isEmpty() ? std::nullopt : typed(supplyText);
+    m_supplyChannel.clear();
+    const auto read = m_acquisition && m_acquisition->running() ? m_acquisition->supply() : std::nullopt;
+    if (supplyText.isEmpty() && read && Acquisition::steadyMs() - read->ms <= kFreshSupplyMs) {
+        m_supply = read->mv;
+        m_supplyChannel = read->channel;
+    }
+    m_supplyField->setPlaceholderText(m_supplyChannel.isEmpty()
+                                          ? tr("non misurata")
+                                          : tr("%1 mV dal canale %2").arg(QString::number(qRound64(*m_supply)), m_supplyChannel));
     if (!supplyText.isEmpty() && !m_supply) {
         m_platform.message(this, tr("L'alimentazione \"%1\" non è un numero di mV: il passo resta saltato.").arg(supplyText),
                            tr("Prova guidata del sensore"), MessageIcon::Exclamation);
@@ -341,6 +356,7 @@ GuidedData GuidedTestWindow::data() const
     d.zeroMv = m_calculator.zeroMv();
     d.limits = m_limits;
     d.supplyMv = m_supply;
+    d.supplyChannel = m_supplyChannel;
     d.given = m_given;
     d.result = m_result;
     d.capture = judgedSpan(m_capture.trace, m_result);

@@ -25,6 +25,7 @@ class QTableWidget;
 
 namespace dravino {
 
+class Acquisition;
 class ArchiveService;
 class CalculatorModel;
 class GuidedSession;
@@ -36,8 +37,9 @@ class GuidedTestWindow final : public QWidget
 {
     Q_OBJECT
 public:
+    // acquisition: where a scope's second channel gives the supply (none: typed only).
     GuidedTestWindow(Platform &platform, const CalculatorModel &calculator, const TraceCapture &capture,
-                     std::function<ArchiveService *()> archive, QWidget *parent);
+                     std::function<ArchiveService *()> archive, const Acquisition *acquisition, QWidget *parent);
     ~GuidedTestWindow() override;
     // Judges the capture as it is now; false where the supply typed does
     // not read (told, and judged without it).
@@ -67,6 +69,8 @@ private:
     GuidedResult m_result;
     GuidedLimits m_limits;
     std::optional<double> m_supply;
+    QString m_supplyChannel; // where it came from (empty: typed)
+    const Acquisition *m_acquisition;
     GuidedParts m_given;
     QList<GuidedOwnLimits> m_sets;
     QLineEdit *m_vehicle = nullptr;
