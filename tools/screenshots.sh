@@ -31,3 +31,9 @@ for doc in certificate certificate-en; do
     rm -f "docs/$doc.pdf"
 done
 ls -l docs/*.png
+# A picture that did not come out (a window shot before it was drawn) is
+# a few hundred bytes: said, and the run fails.
+if small=$(find docs -name '*.png' -size -2k) && [ -n "$small" ]; then
+    echo "pictures that did not come out: $small" >&2
+    exit 1
+fi
