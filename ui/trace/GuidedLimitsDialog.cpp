@@ -60,12 +60,12 @@ GuidedLimitsDialog::GuidedLimitsDialog(Platform &platform, SensorType family, co
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(remove, &QPushButton::clicked, this, &GuidedLimitsDialog::remove);
-    connect(m_name, &QComboBox::textActivated, this, &GuidedLimitsDialog::show);
+    connect(m_name, &QComboBox::textActivated, this, &GuidedLimitsDialog::showSet);
     m_name->setCurrentText(name);
-    show(name);
+    showSet(name);
 }
 
-void GuidedLimitsDialog::show(const QString &name)
+void GuidedLimitsDialog::showSet(const QString &name)
 {
     QLocale locale;
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
@@ -159,7 +159,7 @@ void GuidedLimitsDialog::remove()
     }
     m_name->removeItem(m_name->findText(name, Qt::MatchFixedString));
     m_name->setCurrentText(QString());
-    show(QString());
+    showSet(QString());
 }
 
 } // namespace dravino

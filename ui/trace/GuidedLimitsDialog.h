@@ -34,7 +34,7 @@ public:
     void accept() override;
 
 private:
-    void show(const QString &name);
+    void showSet(const QString &name);
     void remove();
 
     Platform &m_platform;
