@@ -179,13 +179,16 @@ bool saveGuidedLimitSets(const QList<GuidedOwnLimits> &sets)
     return setSettingsValue(QStringLiteral("guided/limitSets"), QString::fromUtf8(QJsonDocument(a).toJson(QJsonDocument::Compact)));
 }
 
+bool isGuidedSetFor(const GuidedOwnLimits &own, SensorType family, const QString &name)
+{
+    return own.family == family && !name.trimmed().isEmpty()
+        && QString::fromStdString(own.name).trimmed().compare(name.trimmed(), Qt::CaseInsensitive) == 0;
+}
+
 std::optional<GuidedOwnLimits> guidedLimitsForVehicle(const QList<GuidedOwnLimits> &sets, SensorType family, const QString &vehicle)
 {
-    const QString wanted = vehicle.trimmed();
-    if (wanted.isEmpty())
-        return std::nullopt;
     for (const GuidedOwnLimits &own : sets)
-        if (own.family == family && QString::fromStdString(own.name).trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
+        if (isGuidedSetFor(own, family, vehicle))
             return own;
     return std::nullopt;
 }

@@ -49,6 +49,9 @@ GuidedLimits guidedLimitsFrom(const QJsonObject &json, SensorType family);
 // The workshop's own sets, every family's, in the order kept.
 QList<GuidedOwnLimits> loadGuidedLimitSets();
 bool saveGuidedLimitSets(const QList<GuidedOwnLimits> &sets);
+// Whether own is the family's set of that name (any case, the blanks at
+// either end aside).
+bool isGuidedSetFor(const GuidedOwnLimits &own, SensorType family, const QString &name);
 // The set the vehicle's name picks (the same name, any case, the blanks
 // at either end aside), for that family; none: the generic set.
 std::optional<GuidedOwnLimits> guidedLimitsForVehicle(const QList<GuidedOwnLimits> &sets, SensorType family, const QString &vehicle);

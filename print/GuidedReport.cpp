@@ -64,7 +64,7 @@ GuidedStepWords guidedStepWords(const GuidedStep &st, const GuidedLimits &limits
     case GuidedStepKind::Crank:
         w.name = text(QT_TRANSLATE_NOOP("GuidedReport", "Avviamento"));
         w.limits = text(QT_TRANSLATE_NOOP("GuidedReport", "al minimo entro %1 s")).arg(seconds(limits.crankMaxMs));
-        measured = text(QT_TRANSLATE_NOOP("GuidedReport", "%1 s")).arg(seconds(st.value));
+        measured = traceSeconds(st.value);
         break;
     case GuidedStepKind::Idle:
         w.name = text(QT_TRANSLATE_NOOP("GuidedReport", "Minimo"));
@@ -85,7 +85,7 @@ GuidedStepWords guidedStepWords(const GuidedStep &st, const GuidedLimits &limits
         w.name = text(QT_TRANSLATE_NOOP("GuidedReport", "Chiave disinserita"));
         w.limits = text(QT_TRANSLATE_NOOP("GuidedReport", "allo zero (%1 mV) entro %2 s"))
                        .arg(whole(limits.restMv + limits.restTolMv), seconds(limits.decayMaxMs));
-        measured = text(QT_TRANSLATE_NOOP("GuidedReport", "%1 s")).arg(seconds(st.value));
+        measured = traceSeconds(st.value);
         break;
     }
     QString reason;
@@ -154,25 +154,13 @@ void printGuidedReport(PrintSurface &s, const GuidedSheet &sheet)
 {
     constexpr double kLeft = 1000, kRight = 11100;
     const GuidedData &d = sheet.data;
-    printWorkshopBand(s, sheet.frame);
-    s.FontName(QStringLiteral("Arial"));
-    s.ForeColor(Qt::black);
-    s.CurrentY(400);
-    s.CurrentX(kLeft);
-    s.FontSize(14);
-    s.FontBold(true);
-    s.Print(text(QT_TRANSLATE_NOOP("GuidedReport", "Prova guidata del sensore")), true);
-    s.FontBold(false);
-    s.FontSize(10);
+    const TraceSensor sensor{d.family, d.fullScale, d.zeroMv};
+    printTraceHeading(s, sheet.frame, text(QT_TRANSLATE_NOOP("GuidedReport", "Prova guidata del sensore")), sensor, kLeft, kRight);
     Trace capture;
     for (const TraceSample &t : d.capture)
         capture.add(t.ms, t.mv);
     const std::int64_t first = d.capture.empty() ? 0 : d.capture.front().ms;
     QStringList about{
-        text(QT_TRANSLATE_NOOP("GuidedReport", "Sensore %1, fondo scala %2 bar, zero %3 mV"))
-            .arg(d.family == SensorType::BoschDelphiVdo ? QStringLiteral("Bosch/VDO/Delphi") : QStringLiteral("Denso"))
-            .arg(d.fullScale)
-            .arg(d.zeroMv),
         text(QT_TRANSLATE_NOOP("GuidedReport", "Provato il %1; la traccia dal %2, per %3"))
             .arg(printDateTime(sheet.now), printDateTime(d.started), traceSeconds(double(capture.durationMs()))),
         d.meter.isEmpty() ? QString() : text(QT_TRANSLATE_NOOP("GuidedReport", "Strumento: %1")).arg(d.meter),
@@ -208,7 +196,7 @@ void printGuidedReport(PrintSurface &s, const GuidedSheet &sheet)
     // The capture judged, each step's part marked with its number.
     TraceView view;
     view.trace = &capture;
-    view.sensor = {d.family, d.fullScale, d.zeroMv};
+    view.sensor = sensor;
     view.marks = guidedMarks(d.result);
     const double top = s.CurrentY() + 200, height = 4600;
     if (capture.empty()) {

@@ -316,24 +316,34 @@ QString traceSignalText(double mv, SensorType familyType)
     return {};
 }
 
-void printTracePage(PrintSurface &s, const TracePage &page)
+void printTraceHeading(PrintSurface &s, const PageFrame &frame, const QString &title, const TraceSensor &sensor, double left,
+                       double right)
 {
-    constexpr double kLeft = 1000, kRight = 11100;
-    printWorkshopBand(s, page.frame);
-    const TraceView &v = page.view;
+    printWorkshopBand(s, frame);
     s.FontName(QStringLiteral("Arial"));
     s.ForeColor(Qt::black);
     s.CurrentY(400);
-    s.CurrentX(kLeft);
+    s.CurrentX(left);
     s.FontSize(14);
     s.FontBold(true);
-    s.Print(text(QT_TRANSLATE_NOOP("TracePage", "Traccia del sensore")), true);
+    s.Print(title, true);
     s.FontBold(false);
     s.FontSize(10);
+    s.CurrentX(left);
+    printWrapped(s,
+                 text(QT_TRANSLATE_NOOP("TracePage", "Sensore %1, fondo scala %2 bar, zero %3 mV"))
+                     .arg(sensor.family == SensorType::BoschDelphiVdo ? QStringLiteral("Bosch/VDO/Delphi") : QStringLiteral("Denso"))
+                     .arg(sensor.fullScale)
+                     .arg(sensor.zeroMv),
+                 right, 15000);
+}
+
+void printTracePage(PrintSurface &s, const TracePage &page)
+{
+    constexpr double kLeft = 1000, kRight = 11100;
+    const TraceView &v = page.view;
+    printTraceHeading(s, page.frame, text(QT_TRANSLATE_NOOP("TracePage", "Traccia del sensore")), v.sensor, kLeft, kRight);
     const QStringList about{
-        text(QT_TRANSLATE_NOOP("TracePage", "Sensore %1, fondo scala %2 bar, zero %3 mV"))
-            .arg(v.sensor.family == SensorType::BoschDelphiVdo ? QStringLiteral("Bosch/VDO/Delphi") : QStringLiteral("Denso"))
-            .arg(v.sensor.fullScale).arg(v.sensor.zeroMv),
         text(QT_TRANSLATE_NOOP("TracePage", "Dal %1, per %2"))
             .arg(printDateTime(page.started), traceSeconds(double(v.trace->durationMs()))),
         page.meter.isEmpty() ? QString() : text(QT_TRANSLATE_NOOP("TracePage", "Multimetro: %1")).arg(page.meter),

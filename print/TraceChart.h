@@ -87,6 +87,11 @@ QString traceSelectionLine(const TraceView &view);
 // Seconds as the trace writes them ("12,4 s").
 QString traceSeconds(double ms);
 
+// A page's top: the workshop's band, the title, the sensor (its family,
+// full scale and zero) wrapped up to right; the text then 10 points.
+void printTraceHeading(PrintSurface &s, const PageFrame &frame, const QString &title, const TraceSensor &sensor, double left,
+                       double right);
+
 struct TracePage {
     TraceView view;
     PageFrame frame;

@@ -619,10 +619,6 @@
         <translation>at idle within %1 s</translation>
     </message>
     <message>
-        <source>%1 s</source>
-        <translation>%1 s</translation>
-    </message>
-    <message>
         <source>Minimo</source>
         <translation>Idle</translation>
     </message>
@@ -713,10 +709,6 @@
     <message>
         <source>Prova guidata del sensore</source>
         <translation>Guided sensor test</translation>
-    </message>
-    <message>
-        <source>Sensore %1, fondo scala %2 bar, zero %3 mV</source>
-        <translation>Sensor %1, full scale %2 bar, zero %3 mV</translation>
     </message>
     <message>
         <source>Provato il %1; la traccia dal %2, per %3</source>

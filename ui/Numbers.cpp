@@ -65,4 +65,11 @@ QDate typedDate(const QString &text)
     return {};
 }
 
+std::optional<double> typedDecimal(const QString &text)
+{
+    QString t = text.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    return t.count(QLatin1Char('.')) > 1 ? std::nullopt : parseDecimal(toAscii(t), '.');
+}
+
 } // namespace dravino

@@ -14,6 +14,9 @@ char localeDecimalSeparator();
 std::string toAscii(const QString &text);
 NumberResult<std::int16_t> readInt16(const QString &text);
 NumberResult<std::int32_t> readInt32(const QString &text);
+// A number typed with a decimal comma or point (one of them at most);
+// nothing where it does not read.
+std::optional<double> typedDecimal(const QString &text);
 // A single-precision value with up to seven significant digits.
 QString singleText(float value);
 

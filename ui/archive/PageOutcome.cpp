@@ -1,5 +1,9 @@
 #include "ui/archive/PageOutcome.h"
 
+#include "ui/Platform.h"
+#include "ui/platform/Modal.h"
+
+#include <QCoreApplication>
 #include <QDir>
 
 namespace dravino {
@@ -23,6 +27,14 @@ std::optional<PageDestination> destinationOf(const PrintOutcome &o)
         break;
     }
     return std::nullopt;
+}
+
+CheckKeeper::Tell archiveTeller(Platform &platform, QWidget *window)
+{
+    return [&platform, window](const QString &said) {
+        platform.message(mainWindowOf(window), said, QCoreApplication::translate("dravino::CheckRecorder", "Archivio prove"),
+                         MessageIcon::Exclamation);
+    };
 }
 
 } // namespace dravino

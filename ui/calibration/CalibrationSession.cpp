@@ -130,13 +130,7 @@ CalibrationSession::CalibrationSession(Platform &platform, QWidget *window, std:
     : QObject(inFlightOwner(window)), m_platform(platform), m_window(window), m_archive(std::move(archive))
 {
     if (m_archive)
-        m_keeper = new CheckKeeper(m_archive, [this](const QString &said) { tellArchive(said); }, this);
-}
-
-void CalibrationSession::tellArchive(const QString &said)
-{
-    m_platform.message(mainWindowOf(m_window), said, QCoreApplication::translate("dravino::CheckRecorder", "Archivio prove"),
-                       MessageIcon::Exclamation);
+        m_keeper = new CheckKeeper(m_archive, archiveTeller(m_platform, m_window), this);
 }
 
 std::optional<CalibrationProblem> CalibrationSession::start(const CalibrationModel &model, PageSender &sender,

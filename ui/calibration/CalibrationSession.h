@@ -64,7 +64,6 @@ signals:
 
 private:
     void finalise(const CalibrationSheet &sheet, const QByteArray &key, const PageSender::Go &go);
-    void tellArchive(const QString &text);
 
     Platform &m_platform;
     QWidget *m_window;

@@ -54,9 +54,7 @@ void LimitsDialog::accept()
 {
     CalibrationLimits next;
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        QString t = m_fields[i]->text().trimmed();
-        t.replace(QLatin1Char(','), QLatin1Char('.')).remove(QLatin1Char('%'));
-        const auto v = t.count(QLatin1Char('.')) > 1 ? std::nullopt : parseDecimal(toAscii(t), '.');
+        const auto v = typedDecimal(QString(m_fields[i]->text()).remove(QLatin1Char('%')));
         if (!v || *v <= 0 || *v > 50) {
             m_platform.message(this, tr("Il limite \"%1\" non va: scrivi un numero maggiore di zero e non oltre 50.").arg(m_fields[i]->text().trimmed()),
                                windowTitle(), MessageIcon::Exclamation);

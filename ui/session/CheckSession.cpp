@@ -75,13 +75,7 @@ CheckSession::CheckSession(Platform &platform, QWidget *window, std::function<Ar
     : QObject(inFlightOwner(window)), m_platform(platform), m_window(window), m_archive(std::move(archive))
 {
     if (m_archive)
-        m_keeper = new CheckKeeper(m_archive, [this](const QString &said) { tellArchive(said); }, this);
-}
-
-void CheckSession::tellArchive(const QString &said)
-{
-    m_platform.message(mainWindowOf(m_window), said, QCoreApplication::translate("dravino::CheckRecorder", "Archivio prove"),
-                       MessageIcon::Exclamation);
+        m_keeper = new CheckKeeper(m_archive, archiveTeller(m_platform, m_window), this);
 }
 
 void CheckSession::readingArrived(int row)

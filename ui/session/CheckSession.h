@@ -57,7 +57,6 @@ private:
     // The page made final as it is handed over: numbered (or the copy of
     // the same certificate), drawn, recorded.
     void finalise(const ScaleSheet &sheet, const QByteArray &key, const PageSender::Go &go);
-    void tellArchive(const QString &text);
 
     Platform &m_platform;
     QWidget *m_window;

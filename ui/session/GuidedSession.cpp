@@ -33,13 +33,7 @@ GuidedSession::GuidedSession(Platform &platform, QWidget *window, std::function<
     : QObject(inFlightOwner(window)), m_platform(platform), m_window(window)
 {
     if (archive)
-        m_keeper = new CheckKeeper(std::move(archive),
-                                   [this](const QString &said) {
-                                       m_platform.message(mainWindowOf(m_window), said,
-                                                          QCoreApplication::translate("dravino::CheckRecorder", "Archivio prove"),
-                                                          MessageIcon::Exclamation);
-                                   },
-                                   this);
+        m_keeper = new CheckKeeper(std::move(archive), archiveTeller(m_platform, m_window), this);
 }
 
 void GuidedSession::start(const GuidedData &data, const QString &code, const JobData &job, PageSender &sender,

@@ -87,11 +87,9 @@ void GuidedLimitsDialog::accept()
     next.name = name.toStdString();
     next.family = m_family;
     for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        QString t = m_fields[i]->text().trimmed();
-        if (t.isEmpty())
+        if (m_fields[i]->text().trimmed().isEmpty())
             continue;
-        t.replace(QLatin1Char(','), QLatin1Char('.'));
-        const auto v = t.count(QLatin1Char('.')) > 1 ? std::nullopt : parseDecimal(toAscii(t), '.');
+        const auto v = typedDecimal(m_fields[i]->text());
         if (!v || *v < 0 || *v > 100000) {
             m_platform.message(this, tr("Il limite \"%1\" non va: scrivi un numero da 0 a 100000, o lascia il campo vuoto per quello generico.")
                                          .arg(m_fields[i]->text().trimmed()),
@@ -120,9 +118,7 @@ void GuidedLimitsDialog::accept()
         return;
     }
     // The set replaces the one of its name; its version one up where it changed.
-    const auto same = std::find_if(m_sets.begin(), m_sets.end(), [&](const GuidedOwnLimits &o) {
-        return o.family == m_family && QString::fromStdString(o.name).trimmed().compare(name, Qt::CaseInsensitive) == 0;
-    });
+    const auto same = std::find_if(m_sets.begin(), m_sets.end(), [&](const GuidedOwnLimits &o) { return isGuidedSetFor(o, m_family, name); });
     if (same != m_sets.end()) {
         next.version = same->version + (same->given != next.given || same->name != next.name ? 1 : 0);
         *same = next;
@@ -141,9 +137,7 @@ void GuidedLimitsDialog::remove()
 {
     const QString name = m_name->currentText().trimmed();
     const auto before = m_sets.size();
-    m_sets.removeIf([&](const GuidedOwnLimits &o) {
-        return o.family == m_family && QString::fromStdString(o.name).trimmed().compare(name, Qt::CaseInsensitive) == 0;
-    });
+    m_sets.removeIf([&](const GuidedOwnLimits &o) { return isGuidedSetFor(o, m_family, name); });
     if (m_sets.size() == before)
         return;
     if (!m_platform.confirm(this, tr("Eliminare i limiti per %1? Le prove già registrate tengono i limiti con cui sono state giudicate.").arg(name),

@@ -34,14 +34,6 @@ namespace {
 // A second channel's supply older than this is not taken (the stream has stopped).
 constexpr std::int64_t kFreshSupplyMs = 3000;
 
-// A number as the technician types it: mV, or seconds with their
-// decimals after a comma or a point.
-std::optional<double> typed(const QString &text)
-{
-    QString t = text.trimmed();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
-    return t.count(QLatin1Char('.')) > 1 ? std::nullopt : parseDecimal(toAscii(t), '.');
-}
 } // namespace
 
 GuidedTestWindow::GuidedTestWindow(Platform &platform, const CalculatorModel &calculator, const TraceCapture &capture,
@@ -194,6 +186,8 @@ GuidedTestWindow::GuidedTestWindow(Platform &platform, const CalculatorModel &ca
 
 GuidedTestWindow::~GuidedTestWindow() = default;
 
+std::int64_t GuidedTestWindow::firstMs() const { return m_capture.trace.empty() ? 0 : m_capture.trace.samples().front().ms; }
+
 // The rows as high as their wrapped text at the columns' widths, once the
 // layout has given the stretched columns theirs.
 void GuidedTestWindow::fitRows()
@@ -260,7 +254,7 @@ bool GuidedTestWindow::evaluate()
     // The supply as typed; what does not read is not taken, and said.
     // Nothing typed: a scope's second channel's, where it streams one now.
     const QString supplyText = m_supplyField->text().trimmed();
-    m_supply = supplyText.isEmpty() ? std::nullopt : typed(supplyText);
+    m_supply = supplyText.isEmpty() ? std::nullopt : typedDecimal(supplyText);
     m_supplyChannel.clear();
     const auto read = m_acquisition && m_acquisition->running() ? m_acquisition->supply() : std::nullopt;
     if (supplyText.isEmpty() && read && Acquisition::steadyMs() - read->ms <= kFreshSupplyMs) {
@@ -279,7 +273,7 @@ bool GuidedTestWindow::evaluate()
     m_limits = chosenLimits();
     m_result = runGuidedTest(m_capture.trace, m_limits, m_given, m_supply);
     m_limitsLabel->setText(guidedLimitsWords(m_limits));
-    const std::int64_t first = m_capture.trace.empty() ? 0 : m_capture.trace.samples().front().ms;
+    const std::int64_t first = firstMs();
     for (std::size_t i = 0; i < m_result.steps.size(); ++i) {
         const GuidedStepWords w = guidedStepWords(m_result.steps[i], m_limits, m_result.ratio, first);
         const QString name = m_given[i] ? tr("%1 (parte spostata)").arg(w.name) : w.name;
@@ -294,7 +288,6 @@ bool GuidedTestWindow::evaluate()
             m_steps->setItem(int(i), c, item);
         }
     }
-    m_steps->resizeRowsToContents();
     fitRows();
     m_overall->setText(guidedOverallWords(m_result.overall));
     m_overall->setAccessibleDescription(m_overall->text());
@@ -313,7 +306,7 @@ void GuidedTestWindow::stepChosen()
     if (!one)
         return;
     const GuidedStep &st = m_result.steps[std::size_t(row)];
-    const std::int64_t first = m_capture.trace.empty() ? 0 : m_capture.trace.samples().front().ms;
+    const std::int64_t first = firstMs();
     QLocale l;
     l.setNumberOptions(QLocale::OmitGroupSeparator);
     m_partFrom->setText(st.fromMs ? l.toString(double(*st.fromMs - first) / 1000.0, 'f', 3) : QString());
@@ -325,14 +318,14 @@ void GuidedTestWindow::movePart()
     const int row = m_steps->currentRow();
     if (row < 0)
         return;
-    const auto from = typed(m_partFrom->text()), to = typed(m_partTo->text());
+    const auto from = typedDecimal(m_partFrom->text()), to = typedDecimal(m_partTo->text());
     if (!from || !to || *to <= *from) {
         m_platform.message(this, tr("Scrivi dove comincia e dove finisce la parte, in secondi dall'inizio della traccia (la fine dopo l'inizio)."),
                            tr("Prova guidata del sensore"), MessageIcon::Exclamation);
         (from ? m_partTo : m_partFrom)->setFocus();
         return;
     }
-    const std::int64_t first = m_capture.trace.empty() ? 0 : m_capture.trace.samples().front().ms;
+    const std::int64_t first = firstMs();
     m_given[std::size_t(row)] = std::pair<std::int64_t, std::int64_t>{first + std::llround(*from * 1000), first + std::llround(*to * 1000)};
     evaluate();
     m_steps->selectRow(row);

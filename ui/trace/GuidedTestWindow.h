@@ -62,6 +62,8 @@ private:
     void editLimits();
     void print(int where, const QString &printer = {});
     GuidedLimits chosenLimits() const;
+    // The capture's first reading, which the parts' seconds count from.
+    std::int64_t firstMs() const;
 
     Platform &m_platform;
     const CalculatorModel &m_calculator;
